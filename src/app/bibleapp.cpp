@@ -1,0 +1,96 @@
+#include "app/bibleapp.h"
+
+#include "app/filesystem.h"
+#include "app/frmbible.h"
+#include "app/platform/messageboxes.h"
+#include "app/platform/mousepointer.h"
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/commandbutton.h"
+#include "app/toolkit/listbox.h"
+#include "app/toolkit/textbox.h"
+#include "app/welcometext.h"
+#include "bookmark/bookmarkfile.h"
+#include "favorites/subjectlist.h"
+#include "prefs/startupfont.h"
+#include "scripture/bookcatalogue.h"
+#include "scripture/scripturetext.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace {
+const QString kSearchPrompt =
+    QStringLiteral("Enter search words, phrase, or verse and select book.");
+}
+
+BibleApp::BibleApp(Platform platform)
+    : m_platform(std::move(platform)), m_window(std::make_unique<FrmBible>()) {
+    m_scripture =
+        std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
+    m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
+}
+
+BibleApp::~BibleApp() = default;
+
+void BibleApp::load() {
+    BusyScope busy(m_platform.pointer);
+    m_helpFile = m_platform.folder.helpFilePath();
+    fillLists();
+    m_window->TextVerses->setText(welcomeText());
+    m_window->TextSearch->setText(kSearchPrompt);
+    m_window->ListVerse->clear();
+    m_window->ListVerse->addItem(QStringLiteral("Click verse to view chapter."));
+    showFavoritesPage();
+    checkScriptureFile();
+    createVersesFolder();
+    preferences::writeDefaultIfMissing(m_platform);
+    bookmark::writeDefaultIfMissing(m_platform);
+    preferences::applySavedFont(m_platform, *m_window);
+    m_subjects->ListCategories();
+    m_window->ComboCategory->setText(QStringLiteral("Select Subject"));
+}
+
+void BibleApp::fillLists() {
+    const QStringList bookList = books::bookList();
+    m_window->ComboBooks->setText(QStringLiteral("Books"));
+    m_window->ComboBooks->addItems(bookList);
+    m_window->ComboSearch->setText(QStringLiteral("Select Book"));
+    m_window->ComboSearch->addItem(QStringLiteral("The Bible"));
+    m_window->ComboSearch->addItems(bookList);
+    m_window->ComboBookFavorites->setText(QStringLiteral("Books"));
+    m_window->ComboBookFavorites->addItems(bookList);
+    m_window->ComboChapter->setText(QStringLiteral("Chapter"));
+}
+
+void BibleApp::showFavoritesPage() {
+    FrmBible& w = *m_window;
+    for (QWidget* shown : {static_cast<QWidget*>(w.Label1), static_cast<QWidget*>(w.ComboBooks),
+                           static_cast<QWidget*>(w.ComboChapter),
+                           static_cast<QWidget*>(w.TextVerses)})
+        shown->setVisible(true);
+    for (QWidget* hidden : {static_cast<QWidget*>(w.Label2), static_cast<QWidget*>(w.TextSearch),
+                            static_cast<QWidget*>(w.ComboSearch),
+                            static_cast<QWidget*>(w.ListVerse)})
+        hidden->setVisible(false);
+    for (QWidget* shown :
+         {static_cast<QWidget*>(w.Label4), static_cast<QWidget*>(w.TextFavorites),
+          static_cast<QWidget*>(w.ComboBookFavorites),
+          static_cast<QWidget*>(w.TextVersesFavorites),
+          static_cast<QWidget*>(w.CommandAddFavorite), static_cast<QWidget*>(w.TextFavoritesList)})
+        shown->setVisible(true);
+}
+
+void BibleApp::checkScriptureFile() {
+    if (m_platform.files.fileExists(m_platform.folder.biblePath()))
+        return;
+    const QString text = QDir::toNativeSeparators(m_platform.folder.path()) +
+                         QDir::separator() + QStringLiteral("Bible.dat was not found.\r\n") +
+                         QStringLiteral("Please reinstall program.");
+    m_platform.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+}
+
+void BibleApp::createVersesFolder() {
+    const QString folder = m_platform.folder.versesFolder();
+    if (!m_platform.files.folderExists(folder))
+        m_platform.files.createFolder(folder); // a read-only folder: subjects simply list none
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The stored files are single-byte Windows-1252 text. The table is our own so that every
+// byte, including the five that Windows-1252 leaves undefined, survives a read and a write.
+namespace codepage {
+
+QChar fromWindows1252(unsigned char byte);
+QString decodeWindows1252(QByteArrayView bytes);
+
+// True when every character of the text has a Windows-1252 byte.
+bool fitsWindows1252(QStringView text);
+
+// Only for text that fitsWindows1252().
+QByteArray encodeWindows1252(QStringView text);
+
+} // namespace codepage

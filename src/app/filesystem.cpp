@@ -1,0 +1,97 @@
+#include "app/filesystem.h"
+
+#include "app/codepage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+}
+
+bool FileSystem::fileExists(const QString& path) const {
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool FileSystem::folderExists(const QString& path) const {
+    return QFileInfo(path).isDir();
+}
+
+bool FileSystem::createFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
+
+QStringList FileSystem::fileNames(const QString& folder) const {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+FileSystem::ReadResult FileSystem::readAll(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, file.errorString()};
+    return {true, decode(bytes), {}};
+}
+
+FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& lines) const {
+    ReadResult result = readAll(path);
+    lines = result.ok ? splitLines(result.text) : QStringList();
+    return result;
+}
+
+FileSystem::Result FileSystem::writeAll(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    const QByteArray bytes = encode(withCrLf(text));
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+FileSystem::Result FileSystem::remove(const QString& path) {
+    QFile file(path);
+    if (!file.remove())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+QString FileSystem::decode(const QByteArray& bytes) {
+    if (bytes.startsWith(kUtf8Bom))
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+    return codepage::decodeWindows1252(bytes);
+}
+
+QByteArray FileSystem::encode(const QString& text) {
+    if (codepage::fitsWindows1252(text))
+        return codepage::encodeWindows1252(text);
+    return kUtf8Bom + text.toUtf8();
+}
+
+QStringList FileSystem::splitLines(const QString& text) {
+    if (text.isEmpty())
+        return {};
+    QStringList lines = withCrLf(text).split(QStringLiteral("\r\n"));
+    if (lines.last().isEmpty())
+        lines.removeLast(); // the break after the last line ends it; it starts no new line
+    return lines;
+}
+
+QString FileSystem::withCrLf(const QString& text) {
+    if (!text.contains(QLatin1Char('\n')))
+        return text;
+    QString normal = text;
+    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normal.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return normal;
+}

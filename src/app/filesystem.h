@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The file operations the program needs, over Qt. Every stored file is text: Windows-1252
+// unless it begins with a UTF-8 byte-order mark; lines end with CR LF (a bare LF is read too).
+//
+// Methods are virtual so a test can make a write, read or delete fail on purpose.
+class FileSystem {
+public:
+    struct ReadResult {
+        bool ok = false;
+        QString text;  // the whole file, line breaks as stored
+        QString error; // why it could not be read, for the user
+    };
+    struct Result {
+        bool ok = false;
+        QString error;
+    };
+
+    virtual ~FileSystem() = default;
+
+    virtual bool fileExists(const QString& path) const;
+    virtual bool folderExists(const QString& path) const;
+    virtual bool createFolder(const QString& path);
+    // Names (with extension, without folder) of the plain files directly in the folder.
+    virtual QStringList fileNames(const QString& folder) const;
+
+    virtual ReadResult readAll(const QString& path) const;
+    // The file's lines without their line breaks; a last line without a break counts too.
+    ReadResult readLines(const QString& path, QStringList& lines) const;
+
+    // Replaces the file atomically with the text: a crash never leaves a truncated file.
+    // Line breaks are written as CR LF. Windows-1252 when every character fits, otherwise
+    // UTF-8 with a byte-order mark, so no character is ever lost.
+    virtual Result writeAll(const QString& path, const QString& text);
+    virtual Result remove(const QString& path);
+
+    static QString decode(const QByteArray& bytes);
+    static QByteArray encode(const QString& text);
+    static QStringList splitLines(const QString& text);
+    static QString withCrLf(const QString& text);
+};

@@ -1,0 +1,18 @@
+#include "app/platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+QString SystemClipboard::text() const {
+    return QGuiApplication::clipboard()->text();
+}
+
+void SystemClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool SystemClipboard::hasText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+class QPrinter;
+
+// All printing goes through here: the system's default printer when there is one, otherwise
+// the print dialog (which can print to a PDF file). The caller only paints the pages.
+class PrintService {
+public:
+    struct Outcome {
+        bool printed = false;
+        QString error; // empty when the user cancelled or the document printed
+    };
+    // Paints onto a painter already begun on the printer; call printer.newPage() between pages.
+    using Painter = std::function<void(QPrinter& printer, QPainter& painter)>;
+
+    virtual ~PrintService() = default;
+    virtual Outcome print(const QString& documentName, const Painter& paint) = 0;
+};

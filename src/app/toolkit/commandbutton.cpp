@@ -1,0 +1,8 @@
+#include "app/toolkit/commandbutton.h"
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { run(onClick); });
+}

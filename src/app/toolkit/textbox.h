@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/toolkit/control.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+// A multi-line text box: word-wrapped, vertical scroll bar, Text with CR LF line breaks.
+// Tab and Shift+Tab move the focus on instead of typing a tab.
+class TextBox : public QPlainTextEdit, public TextControl {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    QString text() const override;
+    void setText(const QString& text) override;
+    int selStart() const override;
+    void setSelStart(int offset) override;
+    int selLength() const override;
+    void setSelLength(int length) override;
+    QString selText() const override;
+    void setSelText(const QString& text) override;
+    void deleteForward() override;
+
+private:
+    void noticeChange();
+    QString m_lastText; // Qt form (LF); a change is a difference from it
+    bool m_assigning = false;
+};
+
+// A single-line text box.
+class LineTextBox : public QLineEdit, public TextControl {
+    Q_OBJECT
+public:
+    explicit LineTextBox(QWidget* parent = nullptr);
+
+    QString text() const override { return QLineEdit::text(); }
+    void setText(const QString& text) override;
+    int selStart() const override;
+    void setSelStart(int offset) override;
+    int selLength() const override;
+    void setSelLength(int length) override;
+    QString selText() const override { return selectedText(); }
+    void setSelText(const QString& text) override { insert(text); }
+    void deleteForward() override { del(); }
+
+private:
+    void noticeChange();
+    QString m_lastText;
+};

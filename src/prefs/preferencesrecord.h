@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Pref.dat: font name, style word, size, one per line.
+namespace preferences {
+
+// Written once, at the first start: no line break after the size.
+inline const QString kDefaultRecord = QStringLiteral("Arial\r\nRegular\r\n8");
+
+// What the three lines ask of the display font. An attribute that a line cannot give
+// (a missing line, a size that is not a number) is left out and keeps the design font.
+struct FontRequest {
+    std::optional<QString> family;
+    bool bold = false;   // only ever switches bold on
+    bool italic = false; // only ever switches italic on
+    std::optional<double> pointSize;
+};
+
+// Start-up reading: the style by substring ("Italic Bold" is both), the size by the locale's
+// number conversion.
+FontRequest requestFromLines(const QStringList& lines);
+
+// The size text as a number of points, when it is one.
+std::optional<double> parseSize(const QString& text);
+
+// The record the dialog saves: each line followed by CR LF.
+QString savedRecord(const QString& font, const QString& style, const QString& size);
+
+} // namespace preferences

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+
+// The 66 books of the text in order, with their chapter counts. Names are compared exactly;
+// no name is a prefix of another, so "begins with the name" selects the lines of one book.
+namespace books {
+
+struct Book {
+    const char* name;
+    int chapters;
+};
+
+std::span<const Book> catalogue();
+
+// The separator item that stands between the two testaments in every book list.
+inline const QString kSeparator = QStringLiteral("***************");
+
+// The 67 items of a book combo box: 39 names, the separator, 27 names.
+QStringList bookList();
+
+// The chapter count of the book of exactly this name, or nothing.
+std::optional<int> chapterCount(const QString& name);
+
+// "1" to "n".
+QStringList chapterList(int chapterCount);
+
+} // namespace books

@@ -1,0 +1,49 @@
+#include "support/appfixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+AppFixture::AppFixture(Bible bible) {
+    printer = std::make_unique<PdfPrintService>(m_dir.path());
+    if (bible == Bible::Real)
+        QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
+}
+
+QByteArray AppFixture::readBytes(const QString& name) const {
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const {
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+BibleApp& AppFixture::start() {
+    m_app = std::make_unique<BibleApp>(
+        Platform{ProgramFolder(m_dir.path()), files, messages, pointer, clipboard, *printer});
+    m_app->load();
+    FrmBible& w = m_app->window();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("the main window did not become active");
+    QApplication::processEvents();
+    return *m_app;
+}
+
+void focusOn(QWidget* widget) {
+    widget->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+}
+
+void pressTab(QWidget* window) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+    QApplication::processEvents();
+}

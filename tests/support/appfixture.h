@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/bibleapp.h"
+#include "app/frmbible.h"
+#include "support/fakeplatform.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A whole program in a temporary program folder, with scripted message boxes, a recorded
+// pointer, a private clipboard and a PDF printer.
+class AppFixture {
+public:
+    enum class Bible { Real, Missing };
+    explicit AppFixture(Bible bible = Bible::Real);
+
+    QString folder() const { return m_dir.path(); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QByteArray readBytes(const QString& name) const;
+    void writeBytes(const QString& name, const QByteArray& bytes) const;
+
+    // Builds the program, runs its start-up, shows the window and waits until it is active.
+    BibleApp& start();
+    BibleApp& app() { return *m_app; }
+    FrmBible& window() { return m_app->window(); }
+
+    FaultyFileSystem files;
+    ScriptedMessageBoxes messages;
+    RecordingMousePointer pointer;
+    MemoryClipboard clipboard;
+    std::unique_ptr<PdfPrintService> printer;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<BibleApp> m_app;
+};
+
+// Moves the keyboard focus as a user would, and lets the focus events run.
+void focusOn(QWidget* widget);
+// Presses Tab in the focused control.
+void pressTab(QWidget* window);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/filesystem.h"
+#include "app/platform/clipboard.h"
+#include "app/platform/messageboxes.h"
+#include "app/platform/mousepointer.h"
+#include "app/platform/printservice.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Message boxes that answer from a script and remember what they were asked.
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    struct Asked {
+        QString text;
+        Buttons buttons;
+        QString title;
+    };
+    Answer ask(const QString& text, Buttons buttons, const QString& title) override;
+
+    QList<Answer> answers; // taken from the front; when empty: Ok / Yes
+    QList<Asked> asked;
+};
+
+// Remembers every change of the pointer.
+class RecordingMousePointer : public MousePointer {
+public:
+    void setBusy(bool busy) override;
+    bool isBusy() const override { return m_busy; }
+    QList<bool> history;
+
+private:
+    bool m_busy = false;
+};
+
+class MemoryClipboard : public Clipboard {
+public:
+    QString text() const override { return m_text.value_or(QString()); }
+    void setText(const QString& text) override { m_text = text; }
+    bool hasText() const override { return m_text.has_value(); }
+    void clear() { m_text.reset(); }
+
+private:
+    std::optional<QString> m_text;
+};
+
+// Prints every document to a PDF file of its own in a folder.
+class PdfPrintService : public PrintService {
+public:
+    explicit PdfPrintService(QString folder) : m_folder(std::move(folder)) {}
+    Outcome print(const QString& documentName, const Painter& paint) override;
+    QStringList printedFiles;
+
+private:
+    QString m_folder;
+};
+
+// The real file layer, but a test can make writes or deletes of chosen paths fail.
+class FaultyFileSystem : public FileSystem {
+public:
+    std::function<bool(const QString& path)> failWrite;
+    std::function<bool(const QString& path)> failRemove;
+    std::function<bool(const QString& path)> failRead;
+
+    ReadResult readAll(const QString& path) const override;
+    Result writeAll(const QString& path, const QString& text) override;
+    Result remove(const QString& path) override;
+};
