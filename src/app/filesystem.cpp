@@ -38,6 +38,16 @@ FileSystem::ReadResult FileSystem::readAll(const QString& path) const {
     return {true, decode(bytes), {}};
 }
 
+FileSystem::BytesResult FileSystem::readBytes(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, file.errorString()};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, file.errorString()};
+    return {true, std::move(bytes), {}};
+}
+
 FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& lines) const {
     ReadResult result = readAll(path);
     lines = result.ok ? splitLines(result.text) : QStringList();

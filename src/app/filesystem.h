@@ -28,6 +28,13 @@ public:
     virtual QStringList fileNames(const QString& folder) const;
 
     virtual ReadResult readAll(const QString& path) const;
+    // The file's bytes as stored, for readers that work on the single-byte text itself.
+    struct BytesResult {
+        bool ok = false;
+        QByteArray bytes;
+        QString error;
+    };
+    virtual BytesResult readBytes(const QString& path) const;
     // The file's lines without their line breaks; a last line without a break counts too.
     ReadResult readLines(const QString& path, QStringList& lines) const;
 

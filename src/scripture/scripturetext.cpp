@@ -5,39 +5,40 @@
 #include <QFileInfo>
 
 ScriptureText::ScriptureText(FileSystem& files, QString path)
-    : m_files(files), m_path(std::move(path)) {}
+    : m_files(files)
+    , m_path(std::move(path)) {}
+
+ScriptureText::Stamp ScriptureText::currentStamp() const {
+    const QFileInfo info(m_path);
+    // The change time moves on every write, even one that keeps size and modification time.
+    return {info.size(), info.lastModified(), info.metadataChangeTime()};
+}
 
 bool ScriptureText::refresh() {
-    const QFileInfo info(m_path);
     if (!m_files.fileExists(m_path)) {
-        m_lines.clear();
-        m_loaded = false;
+        forget();
         return false;
     }
-    if (m_loaded && info.size() == m_size && info.lastModified() == m_modified)
+    const Stamp stamp = currentStamp();
+    if (m_loaded && *m_loaded == stamp)
         return true;
-    QStringList lines;
-    if (!m_files.readLines(m_path, lines).ok) {
-        m_lines.clear();
-        m_loaded = false;
+    FileSystem::BytesResult read = m_files.readBytes(m_path);
+    if (!read.ok) {
+        forget();
         return false;
     }
-    m_lines = std::move(lines);
-    m_size = info.size();
-    m_modified = info.lastModified();
-    m_loaded = true;
+    m_text = VerseText(std::move(read.bytes));
+    m_loaded = stamp;
     return true;
+}
+
+void ScriptureText::forget() {
+    m_text = VerseText();
+    m_loaded.reset();
 }
 
 std::optional<QString> ScriptureText::chapterText(const QString& prefix) {
     if (!refresh())
         return std::nullopt;
-    QString text;
-    for (const QString& line : std::as_const(m_lines)) {
-        if (line.startsWith(prefix)) {
-            QString verse = line;
-            text += verse.remove(prefix) + QStringLiteral("\r\n\r\n");
-        }
-    }
-    return text;
+    return m_text.chapterText(prefix);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scripture/versetext.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -8,9 +10,9 @@
 
 class FileSystem;
 
-// Bible.dat held in memory: read once, and read again whenever the file's size or
-// modification time changes, so every answer is that of a fresh scan of the file.
-// The search and the verse lookup read the same copy.
+// Bible.dat held in memory: read once, and read again whenever the file's size or times
+// change, so every answer is that of a fresh scan of the file. The reading area, the search
+// and the verse lookup all read this one copy.
 class ScriptureText {
 public:
     ScriptureText(FileSystem& files, QString path);
@@ -19,8 +21,11 @@ public:
     // there are no lines).
     bool refresh();
 
+    // The text as of the last refresh.
+    const VerseText& text() const { return m_text; }
+
     // The verse lines in file order, as of the last refresh.
-    const QStringList& lines() const { return m_lines; }
+    const QStringList& lines() const { return m_text.lines(); }
 
     // The display form of one chapter: each line that begins with the prefix ("Genesis 1:"),
     // with every occurrence of the prefix removed, followed by CR LF CR LF. Empty when no line
@@ -28,10 +33,17 @@ public:
     std::optional<QString> chapterText(const QString& prefix);
 
 private:
+    struct Stamp {
+        qint64 size = -1;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp currentStamp() const;
+    void forget();
+
     FileSystem& m_files;
     QString m_path;
-    QStringList m_lines;
-    bool m_loaded = false;
-    qint64 m_size = -1;
-    QDateTime m_modified;
+    VerseText m_text;
+    std::optional<Stamp> m_loaded;
 };

@@ -18,8 +18,7 @@ void RecordingMousePointer::setBusy(bool busy) {
 }
 
 PrintService::Outcome PdfPrintService::print(const QString& documentName, const Painter& paint) {
-    const QString path =
-        m_folder + QStringLiteral("/print-%1.pdf").arg(printedFiles.size() + 1);
+    const QString path = m_folder + QStringLiteral("/print-%1.pdf").arg(printedFiles.size() + 1);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -33,6 +32,12 @@ FileSystem::ReadResult FaultyFileSystem::readAll(const QString& path) const {
     if (failRead && failRead(path))
         return {false, {}, QStringLiteral("Permission denied")};
     return FileSystem::readAll(path);
+}
+
+FileSystem::BytesResult FaultyFileSystem::readBytes(const QString& path) const {
+    if (failRead && failRead(path))
+        return {false, {}, QStringLiteral("Permission denied")};
+    return FileSystem::readBytes(path);
 }
 
 FileSystem::Result FaultyFileSystem::writeAll(const QString& path, const QString& text) {

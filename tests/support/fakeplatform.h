@@ -50,7 +50,8 @@ private:
 // Prints every document to a PDF file of its own in a folder.
 class PdfPrintService : public PrintService {
 public:
-    explicit PdfPrintService(QString folder) : m_folder(std::move(folder)) {}
+    explicit PdfPrintService(QString folder)
+        : m_folder(std::move(folder)) {}
     Outcome print(const QString& documentName, const Painter& paint) override;
     QStringList printedFiles;
 
@@ -66,6 +67,7 @@ public:
     std::function<bool(const QString& path)> failRead;
 
     ReadResult readAll(const QString& path) const override;
+    BytesResult readBytes(const QString& path) const override;
     Result writeAll(const QString& path, const QString& text) override;
     Result remove(const QString& path) override;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// The one upper-casing of the program, used for the scripture lines and for what the user
+// types, so both sides of a comparison are always folded alike. It maps one character to one
+// character (the length never changes) and never leaves Windows-1252: a character whose capital
+// has no Windows-1252 byte (µ, ƒ) stays as it is, and ß stays ß.
+namespace scripture {
+
+QChar upperChar(QChar ch);
+QString upperCase(QStringView text);
+
+// The same mapping on Windows-1252 bytes.
+const std::array<unsigned char, 256>& upperByteTable();
+inline unsigned char upperByte(unsigned char byte) {
+    return upperByteTable()[byte];
+}
+
+} // namespace scripture

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// The scripture text as read from the file: its Windows-1252 bytes, where every line starts and
+// ends, and an upper-cased copy of the same length for case-insensitive searching. Lines break
+// at LF; a CR just before the LF belongs to the break; a last line without a break counts.
+class VerseText {
+public:
+    // Consecutive lines [first, last).
+    struct LineRun {
+        qsizetype first = 0;
+        qsizetype last = 0;
+    };
+
+    VerseText() = default;
+    explicit VerseText(QByteArray bytes);
+
+    qsizetype lineCount() const { return qsizetype(m_starts.size()); }
+    qsizetype lineStart(qsizetype line) const { return m_starts[std::size_t(line)]; }
+    // Where the line's text ends, before its line break.
+    qsizetype lineEnd(qsizetype line) const { return m_ends[std::size_t(line)]; }
+    QByteArrayView line(qsizetype line) const;
+    QByteArrayView upperLine(qsizetype line) const;
+    QByteArrayView bytes() const { return m_bytes; }
+    QByteArrayView upperBytes() const { return m_upper; }
+
+    // How often each byte occurs in the upper-cased copy: a search can look for the rarest
+    // byte of a pattern first, and knows at once that a pattern with an absent byte is nowhere.
+    const std::array<qsizetype, 256>& upperByteCounts() const { return m_upperCounts; }
+
+    // The lines decoded, in file order; decoded on first use and kept.
+    const QStringList& lines() const;
+
+    // Every line that begins with the prefix, exactly as stored (case-sensitive), as runs of
+    // consecutive lines in file order. A prefix that is not Windows-1252 text begins no line.
+    std::vector<LineRun> linesBeginningWith(QStringView prefix) const;
+    std::vector<LineRun> linesBeginningWith(QByteArrayView prefix) const;
+    std::vector<LineRun> allLines() const;
+
+    // The display form of the chapter whose lines begin with the prefix: each such line with
+    // every occurrence of the prefix removed, followed by CR LF CR LF.
+    QString chapterText(QStringView prefix) const;
+
+private:
+    void indexLines();
+    void makeUpperCopy();
+
+    QByteArray m_bytes;
+    QByteArray m_upper;
+    std::vector<qsizetype> m_starts;
+    std::vector<qsizetype> m_ends;
+    std::array<qsizetype, 256> m_upperCounts{};
+    mutable std::optional<QStringList> m_lines;
+};
