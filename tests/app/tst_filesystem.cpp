@@ -1,0 +1,144 @@
+#include "app/codepage.h"
+#include "app/filesystem.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+class TestFileSystem : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FileSystem m_files;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QByteArray bytesOf(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void putBytes(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+private slots:
+    void everyHighByteSurvivesReadAndWrite() {
+        QByteArray all;
+        for (int b = 0x80; b <= 0xFF; ++b)
+            all.append(char(b));
+        putBytes("high.txt", all);
+        const FileSystem::ReadResult read = m_files.readAll(path("high.txt"));
+        QVERIFY(read.ok);
+        QCOMPARE(read.text.size(), all.size());
+        QCOMPARE(read.text.at(0x80 - 0x80), QChar(0x20AC)); // euro sign
+        QCOMPARE(read.text.at(0xE6 - 0x80), QChar(0x00E6)); // ae
+        QCOMPARE(read.text.at(0x97 - 0x80), QChar(0x2014)); // em dash
+        QVERIFY(m_files.writeAll(path("copy.txt"), read.text).ok);
+        QCOMPARE(bytesOf("copy.txt"), all);
+    }
+
+    void textOutsideWindows1252FallsBackToUtf8WithMark() {
+        const QString text = QStringLiteral("Grace \u03C7\u03AC\u03C1\u03B9\u03C2 and \u00E6");
+        QVERIFY(m_files.writeAll(path("greek.txt"), text).ok);
+        QVERIFY(bytesOf("greek.txt").startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(m_files.readAll(path("greek.txt")).text, text);
+        QVERIFY(!bytesOf("greek.txt").contains('?'));
+    }
+
+    void writesCrLfAndNothingMore_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("nominal: no break at the end") << QStringLiteral("Love") << QByteArray("Love");
+        QTest::newRow("nominal: CR LF kept") << QStringLiteral("a\r\n\r\nb") << QByteArray("a\r\n\r\nb");
+        QTest::newRow("robustness: bare LF becomes CR LF")
+            << QStringLiteral("a\nb\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("nominal: empty text") << QString() << QByteArray();
+    }
+    void writesCrLfAndNothingMore() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QVERIFY(m_files.writeAll(path("w.txt"), text).ok);
+        QCOMPARE(bytesOf("w.txt"), bytes);
+    }
+
+    void readsLinesWithEitherLineEnd_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("nominal: CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("nominal: last line without break")
+            << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("robustness: bare LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("nominal: empty lines kept")
+            << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("robustness: empty file") << QByteArray() << QStringList{};
+        QTest::newRow("robustness: UTF-8 mark")
+            << QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\r\n") << QStringList{"\u00E9t\u00E9"};
+    }
+    void readsLinesWithEitherLineEnd() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        putBytes("r.txt", bytes);
+        QStringList read;
+        QVERIFY(m_files.readLines(path("r.txt"), read).ok);
+        QCOMPARE(read, lines);
+    }
+
+    void failuresAreReturnedNotHidden() {
+        const QString nowhere = path("no-such-folder/file.txt");
+        const FileSystem::Result write = m_files.writeAll(nowhere, QStringLiteral("x"));
+        QVERIFY(!write.ok);
+        QVERIFY(!write.error.isEmpty());
+        QVERIFY(!m_files.readAll(nowhere).ok);
+        QVERIFY(!m_files.remove(nowhere).ok);
+    }
+
+    void foldersAndExistence() {
+        const QString folder = path("Verses");
+        QVERIFY(!m_files.folderExists(folder));
+        QVERIFY(m_files.createFolder(folder + "/"));
+        QVERIFY(m_files.folderExists(folder));
+        QVERIFY(!m_files.fileExists(folder)); // a folder is not a file
+        putBytes("Verses/Love.txt", "Love");
+        QVERIFY(QDir().mkdir(folder + "/sub"));
+        QCOMPARE(m_files.fileNames(folder), QStringList{"Love.txt"}); // subfolders not listed
+        QVERIFY(m_files.remove(path("Verses/Love.txt")).ok);
+        QVERIFY(!m_files.fileExists(path("Verses/Love.txt")));
+    }
+
+    // A writer killed in the middle of a write leaves the old file whole, or the new one
+    // whole: never a truncated or empty file.
+    void killedWriterLeavesOldOrNewFileWhole() {
+        const QString target = path("kill.txt");
+        const QString old = QStringLiteral("old text");
+        QVERIFY(m_files.writeAll(target, old).ok);
+        const QString big(8 * 1024 * 1024, QLatin1Char('n'));
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                FileSystem files;
+                for (;;)
+                    files.writeAll(target, big);
+            }
+            usleep(20000 + attempt * 15000);
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+            const QByteArray now = bytesOf("kill.txt");
+            QVERIFY2(now == old.toLatin1() || now.size() == big.size(),
+                     qPrintable(QString("file holds %1 bytes").arg(now.size())));
+        }
+    }
+
+    void fitsWindows1252() {
+        QVERIFY(codepage::fitsWindows1252(QStringLiteral("\u00C6\u2014\u20AC")));
+        QVERIFY(!codepage::fitsWindows1252(QStringLiteral("\u03C7")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileSystem)
+#include "tst_filesystem.moc"
