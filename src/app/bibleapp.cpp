@@ -13,6 +13,7 @@
 #include "favorites/subjectlist.h"
 #include "prefs/startupfont.h"
 #include "scripture/bookcatalogue.h"
+#include "scripture/readingarea.h"
 #include "scripture/scripturetext.h"
 
 #include <QDir>
@@ -28,6 +29,7 @@ BibleApp::BibleApp(Platform platform)
     m_scripture =
         std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
     m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
+    m_reading = std::make_unique<ReadingArea>(*m_window, m_platform, *m_scripture);
 }
 
 BibleApp::~BibleApp() = default;

@@ -5,6 +5,7 @@
 #include <memory>
 
 class FrmBible;
+class ReadingArea;
 class ScriptureText;
 class SubjectList;
 
@@ -24,6 +25,7 @@ public:
     QString helpFile() const { return m_helpFile; }
     SubjectList& subjects() { return *m_subjects; }
     ScriptureText& scripture() { return *m_scripture; }
+    ReadingArea& readingArea() { return *m_reading; }
 
 private:
     void fillLists();
@@ -34,6 +36,7 @@ private:
     Platform m_platform;
     std::unique_ptr<FrmBible> m_window;
     std::unique_ptr<ScriptureText> m_scripture;
+    std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SubjectList> m_subjects;
     QString m_helpFile;
 };

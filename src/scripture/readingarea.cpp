@@ -1,0 +1,63 @@
+#include "scripture/readingarea.h"
+
+#include "app/frmbible.h"
+#include "app/platform/mousepointer.h"
+#include "app/platform/platform.h"
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/listbox.h"
+#include "app/toolkit/textbox.h"
+#include "scripture/bookcatalogue.h"
+#include "scripture/resultline.h"
+#include "scripture/scripturetext.h"
+
+ReadingArea::ReadingArea(FrmBible& window, Platform& platform, ScriptureText& scripture)
+    : m_window(window)
+    , m_platform(platform)
+    , m_scripture(scripture) {
+    m_window.ComboBooks->onClick = [this] { ComboBooks_Click(); };
+    m_window.ComboChapter->onClick = [this] { ComboChapter_Click(); };
+    m_window.ListVerse->onClick = [this] { ListVerse_Click(); };
+}
+
+void ReadingArea::ComboBooks_Click() {
+    m_window.ComboChapter->clear();
+    m_window.ComboChapter->setText(QStringLiteral("1"));
+    fillChapterList(m_window.ComboBooks->text());
+}
+
+// A text that names no book (the separator between the testaments) leaves the list empty.
+void ReadingArea::fillChapterList(const QString& book) {
+    L = books::chapterCount(book).value_or(0);
+    m_window.ComboChapter->addItems(books::chapterList(L));
+}
+
+void ReadingArea::ComboChapter_Click() {
+    BusyScope busy(m_platform.pointer);
+    const QString str = m_window.ComboBooks->text() + QLatin1Char(' ') +
+                        m_window.ComboChapter->text() + QLatin1Char(':');
+    const std::optional<QString> strText = m_scripture.chapterText(str);
+    if (!strText)
+        return; // no readable Bible.dat: the reading area keeps what it shows
+    m_window.TextVerses->setText(*strText);
+    m_window.TextVerses->setFocus(Qt::OtherFocusReason);
+    m_window.TextVerses->setSelStart(0);
+}
+
+void ReadingArea::ListVerse_Click() {
+    BusyScope busy(m_platform.pointer);
+    const QString line = m_window.ListVerse->text();
+    const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
+    if (!reference)
+        return; // the hint, or any line that is no verse line
+    const std::optional<QString> strText = m_scripture.chapterText(reference->prefix);
+    if (!strText)
+        return;
+    m_window.TextVerses->setText(*strText);
+    m_window.TextVerses->setFocus(Qt::OtherFocusReason);
+    m_window.TextVerses->setSelStart(
+        int(scripture::verseOffset(*strText, line, reference->prefix)));
+    m_window.ComboBooks->setText(reference->book);
+    m_window.ComboChapter->clear();
+    m_window.ComboChapter->setText(reference->chapter);
+    fillChapterList(m_window.ComboBooks->text());
+}

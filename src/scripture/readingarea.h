@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class FrmBible;
+class ScriptureText;
+struct Platform;
+
+// The reading area: a book picked in ComboBooks fills the chapter list, a chapter picked in
+// ComboChapter is shown in TextVerses, and a result line clicked in ListVerse is opened in its
+// chapter with the caret before its verse.
+class ReadingArea {
+public:
+    ReadingArea(FrmBible& window, Platform& platform, ScriptureText& scripture);
+
+    void ComboBooks_Click();
+    void ComboChapter_Click();
+    void ListVerse_Click();
+
+    // The chapter count of the current book; 0 before any book, or after a text that names
+    // no book.
+    int chapterCount() const { return L; }
+
+private:
+    void fillChapterList(const QString& book);
+
+    FrmBible& m_window;
+    Platform& m_platform;
+    ScriptureText& m_scripture;
+    int L = 0;
+};
