@@ -32,4 +32,37 @@ QString savedRecord(const QString& font, const QString& style, const QString& si
     return font + crlf + style + crlf + size + crlf;
 }
 
+QStringList fontNames() {
+    return {QStringLiteral("Arial"),           QStringLiteral("Arial Black"),
+            QStringLiteral("Arial Narrow"),    QStringLiteral("Comic Sans MS"),
+            QStringLiteral("Courier"),         QStringLiteral("Courier New"),
+            QStringLiteral("Fixedsys"),        QStringLiteral("MS Sans Serif"),
+            QStringLiteral("MS Serif"),        QStringLiteral("Small Fonts"),
+            QStringLiteral("System"),          QStringLiteral("Terminal"),
+            QStringLiteral("Times New Roman"), QStringLiteral("Verdana")};
+}
+
+QStringList styleWords() {
+    return {QStringLiteral("Regular"), QStringLiteral("Italic"), QStringLiteral("Bold"),
+            QStringLiteral("Bold Italic")};
+}
+
+QStringList sizes() {
+    return {QStringLiteral("8"),  QStringLiteral("9"),  QStringLiteral("10"), QStringLiteral("11"),
+            QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("18"),
+            QStringLiteral("20"), QStringLiteral("22"), QStringLiteral("24")};
+}
+
+std::optional<Style> styleFromWord(const QString& word) {
+    if (word == QLatin1String("Regular"))
+        return Style{false, false};
+    if (word == QLatin1String("Italic"))
+        return Style{false, true};
+    if (word == QLatin1String("Bold"))
+        return Style{true, false};
+    if (word == QLatin1String("Bold Italic"))
+        return Style{true, true};
+    return std::nullopt;
+}
+
 } // namespace preferences

@@ -30,4 +30,17 @@ std::optional<double> parseSize(const QString& text);
 // The record the dialog saves: each line followed by CR LF.
 QString savedRecord(const QString& font, const QString& style, const QString& size);
 
+// The Display Fonts dialog's three fixed lists, in their order. The font list is not asked of
+// the system: a name it lacks is shown in the system's substitute.
+QStringList fontNames();
+QStringList styleWords();
+QStringList sizes();
+
+// The dialog's reading of a style: the exact word, case included, or no style at all.
+struct Style {
+    bool bold = false;
+    bool italic = false;
+};
+std::optional<Style> styleFromWord(const QString& word);
+
 } // namespace preferences
