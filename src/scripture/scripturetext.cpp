@@ -4,14 +4,33 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 ScriptureText::ScriptureText(FileSystem& files, QString path)
     : m_files(files)
     , m_path(std::move(path)) {}
 
+namespace {
+// File times are coarse: a write within the same tick as our read can leave them unchanged.
+constexpr qint64 kTimeGrainMs = 2000;
+} // namespace
+
 ScriptureText::Stamp ScriptureText::currentStamp() const {
     const QFileInfo info(m_path);
     // The change time moves on every write, even one that keeps size and modification time.
-    return {info.size(), info.lastModified(), info.metadataChangeTime()};
+    return {info.size(), info.lastModified(), info.metadataChangeTime(),
+            QDateTime::currentDateTime()};
+}
+
+bool ScriptureText::Stamp::sameFileAs(const Stamp& other) const {
+    return size == other.size && modified == other.modified && changed == other.changed;
+}
+
+// Only a file whose times lie well before the moment they were read can be trusted to show
+// any later write; a file written just before is read again until it has settled.
+bool ScriptureText::Stamp::settled() const {
+    const QDateTime latest = std::max(modified, changed);
+    return latest.isValid() && latest.msecsTo(taken) > kTimeGrainMs;
 }
 
 bool ScriptureText::refresh() {
@@ -20,7 +39,7 @@ bool ScriptureText::refresh() {
         return false;
     }
     const Stamp stamp = currentStamp();
-    if (m_loaded && *m_loaded == stamp)
+    if (m_loaded && m_loaded->settled() && m_loaded->sameFileAs(stamp))
         return true;
     FileSystem::BytesResult read = m_files.readBytes(m_path);
     if (!read.ok) {

@@ -37,7 +37,9 @@ private:
         qint64 size = -1;
         QDateTime modified;
         QDateTime changed;
-        bool operator==(const Stamp&) const = default;
+        QDateTime taken; // when the stamp was read from the file system
+        bool sameFileAs(const Stamp& other) const;
+        bool settled() const;
     };
     Stamp currentStamp() const;
     void forget();

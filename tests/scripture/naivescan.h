@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Straightforward readers of Bible.dat that scan the file from its first line on every
+// request, as the program did before it kept the text in memory. The tests check the fast
+// code against them, and the benchmarks measure against them.
+namespace naive {
+
+// Opens the file and hands over each line, without its line break, decoded from
+// Windows-1252. False when the file cannot be opened.
+bool forEachLine(const QString& path, const std::function<void(const QString& line)>& visit);
+
+// The chapter text for the prefix, or nothing when the file cannot be opened.
+std::optional<QString> chapterText(const QString& path, const QString& prefix);
+
+} // namespace naive
