@@ -1,0 +1,235 @@
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/listbox.h"
+#include "app/toolkit/textbox.h"
+#include "naivescan.h"
+#include "scripture/readingarea.h"
+#include "support/appfixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+const QString kBible = QStringLiteral(VELLUMARK_TEST_BIBLE);
+
+// What a user's pick from the drop-down list does.
+void pick(ComboBox* combo, const QString& item) {
+    const int index = combo->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    QApplication::processEvents();
+}
+
+QString chapter(const QString& prefix) {
+    return naive::chapterText(kBible, prefix).value_or(QString());
+}
+
+QString lineOf(const QString& reference) {
+    QString found;
+    naive::forEachLine(kBible, [&](const QString& line) {
+        if (found.isEmpty() && line.startsWith(reference + QStringLiteral("  ")))
+            found = line;
+    });
+    return found;
+}
+
+QStringList numbers(int count) {
+    QStringList list;
+    for (int n = 1; n <= count; ++n)
+        list.append(QString::number(n));
+    return list;
+}
+
+} // namespace
+
+class TstReadingArea : public QObject {
+    Q_OBJECT
+private slots:
+    void pickingBookFillsChapterList_data();
+    void pickingBookFillsChapterList();
+    void pickingChapterShowsIt();
+    void chapterWithoutReadableFileChangesNothing_data();
+    void chapterWithoutReadableFileChangesNothing();
+    void clickingResultOpensVerse_data();
+    void clickingResultOpensVerse();
+    void clickingSameResultAgainReopensIt();
+    void clickingHintDoesNothing();
+};
+
+void TstReadingArea::pickingBookFillsChapterList_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("chapters");
+    QTest::newRow("nominal: Psalms") << ""
+                                     << "Psalms" << 150;
+    QTest::newRow("nominal: Obadiah") << ""
+                                      << "Obadiah" << 1;
+    QTest::newRow("nominal: second book replaces the list") << "Psalms"
+                                                            << "Jude" << 1;
+    QTest::newRow("robustness: separator empties the list") << "Psalms"
+                                                            << "***************" << 0;
+}
+
+void TstReadingArea::pickingBookFillsChapterList() {
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, chapters);
+    AppFixture fx;
+    BibleApp& app = fx.start();
+    FrmBible& w = fx.window();
+    const QString before = w.TextVerses->text();
+    if (!first.isEmpty())
+        pick(w.ComboBooks, first);
+    pick(w.ComboBooks, second);
+    QCOMPARE(w.ComboChapter->text(), QStringLiteral("1"));
+    QCOMPARE(w.ComboChapter->items(), numbers(chapters));
+    QCOMPARE(app.readingArea().chapterCount(), chapters);
+    QCOMPARE(w.TextVerses->text(), before);
+}
+
+void TstReadingArea::pickingChapterShowsIt() {
+    AppFixture fx;
+    fx.start();
+    FrmBible& w = fx.window();
+    pick(w.ComboBooks, QStringLiteral("Psalms"));
+    fx.pointer.history.clear();
+    pick(w.ComboChapter, QStringLiteral("119"));
+    QCOMPARE(w.TextVerses->text(), chapter(QStringLiteral("Psalms 119:")));
+    QCOMPARE(w.TextVerses->selStart(), 0);
+    QCOMPARE(w.activeControl(), static_cast<QWidget*>(w.TextVerses));
+    QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+
+    // Picking it again discards the user's edits and puts the caret back to the start.
+    w.TextVerses->setSelStart(40);
+    w.TextVerses->setSelText(QStringLiteral("edited"));
+    pick(w.ComboChapter, QStringLiteral("119"));
+    QCOMPARE(w.TextVerses->text(), chapter(QStringLiteral("Psalms 119:")));
+    QCOMPARE(w.TextVerses->selStart(), 0);
+
+    // A book typed rather than picked keeps the list, but its chapter is what loads.
+    w.ComboBooks->setText(QStringLiteral("Jude"));
+    QCOMPARE(w.ComboChapter->count(), 150);
+    pick(w.ComboChapter, QStringLiteral("1"));
+    QCOMPARE(w.TextVerses->text(), chapter(QStringLiteral("Jude 1:")));
+
+    // A chapter picked for a text that names no book shows the empty text.
+    pick(w.ComboBooks, QStringLiteral("***************"));
+    w.ComboChapter->addItem(QStringLiteral("1"));
+    pick(w.ComboChapter, QStringLiteral("1"));
+    QCOMPARE(w.TextVerses->text(), QString());
+}
+
+void TstReadingArea::chapterWithoutReadableFileChangesNothing_data() {
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("robustness: Bible.dat missing") << true;
+    QTest::newRow("robustness: Bible.dat unreadable") << false;
+}
+
+void TstReadingArea::chapterWithoutReadableFileChangesNothing() {
+    QFETCH(bool, missing);
+    AppFixture fx(missing ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
+    fx.files.failRead = [](const QString& path) { return path.endsWith("Bible.dat"); };
+    fx.start();
+    FrmBible& w = fx.window();
+    const QString before = w.TextVerses->text();
+    pick(w.ComboBooks, QStringLiteral("Genesis"));
+    fx.pointer.history.clear();
+    pick(w.ComboChapter, QStringLiteral("1"));
+    QCOMPARE(w.TextVerses->text(), before);
+    QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+
+    w.ListVerse->setItems({lineOf(QStringLiteral("John 3:16"))});
+    w.ListVerse->setText(lineOf(QStringLiteral("John 3:16")));
+    QCOMPARE(w.TextVerses->text(), before);
+    QCOMPARE(w.ComboBooks->text(), QStringLiteral("Genesis"));
+    QCOMPARE(fx.pointer.isBusy(), false);
+}
+
+void TstReadingArea::clickingResultOpensVerse_data() {
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<QString>("chapterNumber");
+    QTest::addColumn<int>("chapters");
+    QTest::newRow("nominal: first verse") << "Genesis 1:1"
+                                          << "Genesis"
+                                          << "1" << 50;
+    QTest::newRow("nominal: second verse") << "Genesis 1:2"
+                                           << "Genesis"
+                                           << "1" << 50;
+    QTest::newRow("nominal: name with spaces") << "Song of Solomon 2:3"
+                                               << "Song of Solomon"
+                                               << "2" << 8;
+    QTest::newRow("nominal: name with a digit") << "1 John 4:8"
+                                                << "1 John"
+                                                << "4" << 5;
+    QTest::newRow("nominal: Psalms 119, deep in the chapter") << "Psalms 119:176"
+                                                              << "Psalms"
+                                                              << "119" << 150;
+}
+
+void TstReadingArea::clickingResultOpensVerse() {
+    QFETCH(QString, reference);
+    QFETCH(QString, book);
+    QFETCH(QString, chapterNumber);
+    QFETCH(int, chapters);
+    AppFixture fx;
+    fx.start();
+    FrmBible& w = fx.window();
+    const QString line = lineOf(reference);
+    const QString prefix = book + QLatin1Char(' ') + chapterNumber + QLatin1Char(':');
+    const QString text = chapter(prefix);
+    w.ListVerse->setItems({lineOf(QStringLiteral("Jude 1:1")), line});
+    fx.pointer.history.clear();
+    w.ListVerse->setText(line);
+    QCOMPARE(w.TextVerses->text(), text);
+    // The caret stands after every earlier verse's display line and its two line breaks.
+    int expected = 0;
+    for (const QString& verse : text.split(QStringLiteral("\r\n\r\n"))) {
+        if (prefix + verse == line)
+            break;
+        expected += int(verse.size()) + 4;
+    }
+    QCOMPARE(w.TextVerses->selStart(), expected);
+    QVERIFY(text.mid(expected).startsWith(QString(line).remove(prefix)));
+    QCOMPARE(w.ComboBooks->text(), book);
+    QCOMPARE(w.ComboChapter->text(), chapterNumber);
+    QCOMPARE(w.ComboChapter->items(), numbers(chapters));
+    QCOMPARE(w.activeControl(), static_cast<QWidget*>(w.TextVerses));
+    QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+}
+
+void TstReadingArea::clickingSameResultAgainReopensIt() {
+    AppFixture fx;
+    fx.start();
+    FrmBible& w = fx.window();
+    const QString line = lineOf(QStringLiteral("Romans 8:28"));
+    w.ListVerse->setItems({line});
+    w.ListVerse->setText(line);
+    const int caret = w.TextVerses->selStart();
+    QVERIFY(caret > 0);
+    w.TextVerses->setSelStart(0);
+    w.TextVerses->setSelText(QStringLiteral("edited "));
+    w.ComboChapter->setText(QStringLiteral("2"));
+    w.ListVerse->setText(line);
+    QCOMPARE(w.TextVerses->text(), chapter(QStringLiteral("Romans 8:")));
+    QCOMPARE(w.TextVerses->selStart(), caret);
+    QCOMPARE(w.ComboChapter->text(), QStringLiteral("8"));
+}
+
+void TstReadingArea::clickingHintDoesNothing() {
+    AppFixture fx;
+    fx.start();
+    FrmBible& w = fx.window();
+    const QString before = w.TextVerses->text();
+    fx.pointer.history.clear();
+    w.ListVerse->setText(QStringLiteral("Click verse to view chapter."));
+    QCOMPARE(w.ListVerse->listIndex(), 0);
+    QCOMPARE(w.TextVerses->text(), before);
+    QCOMPARE(w.ComboBooks->text(), QStringLiteral("Books"));
+    QCOMPARE(w.ComboChapter->text(), QStringLiteral("Chapter"));
+    QVERIFY(!fx.pointer.isBusy());
+}
+
+QTEST_MAIN(TstReadingArea)
+#include "tst_readingarea.moc"
