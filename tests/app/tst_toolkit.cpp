@@ -154,6 +154,18 @@ private slots:
         QCOMPARE(f->events, (QStringList{"combo:click", "combo:click"}));
     }
 
+    void comboTextMatchingAnItemIsNoPick() {
+        f->combo->addItems({QStringLiteral("Genesis"), QStringLiteral("Exodus")});
+        f->combo->setFocus();
+        QApplication::processEvents();
+        f->combo->setText(QStringLiteral("Exodus"));
+        QTest::keyClick(f->combo, Qt::Key_Return);
+        f->list->setFocus(); // the box loses the focus holding an item's text
+        QApplication::processEvents();
+        QCOMPARE(f->events.filter("combo:click"), QStringList{});
+        QCOMPARE(f->combo->text(), QStringLiteral("Exodus"));
+    }
+
     void listBoxClicks() {
         f->list->setItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
         QVERIFY(f->events.isEmpty());

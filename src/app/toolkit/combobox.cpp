@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
+ComboBox::ComboBox(QWidget* parent)
+    : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -13,6 +14,10 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     // Typing is a change; Qt's own text updates for a pick are not.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { run(onChange); });
     connect(this, &QComboBox::activated, this, [this] { run(onClick); });
+    // Qt also reports an activation when the text matches an item as the box loses the focus
+    // or Enter is pressed; neither is a pick from the list.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
 }
 
 void ComboBox::keepTextWhile(const std::function<void()>& listChange) {
