@@ -1,0 +1,183 @@
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/textbox.h"
+#include "scripture/bookcatalogue.h"
+#include "scripture/scripturetext.h"
+#include "support/appfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// The reading area as a user leaves it after reading a chapter and moving the caret.
+void readAt(AppFixture& fx, const QString& book, const QString& chapter, int caret) {
+    FrmBible& w = fx.window();
+    w.ComboBooks->setText(book);
+    w.ComboChapter->setText(chapter);
+    w.TextVerses->setText(
+        fx.app().scripture().chapterText(book + ' ' + chapter + ':').value_or(QString()));
+    w.TextVerses->setSelStart(caret);
+}
+
+QString chapterText(AppFixture& fx, const QString& prefix) {
+    return fx.app().scripture().chapterText(prefix).value_or(QString());
+}
+
+} // namespace
+
+class TestBookmarkCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void setThenGoToBookmark() {
+        AppFixture fx;
+        fx.start();
+        FrmBible& w = fx.window();
+        readAt(fx, "Genesis", "3", 10);
+        w.menus.mnuSetBookmark->trigger();
+        readAt(fx, "Psalms", "23", 120);
+        w.menus.mnuSetBookmark->trigger(); // replaces the first
+        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("Psalms\r\n23\r\n120"));
+        QVERIFY(fx.messages.asked.isEmpty());
+
+        readAt(fx, "John", "3", 0);
+        focusOn(w.ComboBookFavorites);
+        fx.pointer.history.clear();
+        w.menus.mnuGoToBookmark->trigger();
+        QApplication::processEvents();
+        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Psalms"));
+        QCOMPARE(w.ComboChapter->text(), QStringLiteral("23"));
+        QCOMPARE(w.ComboChapter->items(), books::chapterList(150)); // not John's 21
+        QCOMPARE(w.TextVerses->text(), chapterText(fx, "Psalms 23:"));
+        QCOMPARE(w.TextVerses->selStart(), 120);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.TextVerses));
+        QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+    }
+
+    void defaultRecordGoesToGenesisOne() {
+        AppFixture fx;
+        fx.start();
+        FrmBible& w = fx.window();
+        w.menus.mnuGoToBookmark->trigger();
+        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Genesis"));
+        QCOMPARE(w.ComboChapter->text(), QStringLiteral("1"));
+        QCOMPARE(w.ComboChapter->items(), books::chapterList(50));
+        QVERIFY(w.TextVerses->text().startsWith(QStringLiteral("1  In the beginning")));
+        QCOMPARE(w.TextVerses->selStart(), 0);
+    }
+
+    void goToBookmark_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("chapter");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("chapters");
+        QTest::addColumn<int>("caret"); // -1: at the end of the text
+        QTest::newRow("nominal: position past the end")
+            << QByteArray("Obadiah\r\n1\r\n99999") << "Obadiah"
+            << "1"
+            << "Obadiah 1:" << 1 << -1;
+        QTest::newRow("nominal: unchecked texts select nothing")
+            << QByteArray("Books\r\nChapter\r\n7") << "Books"
+            << "Chapter"
+            << "" << 0 << 0;
+        QTest::newRow("nominal: trailing line break") << QByteArray("Jude\r\n1\r\n5\r\n") << "Jude"
+                                                      << "1"
+                                                      << "Jude 1:" << 1 << 5;
+        QTest::newRow("robustness: empty file") << QByteArray() << ""
+                                                << ""
+                                                << "" << 0 << 0;
+        QTest::newRow("robustness: book only") << QByteArray("Psalms") << "Psalms"
+                                               << ""
+                                               << "" << 150 << 0;
+        QTest::newRow("robustness: no position") << QByteArray("Psalms\r\n23") << "Psalms"
+                                                 << "23"
+                                                 << "Psalms 23:" << 150 << 0;
+        QTest::newRow("robustness: position not a number")
+            << QByteArray("Psalms\r\n23\r\nten") << "Psalms"
+            << "23"
+            << "Psalms 23:" << 150 << 0;
+        QTest::newRow("robustness: negative position")
+            << QByteArray("Psalms\r\n23\r\n-40") << "Psalms"
+            << "23"
+            << "Psalms 23:" << 150 << 0;
+    }
+    void goToBookmark() {
+        QFETCH(QByteArray, record);
+        QFETCH(QString, book);
+        QFETCH(QString, chapter);
+        QFETCH(QString, prefix);
+        QFETCH(int, chapters);
+        QFETCH(int, caret);
+        AppFixture fx;
+        fx.writeBytes("BkMrk.dat", record);
+        fx.start();
+        FrmBible& w = fx.window();
+        w.menus.mnuGoToBookmark->trigger();
+        QCOMPARE(w.ComboBooks->text(), book);
+        QCOMPARE(w.ComboChapter->text(), chapter);
+        QCOMPARE(w.ComboChapter->items(), books::chapterList(chapters));
+        const QString text = prefix.isEmpty() ? QString() : chapterText(fx, prefix);
+        QCOMPARE(w.TextVerses->text(), text);
+        QCOMPARE(w.TextVerses->selStart(), caret < 0 ? int(text.size()) : caret);
+        QVERIFY(fx.messages.asked.isEmpty());
+    }
+
+    void missingFilesChangeNothingButThePointer() {
+        AppFixture fx;
+        fx.start();
+        FrmBible& w = fx.window();
+        const QString welcome = w.TextVerses->text();
+        QVERIFY(QFile::remove(fx.path("BkMrk.dat")));
+        fx.pointer.history.clear();
+        w.menus.mnuGoToBookmark->trigger();
+        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Books"));
+        QCOMPARE(w.TextVerses->text(), welcome);
+        QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+        QVERIFY(fx.messages.asked.isEmpty());
+    }
+
+    void missingBibleSetsOnlyTheBoxes() {
+        AppFixture fx(AppFixture::Bible::Missing);
+        fx.writeBytes("BkMrk.dat", "Psalms\r\n23\r\n120");
+        fx.start();
+        FrmBible& w = fx.window();
+        const QString welcome = w.TextVerses->text();
+        fx.messages.asked.clear();
+        w.menus.mnuGoToBookmark->trigger();
+        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Psalms"));
+        QCOMPARE(w.ComboChapter->text(), QStringLiteral("23"));
+        QCOMPARE(w.TextVerses->text(), welcome);
+        QVERIFY(fx.messages.asked.isEmpty());
+    }
+
+    void failedWriteIsReported() {
+        AppFixture fx;
+        fx.start();
+        FrmBible& w = fx.window();
+        const QString path = fx.path("BkMrk.dat");
+        fx.files.failWrite = [path](const QString& p) { return p == path; };
+        readAt(fx, "Psalms", "23", 120);
+        w.menus.mnuSetBookmark->trigger();
+        QCOMPARE(fx.messages.asked.size(), 1);
+        QVERIFY(fx.messages.asked.first().text.contains(QStringLiteral("bookmark")));
+        QCOMPARE(fx.messages.asked.first().buttons, MessageBoxes::OkOnly);
+        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("Genesis\r\n1\r\n0"));
+    }
+
+    void failedReadIsReported() {
+        AppFixture fx;
+        fx.start();
+        FrmBible& w = fx.window();
+        const QString path = fx.path("BkMrk.dat");
+        fx.files.failRead = [path](const QString& p) { return p == path; };
+        w.menus.mnuGoToBookmark->trigger();
+        QCOMPARE(fx.messages.asked.size(), 1);
+        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Books"));
+        QVERIFY(!fx.pointer.isBusy());
+    }
+};
+
+QTEST_MAIN(TestBookmarkCommands)
+#include "tst_bookmarkcommands.moc"
