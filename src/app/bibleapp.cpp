@@ -1,9 +1,15 @@
 #include "app/bibleapp.h"
 
+#include "app/editcommands.h"
+#include "app/exitcommand.h"
 #include "app/filesystem.h"
 #include "app/frmbible.h"
+#include "app/helppage.h"
+#include "app/loadedforms.h"
+#include "app/pageswitcher.h"
 #include "app/platform/messageboxes.h"
 #include "app/platform/mousepointer.h"
+#include "app/printformcommand.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/commandbutton.h"
 #include "app/toolkit/listbox.h"
@@ -11,6 +17,7 @@
 #include "app/welcometext.h"
 #include "bookmark/bookmarkfile.h"
 #include "favorites/subjectlist.h"
+#include "favorites/subjectprintcommand.h"
 #include "prefs/startupfont.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/readingarea.h"
@@ -25,11 +32,19 @@ const QString kSearchPrompt =
 }
 
 BibleApp::BibleApp(Platform platform)
-    : m_platform(std::move(platform)), m_window(std::make_unique<FrmBible>()) {
+    : m_platform(std::move(platform)), m_forms(std::make_unique<LoadedForms>()),
+      m_window(std::make_unique<FrmBible>()) {
+    m_forms->add(m_window.get());
     m_scripture =
         std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
     m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
     m_reading = std::make_unique<ReadingArea>(*m_window, m_platform, *m_scripture);
+    m_pages = std::make_unique<PageSwitcher>(*m_window);
+    m_help = std::make_unique<HelpPage>(*m_window);
+    m_editCommands = std::make_unique<EditCommands>(*m_window, m_platform);
+    m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_platform);
+    m_exit = std::make_unique<ExitCommand>(*m_window, *m_forms);
+    m_printSubject = std::make_unique<SubjectPrintCommand>(*m_window, m_platform);
 }
 
 BibleApp::~BibleApp() = default;

@@ -4,10 +4,17 @@
 
 #include <memory>
 
+class EditCommands;
+class ExitCommand;
 class FrmBible;
+class HelpPage;
+class LoadedForms;
+class PageSwitcher;
+class PrintFormCommand;
 class ReadingArea;
 class ScriptureText;
 class SubjectList;
+class SubjectPrintCommand;
 
 // Builds the main window, attaches every subsystem's handlers to it, and runs the start-up.
 class BibleApp {
@@ -26,6 +33,8 @@ public:
     SubjectList& subjects() { return *m_subjects; }
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
+    // The open windows in load order; File > Exit closes them, the last loaded first.
+    LoadedForms& forms() { return *m_forms; }
 
 private:
     void fillLists();
@@ -34,9 +43,16 @@ private:
     void createVersesFolder();
 
     Platform m_platform;
+    std::unique_ptr<LoadedForms> m_forms;
     std::unique_ptr<FrmBible> m_window;
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SubjectList> m_subjects;
+    std::unique_ptr<PageSwitcher> m_pages;
+    std::unique_ptr<HelpPage> m_help;
+    std::unique_ptr<EditCommands> m_editCommands;
+    std::unique_ptr<PrintFormCommand> m_printForm;
+    std::unique_ptr<ExitCommand> m_exit;
+    std::unique_ptr<SubjectPrintCommand> m_printSubject;
     QString m_helpFile;
 };

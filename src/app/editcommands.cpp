@@ -1,0 +1,72 @@
+#include "app/editcommands.h"
+
+#include "app/frmbible.h"
+#include "app/generaldate.h"
+#include "app/platform/clipboard.h"
+#include "app/platform/platform.h"
+#include "app/toolkit/control.h"
+
+#include <QAction>
+
+EditCommands::EditCommands(FrmBible& window, Platform& platform)
+    : m_window(window)
+    , m_platform(platform) {
+    const Menus& m = window.menus;
+    connect(m.mnuCut, &QAction::triggered, this, [this] { mnuCut_Click(); });
+    connect(m.mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
+    connect(m.mnuPaste, &QAction::triggered, this, [this] { mnuPaste_Click(); });
+    connect(m.mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
+    connect(m.mnuSelectAll, &QAction::triggered, this, [this] { mnuSelectAll_Click(); });
+    connect(m.mnuTimeDate, &QAction::triggered, this, [this] { mnuTimeDate_Click(); });
+}
+
+TextControl* EditCommands::focusedText() const {
+    return dynamic_cast<TextControl*>(m_window.activeControl());
+}
+
+// With nothing selected, Cut and Copy leave the clipboard alone: emptying it would lose what
+// the user put there.
+void EditCommands::mnuCut_Click() {
+    TextControl* control = focusedText();
+    if (!control || control->selText().isEmpty())
+        return;
+    m_platform.clipboard.setText(control->selText());
+    control->setSelText(QString());
+}
+
+void EditCommands::mnuCopy_Click() {
+    const TextControl* control = focusedText();
+    if (!control || control->selText().isEmpty())
+        return;
+    m_platform.clipboard.setText(control->selText());
+}
+
+// Without text on the clipboard there is nothing to paste; the selection stays, so the
+// subject's text is not cut short and then saved.
+void EditCommands::mnuPaste_Click() {
+    TextControl* control = focusedText();
+    const Clipboard& clipboard = m_platform.clipboard;
+    if (!control || !clipboard.hasText() || clipboard.text().isEmpty())
+        return;
+    control->setSelText(clipboard.text());
+}
+
+// As the Del key does: the selection, or else the character after the caret; the clipboard
+// is not touched.
+void EditCommands::mnuDelete_Click() {
+    if (TextControl* control = focusedText())
+        control->deleteForward();
+}
+
+void EditCommands::mnuSelectAll_Click() {
+    TextControl* control = focusedText();
+    if (!control)
+        return;
+    control->setSelStart(0);
+    control->setSelLength(int(control->text().size()));
+}
+
+void EditCommands::mnuTimeDate_Click() {
+    if (TextControl* control = focusedText())
+        control->setSelText(generalDateText(QDateTime::currentDateTime()));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class FrmBible;
+class TextControl;
+struct Platform;
+
+// The Edit menu: text commands on the control that has the keyboard focus. They work through
+// the control's own text operations, so an edit made here runs the control's change handler
+// exactly as typing does. A focused control without editable text (the result list, the
+// button), or no focused control at all, makes every command do nothing.
+class EditCommands : public QObject {
+public:
+    EditCommands(FrmBible& window, Platform& platform);
+
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+    void mnuDelete_Click();
+    void mnuSelectAll_Click();
+    void mnuTimeDate_Click();
+
+private:
+    TextControl* focusedText() const;
+
+    FrmBible& m_window;
+    Platform& m_platform;
+};

@@ -1,0 +1,17 @@
+#include "app/helppage.h"
+
+#include "app/frmbible.h"
+#include "app/helptext.h"
+#include "app/toolkit/textbox.h"
+
+#include <QAction>
+
+HelpPage::HelpPage(FrmBible& window)
+    : m_window(window) {
+    connect(window.menus.mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
+}
+
+void HelpPage::mnuContents_Click() {
+    // Rebuilt from its first piece every time, so choosing it twice shows it once.
+    m_window.TextVerses->setText(helpText());
+}
