@@ -126,6 +126,25 @@ private slots:
         QCOMPARE(f->events, QStringList{"text:change"});
     }
 
+    // Edits from code on the combo box and the line box run change once each, like typing.
+    void comboAndLineEditsFromCodeRunChangeOnce() {
+        for (TextControl* c : std::initializer_list<TextControl*>{f->combo, f->line}) {
+            c->setText(QStringLiteral("Genesis"));
+            f->events.clear();
+            c->setSelStart(0);
+            c->setSelLength(3);
+            c->setSelText(QStringLiteral("Ex"));
+            QCOMPARE(c->text(), QStringLiteral("Exesis"));
+            c->setSelStart(0);
+            c->deleteForward();
+            QCOMPARE(c->text(), QStringLiteral("xesis"));
+            c->setSelStart(5);
+            c->deleteForward(); // nothing after the caret: no change
+            QCOMPARE(f->events.size(), 2);
+            QCOMPARE(f->events.filter(QStringLiteral(":change")).size(), 2);
+        }
+    }
+
     void comboListChangesRunNothingAndKeepText() {
         f->combo->setText(QStringLiteral("Books"));
         f->events.clear();

@@ -84,18 +84,13 @@ QString ComboBox::selText() const {
     return lineEdit()->selectedText();
 }
 
+// Qt counts insert and del as edits: textEdited runs the change handler, once.
 void ComboBox::setSelText(const QString& text) {
-    const QString before = lineEdit()->text();
     lineEdit()->insert(text);
-    if (lineEdit()->text() != before)
-        run(onChange);
 }
 
 void ComboBox::deleteForward() {
-    const QString before = lineEdit()->text();
     lineEdit()->del();
-    if (lineEdit()->text() != before)
-        run(onChange);
 }
 
 void ComboBox::wheelEvent(QWheelEvent* event) {
