@@ -15,9 +15,11 @@
 #include "app/toolkit/listbox.h"
 #include "app/toolkit/textbox.h"
 #include "app/welcometext.h"
+#include "bookmark/bookmarkcommands.h"
 #include "bookmark/bookmarkfile.h"
 #include "favorites/subjectlist.h"
 #include "favorites/subjectprintcommand.h"
+#include "prefs/setfontcommand.h"
 #include "prefs/startupfont.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/readingarea.h"
@@ -45,6 +47,8 @@ BibleApp::BibleApp(Platform platform)
     m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_platform);
     m_exit = std::make_unique<ExitCommand>(*m_window, *m_forms);
     m_printSubject = std::make_unique<SubjectPrintCommand>(*m_window, m_platform);
+    m_bookmark = std::make_unique<BookmarkCommands>(*m_window, m_platform, *m_scripture);
+    m_setFont = std::make_unique<SetFontCommand>(*m_window, m_platform);
 }
 
 BibleApp::~BibleApp() = default;

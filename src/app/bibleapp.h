@@ -15,6 +15,8 @@ class ReadingArea;
 class ScriptureText;
 class SubjectList;
 class SubjectPrintCommand;
+class BookmarkCommands;
+class SetFontCommand;
 
 // Builds the main window, attaches every subsystem's handlers to it, and runs the start-up.
 class BibleApp {
@@ -54,5 +56,7 @@ private:
     std::unique_ptr<PrintFormCommand> m_printForm;
     std::unique_ptr<ExitCommand> m_exit;
     std::unique_ptr<SubjectPrintCommand> m_printSubject;
+    std::unique_ptr<BookmarkCommands> m_bookmark;
+    std::unique_ptr<SetFontCommand> m_setFont;
     QString m_helpFile;
 };
