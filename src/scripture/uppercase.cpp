@@ -5,6 +5,9 @@
 namespace scripture {
 
 QChar upperChar(QChar ch) {
+    const char16_t code = ch.unicode();
+    if (code < 0x80) // the common case, without the Unicode tables
+        return (code >= u'a' && code <= u'z') ? QChar(char16_t(code - 32)) : ch;
     const QChar upper = ch.toUpper();
     if (upper == ch)
         return ch;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "scripture/versetext.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The two-pass search over the scripture text. The phrase pass lists every line in scope
+// whose upper-cased form holds the whole query; only when it finds nothing does the all-words
+// pass list the lines that hold every word of the query, in any order. Words are runs of the
+// letters A to Z; any other character separates them, and a query that ends in a separator
+// adds an empty word, which every non-empty line holds.
+namespace search {
+
+// The scope that means every line; any other scope is a prefix the line must begin with.
+inline const QString kWholeText = QStringLiteral("The Bible");
+
+struct Outcome {
+    std::vector<qsizetype> lines; // indices of the result lines, in file order
+    // True when the phrase pass found lines; otherwise false for an empty query, true when no
+    // line was in scope, or else whether the last line in scope held every word.
+    bool found = false;
+};
+
+// query: the search box's text as it stands; scope: the book box's text.
+Outcome run(const VerseText& text, const QString& query, const QString& scope);
+
+// The query as matched: trimmed of spaces (only spaces) and upper-cased.
+QString preparedQuery(const QString& query);
+
+// The words the all-words pass tests, in query order; the last is empty when the prepared
+// query ends with a separator.
+QStringList queryWords(const QString& prepared);
+
+// The result lines themselves, as read.
+QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines);
+
+} // namespace search

@@ -1,0 +1,100 @@
+#include "naivesearch.h"
+
+#include "naivescan.h"
+#include "scripture/uppercase.h"
+
+#include <QList>
+
+#include <functional>
+
+namespace naive {
+namespace {
+
+// A text is held by a line when it occurs anywhere in it; the empty text by any non-empty line.
+bool holds(const QString& line, const QString& text) {
+    return !line.isEmpty() && line.contains(text);
+}
+
+bool inScope(const QString& line, const QString& scope) {
+    return scope == QStringLiteral("The Bible") || line.startsWith(scope);
+}
+
+QString trimSpaces(QString text) {
+    while (text.startsWith(QLatin1Char(' ')))
+        text.remove(0, 1);
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+// Entries 0 to R of the word list, as the query is walked character by character.
+QStringList wordList(const QString& query) {
+    qsizetype separators = 0;
+    for (const QChar ch : query)
+        separators += (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ? 0 : 1;
+    QList<QString> entries(separators + 2);
+    QString word;
+    qsizetype r = 0;
+    for (qsizetype position = 0; position < query.size(); ++position) {
+        const QChar ch = query.at(position);
+        if (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) {
+            word += ch;
+        } else if (!word.isEmpty()) {
+            entries[r] = word;
+            word.clear();
+            ++r;
+        }
+        if (position == query.size() - 1)
+            entries[r] = word;
+    }
+    return entries.mid(0, r + 1);
+}
+
+using EachLine = std::function<void(const std::function<void(const QString&)>&)>;
+
+SearchOutcome searchLines(const EachLine& forEachLine, const QString& query, const QString& scope) {
+    SearchOutcome outcome;
+    const QString upperQuery = scripture::upperCase(trimSpaces(query));
+    forEachLine([&](const QString& line) {
+        if (inScope(line, scope) && holds(scripture::upperCase(line), upperQuery)) {
+            outcome.lines.append(line);
+            outcome.found = true;
+        }
+    });
+    if (outcome.found || upperQuery.isEmpty())
+        return outcome;
+    const QStringList words = wordList(upperQuery);
+    outcome.found = true;
+    forEachLine([&](const QString& line) {
+        if (!inScope(line, scope))
+            return;
+        const QString upperLine = scripture::upperCase(line);
+        outcome.found = true;
+        for (const QString& word : words) {
+            if (!holds(upperLine, word))
+                outcome.found = false;
+        }
+        if (outcome.found)
+            outcome.lines.append(line);
+    });
+    return outcome;
+}
+
+} // namespace
+
+SearchOutcome search(const QString& biblePath, const QString& query, const QString& scope) {
+    const EachLine eachLine = [&](const std::function<void(const QString&)>& visit) {
+        naive::forEachLine(biblePath, visit);
+    };
+    return searchLines(eachLine, query, scope);
+}
+
+SearchOutcome search(const QStringList& lines, const QString& query, const QString& scope) {
+    const EachLine eachLine = [&](const std::function<void(const QString&)>& visit) {
+        for (const QString& line : lines)
+            visit(line);
+    };
+    return searchLines(eachLine, query, scope);
+}
+
+} // namespace naive
