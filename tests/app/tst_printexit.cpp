@@ -123,6 +123,26 @@ private slots:
         QVERIFY(fx->app().forms().forms().isEmpty());
     }
 
+    void exitWithTheDisplayFontsDialogOpen() {
+        FrmBible& w = fx->window();
+        w.menus.mnuSetFont->trigger();
+        QPointer<QWidget> dialog = w.findChild<QWidget*>(QStringLiteral("frmFont"));
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(fx->app().forms().forms(), (QList<QWidget*>{&w, dialog.data()}));
+        bool dialogOpenAtMainClosing = true;
+        auto closingSave = w.onQueryUnload;
+        w.onQueryUnload = [&] {
+            dialogOpenAtMainClosing = dialog && dialog->isVisible();
+            if (closingSave)
+                closingSave();
+        };
+        w.menus.mnuExit->trigger();
+        QVERIFY(!dialogOpenAtMainClosing); // the dialog was closed first
+        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(!dialog); // a closed dialog is deleted
+        QVERIFY(fx->app().forms().forms().isEmpty());
+    }
+
     void exitWithOnlyTheMainWindowRunsItsClosingOnce() {
         recordMainWindowClosing();
         fx->window().menus.mnuExit->trigger();

@@ -76,6 +76,21 @@ private slots:
         QVERIFY(run(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("Serif-Bold")));
     }
 
+    void aLongSubjectGoesOnToNewPages() {
+        QStringList entries;
+        for (int i = 1; i <= 150; ++i)
+            entries << QStringLiteral("Entry %1").arg(i);
+        fx->window().TextFavoritesList->setText(entries.join(QStringLiteral("\r\n")));
+        fx->window().menus.mnuPrintFavoriteSubject->trigger();
+        QCOMPARE(fx->printer->printedFiles.size(), 1);
+        const QString pdf = fx->printer->printedFiles[0];
+        QCOMPARE(printedLines(pdf), entries); // every line, none lost off a page's foot
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+        const int pages =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+        QVERIFY2(pages > 1, qPrintable(info));
+    }
+
     void noPrintsNothing() {
         fx->messages.answers = {MessageBoxes::No};
         fx->window().menus.mnuPrintFavoriteSubject->trigger();
