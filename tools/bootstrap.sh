@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libbenchmark-dev fonts-liberation poppler-utils
+packages=(cmake g++ make qt6-base-dev libbenchmark-dev clang-format fonts-liberation poppler-utils
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
