@@ -24,6 +24,7 @@
 #include "scripture/bookcatalogue.h"
 #include "scripture/readingarea.h"
 #include "scripture/scripturetext.h"
+#include "search/searchpage.h"
 
 #include <QDir>
 #include <QLabel>
@@ -41,6 +42,7 @@ BibleApp::BibleApp(Platform platform)
         std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
     m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
     m_reading = std::make_unique<ReadingArea>(*m_window, m_platform, *m_scripture);
+    m_search = std::make_unique<SearchPage>(*m_window, m_platform, *m_scripture);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
     m_help = std::make_unique<HelpPage>(*m_window);
     m_editCommands = std::make_unique<EditCommands>(*m_window, m_platform);

@@ -12,6 +12,7 @@ class LoadedForms;
 class PageSwitcher;
 class PrintFormCommand;
 class ReadingArea;
+class SearchPage;
 class ScriptureText;
 class SubjectList;
 class SubjectPrintCommand;
@@ -35,6 +36,7 @@ public:
     SubjectList& subjects() { return *m_subjects; }
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
+    SearchPage& searchPage() { return *m_search; }
     // The open windows in load order; File > Exit closes them, the last loaded first.
     LoadedForms& forms() { return *m_forms; }
 
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<FrmBible> m_window;
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
+    std::unique_ptr<SearchPage> m_search;
     std::unique_ptr<SubjectList> m_subjects;
     std::unique_ptr<PageSwitcher> m_pages;
     std::unique_ptr<HelpPage> m_help;

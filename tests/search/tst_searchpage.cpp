@@ -1,0 +1,209 @@
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/listbox.h"
+#include "app/toolkit/textbox.h"
+#include "naivesearch.h"
+#include "search/searchpage.h"
+#include "support/appfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString kBible = QStringLiteral(VELLUMARK_TEST_BIBLE);
+const QString kHint = QStringLiteral("Click verse to view chapter.");
+
+void pick(ComboBox* combo, const QString& item) {
+    const int index = combo->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    QApplication::processEvents();
+}
+
+// The search page shown, with a query typed into the search box and the focus left there.
+FrmBible& searchPage(AppFixture& fx, const QString& query) {
+    fx.start();
+    FrmBible& w = fx.window();
+    w.menus.mnuSearch2->trigger();
+    QApplication::processEvents();
+    focusOn(w.TextSearch);
+    if (!query.isNull())
+        w.TextSearch->setText(query);
+    return w;
+}
+
+void leaveSearchBox(FrmBible& w) {
+    focusOn(w.TextVerses);
+}
+
+} // namespace
+
+class TstSearchPage : public QObject {
+    Q_OBJECT
+private slots:
+    void enteringSearchBoxSelectsAll();
+    void searchStartsOnlyWhenReady_data();
+    void searchStartsOnlyWhenReady();
+    void pickingBookSearchesAtOnce();
+    void tabbingToListSearchesAndListOpensVerse();
+    void resultsStayWhenPagesSwitch();
+    void everyLineArrivesInOneStep();
+    void unreadableFileGivesEmptyList_data();
+    void unreadableFileGivesEmptyList();
+};
+
+void TstSearchPage::enteringSearchBoxSelectsAll() {
+    AppFixture fx;
+    FrmBible& w = searchPage(fx, QString());
+    QCOMPARE(w.TextSearch->selStart(), 0);
+    QCOMPARE(w.TextSearch->selText(), SearchPage::kPrompt);
+    leaveSearchBox(w);
+    w.TextSearch->setText(QStringLiteral("love\r\none"));
+    focusOn(w.TextSearch);
+    QCOMPARE(w.TextSearch->selLength(), 9); // the line break counts as two
+}
+
+void TstSearchPage::searchStartsOnlyWhenReady_data() {
+    QTest::addColumn<QString>("book");  // picked before the query is typed; empty: none
+    QTest::addColumn<QString>("query"); // null: the prompt stays
+    QTest::addColumn<bool>("searches");
+    QTest::addColumn<QString>("queryAfter");
+    QTest::newRow("nominal: query and book") << "The Bible"
+                                             << "love one another" << true << "love one another";
+    QTest::newRow("nominal: spaces around are written back trimmed")
+        << "Ruth"
+        << "  love  " << true << "love";
+    QTest::newRow("robustness: no book chosen") << ""
+                                                << "love" << false << "love";
+    QTest::newRow("robustness: prompt unchanged")
+        << "The Bible" << QString() << false << SearchPage::kPrompt;
+    QTest::newRow("robustness: prompt with a space is a query")
+        << "Jude" << SearchPage::kPrompt + QLatin1Char(' ') << true << SearchPage::kPrompt;
+    QTest::newRow("robustness: only spaces") << "The Bible"
+                                             << "   " << false << "";
+}
+
+void TstSearchPage::searchStartsOnlyWhenReady() {
+    QFETCH(QString, book);
+    QFETCH(QString, query);
+    QFETCH(bool, searches);
+    AppFixture fx;
+    fx.start();
+    FrmBible& w = fx.window();
+    w.menus.mnuSearch2->trigger();
+    if (!book.isEmpty()) {
+        w.TextSearch->setText(QStringLiteral("xyzzy")); // a book pick searches: find nothing
+        pick(w.ComboSearch, book);
+        w.ListVerse->setItems({kHint});
+        w.TextSearch->setText(SearchPage::kPrompt);
+    }
+    focusOn(w.TextSearch);
+    if (!query.isNull())
+        w.TextSearch->setText(query);
+    fx.pointer.history.clear();
+    leaveSearchBox(w);
+    QTEST(w.TextSearch->text(), "queryAfter");
+    if (!searches) {
+        QCOMPARE(w.ListVerse->items(), QStringList{kHint});
+        QVERIFY(fx.pointer.history.isEmpty());
+        return;
+    }
+    const QString scope = book;
+    QCOMPARE(w.ListVerse->items(), naive::search(kBible, query, scope).lines);
+    QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+}
+
+void TstSearchPage::pickingBookSearchesAtOnce() {
+    AppFixture fx;
+    FrmBible& w = searchPage(fx, QStringLiteral("John 3:16"));
+    const SearchPage& page = fx.app().searchPage();
+    leaveSearchBox(w); // the book box still asks for a book
+    QCOMPARE(w.ListVerse->items(), QStringList{kHint});
+    pick(w.ComboSearch, QStringLiteral("The Bible"));
+    QCOMPARE(w.ListVerse->items(), naive::search(kBible, "John 3:16", "The Bible").lines);
+    QCOMPARE(w.ListVerse->count(), 2);
+    QVERIFY(page.found());
+    pick(w.ComboSearch, QStringLiteral("John"));
+    QCOMPARE(w.ListVerse->count(), 1);
+    QVERIFY(w.ListVerse->items().first().startsWith(QStringLiteral("John 3:16  ")));
+    pick(w.ComboSearch, QStringLiteral("***************"));
+    QCOMPARE(w.ListVerse->items(), QStringList());
+}
+
+void TstSearchPage::tabbingToListSearchesAndListOpensVerse() {
+    AppFixture fx;
+    FrmBible& w = searchPage(fx, QString());
+    pick(w.ComboSearch, QStringLiteral("The Bible")); // the prompt: no search yet
+    QCOMPARE(w.ListVerse->items(), QStringList{kHint});
+    focusOn(w.TextSearch);
+    w.TextSearch->setText(QStringLiteral("another love one"));
+    pressTab(&w);
+    QCOMPARE(w.activeControl(), static_cast<QWidget*>(w.ListVerse));
+    const QStringList expected = naive::search(kBible, "another love one", "The Bible").lines;
+    QVERIFY(expected.size() > 1);
+    QCOMPARE(w.ListVerse->items(), expected);
+
+    w.ListVerse->setText(expected.at(1));
+    const QString book = expected.at(1).section(QLatin1Char(':'), 0, 0).section(' ', 0, -2);
+    QCOMPARE(w.ComboBooks->text(), book);
+    QVERIFY(
+        w.TextVerses->text()
+            .mid(w.TextVerses->selStart())
+            .startsWith(
+                expected.at(1).section(QStringLiteral("  "), 0, 0).section(QLatin1Char(':'), 1)));
+    QCOMPARE(w.ListVerse->items(), expected);
+}
+
+void TstSearchPage::resultsStayWhenPagesSwitch() {
+    AppFixture fx;
+    FrmBible& w = searchPage(fx, QStringLiteral("  faith,hope  "));
+    pick(w.ComboSearch, QStringLiteral("The Bible"));
+    const QStringList results = w.ListVerse->items();
+    QVERIFY(!results.isEmpty());
+    w.menus.mnuFavoriteVerses->trigger();
+    QApplication::processEvents();
+    QVERIFY(!w.ListVerse->isVisible());
+    w.menus.mnuSearch2->trigger();
+    QApplication::processEvents();
+    QCOMPARE(w.TextSearch->text(), QStringLiteral("faith,hope"));
+    QCOMPARE(w.ListVerse->items(), results);
+}
+
+void TstSearchPage::everyLineArrivesInOneStep() {
+    AppFixture fx;
+    FrmBible& w = searchPage(fx, QStringLiteral("3:99"));
+    QSignalSpy inserted(w.ListVerse->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(w.ListVerse->model(), &QAbstractItemModel::modelReset);
+    pick(w.ComboSearch, QStringLiteral("The Bible"));
+    QCOMPARE(w.ListVerse->count(), 31102);
+    QCOMPARE(inserted.count(), 0);
+    QCOMPARE(reset.count(), 1);
+    const QString last = w.ListVerse->items().last();
+    QVERIFY(last.startsWith(QStringLiteral("Revelation 22:21  ")));
+    w.ListVerse->setText(last);
+    QCOMPARE(w.ComboBooks->text(), QStringLiteral("Revelation"));
+    QCOMPARE(w.ComboChapter->text(), QStringLiteral("22"));
+}
+
+void TstSearchPage::unreadableFileGivesEmptyList_data() {
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("robustness: Bible.dat missing") << true;
+    QTest::newRow("robustness: Bible.dat unreadable") << false;
+}
+
+void TstSearchPage::unreadableFileGivesEmptyList() {
+    QFETCH(bool, missing);
+    AppFixture fx(missing ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
+    fx.files.failRead = [](const QString& path) { return path.endsWith("Bible.dat"); };
+    FrmBible& w = searchPage(fx, QStringLiteral("love"));
+    fx.pointer.history.clear();
+    pick(w.ComboSearch, QStringLiteral("The Bible"));
+    QCOMPARE(w.ListVerse->items(), QStringList());
+    QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+}
+
+QTEST_MAIN(TstSearchPage)
+#include "tst_searchpage.moc"
