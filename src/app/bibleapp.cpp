@@ -17,8 +17,10 @@
 #include "app/welcometext.h"
 #include "bookmark/bookmarkcommands.h"
 #include "bookmark/bookmarkfile.h"
+#include "favorites/subjecteditor.h"
 #include "favorites/subjectlist.h"
 #include "favorites/subjectprintcommand.h"
+#include "favorites/verselookup.h"
 #include "prefs/setfontcommand.h"
 #include "prefs/startupfont.h"
 #include "scripture/bookcatalogue.h"
@@ -41,6 +43,9 @@ BibleApp::BibleApp(Platform platform)
     m_scripture =
         std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
     m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
+    m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, m_platform, *m_subjects);
+    m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_platform, *m_scripture,
+                                                  m_subjectEditor->blnCheck);
     m_reading = std::make_unique<ReadingArea>(*m_window, m_platform, *m_scripture);
     m_search = std::make_unique<SearchPage>(*m_window, m_platform, *m_scripture);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
@@ -69,6 +74,9 @@ void BibleApp::load() {
     preferences::writeDefaultIfMissing(m_platform);
     bookmark::writeDefaultIfMissing(m_platform);
     preferences::applySavedFont(m_platform, *m_window);
+    // The subject list starts unchanged; showing "Select Subject" is a change, which leaves
+    // the flag set until the subject box or the favorites list first gets the focus.
+    m_subjectEditor->blnCheck = false;
     m_subjects->ListCategories();
     m_window->ComboCategory->setText(QStringLiteral("Select Subject"));
 }

@@ -14,10 +14,12 @@ class PrintFormCommand;
 class ReadingArea;
 class SearchPage;
 class ScriptureText;
+class SubjectEditor;
 class SubjectList;
 class SubjectPrintCommand;
 class BookmarkCommands;
 class SetFontCommand;
+class VerseLookup;
 
 // Builds the main window, attaches every subsystem's handlers to it, and runs the start-up.
 class BibleApp {
@@ -34,6 +36,7 @@ public:
 
     QString helpFile() const { return m_helpFile; }
     SubjectList& subjects() { return *m_subjects; }
+    SubjectEditor& subjectEditor() { return *m_subjectEditor; }
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
     SearchPage& searchPage() { return *m_search; }
@@ -53,6 +56,8 @@ private:
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
     std::unique_ptr<SubjectList> m_subjects;
+    std::unique_ptr<SubjectEditor> m_subjectEditor;
+    std::unique_ptr<VerseLookup> m_verseLookup;
     std::unique_ptr<PageSwitcher> m_pages;
     std::unique_ptr<HelpPage> m_help;
     std::unique_ptr<EditCommands> m_editCommands;

@@ -1,12 +1,14 @@
 #include "favorites/subjectlist.h"
 
 #include "app/frmbible.h"
+#include "app/platform/messageboxes.h"
 #include "app/platform/platform.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/textbox.h"
 
 SubjectList::SubjectList(FrmBible& window, Platform& platform)
-    : m_window(window), m_platform(platform)
+    : m_window(window)
+    , m_platform(platform)
     , m_store(platform.files, platform.folder.versesFolder()) {}
 
 void SubjectList::ListCategories() {
@@ -18,11 +20,45 @@ void SubjectList::ListCategories() {
 }
 
 void SubjectList::ListVersesFavorites() {
-    m_window.TextFavoritesList->setText(QString());
-    const QString path = m_store.pathOf(m_window.ComboCategory->text());
-    if (!m_platform.files.fileExists(path))
+    const QString subject = m_window.ComboCategory->text();
+    const SubjectStore::Loaded loaded = m_store.load(subject);
+    if (loaded.status == SubjectStore::Loaded::Failed) {
+        report(subject, QStringLiteral("read"), loaded.error);
+        // The list still holds the subject shown before: the box names that one again.
+        m_window.ComboCategory->setText(m_shown);
         return;
-    const FileSystem::ReadResult read = m_platform.files.readAll(path);
-    if (read.ok)
-        m_window.TextFavoritesList->setText(read.text);
+    }
+    m_shown = subject;
+    // Emptying the list refills it with the subject's name (the list's change handling).
+    m_window.TextFavoritesList->setText(QString());
+    if (loaded.status == SubjectStore::Loaded::Read)
+        m_window.TextFavoritesList->setText(loaded.text);
+}
+
+bool SubjectList::writeSubject(const QString& subject, SubjectStore::WriteMode mode,
+                               const QString& fallback) {
+    if (!m_store.willWrite(subject, mode))
+        return false;
+    TextBox& list = *m_window.TextFavoritesList;
+    if (list.text().isEmpty())
+        list.setText(fallback);
+    if (list.text().isEmpty())
+        list.setText(QStringLiteral("New"));
+    const FileSystem::Result written = m_store.write(subject, list.text());
+    if (!written.ok)
+        report(subject, QStringLiteral("saved"), written.error);
+    return written.ok;
+}
+
+bool SubjectList::deleteSubject(const QString& subject) {
+    const FileSystem::Result removed = m_store.remove(subject);
+    if (!removed.ok)
+        report(subject, QStringLiteral("deleted"), removed.error);
+    return removed.ok;
+}
+
+void SubjectList::report(const QString& subject, const QString& failed, const QString& reason) {
+    const QString text =
+        QStringLiteral("The subject \"%1\" could not be %2.\r\n%3").arg(subject, failed, reason);
+    m_platform.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Favorite Verses"));
 }

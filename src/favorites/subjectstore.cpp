@@ -1,22 +1,76 @@
 #include "favorites/subjectstore.h"
 
-#include <QCollator>
+#include "favorites/spaces.h"
 
 #include <algorithm>
 
+namespace {
+const QString kExtension = QStringLiteral(".txt");
+const QString kNotAFile = QStringLiteral("The name is not a file name in the Verses folder.");
+} // namespace
+
 SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
-    : m_files(files), m_folder(std::move(versesFolder)) {}
+    : m_files(files)
+    , m_folder(std::move(versesFolder)) {}
 
 QStringList SubjectStore::subjectNames() const {
     QStringList names = m_files.fileNames(m_folder);
     for (QString& name : names)
-        name.remove(QStringLiteral(".txt"), Qt::CaseSensitive);
+        name.remove(kExtension, Qt::CaseSensitive);
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     return names;
 }
 
-QString SubjectStore::pathOf(const QString& subject) const {
-    return m_folder + QLatin1Char('/') + subject + QStringLiteral(".txt");
+bool SubjectStore::isSafeName(const QString& subject) {
+    return !subject.contains(QLatin1Char('/')) && !subject.contains(QLatin1Char('\\')) &&
+           !subject.contains(QChar(0));
+}
+
+std::optional<QString> SubjectStore::pathOf(const QString& subject) const {
+    if (!isSafeName(subject))
+        return std::nullopt;
+    return m_folder + QLatin1Char('/') + subject + kExtension;
+}
+
+bool SubjectStore::exists(const QString& subject) const {
+    const std::optional<QString> path = pathOf(subject);
+    return path && m_files.fileExists(*path);
+}
+
+SubjectStore::Loaded SubjectStore::load(const QString& subject) const {
+    if (!exists(subject))
+        return {};
+    const FileSystem::ReadResult read = m_files.readAll(*pathOf(subject));
+    if (!read.ok)
+        return {Loaded::Failed, {}, read.error};
+    return {Loaded::Read, read.text, {}};
+}
+
+bool SubjectStore::willWrite(const QString& subject, WriteMode mode) const {
+    if (mode == WriteMode::Create)
+        return isSafeName(subject);
+    return exists(subject);
+}
+
+FileSystem::Result SubjectStore::write(const QString& subject, const QString& text) {
+    const std::optional<QString> path = pathOf(subject);
+    if (!path)
+        return {false, kNotAFile};
+    return m_files.writeAll(*path, text);
+}
+
+FileSystem::Result SubjectStore::remove(const QString& subject) {
+    const std::optional<QString> path = pathOf(subject);
+    if (!path)
+        return {false, kNotAFile};
+    return m_files.remove(*path);
+}
+
+QString SubjectStore::cleanedName(const QString& name) {
+    static const QString removed = QStringLiteral(" \\./:<>?|");
+    QString cleaned = favorites::trimSpaces(name);
+    cleaned.removeIf([](QChar c) { return removed.contains(c); });
+    return cleaned;
 }

@@ -5,17 +5,48 @@
 #include <QString>
 #include <QStringList>
 
-// The subject files: one text file per subject in the Verses folder, named by the subject
-// followed by ".txt", holding exactly the subject's text.
+#include <optional>
+
+// The subject files: one text file per subject directly in the Verses folder, named by the
+// subject followed by ".txt", holding exactly the subject's text.
+//
+// A subject name is only ever used as a file name directly inside the folder: a name holding a
+// path separator is no subject, and its file is never read, written or deleted.
 class SubjectStore {
 public:
+    enum class WriteMode {
+        ExistingOnly, // write only over a file that is already there
+        Create,       // create the file when it is missing
+    };
+    struct Loaded {
+        enum Status { Missing, Read, Failed } status = Missing;
+        QString text;
+        QString error;
+    };
+
     SubjectStore(FileSystem& files, QString versesFolder);
 
     // Every file of the folder with each ".txt" removed from its name, in alphabetical order
     // (case-insensitive). A vanished folder lists nothing.
     QStringList subjectNames() const;
 
-    QString pathOf(const QString& subject) const;
+    static bool isSafeName(const QString& subject);
+    // The subject's file; nothing for a name that is no file name.
+    std::optional<QString> pathOf(const QString& subject) const;
+    bool exists(const QString& subject) const;
+
+    // A zero-length file loads as the empty text.
+    Loaded load(const QString& subject) const;
+    // Whether a write in the mode goes ahead: always for a creatable name in create mode,
+    // only over an existing file otherwise.
+    bool willWrite(const QString& subject, WriteMode mode) const;
+    // Replaces the file with the text, exactly: no line break is added.
+    FileSystem::Result write(const QString& subject, const QString& text);
+    FileSystem::Result remove(const QString& subject);
+
+    // The name a new subject is created under: trimmed, without spaces and without the
+    // characters \ . / : < > ? | that a file name cannot safely hold.
+    static QString cleanedName(const QString& name);
 
 private:
     FileSystem& m_files;

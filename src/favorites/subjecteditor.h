@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class FrmBible;
+class SubjectList;
+struct Platform;
+
+// The editing side of the favorites page: creating a subject by typing a new name, deleting
+// one by clearing its name, adding the looked-up verse, editing the text by hand, and saving
+// every change to the subject's file without a save command.
+class SubjectEditor {
+public:
+    SubjectEditor(FrmBible& window, Platform& platform, SubjectList& subjects);
+
+    // The changed flag: the subject box's or the favorites list's text changed since it got
+    // the focus, or a subject was picked. The verse lookup clears it.
+    bool blnCheck = false;
+
+    void ComboCategory_GotFocus();
+    void ComboCategory_Click();
+    void ComboCategory_Change();
+    void ComboCategory_LostFocus();
+    void CommandAddFavorite_Click();
+    void TextFavoritesList_GotFocus();
+    void TextFavoritesList_Change();
+    void TextFavoritesList_LostFocus();
+    void Form_QueryUnload();
+
+private:
+    void connectControls();
+    void offerDelete();
+    void createOrRewrite();
+    void loadTypedSubject(const QString& subject);
+    // Writes the list to the file of the subject it holds, when that file exists.
+    void saveShownSubject();
+
+    FrmBible& m_window;
+    Platform& m_platform;
+    SubjectList& m_subjects;
+};

@@ -1,0 +1,135 @@
+#include "app/filesystem.h"
+#include "favorites/subjectstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSubjectStore : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir;
+    FileSystem files;
+
+    QString folder() const { return dir->filePath(QStringLiteral("Verses")); }
+    void put(const QString& name, const QByteArray& bytes) {
+        QFile file(folder() + QLatin1Char('/') + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray bytesOf(const QString& name) const {
+        QFile file(folder() + QLatin1Char('/') + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Verses")));
+    }
+
+    void listsEveryFileAlphabetically() {
+        for (const char* name :
+             {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt", ".txt", "Zeal.txt"})
+            put(QLatin1String(name), "x");
+        QVERIFY(QDir(folder()).mkdir(QStringLiteral("Sub.txt")));
+        const SubjectStore store(files, folder());
+        QCOMPARE(store.subjectNames(),
+                 QStringList({"", "a", "Faith", "love", "Notes.TXT", "readme.dat", "Zeal"}));
+    }
+
+    void vanishedFolderListsNothing() {
+        put(QStringLiteral("Love.txt"), "Love");
+        QVERIFY(QDir(folder()).removeRecursively());
+        SubjectStore store(files, folder());
+        QVERIFY(store.subjectNames().isEmpty());
+        QCOMPARE(store.load(QStringLiteral("Love")).status, SubjectStore::Loaded::Missing);
+        QVERIFY(!store.willWrite(QStringLiteral("Love"), SubjectStore::WriteMode::ExistingOnly));
+        QVERIFY(!store.write(QStringLiteral("Love"), QStringLiteral("Love")).ok);
+    }
+
+    void loadsTheTextExactly_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nominal: lines with CR LF")
+            << QByteArray("Love\r\n\r\n verse\r\nJohn 3:16") << "Love\r\n\r\n verse\r\nJohn 3:16";
+        QTest::newRow("robustness: zero-length file") << QByteArray() << "";
+        QTest::newRow("robustness: code page text") << QByteArray("caf\xe9") << "caf\u00e9";
+    }
+    void loadsTheTextExactly() {
+        QFETCH(QByteArray, bytes);
+        put(QStringLiteral("Love.txt"), bytes);
+        const SubjectStore store(files, folder());
+        const SubjectStore::Loaded loaded = store.load(QStringLiteral("Love"));
+        QCOMPARE(loaded.status, SubjectStore::Loaded::Read);
+        QTEST(loaded.text, "text");
+    }
+
+    void writesTheTextExactly() {
+        put(QStringLiteral("Love.txt"), "old text that is longer");
+        SubjectStore store(files, folder());
+        const QString text = QStringLiteral("Love\r\n\r\n For God\r\nJohn 3:16");
+        QVERIFY(store.write(QStringLiteral("Love"), text).ok);
+        QCOMPARE(bytesOf(QStringLiteral("Love.txt")), text.toLatin1());
+    }
+
+    void writesOnlyWhereTheModeAllows() {
+        put(QStringLiteral("Love.txt"), "Love");
+        const SubjectStore store(files, folder());
+        using Mode = SubjectStore::WriteMode;
+        QVERIFY(store.willWrite(QStringLiteral("Love"), Mode::ExistingOnly));
+        QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
+        QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
+        QVERIFY(!store.willWrite(QStringLiteral("../Hope"), Mode::Create));
+    }
+
+    void neverReachesOutsideTheFolder_data() {
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("robustness: parent folder") << "../outside";
+        QTest::newRow("robustness: backslash") << "..\\outside";
+        QTest::newRow("robustness: absolute path") << "/tmp/outside";
+        QTest::newRow("robustness: into a subfolder") << "Sub/inner";
+    }
+    void neverReachesOutsideTheFolder() {
+        QFETCH(QString, subject);
+        QFile outside(dir->filePath(QStringLiteral("outside.txt")));
+        QVERIFY(outside.open(QIODevice::WriteOnly));
+        outside.write("keep");
+        outside.close();
+        QVERIFY(QDir(folder()).mkdir(QStringLiteral("Sub")));
+        put(QStringLiteral("Sub/inner.txt"), "keep");
+        SubjectStore store(files, folder());
+        QVERIFY(!store.pathOf(subject));
+        QVERIFY(!store.exists(subject));
+        QCOMPARE(store.load(subject).status, SubjectStore::Loaded::Missing);
+        QVERIFY(!store.write(subject, QStringLiteral("lost")).ok);
+        QVERIFY(!store.remove(subject).ok);
+        QVERIFY(outside.open(QIODevice::ReadOnly));
+        QCOMPARE(outside.readAll(), QByteArray("keep"));
+        QCOMPARE(bytesOf(QStringLiteral("Sub/inner.txt")), QByteArray("keep"));
+    }
+
+    void cleansANewSubjectsName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cleaned");
+        QTest::newRow("nominal: plain name") << "Love"
+                                             << "Love";
+        QTest::newRow("nominal: spaces and question mark") << "My Hope?"
+                                                           << "MyHope";
+        QTest::newRow("nominal: every removed character") << " a\\b.c/d:e<f>g?h|i "
+                                                          << "abcdefghi";
+        QTest::newRow("robustness: path") << "../Verses/Love"
+                                          << "VersesLove";
+        QTest::newRow("robustness: nothing left") << "???"
+                                                  << "";
+        QTest::newRow("robustness: tabs and other characters stay") << "a\tb*"
+                                                                    << "a\tb*";
+    }
+    void cleansANewSubjectsName() {
+        QFETCH(QString, typed);
+        QTEST(SubjectStore::cleanedName(typed), "cleaned");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSubjectStore)
+#include "tst_subjectstore.moc"

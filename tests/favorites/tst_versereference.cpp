@@ -1,0 +1,218 @@
+#include "app/filesystem.h"
+#include "favorites/versefinder.h"
+#include "favorites/versereference.h"
+
+#include <QTest>
+
+namespace {
+
+// The verse text of a reference such as "John 3:16", read straight from the scripture text.
+QString verseText(const QStringList& lines, const QString& verseReference) {
+    const QString start = verseReference + QStringLiteral("  ");
+    for (const QString& line : lines) {
+        if (line.startsWith(start))
+            return line.sliced(start.size()).trimmed();
+    }
+    return {};
+}
+
+QStringList verseTexts(const QStringList& lines, const QString& chapter, int first, int last) {
+    QStringList texts;
+    for (int verse = first; verse <= last; ++verse)
+        texts << verseText(lines, chapter + QString::number(verse));
+    return texts;
+}
+
+} // namespace
+
+class TestVerseReference : public QObject {
+    Q_OBJECT
+    QStringList lines;
+
+private slots:
+    void initTestCase() {
+        const FileSystem files;
+        QVERIFY(files.readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), lines).ok);
+        QVERIFY(lines.size() > 31000);
+    }
+
+    void parsesTheShapesOfAReference_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("chapter");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<QString>("endVerse");
+        QTest::newRow("nominal: colon") << "3:16"
+                                        << "3"
+                                        << "16"
+                                        << "";
+        QTest::newRow("nominal: space") << "3 16"
+                                        << "3"
+                                        << "16"
+                                        << "";
+        QTest::newRow("nominal: dash") << "3-16"
+                                       << "3"
+                                       << "16"
+                                       << "";
+        QTest::newRow("nominal: semicolon") << "3;16"
+                                            << "3"
+                                            << "16"
+                                            << "";
+        QTest::newRow("nominal: range") << "1:1-6"
+                                        << "1"
+                                        << "1"
+                                        << "6";
+        QTest::newRow("nominal: digits kept as typed") << "3:016-018"
+                                                       << "3"
+                                                       << "016"
+                                                       << "018";
+        QTest::newRow("robustness: trailing separator") << "3:16:"
+                                                        << "3"
+                                                        << "16"
+                                                        << "";
+        QTest::newRow("robustness: number before last separator is the verse") << "1:1-6-9"
+                                                                               << "1"
+                                                                               << "6"
+                                                                               << "9";
+        QTest::newRow("robustness: chapter alone") << "3"
+                                                   << ""
+                                                   << "3"
+                                                   << "";
+        QTest::newRow("robustness: no chapter before separator") << ":16"
+                                                                 << ""
+                                                                 << "16"
+                                                                 << "";
+        QTest::newRow("robustness: empty") << ""
+                                           << ""
+                                           << ""
+                                           << "";
+        QTest::newRow("robustness: doubled separator") << "3::16"
+                                                       << "3"
+                                                       << "16"
+                                                       << "";
+    }
+    void parsesTheShapesOfAReference() {
+        QFETCH(QString, reference);
+        const VerseReference parsed = VerseReference::parse(reference);
+        QTEST(parsed.chapter, "chapter");
+        QTEST(parsed.verse, "verse");
+        QTEST(parsed.endVerse, "endVerse");
+    }
+
+    void filtersWhatTheFieldMayHold_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("nominal: a reference stays") << "3:16-18;4" << true << "3:16-18;4";
+        QTest::newRow("nominal: space between numbers stays") << "3 16" << true << "3 16";
+        QTest::newRow("robustness: letters dropped") << "a3b:1c6" << true << "3:16";
+        QTest::newRow("robustness: leading and trailing spaces") << "  3:16 " << true << "3:16";
+        QTest::newRow("robustness: a letter alone empties") << "x" << true << "";
+        QTest::newRow("robustness: non-ASCII digits dropped") << "3:\u0661\u0666" << true << "3:";
+        QTest::newRow("robustness: spaces only leave the field alone") << "   " << false << "";
+        QTest::newRow("robustness: empty leaves the field alone") << "" << false << "";
+    }
+    void filtersWhatTheFieldMayHold() {
+        QFETCH(QString, typed);
+        QFETCH(bool, changed);
+        const std::optional<QString> kept = filterReference(typed);
+        QCOMPARE(kept.has_value(), changed);
+        if (changed)
+            QTEST(*kept, "kept");
+    }
+
+    void findsTheVersesOfAReference_data() {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("chapter");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last"); // below first: nothing found
+        QTest::newRow("nominal: single verse") << "John"
+                                               << "3:16"
+                                               << "John 3:" << 16 << 16;
+        QTest::newRow("nominal: other separators") << "John"
+                                                   << "3 16"
+                                                   << "John 3:" << 16 << 16;
+        QTest::newRow("nominal: trailing separator") << "John"
+                                                     << "3:16:"
+                                                     << "John 3:" << 16 << 16;
+        QTest::newRow("nominal: range includes its end") << "Genesis"
+                                                         << "1:1-6"
+                                                         << "Genesis 1:" << 1 << 6;
+        QTest::newRow("nominal: range of one verse") << "John"
+                                                     << "3:16-16"
+                                                     << "John 3:" << 16 << 16;
+        QTest::newRow("nominal: range numbers normalised") << "John"
+                                                           << "3:016-018"
+                                                           << "John 3:" << 16 << 18;
+        QTest::newRow("nominal: verse before the last separator") << "Genesis"
+                                                                  << "1:1-6-9"
+                                                                  << "Genesis 1:" << 6 << 9;
+        QTest::newRow("nominal: book name with a space") << "1 John"
+                                                         << "3:16"
+                                                         << "1 John 3:" << 16 << 16;
+        QTest::newRow("robustness: range stops at the chapter's end") << "John"
+                                                                      << "3:30-99"
+                                                                      << "John 3:" << 30 << 36;
+        QTest::newRow("robustness: range to a huge end verse finds nothing") << "John"
+                                                                             << "3:30-99999"
+                                                                             << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: reversed range") << "John"
+                                                    << "3:18-16"
+                                                    << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: verse past the chapter") << "John"
+                                                            << "3:99"
+                                                            << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: range past the chapter") << "John"
+                                                            << "3:37-40"
+                                                            << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: chapter compared as typed") << "John"
+                                                               << "03:16"
+                                                               << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: single verse compared as typed") << "John"
+                                                                    << "3:016"
+                                                                    << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: chapter alone") << "John"
+                                                   << "3"
+                                                   << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: no chapter") << "John"
+                                                << ":16"
+                                                << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: separator item as book") << "***************"
+                                                            << "3:16"
+                                                            << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: partial book name") << "Joh"
+                                                       << "3:16"
+                                                       << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: numbers beyond any verse") << "John"
+                                                              << "3:40000-40001"
+                                                              << "John 3:" << 1 << 0;
+        QTest::newRow("robustness: overlong digits") << "John"
+                                                     << "3:99999999999999999999-1"
+                                                     << "John 3:" << 1 << 0;
+    }
+    void findsTheVersesOfAReference() {
+        QFETCH(QString, book);
+        QFETCH(QString, reference);
+        QFETCH(QString, chapter);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        const QStringList found = versesFor(lines, book, VerseReference::parse(reference));
+        const QStringList expected = verseTexts(lines, chapter, first, last);
+        QCOMPARE(found, expected);
+        for (const QString& text : expected)
+            QVERIFY(!text.isEmpty());
+    }
+
+    void joinsTheVersesIntoOneLine() {
+        QCOMPARE(lookupResultText({QStringLiteral("a b"), QStringLiteral("c")}),
+                 QStringLiteral(" a b c"));
+        QCOMPARE(lookupResultText({}), QStringLiteral("No search results were found."));
+    }
+
+    void findsNothingWithoutScripture() {
+        QVERIFY(versesFor({}, QStringLiteral("John"), VerseReference::parse("3:16")).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVerseReference)
+#include "tst_versereference.moc"
