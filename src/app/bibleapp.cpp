@@ -37,8 +37,9 @@ const QString kSearchPrompt =
 }
 
 BibleApp::BibleApp(Platform platform)
-    : m_platform(std::move(platform)), m_forms(std::make_unique<LoadedForms>()),
-      m_window(std::make_unique<FrmBible>()) {
+    : m_platform(std::move(platform))
+    , m_forms(std::make_unique<LoadedForms>())
+    , m_window(std::make_unique<FrmBible>()) {
     m_forms->add(m_window.get());
     m_scripture =
         std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
