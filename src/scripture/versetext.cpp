@@ -3,6 +3,7 @@
 #include "app/codepage.h"
 #include "scripture/uppercase.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -30,7 +31,23 @@ void appendWithout(QString& text, QByteArrayView line, QByteArrayView prefix) {
 VerseText::VerseText(QByteArray bytes)
     : m_bytes(std::move(bytes)) {
     indexLines();
+    indexFirstBytes();
     makeUpperCopy();
+}
+
+quint32 VerseText::keyOf(const char* bytes) {
+    quint32 key;
+    std::memcpy(&key, bytes, sizeof key);
+    return key;
+}
+
+void VerseText::indexFirstBytes() {
+    m_keyed.reserve(m_starts.size());
+    for (qsizetype i = 0; i < lineCount(); ++i) {
+        if (lineEnd(i) - lineStart(i) >= kKeyLength)
+            m_keyed.push_back({keyOf(m_bytes.constData() + lineStart(i)), i});
+    }
+    std::sort(m_keyed.begin(), m_keyed.end());
 }
 
 void VerseText::indexLines() {
@@ -88,24 +105,43 @@ std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix
     return linesBeginningWith(QByteArrayView(*bytes));
 }
 
+bool VerseText::begins(qsizetype line, QByteArrayView prefix) const {
+    return lineEnd(line) - lineStart(line) >= prefix.size() &&
+           std::memcmp(m_bytes.constData() + lineStart(line), prefix.data(),
+                       std::size_t(prefix.size())) == 0;
+}
+
+namespace {
+void addLine(std::vector<VerseText::LineRun>& runs, qsizetype line) {
+    if (!runs.empty() && runs.back().last == line)
+        runs.back().last = line + 1;
+    else
+        runs.push_back({line, line + 1});
+}
+} // namespace
+
+// A line shorter than the key can only begin with a prefix shorter than the key, and such a
+// prefix is looked for in every line; a longer prefix only among the lines of its key.
 std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QByteArrayView prefix) const {
     if (prefix.isEmpty())
         return allLines();
+    if (prefix.size() < kKeyLength)
+        return scanForPrefix(prefix);
+    const quint32 key = keyOf(prefix.data());
+    auto it = std::lower_bound(m_keyed.begin(), m_keyed.end(), KeyedLine{key, 0});
     std::vector<LineRun> runs;
-    const char* data = m_bytes.constData();
-    const char first = prefix.front();
-    const auto size = std::size_t(prefix.size());
+    for (; it != m_keyed.end() && it->key == key; ++it) {
+        if (begins(it->line, prefix))
+            addLine(runs, it->line);
+    }
+    return runs;
+}
+
+std::vector<VerseText::LineRun> VerseText::scanForPrefix(QByteArrayView prefix) const {
+    std::vector<LineRun> runs;
     for (qsizetype i = 0; i < lineCount(); ++i) {
-        const qsizetype start = m_starts[std::size_t(i)];
-        const bool begins = m_ends[std::size_t(i)] - start >= prefix.size() &&
-                            data[start] == first &&
-                            std::memcmp(data + start, prefix.data(), size) == 0;
-        if (!begins)
-            continue;
-        if (!runs.empty() && runs.back().last == i)
-            runs.back().last = i + 1;
-        else
-            runs.push_back({i, i + 1});
+        if (begins(i, prefix))
+            addLine(runs, i);
     }
     return runs;
 }

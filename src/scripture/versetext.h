@@ -49,13 +49,27 @@ public:
     QString chapterText(QStringView prefix) const;
 
 private:
+    // Lines keyed by their first four bytes, sorted by key and then by line: the lines that
+    // begin with a prefix of four bytes or more are among those of one key.
+    struct KeyedLine {
+        quint32 key;
+        qsizetype line;
+        auto operator<=>(const KeyedLine&) const = default;
+    };
+    static constexpr qsizetype kKeyLength = 4;
+    static quint32 keyOf(const char* bytes);
+
     void indexLines();
+    void indexFirstBytes();
     void makeUpperCopy();
+    bool begins(qsizetype line, QByteArrayView prefix) const;
+    std::vector<LineRun> scanForPrefix(QByteArrayView prefix) const;
 
     QByteArray m_bytes;
     QByteArray m_upper;
     std::vector<qsizetype> m_starts;
     std::vector<qsizetype> m_ends;
+    std::vector<KeyedLine> m_keyed;
     std::array<qsizetype, 256> m_upperCounts{};
     mutable std::optional<QStringList> m_lines;
 };

@@ -147,6 +147,12 @@ void TstScriptureText::chapterOfSmallFile_data() {
     QTest::newRow("nominal: accented text decoded")
         << QByteArray("Job 1:1  caf\xe9 \x93q\x94\r\n")
         << "Job 1:" << QString::fromUtf8("1  café “q”\r\n\r\n");
+    QTest::newRow("robustness: lines shorter than the prefix, prefix of four bytes")
+        << QByteArray("Ab\r\nAbcd 1:1  x\r\nAbc\r\nAbcd") << "Abcd"
+        << " 1:1  x\r\n\r\n\r\n\r\n";
+    QTest::newRow("robustness: prefix of three bytes")
+        << QByteArray("Ab\r\nAbcd 1:1  x\r\nAbc\r\n") << "Abc"
+        << "d 1:1  x\r\n\r\n\r\n\r\n";
     QTest::newRow("robustness: prefix not in Windows-1252")
         << QByteArray("Job 1:1  a\r\n") << QString::fromUtf8("Jōb 1:") << "";
     QTest::newRow("robustness: prefix longer than the line")

@@ -1,0 +1,69 @@
+// From leaving the search box to a filled, painted result list, with the whole program built
+// around it (offscreen): the query "3:99" over "The Bible" lists every line of the text.
+#include "app/bibleapp.h"
+#include "app/filesystem.h"
+#include "app/frmbible.h"
+#include "app/platform/clipboard.h"
+#include "app/platform/messageboxes.h"
+#include "app/platform/mousepointer.h"
+#include "app/platform/systemprintservice.h"
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/listbox.h"
+#include "app/toolkit/textbox.h"
+#include "benchmain.h"
+#include "search/searchpage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+void BM_LostFocusToFilledList(benchmark::State& state, const char* query, const char* scope) {
+    QTemporaryDir folder;
+    QFile::copy(benchBiblePath(), folder.filePath(QStringLiteral("Bible.dat")));
+    QThread::msleep(2100); // let the copy's file times settle, as an installed file's have
+    FileSystem files;
+    WidgetMessageBoxes messages;
+    CursorMousePointer pointer;
+    SystemClipboard clipboard;
+    SystemPrintService printer;
+    BibleApp app(
+        Platform{ProgramFolder(folder.path()), files, messages, pointer, clipboard, printer});
+    app.load();
+    FrmBible& w = app.window();
+    w.show();
+    w.menus.mnuSearch2->trigger();
+    w.TextSearch->setText(QString::fromUtf8(query));
+    w.ComboSearch->setText(QString::fromUtf8(scope));
+    app.searchPage().TextSearch_LostFocus(); // the first search decodes the lines once
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.ListVerse->setItems({});
+        QApplication::processEvents();
+        state.ResumeTiming();
+        app.searchPage().TextSearch_LostFocus();
+        QApplication::processEvents();
+        w.ListVerse->viewport()->repaint();
+    }
+    state.counters["lines"] = double(w.ListVerse->count());
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_LostFocusToFilledList, every_line_3_99, "3:99", "The Bible")
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchBiblePath() = QCoreApplication::applicationDirPath() + QStringLiteral("/Bible.dat");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
