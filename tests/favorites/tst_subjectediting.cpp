@@ -1,0 +1,395 @@
+#include "app/filesystem.h"
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/commandbutton.h"
+#include "app/toolkit/textbox.h"
+#include "favorites/subjecteditor.h"
+#include "favorites/subjectlist.h"
+#include "support/appfixture.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+const QByteArray kLove = "Love\r\n\r\n Beloved, let us love one another\r\n1 John 4:7";
+const QByteArray kFaith = "Faith\r\n\r\n Now faith is the substance\r\nHebrews 11:1";
+
+QString verses(const QString& name) {
+    return QStringLiteral("Verses/") + name;
+}
+
+// The verse text of a reference such as "John 3:16", read straight from the scripture text.
+QString verseText(const QString& verseReference) {
+    QStringList lines;
+    FileSystem().readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), lines);
+    const QString start = verseReference + QStringLiteral("  ");
+    for (const QString& line : lines) {
+        if (line.startsWith(start))
+            return line.sliced(start.size()).trimmed();
+    }
+    return {};
+}
+
+void replaceText(QWidget* control, const QString& text) {
+    focusOn(control);
+    QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(control, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(control, text);
+}
+
+void pick(ComboBox* box, const QString& item) {
+    focusOn(box);
+    const int index = box->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+} // namespace
+
+class TestSubjectEditing : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AppFixture> fx;
+
+    FrmBible& w() { return fx->window(); }
+    bool changed() { return fx->app().subjectEditor().blnCheck; }
+    QStringList subjectFiles() const {
+        return QDir(fx->path(QStringLiteral("Verses"))).entryList(QDir::Files, QDir::Name);
+    }
+    // Starts with Love.txt and Faith.txt and shows Love, picked and left.
+    void startWithLoveShown() {
+        fx->start();
+        fx->writeBytes(verses("Love.txt"), kLove);
+        fx->writeBytes(verses("Faith.txt"), kFaith);
+        fx->app().subjects().ListCategories();
+        pick(w().ComboCategory, QStringLiteral("Love"));
+        pressTab(&w());
+    }
+
+private slots:
+    void init() {
+        fx = std::make_unique<AppFixture>();
+        QDir(fx->folder()).mkdir(QStringLiteral("Verses"));
+    }
+    void cleanup() { fx.reset(); }
+
+    void startUpLeavesTheFlagSetAndTheListEmpty() {
+        fx->writeBytes(verses("Love.txt"), kLove);
+        fx->start();
+        QCOMPARE(w().ComboCategory->text(), QStringLiteral("Select Subject"));
+        QCOMPARE(w().ComboCategory->items(), QStringList({"Love"}));
+        QCOMPARE(w().TextFavoritesList->text(), QString());
+        QVERIFY(changed());
+    }
+
+    void firstSubjectAfterStartUp() {
+        fx->start();
+        replaceText(w().ComboCategory, QStringLiteral("Love"));
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Love.txt")), QByteArray("Love"));
+        QCOMPARE(w().ComboCategory->text(), QStringLiteral("Love"));
+        QCOMPARE(w().ComboCategory->items(), QStringList({"Love"}));
+        QCOMPARE(w().TextFavoritesList->text(), QStringLiteral("Love"));
+        QVERIFY(!changed());
+        QVERIFY(fx->messages.asked.isEmpty());
+    }
+
+    void secondNewSubjectCopiesTheShownText() {
+        startWithLoveShown();
+        replaceText(w().ComboCategory, QStringLiteral("Hope"));
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Hope.txt")), kLove);
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+        QCOMPARE(w().ComboCategory->items(), QStringList({"Faith", "Hope", "Love"}));
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove));
+    }
+
+    void pickingEditingAndLeavingRewritesTheFile() {
+        startWithLoveShown();
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove));
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove); // left unedited: same bytes
+        QVERIFY(!changed());
+
+        focusOn(w().TextFavoritesList);
+        w().TextFavoritesList->moveCursor(QTextCursor::End);
+        QTest::keyClick(w().TextFavoritesList, Qt::Key_Return);
+        QTest::keyClicks(w().TextFavoritesList, QStringLiteral("my note"));
+        QVERIFY(changed());
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove + "\r\nmy note");
+        QCOMPARE(fx->readBytes(verses("Faith.txt")), kFaith);
+        QVERIFY(!changed());
+    }
+
+    void emptiedListIsRefilledAndSavedWithTheName() {
+        startWithLoveShown();
+        replaceText(w().TextFavoritesList, QString());
+        QCOMPARE(w().TextFavoritesList->text(), QStringLiteral("Love"));
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Love.txt")), QByteArray("Love"));
+    }
+
+    void deleteAsksFirst_data() {
+        QTest::addColumn<MessageBoxes::Answer>("answer");
+        QTest::addColumn<bool>("removeFails");
+        QTest::newRow("nominal: OK deletes") << MessageBoxes::Ok << false;
+        QTest::newRow("nominal: Cancel keeps") << MessageBoxes::Cancel << false;
+        QTest::newRow("robustness: delete fails") << MessageBoxes::Ok << true;
+    }
+    void deleteAsksFirst() {
+        QFETCH(MessageBoxes::Answer, answer);
+        QFETCH(bool, removeFails);
+        fx->files.failRemove = [&](const QString&) { return removeFails; };
+        startWithLoveShown();
+        fx->messages.answers = {answer};
+        replaceText(w().ComboCategory, QString());
+        pressTab(&w());
+
+        QVERIFY(fx->messages.asked.size() >= 1);
+        QCOMPARE(fx->messages.asked[0].text, QStringLiteral("Love Category will be deleted."));
+        QCOMPARE(fx->messages.asked[0].buttons, MessageBoxes::OkCancel);
+        QCOMPARE(fx->messages.asked[0].title, QStringLiteral("Warning"));
+        QVERIFY(!changed());
+        if (answer == MessageBoxes::Ok && !removeFails) {
+            QCOMPARE(subjectFiles(), QStringList({"Faith.txt"}));
+            QCOMPARE(w().ComboCategory->text(), QStringLiteral("Select Subject"));
+            QCOMPARE(w().ComboCategory->items(), QStringList({"Faith"}));
+            QCOMPARE(w().TextFavoritesList->text(), QStringLiteral("New"));
+            return;
+        }
+        QCOMPARE(fx->messages.asked.size(), removeFails ? 2 : 1);
+        if (removeFails)
+            QVERIFY(fx->messages.asked[1].text.contains(QStringLiteral("\"Love\"")));
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+        QCOMPARE(w().ComboCategory->text(), QString());
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove));
+    }
+
+    void clearingWithoutASubjectAsksNothing() {
+        fx->start();
+        replaceText(w().ComboCategory, QString());
+        pressTab(&w());
+        QVERIFY(fx->messages.asked.isEmpty());
+        QCOMPARE(w().ComboCategory->text(), QString());
+        QVERIFY(subjectFiles().isEmpty());
+    }
+
+    void addVerseSavesTheEntryAtOnce_data() {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("verseLine");
+        QTest::newRow("nominal: after a lookup")
+            << "John"
+            << "3:16" << QString(QLatin1Char(' ') + verseText("John 3:16"));
+        QTest::newRow("nominal: range") << "Psalms"
+                                        << "23:1-2"
+                                        << QString(QLatin1Char(' ') + verseText("Psalms 23:1") +
+                                                   QLatin1Char(' ') + verseText("Psalms 23:2"));
+        QTest::newRow("robustness: no lookup done") << ""
+                                                    << ""
+                                                    << "";
+    }
+    void addVerseSavesTheEntryAtOnce() {
+        QFETCH(QString, book);
+        QFETCH(QString, reference);
+        QFETCH(QString, verseLine);
+        startWithLoveShown();
+        if (!book.isEmpty()) {
+            w().ComboBookFavorites->setText(book);
+            replaceText(w().TextVersesFavorites, reference);
+        }
+        QTest::mouseClick(w().CommandAddFavorite, Qt::LeftButton);
+        const QString bookText = book.isEmpty() ? QStringLiteral("Books") : book;
+        const QString entry = "\r\n\r\n" + verseLine + "\r\n" + bookText + " " + reference;
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove) + entry);
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove + entry.toLatin1());
+        QVERIFY(changed());
+    }
+
+    void typingAnExistingSubjectLoadsIt_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("loveShown");
+        QTest::newRow("nominal: while another subject is shown") << "Faith" << true;
+        QTest::newRow("nominal: right after start-up") << "Faith" << false;
+        QTest::newRow("robustness: name that cleans to it") << " Fa ith? " << true;
+    }
+    void typingAnExistingSubjectLoadsIt() {
+        QFETCH(QString, typed);
+        QFETCH(bool, loveShown);
+        if (loveShown) {
+            startWithLoveShown();
+        } else {
+            fx->writeBytes(verses("Faith.txt"), kFaith);
+            fx->writeBytes(verses("Love.txt"), kLove);
+            fx->start();
+        }
+        replaceText(w().ComboCategory, typed);
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Faith.txt")), kFaith);
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+        QCOMPARE(w().ComboCategory->text(), QStringLiteral("Faith"));
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kFaith));
+        QCOMPARE(subjectFiles(), QStringList({"Faith.txt", "Love.txt"}));
+
+        // Its edits now go to its own file.
+        focusOn(w().TextFavoritesList);
+        w().TextFavoritesList->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w().TextFavoritesList, QStringLiteral("!"));
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Faith.txt")), kFaith + "!");
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+    }
+
+    void newSubjectNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("file"); // empty: nothing created
+        QTest::addColumn<QString>("box");
+        QTest::newRow("nominal: plain name") << "Hope"
+                                             << "Hope.txt"
+                                             << "Hope";
+        QTest::newRow("nominal: cleaned name") << "My Hope?"
+                                               << "MyHope.txt"
+                                               << "MyHope";
+        QTest::newRow("nominal: trimmed name") << "  Hope  "
+                                               << "Hope.txt"
+                                               << "Hope";
+        QTest::newRow("robustness: parent folder") << "../outside"
+                                                   << "outside.txt"
+                                                   << "outside";
+        QTest::newRow("robustness: through the folder") << "../Verses/Love"
+                                                        << "VersesLove.txt"
+                                                        << "VersesLove";
+        QTest::newRow("robustness: nothing left of it") << "???"
+                                                        << ""
+                                                        << "???";
+        QTest::newRow("robustness: spaces only") << "   "
+                                                 << ""
+                                                 << "";
+        QTest::newRow("robustness: Select Subject") << "Select Subject"
+                                                    << ""
+                                                    << "Select Subject";
+    }
+    void newSubjectNames() {
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        QFETCH(QString, box);
+        fx->writeBytes(QStringLiteral("outside.txt"), "keep");
+        startWithLoveShown();
+        replaceText(w().ComboCategory, typed);
+        pressTab(&w());
+        QCOMPARE(w().ComboCategory->text(), box);
+        QCOMPARE(fx->readBytes(QStringLiteral("outside.txt")), QByteArray("keep"));
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+        QStringList expected = {"Faith.txt", "Love.txt"};
+        if (!file.isEmpty()) {
+            expected << file;
+            expected.sort();
+            QCOMPARE(fx->readBytes(verses(file)), kLove);
+            // Later saves reach the file the subject was created as.
+            focusOn(w().TextFavoritesList);
+            w().TextFavoritesList->moveCursor(QTextCursor::End);
+            QTest::keyClicks(w().TextFavoritesList, QStringLiteral("+"));
+            pressTab(&w());
+            QCOMPARE(fx->readBytes(verses(file)), kLove + "+");
+        }
+        QCOMPARE(subjectFiles(), expected);
+        QVERIFY(fx->messages.asked.isEmpty());
+    }
+
+    void closingSavesTheShownSubject_data() {
+        QTest::addColumn<QString>("typedInBox"); // typed without leaving the box
+        QTest::newRow("nominal: list edited") << "";
+        QTest::newRow("robustness: another subject typed") << "Faith";
+    }
+    void closingSavesTheShownSubject() {
+        QFETCH(QString, typedInBox);
+        startWithLoveShown();
+        focusOn(w().TextFavoritesList);
+        w().TextFavoritesList->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w().TextFavoritesList, QStringLiteral(" end"));
+        if (!typedInBox.isEmpty()) {
+            pressTab(&w());
+            replaceText(w().ComboCategory, typedInBox);
+        }
+        w().close();
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove + " end");
+        QCOMPARE(fx->readBytes(verses("Faith.txt")), kFaith);
+    }
+
+    void failedWriteKeepsTheFileAndTheText_data() {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("subject"); // typed into the box after leaving the list
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QByteArray>("love");
+        QTest::newRow("robustness: saving on leaving the list") << "Love.txt"
+                                                                << "" << 1 << kLove;
+        QTest::newRow("robustness: creating a subject")
+            << "Hope.txt"
+            << "Hope" << 1 << QByteArray(kLove + " unsaved");
+        QTest::newRow("robustness: rewriting on leaving the box") << "Love.txt"
+                                                                  << "Love" << 2 << kLove;
+    }
+    void failedWriteKeepsTheFileAndTheText() {
+        QFETCH(QString, failing);
+        QFETCH(QString, subject);
+        QFETCH(int, messages);
+        startWithLoveShown();
+        fx->files.failWrite = [&](const QString& path) { return path.endsWith('/' + failing); };
+        focusOn(w().TextFavoritesList);
+        w().TextFavoritesList->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w().TextFavoritesList, QStringLiteral(" unsaved"));
+        pressTab(&w());
+        if (!subject.isEmpty()) {
+            replaceText(w().ComboCategory, subject);
+            pressTab(&w());
+        }
+        QCOMPARE(fx->messages.asked.size(), messages);
+        const QString name = failing.chopped(4);
+        for (const auto& asked : fx->messages.asked) {
+            QVERIFY2(asked.text.contains('"' + name + '"'), qPrintable(asked.text));
+            QVERIFY(asked.text.contains(QStringLiteral("No space left on device")));
+        }
+        QTEST(fx->readBytes(verses("Love.txt")), "love");
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove) + " unsaved");
+        QCOMPARE(subjectFiles(), QStringList({"Faith.txt", "Love.txt"}));
+    }
+
+    void failedReadKeepsTheShownSubject() {
+        fx->files.failRead = [](const QString& path) { return path.endsWith("Faith.txt"); };
+        startWithLoveShown();
+        pick(w().ComboCategory, QStringLiteral("Faith"));
+        QCOMPARE(fx->messages.asked.size(), 1);
+        QVERIFY(fx->messages.asked[0].text.contains(QStringLiteral("\"Faith\"")));
+        QVERIFY(fx->messages.asked[0].text.contains(QStringLiteral("Permission denied")));
+        QCOMPARE(w().ComboCategory->text(), QStringLiteral("Love"));
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove));
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Faith.txt")), kFaith);
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+    }
+
+    void zeroLengthFileLoadsAsEmpty() {
+        fx->writeBytes(verses("Empty.txt"), QByteArray());
+        startWithLoveShown();
+        pick(w().ComboCategory, QStringLiteral("Empty"));
+        QCOMPARE(w().TextFavoritesList->text(), QStringLiteral("Empty"));
+        QVERIFY(fx->messages.asked.isEmpty());
+    }
+
+    void vanishedFolderIsReported() {
+        startWithLoveShown();
+        QVERIFY(QDir(fx->path(QStringLiteral("Verses"))).removeRecursively());
+        replaceText(w().ComboCategory, QStringLiteral("Hope"));
+        pressTab(&w());
+        QCOMPARE(fx->messages.asked.size(), 1);
+        QVERIFY(fx->messages.asked[0].text.contains(QStringLiteral("\"Hope\"")));
+        QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove));
+    }
+};
+
+QTEST_MAIN(TestSubjectEditing)
+#include "tst_subjectediting.moc"
