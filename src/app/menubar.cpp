@@ -58,8 +58,7 @@ Menus buildMenus(QMenuBar* bar) {
     bar->addMenu(bookmark);
 
     QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("&Favorites"));
-    m.mnuFavoriteVerses =
-        item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
+    m.mnuFavoriteVerses = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
     bar->addMenu(favorites);
 
     QMenu* search = menu(bar, "mnuSearch", QStringLiteral("&Search"));

@@ -5,8 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-PrintService::Outcome SystemPrintService::print(const QString& documentName,
-                                                const Painter& paint) {
+PrintService::Outcome SystemPrintService::print(const QString& documentName, const Painter& paint) {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (!defaultPrinter.isNull()) {
         QPrinter printer(defaultPrinter);

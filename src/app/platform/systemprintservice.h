@@ -8,7 +8,8 @@ class QWidget;
 // whose choices include printing to a PDF file.
 class SystemPrintService : public PrintService {
 public:
-    explicit SystemPrintService(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit SystemPrintService(QWidget* parent = nullptr)
+        : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     Outcome print(const QString& documentName, const Painter& paint) override;
 
