@@ -46,6 +46,7 @@ private slots:
     void init() { fx = std::make_unique<AppFixture>(); }
     void cleanup() { fx.reset(); }
 
+    // The reference grammar is tested on its own; these rows prove the window runs it.
     void leavingTheReferenceLooksItUp_data() {
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("reference");
@@ -55,45 +56,18 @@ private slots:
         QTest::newRow("nominal: colon") << "John"
                                         << "3:16"
                                         << "John 3:" << 16 << 16;
-        QTest::newRow("nominal: dash") << "John"
-                                       << "3-16"
-                                       << "John 3:" << 16 << 16;
-        QTest::newRow("nominal: semicolon") << "John"
-                                            << "3;16"
-                                            << "John 3:" << 16 << 16;
-        QTest::newRow("nominal: trailing separator") << "John"
-                                                     << "3:16:"
-                                                     << "John 3:" << 16 << 16;
         QTest::newRow("nominal: range") << "Genesis"
                                         << "1:1-6"
                                         << "Genesis 1:" << 1 << 6;
-        QTest::newRow("nominal: normalised range") << "John"
-                                                   << "3:016-018"
-                                                   << "John 3:" << 16 << 18;
-        QTest::newRow("nominal: verse before the last separator") << "Genesis"
-                                                                  << "1:1-6-9"
-                                                                  << "Genesis 1:" << 6 << 9;
         QTest::newRow("robustness: range past the chapter's end") << "John"
                                                                   << "3:30-99"
                                                                   << "John 3:" << 30 << 36;
         QTest::newRow("robustness: chapter alone") << "John"
                                                    << "3"
                                                    << "John 3:" << 1 << 0;
-        QTest::newRow("robustness: no chapter") << "John"
-                                                << ":16"
-                                                << "John 3:" << 1 << 0;
-        QTest::newRow("robustness: chapter as typed") << "John"
-                                                      << "03:16"
-                                                      << "John 3:" << 1 << 0;
-        QTest::newRow("robustness: reversed range") << "John"
-                                                    << "3:18-16"
-                                                    << "John 3:" << 1 << 0;
         QTest::newRow("robustness: separator item") << "***************"
                                                     << "3:16"
                                                     << "John 3:" << 1 << 0;
-        QTest::newRow("robustness: huge verse numbers") << "John"
-                                                        << "3:99999-999999"
-                                                        << "John 3:" << 1 << 0;
     }
     void leavingTheReferenceLooksItUp() {
         QFETCH(QString, book);
