@@ -16,6 +16,14 @@ void BM_ChapterWarm(benchmark::State& state, const char* prefix) {
         benchmark::DoNotOptimize(scripture.chapterText(QString::fromLatin1(prefix)));
 }
 
+// What every request pays to know the file is unchanged.
+void BM_RefreshUnchanged(benchmark::State& state) {
+    FileSystem files;
+    ScriptureText scripture(files, benchBiblePath());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(scripture.refresh());
+}
+
 void BM_ChapterCold(benchmark::State& state, const char* prefix) {
     FileSystem files;
     for (auto _ : state) {
@@ -33,6 +41,7 @@ void BM_ChapterNaiveRescan(benchmark::State& state, const char* prefix) {
 
 BENCHMARK_CAPTURE(BM_ChapterWarm, Psalms119, "Psalms 119:")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ChapterWarm, Genesis1, "Genesis 1:")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ChapterCold, Psalms119, "Psalms 119:")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ChapterCold, Genesis1, "Genesis 1:")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_ChapterNaiveRescan, Psalms119, "Psalms 119:")->Unit(benchmark::kMicrosecond);

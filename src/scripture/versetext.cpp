@@ -14,16 +14,18 @@ std::optional<QByteArray> windows1252(QStringView text) {
     return codepage::encodeWindows1252(text);
 }
 
-// Appends the line to the text with every occurrence of the prefix taken out.
-void appendWithout(QString& text, QByteArrayView line, QByteArrayView prefix) {
+// Writes the line, decoded, with every occurrence of the prefix taken out; returns the end.
+QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
     qsizetype from = 0;
     while (from < line.size()) {
         qsizetype at = prefix.isEmpty() ? -1 : line.indexOf(prefix, from);
         if (at < 0)
             at = line.size();
-        text += codepage::decodeWindows1252(line.sliced(from, at - from));
+        for (qsizetype i = from; i < at; ++i)
+            *out++ = codepage::fromWindows1252(static_cast<unsigned char>(line[i]));
         from = at + prefix.size();
     }
+    return out;
 }
 
 } // namespace
@@ -42,12 +44,16 @@ quint32 VerseText::keyOf(const char* bytes) {
 }
 
 void VerseText::indexFirstBytes() {
-    m_keyed.reserve(m_starts.size());
     for (qsizetype i = 0; i < lineCount(); ++i) {
-        if (lineEnd(i) - lineStart(i) >= kKeyLength)
-            m_keyed.push_back({keyOf(m_bytes.constData() + lineStart(i)), i});
+        if (lineEnd(i) - lineStart(i) < kKeyLength)
+            continue;
+        const quint32 key = keyOf(m_bytes.constData() + lineStart(i));
+        if (!m_keyRuns.empty() && m_keyRuns.back().key == key && m_keyRuns.back().last == i)
+            m_keyRuns.back().last = i + 1;
+        else
+            m_keyRuns.push_back({key, i, i + 1});
     }
-    std::sort(m_keyed.begin(), m_keyed.end());
+    std::sort(m_keyRuns.begin(), m_keyRuns.end());
 }
 
 void VerseText::indexLines() {
@@ -128,11 +134,13 @@ std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QByteArrayView pre
     if (prefix.size() < kKeyLength)
         return scanForPrefix(prefix);
     const quint32 key = keyOf(prefix.data());
-    auto it = std::lower_bound(m_keyed.begin(), m_keyed.end(), KeyedLine{key, 0});
+    auto it = std::lower_bound(m_keyRuns.begin(), m_keyRuns.end(), KeyRun{key, 0, 0});
     std::vector<LineRun> runs;
-    for (; it != m_keyed.end() && it->key == key; ++it) {
-        if (begins(it->line, prefix))
-            addLine(runs, it->line);
+    for (; it != m_keyRuns.end() && it->key == key; ++it) {
+        for (qsizetype line = it->first; line < it->last; ++line) {
+            if (begins(line, prefix))
+                addLine(runs, line);
+        }
     }
     return runs;
 }
@@ -157,12 +165,19 @@ QString VerseText::chapterText(QStringView prefix) const {
     if (!bytes)
         return {};
     const QByteArrayView pattern(*bytes);
-    QString text;
-    for (const LineRun& run : linesBeginningWith(pattern)) {
+    const std::vector<LineRun> runs = linesBeginningWith(pattern);
+    qsizetype room = 0;
+    for (const LineRun& run : runs)
+        room += lineEnd(run.last - 1) - lineStart(run.first) + 4 * (run.last - run.first);
+    QString text(room, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const LineRun& run : runs) {
         for (qsizetype i = run.first; i < run.last; ++i) {
-            appendWithout(text, line(i), pattern);
-            text += QStringLiteral("\r\n\r\n");
+            out = writeWithout(out, line(i), pattern);
+            for (const char ch : {'\r', '\n', '\r', '\n'})
+                *out++ = QLatin1Char(ch);
         }
     }
+    text.truncate(out - text.constData());
     return text;
 }

@@ -49,12 +49,14 @@ public:
     QString chapterText(QStringView prefix) const;
 
 private:
-    // Lines keyed by their first four bytes, sorted by key and then by line: the lines that
-    // begin with a prefix of four bytes or more are among those of one key.
-    struct KeyedLine {
+    // Consecutive lines that share their first four bytes, sorted by those bytes and then by
+    // place: the lines that begin with a prefix of four bytes or more all lie in the runs of
+    // one key. The text's books make a few dozen runs.
+    struct KeyRun {
         quint32 key;
-        qsizetype line;
-        auto operator<=>(const KeyedLine&) const = default;
+        qsizetype first;
+        qsizetype last;
+        auto operator<=>(const KeyRun&) const = default;
     };
     static constexpr qsizetype kKeyLength = 4;
     static quint32 keyOf(const char* bytes);
@@ -69,7 +71,7 @@ private:
     QByteArray m_upper;
     std::vector<qsizetype> m_starts;
     std::vector<qsizetype> m_ends;
-    std::vector<KeyedLine> m_keyed;
+    std::vector<KeyRun> m_keyRuns;
     std::array<qsizetype, 256> m_upperCounts{};
     mutable std::optional<QStringList> m_lines;
 };

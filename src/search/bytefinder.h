@@ -4,8 +4,9 @@
 
 #include <array>
 
-// Finds a pattern in a byte text by looking for the pattern's rarest byte first (with memchr,
-// which runs at memory speed) and comparing the whole pattern only around those places.
+// Finds a pattern in a byte text. It tests two of the pattern's rarest bytes, at their places
+// in the pattern, for sixteen candidate positions at once, and compares the whole pattern only
+// where both agree; so even a pattern of common letters is found at close to memory speed.
 class ByteFinder {
 public:
     // byteCounts: how often each byte occurs in the text to be searched.
@@ -19,7 +20,11 @@ public:
     qsizetype find(const char* text, qsizetype from, qsizetype end) const;
 
 private:
+    bool matchesAt(const char* text, qsizetype start) const;
+    qsizetype findOneByOne(const char* text, qsizetype from, qsizetype lastStart) const;
+
     QByteArrayView m_pattern;
-    qsizetype m_rareIndex = 0;
+    qsizetype m_first = 0;  // place of the rarest byte
+    qsizetype m_second = 0; // place of the next rarest byte, elsewhere when there is one
     bool m_nowhere = false;
 };
