@@ -15,16 +15,6 @@ bool isLetter(QChar ch) {
     return ch >= QLatin1Char('A') && ch <= QLatin1Char('Z');
 }
 
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first);
-}
-
 Runs linesInScope(const VerseText& text, const QString& scope) {
     return scope == kWholeText ? text.allLines() : text.linesBeginningWith(QStringView(scope));
 }
@@ -133,6 +123,16 @@ struct AllWords {
 };
 
 } // namespace
+
+QString trimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.sliced(first, last - first);
+}
 
 QString preparedQuery(const QString& query) {
     return scripture::upperCase(trimSpaces(query));

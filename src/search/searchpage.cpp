@@ -9,20 +9,6 @@
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
 
-namespace {
-
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first);
-}
-
-} // namespace
-
 SearchPage::SearchPage(FrmBible& window, Platform& platform, ScriptureText& scripture)
     : m_window(window)
     , m_platform(platform)
@@ -50,7 +36,7 @@ void SearchPage::searchIfReady() {
     const QString query = m_window.TextSearch->text();
     if (query == kPrompt || m_window.ComboSearch->text() == kNoBook)
         return;
-    m_window.TextSearch->setText(trimSpaces(query));
+    m_window.TextSearch->setText(search::trimSpaces(query));
     if (!m_window.TextSearch->text().isEmpty())
         Search();
 }
