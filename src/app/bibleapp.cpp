@@ -41,8 +41,7 @@ BibleApp::BibleApp(Platform platform)
     , m_forms(std::make_unique<LoadedForms>())
     , m_window(std::make_unique<FrmBible>()) {
     m_forms->add(m_window.get());
-    m_scripture =
-        std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
+    m_scripture = std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
     m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
     m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, m_platform, *m_subjects);
     m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_platform, *m_scripture,
@@ -59,7 +58,10 @@ BibleApp::BibleApp(Platform platform)
     m_setFont = std::make_unique<SetFontCommand>(*m_window, m_platform);
 }
 
-BibleApp::~BibleApp() = default;
+BibleApp::~BibleApp() {
+    // The handler objects go before the window; the window must not call into them meanwhile.
+    m_window->detachHandlers();
+}
 
 void BibleApp::load() {
     BusyScope busy(m_platform.pointer);
@@ -96,18 +98,17 @@ void BibleApp::fillLists() {
 
 void BibleApp::showFavoritesPage() {
     FrmBible& w = *m_window;
-    for (QWidget* shown : {static_cast<QWidget*>(w.Label1), static_cast<QWidget*>(w.ComboBooks),
-                           static_cast<QWidget*>(w.ComboChapter),
-                           static_cast<QWidget*>(w.TextVerses)})
+    for (QWidget* shown :
+         {static_cast<QWidget*>(w.Label1), static_cast<QWidget*>(w.ComboBooks),
+          static_cast<QWidget*>(w.ComboChapter), static_cast<QWidget*>(w.TextVerses)})
         shown->setVisible(true);
-    for (QWidget* hidden : {static_cast<QWidget*>(w.Label2), static_cast<QWidget*>(w.TextSearch),
-                            static_cast<QWidget*>(w.ComboSearch),
-                            static_cast<QWidget*>(w.ListVerse)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(w.Label2), static_cast<QWidget*>(w.TextSearch),
+          static_cast<QWidget*>(w.ComboSearch), static_cast<QWidget*>(w.ListVerse)})
         hidden->setVisible(false);
     for (QWidget* shown :
          {static_cast<QWidget*>(w.Label4), static_cast<QWidget*>(w.TextFavorites),
-          static_cast<QWidget*>(w.ComboBookFavorites),
-          static_cast<QWidget*>(w.TextVersesFavorites),
+          static_cast<QWidget*>(w.ComboBookFavorites), static_cast<QWidget*>(w.TextVersesFavorites),
           static_cast<QWidget*>(w.CommandAddFavorite), static_cast<QWidget*>(w.TextFavoritesList)})
         shown->setVisible(true);
 }
@@ -115,8 +116,8 @@ void BibleApp::showFavoritesPage() {
 void BibleApp::checkScriptureFile() {
     if (m_platform.files.fileExists(m_platform.folder.biblePath()))
         return;
-    const QString text = QDir::toNativeSeparators(m_platform.folder.path()) +
-                         QDir::separator() + QStringLiteral("Bible.dat was not found.\r\n") +
+    const QString text = QDir::toNativeSeparators(m_platform.folder.path()) + QDir::separator() +
+                         QStringLiteral("Bible.dat was not found.\r\n") +
                          QStringLiteral("Please reinstall program.");
     m_platform.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }

@@ -51,11 +51,11 @@ protected:
         constexpr int k = FrmBible::kTwipsPerPixel;
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-        painter.drawLine(9240 / k, 0, 0, 0);        // Line2, top
-        painter.drawLine(0, 6120 / k, 0, 0);        // Line5, left
+        painter.drawLine(9240 / k, 0, 0, 0); // Line2, top
+        painter.drawLine(0, 6120 / k, 0, 0); // Line5, left
         painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
-        painter.drawLine(9240 / k, 6000 / k, 0, 6000 / k);       // Line4, bottom
-        painter.drawLine(9240 / k, 6000 / k, 9240 / k, 0);       // Line3, right
+        painter.drawLine(9240 / k, 6000 / k, 0, 6000 / k); // Line4, bottom
+        painter.drawLine(9240 / k, 6000 / k, 9240 / k, 0); // Line3, right
     }
 };
 
@@ -68,7 +68,8 @@ QFont FrmBible::designFont(bool bold) {
     return font;
 }
 
-FrmBible::FrmBible(QWidget* parent) : QMainWindow(parent) {
+FrmBible::FrmBible(QWidget* parent)
+    : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmBible"));
     setWindowTitle(kMaker + QStringLiteral(" - Vellumark ~ Orrisant Version"));
     auto* area = new ClientArea(this);
@@ -106,8 +107,8 @@ void FrmBible::createSearchPage(QWidget* area) {
 }
 
 void FrmBible::createFavoritesPage(QWidget* area) {
-    Label4 = label(area, "Label4", QStringLiteral("Favorite Verses"), twips(4800, 120, 1575, 255),
-                   true);
+    Label4 =
+        label(area, "Label4", QStringLiteral("Favorite Verses"), twips(4800, 120, 1575, 255), true);
     ComboBookFavorites =
         place(new ComboBox(area), "ComboBookFavorites", twips(6360, 120, 1695, 315));
     describe(ComboBookFavorites, QStringLiteral("Select Book"), {});
@@ -144,6 +145,14 @@ QWidget* FrmBible::activeControl() const {
 
 QList<QWidget*> FrmBible::displayControls() const {
     return {TextVerses, TextSearch, ListVerse, TextFavorites, TextFavoritesList};
+}
+
+void FrmBible::detachHandlers() {
+    onQueryUnload = nullptr;
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (auto* control = dynamic_cast<Control*>(child))
+            control->clearHandlers();
+    }
 }
 
 void FrmBible::closeEvent(QCloseEvent* event) {

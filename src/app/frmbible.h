@@ -48,6 +48,10 @@ public:
     // The five controls that show scripture text in the user's display font, in order.
     QList<QWidget*> displayControls() const;
 
+    // Drops every handler attached to the controls, so that nothing runs into a handler
+    // object that is already gone while the window is being torn down.
+    void detachHandlers();
+
     // Runs before the window closes, by its close box or by Exit; set by the favorites.
     std::function<void()> onQueryUnload;
 

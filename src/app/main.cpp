@@ -17,8 +17,8 @@ int main(int argc, char* argv[]) {
     CursorMousePointer pointer;
     SystemClipboard clipboard;
     SystemPrintService printer;
-    BibleApp app(Platform{ProgramFolder::ofExecutable(), files, messages, pointer, clipboard,
-                          printer});
+    BibleApp app(
+        Platform{ProgramFolder::ofExecutable(), files, messages, pointer, clipboard, printer});
     messages.setParent(&app.window());
     printer.setParent(&app.window());
     app.load();

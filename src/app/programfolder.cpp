@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
-ProgramFolder::ProgramFolder(QString path) : m_path(QDir::cleanPath(std::move(path))) {}
+ProgramFolder::ProgramFolder(QString path)
+    : m_path(QDir::cleanPath(std::move(path))) {}
 
 ProgramFolder ProgramFolder::ofExecutable() {
     return ProgramFolder(QCoreApplication::applicationDirPath());

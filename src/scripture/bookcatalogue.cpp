@@ -5,6 +5,7 @@
 namespace books {
 namespace {
 
+// clang-format off
 constexpr std::array<Book, 66> kBooks = {{
     {"Genesis", 50},         {"Exodus", 40},          {"Leviticus", 27},
     {"Numbers", 36},         {"Deuteronomy", 34},     {"Joshua", 24},
@@ -29,6 +30,7 @@ constexpr std::array<Book, 66> kBooks = {{
     {"2 Peter", 3},          {"1 John", 5},           {"2 John", 1},
     {"3 John", 1},           {"Jude", 1},             {"Revelation", 22},
 }};
+// clang-format on
 
 constexpr int kOldTestamentBooks = 39;
 

@@ -53,8 +53,10 @@ private slots:
     void writesCrLfAndNothingMore_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("nominal: no break at the end") << QStringLiteral("Love") << QByteArray("Love");
-        QTest::newRow("nominal: CR LF kept") << QStringLiteral("a\r\n\r\nb") << QByteArray("a\r\n\r\nb");
+        QTest::newRow("nominal: no break at the end")
+            << QStringLiteral("Love") << QByteArray("Love");
+        QTest::newRow("nominal: CR LF kept")
+            << QStringLiteral("a\r\n\r\nb") << QByteArray("a\r\n\r\nb");
         QTest::newRow("robustness: bare LF becomes CR LF")
             << QStringLiteral("a\nb\n") << QByteArray("a\r\nb\r\n");
         QTest::newRow("nominal: empty text") << QString() << QByteArray();

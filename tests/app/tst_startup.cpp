@@ -60,8 +60,7 @@ private slots:
             << QByteArray("Arial\r\nBold\r\nbig") << "Arial" << true << 8.25;
         QTest::newRow("robustness: one line only")
             << QByteArray("Verdana") << "Verdana" << false << 8.25;
-        QTest::newRow("robustness: empty file")
-            << QByteArray() << "MS Sans Serif" << false << 8.25;
+        QTest::newRow("robustness: empty file") << QByteArray() << "MS Sans Serif" << false << 8.25;
     }
     void preferencesThatCannotBeAppliedKeepTheDesignFont() {
         QFETCH(QByteArray, record);
@@ -140,9 +139,8 @@ private slots:
                                (QWidget*)w.TextFavorites, (QWidget*)w.ComboCategory,
                                (QWidget*)w.CommandAddFavorite, (QWidget*)w.TextFavoritesList})
             QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
-        for (QWidget* hidden : {(QWidget*)w.Label2, (QWidget*)w.TextSearch,
-                                (QWidget*)w.ComboSearch, (QWidget*)w.ListVerse,
-                                (QWidget*)w.LabelCategory})
+        for (QWidget* hidden : {(QWidget*)w.Label2, (QWidget*)w.TextSearch, (QWidget*)w.ComboSearch,
+                                (QWidget*)w.ListVerse, (QWidget*)w.LabelCategory})
             QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
 
         QCOMPARE(QApplication::focusWidget() == w.ComboBooks ||

@@ -61,7 +61,10 @@ private slots:
 
     void assigningTextRunsChangeNestedOnce() {
         QString seenInside;
-        f->text->onChange = [&] { seenInside = f->text->text(); f->events << "text:change"; };
+        f->text->onChange = [&] {
+            seenInside = f->text->text();
+            f->events << "text:change";
+        };
         f->text->setText(QStringLiteral("a\r\nb"));
         QCOMPARE(seenInside, QStringLiteral("a\r\nb")); // the handler sees the new text
         QCOMPARE(f->events, QStringList{"text:change"});
@@ -110,7 +113,7 @@ private slots:
         QCOMPARE(f->text->selLength(), 4);
         f->text->setSelStart(10);
         QCOMPARE(f->text->selStart(), 10); // before "ef"
-        f->text->setSelStart(1000000); // past the end: at the end
+        f->text->setSelStart(1000000);     // past the end: at the end
         QCOMPARE(f->text->selStart(), 12);
         f->text->setSelStart(0);
         f->text->setSelLength(100);
@@ -165,7 +168,10 @@ private slots:
         QApplication::processEvents();
         f->events.clear();
         QString seen;
-        f->combo->onClick = [&] { seen = f->combo->text(); f->events << "combo:click"; };
+        f->combo->onClick = [&] {
+            seen = f->combo->text();
+            f->events << "combo:click";
+        };
         QTest::keyClick(f->combo, Qt::Key_Down); // a pick with the keyboard
         QCOMPARE(f->events, QStringList{"combo:click"});
         QCOMPARE(seen, QStringLiteral("Genesis"));

@@ -18,7 +18,8 @@ public:
 // Shows a real, icon-less message box over the given parent.
 class WidgetMessageBoxes : public MessageBoxes {
 public:
-    explicit WidgetMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit WidgetMessageBoxes(QWidget* parent = nullptr)
+        : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
 

@@ -22,7 +22,10 @@ private:
 // whichever way the scope is left.
 class BusyScope {
 public:
-    explicit BusyScope(MousePointer& pointer) : m_pointer(pointer) { m_pointer.setBusy(true); }
+    explicit BusyScope(MousePointer& pointer)
+        : m_pointer(pointer) {
+        m_pointer.setBusy(true);
+    }
     ~BusyScope() { m_pointer.setBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;

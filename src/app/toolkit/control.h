@@ -15,6 +15,13 @@ struct Control {
 
     virtual ~Control() = default;
 
+    void clearHandlers() {
+        onChange = nullptr;
+        onClick = nullptr;
+        onGotFocus = nullptr;
+        onLostFocus = nullptr;
+    }
+
 protected:
     static void run(const std::function<void()>& handler) {
         if (handler)

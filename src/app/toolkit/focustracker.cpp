@@ -4,7 +4,9 @@
 
 #include <QApplication>
 
-FocusTracker::FocusTracker(QWidget* window) : QObject(window), m_window(window) {
+FocusTracker::FocusTracker(QWidget* window)
+    : QObject(window)
+    , m_window(window) {
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
 }

@@ -3,7 +3,9 @@
 #include <QMouseEvent>
 #include <QStringListModel>
 
-ListBox::ListBox(QWidget* parent) : QListView(parent), m_model(new QStringListModel(this)) {
+ListBox::ListBox(QWidget* parent)
+    : QListView(parent)
+    , m_model(new QStringListModel(this)) {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

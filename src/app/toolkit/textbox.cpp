@@ -7,7 +7,8 @@
 
 #include <algorithm>
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+TextBox::TextBox(QWidget* parent)
+    : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -63,7 +64,8 @@ void TextBox::setSelLength(int length) {
     const QString plain = toPlainText();
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
-    const int end = crlf::toLfPosition(plain, crlf::toCrLfOffset(plain, start) + std::max(length, 0));
+    const int end =
+        crlf::toLfPosition(plain, crlf::toCrLfOffset(plain, start) + std::max(length, 0));
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
@@ -87,7 +89,8 @@ void TextBox::deleteForward() {
     setTextCursor(cursor);
 }
 
-LineTextBox::LineTextBox(QWidget* parent) : QLineEdit(parent) {
+LineTextBox::LineTextBox(QWidget* parent)
+    : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this] { noticeChange(); });
 }
 
