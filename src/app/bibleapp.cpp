@@ -30,6 +30,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 const QString kSearchPrompt =
@@ -82,6 +83,8 @@ void BibleApp::load() {
     m_subjectEditor->blnCheck = false;
     m_subjects->ListCategories();
     m_window->ComboCategory->setText(QStringLiteral("Select Subject"));
+    // Read the scripture text once the window is up, so the first request finds it in memory.
+    QTimer::singleShot(0, m_window.get(), [this] { m_scripture->refresh(); });
 }
 
 void BibleApp::fillLists() {

@@ -2,6 +2,8 @@
 
 #include "app/toolkit/crlfoffsets.h"
 
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -31,6 +33,8 @@ void TextBox::setText(const QString& text) {
     m_assigning = true;
     setPlainText(lfText);
     m_assigning = false;
+    if (!hasFocus())
+        m_restingSelection = {0, 0};
     noticeChange();
 }
 
@@ -40,6 +44,34 @@ void TextBox::noticeChange() {
         return;
     m_lastText = std::move(now);
     run(onChange);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    m_focusedByMouse = event->reason() == Qt::MouseFocusReason;
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    m_restingSelection = {textCursor().anchor(), textCursor().position()};
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    const bool focusedByThisPress = std::exchange(m_focusedByMouse, false);
+    const QTextCursor chosenOnFocus = textCursor();
+    const std::pair<int, int> chosen{chosenOnFocus.anchor(), chosenOnFocus.position()};
+    if (focusedByThisPress && chosen != m_restingSelection && event->button() == Qt::LeftButton)
+        m_keptThroughClick = chosenOnFocus;
+    QPlainTextEdit::mousePressEvent(event);
+    if (m_keptThroughClick)
+        setTextCursor(*m_keptThroughClick);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    // A click inside a selection places the caret on release: not for this click.
+    if (const std::optional<QTextCursor> kept = std::exchange(m_keptThroughClick, std::nullopt))
+        setTextCursor(*kept);
 }
 
 int TextBox::selStart() const {

@@ -4,6 +4,10 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include <optional>
+#include <utility>
 
 // A multi-line text box: word-wrapped, vertical scroll bar, Text with CR LF line breaks.
 // Tab and Shift+Tab move the focus on instead of typing a tab.
@@ -22,10 +26,21 @@ public:
     void setSelText(const QString& text) override;
     void deleteForward() override;
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void noticeChange();
     QString m_lastText; // Qt form (LF); a change is a difference from it
     bool m_assigning = false;
+    // A click that gives the box the focus must not undo what its got-focus handler selected:
+    // the selection as the box was left, to tell whether the handler changed it.
+    std::pair<int, int> m_restingSelection{0, 0};
+    bool m_focusedByMouse = false;
+    std::optional<QTextCursor> m_keptThroughClick;
 };
 
 // A single-line text box.
