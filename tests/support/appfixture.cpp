@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 AppFixture::AppFixture(Bible bible) {
@@ -46,4 +47,31 @@ void pressTab(QWidget* window) {
     QWidget* focused = QApplication::focusWidget();
     QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
     QApplication::processEvents();
+}
+
+void typeOver(QWidget* control, const QString& text) {
+    focusOn(control);
+    QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(control, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(control, text);
+}
+
+QString verseText(const QString& verseReference) {
+    QStringList lines;
+    FileSystem().readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), lines);
+    const QString start = verseReference + QStringLiteral("  ");
+    for (const QString& line : lines)
+        if (line.startsWith(start))
+            return line.sliced(start.size()).trimmed();
+    return {};
+}
+
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
 }

@@ -40,3 +40,9 @@ private:
 void focusOn(QWidget* widget);
 // Presses Tab in the focused control.
 void pressTab(QWidget* window);
+// Focuses the control, selects all its text and types over it (an empty text deletes it).
+void typeOver(QWidget* control, const QString& text);
+// The verse text of a reference such as "John 3:16", read straight from the scripture file.
+QString verseText(const QString& verseReference);
+// Runs a command-line tool; its standard output, or nothing when it fails.
+QString runTool(const QString& program, const QStringList& arguments);
