@@ -3,10 +3,10 @@
 #include "app/frmbible.h"
 #include "app/platform/messageboxes.h"
 #include "app/platform/platform.h"
+#include "app/spacetrim.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/commandbutton.h"
 #include "app/toolkit/textbox.h"
-#include "favorites/spaces.h"
 #include "favorites/subjectlist.h"
 
 #include <QLabel>
@@ -56,7 +56,7 @@ void SubjectEditor::ComboCategory_LostFocus() {
     ComboBox& box = *m_window.ComboCategory;
     if (blnCheck && box.text().isEmpty())
         offerDelete();
-    box.setText(favorites::trimSpaces(box.text()));
+    box.setText(spacetrim::trimmed(box.text()));
     if (blnCheck && !box.text().isEmpty() && box.text() != kSelectSubject)
         createOrRewrite();
     blnCheck = false;

@@ -1,19 +1,10 @@
 #include "favorites/subjectprintlines.h"
 
+#include "app/spacetrim.h"
+
 #include <QRegularExpression>
 
 namespace {
-
-// Only the space character counts as a space here, as in the rest of the program.
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 // One paragraph, without line breaks; an empty one is an empty printed line.
 void breakParagraph(const QString& paragraph, QStringList& printed) {
@@ -28,7 +19,7 @@ void breakParagraph(const QString& paragraph, QStringList& printed) {
             word.clear();
         }
         if (count % kSubjectPrintWidth == 0) {
-            printed.append(trimSpaces(line));
+            printed.append(spacetrim::trimmed(line));
             line.clear();
             count = int(word.size()); // the partial word counts toward the next line
         }

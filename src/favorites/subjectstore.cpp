@@ -1,6 +1,6 @@
 #include "favorites/subjectstore.h"
 
-#include "favorites/spaces.h"
+#include "app/spacetrim.h"
 
 #include <algorithm>
 
@@ -70,7 +70,7 @@ FileSystem::Result SubjectStore::remove(const QString& subject) {
 
 QString SubjectStore::cleanedName(const QString& name) {
     static const QString removed = QStringLiteral(" \\./:<>?|");
-    QString cleaned = favorites::trimSpaces(name);
+    QString cleaned = spacetrim::trimmed(name);
     cleaned.removeIf([](QChar c) { return removed.contains(c); });
     return cleaned;
 }

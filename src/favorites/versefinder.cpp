@@ -1,6 +1,6 @@
 #include "favorites/versefinder.h"
 
-#include "favorites/spaces.h"
+#include "app/spacetrim.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ QStringList singleVerse(const QStringList& lines, const QString& book,
         chapterPrefix(book, reference.chapter) + reference.verse + QLatin1Char(' ');
     for (const QString& line : lines) {
         if (line.startsWith(prefix))
-            return {favorites::trimSpaces(line.sliced(prefix.size()))};
+            return {spacetrim::trimmed(line.sliced(prefix.size()))};
     }
     return {};
 }
@@ -51,7 +51,7 @@ QStringList verseRange(const QStringList& lines, const QString& book,
         const std::optional<int> number = leadingVerseNumber(rest, textStart);
         if (!number || *number > *last)
             break;
-        verses.append(favorites::trimSpaces(rest.sliced(textStart).toString()));
+        verses.append(spacetrim::trimmed(rest.sliced(textStart).toString()));
     }
     return verses;
 }

@@ -1,6 +1,6 @@
 #include "favorites/versereference.h"
 
-#include "favorites/spaces.h"
+#include "app/spacetrim.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ VerseReference VerseReference::parse(const QString& reference) {
 }
 
 std::optional<QString> filterReference(const QString& text) {
-    const QString trimmed = favorites::trimSpaces(text);
+    const QString trimmed = spacetrim::trimmed(text);
     if (trimmed.isEmpty())
         return std::nullopt;
     QString kept;

@@ -1,19 +1,8 @@
 #include "scripture/resultline.h"
 
+#include "app/spacetrim.h"
+
 namespace scripture {
-namespace {
-
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first);
-}
-
-} // namespace
 
 std::optional<ResultReference> referenceOf(const QString& line) {
     const qsizetype referenceEnd = line.indexOf(QStringLiteral("  "));
@@ -27,7 +16,7 @@ std::optional<ResultReference> referenceOf(const QString& line) {
     result.prefix = reference.left(colon + 1);
     // The last space stands before the chapter number; a book name may hold spaces itself.
     const qsizetype lastSpace = result.prefix.lastIndexOf(QLatin1Char(' '));
-    result.book = trimSpaces(result.prefix.left(lastSpace + 1));
+    result.book = spacetrim::trimmed(result.prefix.left(lastSpace + 1));
     result.chapter = result.prefix.sliced(lastSpace + 1).remove(QLatin1Char(':'));
     return result;
 }

@@ -1,6 +1,7 @@
 #include "search/searchengine.h"
 
 #include "app/codepage.h"
+#include "app/spacetrim.h"
 #include "scripture/uppercase.h"
 #include "search/bytefinder.h"
 
@@ -124,18 +125,8 @@ struct AllWords {
 
 } // namespace
 
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first);
-}
-
 QString preparedQuery(const QString& query) {
-    return scripture::upperCase(trimSpaces(query));
+    return scripture::upperCase(spacetrim::trimmed(query));
 }
 
 QStringList queryWords(const QString& prepared) {

@@ -27,9 +27,6 @@ struct Outcome {
 // query: the search box's text as it stands; scope: the book box's text.
 Outcome run(const VerseText& text, const QString& query, const QString& scope);
 
-// The text without its leading and trailing spaces; tabs and line breaks stay.
-QString trimSpaces(const QString& text);
-
 // The query as matched: trimmed of spaces (only spaces) and upper-cased.
 QString preparedQuery(const QString& query);
 

@@ -3,6 +3,7 @@
 #include "app/frmbible.h"
 #include "app/platform/mousepointer.h"
 #include "app/platform/platform.h"
+#include "app/spacetrim.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/listbox.h"
 #include "app/toolkit/textbox.h"
@@ -36,7 +37,7 @@ void SearchPage::searchIfReady() {
     const QString query = m_window.TextSearch->text();
     if (query == kPrompt || m_window.ComboSearch->text() == kNoBook)
         return;
-    m_window.TextSearch->setText(search::trimSpaces(query));
+    m_window.TextSearch->setText(spacetrim::trimmed(query));
     if (!m_window.TextSearch->text().isEmpty())
         Search();
 }
