@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 AppFixture::AppFixture(Bible bible) {
@@ -74,4 +75,10 @@ QString runTool(const QString& program, const QStringList& arguments) {
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString& pdf) {
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(runTool(QStringLiteral("pdfinfo"), {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
 }

@@ -46,3 +46,5 @@ void typeOver(QWidget* control, const QString& text);
 QString verseText(const QString& verseReference);
 // Runs a command-line tool; its standard output, or nothing when it fails.
 QString runTool(const QString& program, const QStringList& arguments);
+// The page count pdfinfo reads from a PDF file, or -1.
+int pdfPages(const QString& pdf);
