@@ -54,8 +54,6 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<double>("size");
-        QTest::newRow("nominal: lower-case style word is no style")
-            << QByteArray("Arial\r\nbold\r\n10") << "Arial" << false << 10.0;
         QTest::newRow("robustness: size not a number")
             << QByteArray("Arial\r\nBold\r\nbig") << "Arial" << true << 8.25;
         QTest::newRow("robustness: one line only")
@@ -147,21 +145,6 @@ private slots:
                      QApplication::focusWidget() == w.ComboBooks->lineEdit(),
                  true);
         QCOMPARE(w.activeControl(), w.ComboBooks);
-    }
-
-    void designFontsAndPlaces() {
-        AppFixture fx;
-        fx.start();
-        FrmBible& w = fx.window();
-        QCOMPARE(w.centralWidget()->size(), QSize(619, 404));
-        QCOMPARE(w.TextVerses->geometry(), QRect(8, 32, 297, 355));
-        QCOMPARE(w.ListVerse->geometry(), QRect(312, 64, 297, 329));
-        QVERIFY(w.Label1->font().bold());
-        QCOMPARE(w.ComboBooks->font().family(), QStringLiteral("MS Sans Serif"));
-        QVERIFY(!w.ComboBooks->font().bold());
-        QCOMPARE(w.ComboCategory->toolTip(), QStringLiteral("Select or Enter New Category"));
-        QCOMPARE(w.ListVerse->accessibleName(), QStringLiteral("List Results (click to view)"));
-        QCOMPARE(w.CommandAddFavorite->text(), QStringLiteral("&Add Verse"));
     }
 };
 

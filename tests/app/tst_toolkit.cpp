@@ -120,18 +120,9 @@ private slots:
         QCOMPARE(f->text->selLength(), 12);
     }
 
-    void setSelTextIsAnEdit() {
-        f->text->setText(QStringLiteral("ab"));
-        f->events.clear();
-        f->text->setSelStart(1);
-        f->text->setSelText(QStringLiteral("1\r\n2"));
-        QCOMPARE(f->text->text(), QStringLiteral("a1\r\n2b"));
-        QCOMPARE(f->events, QStringList{"text:change"});
-    }
-
-    // Edits from code on the combo box and the line box run change once each, like typing.
-    void comboAndLineEditsFromCodeRunChangeOnce() {
-        for (TextControl* c : std::initializer_list<TextControl*>{f->combo, f->line}) {
+    // Edits from code run change once each, like typing.
+    void editsFromCodeRunChangeOnce() {
+        for (TextControl* c : std::initializer_list<TextControl*>{f->text, f->combo, f->line}) {
             c->setText(QStringLiteral("Genesis"));
             f->events.clear();
             c->setSelStart(0);

@@ -55,53 +55,31 @@ private slots:
         QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
     }
 
-    void defaultRecordGoesToGenesisOne() {
-        AppFixture fx;
-        fx.start();
-        FrmBible& w = fx.window();
-        w.menus.mnuGoToBookmark->trigger();
-        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Genesis"));
-        QCOMPARE(w.ComboChapter->text(), QStringLiteral("1"));
-        QCOMPARE(w.ComboChapter->items(), books::chapterList(50));
-        QVERIFY(w.TextVerses->text().startsWith(QStringLiteral("1  In the beginning")));
-        QCOMPARE(w.TextVerses->selStart(), 0);
-    }
-
     void goToBookmark_data() {
         QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QString>("book");
-        QTest::addColumn<QString>("chapter");
-        QTest::addColumn<QString>("prefix");
+        for (const char* column : {"book", "chapter", "prefix"})
+            QTest::addColumn<QString>(column);
         QTest::addColumn<int>("chapters");
         QTest::addColumn<int>("caret"); // -1: at the end of the text
-        QTest::newRow("nominal: position past the end")
-            << QByteArray("Obadiah\r\n1\r\n99999") << "Obadiah"
-            << "1"
-            << "Obadiah 1:" << 1 << -1;
-        QTest::newRow("nominal: unchecked texts select nothing")
-            << QByteArray("Books\r\nChapter\r\n7") << "Books"
-            << "Chapter"
-            << "" << 0 << 0;
-        QTest::newRow("nominal: trailing line break") << QByteArray("Jude\r\n1\r\n5\r\n") << "Jude"
-                                                      << "1"
-                                                      << "Jude 1:" << 1 << 5;
-        QTest::newRow("robustness: empty file") << QByteArray() << ""
-                                                << ""
-                                                << "" << 0 << 0;
-        QTest::newRow("robustness: book only") << QByteArray("Psalms") << "Psalms"
-                                               << ""
-                                               << "" << 150 << 0;
-        QTest::newRow("robustness: no position") << QByteArray("Psalms\r\n23") << "Psalms"
-                                                 << "23"
-                                                 << "Psalms 23:" << 150 << 0;
-        QTest::newRow("robustness: position not a number")
-            << QByteArray("Psalms\r\n23\r\nten") << "Psalms"
-            << "23"
-            << "Psalms 23:" << 150 << 0;
-        QTest::newRow("robustness: negative position")
-            << QByteArray("Psalms\r\n23\r\n-40") << "Psalms"
-            << "23"
-            << "Psalms 23:" << 150 << 0;
+        const auto row = [](const char* name, const char* record, const char* book,
+                            const char* chapter, const char* prefix, int chapters, int caret) {
+            QTest::newRow(name) << QByteArray(record) << book << chapter << prefix << chapters
+                                << caret;
+        };
+        row("nominal: the default record", "Genesis\r\n1\r\n0", "Genesis", "1", "Genesis 1:", 50,
+            0);
+        row("nominal: position past the end", "Obadiah\r\n1\r\n99999", "Obadiah", "1",
+            "Obadiah 1:", 1, -1);
+        row("nominal: unchecked texts select nothing", "Books\r\nChapter\r\n7", "Books", "Chapter",
+            "", 0, 0);
+        row("nominal: trailing line break", "Jude\r\n1\r\n5\r\n", "Jude", "1", "Jude 1:", 1, 5);
+        row("robustness: empty file", "", "", "", "", 0, 0);
+        row("robustness: book only", "Psalms", "Psalms", "", "", 150, 0);
+        row("robustness: no position", "Psalms\r\n23", "Psalms", "23", "Psalms 23:", 150, 0);
+        row("robustness: position not a number", "Psalms\r\n23\r\nten", "Psalms", "23",
+            "Psalms 23:", 150, 0);
+        row("robustness: negative position", "Psalms\r\n23\r\n-40", "Psalms", "23",
+            "Psalms 23:", 150, 0);
     }
     void goToBookmark() {
         QFETCH(QByteArray, record);

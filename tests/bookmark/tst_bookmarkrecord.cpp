@@ -14,37 +14,22 @@ private slots:
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("chapter");
         QTest::addColumn<int>("caret");
-        QTest::newRow("nominal: three lines") << QStringList{"Psalms", "23", "120"} << "Psalms"
-                                              << "23" << 120;
-        QTest::newRow("nominal: lines after the third are ignored")
-            << QStringList{"Genesis", "1", "0", "Exodus", "7"} << "Genesis"
-            << "1" << 0;
-        QTest::newRow("nominal: beyond 16 bits")
-            << QStringList{"Psalms", "119", "40000"} << "Psalms"
-            << "119" << 40000;
-        QTest::newRow("nominal: unchecked texts") << QStringList{"Books", "Chapter", "0"} << "Books"
-                                                  << "Chapter" << 0;
-        QTest::newRow("robustness: empty file") << QStringList{} << ""
-                                                << "" << 0;
-        QTest::newRow("robustness: book only") << QStringList{"Psalms"} << "Psalms"
-                                               << "" << 0;
-        QTest::newRow("robustness: no position") << QStringList{"Psalms", "23"} << "Psalms"
-                                                 << "23" << 0;
-        QTest::newRow("robustness: word") << QStringList{"Psalms", "23", "abc"} << "Psalms"
-                                          << "23" << 0;
-        QTest::newRow("robustness: negative") << QStringList{"Psalms", "23", "-5"} << "Psalms"
-                                              << "23" << 0;
-        QTest::newRow("robustness: fraction") << QStringList{"Psalms", "23", "12.5"} << "Psalms"
-                                              << "23" << 0;
-        QTest::newRow("robustness: digits then text")
-            << QStringList{"Psalms", "23", "12a"} << "Psalms"
-            << "23" << 0;
-        QTest::newRow("robustness: surrounding spaces")
-            << QStringList{"Psalms", "23", " 42 "} << "Psalms"
-            << "23" << 42;
-        QTest::newRow("robustness: past the int range")
-            << QStringList{"Psalms", "23", "99999999999999999999999"} << "Psalms"
-            << "23" << std::numeric_limits<int>::max();
+        const auto row = [](const char* name, const QStringList& lines, int caret) {
+            QTest::newRow(name) << lines << lines.value(0) << lines.value(1) << caret;
+        };
+        row("nominal: three lines", {"Psalms", "23", "120"}, 120);
+        row("nominal: lines after the third are ignored", {"Genesis", "1", "0", "Exodus", "7"}, 0);
+        row("nominal: beyond 16 bits", {"Psalms", "119", "40000"}, 40000);
+        row("robustness: empty file", {}, 0);
+        row("robustness: book only", {"Psalms"}, 0);
+        row("robustness: no position", {"Psalms", "23"}, 0);
+        row("robustness: word", {"Psalms", "23", "abc"}, 0);
+        row("robustness: negative", {"Psalms", "23", "-5"}, 0);
+        row("robustness: fraction", {"Psalms", "23", "12.5"}, 0);
+        row("robustness: digits then text", {"Psalms", "23", "12a"}, 0);
+        row("robustness: surrounding spaces", {"Psalms", "23", " 42 "}, 42);
+        row("robustness: past the int range", {"Psalms", "23", "99999999999999999999999"},
+            std::numeric_limits<int>::max());
     }
     void parse() {
         QFETCH(QStringList, lines);
