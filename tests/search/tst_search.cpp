@@ -2,10 +2,15 @@
 #include "app/filesystem.h"
 #include "naivesearch.h"
 #include "scripture/bookcatalogue.h"
+#include "search/bytefinder.h"
 #include "search/searchengine.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
+
+#include <string_view>
 
 namespace {
 
@@ -39,34 +44,40 @@ VerseText smallText() {
 // Queries of every kind a user types, built from the text itself so that most find something.
 class QueryMaker {
 public:
-    QueryMaker()
-        : m_random(20240611) {}
-
     QString query() {
+        const QString& line = bible().lines().at(m_random.bounded(int(bible().lineCount())));
+        QString piece = line.mid(m_random.bounded(int(line.size())), 1 + m_random.bounded(24));
+        const QString reference = line.section(QStringLiteral("  "), 0, 0);
         switch (m_random.bounded(7)) {
         case 0:
-            return withCaseNoise(piece());
-        case 1:
-            return shuffledWords();
+            for (QChar& ch : piece)
+                ch = m_random.bounded(3) == 0 ? ch.toLower() : ch;
+            return piece;
+        case 1: {
+            QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
+            std::shuffle(words.begin(), words.end(), m_random);
+            return words.mid(0, 2 + m_random.bounded(3)).join(pick({" ", ", ", "  ", "-", " ? "}));
+        }
         case 2:
-            return reference();
+            return m_random.bounded(2)
+                       ? reference.section(QLatin1Char(' '), -1)
+                       : reference.left(1 + m_random.bounded(int(reference.size())));
         case 3:
             return pick({":", "3:9", "?!", "1", "12:", ",", "3:99", "  ", "-"});
         case 4:
-            return accented();
+            return piece.insert(m_random.bounded(int(piece.size()) + 1),
+                                QString::fromUtf8("éÉæÆüß").at(m_random.bounded(6)));
         case 5:
-            return piece().left(2) + pick({"", "?", " ", "  "});
+            return piece.left(2) + pick({"", "?", " ", "  "});
         default:
             return pick({"  faith,hope  ", "love?", "lord  god", "love\r\none", "O", "Z", "xyzzy"});
         }
     }
 
     QString scope() {
-        const int kind = m_random.bounded(10);
-        if (kind < 5)
-            return search::kWholeText;
-        const QString book = QString::fromLatin1(bookName());
-        switch (kind) {
+        const auto books = books::catalogue();
+        const QString book = QString::fromLatin1(books[m_random.bounded(int(books.size()))].name);
+        switch (m_random.bounded(10)) {
         case 5:
             return book;
         case 6:
@@ -75,61 +86,19 @@ public:
             return book.toLower();
         case 8:
             return pick({"***************", "", "The bible", "John 3:1", "Select Book"});
-        default:
+        case 9:
             return book + QStringLiteral(" 1:");
+        default:
+            return search::kWholeText;
         }
     }
 
 private:
     QString pick(std::initializer_list<const char*> items) {
-        const auto index = m_random.bounded(int(items.size()));
-        return QString::fromLatin1(*(items.begin() + index));
-    }
-    const char* bookName() {
-        const auto books = books::catalogue();
-        return books[std::size_t(m_random.bounded(int(books.size())))].name;
-    }
-    const QString& randomLine() {
-        return bible().lines().at(m_random.bounded(int(bible().lineCount())));
-    }
-    QString piece() {
-        const QString& from = randomLine();
-        const int start = m_random.bounded(int(from.size()));
-        return from.mid(start, 1 + m_random.bounded(24));
-    }
-    QString withCaseNoise(QString text) {
-        for (QChar& ch : text) {
-            if (m_random.bounded(4) == 0)
-                ch = m_random.bounded(2) ? ch.toUpper() : ch.toLower();
-        }
-        return text;
-    }
-    QString shuffledWords() {
-        QStringList words = randomLine().split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
-        QStringList chosen;
-        for (int i = 0, n = 2 + m_random.bounded(3); i < n && !words.isEmpty(); ++i)
-            chosen.append(words.takeAt(m_random.bounded(int(words.size()))));
-        return chosen.join(pick({" ", ", ", "  ", "-", " ? "}));
-    }
-    QString reference() {
-        const QString ref = randomLine().section(QStringLiteral("  "), 0, 0);
-        switch (m_random.bounded(3)) {
-        case 0:
-            return ref;
-        case 1:
-            return ref.section(QLatin1Char(' '), -1);
-        default:
-            return ref.left(ref.lastIndexOf(QLatin1Char(':')));
-        }
-    }
-    QString accented() {
-        QString text = piece();
-        const QString marks = QString::fromUtf8("éÉæÆüß");
-        text.insert(m_random.bounded(int(text.size()) + 1), marks.at(m_random.bounded(6)));
-        return text;
+        return QString::fromUtf8(*(items.begin() + m_random.bounded(int(items.size()))));
     }
 
-    QRandomGenerator m_random;
+    QRandomGenerator m_random{20240611};
 };
 
 } // namespace
@@ -139,11 +108,10 @@ class TstSearchEngine : public QObject {
 private slots:
     void cases_data();
     void cases();
-    void wordsOfQuery_data();
-    void wordsOfQuery();
     void accentedLetters_data();
     void accentedLetters();
     void generatedQueriesMatchNaiveSearch();
+    void byteFinderMatchesPlainFind();
 };
 
 void TstSearchEngine::cases_data() {
@@ -160,10 +128,6 @@ void TstSearchEngine::cases_data() {
                                                       << "The Bible" << -1;
     QTest::newRow("nominal: book filter typed short") << "love"
                                                       << "Gen" << -1;
-    QTest::newRow("nominal: no verse 3:99, whole book") << "3:99"
-                                                        << "Jude" << 25;
-    QTest::newRow("nominal: no verse 3:99, whole text") << "3:99"
-                                                        << "The Bible" << 31102;
     QTest::newRow("nominal: reference in John and 1 John") << "John 3:16"
                                                            << "The Bible" << 2;
     QTest::newRow("nominal: reference in John only") << "John 3:16"
@@ -178,10 +142,6 @@ void TstSearchEngine::cases_data() {
                                                                      << "" << -1;
     QTest::newRow("robustness: separator as scope") << "love"
                                                     << "***************" << 0;
-    QTest::newRow("robustness: two spaces fall through to words") << "lord  god"
-                                                                  << "Psalms" << -1;
-    QTest::newRow("robustness: line break in the query") << "love\r\none"
-                                                         << "John" << -1;
     QTest::newRow("robustness: character outside the code page") << "Ω love"
                                                                  << "Ruth" << -1;
     QTest::newRow("robustness: only spaces") << "   "
@@ -203,25 +163,6 @@ void TstSearchEngine::cases() {
         QVERIFY(!lines.isEmpty());
     for (const QString& result : lines)
         QVERIFY(scope == search::kWholeText || result.startsWith(scope));
-}
-
-void TstSearchEngine::wordsOfQuery_data() {
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QStringList>("words");
-    QTest::newRow("nominal: words") << "another love one" << QStringList{"ANOTHER", "LOVE", "ONE"};
-    QTest::newRow("nominal: trailing separator adds an empty word")
-        << "love?" << QStringList{"LOVE", ""};
-    QTest::newRow("nominal: digits separate") << "John 3 16" << QStringList{"JOHN", ""};
-    QTest::newRow("nominal: accented letter separates") << "Jésus" << QStringList{"J", "SUS"};
-    QTest::newRow("robustness: runs of separators count once")
-        << ",,faith,, hope" << QStringList{"FAITH", "HOPE"};
-    QTest::newRow("robustness: no letter at all") << "3:99" << QStringList{""};
-    QTest::newRow("robustness: repeated words stay") << "a a" << QStringList{"A", "A"};
-}
-
-void TstSearchEngine::wordsOfQuery() {
-    QFETCH(QString, query);
-    QTEST(search::queryWords(search::preparedQuery(query)), "words");
 }
 
 void TstSearchEngine::accentedLetters_data() {
@@ -255,7 +196,7 @@ void TstSearchEngine::accentedLetters() {
 void TstSearchEngine::generatedQueriesMatchNaiveSearch() {
     QueryMaker maker;
     int withResults = 0;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 150; ++i) {
         const QString query = maker.query();
         const QString scope = maker.scope();
         bool found = false;
@@ -266,8 +207,31 @@ void TstSearchEngine::generatedQueriesMatchNaiveSearch() {
         QVERIFY2(found == expected.found, what.constData());
         withResults += lines.isEmpty() ? 0 : 1;
     }
-    QVERIFY(withResults > 100); // the queries are not all misses
+    QVERIFY(withResults > 50); // the queries are not all misses
+}
+
+// Random short texts over a small alphabet put the pattern at every place of the sixteen-byte
+// blocks, across the window's ends, and absent.
+void TstSearchEngine::byteFinderMatchesPlainFind() {
+    QRandomGenerator random(7);
+    for (int trial = 0; trial < 20000; ++trial) {
+        QByteArray text(random.bounded(80), Qt::Uninitialized);
+        for (char& byte : text)
+            byte = char('a' + random.bounded(3));
+        QByteArray pattern(1 + random.bounded(6), Qt::Uninitialized);
+        for (char& byte : pattern)
+            byte = char('a' + random.bounded(4));
+        const qsizetype from = text.isEmpty() ? 0 : random.bounded(int(text.size()));
+        const qsizetype end = from + random.bounded(int(text.size() - from) + 1);
+        std::array<qsizetype, 256> counts{};
+        for (const char byte : text)
+            ++counts[static_cast<unsigned char>(byte)];
+        const std::string_view window(text.constData() + from, std::size_t(end - from));
+        const std::size_t at = window.find(std::string_view(pattern.constData(), pattern.size()));
+        const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
+        QCOMPARE(ByteFinder(pattern, counts).find(text.constData(), from, end), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstSearchEngine)
-#include "tst_searchengine.moc"
+#include "tst_search.moc"
