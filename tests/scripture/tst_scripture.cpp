@@ -40,231 +40,194 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 class TstScripture : public QObject {
     Q_OBJECT
 private slots:
-    void catalogue();
-    void chapterOfRealText_data();
-    void chapterOfRealText();
-    void chaptersMatchFullRescan();
-    void smallFile_data();
-    void smallFile();
-    void reloadsWhenFileChanges();
-    void missingOrUnreadableFileGivesNothing();
-    void upperCasingCoversWindows1252();
-    void resultLine_data();
-    void resultLine();
-    void verseOffset();
+    // The prefix search relies on no book name being the start of another.
+    void catalogue() {
+        int total = 0;
+        QSet<QString> names;
+        for (const auto& book : books::catalogue()) {
+            total += book.chapters;
+            names.insert(QString::fromLatin1(book.name));
+            for (const auto& other : books::catalogue())
+                QVERIFY(&other == &book || !QByteArray(other.name).startsWith(book.name));
+        }
+        QCOMPARE(total, 1189);
+        QCOMPARE(names.size(), 66);
+        const QStringList list = books::bookList();
+        QCOMPARE(list.size(), 67);
+        QCOMPARE(list.at(39), QStringLiteral("***************"));
+        QCOMPARE(list.at(40), QStringLiteral("Matthew"));
+        for (const char* notABook : {"***************", "Books", "genesis", " Genesis", ""})
+            QCOMPARE(books::chapterCount(QString::fromLatin1(notABook)), std::nullopt);
+        QCOMPARE(books::chapterCount(QStringLiteral("Song of Solomon")), 8);
+    }
+
+    void chapterOfRealText_data() {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("verses");
+        QTest::newRow("nominal: Genesis 1 is not 10 to 19") << "Genesis 1:" << 31;
+        QTest::newRow("nominal: John 3 holds no line of 1 John") << "John 3:" << 36;
+        QTest::newRow("nominal: name with spaces") << "Song of Solomon 2:" << 17;
+        QTest::newRow("nominal: Psalms 119") << "Psalms 119:" << 176;
+        QTest::newRow("robustness: separator names no book") << "*************** 1:" << 0;
+        QTest::newRow("robustness: initial combo texts") << "Books Chapter:" << 0;
+        QTest::newRow("robustness: chapter beyond the book") << "Jude 2:" << 0;
+        QTest::newRow("robustness: lower-case book") << "genesis 1:" << 0;
+    }
+
+    // n verses give 2n line breaks, each verse without its prefix and the last one included.
+    void chapterOfRealText() {
+        QFETCH(QString, prefix);
+        QFETCH(int, verses);
+        FileSystem files;
+        ScriptureText scripture(files, kBible);
+        const std::optional<QString> text = scripture.chapterText(prefix);
+        QCOMPARE(text, naive::chapterText(kBible, prefix));
+        QCOMPARE(text->count(QStringLiteral("\r\n")), 2 * verses);
+        QVERIFY(verses == 0 || text->contains(QStringLiteral("\r\n\r\n%1  ").arg(verses)));
+    }
+
+    // Every 7th chapter, and the first and last of each book, against a reader that rescans the
+    // file for each one; the settled file itself is read once.
+    void chaptersMatchFullRescan() {
+        UnreadableFiles files;
+        ScriptureText scripture(files, kBible);
+        int index = 0;
+        for (const books::Book& book : books::catalogue()) {
+            for (int chapter = 1; chapter <= book.chapters; ++chapter, ++index) {
+                if (index % 7 != 0 && chapter != 1 && chapter != book.chapters)
+                    continue;
+                const QString prefix = QStringLiteral("%1 %2:").arg(book.name).arg(chapter);
+                const std::optional<QString> expected = naive::chapterText(kBible, prefix);
+                QVERIFY(expected && !expected->isEmpty());
+                QCOMPARE(scripture.chapterText(prefix), expected);
+            }
+        }
+        QVERIFY(scripture.refresh());
+        QCOMPARE(files.reads, 1);
+        QStringList lines;
+        QVERIFY(files.readLines(kBible, lines).ok);
+        QCOMPARE(scripture.lines(), lines);
+    }
+
+    void smallFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("chapter"); // null: only compared with the plain reader
+        QTest::newRow("nominal: last line without a line break")
+            << QByteArray("Jude 1:1  a\r\nJude 1:2  b") << "Jude 1:"
+            << "1  a\r\n\r\n2  b\r\n\r\n";
+        QTest::newRow("nominal: every occurrence of the prefix goes")
+            << QByteArray("Job 1:1  see Job 1:2\r\n") << "Job 1:"
+            << "1  see 2\r\n\r\n";
+        QTest::newRow("nominal: lines apart from each other, in file order")
+            << QByteArray("Job 1:1  a\r\nJob 2:1  b\r\nJob 1:2  c\r\n") << "Job 1:"
+            << "1  a\r\n\r\n2  c\r\n\r\n";
+        QTest::newRow("nominal: accented text decoded")
+            << QByteArray("Job 1:1  caf\xe9 \x93q\x94\r\n")
+            << "Job 1:" << QString::fromUtf8("1  café “q”\r\n\r\n");
+        QTest::newRow("robustness: bytes Windows-1252 leaves undefined")
+            << QByteArray("J\xe9sus \x80 \xe6\xff\x81\r\n") << "J" << QString();
+        QTest::newRow("robustness: lines shorter than a four-byte prefix")
+            << QByteArray("Ab\r\nAbcd 1:1  x\r\nAbc\r\nAbcd") << "Abcd"
+            << " 1:1  x\r\n\r\n\r\n\r\n";
+        QTest::newRow("robustness: prefix of three bytes")
+            << QByteArray("Ab\r\nAbcd 1:1  x\r\nAbc\r\n") << "Abc"
+            << "d 1:1  x\r\n\r\n\r\n\r\n";
+        QTest::newRow("robustness: prefix not in Windows-1252")
+            << QByteArray("Job 1:1  a\r\n") << QString::fromUtf8("Jōb 1:") << "";
+        QTest::newRow("robustness: prefix longer than the line")
+            << QByteArray("Job 1:1\r\nJob") << "Job 1:1  more"
+            << "";
+        QTest::newRow("robustness: bare LF and lone CR")
+            << QByteArray("a\nb\rc\r\r\nd\r\n") << "b" << QString();
+        QTest::newRow("robustness: empty lines")
+            << QByteArray("\r\n\r\na\r\n\r\n") << "a" << QString();
+        QTest::newRow("robustness: empty file") << QByteArray() << "a"
+                                                << "";
+    }
+
+    // The lines as the file layer reads them, and the chapter as the plain reader builds it.
+    void smallFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, prefix);
+        QFETCH(QString, chapter);
+        const QString path = m_dir.filePath(QStringLiteral("small.dat"));
+        writeFile(path, bytes);
+        FileSystem files;
+        ScriptureText scripture(files, path);
+        QVERIFY(scripture.refresh());
+        QStringList expected;
+        QVERIFY(files.readLines(path, expected).ok);
+        QCOMPARE(scripture.lines(), expected);
+        QCOMPARE(scripture.chapterText(prefix), naive::chapterText(path, prefix));
+        if (!chapter.isNull())
+            QCOMPARE(scripture.chapterText(prefix), std::optional<QString>(chapter));
+    }
+
+    // The file changed, unreadable, then gone between two loads.
+    void reloadsWhenFileChanges() {
+        const QString path = m_dir.filePath(QStringLiteral("changing.dat"));
+        writeFile(path, "Job 1:1  old\r\n");
+        UnreadableFiles files;
+        ScriptureText scripture(files, path);
+        QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), QStringLiteral("1  old\r\n\r\n"));
+
+        // Same size, and the modification time put back as it was: still seen as changed.
+        const QDateTime modified = QFileInfo(path).lastModified();
+        writeFile(path, "Job 1:1  new\r\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), QStringLiteral("1  new\r\n\r\n"));
+        QCOMPARE(scripture.lines(), QStringList{QStringLiteral("Job 1:1  new")});
+
+        writeFile(path, "Job 1:1  longer now\r\nJob 1:2  b\r\n");
+        QCOMPARE(scripture.lines().size(), 1); // lines are as of the last refresh
+        QVERIFY(scripture.refresh());
+        QCOMPARE(scripture.lines().size(), 2);
+
+        files.failRead = true;
+        writeFile(path, "Job 1:1  b\r\n");
+        QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);
+        QVERIFY(scripture.lines().isEmpty());
+
+        files.failRead = false;
+        QVERIFY(QFile::remove(path));
+        QVERIFY(!scripture.refresh());
+        QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);
+        QCOMPARE(scripture.text().lineCount(), 0);
+    }
+
+    void upperCasingCoversWindows1252() {
+        for (int byte = 0; byte < 256; ++byte) {
+            const QChar ch = codepage::fromWindows1252(uchar(byte));
+            const QChar upper = scripture::upperChar(ch);
+            QVERIFY2(codepage::fitsWindows1252(QStringView(&upper, 1)), qPrintable(QString(ch)));
+            QCOMPARE(codepage::fromWindows1252(scripture::upperByte(uchar(byte))), upper);
+            if (upper != ch)
+                QVERIFY(ch.isLower() && upper.isUpper());
+        }
+        QCOMPARE(scripture::upperCase(QString::fromUtf8("jésus æble ÿ œ š ß µ ƒ")),
+                 QString::fromUtf8("JÉSUS ÆBLE Ÿ Œ Š ß µ ƒ"));
+    }
+
+    // Opening a result line: the reference ends at the first two spaces, the prefix at the first
+    // colon; a verse no longer in its chapter (the file changed since the search) opens at 0.
+    void resultLine() {
+        const auto reference = scripture::referenceOf(QStringLiteral("Job 3:1  After this: Job"));
+        QCOMPARE(reference->prefix, QStringLiteral("Job 3:"));
+        QVERIFY(!scripture::referenceOf(QStringLiteral("Click verse to view chapter.")));
+        QVERIFY(!scripture::referenceOf(QStringLiteral("abc  def: x")));
+        const QString chapter = QStringLiteral("1  In the beginning\r\n\r\n2  And\r\n\r\n");
+        const QString prefix = QStringLiteral("Job 1:");
+        QCOMPARE(scripture::verseOffset(chapter, QStringLiteral("Job 1:9  Gone"), prefix), 0);
+        QCOMPARE(scripture::verseOffset(chapter, QStringLiteral("Job 1:2  And"), prefix), 23);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-// The prefix search relies on no book name being the start of another.
-void TstScripture::catalogue() {
-    int total = 0;
-    QSet<QString> names;
-    for (const auto& book : books::catalogue()) {
-        total += book.chapters;
-        names.insert(QString::fromLatin1(book.name));
-        for (const auto& other : books::catalogue())
-            QVERIFY(&other == &book || !QByteArray(other.name).startsWith(book.name));
-    }
-    QCOMPARE(total, 1189);
-    QCOMPARE(names.size(), 66);
-    const QStringList list = books::bookList();
-    QCOMPARE(list.size(), 67);
-    QCOMPARE(list.at(39), QStringLiteral("***************"));
-    QCOMPARE(list.at(40), QStringLiteral("Matthew"));
-    for (const char* notABook : {"***************", "Books", "genesis", " Genesis", ""})
-        QCOMPARE(books::chapterCount(QString::fromLatin1(notABook)), std::nullopt);
-    QCOMPARE(books::chapterCount(QStringLiteral("Song of Solomon")), 8);
-}
-
-void TstScripture::chapterOfRealText_data() {
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<int>("verses");
-    QTest::newRow("nominal: Genesis 1 is not 10 to 19") << "Genesis 1:" << 31;
-    QTest::newRow("nominal: John 3 holds no line of 1 John") << "John 3:" << 36;
-    QTest::newRow("nominal: name with spaces") << "Song of Solomon 2:" << 17;
-    QTest::newRow("nominal: Psalms 119") << "Psalms 119:" << 176;
-    QTest::newRow("robustness: separator names no book") << "*************** 1:" << 0;
-    QTest::newRow("robustness: initial combo texts") << "Books Chapter:" << 0;
-    QTest::newRow("robustness: chapter beyond the book") << "Jude 2:" << 0;
-    QTest::newRow("robustness: lower-case book") << "genesis 1:" << 0;
-}
-
-// n verses give 2n line breaks, each verse without its prefix and the last one included.
-void TstScripture::chapterOfRealText() {
-    QFETCH(QString, prefix);
-    QFETCH(int, verses);
-    FileSystem files;
-    ScriptureText scripture(files, kBible);
-    const std::optional<QString> text = scripture.chapterText(prefix);
-    QCOMPARE(text, naive::chapterText(kBible, prefix));
-    QCOMPARE(text->count(QStringLiteral("\r\n")), 2 * verses);
-    QVERIFY(verses == 0 || text->contains(QStringLiteral("\r\n\r\n%1  ").arg(verses)));
-}
-
-// Every 7th chapter, and the first and last of each book, against a reader that rescans the
-// file for each one; the settled file itself is read once.
-void TstScripture::chaptersMatchFullRescan() {
-    UnreadableFiles files;
-    ScriptureText scripture(files, kBible);
-    int index = 0;
-    for (const books::Book& book : books::catalogue()) {
-        for (int chapter = 1; chapter <= book.chapters; ++chapter, ++index) {
-            if (index % 7 != 0 && chapter != 1 && chapter != book.chapters)
-                continue;
-            const QString prefix = QStringLiteral("%1 %2:").arg(book.name).arg(chapter);
-            const std::optional<QString> expected = naive::chapterText(kBible, prefix);
-            QVERIFY(expected && !expected->isEmpty());
-            QCOMPARE(scripture.chapterText(prefix), expected);
-        }
-    }
-    QVERIFY(scripture.refresh());
-    QCOMPARE(files.reads, 1);
-    QStringList lines;
-    QVERIFY(files.readLines(kBible, lines).ok);
-    QCOMPARE(scripture.lines(), lines);
-}
-
-void TstScripture::smallFile_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QString>("chapter"); // null: only compared with the plain reader
-    QTest::newRow("nominal: last line without a line break")
-        << QByteArray("Jude 1:1  a\r\nJude 1:2  b") << "Jude 1:"
-        << "1  a\r\n\r\n2  b\r\n\r\n";
-    QTest::newRow("nominal: every occurrence of the prefix goes")
-        << QByteArray("Job 1:1  see Job 1:2\r\n") << "Job 1:"
-        << "1  see 2\r\n\r\n";
-    QTest::newRow("nominal: lines apart from each other, in file order")
-        << QByteArray("Job 1:1  a\r\nJob 2:1  b\r\nJob 1:2  c\r\n") << "Job 1:"
-        << "1  a\r\n\r\n2  c\r\n\r\n";
-    QTest::newRow("nominal: accented text decoded")
-        << QByteArray("Job 1:1  caf\xe9 \x93q\x94\r\n")
-        << "Job 1:" << QString::fromUtf8("1  café “q”\r\n\r\n");
-    QTest::newRow("robustness: bytes Windows-1252 leaves undefined")
-        << QByteArray("J\xe9sus \x80 \xe6\xff\x81\r\n") << "J" << QString();
-    QTest::newRow("robustness: lines shorter than a four-byte prefix")
-        << QByteArray("Ab\r\nAbcd 1:1  x\r\nAbc\r\nAbcd") << "Abcd"
-        << " 1:1  x\r\n\r\n\r\n\r\n";
-    QTest::newRow("robustness: prefix of three bytes")
-        << QByteArray("Ab\r\nAbcd 1:1  x\r\nAbc\r\n") << "Abc"
-        << "d 1:1  x\r\n\r\n\r\n\r\n";
-    QTest::newRow("robustness: prefix not in Windows-1252")
-        << QByteArray("Job 1:1  a\r\n") << QString::fromUtf8("Jōb 1:") << "";
-    QTest::newRow("robustness: prefix longer than the line")
-        << QByteArray("Job 1:1\r\nJob") << "Job 1:1  more"
-        << "";
-    QTest::newRow("robustness: bare LF and lone CR")
-        << QByteArray("a\nb\rc\r\r\nd\r\n") << "b" << QString();
-    QTest::newRow("robustness: empty lines") << QByteArray("\r\n\r\na\r\n\r\n") << "a" << QString();
-    QTest::newRow("robustness: empty file") << QByteArray() << "a"
-                                            << "";
-}
-
-// The lines as the file layer reads them, and the chapter as the plain reader builds it.
-void TstScripture::smallFile() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, prefix);
-    QFETCH(QString, chapter);
-    const QString path = m_dir.filePath(QStringLiteral("small.dat"));
-    writeFile(path, bytes);
-    FileSystem files;
-    ScriptureText scripture(files, path);
-    QVERIFY(scripture.refresh());
-    QStringList expected;
-    QVERIFY(files.readLines(path, expected).ok);
-    QCOMPARE(scripture.lines(), expected);
-    QCOMPARE(scripture.chapterText(prefix), naive::chapterText(path, prefix));
-    if (!chapter.isNull())
-        QCOMPARE(scripture.chapterText(prefix), std::optional<QString>(chapter));
-}
-
-void TstScripture::reloadsWhenFileChanges() {
-    const QString path = m_dir.filePath(QStringLiteral("changing.dat"));
-    writeFile(path, "Job 1:1  old\r\n");
-    FileSystem files;
-    ScriptureText scripture(files, path);
-    QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), QStringLiteral("1  old\r\n\r\n"));
-
-    // Same size, and the modification time put back as it was: still seen as changed.
-    const QDateTime modified = QFileInfo(path).lastModified();
-    writeFile(path, "Job 1:1  new\r\n");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
-    file.close();
-    QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), QStringLiteral("1  new\r\n\r\n"));
-    QCOMPARE(scripture.lines(), QStringList{QStringLiteral("Job 1:1  new")});
-
-    writeFile(path, "Job 1:1  longer now\r\nJob 1:2  b\r\n");
-    QCOMPARE(scripture.lines().size(), 1); // lines are as of the last refresh
-    QVERIFY(scripture.refresh());
-    QCOMPARE(scripture.lines().size(), 2);
-}
-
-void TstScripture::missingOrUnreadableFileGivesNothing() {
-    const QString path = m_dir.filePath(QStringLiteral("vanishing.dat"));
-    writeFile(path, "Job 1:1  a\r\n");
-    UnreadableFiles files;
-    ScriptureText scripture(files, path);
-    QVERIFY(scripture.chapterText(QStringLiteral("Job 1:")));
-
-    files.failRead = true;
-    writeFile(path, "Job 1:1  b\r\n");
-    QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);
-    QVERIFY(scripture.lines().isEmpty());
-
-    files.failRead = false;
-    QVERIFY(QFile::remove(path));
-    QVERIFY(!scripture.refresh());
-    QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);
-    QCOMPARE(scripture.text().lineCount(), 0);
-}
-
-void TstScripture::upperCasingCoversWindows1252() {
-    for (int byte = 0; byte < 256; ++byte) {
-        const QChar ch = codepage::fromWindows1252(uchar(byte));
-        const QChar upper = scripture::upperChar(ch);
-        QVERIFY2(codepage::fitsWindows1252(QStringView(&upper, 1)), qPrintable(QString(ch)));
-        QCOMPARE(codepage::fromWindows1252(scripture::upperByte(uchar(byte))), upper);
-        if (upper != ch)
-            QVERIFY(ch.isLower() && upper.isUpper());
-    }
-    QCOMPARE(scripture::upperCase(QString::fromUtf8("jésus æble ÿ œ š ß µ ƒ")),
-             QString::fromUtf8("JÉSUS ÆBLE Ÿ Œ Š ß µ ƒ"));
-}
-
-void TstScripture::resultLine_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("reference"); // prefix, book, chapter; empty: none
-    QTest::newRow("nominal: name with spaces")
-        << "Song of Solomon 2:3  As the apple tree: "
-        << QStringList{"Song of Solomon 2:", "Song of Solomon", "2"};
-    QTest::newRow("nominal: colon in the verse text stays out")
-        << "Job 3:1  After this: Job" << QStringList{"Job 3:", "Job", "3"};
-    QTest::newRow("robustness: the list's hint") << "Click verse to view chapter." << QStringList();
-    QTest::newRow("robustness: two spaces but no colon") << "abc  def: x" << QStringList();
-    QTest::newRow("robustness: no space before the chapter")
-        << "Job3:1  x" << QStringList{"Job3:", "", "Job3"};
-}
-
-void TstScripture::resultLine() {
-    QFETCH(QString, line);
-    QFETCH(QStringList, reference);
-    const std::optional<scripture::ResultReference> found = scripture::referenceOf(line);
-    QCOMPARE(found.has_value(), !reference.isEmpty());
-    if (found)
-        QCOMPARE((QStringList{found->prefix, found->book, found->chapter}), reference);
-}
-
-void TstScripture::verseOffset() {
-    // A verse no longer in its chapter (the file changed since the search) opens at the start.
-    const QString chapter = QStringLiteral("1  In the beginning\r\n\r\n2  And\r\n\r\n");
-    const QString prefix = QStringLiteral("Job 1:");
-    QCOMPARE(scripture::verseOffset(chapter, QStringLiteral("Job 1:9  Gone"), prefix), 0);
-    QCOMPARE(scripture::verseOffset(chapter, QStringLiteral("Job 1:2  And"), prefix), 23);
-}
 
 QTEST_GUILESS_MAIN(TstScripture)
 #include "tst_scripture.moc"

@@ -3,7 +3,7 @@
 #include "naivescan.h"
 #include "scripture/uppercase.h"
 
-#include <QList>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -27,27 +27,13 @@ QString trimSpaces(QString text) {
     return text;
 }
 
-// Entries 0 to R of the word list, as the query is walked character by character.
+// The runs of capital letters A to Z, and an empty word last when a separator ends the query.
 QStringList wordList(const QString& query) {
-    qsizetype separators = 0;
-    for (const QChar ch : query)
-        separators += (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ? 0 : 1;
-    QList<QString> entries(separators + 2);
-    QString word;
-    qsizetype r = 0;
-    for (qsizetype position = 0; position < query.size(); ++position) {
-        const QChar ch = query.at(position);
-        if (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) {
-            word += ch;
-        } else if (!word.isEmpty()) {
-            entries[r] = word;
-            word.clear();
-            ++r;
-        }
-        if (position == query.size() - 1)
-            entries[r] = word;
-    }
-    return entries.mid(0, r + 1);
+    static const QRegularExpression separators(QStringLiteral("[^A-Z]+"));
+    QStringList words = query.split(separators, Qt::SkipEmptyParts);
+    if (query.back() < QLatin1Char('A') || query.back() > QLatin1Char('Z'))
+        words.append(QString());
+    return words;
 }
 
 using EachLine = std::function<void(const std::function<void(const QString&)>&)>;

@@ -1,4 +1,3 @@
-#include "app/codepage.h"
 #include "app/filesystem.h"
 #include "naivesearch.h"
 #include "scripture/bookcatalogue.h"
@@ -9,36 +8,43 @@
 #include <QTest>
 
 #include <algorithm>
-
 #include <string_view>
 
 namespace {
 
-const QString kBible = QStringLiteral(VELLUMARK_TEST_BIBLE);
-
 const VerseText& bible() {
     static const VerseText text = [] {
         FileSystem files;
-        return VerseText(files.readBytes(kBible).bytes);
+        return VerseText(files.readBytes(QStringLiteral(VELLUMARK_TEST_BIBLE)).bytes);
     }();
     return text;
 }
 
-QStringList engineLines(const VerseText& text, const QString& query, const QString& scope,
-                        bool* found = nullptr) {
-    const search::Outcome outcome = search::run(text, query, scope);
-    if (found)
-        *found = outcome.found;
-    return search::resultLines(text, outcome.lines);
+// A handful of lines in Windows-1252, some accented, one empty.
+const VerseText& smallText() {
+    static const VerseText text(QByteArray("Job 1:1  Caf\xe9 and \xc6sir\r\n"
+                                           "Job 1:2  CAF\xc9 \xe6sir love\r\n"
+                                           "\r\n"
+                                           "Job 1:3  J\xe9sus said: love\r\n"
+                                           "job 1:4  na\xefve \xb5 \x83\r\n"));
+    return text;
 }
 
-// A handful of lines in Windows-1252, some accented, one empty.
-VerseText smallText() {
-    return VerseText(QByteArray("Job 1:1  Caf\xe9 and \xc6sir\r\n"
-                                "Job 1:2  CAF\xc9 \xe6sir love\r\n"
-                                "\r\n"
-                                "Job 1:3  J\xe9sus said: love\r\n"
-                                "job 1:4  na\xefve \xb5 \x83\r\n"));
+// The engine's result lines and whether it found, against the naive search over the same lines.
+void compareWithNaive(const VerseText& text, const QString& query, const QString& scope,
+                      QStringList* lines = nullptr) {
+    const search::Outcome outcome = search::run(text, query, scope);
+    const QStringList found = search::resultLines(text, outcome.lines);
+    const naive::SearchOutcome expected = naive::search(text.lines(), query, scope);
+    const QByteArray what = (query + QStringLiteral(" | ") + scope).toUtf8();
+    QVERIFY2(found == expected.lines, what.constData());
+    QVERIFY2(outcome.found == expected.found, what.constData());
+    if (lines)
+        *lines = found;
+}
+
+void row(const char* name, const char* query, const char* scope, int count, bool small = false) {
+    QTest::newRow(name) << QString::fromUtf8(query) << QString::fromUtf8(scope) << count << small;
 }
 
 // Queries of every kind a user types, built from the text itself so that most find something.
@@ -106,132 +112,75 @@ private:
 class TstSearchEngine : public QObject {
     Q_OBJECT
 private slots:
-    void cases_data();
-    void cases();
-    void accentedLetters_data();
-    void accentedLetters();
-    void generatedQueriesMatchNaiveSearch();
-    void byteFinderMatchesPlainFind();
+    void cases_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("scope");
+        QTest::addColumn<int>("count"); // -1: some
+        QTest::addColumn<bool>("small");
+        row("nominal: phrase", "love one another", "The Bible", -1);
+        row("nominal: all words in any order", "another love one", "The Bible", -1);
+        row("nominal: phrase with a separator", "love?", "The Bible", -1);
+        row("nominal: book filter typed short", "love", "Gen", -1);
+        row("nominal: reference in John and 1 John", "John 3:16", "The Bible", 2);
+        row("nominal: reference in John only", "John 3:16", "John", 1);
+        row("nominal: references 3:1 and 3:10 to 3:19", "John 3:1", "The Bible", 22);
+        row("nominal: accented letter splits the word", "Jésus", "The Bible", -1);
+        row("nominal: é matches É", "café", "Job", 2, true);
+        row("nominal: Æ matches æ", "ÆSIR", "Job", 2, true);
+        row("nominal: accented letter splits words", "jésus love", "Job", 1, true);
+        row("nominal: no capital in the code page stays as it is", "µ ƒ", "job", 1, true);
+        row("robustness: book filter is case-sensitive", "love", "genesis", 0);
+        row("robustness: empty book filter restricts nothing", "love", "", -1);
+        row("robustness: separator as scope", "love", "***************", 0);
+        row("robustness: character outside the code page", "Ω love", "Ruth", -1);
+        row("robustness: only spaces list every line", "   ", "Jude", 25);
+        row("robustness: empty line is never listed", ":", "", 4, true);
+    }
+    void cases() {
+        QFETCH(QString, query);
+        QFETCH(QString, scope);
+        QFETCH(int, count);
+        QFETCH(bool, small);
+        QStringList lines;
+        compareWithNaive(small ? smallText() : bible(), query, scope, &lines);
+        QVERIFY(count < 0 ? !lines.isEmpty() : lines.size() == count);
+    }
+
+    void generatedQueriesMatchNaiveSearch() {
+        QueryMaker maker;
+        int withResults = 0;
+        for (int i = 0; i < 150; ++i) {
+            QStringList lines;
+            compareWithNaive(bible(), maker.query(), maker.scope(), &lines);
+            withResults += lines.isEmpty() ? 0 : 1;
+        }
+        QVERIFY(withResults > 50); // the queries are not all misses
+    }
+
+    // Random short texts over a small alphabet put the pattern at every place of the sixteen-byte
+    // blocks, across the window's ends, and absent.
+    void byteFinderMatchesPlainFind() {
+        QRandomGenerator random(7);
+        for (int trial = 0; trial < 20000; ++trial) {
+            QByteArray text(random.bounded(80), Qt::Uninitialized);
+            for (char& byte : text)
+                byte = char('a' + random.bounded(3));
+            QByteArray pattern(1 + random.bounded(6), Qt::Uninitialized);
+            for (char& byte : pattern)
+                byte = char('a' + random.bounded(4));
+            const qsizetype from = text.isEmpty() ? 0 : random.bounded(int(text.size()));
+            const qsizetype end = from + random.bounded(int(text.size() - from) + 1);
+            std::array<qsizetype, 256> counts{};
+            for (const char byte : text)
+                ++counts[static_cast<unsigned char>(byte)];
+            const std::string_view window(text.constData() + from, std::size_t(end - from));
+            const std::size_t at =
+                window.find(std::string_view(pattern.constData(), pattern.size()));
+            const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
+            QCOMPARE(ByteFinder(pattern, counts).find(text.constData(), from, end), expected);
+        }
+    }
 };
-
-void TstSearchEngine::cases_data() {
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("scope");
-    QTest::addColumn<int>("count"); // -1: only compared with the naive search
-    QTest::newRow("nominal: phrase") << "love one another"
-                                     << "The Bible" << -1;
-    QTest::newRow("nominal: all words in any order") << "another love one"
-                                                     << "The Bible" << -1;
-    QTest::newRow("nominal: trimmed, then words") << "  faith,hope  "
-                                                  << "The Bible" << -1;
-    QTest::newRow("nominal: phrase with a separator") << "love?"
-                                                      << "The Bible" << -1;
-    QTest::newRow("nominal: book filter typed short") << "love"
-                                                      << "Gen" << -1;
-    QTest::newRow("nominal: reference in John and 1 John") << "John 3:16"
-                                                           << "The Bible" << 2;
-    QTest::newRow("nominal: reference in John only") << "John 3:16"
-                                                     << "John" << 1;
-    QTest::newRow("nominal: references 3:1 and 3:10 to 3:19") << "John 3:1"
-                                                              << "The Bible" << 22;
-    QTest::newRow("nominal: accented letter splits the word") << "Jésus"
-                                                              << "The Bible" << -1;
-    QTest::newRow("robustness: book filter is case-sensitive") << "love"
-                                                               << "genesis" << 0;
-    QTest::newRow("robustness: empty book filter restricts nothing") << "love"
-                                                                     << "" << -1;
-    QTest::newRow("robustness: separator as scope") << "love"
-                                                    << "***************" << 0;
-    QTest::newRow("robustness: character outside the code page") << "Ω love"
-                                                                 << "Ruth" << -1;
-    QTest::newRow("robustness: only spaces") << "   "
-                                             << "Jude" << 25;
-}
-
-void TstSearchEngine::cases() {
-    QFETCH(QString, query);
-    QFETCH(QString, scope);
-    QFETCH(int, count);
-    bool found = false;
-    const QStringList lines = engineLines(bible(), query, scope, &found);
-    const naive::SearchOutcome expected = naive::search(kBible, query, scope);
-    QCOMPARE(lines, expected.lines);
-    QCOMPARE(found, expected.found);
-    if (count >= 0)
-        QCOMPARE(lines.size(), count);
-    else
-        QVERIFY(!lines.isEmpty());
-    for (const QString& result : lines)
-        QVERIFY(scope == search::kWholeText || result.startsWith(scope));
-}
-
-void TstSearchEngine::accentedLetters_data() {
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("scope");
-    QTest::addColumn<QList<int>>("verses");
-    QTest::newRow("nominal: é matches É") << "café"
-                                          << "Job" << QList<int>{1, 2};
-    QTest::newRow("nominal: Æ matches æ") << "ÆSIR"
-                                          << "Job" << QList<int>{1, 2};
-    QTest::newRow("nominal: accented letter splits words") << "jésus love"
-                                                           << "Job" << QList<int>{3};
-    QTest::newRow("nominal: no capital in the code page stays as it is") << "µ ƒ"
-                                                                         << "job" << QList<int>{4};
-    QTest::newRow("robustness: empty line is never listed") << ":"
-                                                            << "" << QList<int>{1, 2, 3, 4};
-}
-
-void TstSearchEngine::accentedLetters() {
-    QFETCH(QString, query);
-    QFETCH(QString, scope);
-    QFETCH(QList<int>, verses);
-    const VerseText text = smallText();
-    const QStringList lines = engineLines(text, query, scope);
-    QCOMPARE(lines.size(), verses.size());
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        QVERIFY(lines[i].contains(QStringLiteral(" 1:%1  ").arg(verses[i])));
-    QCOMPARE(lines, naive::search(text.lines(), query, scope).lines);
-}
-
-void TstSearchEngine::generatedQueriesMatchNaiveSearch() {
-    QueryMaker maker;
-    int withResults = 0;
-    for (int i = 0; i < 150; ++i) {
-        const QString query = maker.query();
-        const QString scope = maker.scope();
-        bool found = false;
-        const QStringList lines = engineLines(bible(), query, scope, &found);
-        const naive::SearchOutcome expected = naive::search(bible().lines(), query, scope);
-        const QByteArray what = (query + QStringLiteral(" | ") + scope).toUtf8();
-        QVERIFY2(lines == expected.lines, what.constData());
-        QVERIFY2(found == expected.found, what.constData());
-        withResults += lines.isEmpty() ? 0 : 1;
-    }
-    QVERIFY(withResults > 50); // the queries are not all misses
-}
-
-// Random short texts over a small alphabet put the pattern at every place of the sixteen-byte
-// blocks, across the window's ends, and absent.
-void TstSearchEngine::byteFinderMatchesPlainFind() {
-    QRandomGenerator random(7);
-    for (int trial = 0; trial < 20000; ++trial) {
-        QByteArray text(random.bounded(80), Qt::Uninitialized);
-        for (char& byte : text)
-            byte = char('a' + random.bounded(3));
-        QByteArray pattern(1 + random.bounded(6), Qt::Uninitialized);
-        for (char& byte : pattern)
-            byte = char('a' + random.bounded(4));
-        const qsizetype from = text.isEmpty() ? 0 : random.bounded(int(text.size()));
-        const qsizetype end = from + random.bounded(int(text.size() - from) + 1);
-        std::array<qsizetype, 256> counts{};
-        for (const char byte : text)
-            ++counts[static_cast<unsigned char>(byte)];
-        const std::string_view window(text.constData() + from, std::size_t(end - from));
-        const std::size_t at = window.find(std::string_view(pattern.constData(), pattern.size()));
-        const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
-        QCOMPARE(ByteFinder(pattern, counts).find(text.constData(), from, end), expected);
-    }
-}
 
 QTEST_GUILESS_MAIN(TstSearchEngine)
 #include "tst_search.moc"
