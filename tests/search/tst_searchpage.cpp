@@ -15,14 +15,6 @@ namespace {
 const QString kBible = QStringLiteral(VELLUMARK_TEST_BIBLE);
 const QString kHint = QStringLiteral("Click verse to view chapter.");
 
-void pick(ComboBox* combo, const QString& item) {
-    const int index = combo->findText(item);
-    QVERIFY2(index >= 0, qPrintable(item));
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    QApplication::processEvents();
-}
-
 // The search page shown, with a query typed into the search box and the focus left there.
 FrmBible& searchPage(AppFixture& fx, const QString& query) {
     fx.start();
@@ -86,7 +78,7 @@ private slots:
         w.menus.mnuSearch2->trigger();
         if (!book.isEmpty()) {
             w.TextSearch->setText(QStringLiteral("xyzzy")); // a book pick searches: find nothing
-            pick(w.ComboSearch, book);
+            pickItem(w.ComboSearch, book);
             w.ListVerse->setItems({kHint});
             w.TextSearch->setText(SearchPage::kPrompt);
         }
@@ -109,7 +101,7 @@ private slots:
     void pickingBookSearchesAndResultsStay() {
         AppFixture fx;
         FrmBible& w = searchPage(fx, QStringLiteral("  faith,hope  "));
-        pick(w.ComboSearch, QStringLiteral("The Bible"));
+        pickItem(w.ComboSearch, QStringLiteral("The Bible"));
         const QStringList results = w.ListVerse->items();
         const naive::SearchOutcome expected = naive::search(kBible, "  faith,hope  ", "The Bible");
         QCOMPARE(results, expected.lines);
@@ -121,14 +113,14 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(w.TextSearch->text(), QStringLiteral("faith,hope"));
         QCOMPARE(w.ListVerse->items(), results);
-        pick(w.ComboSearch, QStringLiteral("***************"));
+        pickItem(w.ComboSearch, QStringLiteral("***************"));
         QCOMPARE(w.ListVerse->items(), QStringList());
     }
 
     void tabbingToListSearchesAndListOpensVerse() {
         AppFixture fx;
         FrmBible& w = searchPage(fx, QString());
-        pick(w.ComboSearch, QStringLiteral("The Bible")); // the prompt: no search yet
+        pickItem(w.ComboSearch, QStringLiteral("The Bible")); // the prompt: no search yet
         QCOMPARE(w.ListVerse->items(), QStringList{kHint});
         focusOn(w.TextSearch);
         w.TextSearch->setText(QStringLiteral("another love one"));
@@ -148,7 +140,7 @@ private slots:
         FrmBible& w = searchPage(fx, QStringLiteral("3:99"));
         QSignalSpy inserted(w.ListVerse->model(), &QAbstractItemModel::rowsInserted);
         QSignalSpy reset(w.ListVerse->model(), &QAbstractItemModel::modelReset);
-        pick(w.ComboSearch, QStringLiteral("The Bible"));
+        pickItem(w.ComboSearch, QStringLiteral("The Bible"));
         QCOMPARE(w.ListVerse->count(), 31102);
         QCOMPARE(inserted.count(), 0);
         QCOMPARE(reset.count(), 1);
@@ -167,7 +159,7 @@ private slots:
         fx.files.failRead = [](const QString& path) { return path.endsWith("Bible.dat"); };
         FrmBible& w = searchPage(fx, QStringLiteral("love"));
         fx.pointer.history.clear();
-        pick(w.ComboSearch, QStringLiteral("The Bible"));
+        pickItem(w.ComboSearch, QStringLiteral("The Bible"));
         QCOMPARE(w.ListVerse->items(), QStringList());
         QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
     }

@@ -1,5 +1,7 @@
 #include "support/appfixture.h"
 
+#include "app/toolkit/combobox.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
@@ -41,6 +43,14 @@ BibleApp& AppFixture::start() {
 
 void focusOn(QWidget* widget) {
     widget->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+}
+
+void pickItem(ComboBox* combo, const QString& item) {
+    const int index = combo->findText(item);
+    QVERIFY2(index >= 0, qPrintable(item));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
     QApplication::processEvents();
 }
 

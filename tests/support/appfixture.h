@@ -40,6 +40,8 @@ private:
 void focusOn(QWidget* widget);
 // Presses Tab in the focused control.
 void pressTab(QWidget* window);
+// Picks the item from the combo box's drop-down list, as a user does.
+void pickItem(ComboBox* combo, const QString& item);
 // Focuses the control, selects all its text and types over it (an empty text deletes it).
 void typeOver(QWidget* control, const QString& text);
 // The verse text of a reference such as "John 3:16", read straight from the scripture file.
