@@ -214,6 +214,22 @@ private slots:
         QVERIFY(f->events.isEmpty());
     }
 
+    void clickThatGivesFocusKeepsWhatGotFocusSelected() {
+        f->text->setText(QStringLiteral("Enter search words"));
+        f->line->setFocus();
+        QApplication::processEvents();
+        f->text->onGotFocus = [&] {
+            f->text->setSelStart(0);
+            f->text->setSelLength(int(f->text->text().size()));
+        };
+        const QPoint inside(40, 8); // within the first line of text
+        QTest::mouseClick(f->text->viewport(), Qt::LeftButton, {}, inside);
+        QCOMPARE(f->text->selText(), QStringLiteral("Enter search words"));
+        // Once the box has the focus, a click places the caret as usual.
+        QTest::mouseClick(f->text->viewport(), Qt::LeftButton, {}, inside);
+        QCOMPARE(f->text->selLength(), 0);
+    }
+
     void focusMovesRunLostThenGot() {
         f->text->setFocus();
         QApplication::processEvents();
