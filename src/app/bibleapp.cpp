@@ -32,11 +32,6 @@
 #include <QLabel>
 #include <QTimer>
 
-namespace {
-const QString kSearchPrompt =
-    QStringLiteral("Enter search words, phrase, or verse and select book.");
-}
-
 BibleApp::BibleApp(Platform platform)
     : m_platform(std::move(platform))
     , m_forms(std::make_unique<LoadedForms>())
@@ -69,7 +64,7 @@ void BibleApp::load() {
     m_helpFile = m_platform.folder.helpFilePath();
     fillLists();
     m_window->TextVerses->setText(welcomeText());
-    m_window->TextSearch->setText(kSearchPrompt);
+    m_window->TextSearch->setText(SearchPage::kPrompt);
     m_window->ListVerse->clear();
     m_window->ListVerse->addItem(QStringLiteral("Click verse to view chapter."));
     showFavoritesPage();
