@@ -50,7 +50,7 @@ BibleApp::BibleApp(Platform platform)
     m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_platform);
     m_exit = std::make_unique<ExitCommand>(*m_window, *m_forms);
     m_printSubject = std::make_unique<SubjectPrintCommand>(*m_window, m_platform);
-    m_bookmark = std::make_unique<BookmarkCommands>(*m_window, m_platform, *m_scripture);
+    m_bookmark = std::make_unique<BookmarkCommands>(*m_window, m_platform, *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(*m_window, m_platform);
 }
 

@@ -8,8 +8,7 @@
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/textbox.h"
 #include "bookmark/bookmarkrecord.h"
-#include "scripture/bookcatalogue.h"
-#include "scripture/scripturetext.h"
+#include "scripture/readingarea.h"
 
 #include <QAction>
 
@@ -17,10 +16,10 @@ namespace {
 const QString kTitle = QStringLiteral("Bible ORV");
 }
 
-BookmarkCommands::BookmarkCommands(FrmBible& window, Platform& platform, ScriptureText& scripture)
+BookmarkCommands::BookmarkCommands(FrmBible& window, Platform& platform, ReadingArea& reading)
     : m_window(window)
     , m_platform(platform)
-    , m_scripture(scripture) {
+    , m_reading(reading) {
     connect(window.menus.mnuSetBookmark, &QAction::triggered, this,
             &BookmarkCommands::mnuSetBookmark_Click);
     connect(window.menus.mnuGoToBookmark, &QAction::triggered, this,
@@ -52,26 +51,10 @@ void BookmarkCommands::mnuGoToBookmark_Click() {
         return;
     }
     const bookmark::Position position = bookmark::parse(lines);
-    showChapterList(position.book, position.chapter);
-    showChapter(position.book + QLatin1Char(' ') + position.chapter + QLatin1Char(':'),
-                position.caretOffset);
-}
-
-// The chapter list follows the bookmark's book, so that a chapter picked from it next exists.
-// A text that names no book gets an empty list.
-void BookmarkCommands::showChapterList(const QString& book, const QString& chapter) {
-    m_window.ComboBooks->setText(book);
-    m_window.ComboChapter->clear(); // empties the text as well
-    if (const std::optional<int> count = books::chapterCount(book))
-        m_window.ComboChapter->addItems(books::chapterList(*count));
-    m_window.ComboChapter->setText(chapter);
-}
-
-void BookmarkCommands::showChapter(const QString& prefix, int caretOffset) {
-    const std::optional<QString> strText = m_scripture.chapterText(prefix);
-    if (!strText)
-        return; // no Bible.dat: the reading area keeps what it shows
-    m_window.TextVerses->setText(*strText);
-    m_window.TextVerses->setFocus(Qt::OtherFocusReason);
-    m_window.TextVerses->setSelStart(caretOffset);
+    // The chapter list follows the bookmark's book, so that a chapter picked from it next
+    // exists.
+    m_reading.showBookAndChapter(position.book, position.chapter);
+    if (m_reading.showChapter(position.book + QLatin1Char(' ') + position.chapter +
+                              QLatin1Char(':')))
+        m_window.TextVerses->setSelStart(position.caretOffset);
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 
 class FrmBible;
-class ScriptureText;
+class ReadingArea;
 struct Platform;
 
 // Bookmark > Set Bookmark and Go to Bookmark: the reading position (book, chapter, caret
@@ -11,16 +11,13 @@ struct Platform;
 class BookmarkCommands : public QObject {
     Q_OBJECT
 public:
-    BookmarkCommands(FrmBible& window, Platform& platform, ScriptureText& scripture);
+    BookmarkCommands(FrmBible& window, Platform& platform, ReadingArea& reading);
 
     void mnuSetBookmark_Click();
     void mnuGoToBookmark_Click();
 
 private:
-    void showChapterList(const QString& book, const QString& chapter);
-    void showChapter(const QString& prefix, int caretOffset);
-
     FrmBible& m_window;
     Platform& m_platform;
-    ScriptureText& m_scripture;
+    ReadingArea& m_reading;
 };

@@ -35,12 +35,24 @@ void ReadingArea::ComboChapter_Click() {
     BusyScope busy(m_platform.pointer);
     const QString str = m_window.ComboBooks->text() + QLatin1Char(' ') +
                         m_window.ComboChapter->text() + QLatin1Char(':');
-    const std::optional<QString> strText = m_scripture.chapterText(str);
+    if (showChapter(str))
+        m_window.TextVerses->setSelStart(0);
+}
+
+std::optional<QString> ReadingArea::showChapter(const QString& prefix) {
+    std::optional<QString> strText = m_scripture.chapterText(prefix);
     if (!strText)
-        return; // no readable Bible.dat: the reading area keeps what it shows
+        return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
     m_window.TextVerses->setText(*strText);
     m_window.TextVerses->setFocus(Qt::OtherFocusReason);
-    m_window.TextVerses->setSelStart(0);
+    return strText;
+}
+
+void ReadingArea::showBookAndChapter(const QString& book, const QString& chapter) {
+    m_window.ComboBooks->setText(book);
+    m_window.ComboChapter->clear(); // empties the text as well
+    m_window.ComboChapter->setText(chapter);
+    fillChapterList(book);
 }
 
 void ReadingArea::ListVerse_Click() {
@@ -49,15 +61,10 @@ void ReadingArea::ListVerse_Click() {
     const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
     if (!reference)
         return; // the hint, or any line that is no verse line
-    const std::optional<QString> strText = m_scripture.chapterText(reference->prefix);
+    const std::optional<QString> strText = showChapter(reference->prefix);
     if (!strText)
         return;
-    m_window.TextVerses->setText(*strText);
-    m_window.TextVerses->setFocus(Qt::OtherFocusReason);
     m_window.TextVerses->setSelStart(
         int(scripture::verseOffset(*strText, line, reference->prefix)));
-    m_window.ComboBooks->setText(reference->book);
-    m_window.ComboChapter->clear();
-    m_window.ComboChapter->setText(reference->chapter);
-    fillChapterList(m_window.ComboBooks->text());
+    showBookAndChapter(reference->book, reference->chapter);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class FrmBible;
 class ScriptureText;
 struct Platform;
@@ -20,6 +22,14 @@ public:
     // The chapter count of the current book; 0 before any book, or after a text that names
     // no book.
     int chapterCount() const { return L; }
+
+    // Shows the chapter of the prefix ("Psalms 23:") in TextVerses and gives it the focus;
+    // returns the text shown, or nothing (and shows nothing) when Bible.dat cannot be read.
+    // The caller places the caret.
+    std::optional<QString> showChapter(const QString& prefix);
+    // Names the book and chapter in the two boxes, with the book's chapter list (empty for a
+    // text that names no book).
+    void showBookAndChapter(const QString& book, const QString& chapter);
 
 private:
     void fillChapterList(const QString& book);
