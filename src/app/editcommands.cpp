@@ -18,6 +18,10 @@ EditCommands::EditCommands(FrmBible& window, Platform& platform)
     connect(m.mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
     connect(m.mnuSelectAll, &QAction::triggered, this, [this] { mnuSelectAll_Click(); });
     connect(m.mnuTimeDate, &QAction::triggered, this, [this] { mnuTimeDate_Click(); });
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (auto* control = dynamic_cast<TextControl*>(widget))
+            control->onPasteSelection = [this, control] { pasteSelection(*control); };
+    }
 }
 
 TextControl* EditCommands::focusedText() const {
@@ -41,14 +45,21 @@ void EditCommands::mnuCopy_Click() {
     m_platform.clipboard.setText(control->selText());
 }
 
-// Without text on the clipboard there is nothing to paste; the selection stays, so the
-// subject's text is not cut short and then saved.
 void EditCommands::mnuPaste_Click() {
-    TextControl* control = focusedText();
     const Clipboard& clipboard = m_platform.clipboard;
-    if (!control || !clipboard.hasText() || clipboard.text().isEmpty())
-        return;
-    control->setSelText(clipboard.text());
+    if (TextControl* control = focusedText(); control && clipboard.hasText())
+        paste(*control, clipboard.text());
+}
+
+void EditCommands::pasteSelection(TextControl& control) {
+    paste(control, m_platform.clipboard.selectionText());
+}
+
+// Without text there is nothing to paste; the selection stays, so the subject's text is not
+// cut short and then saved.
+void EditCommands::paste(TextControl& control, const QString& text) {
+    if (!text.isEmpty())
+        control.setSelText(text);
 }
 
 // As the Del key does: the selection, or else the character after the caret; the clipboard

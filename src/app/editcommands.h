@@ -20,8 +20,11 @@ public:
     void mnuDelete_Click();
     void mnuSelectAll_Click();
     void mnuTimeDate_Click();
+    // A middle click in the control: the desktop's selected text at its caret.
+    void pasteSelection(TextControl& control);
 
 private:
+    void paste(TextControl& control, const QString& text);
     TextControl* focusedText() const;
 
     FrmBible& m_window;

@@ -6,9 +6,11 @@
 #include "app/toolkit/listbox.h"
 #include "app/toolkit/textbox.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -80,6 +82,7 @@ FrmBible::FrmBible(QWidget* parent)
     createFavoritesPage(area);
     setTabOrder();
     menus = buildMenus(menuBar());
+    offerEditCommandsOnRightClick();
     m_focus = new FocusTracker(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -139,6 +142,22 @@ void FrmBible::setTabOrder() {
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+// A right click offers the Edit menu's commands, never Qt's own clipboard handling.
+void FrmBible::offerEditCommandsOnRightClick() {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    const QList<QAction*> commands = {menus.mnuCut,    menus.mnuCopy, menus.mnuPaste,
+                                      menus.mnuDelete, separator,     menus.mnuSelectAll};
+    for (QWidget* clicked : findChildren<QWidget*>()) {
+        if (!dynamic_cast<TextControl*>(clicked))
+            continue;
+        if (auto* combo = qobject_cast<ComboBox*>(clicked))
+            clicked = combo->lineEdit();
+        clicked->setContextMenuPolicy(Qt::ActionsContextMenu);
+        clicked->addActions(commands);
+    }
+}
+
 QWidget* FrmBible::activeControl() const {
     return m_focus->activeControl();
 }
@@ -156,7 +175,8 @@ void FrmBible::detachHandlers() {
 }
 
 void FrmBible::closeEvent(QCloseEvent* event) {
-    if (onQueryUnload)
-        onQueryUnload();
-    event->accept();
+    if (onQueryUnload && !onQueryUnload())
+        event->ignore();
+    else
+        event->accept();
 }

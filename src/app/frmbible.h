@@ -52,8 +52,9 @@ public:
     // object that is already gone while the window is being torn down.
     void detachHandlers();
 
-    // Runs before the window closes, by its close box or by Exit; set by the favorites.
-    std::function<void()> onQueryUnload;
+    // Runs before the window closes, by its close box or by Exit; set by the favorites. False
+    // keeps the window open.
+    std::function<bool()> onQueryUnload;
 
     static constexpr int kTwipsPerPixel = 15;
     static QFont designFont(bool bold = false);
@@ -66,6 +67,7 @@ private:
     void createSearchPage(QWidget* area);
     void createFavoritesPage(QWidget* area);
     void setTabOrder();
+    void offerEditCommandsOnRightClick();
 
     FocusTracker* m_focus;
 };

@@ -1,5 +1,7 @@
 #include "app/menubar.h"
 
+#include "app/toolkit/editkeys.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,11 +14,12 @@ QMenu* menu(QWidget* parent, const char* objectName, const QString& caption) {
     return m;
 }
 
+// The menu shows the first shortcut; the others run the item as well.
 QAction* item(QMenu* parent, const char* objectName, const QString& caption,
-              const QKeySequence& shortcut = {}) {
+              const QList<QKeySequence>& shortcuts = {}) {
     QAction* action = parent->addAction(caption);
     action->setObjectName(QLatin1String(objectName));
-    action->setShortcut(shortcut);
+    action->setShortcuts(shortcuts);
     return action;
 }
 
@@ -40,16 +43,15 @@ Menus buildMenus(QMenuBar* bar) {
     bar->addMenu(file);
 
     QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    m.mnuCut = item(edit, "mnuCut", QStringLiteral("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    m.mnuCopy = item(edit, "mnuCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    m.mnuPaste =
-        item(edit, "mnuPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    m.mnuDelete = item(edit, "mnuDelete", QStringLiteral("De&lete"), QKeySequence(Qt::Key_Delete));
+    m.mnuCut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
+    m.mnuCopy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
+    m.mnuPaste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
+    m.mnuDelete = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
     separator(edit, "mnuBar2");
-    m.mnuSelectAll = item(edit, "mnuSelectAll", QStringLiteral("Select &All"),
-                          QKeySequence(Qt::CTRL | Qt::Key_A));
+    m.mnuSelectAll =
+        item(edit, "mnuSelectAll", QStringLiteral("Select &All"), editkeys::selectAll());
     m.mnuTimeDate =
-        item(edit, "mnuTimeDate", QStringLiteral("Time\\&Date"), QKeySequence(Qt::Key_F5));
+        item(edit, "mnuTimeDate", QStringLiteral("Time\\&Date"), {QKeySequence(Qt::Key_F5)});
     bar->addMenu(edit);
 
     QMenu* bookmark = menu(bar, "mnuBookmark", QStringLiteral("&Bookmark"));

@@ -44,8 +44,7 @@ class TestPrintExit : public QObject {
         auto closingSave = w.onQueryUnload;
         w.onQueryUnload = [this, closingSave] {
             closed << QStringLiteral("frmBible");
-            if (closingSave)
-                closingSave();
+            return !closingSave || closingSave();
         };
     }
 
@@ -110,8 +109,7 @@ private slots:
         w.onQueryUnload = [&] {
             ++closings;
             dialogOpenAtMainClosing = dialog && dialog->isVisible();
-            if (closingSave)
-                closingSave();
+            return !closingSave || closingSave();
         };
         w.menus.mnuExit->trigger();
         QVERIFY(!dialogOpenAtMainClosing); // the dialog was closed first

@@ -103,6 +103,22 @@ private slots:
         QCOMPARE(f->combo->text(), QStringLiteral("G"));
     }
 
+    // The text box gives back exactly what it was given, and an edit changes only what it
+    // touched: the non-breaking space and every form of line break stay.
+    void textIsKeptExactly() {
+        const QString held = QStringLiteral("a\u00A0b\rc\nd\r\ne");
+        f->text->setText(held);
+        QCOMPARE(f->text->text(), held);
+        f->text->setSelStart(4); // after the lone CR
+        QCOMPARE(f->text->selStart(), 4);
+        f->text->setSelLength(3);
+        QCOMPARE(f->text->selText(), QStringLiteral("c\nd"));
+        f->text->setFocus();
+        f->text->moveCursor(QTextCursor::End);
+        QTest::keyClicks(f->text, QStringLiteral("x\u00A0"));
+        QCOMPARE(f->text->text(), held + QStringLiteral("x\u00A0"));
+    }
+
     void crlfOffsets() {
         f->text->setText(QStringLiteral("ab\r\ncd\r\n\r\nef"));
         QCOMPARE(f->text->text(), QStringLiteral("ab\r\ncd\r\n\r\nef"));

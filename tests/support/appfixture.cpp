@@ -28,8 +28,10 @@ void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const 
 }
 
 BibleApp& AppFixture::start() {
+    Clipboard& chosenClipboard =
+        useSystemClipboard ? static_cast<Clipboard&>(systemClipboard) : clipboard;
     m_app = std::make_unique<BibleApp>(
-        Platform{ProgramFolder(m_dir.path()), files, messages, pointer, clipboard, *printer});
+        Platform{ProgramFolder(m_dir.path()), files, messages, pointer, chosenClipboard, *printer});
     m_app->load();
     FrmBible& w = m_app->window();
     w.show();

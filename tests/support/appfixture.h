@@ -2,6 +2,7 @@
 
 #include "app/bibleapp.h"
 #include "app/frmbible.h"
+#include "app/platform/clipboard.h"
 #include "support/fakeplatform.h"
 
 #include <QTemporaryDir>
@@ -29,6 +30,9 @@ public:
     ScriptedMessageBoxes messages;
     RecordingMousePointer pointer;
     MemoryClipboard clipboard;
+    // The desktop's own clipboard instead, for tests of what Qt does with it.
+    SystemClipboard systemClipboard;
+    bool useSystemClipboard = false;
     std::unique_ptr<PdfPrintService> printer;
 
 private:

@@ -41,7 +41,10 @@ public:
     QString text() const override { return m_text.value_or(QString()); }
     void setText(const QString& text) override { m_text = text; }
     bool hasText() const override { return m_text.has_value(); }
+    QString selectionText() const override { return selection; }
     void clear() { m_text.reset(); }
+
+    QString selection; // what the desktop has selected elsewhere
 
 private:
     std::optional<QString> m_text;

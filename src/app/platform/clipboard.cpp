@@ -16,3 +16,8 @@ bool SystemClipboard::hasText() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     return data && data->hasText();
 }
+
+QString SystemClipboard::selectionText() const {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard->supportsSelection() ? clipboard->text(QClipboard::Selection) : QString();
+}

@@ -9,6 +9,9 @@ public:
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
     virtual bool hasText() const = 0;
+    // What the desktop offers to a middle click: the text selected last, anywhere. Empty where
+    // the desktop has no such selection.
+    virtual QString selectionText() const = 0;
 };
 
 class SystemClipboard : public Clipboard {
@@ -16,4 +19,5 @@ public:
     QString text() const override;
     void setText(const QString& text) override;
     bool hasText() const override;
+    QString selectionText() const override;
 };

@@ -1,5 +1,7 @@
 #include "app/toolkit/combobox.h"
 
+#include "app/toolkit/editkeyfilter.h"
+
 #include <QLineEdit>
 #include <QWheelEvent>
 
@@ -11,6 +13,11 @@ ComboBox::ComboBox(QWidget* parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(16);
+    // The combo box has the focus and hands its keys to the line edit directly.
+    new EditKeyFilter(this, lineEdit(), [this](const QPoint& at) {
+        lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(at));
+        run(onPasteSelection);
+    });
     // Typing is a change; Qt's own text updates for a pick are not.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { run(onChange); });
     connect(this, &QComboBox::activated, this, [this] { run(onClick); });

@@ -12,6 +12,8 @@ struct Control {
     std::function<void()> onClick;
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
+    // A middle click asks to paste the selection of the desktop at the caret it placed.
+    std::function<void()> onPasteSelection;
 
     virtual ~Control() = default;
 
@@ -20,6 +22,7 @@ struct Control {
         onClick = nullptr;
         onGotFocus = nullptr;
         onLostFocus = nullptr;
+        onPasteSelection = nullptr;
     }
 
 protected:

@@ -1,10 +1,9 @@
 #include "app/toolkit/textbox.h"
 
-#include "app/toolkit/crlfoffsets.h"
+#include "app/toolkit/editkeyfilter.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -15,35 +14,49 @@ TextBox::TextBox(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    new EditKeyFilter(this, viewport(), [this](const QPoint& at) {
+        setTextCursor(cursorForPosition(at));
+        run(onPasteSelection);
+    });
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) {
+                if (!m_assigning)
+                    followDocument(position, removed, added);
+            });
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_assigning)
             noticeChange();
     });
 }
 
-QString TextBox::text() const {
-    return crlf::toCrLf(toPlainText());
-}
-
 void TextBox::setText(const QString& text) {
-    const QString lfText = crlf::toLf(text);
-    if (lfText == m_lastText)
+    if (text == m_exact.text())
         return;
     // Qt may report the emptied document before the new text: report one change, at the end.
     m_assigning = true;
-    setPlainText(lfText);
+    m_exact = ExactText(text);
+    setPlainText(m_exact.documentText());
+    m_documentText = document()->toRawText();
     m_assigning = false;
     if (!hasFocus())
         m_restingSelection = {0, 0};
-    noticeChange();
+    m_changed = false;
+    run(onChange);
+}
+
+// The raw text keeps the non-breaking space that the plain text turns into a space.
+void TextBox::followDocument(int position, int removed, int added) {
+    QString now = document()->toRawText();
+    if (now == m_documentText)
+        return;
+    m_exact.follow(m_documentText, now, position, removed, added);
+    m_documentText = std::move(now);
+    m_changed = true;
 }
 
 void TextBox::noticeChange() {
-    QString now = toPlainText();
-    if (now == m_lastText)
-        return;
-    m_lastText = std::move(now);
-    run(onChange);
+    if (std::exchange(m_changed, false))
+        run(onChange);
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {
@@ -75,43 +88,38 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 int TextBox::selStart() const {
-    return crlf::toCrLfOffset(toPlainText(), textCursor().selectionStart());
+    return m_exact.offsetAt(textCursor().selectionStart());
 }
 
 void TextBox::setSelStart(int offset) {
     QTextCursor cursor = textCursor();
-    cursor.setPosition(crlf::toLfPosition(toPlainText(), std::max(offset, 0)));
+    cursor.setPosition(m_exact.positionAt(std::max(offset, 0)));
     setTextCursor(cursor);
     ensureCursorVisible();
 }
 
 int TextBox::selLength() const {
     const QTextCursor cursor = textCursor();
-    const QString plain = toPlainText();
-    return crlf::toCrLfOffset(plain, cursor.selectionEnd()) -
-           crlf::toCrLfOffset(plain, cursor.selectionStart());
+    return m_exact.offsetAt(cursor.selectionEnd()) - m_exact.offsetAt(cursor.selectionStart());
 }
 
 void TextBox::setSelLength(int length) {
-    const QString plain = toPlainText();
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
-    const int end =
-        crlf::toLfPosition(plain, crlf::toCrLfOffset(plain, start) + std::max(length, 0));
+    const int end = m_exact.positionAt(m_exact.offsetAt(start) + std::max(length, 0));
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
 QString TextBox::selText() const {
-    QString selected = textCursor().selectedText();
-    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return crlf::toCrLf(selected);
+    const QTextCursor cursor = textCursor();
+    return m_exact.between(cursor.selectionStart(), cursor.selectionEnd());
 }
 
 void TextBox::setSelText(const QString& text) {
     QTextCursor cursor = textCursor();
-    cursor.insertText(crlf::toLf(text));
+    cursor.insertText(ExactText(text).documentText());
     setTextCursor(cursor);
 }
 
@@ -123,6 +131,10 @@ void TextBox::deleteForward() {
 
 LineTextBox::LineTextBox(QWidget* parent)
     : QLineEdit(parent) {
+    new EditKeyFilter(this, this, [this](const QPoint& at) {
+        setCursorPosition(cursorPositionAt(at));
+        run(onPasteSelection);
+    });
     connect(this, &QLineEdit::textChanged, this, [this] { noticeChange(); });
 }
 

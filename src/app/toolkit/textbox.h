@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/toolkit/control.h"
+#include "app/toolkit/exacttext.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,14 +10,16 @@
 #include <optional>
 #include <utility>
 
-// A multi-line text box: word-wrapped, vertical scroll bar, Text with CR LF line breaks.
-// Tab and Shift+Tab move the focus on instead of typing a tab.
+// A multi-line text box: word-wrapped, vertical scroll bar. Text is exactly what was assigned
+// or typed: line breaks as they came (a typed one is CR LF) and every character, the
+// non-breaking space included. Tab and Shift+Tab move the focus on instead of typing a tab.
+// The edit keys and the middle click are left to the window's edit commands.
 class TextBox : public QPlainTextEdit, public TextControl {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    QString text() const override;
+    QString text() const override { return m_exact.text(); }
     void setText(const QString& text) override;
     int selStart() const override;
     void setSelStart(int offset) override;
@@ -33,9 +36,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void followDocument(int position, int removed, int added);
     void noticeChange();
-    QString m_lastText; // Qt form (LF); a change is a difference from it
+
+    ExactText m_exact;
+    QString m_documentText; // the document as last seen; a change is a difference from it
     bool m_assigning = false;
+    bool m_changed = false;
     // A click that gives the box the focus must not undo what its got-focus handler selected:
     // the selection as the box was left, to tell whether the handler changed it.
     std::pair<int, int> m_restingSelection{0, 0};
