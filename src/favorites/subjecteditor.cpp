@@ -14,6 +14,7 @@
 namespace {
 const QString kSelectSubject = QStringLiteral("Select Subject");
 const QString kCrLf = QStringLiteral("\r\n");
+const QString kCloseAnyway = QStringLiteral("Close anyway?");
 } // namespace
 
 SubjectEditor::SubjectEditor(FrmBible& window, Platform& platform, SubjectList& subjects)
@@ -34,7 +35,7 @@ void SubjectEditor::connectControls() {
     list.onGotFocus = [this] { TextFavoritesList_GotFocus(); };
     list.onChange = [this] { TextFavoritesList_Change(); };
     list.onLostFocus = [this] { TextFavoritesList_LostFocus(); };
-    m_window.onQueryUnload = [this] { Form_QueryUnload(); };
+    m_window.onQueryUnload = [this] { return Form_QueryUnload(); };
 }
 
 void SubjectEditor::ComboCategory_GotFocus() {
@@ -63,28 +64,32 @@ void SubjectEditor::ComboCategory_LostFocus() {
 }
 
 void SubjectEditor::offerDelete() {
-    const QString remembered = m_window.LabelCategory->text();
-    if (!m_subjects.store().exists(remembered))
+    const std::optional<QString> remembered =
+        m_subjects.store().existingName(m_window.LabelCategory->text());
+    if (!remembered)
         return;
     const MessageBoxes::Answer answer =
-        m_platform.messages.ask(remembered + QStringLiteral(" Category will be deleted."),
+        m_platform.messages.ask(*remembered + QStringLiteral(" Category will be deleted."),
                                 MessageBoxes::OkCancel, QStringLiteral("Warning"));
-    if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(remembered))
+    if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(*remembered))
         return;
     m_subjects.ListCategories();
     m_window.ComboCategory->setText(kSelectSubject);
 }
 
 // The subject box names a subject to rewrite with the list, to create from the list, or to
-// show. Another existing subject is loaded, never overwritten with the text on screen.
+// show. Another existing subject is loaded, never overwritten with the text on screen; a name
+// that differs from an existing one only in letter case is that subject.
 void SubjectEditor::createOrRewrite() {
     ComboBox& box = *m_window.ComboCategory;
     const SubjectStore& store = m_subjects.store();
     const QString typed = box.text();
-    const QString target = store.exists(typed) ? typed : SubjectStore::cleanedName(typed);
+    const QString cleaned = SubjectStore::cleanedName(typed);
+    const QString target =
+        store.existingName(typed).value_or(store.existingName(cleaned).value_or(cleaned));
     if (target.isEmpty())
         return; // nothing of the name is left to name a file by
-    if (target != m_subjects.shownSubject() && store.exists(target)) {
+    if (!isShown(target) && store.exists(target)) {
         loadTypedSubject(target);
         return;
     }
@@ -106,7 +111,7 @@ void SubjectEditor::CommandAddFavorite_Click() {
                           m_window.ComboBookFavorites->text() + QLatin1Char(' ') +
                           m_window.TextVersesFavorites->text();
     m_window.TextFavoritesList->setText(m_window.TextFavoritesList->text() + entry);
-    saveShownSubject();
+    saveNamedSubject();
 }
 
 void SubjectEditor::TextFavoritesList_GotFocus() {
@@ -124,16 +129,48 @@ void SubjectEditor::TextFavoritesList_Change() {
 
 void SubjectEditor::TextFavoritesList_LostFocus() {
     if (blnCheck)
-        saveShownSubject();
+        saveNamedSubject();
     blnCheck = false;
 }
 
-void SubjectEditor::Form_QueryUnload() {
-    if (blnCheck)
-        saveShownSubject();
+// Text that is in no file is saved one last time; when that cannot be done, the user decides
+// whether to close and lose it.
+bool SubjectEditor::Form_QueryUnload() {
+    if (!blnCheck && !m_subjects.hasUnsavedText())
+        return true;
+    const std::optional<QString> subject = savableSubject();
+    std::optional<FileSystem::Result> written;
+    if (subject)
+        written = m_subjects.writeSubjectQuietly(*subject, SubjectStore::WriteMode::ExistingOnly,
+                                                 m_window.ComboCategory->text());
+    if (!m_subjects.hasUnsavedText())
+        return true;
+    const QString why =
+        written && !written->ok
+            ? QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
+                  .arg(*subject, written->error)
+            : QStringLiteral("The favorite verses shown are not saved: no subject is named "
+                             "to save them under.");
+    return m_platform.messages.ask(why + kCrLf + kCloseAnyway, MessageBoxes::YesNo,
+                                   QStringLiteral("Favorite Verses")) == MessageBoxes::Yes;
 }
 
-void SubjectEditor::saveShownSubject() {
-    const QString subject = m_subjects.shownSubject();
-    m_subjects.writeSubject(subject, SubjectStore::WriteMode::ExistingOnly, subject);
+bool SubjectEditor::isShown(const QString& subject) const {
+    const SubjectStore& store = m_subjects.store();
+    const std::optional<QString> shown = store.existingName(m_subjects.shownSubject());
+    return shown && store.existingName(subject) == shown;
+}
+
+std::optional<QString> SubjectEditor::savableSubject() const {
+    const std::optional<QString> named =
+        m_subjects.store().existingName(m_window.ComboCategory->text());
+    if (!named || !isShown(*named))
+        return std::nullopt;
+    return named;
+}
+
+void SubjectEditor::saveNamedSubject() {
+    if (const std::optional<QString> subject = savableSubject())
+        m_subjects.writeSubject(*subject, SubjectStore::WriteMode::ExistingOnly,
+                                m_window.ComboCategory->text());
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class FrmBible;
 class SubjectList;
 struct Platform;
@@ -25,15 +27,20 @@ public:
     void TextFavoritesList_GotFocus();
     void TextFavoritesList_Change();
     void TextFavoritesList_LostFocus();
-    void Form_QueryUnload();
+    // False when the window must stay open: the user chose to keep text that could not be
+    // saved.
+    bool Form_QueryUnload();
 
 private:
     void connectControls();
     void offerDelete();
     void createOrRewrite();
     void loadTypedSubject(const QString& subject);
-    // Writes the list to the file of the subject it holds, when that file exists.
-    void saveShownSubject();
+    bool isShown(const QString& subject) const;
+    // The subject the list may be saved to: the one the subject box names, when its file
+    // exists and the list holds its text. Nothing otherwise, and then nothing is written.
+    std::optional<QString> savableSubject() const;
+    void saveNamedSubject();
 
     FrmBible& m_window;
     Platform& m_platform;

@@ -33,21 +33,39 @@ void SubjectList::ListVersesFavorites() {
     m_window.TextFavoritesList->setText(QString());
     if (loaded.status == SubjectStore::Loaded::Read)
         m_window.TextFavoritesList->setText(loaded.text);
+    m_storedText = listText();
 }
 
 bool SubjectList::writeSubject(const QString& subject, SubjectStore::WriteMode mode,
                                const QString& fallback) {
+    const std::optional<FileSystem::Result> written = writeSubjectQuietly(subject, mode, fallback);
+    if (written && !written->ok)
+        report(subject, QStringLiteral("saved"), written->error);
+    return written && written->ok;
+}
+
+std::optional<FileSystem::Result> SubjectList::writeSubjectQuietly(const QString& subject,
+                                                                   SubjectStore::WriteMode mode,
+                                                                   const QString& fallback) {
     if (!m_store.willWrite(subject, mode))
-        return false;
+        return std::nullopt;
     TextBox& list = *m_window.TextFavoritesList;
     if (list.text().isEmpty())
         list.setText(fallback);
     if (list.text().isEmpty())
         list.setText(QStringLiteral("New"));
     const FileSystem::Result written = m_store.write(subject, list.text());
-    if (!written.ok)
-        report(subject, QStringLiteral("saved"), written.error);
-    return written.ok;
+    if (written.ok)
+        m_storedText = list.text();
+    return written;
+}
+
+bool SubjectList::hasUnsavedText() const {
+    return listText() != m_storedText;
+}
+
+QString SubjectList::listText() const {
+    return m_window.TextFavoritesList->text();
 }
 
 bool SubjectList::deleteSubject(const QString& subject) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class FrmBible;
 struct Platform;
 
@@ -26,9 +28,17 @@ public:
 
     // Writes the favorites list to the subject's file when the mode allows. An empty list is
     // first refilled with the fallback name, or "New", so no file is ever written empty.
-    // False when nothing was written.
+    // False when nothing was written; a failure is reported.
     bool writeSubject(const QString& subject, SubjectStore::WriteMode mode,
                       const QString& fallback);
+    // The same without telling the user: nothing when the mode allows no write, else how the
+    // write went.
+    std::optional<FileSystem::Result> writeSubjectQuietly(const QString& subject,
+                                                          SubjectStore::WriteMode mode,
+                                                          const QString& fallback);
+    // Whether the favorites list holds text that is in no file: it changed since it was last
+    // loaded or written.
+    bool hasUnsavedText() const;
     // Deletes the subject's file; false (reported) when it could not be deleted.
     bool deleteSubject(const QString& subject);
 
@@ -36,9 +46,11 @@ public:
 
 private:
     void report(const QString& subject, const QString& failed, const QString& reason);
+    QString listText() const;
 
     FrmBible& m_window;
     Platform& m_platform;
     SubjectStore m_store;
     QString m_shown;
+    QString m_storedText; // the list's text as last loaded or written
 };

@@ -39,6 +39,19 @@ bool SubjectStore::exists(const QString& subject) const {
     return path && m_files.fileExists(*path);
 }
 
+std::optional<QString> SubjectStore::existingName(const QString& name) const {
+    if (exists(name))
+        return name;
+    for (const QString& fileName : m_files.fileNames(m_folder)) {
+        if (!fileName.endsWith(kExtension))
+            continue;
+        const QString subject = fileName.chopped(kExtension.size());
+        if (subject.compare(name, Qt::CaseInsensitive) == 0 && exists(subject))
+            return subject;
+    }
+    return std::nullopt;
+}
+
 SubjectStore::Loaded SubjectStore::load(const QString& subject) const {
     if (!exists(subject))
         return {};
@@ -49,9 +62,9 @@ SubjectStore::Loaded SubjectStore::load(const QString& subject) const {
 }
 
 bool SubjectStore::willWrite(const QString& subject, WriteMode mode) const {
-    if (mode == WriteMode::Create)
-        return isSafeName(subject);
-    return exists(subject);
+    if (exists(subject))
+        return true;
+    return mode == WriteMode::Create && isSafeName(subject) && !existingName(subject);
 }
 
 FileSystem::Result SubjectStore::write(const QString& subject, const QString& text) {

@@ -34,11 +34,15 @@ public:
     // The subject's file; nothing for a name that is no file name.
     std::optional<QString> pathOf(const QString& subject) const;
     bool exists(const QString& subject) const;
+    // The existing subject that the name names: the one of exactly that name, else the one
+    // whose name differs only in letter case (file names that differ only so name one thing
+    // where the files were made). Nothing when no subject has the name.
+    std::optional<QString> existingName(const QString& name) const;
 
     // A zero-length file loads as the empty text.
     Loaded load(const QString& subject) const;
-    // Whether a write in the mode goes ahead: always for a creatable name in create mode,
-    // only over an existing file otherwise.
+    // Whether a write in the mode goes ahead: in create mode for a creatable name that no
+    // other subject has in another letter case, otherwise only over an existing file.
     bool willWrite(const QString& subject, WriteMode mode) const;
     // Replaces the file with the text, exactly: no line break is added.
     FileSystem::Result write(const QString& subject, const QString& text);

@@ -183,6 +183,8 @@ private slots:
         QTest::newRow("nominal: while another subject is shown") << "Faith" << true;
         QTest::newRow("nominal: right after start-up") << "Faith" << false;
         QTest::newRow("robustness: name that cleans to it") << " Fa ith? " << true;
+        QTest::newRow("robustness: another letter case") << "faith" << true;
+        QTest::newRow("robustness: cleans to it in another letter case") << " fA iTH? " << true;
     }
     void typingAnExistingSubjectLoadsIt() {
         QFETCH(QString, typed);
@@ -292,6 +294,81 @@ private slots:
         QTEST(fx->readBytes(verses("Love.txt")), "love");
         QCOMPARE(w().TextFavoritesList->text(), QString::fromLatin1(kLove) + " unsaved");
         QCOMPARE(subjectFiles(), QStringList({"Faith.txt", "Love.txt"}));
+    }
+
+    // Every byte a subject holds comes back as it was (a non-breaking space, each form of line
+    // break, every high byte) through a pick, leaving the box, an edit elsewhere in the text and
+    // the closing save.
+    void untouchedBytesSurviveEverySave() {
+        QByteArray odd = "Odd\xA0text\rlone CR\nlone LF\r\nCR LF ";
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            odd.append(char(byte));
+        fx->writeBytes(verses("Odd.txt"), odd);
+        startWithLoveShown();
+        pick(w().ComboCategory, QStringLiteral("Odd"));
+        pressTab(&w());
+        QCOMPARE(fx->readBytes(verses("Odd.txt")), odd);
+        appendToList(QStringLiteral("!"));
+        QCOMPARE(fx->readBytes(verses("Odd.txt")), odd + "!");
+        appendToList(QStringLiteral("?"), false);
+        QVERIFY(w().close());
+        QCOMPARE(fx->readBytes(verses("Odd.txt")), odd + "!?");
+    }
+
+    // When the subject box names no subject, the list is saved nowhere and stays on screen.
+    void savesGoOnlyToTheSubjectTheBoxNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refill"); // what the emptied list is refilled with
+        QTest::newRow("robustness: box emptied, delete cancelled") << ""
+                                                                   << "New";
+        QTest::newRow("robustness: box names nothing there is") << "???"
+                                                                << "???";
+    }
+    void savesGoOnlyToTheSubjectTheBoxNames() {
+        QFETCH(QString, typed);
+        QFETCH(QString, refill);
+        startWithLoveShown();
+        fx->messages.answers = {MessageBoxes::Cancel};
+        enterSubject(typed);
+        typeOver(w().TextFavoritesList, QString());
+        QTest::keyClick(w().TextFavoritesList, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::mouseClick(w().CommandAddFavorite, Qt::LeftButton);
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
+        QCOMPARE(fx->readBytes(verses("Faith.txt")), kFaith);
+        QCOMPARE(subjectFiles(), QStringList({"Faith.txt", "Love.txt"}));
+        QVERIFY(w().TextFavoritesList->text().startsWith(refill + "\r\n\r\n"));
+    }
+
+    // Text that cannot be saved as the window closes is the user's to give up: Yes closes,
+    // No keeps the window open with the text.
+    void closingWithTextThatCannotBeSavedAsks_data() {
+        QTest::addColumn<QString>("typedInBox");
+        QTest::addColumn<MessageBoxes::Answer>("answer");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("robustness: the save fails, No") << "" << MessageBoxes::No << "\"Love\"";
+        QTest::newRow("robustness: the save fails, Yes") << "" << MessageBoxes::Yes << "\"Love\"";
+        QTest::newRow("robustness: no subject named, No")
+            << "???" << MessageBoxes::No << "no subject";
+    }
+    void closingWithTextThatCannotBeSavedAsks() {
+        QFETCH(QString, typedInBox);
+        QFETCH(MessageBoxes::Answer, answer);
+        QFETCH(QString, why);
+        startWithLoveShown();
+        fx->files.failWrite = [](const QString& path) { return path.endsWith("Love.txt"); };
+        if (!typedInBox.isEmpty())
+            enterSubject(typedInBox);
+        appendToList(QStringLiteral(" kept"), false);
+        fx->messages.asked.clear();
+        fx->messages.answers = {answer};
+        QCOMPARE(w().close(), answer == MessageBoxes::Yes);
+        QCOMPARE(fx->messages.asked.size(), 1);
+        QVERIFY2(fx->messages.asked[0].text.contains(why), qPrintable(fx->messages.asked[0].text));
+        QVERIFY(fx->messages.asked[0].text.endsWith(QStringLiteral("Close anyway?")));
+        QCOMPARE(fx->messages.asked[0].buttons, MessageBoxes::YesNo);
+        QCOMPARE(w().isVisible(), answer == MessageBoxes::No);
+        QVERIFY(w().TextFavoritesList->text().endsWith(QStringLiteral(" kept")));
+        QCOMPARE(fx->readBytes(verses("Love.txt")), kLove);
     }
 
     void failedReadKeepsTheShownSubject() {
