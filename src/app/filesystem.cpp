@@ -9,7 +9,19 @@
 
 namespace {
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+// Whether the file already holds exactly these bytes: then a save would change nothing, and
+// leaving the file alone keeps a file the user only looked at as it was, even in a read-only
+// folder.
+bool alreadyHolds(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.size() != bytes.size() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray current = file.readAll();
+    return file.error() == QFileDevice::NoError && current == bytes;
 }
+
+} // namespace
 
 bool FileSystem::fileExists(const QString& path) const {
     const QFileInfo info(path);
@@ -55,10 +67,12 @@ FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& l
 }
 
 FileSystem::Result FileSystem::writeAll(const QString& path, const QString& text) {
+    const QByteArray bytes = encode(text);
+    if (alreadyHolds(path, bytes))
+        return {true, {}};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    const QByteArray bytes = encode(withCrLf(text));
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();

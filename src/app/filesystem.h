@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The file operations the program needs, over Qt. Every stored file is text: Windows-1252
-// unless it begins with a UTF-8 byte-order mark; lines end with CR LF (a bare LF is read too).
+// unless it begins with a UTF-8 byte-order mark; lines end with CR LF (a bare LF is read too),
+// and a write stores whatever breaks the text holds.
 //
 // Methods are virtual so a test can make a write, read or delete fail on purpose.
 class FileSystem {
@@ -39,8 +40,9 @@ public:
     ReadResult readLines(const QString& path, QStringList& lines) const;
 
     // Replaces the file atomically with the text: a crash never leaves a truncated file.
-    // Line breaks are written as CR LF. Windows-1252 when every character fits, otherwise
-    // UTF-8 with a byte-order mark, so no character is ever lost.
+    // The characters are written exactly, line breaks as they are in the text. Windows-1252
+    // when every character fits, otherwise UTF-8 with a byte-order mark, so no character is
+    // ever lost. When the file already holds those bytes it is not touched at all.
     virtual Result writeAll(const QString& path, const QString& text);
     virtual Result remove(const QString& path);
 
