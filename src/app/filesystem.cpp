@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace {
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
@@ -19,6 +21,34 @@ bool alreadyHolds(const QString& path, const QByteArray& bytes) {
         return false;
     const QByteArray current = file.readAll();
     return file.error() == QFileDevice::NoError && current == bytes;
+}
+
+// A read-only file is still the user's own: it is made writable for its owner so that the save
+// goes ahead. Gives the permissions to put back should the save fail anyway; nothing when they
+// were left as they were.
+std::optional<QFileDevice::Permissions> letOwnerWrite(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    const QFileDevice::Permissions before = file.permissions();
+    if (before.testFlag(QFileDevice::WriteOwner) ||
+        !file.setPermissions(before | QFileDevice::WriteOwner))
+        return std::nullopt;
+    return before;
+}
+
+FileSystem::Result saveAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
 }
 
 } // namespace
@@ -70,17 +100,11 @@ FileSystem::Result FileSystem::writeAll(const QString& path, const QString& text
     const QByteArray bytes = encode(text);
     if (alreadyHolds(path, bytes))
         return {true, {}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    const std::optional<QFileDevice::Permissions> before = letOwnerWrite(path);
+    const Result saved = saveAtomically(path, bytes);
+    if (!saved.ok && before)
+        QFile::setPermissions(path, *before);
+    return saved;
 }
 
 FileSystem::Result FileSystem::remove(const QString& path) {

@@ -42,7 +42,8 @@ public:
     // Replaces the file atomically with the text: a crash never leaves a truncated file.
     // The characters are written exactly, line breaks as they are in the text. Windows-1252
     // when every character fits, otherwise UTF-8 with a byte-order mark, so no character is
-    // ever lost. When the file already holds those bytes it is not touched at all.
+    // ever lost. When the file already holds those bytes it is not touched at all. A read-only
+    // file is made writable for its owner first. On any failure the old file stays as it was.
     virtual Result writeAll(const QString& path, const QString& text);
     virtual Result remove(const QString& path);
 

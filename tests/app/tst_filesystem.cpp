@@ -6,9 +6,45 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// Runs the work in a child process; its exit code, or -1 when it did not exit by itself.
+int exitCodeInChild(const std::function<int()>& work) {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(work());
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+// Permission bits do not bind root: a child meant to meet them runs as nobody then.
+struct PlainUser {
+    uid_t uid = geteuid();
+    gid_t gid = getegid();
+};
+PlainUser plainUser() {
+    const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
+    return nobody ? PlainUser{nobody->pw_uid, nobody->pw_gid} : PlainUser{};
+}
+bool becomePlainUser() {
+    const PlainUser user = plainUser();
+    return geteuid() != 0 || (setgid(user.gid) == 0 && setuid(user.uid) == 0);
+}
+
+mode_t modeOf(const QString& path) {
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+} // namespace
 
 class TestFileSystem : public QObject {
     Q_OBJECT
@@ -83,6 +119,43 @@ private slots:
         QCOMPARE(inodeOf("same.txt"), before);
         QVERIFY(m_files.writeAll(path("same.txt"), text + QLatin1Char('!')).ok);
         QVERIFY(inodeOf("same.txt") != before);
+    }
+
+    // A read-only file of the user's is saved all the same: it is made writable for its owner,
+    // and keeps its mode when the save fails anyway.
+    void readOnlyFileIsSavedForItsOwner_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("fileMode");
+        QTest::newRow("nominal: read-only file is saved")
+            << QStringLiteral("new") << 0755 << true << QByteArray("new") << 0644;
+        QTest::newRow("robustness: read-only folder keeps the file and its mode")
+            << QStringLiteral("new") << 0555 << false << QByteArray("old") << 0444;
+        QTest::newRow("robustness: equal bytes in a read-only folder write nothing")
+            << QStringLiteral("old") << 0555 << true << QByteArray("old") << 0444;
+    }
+    void readOnlyFileIsSavedForItsOwner() {
+        QFETCH(QString, text);
+        QFETCH(int, folderMode);
+        QTemporaryDir home;
+        const QString file = home.filePath("f.txt");
+        QVERIFY(FileSystem().writeAll(file, QStringLiteral("old")).ok);
+        const PlainUser user = plainUser();
+        QCOMPARE(chown(QFile::encodeName(home.path()).constData(), user.uid, user.gid), 0);
+        QCOMPARE(chown(QFile::encodeName(file).constData(), user.uid, user.gid), 0);
+        QCOMPARE(chmod(QFile::encodeName(file).constData(), 0444), 0);
+        QCOMPARE(chmod(QFile::encodeName(home.path()).constData(), mode_t(folderMode)), 0);
+        const int code = exitCodeInChild(
+            [&] { return becomePlainUser() ? int(!FileSystem().writeAll(file, text).ok) : 2; });
+        chmod(QFile::encodeName(home.path()).constData(), 0755);
+        QFETCH(bool, saved);
+        QCOMPARE(code, saved ? 0 : 1);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QTEST(written.readAll(), "bytes");
+        QTEST(int(modeOf(file)), "fileMode");
     }
 
     void readsLinesWithEitherLineEnd_data() {
