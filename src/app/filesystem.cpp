@@ -37,12 +37,22 @@ std::optional<QFileDevice::Permissions> letOwnerWrite(const QString& path) {
     return before;
 }
 
+// The device holds small writes in its buffer, so a full disk may only show when the buffer
+// goes to the temporary file; the commit would then put a short or empty file in the target's
+// place. Everything is flushed and checked before the commit.
+bool wroteInFull(QSaveFile& file, const QByteArray& bytes) {
+    return file.write(bytes) == bytes.size() && file.flush() &&
+           file.error() == QFileDevice::NoError && file.size() == bytes.size();
+}
+
 FileSystem::Result saveAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
+    if (!wroteInFull(file, bytes)) {
+        const QString error = file.error() == QFileDevice::NoError
+                                  ? QStringLiteral("The file could not be written in full.")
+                                  : file.errorString();
         file.cancelWriting();
         return {false, error};
     }

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <functional>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -156,6 +157,40 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QTEST(written.readAll(), "bytes");
         QTEST(int(modeOf(file)), "fileMode");
+    }
+
+    // A full disk fails a write at any size, also one that still fits the device's buffer and
+    // so only fails when flushed: the old file stays whole and no temporary file is left.
+    void fullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<int>("room");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nominal: room enough") << 1 << 1000 << true;
+        QTest::newRow("robustness: no room for a short save") << 0 << 100 << false;
+        QTest::newRow("robustness: room for part of a short save") << 4096 << 10240 << false;
+        QTest::newRow("robustness: room for part of a long save") << 4096 << 40960 << false;
+    }
+    void fullDiskKeepsTheOldFile() {
+        QFETCH(int, room);
+        QFETCH(int, size);
+        QFETCH(bool, saved);
+        QDir(m_dir.path()).mkdir("full");
+        const QString file = path("full/f.txt");
+        const QString old = QStringLiteral("old text \u00E6");
+        QVERIFY(m_files.writeAll(file, old).ok);
+        const QString text(size, QLatin1Char('n'));
+        const int code = exitCodeInChild([&] {
+            // A write past the file size limit fails with EFBIG, as one on a full disk does.
+            const rlim_t limit = room == 1 ? RLIM_INFINITY : rlim_t(room);
+            const rlimit fileSize{limit, limit};
+            signal(SIGXFSZ, SIG_IGN);
+            if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+                return 2;
+            return int(!FileSystem().writeAll(file, text).ok);
+        });
+        QCOMPARE(code, saved ? 0 : 1);
+        QCOMPARE(bytesOf("full/f.txt"), FileSystem::encode(saved ? text : old));
+        QCOMPARE(QDir(path("full")).entryList(QDir::Files | QDir::Hidden), QStringList{"f.txt"});
     }
 
     void readsLinesWithEitherLineEnd_data() {
