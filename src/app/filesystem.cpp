@@ -68,6 +68,15 @@ bool FileSystem::fileExists(const QString& path) const {
     return info.exists() && !info.isDir();
 }
 
+bool FileSystem::isLink(const QString& path) const {
+    return QFileInfo(path).isSymLink();
+}
+
+bool FileSystem::isPlainFile(const QString& path) const {
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink();
+}
+
 bool FileSystem::folderExists(const QString& path) const {
     return QFileInfo(path).isDir();
 }
@@ -107,6 +116,8 @@ FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& l
 }
 
 FileSystem::Result FileSystem::writeAll(const QString& path, const QString& text) {
+    if (isLink(path))
+        return {false, QStringLiteral("The file is a link to another place; it is not written.")};
     const QByteArray bytes = encode(text);
     if (alreadyHolds(path, bytes))
         return {true, {}};

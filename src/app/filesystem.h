@@ -23,6 +23,10 @@ public:
     virtual ~FileSystem() = default;
 
     virtual bool fileExists(const QString& path) const;
+    // A symbolic link, whether or not it leads anywhere.
+    virtual bool isLink(const QString& path) const;
+    // A regular file that is itself no link: not a folder, a device, a pipe or a link to a file.
+    virtual bool isPlainFile(const QString& path) const;
     virtual bool folderExists(const QString& path) const;
     virtual bool createFolder(const QString& path);
     // Names (with extension, without folder) of the plain files directly in the folder.
@@ -44,6 +48,7 @@ public:
     // when every character fits, otherwise UTF-8 with a byte-order mark, so no character is
     // ever lost. When the file already holds those bytes it is not touched at all. A read-only
     // file is made writable for its owner first. On any failure the old file stays as it was.
+    // A link is never written through: where it points may lie outside the program's folders.
     virtual Result writeAll(const QString& path, const QString& text);
     virtual Result remove(const QString& path);
 

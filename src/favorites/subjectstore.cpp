@@ -15,6 +15,9 @@ SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
 
 QStringList SubjectStore::subjectNames() const {
     QStringList names = m_files.fileNames(m_folder);
+    names.removeIf([this](const QString& name) {
+        return !m_files.isPlainFile(m_folder + QLatin1Char('/') + name);
+    });
     for (QString& name : names)
         name.remove(kExtension, Qt::CaseSensitive);
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -31,12 +34,15 @@ bool SubjectStore::isSafeName(const QString& subject) {
 std::optional<QString> SubjectStore::pathOf(const QString& subject) const {
     if (!isSafeName(subject))
         return std::nullopt;
-    return m_folder + QLatin1Char('/') + subject + kExtension;
+    QString path = m_folder + QLatin1Char('/') + subject + kExtension;
+    if (m_files.isLink(path))
+        return std::nullopt;
+    return path;
 }
 
 bool SubjectStore::exists(const QString& subject) const {
     const std::optional<QString> path = pathOf(subject);
-    return path && m_files.fileExists(*path);
+    return path && m_files.isPlainFile(*path);
 }
 
 SubjectStore::Loaded SubjectStore::load(const QString& subject) const {

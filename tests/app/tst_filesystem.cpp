@@ -2,6 +2,7 @@
 #include "app/filesystem.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -191,6 +192,22 @@ private slots:
         QCOMPARE(code, saved ? 0 : 1);
         QCOMPARE(bytesOf("full/f.txt"), FileSystem::encode(saved ? text : old));
         QCOMPARE(QDir(path("full")).entryList(QDir::Files | QDir::Hidden), QStringList{"f.txt"});
+    }
+
+    void neverWritesThroughALink_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("robustness: link to a file") << "target.txt";
+        QTest::newRow("robustness: dangling link") << "gone.txt";
+    }
+    void neverWritesThroughALink() {
+        QFETCH(QString, target);
+        putBytes("target.txt", "keep");
+        const QString link = path("link-" + target);
+        QVERIFY(QFile::link(path(target), link));
+        QVERIFY(!m_files.writeAll(link, QStringLiteral("lost")).ok);
+        QCOMPARE(bytesOf("target.txt"), QByteArray("keep"));
+        QVERIFY(!QFile::exists(path("gone.txt")));
+        QVERIFY(QFileInfo(link).isSymLink());
     }
 
     void readsLinesWithEitherLineEnd_data() {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +108,34 @@ private slots:
         QVERIFY(outside.open(QIODevice::ReadOnly));
         QCOMPARE(outside.readAll(), QByteArray("keep"));
         QCOMPARE(bytesOf(QStringLiteral("Sub/inner.txt")), QByteArray("keep"));
+    }
+
+    // A subject is a plain file of the folder: a link there is neither listed, read, written
+    // nor deleted, and nothing is written where it points.
+    void linksAreNoSubjects_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("robustness: link to a file outside") << "outside.txt";
+        QTest::newRow("robustness: dangling link") << "gone.txt";
+    }
+    void linksAreNoSubjects() {
+        QFETCH(QString, target);
+        QFile outside(dir->filePath(QStringLiteral("outside.txt")));
+        QVERIFY(outside.open(QIODevice::WriteOnly));
+        outside.write("keep");
+        outside.close();
+        put(QStringLiteral("Love.txt"), "Love");
+        const QString link = folder() + QStringLiteral("/Pw.txt");
+        QVERIFY(QFile::link(dir->filePath(target), link));
+        SubjectStore store(files, folder());
+        QCOMPARE(store.subjectNames(), QStringList{"Love"});
+        QVERIFY(!store.exists(QStringLiteral("Pw")));
+        QCOMPARE(store.load(QStringLiteral("Pw")).status, SubjectStore::Loaded::Missing);
+        QVERIFY(!store.write(QStringLiteral("Pw"), QStringLiteral("lost")).ok);
+        QVERIFY(!store.remove(QStringLiteral("Pw")).ok);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(outside.open(QIODevice::ReadOnly));
+        QCOMPARE(outside.readAll(), QByteArray("keep"));
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("gone.txt"))));
     }
 
     void cleansANewSubjectsName_data() {
