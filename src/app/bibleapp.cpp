@@ -70,6 +70,7 @@ void BibleApp::load() {
     showFavoritesPage();
     checkScriptureFile();
     createVersesFolder();
+    m_subjects->store().removeLeftoverSaves();
     preferences::writeDefaultIfMissing(m_platform);
     bookmark::writeDefaultIfMissing(m_platform);
     preferences::applySavedFont(m_platform, *m_window);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <optional>
@@ -133,6 +134,14 @@ FileSystem::Result FileSystem::remove(const QString& path) {
     if (!file.remove())
         return {false, file.errorString()};
     return {true, {}};
+}
+
+QString FileSystem::savedNameOfLeftover(const QString& fileName) {
+    // The save's temporary file takes the name of the file it replaces with six random letters
+    // added; older versions of the library also used digits.
+    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch match = leftover.match(fileName);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {

@@ -52,6 +52,10 @@ public:
     virtual Result writeAll(const QString& path, const QString& text);
     virtual Result remove(const QString& path);
 
+    // The name of the file that a save cut short meant to replace, when the name is that of the
+    // save's temporary file: the file's name, a dot and six letters or digits. Else empty.
+    static QString savedNameOfLeftover(const QString& fileName);
+
     static QString decode(const QByteArray& bytes);
     static QByteArray encode(const QString& text);
     static QStringList splitLines(const QString& text);

@@ -28,8 +28,13 @@ public:
     SubjectStore(FileSystem& files, QString versesFolder);
 
     // Every plain file of the folder with each ".txt" removed from its name, in alphabetical
-    // order (case-insensitive). A vanished folder lists nothing.
+    // order (case-insensitive); a temporary file left by a save cut short is no subject. A
+    // vanished folder lists nothing.
     QStringList subjectNames() const;
+
+    // Deletes what saves cut short left beside the subjects' files: a plain file named as the
+    // temporary file of an existing subject's file. Nothing else in the folder is touched.
+    void removeLeftoverSaves();
 
     static bool isSafeName(const QString& subject);
     // The subject's file; nothing for a name that is no file name or whose entry is a link.
@@ -50,6 +55,8 @@ public:
     static QString cleanedName(const QString& name);
 
 private:
+    QString filePath(const QString& fileName) const;
+
     FileSystem& m_files;
     QString m_folder;
 };

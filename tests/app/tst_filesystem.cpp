@@ -1,14 +1,19 @@
 #include "app/codepage.h"
 #include "app/filesystem.h"
+#include "favorites/subjectstore.h"
+#include "savertexts.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <functional>
 #include <pwd.h>
+#include <random>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -39,6 +44,33 @@ PlainUser plainUser() {
 bool becomePlainUser() {
     const PlainUser user = plainUser();
     return geteuid() != 0 || (setgid(user.gid) == 0 && setuid(user.uid) == 0);
+}
+
+// Starts the subject saver on the subject and returns once it is about to save; -1 when it
+// could not be started.
+pid_t startSaver(const QString& folder, const QString& subject) {
+    QByteArray program(VELLUMARK_SUBJECT_SAVER);
+    QByteArray folderArgument = QFile::encodeName(folder);
+    QByteArray subjectArgument = QFile::encodeName(subject);
+    char* arguments[] = {program.data(), folderArgument.data(), subjectArgument.data(), nullptr};
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ready[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, ready[0]);
+    pid_t child = -1;
+    if (posix_spawn(&child, program.constData(), &actions, nullptr, arguments, environ) != 0)
+        child = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(ready[1]);
+    char byte = 0;
+    const bool started = child > 0 && read(ready[0], &byte, 1) == 1;
+    close(ready[0]);
+    if (!started && child > 0)
+        waitpid(child, nullptr, 0);
+    return started ? child : -1;
 }
 
 mode_t modeOf(const QString& path) {
@@ -254,28 +286,38 @@ private slots:
         QVERIFY(!m_files.fileExists(path("Verses/Love.txt")));
     }
 
-    // A writer killed in the middle of a write leaves the old file whole, or the new one
-    // whole: never a truncated or empty file.
-    void killedWriterLeavesOldOrNewFileWhole() {
-        const QString target = path("kill.txt");
-        const QString old = QStringLiteral("old text");
-        QVERIFY(m_files.writeAll(target, old).ok);
-        const QString big(8 * 1024 * 1024, QLatin1Char('n'));
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            const pid_t child = fork();
-            QVERIFY(child >= 0);
-            if (child == 0) {
-                FileSystem files;
-                for (;;)
-                    files.writeAll(target, big);
-            }
-            usleep(20000 + attempt * 15000);
-            kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
-            const QByteArray now = bytesOf("kill.txt");
-            QVERIFY2(now == old.toLatin1() || now.size() == big.size(),
-                     qPrintable(QString("file holds %1 bytes").arg(now.size())));
+    // A save killed at any moment leaves the subject's file with the old text or the new one,
+    // byte for byte, and the subjects listed are the one subject; the clearing at start-up then
+    // removes every temporary file the kills left.
+    void killedSaveLeavesOldOrNewTextWhole() {
+        const QString folder = path("Killed");
+        QVERIFY(QDir().mkpath(folder));
+        SubjectStore store(m_files, folder);
+        QVERIFY(store.write(QStringLiteral("Love"), savertexts::oldText()).ok);
+        const QByteArray oldBytes = FileSystem::encode(savertexts::oldText());
+        const QByteArray newBytes = FileSystem::encode(savertexts::newText());
+        const quint32 seed = QRandomGenerator::global()->generate();
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<useconds_t> delay(0, 2000);
+        for (int kill = 1; kill <= 500; ++kill) {
+            const pid_t saver = startSaver(folder, QStringLiteral("Love"));
+            QVERIFY(saver > 0);
+            usleep(delay(random));
+            ::kill(saver, SIGKILL);
+            int status = 0;
+            QCOMPARE(waitpid(saver, &status, 0), saver);
+            QVERIFY2(WIFSIGNALED(status), "the saver stopped by itself: a save failed");
+            const QByteArray now = bytesOf("Killed/Love.txt");
+            QVERIFY2(now == oldBytes || now == newBytes,
+                     qPrintable(QString("kill %1 of seed %2 left %3 bytes")
+                                    .arg(kill)
+                                    .arg(seed)
+                                    .arg(now.size())));
+            QCOMPARE(store.subjectNames(), QStringList{"Love"});
         }
+        store.removeLeftoverSaves();
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{"Love.txt"});
     }
 };
 

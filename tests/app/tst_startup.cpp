@@ -49,6 +49,16 @@ private slots:
         QCOMPARE(font.pointSizeF(), 12.0);
     }
 
+    void leftoverSaveIsClearedAtStartUp() {
+        AppFixture fx;
+        QDir(fx.folder()).mkdir("Verses");
+        fx.writeBytes("Verses/Love.txt", "Love");
+        fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
+        fx.start();
+        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files), QStringList{"Love.txt"});
+        QCOMPARE(fx.window().ComboCategory->count(), 1);
+    }
+
     void preferencesThatCannotBeAppliedKeepTheDesignFont_data() {
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("family");
