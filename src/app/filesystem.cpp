@@ -90,6 +90,13 @@ QStringList FileSystem::fileNames(const QString& folder) const {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+FileSystem::Result FileSystem::canRead(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
 FileSystem::ReadResult FileSystem::readAll(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -32,6 +32,9 @@ public:
     // Names (with extension, without folder) of the plain files directly in the folder.
     virtual QStringList fileNames(const QString& folder) const;
 
+    // Whether the file opens for reading, without reading it: a cheap early test of a large file
+    // that is only read later.
+    virtual Result canRead(const QString& path) const;
     virtual ReadResult readAll(const QString& path) const;
     // The file's bytes as stored, for readers that work on the single-byte text itself.
     struct BytesResult {
