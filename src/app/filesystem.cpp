@@ -117,6 +117,12 @@ FileSystem::BytesResult FileSystem::readBytes(const QString& path) const {
     return {true, std::move(bytes), {}};
 }
 
+QByteArray FileSystem::asWindows1252(QByteArray bytes) {
+    if (!bytes.startsWith(kUtf8Bom))
+        return bytes;
+    return codepage::encodeWindows1252Replacing(decode(bytes));
+}
+
 FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& lines) const {
     ReadResult result = readAll(path);
     lines = result.ok ? splitLines(result.text) : QStringList();

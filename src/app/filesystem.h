@@ -43,6 +43,9 @@ public:
         QString error;
     };
     virtual BytesResult readBytes(const QString& path) const;
+    // Such bytes as Windows-1252 text: a file in UTF-8 with a byte-order mark is converted, the
+    // mark dropped, as decode() reads it (see codepage::encodeWindows1252Replacing).
+    static QByteArray asWindows1252(QByteArray bytes);
     // The file's lines without their line breaks; a last line without a break counts too.
     ReadResult readLines(const QString& path, QStringList& lines) const;
 
