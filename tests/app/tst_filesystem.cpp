@@ -91,10 +91,6 @@ class TestFileSystem : public QObject {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    ino_t inodeOf(const QString& name) const {
-        struct stat status {};
-        return stat(QFile::encodeName(path(name)).constData(), &status) == 0 ? status.st_ino : 0;
-    }
     void putBytes(const QString& name, const QByteArray& bytes) const {
         QFile file(path(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -141,18 +137,6 @@ private slots:
         QFETCH(QString, text);
         QVERIFY(m_files.writeAll(path("w.txt"), text).ok);
         QCOMPARE(bytesOf("w.txt"), text.toLatin1());
-    }
-
-    // A save that would store the bytes the file already holds leaves the file itself alone:
-    // a rewrite would give it a new identity on disk.
-    void savingEqualBytesLeavesTheFileAlone() {
-        const QString text = QStringLiteral("Love\r\n\u00E6");
-        QVERIFY(m_files.writeAll(path("same.txt"), text).ok);
-        const ino_t before = inodeOf("same.txt");
-        QVERIFY(m_files.writeAll(path("same.txt"), text).ok);
-        QCOMPARE(inodeOf("same.txt"), before);
-        QVERIFY(m_files.writeAll(path("same.txt"), text + QLatin1Char('!')).ok);
-        QVERIFY(inodeOf("same.txt") != before);
     }
 
     // A read-only file of the user's is saved all the same: it is made writable for its owner,
