@@ -166,7 +166,7 @@ private slots:
     }
 
     // A text saved as UTF-8 with a byte-order mark reads as the same text in Windows-1252: the
-    // mark is no part of the first line. A character without a Windows-1252 byte shows as "?".
+    // mark does not belong to the first line. A character without a Windows-1252 byte shows as "?".
     void utf8FileWithMarkReadsAsWindows1252_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("windows1252");
