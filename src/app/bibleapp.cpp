@@ -70,6 +70,7 @@ void BibleApp::load() {
     showFavoritesPage();
     checkScriptureFile();
     createVersesFolder();
+    m_subjects->store().removeLeftoverSaves();
     preferences::writeDefaultIfMissing(m_platform);
     bookmark::writeDefaultIfMissing(m_platform);
     preferences::applySavedFont(m_platform, *m_window);
@@ -111,12 +112,23 @@ void BibleApp::showFavoritesPage() {
         shown->setVisible(true);
 }
 
+// The text is read once the window is up: a file that is there but cannot be read is found
+// here by opening it, so that the problem is told at start-up, once, like a missing file.
 void BibleApp::checkScriptureFile() {
-    if (m_platform.files.fileExists(m_platform.folder.biblePath()))
+    const QString path = m_platform.folder.biblePath();
+    if (!m_platform.files.fileExists(path)) {
+        reportScriptureProblem(QStringLiteral("Bible.dat was not found.\r\n") +
+                               QStringLiteral("Please reinstall program."));
         return;
-    const QString text = QDir::toNativeSeparators(m_platform.folder.path()) + QDir::separator() +
-                         QStringLiteral("Bible.dat was not found.\r\n") +
-                         QStringLiteral("Please reinstall program.");
+    }
+    const FileSystem::Result readable = m_platform.files.canRead(path);
+    if (!readable.ok)
+        reportScriptureProblem(QStringLiteral("Bible.dat could not be read.\r\n") + readable.error);
+}
+
+void BibleApp::reportScriptureProblem(const QString& problem) {
+    const QString text =
+        QDir::toNativeSeparators(m_platform.folder.path()) + QDir::separator() + problem;
     m_platform.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }
 

@@ -47,6 +47,7 @@ private:
     void fillLists();
     void showFavoritesPage();
     void checkScriptureFile();
+    void reportScriptureProblem(const QString& problem);
     void createVersesFolder();
 
     Platform m_platform;

@@ -54,4 +54,16 @@ QByteArray encodeWindows1252(QStringView text) {
     return bytes;
 }
 
+QByteArray encodeWindows1252Replacing(QStringView text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = byteFor(text[i]);
+        bytes.append(byte < 0 ? '?' : static_cast<char>(byte));
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // a character beyond the first 65,536 takes two units: one mark for both
+    }
+    return bytes;
+}
+
 } // namespace codepage

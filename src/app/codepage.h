@@ -16,4 +16,9 @@ bool fitsWindows1252(QStringView text);
 // Only for text that fitsWindows1252().
 QByteArray encodeWindows1252(QStringView text);
 
+// Any text: each character without a Windows-1252 byte becomes one question mark, the common
+// sign of a character that could not be kept. No query can hold such a character anyway, and
+// the reader sees the same "?" that a search for one finds.
+QByteArray encodeWindows1252Replacing(QStringView text);
+
 } // namespace codepage

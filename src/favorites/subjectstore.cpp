@@ -7,6 +7,12 @@
 namespace {
 const QString kExtension = QStringLiteral(".txt");
 const QString kNotAFile = QStringLiteral("The name is not a file name in the Verses folder.");
+
+// The subject's file that a save cut short left this temporary file of; empty for any other.
+QString subjectFileOfLeftover(const QString& fileName) {
+    const QString saved = FileSystem::savedNameOfLeftover(fileName);
+    return saved.endsWith(kExtension) ? saved : QString();
+}
 } // namespace
 
 SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
@@ -15,12 +21,28 @@ SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
 
 QStringList SubjectStore::subjectNames() const {
     QStringList names = m_files.fileNames(m_folder);
+    names.removeIf([this](const QString& name) {
+        return !m_files.isPlainFile(filePath(name)) || !subjectFileOfLeftover(name).isEmpty();
+    });
     for (QString& name : names)
         name.remove(kExtension, Qt::CaseSensitive);
     std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     return names;
+}
+
+void SubjectStore::removeLeftoverSaves() {
+    for (const QString& name : m_files.fileNames(m_folder)) {
+        const QString saved = subjectFileOfLeftover(name);
+        if (!saved.isEmpty() && m_files.isPlainFile(filePath(saved)) &&
+            m_files.isPlainFile(filePath(name)))
+            m_files.remove(filePath(name)); // one that stays is still never listed
+    }
+}
+
+QString SubjectStore::filePath(const QString& fileName) const {
+    return m_folder + QLatin1Char('/') + fileName;
 }
 
 bool SubjectStore::isSafeName(const QString& subject) {
@@ -31,12 +53,15 @@ bool SubjectStore::isSafeName(const QString& subject) {
 std::optional<QString> SubjectStore::pathOf(const QString& subject) const {
     if (!isSafeName(subject))
         return std::nullopt;
-    return m_folder + QLatin1Char('/') + subject + kExtension;
+    QString path = filePath(subject + kExtension);
+    if (m_files.isLink(path))
+        return std::nullopt;
+    return path;
 }
 
 bool SubjectStore::exists(const QString& subject) const {
     const std::optional<QString> path = pathOf(subject);
-    return path && m_files.fileExists(*path);
+    return path && m_files.isPlainFile(*path);
 }
 
 std::optional<QString> SubjectStore::existingName(const QString& name) const {

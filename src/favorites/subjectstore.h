@@ -11,7 +11,8 @@
 // subject followed by ".txt", holding exactly the subject's text.
 //
 // A subject name is only ever used as a file name directly inside the folder: a name holding a
-// path separator is no subject, and its file is never read, written or deleted.
+// path separator is no subject, and its file is never read, written or deleted. A subject is a
+// plain file: a link in the folder is no subject and is never followed, wherever it points.
 class SubjectStore {
 public:
     enum class WriteMode {
@@ -26,12 +27,17 @@ public:
 
     SubjectStore(FileSystem& files, QString versesFolder);
 
-    // Every file of the folder with each ".txt" removed from its name, in alphabetical order
-    // (case-insensitive). A vanished folder lists nothing.
+    // Every plain file of the folder with each ".txt" removed from its name, in alphabetical
+    // order (case-insensitive); a temporary file left by a save cut short is no subject. A
+    // vanished folder lists nothing.
     QStringList subjectNames() const;
 
+    // Deletes what saves cut short left beside the subjects' files: a plain file named as the
+    // temporary file of an existing subject's file. Nothing else in the folder is touched.
+    void removeLeftoverSaves();
+
     static bool isSafeName(const QString& subject);
-    // The subject's file; nothing for a name that is no file name.
+    // The subject's file; nothing for a name that is no file name or whose entry is a link.
     std::optional<QString> pathOf(const QString& subject) const;
     bool exists(const QString& subject) const;
     // The existing subject that the name names: the one of exactly that name, else the one
@@ -53,6 +59,8 @@ public:
     static QString cleanedName(const QString& name);
 
 private:
+    QString filePath(const QString& fileName) const;
+
     FileSystem& m_files;
     QString m_folder;
 };

@@ -46,7 +46,9 @@ bool ScriptureText::refresh() {
         forget();
         return false;
     }
-    m_text = VerseText(std::move(read.bytes));
+    // The text is indexed and searched as single bytes, whichever of the two encodings the
+    // file is stored in.
+    m_text = VerseText(FileSystem::asWindows1252(std::move(read.bytes)));
     m_loaded = stamp;
     return true;
 }

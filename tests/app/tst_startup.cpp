@@ -49,6 +49,16 @@ private slots:
         QCOMPARE(font.pointSizeF(), 12.0);
     }
 
+    void leftoverSaveIsClearedAtStartUp() {
+        AppFixture fx;
+        QDir(fx.folder()).mkdir("Verses");
+        fx.writeBytes("Verses/Love.txt", "Love");
+        fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
+        fx.start();
+        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files), QStringList{"Love.txt"});
+        QCOMPARE(fx.window().ComboCategory->count(), 1);
+    }
+
     void preferencesThatCannotBeAppliedKeepTheDesignFont_data() {
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("family");
@@ -75,13 +85,23 @@ private slots:
         }
     }
 
-    void missingBibleIsReportedOnceAndStartUpGoesOn() {
-        AppFixture fx(AppFixture::Bible::Missing);
+    void bibleProblemIsReportedOnceAndStartUpGoesOn_data() {
+        QTest::addColumn<bool>("missing");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("robustness: missing")
+            << true << QStringLiteral("Bible.dat was not found.\r\nPlease reinstall program.");
+        QTest::newRow("robustness: unreadable")
+            << false << QStringLiteral("Bible.dat could not be read.\r\nPermission denied");
+    }
+    void bibleProblemIsReportedOnceAndStartUpGoesOn() {
+        QFETCH(bool, missing);
+        AppFixture fx(missing ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
+        fx.files.failRead = [](const QString& path) { return path.endsWith("/Bible.dat"); };
         fx.start();
         QCOMPARE(fx.messages.asked.size(), 1);
         const auto& asked = fx.messages.asked.first();
-        QCOMPARE(asked.text, QDir::toNativeSeparators(fx.folder()) + QDir::separator() +
-                                 "Bible.dat was not found.\r\nPlease reinstall program.");
+        QFETCH(QString, problem);
+        QCOMPARE(asked.text, QDir::toNativeSeparators(fx.folder()) + QDir::separator() + problem);
         QCOMPARE(asked.title, QStringLiteral("Bible ORV"));
         QCOMPARE(asked.buttons, MessageBoxes::OkOnly);
         QVERIFY(QDir(fx.path("Verses")).exists());

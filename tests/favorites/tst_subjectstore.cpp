@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +108,77 @@ private slots:
         QVERIFY(outside.open(QIODevice::ReadOnly));
         QCOMPARE(outside.readAll(), QByteArray("keep"));
         QCOMPARE(bytesOf(QStringLiteral("Sub/inner.txt")), QByteArray("keep"));
+    }
+
+    // A subject is a plain file of the folder: a link there is neither listed, read, written
+    // nor deleted, and nothing is written where it points.
+    void linksAreNoSubjects_data() {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("robustness: link to a file outside") << "outside.txt";
+        QTest::newRow("robustness: dangling link") << "gone.txt";
+    }
+    void linksAreNoSubjects() {
+        QFETCH(QString, target);
+        QFile outside(dir->filePath(QStringLiteral("outside.txt")));
+        QVERIFY(outside.open(QIODevice::WriteOnly));
+        outside.write("keep");
+        outside.close();
+        put(QStringLiteral("Love.txt"), "Love");
+        const QString link = folder() + QStringLiteral("/Pw.txt");
+        QVERIFY(QFile::link(dir->filePath(target), link));
+        SubjectStore store(files, folder());
+        QCOMPARE(store.subjectNames(), QStringList{"Love"});
+        QVERIFY(!store.exists(QStringLiteral("Pw")));
+        QCOMPARE(store.load(QStringLiteral("Pw")).status, SubjectStore::Loaded::Missing);
+        QVERIFY(!store.write(QStringLiteral("Pw"), QStringLiteral("lost")).ok);
+        QVERIFY(!store.remove(QStringLiteral("Pw")).ok);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(outside.open(QIODevice::ReadOnly));
+        QCOMPARE(outside.readAll(), QByteArray("keep"));
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("gone.txt"))));
+    }
+
+    // A save cut short can leave its temporary file beside the subject's file: it is never a
+    // subject, and it is removed only when it is surely one, left beside an existing subject.
+    void leftoverSavesAreNoSubjects_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<bool>("removed");
+        const QStringList love{"Love"};
+        QTest::newRow("nominal: beside an existing subject") << "Love.txt.MHdXad"
+                                                             << "file" << love << true;
+        QTest::newRow("nominal: digits of older temporary names") << "Love.txt.a1B2c3"
+                                                                  << "file" << love << true;
+        QTest::newRow("robustness: beside no subject is kept") << "Hope.txt.MHdXad"
+                                                               << "file" << love << false;
+        QTest::newRow("robustness: seven characters is the user's")
+            << "Love.txt.MHdXadx"
+            << "file" << QStringList{"Love", "Love.MHdXadx"} << false;
+        QTest::newRow("robustness: other characters are the user's")
+            << "Love.txt.v-1_2x"
+            << "file" << QStringList{"Love", "Love.v-1_2x"} << false;
+        QTest::newRow("robustness: a folder is kept") << "Love.txt.MHdXad"
+                                                      << "folder" << love << false;
+        QTest::newRow("robustness: a link is kept") << "Love.txt.MHdXad"
+                                                    << "link" << love << false;
+    }
+    void leftoverSavesAreNoSubjects() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        put(QStringLiteral("Love.txt"), "Love");
+        const QString path = folder() + QLatin1Char('/') + name;
+        if (kind == "file")
+            put(name, "partial");
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else
+            QVERIFY(QFile::link(folder() + QStringLiteral("/Love.txt"), path));
+        SubjectStore store(files, folder());
+        QTEST(store.subjectNames(), "listed");
+        store.removeLeftoverSaves();
+        QTEST(!QFileInfo(path).exists() && !QFileInfo(path).isSymLink(), "removed");
+        QCOMPARE(bytesOf(QStringLiteral("Love.txt")), QByteArray("Love"));
     }
 
     void cleansANewSubjectsName_data() {

@@ -5,6 +5,7 @@
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/uppercase.h"
+#include "search/searchengine.h"
 
 #include <QFile>
 #include <QSet>
@@ -162,6 +163,38 @@ private slots:
         QCOMPARE(scripture.chapterText(prefix), naive::chapterText(path, prefix));
         if (!chapter.isNull())
             QCOMPARE(scripture.chapterText(prefix), std::optional<QString>(chapter));
+    }
+
+    // A text saved as UTF-8 with a byte-order mark reads as the same text in Windows-1252: the
+    // mark does not belong to the first line. A character without a Windows-1252 byte shows as "?".
+    void utf8FileWithMarkReadsAsWindows1252_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("windows1252");
+        QFile real(kBible);
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        const QByteArray realBytes = real.readAll();
+        QTest::newRow("nominal: the real text")
+            << codepage::decodeWindows1252(realBytes) << realBytes;
+        QTest::newRow("robustness: characters without a Windows-1252 byte")
+            << QStringLiteral("Genesis 1:1  \u03B2 and \U0001F54A\r\nGenesis 1:2  C\u00E6sar")
+            << QByteArray("Genesis 1:1  ? and ?\r\nGenesis 1:2  C\xE6sar");
+    }
+    void utf8FileWithMarkReadsAsWindows1252() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, windows1252);
+        const QString utf8Path = m_dir.filePath(QStringLiteral("utf8.dat"));
+        const QString plainPath = m_dir.filePath(QStringLiteral("plain.dat"));
+        writeFile(utf8Path, "\xEF\xBB\xBF" + text.toUtf8());
+        writeFile(plainPath, windows1252);
+        FileSystem files;
+        ScriptureText fromUtf8(files, utf8Path);
+        ScriptureText plain(files, plainPath);
+        const std::optional<QString> chapter = plain.chapterText(QStringLiteral("Genesis 1:"));
+        QVERIFY(chapter && chapter->startsWith(QStringLiteral("1  ")));
+        QCOMPARE(fromUtf8.chapterText(QStringLiteral("Genesis 1:")), chapter);
+        for (const QString& query : {QStringLiteral("Genesis 1:1"), QStringLiteral("C\u00E6sar")})
+            QVERIFY(search::run(fromUtf8.text(), query, search::kWholeText).lines ==
+                    search::run(plain.text(), query, search::kWholeText).lines);
     }
 
     // The file changed, unreadable, then gone between two loads.

@@ -28,6 +28,12 @@ PrintService::Outcome PdfPrintService::print(const QString& documentName, const 
     return outcome;
 }
 
+FileSystem::Result FaultyFileSystem::canRead(const QString& path) const {
+    if (failRead && failRead(path))
+        return {false, QStringLiteral("Permission denied")};
+    return FileSystem::canRead(path);
+}
+
 FileSystem::ReadResult FaultyFileSystem::readAll(const QString& path) const {
     if (failRead && failRead(path))
         return {false, {}, QStringLiteral("Permission denied")};

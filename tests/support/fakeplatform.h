@@ -69,6 +69,7 @@ public:
     std::function<bool(const QString& path)> failRemove;
     std::function<bool(const QString& path)> failRead;
 
+    Result canRead(const QString& path) const override;
     ReadResult readAll(const QString& path) const override;
     BytesResult readBytes(const QString& path) const override;
     Result writeAll(const QString& path, const QString& text) override;
