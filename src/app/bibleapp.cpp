@@ -17,9 +17,11 @@
 #include "app/welcometext.h"
 #include "bookmark/bookmarkcommands.h"
 #include "bookmark/bookmarkfile.h"
+#include "favorites/subjectediting.h"
 #include "favorites/subjecteditor.h"
 #include "favorites/subjectlist.h"
 #include "favorites/subjectprintcommand.h"
+#include "favorites/subjectstore.h"
 #include "favorites/verselookup.h"
 #include "prefs/setfontcommand.h"
 #include "prefs/startupfont.h"
@@ -27,6 +29,7 @@
 #include "scripture/readingarea.h"
 #include "scripture/scripturetext.h"
 #include "search/searchpage.h"
+#include "shell/placeholders.h"
 
 #include <QDir>
 #include <QLabel>
@@ -38,12 +41,18 @@ BibleApp::BibleApp(Platform platform)
     , m_window(std::make_unique<FrmBible>()) {
     m_forms->add(m_window.get());
     m_scripture = std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
-    m_subjects = std::make_unique<SubjectList>(*m_window, m_platform);
-    m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, m_platform, *m_subjects);
-    m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_platform, *m_scripture,
-                                                  m_subjectEditor->blnCheck);
-    m_reading = std::make_unique<ReadingArea>(*m_window, m_platform, *m_scripture);
-    m_search = std::make_unique<SearchPage>(*m_window, m_platform, *m_scripture);
+    m_subjectStore =
+        std::make_unique<SubjectStore>(m_platform.files, m_platform.folder.versesFolder());
+    m_subjectEditing = std::make_unique<SubjectEditing>(*m_subjectStore);
+    m_subjects = std::make_unique<SubjectList>(*m_window, *m_subjectStore, *m_subjectEditing,
+                                               m_platform.messages);
+    m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, *m_subjects, *m_subjectEditing,
+                                                      m_platform.messages);
+    m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_platform.pointer, *m_scripture);
+    QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_subjectEditor.get(),
+                     [this] { m_subjectEditing->verseLookedUp(); });
+    m_reading = std::make_unique<ReadingArea>(*m_window, m_platform.pointer, *m_scripture);
+    m_search = std::make_unique<SearchPage>(*m_window, m_platform.pointer, *m_scripture);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
     m_help = std::make_unique<HelpPage>(*m_window);
     m_editCommands = std::make_unique<EditCommands>(*m_window, m_platform);
@@ -54,19 +63,16 @@ BibleApp::BibleApp(Platform platform)
     m_setFont = std::make_unique<SetFontCommand>(*m_window, m_platform);
 }
 
-BibleApp::~BibleApp() {
-    // The handler objects go before the window; the window must not call into them meanwhile.
-    m_window->detachHandlers();
-}
+// The handler objects go before the window, and their connections with them.
+BibleApp::~BibleApp() = default;
 
 void BibleApp::load() {
     BusyScope busy(m_platform.pointer);
-    m_helpFile = m_platform.folder.helpFilePath();
     fillLists();
     m_window->TextVerses->setText(welcomeText());
-    m_window->TextSearch->setText(SearchPage::kPrompt);
+    m_window->TextSearch->setText(placeholders::kSearchPrompt);
     m_window->ListVerse->clear();
-    m_window->ListVerse->addItem(QStringLiteral("Click verse to view chapter."));
+    m_window->ListVerse->addItem(placeholders::kResultHint);
     showFavoritesPage();
     checkScriptureFile();
     createVersesFolder();
@@ -74,25 +80,24 @@ void BibleApp::load() {
     preferences::writeDefaultIfMissing(m_platform);
     bookmark::writeDefaultIfMissing(m_platform);
     preferences::applySavedFont(m_platform, *m_window);
-    // The subject list starts unchanged; showing "Select Subject" is a change, which leaves
-    // the flag set until the subject box or the favorites list first gets the focus.
-    m_subjectEditor->blnCheck = false;
+    // Showing the placeholder is a change of the subject box, which counts as an edit until
+    // the box or the favorites list first gets the focus.
     m_subjects->ListCategories();
-    m_window->ComboCategory->setText(QStringLiteral("Select Subject"));
+    m_window->ComboCategory->setText(placeholders::kSelectSubject);
     // Read the scripture text once the window is up, so the first request finds it in memory.
     QTimer::singleShot(0, m_window.get(), [this] { m_scripture->refresh(); });
 }
 
 void BibleApp::fillLists() {
     const QStringList bookList = books::bookList();
-    m_window->ComboBooks->setText(QStringLiteral("Books"));
+    m_window->ComboBooks->setText(placeholders::kBooks);
     m_window->ComboBooks->addItems(bookList);
-    m_window->ComboSearch->setText(QStringLiteral("Select Book"));
-    m_window->ComboSearch->addItem(QStringLiteral("The Bible"));
+    m_window->ComboSearch->setText(placeholders::kSelectBook);
+    m_window->ComboSearch->addItem(placeholders::kTheBible);
     m_window->ComboSearch->addItems(bookList);
-    m_window->ComboBookFavorites->setText(QStringLiteral("Books"));
+    m_window->ComboBookFavorites->setText(placeholders::kBooks);
     m_window->ComboBookFavorites->addItems(bookList);
-    m_window->ComboChapter->setText(QStringLiteral("Chapter"));
+    m_window->ComboChapter->setText(placeholders::kChapter);
 }
 
 void BibleApp::showFavoritesPage() {

@@ -14,8 +14,10 @@ class PrintFormCommand;
 class ReadingArea;
 class SearchPage;
 class ScriptureText;
+class SubjectEditing;
 class SubjectEditor;
 class SubjectList;
+class SubjectStore;
 class SubjectPrintCommand;
 class BookmarkCommands;
 class SetFontCommand;
@@ -34,9 +36,8 @@ public:
     // before the window is first shown.
     void load();
 
-    QString helpFile() const { return m_helpFile; }
     SubjectList& subjects() { return *m_subjects; }
-    SubjectEditor& subjectEditor() { return *m_subjectEditor; }
+    SubjectEditing& subjectEditing() { return *m_subjectEditing; }
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
     SearchPage& searchPage() { return *m_search; }
@@ -56,6 +57,8 @@ private:
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
+    std::unique_ptr<SubjectStore> m_subjectStore;
+    std::unique_ptr<SubjectEditing> m_subjectEditing;
     std::unique_ptr<SubjectList> m_subjects;
     std::unique_ptr<SubjectEditor> m_subjectEditor;
     std::unique_ptr<VerseLookup> m_verseLookup;
@@ -67,5 +70,4 @@ private:
     std::unique_ptr<SubjectPrintCommand> m_printSubject;
     std::unique_ptr<BookmarkCommands> m_bookmark;
     std::unique_ptr<SetFontCommand> m_setFont;
-    QString m_helpFile;
 };

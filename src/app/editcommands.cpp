@@ -4,7 +4,8 @@
 #include "app/generaldate.h"
 #include "app/platform/clipboard.h"
 #include "app/platform/platform.h"
-#include "app/toolkit/control.h"
+#include "app/toolkit/combobox.h"
+#include "app/toolkit/textbox.h"
 
 #include <QAction>
 
@@ -18,10 +19,14 @@ EditCommands::EditCommands(FrmBible& window, Platform& platform)
     connect(m.mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
     connect(m.mnuSelectAll, &QAction::triggered, this, [this] { mnuSelectAll_Click(); });
     connect(m.mnuTimeDate, &QAction::triggered, this, [this] { mnuTimeDate_Click(); });
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (auto* control = dynamic_cast<TextControl*>(widget))
-            control->onPasteSelection = [this, control] { pasteSelection(*control); };
-    }
+    offerMiddleClickPaste<TextBox>();
+    offerMiddleClickPaste<LineTextBox>();
+    offerMiddleClickPaste<ComboBox>();
+}
+
+template <typename Box> void EditCommands::offerMiddleClickPaste() {
+    for (Box* box : m_window.findChildren<Box*>())
+        connect(box, &Box::pasteSelectionRequested, this, [this, box] { pasteSelection(*box); });
 }
 
 TextControl* EditCommands::focusedText() const {

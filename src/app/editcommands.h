@@ -24,6 +24,7 @@ public:
     void pasteSelection(TextControl& control);
 
 private:
+    template <typename Box> void offerMiddleClickPaste();
     void paste(TextControl& control, const QString& text);
     TextControl* focusedText() const;
 

@@ -166,17 +166,7 @@ QList<QWidget*> FrmBible::displayControls() const {
     return {TextVerses, TextSearch, ListVerse, TextFavorites, TextFavoritesList};
 }
 
-void FrmBible::detachHandlers() {
-    onQueryUnload = nullptr;
-    for (QWidget* child : findChildren<QWidget*>()) {
-        if (auto* control = dynamic_cast<Control*>(child))
-            control->clearHandlers();
-    }
-}
-
 void FrmBible::closeEvent(QCloseEvent* event) {
-    if (onQueryUnload && !onQueryUnload())
-        event->ignore();
-    else
-        event->accept();
+    event->accept();
+    emit queryUnload(event);
 }

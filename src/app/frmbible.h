@@ -48,16 +48,13 @@ public:
     // The five controls that show scripture text in the user's display font, in order.
     QList<QWidget*> displayControls() const;
 
-    // Drops every handler attached to the controls, so that nothing runs into a handler
-    // object that is already gone while the window is being torn down.
-    void detachHandlers();
-
-    // Runs before the window closes, by its close box or by Exit; set by the favorites. False
-    // keeps the window open.
-    std::function<bool()> onQueryUnload;
-
     static constexpr int kTwipsPerPixel = 15;
     static QFont designFont(bool bold = false);
+
+signals:
+    // Before the window closes, by its close box or by Exit; a handler that ignores the event
+    // keeps the window open.
+    void queryUnload(QCloseEvent* closing);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

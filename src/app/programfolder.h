@@ -18,7 +18,6 @@ public:
     QString biblePath() const { return file(QStringLiteral("Bible.dat")); }
     QString preferencesPath() const { return file(QStringLiteral("Pref.dat")); }
     QString bookmarkPath() const { return file(QStringLiteral("BkMrk.dat")); }
-    QString helpFilePath() const { return file(QStringLiteral("help.hlp")); }
 
 private:
     QString m_path;

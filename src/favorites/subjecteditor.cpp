@@ -2,108 +2,93 @@
 
 #include "app/frmbible.h"
 #include "app/platform/messageboxes.h"
-#include "app/platform/platform.h"
 #include "app/spacetrim.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/commandbutton.h"
 #include "app/toolkit/textbox.h"
+#include "favorites/subjectediting.h"
 #include "favorites/subjectlist.h"
+#include "shell/placeholders.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 
 namespace {
-const QString kSelectSubject = QStringLiteral("Select Subject");
 const QString kCrLf = QStringLiteral("\r\n");
-const QString kCloseAnyway = QStringLiteral("Close anyway?");
+const QString kTitle = QStringLiteral("Favorite Verses");
 } // namespace
 
-SubjectEditor::SubjectEditor(FrmBible& window, Platform& platform, SubjectList& subjects)
+SubjectEditor::SubjectEditor(FrmBible& window, SubjectList& subjects, SubjectEditing& editing,
+                             MessageBoxes& messages)
     : m_window(window)
-    , m_platform(platform)
-    , m_subjects(subjects) {
-    connectControls();
+    , m_subjects(subjects)
+    , m_editing(editing)
+    , m_messages(messages) {
+    ComboBox* box = window.ComboCategory;
+    connect(box, &ComboBox::gotFocus, this, &SubjectEditor::ComboCategory_GotFocus);
+    connect(box, &ComboBox::picked, this, &SubjectEditor::ComboCategory_Click);
+    connect(box, &ComboBox::changed, this, &SubjectEditor::ComboCategory_Change);
+    connect(box, &ComboBox::lostFocus, this, &SubjectEditor::ComboCategory_LostFocus);
+    connect(window.CommandAddFavorite, &CommandButton::clicked, this,
+            &SubjectEditor::CommandAddFavorite_Click);
+    TextBox* list = window.TextFavoritesList;
+    connect(list, &TextBox::gotFocus, this, &SubjectEditor::TextFavoritesList_GotFocus);
+    connect(list, &TextBox::changed, this, &SubjectEditor::TextFavoritesList_Change);
+    connect(list, &TextBox::lostFocus, this, &SubjectEditor::TextFavoritesList_LostFocus);
+    connect(&window, &FrmBible::queryUnload, this, &SubjectEditor::Form_QueryUnload);
 }
 
-void SubjectEditor::connectControls() {
-    ComboBox& box = *m_window.ComboCategory;
-    box.onGotFocus = [this] { ComboCategory_GotFocus(); };
-    box.onClick = [this] { ComboCategory_Click(); };
-    box.onChange = [this] { ComboCategory_Change(); };
-    box.onLostFocus = [this] { ComboCategory_LostFocus(); };
-    m_window.CommandAddFavorite->onClick = [this] { CommandAddFavorite_Click(); };
-    TextBox& list = *m_window.TextFavoritesList;
-    list.onGotFocus = [this] { TextFavoritesList_GotFocus(); };
-    list.onChange = [this] { TextFavoritesList_Change(); };
-    list.onLostFocus = [this] { TextFavoritesList_LostFocus(); };
-    m_window.onQueryUnload = [this] { return Form_QueryUnload(); };
-}
-
+// The hidden label shows the remembered subject, as the window was designed to hold it.
 void SubjectEditor::ComboCategory_GotFocus() {
-    m_window.LabelCategory->setText(m_window.ComboCategory->text());
-    blnCheck = false;
+    m_editing.subjectBoxGotFocus(m_window.ComboCategory->text());
+    m_window.LabelCategory->setText(m_editing.rememberedSubject());
 }
 
 void SubjectEditor::ComboCategory_Click() {
-    m_window.LabelCategory->setText(m_window.ComboCategory->text());
+    m_editing.subjectPicked(m_window.ComboCategory->text());
+    m_window.LabelCategory->setText(m_editing.rememberedSubject());
     m_subjects.ListVersesFavorites();
-    blnCheck = true;
 }
 
 void SubjectEditor::ComboCategory_Change() {
-    blnCheck = true;
+    m_editing.subjectBoxChanged();
 }
 
 void SubjectEditor::ComboCategory_LostFocus() {
     ComboBox& box = *m_window.ComboCategory;
-    if (blnCheck && box.text().isEmpty())
-        offerDelete();
+    if (const std::optional<QString> subject = m_editing.subjectToDelete(box.text()))
+        offerDelete(*subject);
     box.setText(spacetrim::trimmed(box.text()));
-    if (blnCheck && !box.text().isEmpty() && box.text() != kSelectSubject)
-        createOrRewrite();
-    blnCheck = false;
+    const SubjectEditing::BoxLeft left = m_editing.leaveSubjectBox(box.text());
+    if (left.kind == SubjectEditing::BoxLeft::Load)
+        loadTypedSubject(left.subject);
+    else if (left.kind == SubjectEditing::BoxLeft::Write)
+        writeTypedSubject(left.subject);
+    m_editing.subjectBoxLeft();
 }
 
-void SubjectEditor::offerDelete() {
-    const std::optional<QString> remembered =
-        m_subjects.store().existingName(m_window.LabelCategory->text());
-    if (!remembered)
-        return;
+void SubjectEditor::offerDelete(const QString& subject) {
     const MessageBoxes::Answer answer =
-        m_platform.messages.ask(*remembered + QStringLiteral(" Category will be deleted."),
-                                MessageBoxes::OkCancel, QStringLiteral("Warning"));
-    if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(*remembered))
+        m_messages.ask(subject + QStringLiteral(" Category will be deleted."),
+                       MessageBoxes::OkCancel, QStringLiteral("Warning"));
+    if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(subject))
         return;
     m_subjects.ListCategories();
-    m_window.ComboCategory->setText(kSelectSubject);
-}
-
-// The subject box names a subject to rewrite with the list, to create from the list, or to
-// show. Another existing subject is loaded, never overwritten with the text on screen; a name
-// that differs from an existing one only in letter case is that subject.
-void SubjectEditor::createOrRewrite() {
-    ComboBox& box = *m_window.ComboCategory;
-    const SubjectStore& store = m_subjects.store();
-    const QString typed = box.text();
-    const QString cleaned = SubjectStore::cleanedName(typed);
-    const QString target =
-        store.existingName(typed).value_or(store.existingName(cleaned).value_or(cleaned));
-    if (target.isEmpty())
-        return; // nothing of the name is left to name a file by
-    if (!isShown(target) && store.exists(target)) {
-        loadTypedSubject(target);
-        return;
-    }
-    if (!m_subjects.writeSubject(target, SubjectStore::WriteMode::Create, target))
-        return; // reported; the list keeps the text
-    // The box names the file just written, so later saves reach it.
-    box.setText(target);
-    m_subjects.ListCategories();
+    m_window.ComboCategory->setText(placeholders::kSelectSubject);
 }
 
 void SubjectEditor::loadTypedSubject(const QString& subject) {
     m_window.ComboCategory->setText(subject);
     m_window.LabelCategory->setText(subject);
     m_subjects.ListVersesFavorites();
+}
+
+// The box then names the file just written, so later saves reach it.
+void SubjectEditor::writeTypedSubject(const QString& subject) {
+    if (!m_subjects.writeSubject(subject, SubjectStore::WriteMode::Create, subject))
+        return; // reported; the list keeps the text
+    m_window.ComboCategory->setText(subject);
+    m_subjects.ListCategories();
 }
 
 void SubjectEditor::CommandAddFavorite_Click() {
@@ -115,35 +100,44 @@ void SubjectEditor::CommandAddFavorite_Click() {
 }
 
 void SubjectEditor::TextFavoritesList_GotFocus() {
-    blnCheck = false;
+    m_editing.listGotFocus();
 }
 
 void SubjectEditor::TextFavoritesList_Change() {
-    blnCheck = true;
+    m_editing.listChanged();
     TextBox& list = *m_window.TextFavoritesList;
     if (list.text().isEmpty())
-        list.setText(m_window.ComboCategory->text());
-    if (list.text().isEmpty())
-        list.setText(QStringLiteral("New"));
+        list.setText(SubjectEditing::refillText(m_window.ComboCategory->text()));
 }
 
 void SubjectEditor::TextFavoritesList_LostFocus() {
-    if (blnCheck)
+    if (m_editing.leaveList())
         saveNamedSubject();
-    blnCheck = false;
+}
+
+void SubjectEditor::saveNamedSubject() {
+    if (const std::optional<QString> subject = m_editing.saveTarget(m_window.ComboCategory->text()))
+        m_subjects.writeSubject(*subject, SubjectStore::WriteMode::ExistingOnly,
+                                m_window.ComboCategory->text());
+}
+
+void SubjectEditor::Form_QueryUnload(QCloseEvent* closing) {
+    if (!mayClose())
+        closing->ignore();
 }
 
 // Text that is in no file is saved one last time; when that cannot be done, the user decides
 // whether to close and lose it.
-bool SubjectEditor::Form_QueryUnload() {
-    if (!blnCheck && !m_subjects.hasUnsavedText())
+bool SubjectEditor::mayClose() {
+    const QString boxText = m_window.ComboCategory->text();
+    if (!m_editing.saveOnClosing(m_window.TextFavoritesList->text()))
         return true;
-    const std::optional<QString> subject = savableSubject();
+    const std::optional<QString> subject = m_editing.saveTarget(boxText);
     std::optional<FileSystem::Result> written;
     if (subject)
         written = m_subjects.writeSubjectQuietly(*subject, SubjectStore::WriteMode::ExistingOnly,
-                                                 m_window.ComboCategory->text());
-    if (!m_subjects.hasUnsavedText())
+                                                 boxText);
+    if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
     const QString why =
         written && !written->ok
@@ -151,26 +145,6 @@ bool SubjectEditor::Form_QueryUnload() {
                   .arg(*subject, written->error)
             : QStringLiteral("The favorite verses shown are not saved: no subject is named "
                              "to save them under.");
-    return m_platform.messages.ask(why + kCrLf + kCloseAnyway, MessageBoxes::YesNo,
-                                   QStringLiteral("Favorite Verses")) == MessageBoxes::Yes;
-}
-
-bool SubjectEditor::isShown(const QString& subject) const {
-    const SubjectStore& store = m_subjects.store();
-    const std::optional<QString> shown = store.existingName(m_subjects.shownSubject());
-    return shown && store.existingName(subject) == shown;
-}
-
-std::optional<QString> SubjectEditor::savableSubject() const {
-    const std::optional<QString> named =
-        m_subjects.store().existingName(m_window.ComboCategory->text());
-    if (!named || !isShown(*named))
-        return std::nullopt;
-    return named;
-}
-
-void SubjectEditor::saveNamedSubject() {
-    if (const std::optional<QString> subject = savableSubject())
-        m_subjects.writeSubject(*subject, SubjectStore::WriteMode::ExistingOnly,
-                                m_window.ComboCategory->text());
+    return m_messages.ask(why + kCrLf + QStringLiteral("Close anyway?"), MessageBoxes::YesNo,
+                          kTitle) == MessageBoxes::Yes;
 }

@@ -1,23 +1,22 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
+#include <QObject>
 
 class FrmBible;
+class MessageBoxes;
+class QCloseEvent;
+class SubjectEditing;
 class SubjectList;
-struct Platform;
 
 // The editing side of the favorites page: creating a subject by typing a new name, deleting
 // one by clearing its name, adding the looked-up verse, editing the text by hand, and saving
-// every change to the subject's file without a save command.
-class SubjectEditor {
+// every change to the subject's file without a save command. The handlers read the controls,
+// ask the subject editing what to do, and write the controls.
+class SubjectEditor : public QObject {
+    Q_OBJECT
 public:
-    SubjectEditor(FrmBible& window, Platform& platform, SubjectList& subjects);
-
-    // The changed flag: the subject box's or the favorites list's text changed since it got
-    // the focus, or a subject was picked. The verse lookup clears it.
-    bool blnCheck = false;
+    SubjectEditor(FrmBible& window, SubjectList& subjects, SubjectEditing& editing,
+                  MessageBoxes& messages);
 
     void ComboCategory_GotFocus();
     void ComboCategory_Click();
@@ -27,22 +26,18 @@ public:
     void TextFavoritesList_GotFocus();
     void TextFavoritesList_Change();
     void TextFavoritesList_LostFocus();
-    // False when the window must stay open: the user chose to keep text that could not be
-    // saved.
-    bool Form_QueryUnload();
+    // Ignores the closing when the user chose to keep text that could not be saved.
+    void Form_QueryUnload(QCloseEvent* closing);
 
 private:
-    void connectControls();
-    void offerDelete();
-    void createOrRewrite();
+    void offerDelete(const QString& subject);
     void loadTypedSubject(const QString& subject);
-    bool isShown(const QString& subject) const;
-    // The subject the list may be saved to: the one the subject box names, when its file
-    // exists and the list holds its text. Nothing otherwise, and then nothing is written.
-    std::optional<QString> savableSubject() const;
+    void writeTypedSubject(const QString& subject);
     void saveNamedSubject();
+    bool mayClose();
 
     FrmBible& m_window;
-    Platform& m_platform;
     SubjectList& m_subjects;
+    SubjectEditing& m_editing;
+    MessageBoxes& m_messages;
 };

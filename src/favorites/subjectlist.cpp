@@ -2,14 +2,16 @@
 
 #include "app/frmbible.h"
 #include "app/platform/messageboxes.h"
-#include "app/platform/platform.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/textbox.h"
+#include "favorites/subjectediting.h"
 
-SubjectList::SubjectList(FrmBible& window, Platform& platform)
+SubjectList::SubjectList(FrmBible& window, SubjectStore& store, SubjectEditing& editing,
+                         MessageBoxes& messages)
     : m_window(window)
-    , m_platform(platform)
-    , m_store(platform.files, platform.folder.versesFolder()) {}
+    , m_store(store)
+    , m_editing(editing)
+    , m_messages(messages) {}
 
 void SubjectList::ListCategories() {
     const QString current = m_window.ComboCategory->text();
@@ -25,15 +27,14 @@ void SubjectList::ListVersesFavorites() {
     if (loaded.status == SubjectStore::Loaded::Failed) {
         report(subject, QStringLiteral("read"), loaded.error);
         // The list still holds the subject shown before: the box names that one again.
-        m_window.ComboCategory->setText(m_shown);
+        m_window.ComboCategory->setText(m_editing.shownSubject());
         return;
     }
-    m_shown = subject;
     // Emptying the list refills it with the subject's name (the list's change handling).
     m_window.TextFavoritesList->setText(QString());
     if (loaded.status == SubjectStore::Loaded::Read)
         m_window.TextFavoritesList->setText(loaded.text);
-    m_storedText = listText();
+    m_editing.subjectLoaded(subject, m_window.TextFavoritesList->text());
 }
 
 bool SubjectList::writeSubject(const QString& subject, SubjectStore::WriteMode mode,
@@ -51,21 +52,11 @@ std::optional<FileSystem::Result> SubjectList::writeSubjectQuietly(const QString
         return std::nullopt;
     TextBox& list = *m_window.TextFavoritesList;
     if (list.text().isEmpty())
-        list.setText(fallback);
-    if (list.text().isEmpty())
-        list.setText(QStringLiteral("New"));
+        list.setText(SubjectEditing::refillText(fallback));
     const FileSystem::Result written = m_store.write(subject, list.text());
     if (written.ok)
-        m_storedText = list.text();
+        m_editing.subjectSaved(list.text());
     return written;
-}
-
-bool SubjectList::hasUnsavedText() const {
-    return listText() != m_storedText;
-}
-
-QString SubjectList::listText() const {
-    return m_window.TextFavoritesList->text();
 }
 
 bool SubjectList::deleteSubject(const QString& subject) {
@@ -78,5 +69,5 @@ bool SubjectList::deleteSubject(const QString& subject) {
 void SubjectList::report(const QString& subject, const QString& failed, const QString& reason) {
     const QString text =
         QStringLiteral("The subject \"%1\" could not be %2.\r\n%3").arg(subject, failed, reason);
-    m_platform.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Favorite Verses"));
+    m_messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Favorite Verses"));
 }

@@ -2,22 +2,22 @@
 
 #include "app/frmbible.h"
 #include "app/platform/mousepointer.h"
-#include "app/platform/platform.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/textbox.h"
 #include "favorites/versefinder.h"
 #include "favorites/versereference.h"
 #include "scripture/scripturetext.h"
 
-VerseLookup::VerseLookup(FrmBible& window, Platform& platform, ScriptureText& scripture,
-                         bool& blnCheck)
+VerseLookup::VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
     : m_window(window)
-    , m_platform(platform)
-    , m_scripture(scripture)
-    , m_blnCheck(blnCheck) {
-    m_window.TextVersesFavorites->onChange = [this] { TextVersesFavorites_Change(); };
-    m_window.TextVersesFavorites->onLostFocus = [this] { TextVersesFavorites_LostFocus(); };
-    m_window.ComboBookFavorites->onChange = [this] { ComboBookFavorites_Change(); };
+    , m_pointer(pointer)
+    , m_scripture(scripture) {
+    connect(window.TextVersesFavorites, &LineTextBox::changed, this,
+            &VerseLookup::TextVersesFavorites_Change);
+    connect(window.TextVersesFavorites, &LineTextBox::lostFocus, this,
+            &VerseLookup::TextVersesFavorites_LostFocus);
+    connect(window.ComboBookFavorites, &ComboBox::changed, this,
+            &VerseLookup::ComboBookFavorites_Change);
 }
 
 void VerseLookup::TextVersesFavorites_Change() {
@@ -38,16 +38,15 @@ void VerseLookup::ComboBookFavorites_Change() {
 }
 
 void VerseLookup::startLookup() {
-    if (!m_window.TextVersesFavorites->text().isEmpty() &&
-        m_window.ComboBookFavorites->text() != QStringLiteral("Books"))
+    if (canLookUp(m_window.TextVersesFavorites->text(), m_window.ComboBookFavorites->text()))
         ListVerses();
 }
 
 void VerseLookup::ListVerses() {
-    BusyScope busy(m_platform.pointer);
+    BusyScope busy(m_pointer);
     m_window.TextFavorites->setText(QString());
     const QString book = m_window.ComboBookFavorites->text();
-    m_blnCheck = false;
+    emit lookedUp();
     const VerseReference reference = VerseReference::parse(m_window.TextVersesFavorites->text());
     QStringList verses;
     if (m_scripture.refresh())

@@ -1,26 +1,31 @@
 #pragma once
 
+#include <QObject>
+
 class FrmBible;
+class MousePointer;
 class ScriptureText;
-struct Platform;
 
 // The verse lookup of the favorites page: the reference field keeps only what a reference may
 // hold, and leaving it (or changing the book) shows the verses it names in the result box.
-class VerseLookup {
+class VerseLookup : public QObject {
+    Q_OBJECT
 public:
-    // The lookup clears the favorites' changed flag.
-    VerseLookup(FrmBible& window, Platform& platform, ScriptureText& scripture, bool& blnCheck);
+    VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText& scripture);
 
     void TextVersesFavorites_Change();
     void TextVersesFavorites_LostFocus();
     void ComboBookFavorites_Change();
     void ListVerses();
 
+signals:
+    // A lookup ran: the favorites' changed flag is cleared by it.
+    void lookedUp();
+
 private:
     void startLookup();
 
     FrmBible& m_window;
-    Platform& m_platform;
+    MousePointer& m_pointer;
     ScriptureText& m_scripture;
-    bool& m_blnCheck;
 };

@@ -1,6 +1,7 @@
 #include "favorites/versereference.h"
 
 #include "app/spacetrim.h"
+#include "shell/placeholders.h"
 
 namespace {
 
@@ -59,4 +60,8 @@ std::optional<int> rangeVerseNumber(const QString& digits) {
     if (!ok || number > kLargestVerseNumber)
         return std::nullopt;
     return number;
+}
+
+bool canLookUp(const QString& reference, const QString& book) {
+    return !reference.isEmpty() && book != placeholders::kBooks;
 }

@@ -28,3 +28,7 @@ std::optional<QString> filterReference(const QString& text);
 // A verse number of a range as a number the lookup can count with; nothing when it is too
 // large for any verse (beyond 32767).
 std::optional<int> rangeVerseNumber(const QString& digits);
+
+// Whether leaving the reference field or changing the book looks verses up: a reference is
+// typed and a book is named (the book box shows more than its placeholder).
+bool canLookUp(const QString& reference, const QString& book);

@@ -46,9 +46,9 @@ FrmFont::FrmFont(FrmBible& main, Platform& platform)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(4125 / FrmBible::kTwipsPerPixel, 1500 / FrmBible::kTwipsPerPixel);
     createControls();
-    ListFonts->onClick = [this] { ListFonts_Click(); };
-    ListFontStyle->onClick = [this] { ListFontStyle_Click(); };
-    ListSize->onClick = [this] { ListSize_Click(); };
+    connect(ListFonts, &ListBox::picked, this, &FrmFont::ListFonts_Click);
+    connect(ListFontStyle, &ListBox::picked, this, &FrmFont::ListFontStyle_Click);
+    connect(ListSize, &ListBox::picked, this, &FrmFont::ListSize_Click);
     Form_Load();
 }
 

@@ -21,7 +21,3 @@ void SetFontCommand::mnuSetFont_Click() {
     m_dialog->raise();
     m_dialog->activateWindow();
 }
-
-FrmFont* SetFontCommand::dialog() const {
-    return m_dialog;
-}

@@ -15,8 +15,6 @@ public:
     SetFontCommand(FrmBible& window, Platform& platform);
 
     void mnuSetFont_Click();
-    // The open dialog, or null when it is not loaded.
-    FrmFont* dialog() const;
 
 private:
     FrmBible& m_window;

@@ -2,7 +2,6 @@
 
 #include "app/frmbible.h"
 #include "app/platform/mousepointer.h"
-#include "app/platform/platform.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/listbox.h"
 #include "app/toolkit/textbox.h"
@@ -10,13 +9,13 @@
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 
-ReadingArea::ReadingArea(FrmBible& window, Platform& platform, ScriptureText& scripture)
+ReadingArea::ReadingArea(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
     : m_window(window)
-    , m_platform(platform)
+    , m_pointer(pointer)
     , m_scripture(scripture) {
-    m_window.ComboBooks->onClick = [this] { ComboBooks_Click(); };
-    m_window.ComboChapter->onClick = [this] { ComboChapter_Click(); };
-    m_window.ListVerse->onClick = [this] { ListVerse_Click(); };
+    connect(window.ComboBooks, &ComboBox::picked, this, &ReadingArea::ComboBooks_Click);
+    connect(window.ComboChapter, &ComboBox::picked, this, &ReadingArea::ComboChapter_Click);
+    connect(window.ListVerse, &ListBox::picked, this, &ReadingArea::ListVerse_Click);
 }
 
 void ReadingArea::ComboBooks_Click() {
@@ -27,12 +26,12 @@ void ReadingArea::ComboBooks_Click() {
 
 // A text that names no book (the separator between the testaments) leaves the list empty.
 void ReadingArea::fillChapterList(const QString& book) {
-    L = books::chapterCount(book).value_or(0);
-    m_window.ComboChapter->addItems(books::chapterList(L));
+    const int chapterCount = books::chapterCount(book).value_or(0);
+    m_window.ComboChapter->addItems(books::chapterList(chapterCount));
 }
 
 void ReadingArea::ComboChapter_Click() {
-    BusyScope busy(m_platform.pointer);
+    BusyScope busy(m_pointer);
     const QString str = m_window.ComboBooks->text() + QLatin1Char(' ') +
                         m_window.ComboChapter->text() + QLatin1Char(':');
     if (showChapter(str))
@@ -56,7 +55,7 @@ void ReadingArea::showBookAndChapter(const QString& book, const QString& chapter
 }
 
 void ReadingArea::ListVerse_Click() {
-    BusyScope busy(m_platform.pointer);
+    BusyScope busy(m_pointer);
     const QString line = m_window.ListVerse->text();
     const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
     if (!reference)

@@ -1,27 +1,25 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
 
 class FrmBible;
+class MousePointer;
 class ScriptureText;
-struct Platform;
 
 // The reading area: a book picked in ComboBooks fills the chapter list, a chapter picked in
 // ComboChapter is shown in TextVerses, and a result line clicked in ListVerse is opened in its
 // chapter with the caret before its verse.
-class ReadingArea {
+class ReadingArea : public QObject {
+    Q_OBJECT
 public:
-    ReadingArea(FrmBible& window, Platform& platform, ScriptureText& scripture);
+    ReadingArea(FrmBible& window, MousePointer& pointer, ScriptureText& scripture);
 
     void ComboBooks_Click();
     void ComboChapter_Click();
     void ListVerse_Click();
-
-    // The chapter count of the current book; 0 before any book, or after a text that names
-    // no book.
-    int chapterCount() const { return L; }
 
     // Shows the chapter of the prefix ("Psalms 23:") in TextVerses and gives it the focus;
     // returns the text shown, or nothing (and shows nothing) when Bible.dat cannot be read.
@@ -35,7 +33,6 @@ private:
     void fillChapterList(const QString& book);
 
     FrmBible& m_window;
-    Platform& m_platform;
+    MousePointer& m_pointer;
     ScriptureText& m_scripture;
-    int L = 0;
 };

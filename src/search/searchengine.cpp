@@ -4,6 +4,7 @@
 #include "app/spacetrim.h"
 #include "scripture/uppercase.h"
 #include "search/bytefinder.h"
+#include "shell/placeholders.h"
 
 #include <algorithm>
 
@@ -17,7 +18,8 @@ bool isLetter(QChar ch) {
 }
 
 Runs linesInScope(const VerseText& text, const QString& scope) {
-    return scope == kWholeText ? text.allLines() : text.linesBeginningWith(QStringView(scope));
+    return scope == placeholders::kTheBible ? text.allLines()
+                                            : text.linesBeginningWith(QStringView(scope));
 }
 
 bool isEmptyLine(const VerseText& text, qsizetype line) {
@@ -103,14 +105,6 @@ struct AllWords {
             finders.emplace_back(word, text.upperByteCounts());
     }
 
-    // Every entry tested is non-empty or empty, and an empty line holds neither.
-    bool heldBy(const VerseText& text, qsizetype line) const {
-        if (isEmptyLine(text, line))
-            return false;
-        return std::all_of(finders.begin(), finders.end(),
-                           [&](const ByteFinder& finder) { return lineHolds(text, line, finder); });
-    }
-
     std::vector<qsizetype> lines(const VerseText& text, const Runs& runs) const {
         if (finders.empty())
             return nonEmptyLines(text, runs);
@@ -150,12 +144,9 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
     const Runs runs = linesInScope(text, scope);
     Outcome outcome;
     outcome.lines = phrasePass(text, runs, prepared);
-    outcome.found = !outcome.lines.empty();
-    if (outcome.found || prepared.isEmpty())
+    if (!outcome.lines.empty() || prepared.isEmpty())
         return outcome;
-    const AllWords allWords(text, queryWords(prepared));
-    outcome.lines = allWords.lines(text, runs);
-    outcome.found = runs.empty() || allWords.heldBy(text, runs.back().last - 1);
+    outcome.lines = AllWords(text, queryWords(prepared)).lines(text, runs);
     return outcome;
 }
 

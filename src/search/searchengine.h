@@ -14,17 +14,12 @@
 // adds an empty word, which every non-empty line holds.
 namespace search {
 
-// The scope that means every line; any other scope is a prefix the line must begin with.
-inline const QString kWholeText = QStringLiteral("The Bible");
-
 struct Outcome {
     std::vector<qsizetype> lines; // indices of the result lines, in file order
-    // True when the phrase pass found lines; otherwise false for an empty query, true when no
-    // line was in scope, or else whether the last line in scope held every word.
-    bool found = false;
 };
 
-// query: the search box's text as it stands; scope: the book box's text.
+// query: the search box's text as it stands; scope: the book box's text, where "The Bible"
+// means every line and any other text is a prefix the line must begin with.
 Outcome run(const VerseText& text, const QString& query, const QString& scope);
 
 // The query as matched: trimmed of spaces (only spaces) and upper-cased.

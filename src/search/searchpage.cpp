@@ -2,21 +2,20 @@
 
 #include "app/frmbible.h"
 #include "app/platform/mousepointer.h"
-#include "app/platform/platform.h"
-#include "app/spacetrim.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/listbox.h"
 #include "app/toolkit/textbox.h"
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
+#include "search/searchreadiness.h"
 
-SearchPage::SearchPage(FrmBible& window, Platform& platform, ScriptureText& scripture)
+SearchPage::SearchPage(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
     : m_window(window)
-    , m_platform(platform)
+    , m_pointer(pointer)
     , m_scripture(scripture) {
-    m_window.TextSearch->onGotFocus = [this] { TextSearch_GotFocus(); };
-    m_window.TextSearch->onLostFocus = [this] { TextSearch_LostFocus(); };
-    m_window.ComboSearch->onClick = [this] { ComboSearch_Click(); };
+    connect(window.TextSearch, &TextBox::gotFocus, this, &SearchPage::TextSearch_GotFocus);
+    connect(window.TextSearch, &TextBox::lostFocus, this, &SearchPage::TextSearch_LostFocus);
+    connect(window.ComboSearch, &ComboBox::picked, this, &SearchPage::ComboSearch_Click);
 }
 
 void SearchPage::TextSearch_GotFocus() {
@@ -32,22 +31,21 @@ void SearchPage::ComboSearch_Click() {
     searchIfReady();
 }
 
-// The prompt and the book placeholder are compared as they stand, before any trimming.
 void SearchPage::searchIfReady() {
-    const QString query = m_window.TextSearch->text();
-    if (query == kPrompt || m_window.ComboSearch->text() == kNoBook)
+    const std::optional<QString> query =
+        search::queryWhenReady(m_window.TextSearch->text(), m_window.ComboSearch->text());
+    if (!query)
         return;
-    m_window.TextSearch->setText(spacetrim::trimmed(query));
-    if (!m_window.TextSearch->text().isEmpty())
+    m_window.TextSearch->setText(*query);
+    if (!query->isEmpty())
         Search();
 }
 
 void SearchPage::Search() {
-    BusyScope busy(m_platform.pointer);
+    BusyScope busy(m_pointer);
     m_scripture.refresh(); // a missing or unreadable file leaves no lines to search
     const VerseText& text = m_scripture.text();
     const search::Outcome outcome =
         search::run(text, m_window.TextSearch->text(), m_window.ComboSearch->text());
-    m_found = outcome.found;
     m_window.ListVerse->setItems(search::resultLines(text, outcome.lines));
 }

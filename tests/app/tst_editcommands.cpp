@@ -164,13 +164,20 @@ private slots:
     void editsRunTheChangeHandler() {
         QFETCH(QString, control);
         QFETCH(QString, command);
-        auto* target = dynamic_cast<TextControl*>(focusControl(fx->window(), control));
+        QWidget* widget = focusControl(fx->window(), control);
+        auto* target = dynamic_cast<TextControl*>(widget);
         target->setText(QStringLiteral("Faith Hope"));
         target->setSelStart(0);
         target->setSelLength(5);
         fx->clipboard.setText(QStringLiteral("Charity"));
         int counted = 0;
-        target->onChange = [&] { ++counted; };
+        const auto count = [&] { ++counted; };
+        if (auto* box = qobject_cast<TextBox*>(widget))
+            QObject::connect(box, &TextBox::changed, widget, count);
+        else if (auto* combo = qobject_cast<ComboBox*>(widget))
+            QObject::connect(combo, &ComboBox::changed, widget, count);
+        else if (auto* line = qobject_cast<LineTextBox*>(widget))
+            QObject::connect(line, &LineTextBox::changed, widget, count);
         ::command(fx->window(), command)->trigger();
         QTEST(counted, "changes");
     }
@@ -182,7 +189,7 @@ private slots:
         w.TextFavoritesList->setText(QStringLiteral("Love\r\nnotes"));
         w.TextFavoritesList->setSelStart(6);
         int counted = 0;
-        w.TextFavoritesList->onChange = [&] { ++counted; };
+        QObject::connect(w.TextFavoritesList, &TextBox::changed, &w, [&] { ++counted; });
         const QString before = generalDateText(QDateTime::currentDateTime());
         QTest::keyClick(w.TextFavoritesList, Qt::Key_F5);
         const QString after = generalDateText(QDateTime::currentDateTime());

@@ -108,8 +108,10 @@ private slots:
     void switchingPages() {
         FrmBible& w = fx->window();
         QStringList events;
-        w.TextFavoritesList->onLostFocus = [&] { events << QStringLiteral("list:lost"); };
-        w.ComboSearch->onGotFocus = [&] { events << QStringLiteral("search:got"); };
+        QObject::connect(w.TextFavoritesList, &TextBox::lostFocus, &w,
+                         [&] { events << QStringLiteral("list:lost"); });
+        QObject::connect(w.ComboSearch, &ComboBox::gotFocus, &w,
+                         [&] { events << QStringLiteral("search:got"); });
         w.TextVersesFavorites->setText(QStringLiteral("3:16"));
         w.TextFavoritesList->setText(QStringLiteral("Love\r\nmore"));
         verifyShown(favoritesPage(w), true);

@@ -31,11 +31,13 @@ public:
         record(list, "list");
         tracker = new FocusTracker(this);
     }
-    void record(Control* c, const QString& name) {
-        c->onChange = [this, name] { events << name + ":change"; };
-        c->onClick = [this, name] { events << name + ":click"; };
-        c->onGotFocus = [this, name] { events << name + ":got"; };
-        c->onLostFocus = [this, name] { events << name + ":lost"; };
+    template <typename C> void record(C* c, const QString& name) {
+        if constexpr (requires { &C::changed; })
+            connect(c, &C::changed, this, [this, name] { events << name + ":change"; });
+        if constexpr (requires { &C::picked; })
+            connect(c, &C::picked, this, [this, name] { events << name + ":click"; });
+        connect(c, &C::gotFocus, this, [this, name] { events << name + ":got"; });
+        connect(c, &C::lostFocus, this, [this, name] { events << name + ":lost"; });
     }
     TextBox* text;
     LineTextBox* line;
@@ -61,10 +63,11 @@ private slots:
 
     void assigningTextRunsChangeNestedOnce() {
         QString seenInside;
-        f->text->onChange = [&] {
+        QObject::disconnect(f->text, &TextBox::changed, f.get(), nullptr);
+        connect(f->text, &TextBox::changed, f.get(), [&] {
             seenInside = f->text->text();
             f->events << "text:change";
-        };
+        });
         f->text->setText(QStringLiteral("a\r\nb"));
         QCOMPARE(seenInside, QStringLiteral("a\r\nb")); // the handler sees the new text
         QCOMPARE(f->events, QStringList{"text:change"});
@@ -81,11 +84,12 @@ private slots:
         // An emptied box refilled by its own change handler: two nested runs, text kept.
         f->text->setText(QStringLiteral("x"));
         int runs = 0;
-        f->text->onChange = [&] {
+        QObject::disconnect(f->text, &TextBox::changed, f.get(), nullptr);
+        connect(f->text, &TextBox::changed, f.get(), [&] {
             ++runs;
             if (f->text->text().isEmpty())
                 f->text->setText(QStringLiteral("New"));
-        };
+        });
         f->text->setText(QString());
         QCOMPARE(runs, 2);
         QCOMPARE(f->text->text(), QStringLiteral("New"));
@@ -175,10 +179,11 @@ private slots:
         QApplication::processEvents();
         f->events.clear();
         QString seen;
-        f->combo->onClick = [&] {
+        QObject::disconnect(f->combo, &ComboBox::picked, f.get(), nullptr);
+        connect(f->combo, &ComboBox::picked, f.get(), [&] {
             seen = f->combo->text();
             f->events << "combo:click";
-        };
+        });
         QTest::keyClick(f->combo, Qt::Key_Down); // a pick with the keyboard
         QCOMPARE(f->events, QStringList{"combo:click"});
         QCOMPARE(seen, QStringLiteral("Genesis"));
@@ -234,10 +239,10 @@ private slots:
         f->text->setText(QStringLiteral("Enter search words"));
         f->line->setFocus();
         QApplication::processEvents();
-        f->text->onGotFocus = [&] {
+        connect(f->text, &TextBox::gotFocus, f.get(), [&] {
             f->text->setSelStart(0);
             f->text->setSelLength(int(f->text->text().size()));
-        };
+        });
         const QPoint inside(40, 8); // within the first line of text
         QTest::mouseClick(f->text->viewport(), Qt::LeftButton, {}, inside);
         QCOMPARE(f->text->selText(), QStringLiteral("Enter search words"));

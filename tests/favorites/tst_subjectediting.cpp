@@ -1,7 +1,7 @@
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/commandbutton.h"
 #include "app/toolkit/textbox.h"
-#include "favorites/subjecteditor.h"
+#include "favorites/subjectediting.h"
 #include "favorites/subjectlist.h"
 #include "support/appfixture.h"
 
@@ -32,7 +32,7 @@ class TestSubjectEditing : public QObject {
     std::unique_ptr<AppFixture> fx;
 
     FrmBible& w() { return fx->window(); }
-    bool changed() { return fx->app().subjectEditor().blnCheck; }
+    bool changed() { return fx->app().subjectEditing().subjectEdited(); }
     QStringList subjectFiles() const {
         return QDir(fx->path(QStringLiteral("Verses"))).entryList(QDir::Files, QDir::Name);
     }

@@ -1,7 +1,7 @@
 #include "app/filesystem.h"
 #include "app/toolkit/combobox.h"
 #include "app/toolkit/textbox.h"
-#include "favorites/subjecteditor.h"
+#include "favorites/subjectediting.h"
 #include "support/appfixture.h"
 
 #include <QTest>
@@ -68,7 +68,7 @@ private slots:
         lookUp(book, typed);
         QTEST(w().TextVersesFavorites->text(), "kept");
         QCOMPARE(w().TextFavorites->text(), resultOf(chapter, first, last));
-        QVERIFY(!fx->app().subjectEditor().blnCheck);
+        QVERIFY(!fx->app().subjectEditing().subjectEdited());
         QCOMPARE(fx->pointer.history, QList<bool>({true, false}));
     }
 

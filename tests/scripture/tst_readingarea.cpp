@@ -39,7 +39,7 @@ class TstReadingArea : public QObject {
 private slots:
     void pickingBookAndChapter() {
         AppFixture fx;
-        BibleApp& app = fx.start();
+        fx.start();
         FrmBible& w = fx.window();
         const QString welcome = w.TextVerses->text();
         w.ListVerse->setText(
@@ -49,7 +49,6 @@ private slots:
         pickItem(w.ComboBooks, QStringLiteral("Psalms"));
         QCOMPARE(w.ComboChapter->text(), QStringLiteral("1"));
         QCOMPARE(w.ComboChapter->items(), numbers(150));
-        QCOMPARE(app.readingArea().chapterCount(), 150);
         QCOMPARE(w.TextVerses->text(), welcome);
         fx.pointer.history.clear();
         pickItem(w.ComboChapter, QStringLiteral("119"));

@@ -3,6 +3,7 @@
 #include "scripture/bookcatalogue.h"
 #include "search/bytefinder.h"
 #include "search/searchengine.h"
+#include "shell/placeholders.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -30,7 +31,7 @@ const VerseText& smallText() {
     return text;
 }
 
-// The engine's result lines and whether it found, against the naive search over the same lines.
+// The engine's result lines against the naive search over the same lines.
 void compareWithNaive(const VerseText& text, const QString& query, const QString& scope,
                       QStringList* lines = nullptr) {
     const search::Outcome outcome = search::run(text, query, scope);
@@ -38,7 +39,6 @@ void compareWithNaive(const VerseText& text, const QString& query, const QString
     const naive::SearchOutcome expected = naive::search(text.lines(), query, scope);
     const QByteArray what = (query + QStringLiteral(" | ") + scope).toUtf8();
     QVERIFY2(found == expected.lines, what.constData());
-    QVERIFY2(outcome.found == expected.found, what.constData());
     if (lines)
         *lines = found;
 }
@@ -95,7 +95,7 @@ public:
         case 9:
             return book + QStringLiteral(" 1:");
         default:
-            return search::kWholeText;
+            return placeholders::kTheBible;
         }
     }
 

@@ -16,11 +16,11 @@ ComboBox::ComboBox(QWidget* parent)
     // The combo box has the focus and hands its keys to the line edit directly.
     new EditKeyFilter(this, lineEdit(), [this](const QPoint& at) {
         lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(at));
-        run(onPasteSelection);
+        emit pasteSelectionRequested();
     });
     // Typing is a change; Qt's own text updates for a pick are not.
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { run(onChange); });
-    connect(this, &QComboBox::activated, this, [this] { run(onClick); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::changed);
+    connect(this, &QComboBox::activated, this, &ComboBox::picked);
     // Qt also reports an activation when the text matches an item as the box loses the focus
     // or Enter is pressed; neither is a pick from the list.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
@@ -66,7 +66,7 @@ void ComboBox::setText(const QString& text) {
     if (text == lineEdit()->text())
         return;
     lineEdit()->setText(text);
-    run(onChange);
+    emit changed();
 }
 
 int ComboBox::selStart() const {

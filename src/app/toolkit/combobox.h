@@ -27,6 +27,15 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     void deleteForward() override;
+    void raiseGotFocus() override { emit gotFocus(); }
+    void raiseLostFocus() override { emit lostFocus(); }
+
+signals:
+    void changed();
+    void picked();
+    void gotFocus();
+    void lostFocus();
+    void pasteSelectionRequested();
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

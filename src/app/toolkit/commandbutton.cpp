@@ -4,5 +4,4 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { run(onClick); });
 }

@@ -2,38 +2,25 @@
 
 #include <QString>
 
-#include <functional>
-
-// The events of a control, one handler each, as the window's handlers expect them:
-// change runs on every change of the text (typed or assigned, nested inside the assignment),
-// click on a pick from a list or a button press, got/lost focus on real focus moves.
-struct Control {
-    std::function<void()> onChange;
-    std::function<void()> onClick;
-    std::function<void()> onGotFocus;
-    std::function<void()> onLostFocus;
-    // A middle click asks to paste the selection of the desktop at the caret it placed.
-    std::function<void()> onPasteSelection;
-
+// A control of the window, as its handlers see it. Each control's class raises its events as
+// Qt signals, which handlers connect to with themselves as the context, so a handler that is
+// gone is never called:
+// - changed: the text changed, typed or assigned (nested inside the assignment);
+// - picked: an item was chosen from the control's list (not raised by typing or assigning);
+// - gotFocus / lostFocus: a real focus move between the window's controls, raised through
+//   this interface by the window's focus tracker;
+// - pasteSelectionRequested: a middle click placed the caret and asks for the desktop's
+//   selected text.
+class Control {
+public:
     virtual ~Control() = default;
-
-    void clearHandlers() {
-        onChange = nullptr;
-        onClick = nullptr;
-        onGotFocus = nullptr;
-        onLostFocus = nullptr;
-        onPasteSelection = nullptr;
-    }
-
-protected:
-    static void run(const std::function<void()>& handler) {
-        if (handler)
-            handler();
-    }
+    virtual void raiseGotFocus() = 0;
+    virtual void raiseLostFocus() = 0;
 };
 
 // A control with editable text: what the edit commands work on. Offsets count a line break
-// as the two characters CR LF, as the stored files and the bookmark do.
+// as the characters the text holds for it (CR LF counts two), as the stored files and the
+// bookmark do.
 class TextControl : public Control {
 public:
     virtual QString text() const = 0;

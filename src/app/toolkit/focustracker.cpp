@@ -29,14 +29,9 @@ void FocusTracker::focusChanged(QWidget* now) {
         return;
     QPointer<QWidget> previous = m_current;
     m_current = next;
-    if (previous) {
-        if (const auto* control = dynamic_cast<Control*>(previous.data());
-            control && control->onLostFocus)
-            control->onLostFocus();
-    }
+    if (auto* control = dynamic_cast<Control*>(previous.data()))
+        control->raiseLostFocus();
     // A lost-focus handler may have moved the focus on already; then that move has run.
-    if (m_current == next) {
-        if (const auto* control = dynamic_cast<Control*>(next); control && control->onGotFocus)
-            control->onGotFocus();
-    }
+    if (m_current == next)
+        dynamic_cast<Control*>(next)->raiseGotFocus();
 }

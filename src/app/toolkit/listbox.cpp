@@ -13,7 +13,7 @@ ListBox::ListBox(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_assigning && selectionModel()->hasSelection())
-            run(onClick);
+            emit picked();
     });
 }
 
@@ -60,7 +60,7 @@ void ListBox::setText(const QString& text) {
     }
     m_assigning = false;
     if (row >= 0)
-        run(onClick);
+        emit picked();
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {
@@ -74,6 +74,6 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
     const QModelIndex hit = indexAt(event->position().toPoint());
     if (m_reclickPending && hit.isValid() && selectionModel()->isSelected(hit))
-        run(onClick); // a click on the line already selected opens it again
+        emit picked(); // a click on the line already selected opens it again
     m_reclickPending = false;
 }

@@ -26,6 +26,13 @@ public:
     // left without a selection and nothing runs.
     void setText(const QString& text);
     int listIndex() const;
+    void raiseGotFocus() override { emit gotFocus(); }
+    void raiseLostFocus() override { emit lostFocus(); }
+
+signals:
+    void picked();
+    void gotFocus();
+    void lostFocus();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -16,7 +16,7 @@ TextBox::TextBox(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     new EditKeyFilter(this, viewport(), [this](const QPoint& at) {
         setTextCursor(cursorForPosition(at));
-        run(onPasteSelection);
+        emit pasteSelectionRequested();
     });
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) {
@@ -41,7 +41,7 @@ void TextBox::setText(const QString& text) {
     if (!hasFocus())
         m_restingSelection = {0, 0};
     m_changed = false;
-    run(onChange);
+    emit changed();
 }
 
 // The raw text keeps the non-breaking space that the plain text turns into a space.
@@ -56,7 +56,7 @@ void TextBox::followDocument(int position, int removed, int added) {
 
 void TextBox::noticeChange() {
     if (std::exchange(m_changed, false))
-        run(onChange);
+        emit changed();
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {
@@ -133,7 +133,7 @@ LineTextBox::LineTextBox(QWidget* parent)
     : QLineEdit(parent) {
     new EditKeyFilter(this, this, [this](const QPoint& at) {
         setCursorPosition(cursorPositionAt(at));
-        run(onPasteSelection);
+        emit pasteSelectionRequested();
     });
     connect(this, &QLineEdit::textChanged, this, [this] { noticeChange(); });
 }
@@ -147,7 +147,7 @@ void LineTextBox::noticeChange() {
     if (now == m_lastText)
         return;
     m_lastText = std::move(now);
-    run(onChange);
+    emit changed();
 }
 
 int LineTextBox::selStart() const {

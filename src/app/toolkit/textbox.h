@@ -28,6 +28,14 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     void deleteForward() override;
+    void raiseGotFocus() override { emit gotFocus(); }
+    void raiseLostFocus() override { emit lostFocus(); }
+
+signals:
+    void changed();
+    void gotFocus();
+    void lostFocus();
+    void pasteSelectionRequested();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -65,6 +73,14 @@ public:
     QString selText() const override { return selectedText(); }
     void setSelText(const QString& text) override { insert(text); }
     void deleteForward() override { del(); }
+    void raiseGotFocus() override { emit gotFocus(); }
+    void raiseLostFocus() override { emit lostFocus(); }
+
+signals:
+    void changed();
+    void gotFocus();
+    void lostFocus();
+    void pasteSelectionRequested();
 
 private:
     void noticeChange();

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace search {
+
+// What leaving the search box or picking a book does with the two boxes' texts: nothing while
+// the search box holds its prompt or no book is chosen (both compared as they stand, before
+// any trimming); otherwise the query trimmed of spaces, which the search box then shows and
+// which is searched when it is not empty.
+std::optional<QString> queryWhenReady(const QString& query, const QString& book);
+
+} // namespace search
