@@ -1,9 +1,9 @@
 // Loading a chapter: from the text kept in memory, from a cold start (the file read and
 // indexed first), and by rescanning the file line by line for every request.
-#include "app/filesystem.h"
 #include "benchmain.h"
 #include "naivescan.h"
 #include "scripture/scripturetext.h"
+#include "storage/filesystem.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The search over the whole text, warm: the engine on the text kept in memory (results made
 // into the list's lines), the literal search that rescans the file line by line and
 // upper-cases each line, and a lower bound: one scan of the file's bytes for a 16-byte pattern.
-#include "app/filesystem.h"
 #include "benchmain.h"
 #include "naivesearch.h"
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
+#include "storage/filesystem.h"
 
 #include <string_view>
 

@@ -1,17 +1,17 @@
 // From leaving the search box to a filled, painted result list, with the whole program built
 // around it (offscreen): the query "3:99" over "The Bible" lists every line of the text.
-#include "app/bibleapp.h"
-#include "app/filesystem.h"
-#include "app/frmbible.h"
-#include "app/platform/clipboard.h"
-#include "app/platform/messageboxes.h"
-#include "app/platform/mousepointer.h"
-#include "app/platform/systemprintservice.h"
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
 #include "benchmain.h"
-#include "search/searchpage.h"
+#include "bibleapp.h"
+#include "controls/combobox.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
+#include "mainwindow/frmbible.h"
+#include "searchpage/searchpage.h"
+#include "services/clipboard.h"
+#include "services/messageboxes.h"
+#include "services/mousepointer.h"
+#include "services/systemprintservice.h"
+#include "storage/filesystem.h"
 
 #include <QAction>
 #include <QApplication>

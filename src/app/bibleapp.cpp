@@ -1,73 +1,75 @@
-#include "app/bibleapp.h"
+#include "bibleapp.h"
 
-#include "app/editcommands.h"
-#include "app/exitcommand.h"
-#include "app/filesystem.h"
-#include "app/frmbible.h"
-#include "app/helppage.h"
-#include "app/loadedforms.h"
-#include "app/pageswitcher.h"
-#include "app/platform/messageboxes.h"
-#include "app/platform/mousepointer.h"
-#include "app/printformcommand.h"
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/commandbutton.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
-#include "app/welcometext.h"
-#include "bookmark/bookmarkcommands.h"
 #include "bookmark/bookmarkfile.h"
+#include "controls/combobox.h"
+#include "controls/commandbutton.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
 #include "favorites/subjectediting.h"
-#include "favorites/subjecteditor.h"
-#include "favorites/subjectlist.h"
-#include "favorites/subjectprintcommand.h"
 #include "favorites/subjectstore.h"
-#include "favorites/verselookup.h"
-#include "prefs/setfontcommand.h"
-#include "prefs/startupfont.h"
+#include "favoritespage/subjecteditor.h"
+#include "favoritespage/subjectlist.h"
+#include "favoritespage/subjectprintcommand.h"
+#include "favoritespage/verselookup.h"
+#include "fontdialog/setfontcommand.h"
+#include "fontdialog/startupfont.h"
+#include "mainwindow/editcommands.h"
+#include "mainwindow/exitcommand.h"
+#include "mainwindow/frmbible.h"
+#include "mainwindow/helppage.h"
+#include "mainwindow/loadedforms.h"
+#include "mainwindow/pageswitcher.h"
+#include "mainwindow/printformcommand.h"
+#include "prefs/preferencesfile.h"
+#include "reading/bookmarkcommands.h"
+#include "reading/readingarea.h"
 #include "scripture/bookcatalogue.h"
-#include "scripture/readingarea.h"
 #include "scripture/scripturetext.h"
-#include "search/searchpage.h"
+#include "searchpage/searchpage.h"
+#include "services/messageboxes.h"
+#include "services/mousepointer.h"
 #include "shell/placeholders.h"
+#include "shell/welcometext.h"
+#include "storage/filesystem.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QTimer>
 
-BibleApp::BibleApp(Platform platform)
-    : m_platform(std::move(platform))
+BibleApp::BibleApp(Storage storage, Services services)
+    : m_storage(std::move(storage))
+    , m_services(services)
     , m_forms(std::make_unique<LoadedForms>())
     , m_window(std::make_unique<FrmBible>()) {
     m_forms->add(m_window.get());
-    m_scripture = std::make_unique<ScriptureText>(m_platform.files, m_platform.folder.biblePath());
+    m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
     m_subjectStore =
-        std::make_unique<SubjectStore>(m_platform.files, m_platform.folder.versesFolder());
+        std::make_unique<SubjectStore>(m_storage.files, m_storage.folder.versesFolder());
     m_subjectEditing = std::make_unique<SubjectEditing>(*m_subjectStore);
     m_subjects = std::make_unique<SubjectList>(*m_window, *m_subjectStore, *m_subjectEditing,
-                                               m_platform.messages);
+                                               m_services.messages);
     m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, *m_subjects, *m_subjectEditing,
-                                                      m_platform.messages);
-    m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_platform.pointer, *m_scripture);
+                                                      m_services.messages);
+    m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_subjectEditor.get(),
                      [this] { m_subjectEditing->verseLookedUp(); });
-    m_reading = std::make_unique<ReadingArea>(*m_window, m_platform.pointer, *m_scripture);
-    m_search = std::make_unique<SearchPage>(*m_window, m_platform.pointer, *m_scripture);
+    m_reading = std::make_unique<ReadingArea>(*m_window, m_services.pointer, *m_scripture);
+    m_search = std::make_unique<SearchPage>(*m_window, m_services.pointer, *m_scripture);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
     m_help = std::make_unique<HelpPage>(*m_window);
-    m_editCommands = std::make_unique<EditCommands>(*m_window, m_platform);
-    m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_platform);
+    m_editCommands = std::make_unique<EditCommands>(*m_window, m_services.clipboard);
+    m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_services);
     m_exit = std::make_unique<ExitCommand>(*m_window, *m_forms);
-    m_printSubject = std::make_unique<SubjectPrintCommand>(*m_window, m_platform);
-    m_bookmark = std::make_unique<BookmarkCommands>(*m_window, m_platform, *m_reading);
-    m_setFont = std::make_unique<SetFontCommand>(*m_window, m_platform);
+    m_printSubject = std::make_unique<SubjectPrintCommand>(*m_window, m_services);
+    m_bookmark = std::make_unique<BookmarkCommands>(*m_window, m_storage, m_services, *m_reading);
+    m_setFont = std::make_unique<SetFontCommand>(*m_window, m_storage, m_services.messages);
 }
 
 // The handler objects go before the window, and their connections with them.
 BibleApp::~BibleApp() = default;
 
 void BibleApp::load() {
-    BusyScope busy(m_platform.pointer);
+    BusyScope busy(m_services.pointer);
     fillLists();
     m_window->TextVerses->setText(welcomeText());
     m_window->TextSearch->setText(placeholders::kSearchPrompt);
@@ -76,10 +78,11 @@ void BibleApp::load() {
     showFavoritesPage();
     checkScriptureFile();
     createVersesFolder();
-    m_subjects->store().removeLeftoverSaves();
-    preferences::writeDefaultIfMissing(m_platform);
-    bookmark::writeDefaultIfMissing(m_platform);
-    preferences::applySavedFont(m_platform, *m_window);
+    m_subjectStore->removeLeftoverSaves();
+    preferences::writeDefaultIfMissing(m_storage);
+    bookmark::writeDefaultIfMissing(m_storage);
+    if (const std::optional<preferences::FontRequest> font = preferences::savedRequest(m_storage))
+        preferences::applyRequest(*font, m_window->displayControls());
     // Showing the placeholder is a change of the subject box, which counts as an edit until
     // the box or the favorites list first gets the focus.
     m_subjects->ListCategories();
@@ -120,25 +123,25 @@ void BibleApp::showFavoritesPage() {
 // The text is read once the window is up: a file that is there but cannot be read is found
 // here by opening it, so that the problem is told at start-up, once, like a missing file.
 void BibleApp::checkScriptureFile() {
-    const QString path = m_platform.folder.biblePath();
-    if (!m_platform.files.fileExists(path)) {
+    const QString path = m_storage.folder.biblePath();
+    if (!m_storage.files.fileExists(path)) {
         reportScriptureProblem(QStringLiteral("Bible.dat was not found.\r\n") +
                                QStringLiteral("Please reinstall program."));
         return;
     }
-    const FileSystem::Result readable = m_platform.files.canRead(path);
+    const FileSystem::Result readable = m_storage.files.canRead(path);
     if (!readable.ok)
         reportScriptureProblem(QStringLiteral("Bible.dat could not be read.\r\n") + readable.error);
 }
 
 void BibleApp::reportScriptureProblem(const QString& problem) {
     const QString text =
-        QDir::toNativeSeparators(m_platform.folder.path()) + QDir::separator() + problem;
-    m_platform.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+        QDir::toNativeSeparators(m_storage.folder.path()) + QDir::separator() + problem;
+    m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }
 
 void BibleApp::createVersesFolder() {
-    const QString folder = m_platform.folder.versesFolder();
-    if (!m_platform.files.folderExists(folder))
-        m_platform.files.createFolder(folder); // a read-only folder: subjects simply list none
+    const QString folder = m_storage.folder.versesFolder();
+    if (!m_storage.files.folderExists(folder))
+        m_storage.files.createFolder(folder); // a read-only folder: subjects simply list none
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/platform/platform.h"
+#include "services/services.h"
+#include "storage/storage.h"
 
 #include <memory>
 
@@ -26,11 +27,10 @@ class VerseLookup;
 // Builds the main window, attaches every subsystem's handlers to it, and runs the start-up.
 class BibleApp {
 public:
-    explicit BibleApp(Platform platform);
+    BibleApp(Storage storage, Services services);
     ~BibleApp();
 
     FrmBible& window() { return *m_window; }
-    Platform& platform() { return m_platform; }
 
     // Prepares every list and text, checks the files and applies the saved font; run once,
     // before the window is first shown.
@@ -51,7 +51,8 @@ private:
     void reportScriptureProblem(const QString& problem);
     void createVersesFolder();
 
-    Platform m_platform;
+    Storage m_storage;
+    Services m_services;
     std::unique_ptr<LoadedForms> m_forms;
     std::unique_ptr<FrmBible> m_window;
     std::unique_ptr<ScriptureText> m_scripture;

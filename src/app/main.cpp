@@ -1,10 +1,10 @@
-#include "app/bibleapp.h"
-#include "app/filesystem.h"
-#include "app/frmbible.h"
-#include "app/platform/clipboard.h"
-#include "app/platform/messageboxes.h"
-#include "app/platform/mousepointer.h"
-#include "app/platform/systemprintservice.h"
+#include "bibleapp.h"
+#include "mainwindow/frmbible.h"
+#include "services/clipboard.h"
+#include "services/messageboxes.h"
+#include "services/mousepointer.h"
+#include "services/systemprintservice.h"
+#include "storage/filesystem.h"
 
 #include <QApplication>
 
@@ -17,8 +17,8 @@ int main(int argc, char* argv[]) {
     CursorMousePointer pointer;
     SystemClipboard clipboard;
     SystemPrintService printer;
-    BibleApp app(
-        Platform{ProgramFolder::ofExecutable(), files, messages, pointer, clipboard, printer});
+    BibleApp app(Storage{ProgramFolder::ofExecutable(), files},
+                 Services{messages, pointer, clipboard, printer});
     messages.setParent(&app.window());
     printer.setParent(&app.window());
     app.load();

@@ -1,6 +1,6 @@
-#include "app/filesystem.h"
 #include "favorites/subjectstore.h"
 #include "savertexts.h"
+#include "storage/filesystem.h"
 
 #include <array>
 #include <sys/wait.h>

@@ -1,8 +1,8 @@
-#include "app/generaldate.h"
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
 #include "support/appfixture.h"
+#include "text/generaldate.h"
 
 #include <QAction>
 #include <QTest>

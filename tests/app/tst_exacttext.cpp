@@ -1,4 +1,4 @@
-#include "app/toolkit/exacttext.h"
+#include "text/exacttext.h"
 
 #include <QTest>
 

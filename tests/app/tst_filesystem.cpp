@@ -1,7 +1,7 @@
-#include "app/codepage.h"
-#include "app/filesystem.h"
 #include "favorites/subjectstore.h"
 #include "savertexts.h"
+#include "storage/filesystem.h"
+#include "text/codepage.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "app/loadedforms.h"
-#include "app/toolkit/textbox.h"
+#include "controls/textbox.h"
+#include "mainwindow/loadedforms.h"
 #include "support/appfixture.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/commandbutton.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/commandbutton.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
 #include "support/appfixture.h"
 
 #include <QApplication>

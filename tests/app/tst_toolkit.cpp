@@ -1,7 +1,7 @@
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/focustracker.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/focustracker.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/textbox.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/scripturetext.h"
 #include "support/appfixture.h"

@@ -1,6 +1,6 @@
-#include "app/filesystem.h"
 #include "favorites/subjectediting.h"
 #include "favorites/subjectstore.h"
+#include "storage/filesystem.h"
 
 #include <QDir>
 #include <QFile>

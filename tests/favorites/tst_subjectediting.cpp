@@ -1,8 +1,8 @@
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/commandbutton.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/commandbutton.h"
+#include "controls/textbox.h"
 #include "favorites/subjectediting.h"
-#include "favorites/subjectlist.h"
+#include "favoritespage/subjectlist.h"
 #include "support/appfixture.h"
 
 #include <QDir>

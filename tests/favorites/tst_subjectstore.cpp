@@ -1,5 +1,5 @@
-#include "app/filesystem.h"
 #include "favorites/subjectstore.h"
+#include "storage/filesystem.h"
 
 #include <QDir>
 #include <QFile>

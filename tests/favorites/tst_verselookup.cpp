@@ -1,7 +1,7 @@
-#include "app/filesystem.h"
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/textbox.h"
 #include "favorites/subjectediting.h"
+#include "storage/filesystem.h"
 #include "support/appfixture.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "app/filesystem.h"
 #include "favorites/versefinder.h"
 #include "favorites/versereference.h"
+#include "storage/filesystem.h"
 
 #include <QTest>
 

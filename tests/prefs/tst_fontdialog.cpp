@@ -1,9 +1,9 @@
-#include "app/loadedforms.h"
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/commandbutton.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
-#include "prefs/frmfont.h"
+#include "controls/combobox.h"
+#include "controls/commandbutton.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
+#include "fontdialog/frmfont.h"
+#include "mainwindow/loadedforms.h"
 #include "support/appfixture.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "naivescan.h"
 
-#include "app/codepage.h"
+#include "text/codepage.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "app/toolkit/combobox.h"
-#include "app/toolkit/listbox.h"
-#include "app/toolkit/textbox.h"
+#include "controls/combobox.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
 #include "naivescan.h"
-#include "scripture/readingarea.h"
+#include "reading/readingarea.h"
 #include "support/appfixture.h"
 
 #include <QApplication>

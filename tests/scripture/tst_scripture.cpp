@@ -1,11 +1,12 @@
-#include "app/codepage.h"
-#include "app/filesystem.h"
 #include "naivescan.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/uppercase.h"
 #include "search/searchengine.h"
+#include "shell/placeholders.h"
+#include "storage/filesystem.h"
+#include "text/codepage.h"
 
 #include <QFile>
 #include <QSet>
@@ -193,8 +194,8 @@ private slots:
         QVERIFY(chapter && chapter->startsWith(QStringLiteral("1  ")));
         QCOMPARE(fromUtf8.chapterText(QStringLiteral("Genesis 1:")), chapter);
         for (const QString& query : {QStringLiteral("Genesis 1:1"), QStringLiteral("C\u00E6sar")})
-            QVERIFY(search::run(fromUtf8.text(), query, search::kWholeText).lines ==
-                    search::run(plain.text(), query, search::kWholeText).lines);
+            QVERIFY(search::run(fromUtf8.text(), query, placeholders::kTheBible).lines ==
+                    search::run(plain.text(), query, placeholders::kTheBible).lines);
     }
 
     // The file changed, unreadable, then gone between two loads.

@@ -1,9 +1,9 @@
-#include "app/filesystem.h"
 #include "naivesearch.h"
 #include "scripture/bookcatalogue.h"
 #include "search/bytefinder.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
+#include "storage/filesystem.h"
 
 #include <QRandomGenerator>
 #include <QTest>

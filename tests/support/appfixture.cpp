@@ -1,6 +1,6 @@
 #include "support/appfixture.h"
 
-#include "app/toolkit/combobox.h"
+#include "controls/combobox.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,8 +30,8 @@ void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const 
 BibleApp& AppFixture::start() {
     Clipboard& chosenClipboard =
         useSystemClipboard ? static_cast<Clipboard&>(systemClipboard) : clipboard;
-    m_app = std::make_unique<BibleApp>(
-        Platform{ProgramFolder(m_dir.path()), files, messages, pointer, chosenClipboard, *printer});
+    m_app = std::make_unique<BibleApp>(Storage{ProgramFolder(m_dir.path()), files},
+                                       Services{messages, pointer, chosenClipboard, *printer});
     m_app->load();
     FrmBible& w = m_app->window();
     w.show();

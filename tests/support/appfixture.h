@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/bibleapp.h"
-#include "app/frmbible.h"
-#include "app/platform/clipboard.h"
+#include "bibleapp.h"
+#include "mainwindow/frmbible.h"
+#include "services/clipboard.h"
 #include "support/fakeplatform.h"
 
 #include <QTemporaryDir>

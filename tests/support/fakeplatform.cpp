@@ -1,6 +1,6 @@
 #include "support/fakeplatform.h"
 
-#include "app/platform/systemprintservice.h"
+#include "services/systemprintservice.h"
 
 #include <QPrinter>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/filesystem.h"
-#include "app/platform/clipboard.h"
-#include "app/platform/messageboxes.h"
-#include "app/platform/mousepointer.h"
-#include "app/platform/printservice.h"
+#include "services/clipboard.h"
+#include "services/messageboxes.h"
+#include "services/mousepointer.h"
+#include "services/printservice.h"
+#include "storage/filesystem.h"
 
 #include <QList>
 #include <QString>

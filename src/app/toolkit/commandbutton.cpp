@@ -1,7 +1,0 @@
-#include "app/toolkit/commandbutton.h"
-
-CommandButton::CommandButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {
-    setFocusPolicy(Qt::StrongFocus);
-    setAutoDefault(false);
-}

@@ -1,0 +1,24 @@
+#include "prefs/preferencesfile.h"
+
+#include "storage/filesystem.h"
+#include "storage/storage.h"
+
+namespace preferences {
+
+void writeDefaultIfMissing(Storage& storage) {
+    const QString path = storage.folder.preferencesPath();
+    if (!storage.files.fileExists(path))
+        storage.files.writeAll(path, kDefaultRecord); // a read-only folder keeps the design font
+}
+
+std::optional<FontRequest> savedRequest(Storage& storage) {
+    const QString path = storage.folder.preferencesPath();
+    if (!storage.files.fileExists(path))
+        return std::nullopt;
+    QStringList lines;
+    if (!storage.files.readLines(path, lines).ok)
+        return std::nullopt;
+    return requestFromLines(lines);
+}
+
+} // namespace preferences

@@ -1,0 +1,79 @@
+#include "shell/helptext.h"
+
+#include <iterator>
+
+namespace {
+
+struct Piece {
+    const char* text;
+    int lineBreaks;
+};
+
+// The pieces in the order they are shown; a paragraph is one line, which the text box wraps.
+constexpr Piece kPieces[] = {
+    {"VELLUMARK", 2},
+    {"Conformable to the edition of 1611", 1},
+    {"Commonly known as The Authorized or", 2},
+    {"Orrisant Version", 2},
+    {"Instructions", 2},
+    {"To read the Bible, under the 'Vellumark' label, select a book in the 'Books' drop down "
+     "menu, then select a chapter in the 'Chapter' drop down menu.",
+     2},
+    {"To save a bookmark location of the cursor click Bookmark > Set Bookmark. To go to the "
+     "bookmark location click Bookmark > Go to Bookmark.",
+     2},
+    {"To view the 'Favorite Verses' page click Favorites > Favorite Verses. To find a favorite "
+     "verse, select book in the 'Books' list box, then enter verse number such as 1:1 or 1:1-6 "
+     "in the 'Chapter' text field. Press tab or exit field to display verses.",
+     2},
+    {"Favorite verses are organized by subject title and stored in .txt files in a 'Verses' "
+     "folder. Essentially a book is being created, edited, and organized in the "
+     "C:\\Windows\\ProgramFiles\\Vellumark\\Verses\\ folder.",
+     2},
+    {"The chapters are stored as .txt (Notepad) file format with the subject titles as the file "
+     "name. The subject 'Love' and verses would be stored in a .txt file named 'Love.txt'.",
+     2},
+    {"To print the 'Subject' page click File > Print > Favorite Subject & Verses. The printed "
+     "page will also have the same font characteristics with a line length of 40 characters.",
+     2},
+    {"To modify the display fonts click Option > Set Font. The 'Display Fonts' form is appear. "
+     "Select font name, font style and font size. Form control fonts are not modified. Font "
+     "settings are saved.",
+     2},
+    {"To print entire form as viewed, click File > Print > Print Form.", 2},
+    {"To add a new subject title, enter a new title in the 'Subject' drop down menu. Click tab or "
+     "exit field to save new title.",
+     2},
+    {"To delete a subject title, select title, clear the 'Subject' drop down menu and exit the "
+     "field.",
+     2},
+    {"To save a favorite verse under a subject click Add Verse. The text will appear in the 'List "
+     "Favorites' text field. The text can be edited and is automatically saved in the "
+     "corresponding .txt file.",
+     2},
+    {"The 'Verses' folder can be archived and stored as a backup. Place the archived folder in "
+     "the same folder as C:\\Windows\\ProgramFiles\\Vellumark.exe to restore saved verses. "
+     "C:\\Windows\\ProgramFiles\\Verses\\ is the location of the 'Verses' folder.",
+     2},
+    {"To view the 'Search the Bible' page click Search > Search Text. Select book in the 'Select "
+     "Book' drop down menu. Enter verse number, text phrase or search words in the 'Search "
+     "Words' text field. The search engine will first look for a match for the verse numbers or "
+     "phrase. If there is a match, those verses will be displayed in the 'Search Results' list "
+     "box. If there is no match, the search engine will look for verses containing all words in "
+     "any order.",
+     2},
+    {"Click the verse and book, chapter, and location will be displayed.", 2},
+    {"Copyright (c) 2026 Lanternfield Software", 1},
+    {"All rights reserved.", 1},
+};
+
+} // namespace
+
+QString helpText() {
+    static_assert(std::size(kPieces) == 21);
+    const QString lineBreak = QStringLiteral("\r\n");
+    QString text;
+    for (const Piece& piece : kPieces)
+        text += QString::fromUtf8(piece.text) + lineBreak.repeated(piece.lineBreaks);
+    return text;
+}

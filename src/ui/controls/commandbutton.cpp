@@ -1,0 +1,7 @@
+#include "controls/commandbutton.h"
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+}

@@ -1,0 +1,150 @@
+#include "favoritespage/subjecteditor.h"
+
+#include "controls/combobox.h"
+#include "controls/commandbutton.h"
+#include "controls/textbox.h"
+#include "favorites/subjectediting.h"
+#include "favoritespage/subjectlist.h"
+#include "mainwindow/frmbible.h"
+#include "services/messageboxes.h"
+#include "shell/placeholders.h"
+#include "text/spacetrim.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kTitle = QStringLiteral("Favorite Verses");
+} // namespace
+
+SubjectEditor::SubjectEditor(FrmBible& window, SubjectList& subjects, SubjectEditing& editing,
+                             MessageBoxes& messages)
+    : m_window(window)
+    , m_subjects(subjects)
+    , m_editing(editing)
+    , m_messages(messages) {
+    ComboBox* box = window.ComboCategory;
+    connect(box, &ComboBox::gotFocus, this, &SubjectEditor::ComboCategory_GotFocus);
+    connect(box, &ComboBox::picked, this, &SubjectEditor::ComboCategory_Click);
+    connect(box, &ComboBox::changed, this, &SubjectEditor::ComboCategory_Change);
+    connect(box, &ComboBox::lostFocus, this, &SubjectEditor::ComboCategory_LostFocus);
+    connect(window.CommandAddFavorite, &CommandButton::clicked, this,
+            &SubjectEditor::CommandAddFavorite_Click);
+    TextBox* list = window.TextFavoritesList;
+    connect(list, &TextBox::gotFocus, this, &SubjectEditor::TextFavoritesList_GotFocus);
+    connect(list, &TextBox::changed, this, &SubjectEditor::TextFavoritesList_Change);
+    connect(list, &TextBox::lostFocus, this, &SubjectEditor::TextFavoritesList_LostFocus);
+    connect(&window, &FrmBible::queryUnload, this, &SubjectEditor::Form_QueryUnload);
+}
+
+// The hidden label shows the remembered subject, as the window was designed to hold it.
+void SubjectEditor::ComboCategory_GotFocus() {
+    m_editing.subjectBoxGotFocus(m_window.ComboCategory->text());
+    m_window.LabelCategory->setText(m_editing.rememberedSubject());
+}
+
+void SubjectEditor::ComboCategory_Click() {
+    m_editing.subjectPicked(m_window.ComboCategory->text());
+    m_window.LabelCategory->setText(m_editing.rememberedSubject());
+    m_subjects.ListVersesFavorites();
+}
+
+void SubjectEditor::ComboCategory_Change() {
+    m_editing.subjectBoxChanged();
+}
+
+void SubjectEditor::ComboCategory_LostFocus() {
+    ComboBox& box = *m_window.ComboCategory;
+    if (const std::optional<QString> subject = m_editing.subjectToDelete(box.text()))
+        offerDelete(*subject);
+    box.setText(spacetrim::trimmed(box.text()));
+    const SubjectEditing::BoxLeft left = m_editing.leaveSubjectBox(box.text());
+    if (left.kind == SubjectEditing::BoxLeft::Load)
+        loadTypedSubject(left.subject);
+    else if (left.kind == SubjectEditing::BoxLeft::Write)
+        writeTypedSubject(left.subject);
+    m_editing.subjectBoxLeft();
+}
+
+void SubjectEditor::offerDelete(const QString& subject) {
+    const MessageBoxes::Answer answer =
+        m_messages.ask(subject + QStringLiteral(" Category will be deleted."),
+                       MessageBoxes::OkCancel, QStringLiteral("Warning"));
+    if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(subject))
+        return;
+    m_subjects.ListCategories();
+    m_window.ComboCategory->setText(placeholders::kSelectSubject);
+}
+
+void SubjectEditor::loadTypedSubject(const QString& subject) {
+    m_window.ComboCategory->setText(subject);
+    m_window.LabelCategory->setText(subject);
+    m_subjects.ListVersesFavorites();
+}
+
+// The box then names the file just written, so later saves reach it.
+void SubjectEditor::writeTypedSubject(const QString& subject) {
+    if (!m_subjects.writeSubject(subject, SubjectStore::WriteMode::Create, subject))
+        return; // reported; the list keeps the text
+    m_window.ComboCategory->setText(subject);
+    m_subjects.ListCategories();
+}
+
+void SubjectEditor::CommandAddFavorite_Click() {
+    const QString entry = kCrLf + kCrLf + m_window.TextFavorites->text() + kCrLf +
+                          m_window.ComboBookFavorites->text() + QLatin1Char(' ') +
+                          m_window.TextVersesFavorites->text();
+    m_window.TextFavoritesList->setText(m_window.TextFavoritesList->text() + entry);
+    saveNamedSubject();
+}
+
+void SubjectEditor::TextFavoritesList_GotFocus() {
+    m_editing.listGotFocus();
+}
+
+void SubjectEditor::TextFavoritesList_Change() {
+    m_editing.listChanged();
+    TextBox& list = *m_window.TextFavoritesList;
+    if (list.text().isEmpty())
+        list.setText(SubjectEditing::refillText(m_window.ComboCategory->text()));
+}
+
+void SubjectEditor::TextFavoritesList_LostFocus() {
+    if (m_editing.leaveList())
+        saveNamedSubject();
+}
+
+void SubjectEditor::saveNamedSubject() {
+    if (const std::optional<QString> subject = m_editing.saveTarget(m_window.ComboCategory->text()))
+        m_subjects.writeSubject(*subject, SubjectStore::WriteMode::ExistingOnly,
+                                m_window.ComboCategory->text());
+}
+
+void SubjectEditor::Form_QueryUnload(QCloseEvent* closing) {
+    if (!mayClose())
+        closing->ignore();
+}
+
+// Text that is in no file is saved one last time; when that cannot be done, the user decides
+// whether to close and lose it.
+bool SubjectEditor::mayClose() {
+    const QString boxText = m_window.ComboCategory->text();
+    if (!m_editing.saveOnClosing(m_window.TextFavoritesList->text()))
+        return true;
+    const std::optional<QString> subject = m_editing.saveTarget(boxText);
+    std::optional<FileSystem::Result> written;
+    if (subject)
+        written = m_subjects.writeSubjectQuietly(*subject, SubjectStore::WriteMode::ExistingOnly,
+                                                 boxText);
+    if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
+        return true;
+    const QString why =
+        written && !written->ok
+            ? QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
+                  .arg(*subject, written->error)
+            : QStringLiteral("The favorite verses shown are not saved: no subject is named "
+                             "to save them under.");
+    return m_messages.ask(why + kCrLf + QStringLiteral("Close anyway?"), MessageBoxes::YesNo,
+                          kTitle) == MessageBoxes::Yes;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "favorites/subjectstore.h"
+#include "storage/filesystem.h"
+
+#include <QString>
+
+#include <optional>
+
+class FrmBible;
+class MessageBoxes;
+class SubjectEditing;
+
+// Fills the subject box from the Verses folder, loads a subject's text into the favorites
+// list and writes the list back to a subject's file, telling the subject editing what the list
+// now holds. A file that cannot be read, written or deleted is reported in a message box naming
+// the subject; the list keeps its text.
+class SubjectList {
+public:
+    SubjectList(FrmBible& window, SubjectStore& store, SubjectEditing& editing,
+                MessageBoxes& messages);
+
+    // Refills the subject box's list, keeping its text, then loads the current subject.
+    void ListCategories();
+    // Loads the subject named by the subject box into the favorites list.
+    void ListVersesFavorites();
+
+    // Writes the favorites list to the subject's file when the mode allows. An empty list is
+    // first refilled with the fallback name, or the placeholder, so no file is ever written
+    // empty. False when nothing was written; a failure is reported.
+    bool writeSubject(const QString& subject, SubjectStore::WriteMode mode,
+                      const QString& fallback);
+    // The same without telling the user: nothing when the mode allows no write, else how the
+    // write went.
+    std::optional<FileSystem::Result> writeSubjectQuietly(const QString& subject,
+                                                          SubjectStore::WriteMode mode,
+                                                          const QString& fallback);
+    // Deletes the subject's file; false (reported) when it could not be deleted.
+    bool deleteSubject(const QString& subject);
+
+private:
+    void report(const QString& subject, const QString& failed, const QString& reason);
+
+    FrmBible& m_window;
+    SubjectStore& m_store;
+    SubjectEditing& m_editing;
+    MessageBoxes& m_messages;
+};

@@ -1,0 +1,22 @@
+#include "fontdialog/startupfont.h"
+
+#include <QWidget>
+
+namespace preferences {
+
+void applyRequest(const FontRequest& request, const QList<QWidget*>& controls) {
+    for (QWidget* control : controls) {
+        QFont font = control->font();
+        if (request.family)
+            font.setFamily(*request.family);
+        if (request.bold)
+            font.setBold(true);
+        if (request.italic)
+            font.setItalic(true);
+        if (request.pointSize)
+            font.setPointSizeF(*request.pointSize);
+        control->setFont(font);
+    }
+}
+
+} // namespace preferences

@@ -1,0 +1,79 @@
+#include "mainwindow/menubar.h"
+
+#include "controls/editkeys.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu* menu(QWidget* parent, const char* objectName, const QString& caption) {
+    auto* m = new QMenu(caption, parent);
+    m->setObjectName(QLatin1String(objectName));
+    return m;
+}
+
+// The menu shows the first shortcut; the others run the item as well.
+QAction* item(QMenu* parent, const char* objectName, const QString& caption,
+              const QList<QKeySequence>& shortcuts = {}) {
+    QAction* action = parent->addAction(caption);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcuts(shortcuts);
+    return action;
+}
+
+void separator(QMenu* parent, const char* objectName) {
+    parent->addSeparator()->setObjectName(QLatin1String(objectName));
+}
+
+} // namespace
+
+Menus buildMenus(QMenuBar* bar) {
+    Menus m;
+
+    QMenu* file = menu(bar, "mnuFile", QStringLiteral("&File"));
+    QMenu* print = menu(file, "mnuPrint", QStringLiteral("&Print"));
+    m.mnuPrintFavoriteSubject =
+        item(print, "mnuPrintFavoriteSubject", QStringLiteral("&Favorite Subject && Verses"));
+    m.mnuPrintForm = item(print, "mnuPrintForm", QStringLiteral("Print &Form"));
+    file->addMenu(print);
+    separator(file, "mnuBar1");
+    m.mnuExit = item(file, "mnuExit", QStringLiteral("&Exit"));
+    bar->addMenu(file);
+
+    QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    m.mnuCut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
+    m.mnuCopy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
+    m.mnuPaste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
+    m.mnuDelete = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
+    separator(edit, "mnuBar2");
+    m.mnuSelectAll =
+        item(edit, "mnuSelectAll", QStringLiteral("Select &All"), editkeys::selectAll());
+    m.mnuTimeDate =
+        item(edit, "mnuTimeDate", QStringLiteral("Time\\&Date"), {QKeySequence(Qt::Key_F5)});
+    bar->addMenu(edit);
+
+    QMenu* bookmark = menu(bar, "mnuBookmark", QStringLiteral("&Bookmark"));
+    m.mnuSetBookmark = item(bookmark, "mnuSetBookmark", QStringLiteral("&Set Bookmark"));
+    m.mnuGoToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
+    bar->addMenu(bookmark);
+
+    QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("&Favorites"));
+    m.mnuFavoriteVerses = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
+    bar->addMenu(favorites);
+
+    QMenu* search = menu(bar, "mnuSearch", QStringLiteral("&Search"));
+    m.mnuSearch2 = item(search, "mnuSearch2", QStringLiteral("&Search Text"));
+    bar->addMenu(search);
+
+    QMenu* options = menu(bar, "mnuOptions", QStringLiteral("&Options"));
+    m.mnuSetFont = item(options, "mnuSetFont", QStringLiteral("Set &Font"));
+    bar->addMenu(options);
+
+    QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
+    m.mnuContents = item(help, "mnuContents", QStringLiteral("Contents"));
+    bar->addMenu(help);
+
+    return m;
+}

@@ -1,0 +1,43 @@
+#include "mainwindow/printformcommand.h"
+
+#include "mainwindow/frmbible.h"
+#include "services/messageboxes.h"
+#include "services/printfailure.h"
+#include "services/services.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Print Form");
+
+// The picture as large as the page allows, its proportions kept, at the page's top left.
+void paintScaled(const QPixmap& picture, QPrinter& printer, QPainter& painter) {
+    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    const QSizeF size = QSizeF(picture.size()).scaled(page, Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(0, 0), size), picture, QRectF(picture.rect()));
+}
+
+} // namespace
+
+PrintFormCommand::PrintFormCommand(FrmBible& window, Services& services)
+    : m_window(window)
+    , m_services(services) {
+    connect(window.menus.mnuPrintForm, &QAction::triggered, this, [this] { mnuPrintForm_Click(); });
+}
+
+void PrintFormCommand::mnuPrintForm_Click() {
+    if (m_services.messages.ask(QStringLiteral("Print Current Form"), MessageBoxes::OkCancel,
+                                kTitle) != MessageBoxes::Ok)
+        return;
+    const QPixmap picture = m_window.grab();
+    const PrintService::Outcome outcome =
+        m_services.printer.print(kTitle, [&](QPrinter& printer, QPainter& painter) {
+            paintScaled(picture, printer, painter);
+        });
+    reportPrintFailure(m_services.messages, outcome, kTitle);
+}

@@ -1,0 +1,32 @@
+#include "services/systemprintservice.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+PrintService::Outcome SystemPrintService::print(const QString& documentName, const Painter& paint) {
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        QPrinter printer(defaultPrinter);
+        return paintOn(printer, documentName, paint);
+    }
+    QPrinter printer;
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(QObject::tr("Print %1").arg(documentName));
+    if (dialog.exec() != QDialog::Accepted)
+        return {false, {}};
+    return paintOn(printer, documentName, paint);
+}
+
+PrintService::Outcome SystemPrintService::paintOn(QPrinter& printer, const QString& documentName,
+                                                  const Painter& paint) {
+    printer.setDocName(documentName);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {false, QObject::tr("The printer could not be started.")};
+    paint(printer, painter);
+    if (!painter.end())
+        return {false, QObject::tr("The document could not be printed.")};
+    return {true, {}};
+}
