@@ -30,11 +30,11 @@ BookmarkCommands::BookmarkCommands(FrmBible& window, Storage& storage, Services&
 }
 
 void BookmarkCommands::mnuSetBookmark_Click() {
-    const QString strText =
+    const QString record =
         bookmark::format(m_window.ComboBooks->text(), m_window.ComboChapter->text(),
                          m_window.TextVerses->selStart());
     const FileSystem::Result written =
-        m_storage.files.writeAll(m_storage.folder.bookmarkPath(), strText);
+        m_storage.files.writeAll(m_storage.folder.bookmarkPath(), record);
     if (!written.ok)
         m_services.messages.ask(QStringLiteral("The bookmark could not be saved.\r\n") +
                                     written.error,

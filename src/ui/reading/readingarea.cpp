@@ -32,19 +32,19 @@ void ReadingArea::fillChapterList(const QString& book) {
 
 void ReadingArea::ComboChapter_Click() {
     BusyScope busy(m_pointer);
-    const QString str = m_window.ComboBooks->text() + QLatin1Char(' ') +
-                        m_window.ComboChapter->text() + QLatin1Char(':');
-    if (showChapter(str))
+    const QString prefix = m_window.ComboBooks->text() + QLatin1Char(' ') +
+                           m_window.ComboChapter->text() + QLatin1Char(':');
+    if (showChapter(prefix))
         m_window.TextVerses->setSelStart(0);
 }
 
 std::optional<QString> ReadingArea::showChapter(const QString& prefix) {
-    std::optional<QString> strText = m_scripture.chapterText(prefix);
-    if (!strText)
+    std::optional<QString> chapterText = m_scripture.chapterText(prefix);
+    if (!chapterText)
         return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
-    m_window.TextVerses->setText(*strText);
+    m_window.TextVerses->setText(*chapterText);
     m_window.TextVerses->setFocus(Qt::OtherFocusReason);
-    return strText;
+    return chapterText;
 }
 
 void ReadingArea::showBookAndChapter(const QString& book, const QString& chapter) {
@@ -60,10 +60,10 @@ void ReadingArea::ListVerse_Click() {
     const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
     if (!reference)
         return; // the hint, or any line that is no verse line
-    const std::optional<QString> strText = showChapter(reference->prefix);
-    if (!strText)
+    const std::optional<QString> chapterText = showChapter(reference->prefix);
+    if (!chapterText)
         return;
     m_window.TextVerses->setSelStart(
-        int(scripture::verseOffset(*strText, line, reference->prefix)));
+        int(scripture::verseOffset(*chapterText, line, reference->prefix)));
     showBookAndChapter(reference->book, reference->chapter);
 }
