@@ -4,8 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libbenchmark-dev clang-format fonts-liberation poppler-utils
-          xvfb xauth)
+packages=(cmake g++ make qt6-base-dev clang-format fonts-liberation poppler-utils xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
