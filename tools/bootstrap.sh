@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks, builds, then either starts the program
-# ("run") or runs every test headlessly ("test").
+# ("run") or runs every test headlessly ("test"). With CI set, compiler warnings fail the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +15,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset default
+werror=()
+if [ -n "${CI:-}" ]; then
+    werror=(-DVELLUMARK_WERROR=ON)
+fi
+cmake --preset default "${werror[@]}"
 cmake --build build -j "$(nproc)"
 
 case "${1:-run}" in
