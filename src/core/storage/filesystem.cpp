@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -158,14 +159,25 @@ QString FileSystem::savedNameOfLeftover(const QString& fileName) {
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {
-    if (bytes.startsWith(kUtf8Bom))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+    if (bytes.startsWith(kUtf8Bom)) {
+        // Only the file's own mark goes: a second one is the text's first character (U+FEFF),
+        // which QString::fromUtf8 would drop as well. Stateless, so a sequence cut short at
+        // the end is read as a replacement character, as fromUtf8 does, not held back.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                      QStringDecoder::Flag::Stateless);
+        return utf8(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+    }
     return codepage::decodeWindows1252(bytes);
 }
 
 QByteArray FileSystem::encode(const QString& text) {
-    if (codepage::fitsWindows1252(text))
-        return codepage::encodeWindows1252(text);
+    if (codepage::fitsWindows1252(text)) {
+        QByteArray bytes = codepage::encodeWindows1252(text);
+        // A text that begins with the three characters of a byte-order mark ("ï»¿") would read
+        // back as UTF-8 without them: it is kept as UTF-8 with a mark of its own instead.
+        if (!bytes.startsWith(kUtf8Bom))
+            return bytes;
+    }
     return kUtf8Bom + text.toUtf8();
 }
 

@@ -52,7 +52,8 @@ public:
     // Replaces the file atomically with the text: a crash never leaves a truncated file.
     // The characters are written exactly, line breaks as they are in the text. Windows-1252
     // when every character fits, otherwise UTF-8 with a byte-order mark, so no character is
-    // ever lost. When the file already holds those bytes it is not touched at all. A read-only
+    // ever lost (so is a text that begins with the mark's bytes read as Windows-1252, "ï»¿").
+    // When the file already holds those bytes it is not touched at all. A read-only
     // file is made writable for its owner first. On any failure the old file stays as it was.
     // A link is never written through: where it points may lie outside the program's folders.
     virtual Result writeAll(const QString& path, const QString& text);
