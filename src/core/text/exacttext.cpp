@@ -112,5 +112,11 @@ void ExactText::follow(QStringView before, QStringView after, int position, int 
     }
     const int from = offsetAt(position);
     const int to = offsetAt(position + removed);
-    m_text.replace(from, to - from, withCrLfBreaks(after.sliced(position, added)));
+    QString replacement = withCrLfBreaks(after.sliced(position, added));
+    // Taking out what stood between a lone CR and a lone LF must not join them into one CR LF:
+    // the document still holds two breaks there, so the first becomes a CR LF of its own.
+    if (replacement.isEmpty() && from > 0 && m_text[from - 1] == QLatin1Char('\r') &&
+        to < m_text.size() && m_text[to] == QLatin1Char('\n'))
+        replacement = QStringLiteral("\n");
+    m_text.replace(from, to - from, replacement);
 }
