@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace preferences {
 
 FontRequest requestFromLines(const QStringList& lines) {
@@ -22,7 +24,8 @@ std::optional<double> parseSize(const QString& text) {
     double size = QLocale().toDouble(text.trimmed(), &ok);
     if (!ok)
         size = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || size <= 0.0)
+    // "nan" and "inf" convert too, but are no size a font can take.
+    if (!ok || !std::isfinite(size) || size <= 0.0)
         return std::nullopt;
     return size;
 }
