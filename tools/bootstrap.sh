@@ -4,7 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev clang-format fonts-liberation poppler-utils xvfb xauth)
+# clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz targets that CI
+# runs after the tests.
+packages=(cmake g++ make qt6-base-dev clang-format fonts-liberation poppler-utils xvfb xauth
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+// What must hold for every input. A failure aborts, so libFuzzer keeps the input as a crash
+// and a wrong answer is found like a crash.
+#define FUZZ_REQUIRE(condition)                                                                    \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: %s does not hold\n", __FILE__, __LINE__, #condition);     \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+// The input as the fields a reader is handed: lines up to a line feed, then the rest as a file,
+// so a seed reads like what a user types above the file it comes from.
+class FuzzInput {
+public:
+    FuzzInput(const std::uint8_t* data, std::size_t size)
+        : m_rest(reinterpret_cast<const char*>(data), qsizetype(size)) {}
+
+    QByteArrayView line() {
+        const qsizetype end = m_rest.indexOf('\n');
+        const QByteArrayView line = end < 0 ? m_rest : m_rest.first(end);
+        m_rest = end < 0 ? QByteArrayView() : m_rest.sliced(end + 1);
+        return line;
+    }
+    // A typed line: any text, as a box holds it.
+    QString textLine() { return QString::fromUtf8(line()); }
+    QByteArrayView rest() const { return m_rest; }
+
+private:
+    QByteArrayView m_rest;
+};
