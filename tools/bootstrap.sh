@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libbenchmark-dev clang-format fonts-liberation poppler-utils
-          xvfb xauth librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev)
+          xvfb xauth xdotool librsvg2-bin desktop-file-utils appstream groff-base dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
