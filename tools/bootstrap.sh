@@ -5,9 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz targets that CI
-# runs after the tests.
+# runs after the tests; xdotool, librsvg2-bin, desktop-file-utils, appstream, groff-base and
+# dpkg-dev render the icon and check and package the installed program.
 packages=(cmake g++ make qt6-base-dev clang-format fonts-liberation poppler-utils xvfb xauth
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev xdotool librsvg2-bin desktop-file-utils appstream groff-base
+          dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -136,7 +136,7 @@ void BibleApp::checkScriptureFile() {
 
 void BibleApp::reportScriptureProblem(const QString& problem) {
     const QString text =
-        QDir::toNativeSeparators(m_storage.folder.path()) + QDir::separator() + problem;
+        QDir::toNativeSeparators(m_storage.folder.scriptureFolder()) + QDir::separator() + problem;
     m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }
 

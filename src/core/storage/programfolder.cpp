@@ -1,23 +1,10 @@
 #include "storage/programfolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
-ProgramFolder::ProgramFolder(QString path)
-    : m_path(QDir::cleanPath(std::move(path))) {}
+ProgramFolder::ProgramFolder(const QString& path)
+    : ProgramFolder(path, path) {}
 
-ProgramFolder ProgramFolder::ofExecutable() {
-    return ProgramFolder(QCoreApplication::applicationDirPath());
-}
-
-QString ProgramFolder::file(const QString& name) const {
-    return m_path + QLatin1Char('/') + name;
-}
-
-QString ProgramFolder::versesFolder() const {
-    return file(QStringLiteral("Verses"));
-}
-
-QString ProgramFolder::verseFile(const QString& fileName) const {
-    return versesFolder() + QLatin1Char('/') + fileName;
-}
+ProgramFolder::ProgramFolder(const QString& scriptureFolder, const QString& dataFolder)
+    : m_scripture(QDir::cleanPath(scriptureFolder))
+    , m_data(QDir::cleanPath(dataFolder)) {}

@@ -2,23 +2,28 @@
 
 #include <QString>
 
-// The program's own folder (the folder of the executable): Bible.dat, Pref.dat, BkMrk.dat and
-// the Verses folder live here. Everything takes it from one instance, so a test can point the
-// whole program at a temporary folder.
+// Where the program's files are: the folder Bible.dat is read from, and the folder that holds
+// what the program writes (Pref.dat, BkMrk.dat and the Verses folder). A portable copy keeps
+// both in one folder; an installed one reads Bible.dat where it was installed and writes in
+// the user's own data folder. Everything takes its paths from one instance, so a test can
+// point the whole program at a temporary folder.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(QString path);
-    static ProgramFolder ofExecutable();
+    // One folder for everything.
+    explicit ProgramFolder(const QString& path);
+    ProgramFolder(const QString& scriptureFolder, const QString& dataFolder);
 
-    const QString& path() const { return m_path; }
-    QString file(const QString& name) const;
-    QString versesFolder() const;
-    QString verseFile(const QString& fileName) const;
+    const QString& scriptureFolder() const { return m_scripture; }
+    const QString& dataFolder() const { return m_data; }
 
-    QString biblePath() const { return file(QStringLiteral("Bible.dat")); }
-    QString preferencesPath() const { return file(QStringLiteral("Pref.dat")); }
-    QString bookmarkPath() const { return file(QStringLiteral("BkMrk.dat")); }
+    QString biblePath() const { return m_scripture + QStringLiteral("/Bible.dat"); }
+    QString preferencesPath() const { return dataFile(QStringLiteral("Pref.dat")); }
+    QString bookmarkPath() const { return dataFile(QStringLiteral("BkMrk.dat")); }
+    QString versesFolder() const { return dataFile(QStringLiteral("Verses")); }
 
 private:
-    QString m_path;
+    QString dataFile(const QString& name) const { return m_data + QLatin1Char('/') + name; }
+
+    QString m_scripture;
+    QString m_data;
 };

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Starts the program as a user would, on a display of its own, in its three ways of keeping
+# files: installed (into a read-only tree, the user's files in the user's data folder),
+# portable (everything beside the executable) and with --folder. A subject is created with
+# the keyboard and must survive a restart; the installed tree must not change.
+# Usage: check-installed-program.sh <build folder>
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+display=:$((50 + RANDOM % 400))
+cleanup() {
+    [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
+    [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
+    chmod -R u+w "$work" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+userData=$XDG_DATA_HOME/Vellumark
+
+# Starts the program and waits until its window is shown and idle.
+start() {
+    "$@" >/dev/null 2>&1 &
+    program=$!
+    xdotool search --sync --onlyvisible --name 'Vellumark ~' >/dev/null
+    sleep 0.2
+}
+stop() {
+    kill "$program" && wait "$program" 2>/dev/null || true
+    program=
+}
+# A click into the reading area gives the window the keyboard (the display has no window
+# manager to do it); Tab then goes on to the subject box, where a new subject is typed.
+typeSubject() {
+    local window
+    window=$(xdotool search --onlyvisible --name 'Vellumark ~' | head -1)
+    xdotool mousemove --window "$window" 100 300 click 1
+    xdotool key Tab Tab Tab ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key Tab
+}
+# Waits a little for a file the program is writing.
+expectFile() {
+    for _ in $(seq 50); do [ -e "$1" ] && return; sleep 0.1; done
+    fail "$1 is missing"
+}
+expectBytes() {
+    expectFile "$1"
+    [ "$(cat "$1")" = "$2" ] || fail "$1 holds '$(cat "$1")', not '$2'"
+}
+
+# --version and --help answer on the command line.
+stage=$work/stage
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+installed=$stage/usr/bin/vellumark
+"$installed" --version | grep -q "^Vellumark [0-9]" || fail "--version"
+"$installed" --help | grep -q -- "--folder <folder>" || fail "--help"
+
+# Installed: nothing is written into the (read-only) tree, the defaults go to the user's data
+# folder, and a subject made there is still there after a restart.
+chmod -R a-w "$stage"
+before=$(find "$stage" -printf '%p %s %T@\n' | sort)
+start "$installed"
+expectFile "$userData/Pref.dat"
+expectFile "$userData/BkMrk.dat"
+[ -d "$userData/Verses" ] || fail "no Verses folder in $userData"
+typeSubject Love
+expectBytes "$userData/Verses/Love.txt" "Love"
+stop
+start "$installed"
+stop
+expectBytes "$userData/Verses/Love.txt" "Love"
+[ "$before" = "$(find "$stage" -printf '%p %s %T@\n' | sort)" ] || fail "the installed tree changed"
+
+# Portable: a folder holding the executable and Bible.dat keeps everything itself.
+portable=$work/portable
+mkdir -p "$portable"
+cp "$build/bin/vellumark" "$build/bin/Bible.dat" "$portable/"
+rm -rf "$userData"
+start "$portable/vellumark"
+typeSubject Hope
+stop
+expectFile "$portable/Pref.dat"
+expectFile "$portable/BkMrk.dat"
+expectBytes "$portable/Verses/Hope.txt" "Hope"
+[ ! -e "$userData" ] || fail "the portable program wrote into the user's data folder"
+
+# --folder: any folder is the program folder.
+named=$work/named
+mkdir -p "$named"
+cp "$build/bin/Bible.dat" "$named/"
+start "$installed" --folder "$named"
+typeSubject Faith
+stop
+expectFile "$named/Pref.dat"
+expectBytes "$named/Verses/Faith.txt" "Faith"
+[ ! -e "$userData" ] || fail "--folder wrote into the user's data folder"
+echo "installed, portable and --folder: all kept their files where they belong"

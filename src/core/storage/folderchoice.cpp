@@ -1,0 +1,43 @@
+#include "storage/folderchoice.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kInstalledName = QStringLiteral("vellumark");
+} // namespace
+
+FolderFacts FolderFacts::ofThisMachine(const QString& namedFolder) {
+    FolderFacts facts;
+    facts.namedFolder = namedFolder;
+    facts.executableFolder = QCoreApplication::applicationDirPath();
+    facts.executableFolderWritable = QFileInfo(facts.executableFolder).isWritable();
+    facts.installedFolders << QDir::cleanPath(facts.executableFolder +
+                                              QStringLiteral("/../share/") + kInstalledName);
+    for (const QString& shared :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        facts.installedFolders << QDir::cleanPath(shared + QLatin1Char('/') + kInstalledName);
+    facts.installedFolders.removeDuplicates();
+    facts.userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return facts;
+}
+
+ProgramFolder chooseFolders(const FolderFacts& facts,
+                            const std::function<bool(const QString& folder)>& holdsBible) {
+    if (!facts.namedFolder.isEmpty())
+        return ProgramFolder(facts.namedFolder);
+    const bool besideExecutable = holdsBible(facts.executableFolder);
+    if (besideExecutable && facts.executableFolderWritable)
+        return ProgramFolder(facts.executableFolder);
+    if (besideExecutable)
+        return ProgramFolder(facts.executableFolder, facts.userDataFolder);
+    QString scripture = facts.executableFolder;
+    for (const QString& installed : facts.installedFolders) {
+        scripture = installed;
+        if (holdsBible(installed))
+            break;
+    }
+    return ProgramFolder(scripture, facts.userDataFolder);
+}
