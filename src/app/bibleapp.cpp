@@ -53,10 +53,14 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_subjectEditor.get(),
                      [this] { m_subjectEditing->verseLookedUp(); });
-    m_reading = std::make_unique<ReadingArea>(*m_window, m_services.pointer, *m_scripture);
+    m_reading = std::make_unique<ReadingArea>(*m_window, m_services.pointer, *m_scripture,
+                                              m_services.clipboard);
     m_search = std::make_unique<SearchPage>(*m_window, m_services.pointer, *m_scripture);
+    QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
+                     &ReadingArea::setSearchedTerms);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
     m_help = std::make_unique<HelpPage>(*m_window);
+    QObject::connect(m_help.get(), &HelpPage::shown, m_reading.get(), &ReadingArea::forgetChapter);
     m_editCommands = std::make_unique<EditCommands>(*m_window, m_services.clipboard);
     m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_services);
     m_exit = std::make_unique<ExitCommand>(*m_window, *m_forms);

@@ -144,7 +144,8 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
     const Runs runs = linesInScope(text, scope);
     Outcome outcome;
     outcome.lines = phrasePass(text, runs, prepared);
-    if (!outcome.lines.empty() || prepared.isEmpty())
+    outcome.foundByPhrase = !outcome.lines.empty();
+    if (outcome.foundByPhrase || prepared.isEmpty())
         return outcome;
     outcome.lines = AllWords(text, queryWords(prepared)).lines(text, runs);
     return outcome;

@@ -16,6 +16,7 @@ namespace search {
 
 struct Outcome {
     std::vector<qsizetype> lines; // indices of the result lines, in file order
+    bool foundByPhrase = false;   // the phrase pass found them; the all-words pass did not run
 };
 
 // query: the search box's text as it stands; scope: the book box's text, where "The Bible"

@@ -28,6 +28,8 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     void deleteForward() override;
+    // Where an offset of the text falls in Qt's document, which counts a line break once.
+    int positionOfOffset(int offset) const { return m_exact.positionAt(offset); }
     void raiseGotFocus() override { emit gotFocus(); }
     void raiseLostFocus() override { emit lostFocus(); }
 

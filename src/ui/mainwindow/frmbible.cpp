@@ -83,6 +83,7 @@ FrmBible::FrmBible(QWidget* parent)
     setTabOrder();
     menus = buildMenus(menuBar());
     offerEditCommandsOnRightClick();
+    createReadingCommands();
     m_focus = new FocusTracker(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -156,6 +157,20 @@ void FrmBible::offerEditCommandsOnRightClick() {
         clicked->setContextMenuPolicy(Qt::ActionsContextMenu);
         clicked->addActions(commands);
     }
+}
+
+void FrmBible::createReadingCommands() {
+    nextChapter = new QAction(QStringLiteral("Next Chapter"), this);
+    nextChapter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    previousChapter = new QAction(QStringLiteral("Previous Chapter"), this);
+    previousChapter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    addActions({nextChapter, previousChapter});
+    copyWithReference = new QAction(QStringLiteral("Copy with Reference"), TextVerses);
+    copyWithReference->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyWithReference->setShortcutContext(Qt::WidgetShortcut);
+    auto* separator = new QAction(TextVerses);
+    separator->setSeparator(true);
+    TextVerses->addActions({separator, copyWithReference});
 }
 
 QWidget* FrmBible::activeControl() const {

@@ -41,6 +41,12 @@ public:
     QLabel* LabelCategory; // never shown: the subject remembered for a delete
 
     Menus menus;
+    // Reading commands that are in no menu: the next and previous chapter (Ctrl+Page Down,
+    // Ctrl+Page Up, anywhere in the window) and copying verses with their reference
+    // (Ctrl+Shift+C and the context menu of the reading area).
+    QAction* nextChapter;
+    QAction* previousChapter;
+    QAction* copyWithReference;
 
     // The control that has the keyboard focus, as the handlers see it (a menu does not take it).
     QWidget* activeControl() const;
@@ -65,6 +71,7 @@ private:
     void createFavoritesPage(QWidget* area);
     void setTabOrder();
     void offerEditCommandsOnRightClick();
+    void createReadingCommands();
 
     FocusTracker* m_focus;
 };

@@ -14,4 +14,5 @@ HelpPage::HelpPage(FrmBible& window)
 void HelpPage::mnuContents_Click() {
     // Rebuilt from its first piece every time, so choosing it twice shows it once.
     m_window.TextVerses->setText(helpText());
+    emit shown();
 }

@@ -58,6 +58,8 @@ void BookmarkCommands::mnuGoToBookmark_Click() {
     // exists.
     m_reading.showBookAndChapter(position.book, position.chapter);
     if (m_reading.showChapter(position.book + QLatin1Char(' ') + position.chapter +
-                              QLatin1Char(':')))
+                              QLatin1Char(':'))) {
         m_window.TextVerses->setSelStart(position.caretOffset);
+        m_reading.markVerseAt(m_window.TextVerses->selStart());
+    }
 }

@@ -4,18 +4,30 @@
 #include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "mainwindow/frmbible.h"
+#include "reading/readingmarks.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
+#include "scripture/versespans.h"
+#include "search/termmarks.h"
+#include "services/clipboard.h"
 #include "services/mousepointer.h"
 
-ReadingArea::ReadingArea(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
+#include <QAction>
+
+ReadingArea::ReadingArea(FrmBible& window, MousePointer& pointer, ScriptureText& scripture,
+                         Clipboard& clipboard)
     : m_window(window)
     , m_pointer(pointer)
-    , m_scripture(scripture) {
+    , m_scripture(scripture)
+    , m_clipboard(clipboard)
+    , m_marks(new ReadingMarks(*window.TextVerses)) {
     connect(window.ComboBooks, &ComboBox::picked, this, &ReadingArea::ComboBooks_Click);
     connect(window.ComboChapter, &ComboBox::picked, this, &ReadingArea::ComboChapter_Click);
     connect(window.ListVerse, &ListBox::picked, this, &ReadingArea::ListVerse_Click);
+    connect(window.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
+    connect(window.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
+    connect(window.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
 }
 
 void ReadingArea::ComboBooks_Click() {
@@ -38,12 +50,15 @@ void ReadingArea::ComboChapter_Click() {
         m_window.TextVerses->setSelStart(0);
 }
 
+// Every chapter shown starts unmarked; an opened result marks it afterwards.
 std::optional<QString> ReadingArea::showChapter(const QString& prefix) {
     std::optional<QString> chapterText = m_scripture.chapterText(prefix);
     if (!chapterText)
         return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
+    m_marks->clear();
     m_window.TextVerses->setText(*chapterText);
     m_window.TextVerses->setFocus(Qt::OtherFocusReason);
+    m_shown = chapterText->isEmpty() ? std::nullopt : std::optional(prefix);
     return chapterText;
 }
 
@@ -63,7 +78,64 @@ void ReadingArea::ListVerse_Click() {
     const std::optional<QString> chapterText = showChapter(reference->prefix);
     if (!chapterText)
         return;
-    m_window.TextVerses->setSelStart(
-        int(scripture::verseOffset(*chapterText, line, reference->prefix)));
+    const qsizetype offset = scripture::verseOffset(*chapterText, line, reference->prefix);
+    m_window.TextVerses->setSelStart(int(offset));
     showBookAndChapter(reference->book, reference->chapter);
+    m_marks->markTerms(search::termRanges(*chapterText, m_searchedTerms));
+    markVerseAt(offset);
+}
+
+void ReadingArea::markVerseAt(qsizetype offset) {
+    const QString text = m_window.TextVerses->text();
+    const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(text);
+    const scripture::VerseRange verse = scripture::versesTouched(spans, offset, offset);
+    if (verse.last < verse.first)
+        return;
+    const scripture::VerseSpan& span = spans[std::size_t(verse.first)];
+    m_marks->scrollToTop(span.start);
+    m_marks->markVerse(span.start, span.lineEnd - span.start);
+}
+
+std::optional<books::ChapterPlace> ReadingArea::turningPoint() const {
+    return m_shown ? books::placeOfPrefix(*m_shown) : std::nullopt;
+}
+
+// Through the same steps as picking the book and then the chapter.
+void ReadingArea::showAsPicked(const books::ChapterPlace& place) {
+    m_window.ComboBooks->setText(place.book);
+    ComboBooks_Click();
+    m_window.ComboChapter->setText(QString::number(place.chapter));
+    ComboChapter_Click();
+}
+
+// With no chapter shown, the keys show the chapter the boxes name, or the first of the text.
+void ReadingArea::showNextChapter() {
+    if (const std::optional<books::ChapterPlace> from = turningPoint()) {
+        if (const std::optional<books::ChapterPlace> next = books::nextChapter(*from))
+            showAsPicked(*next);
+        return;
+    }
+    showAsPicked(books::namedChapter(m_window.ComboBooks->text(), m_window.ComboChapter->text())
+                     .value_or(books::firstChapter()));
+}
+
+void ReadingArea::showPreviousChapter() {
+    if (const std::optional<books::ChapterPlace> from = turningPoint()) {
+        if (const std::optional<books::ChapterPlace> previous = books::previousChapter(*from))
+            showAsPicked(*previous);
+        return;
+    }
+    showNextChapter();
+}
+
+void ReadingArea::copyWithReference() {
+    if (!m_shown || !m_scripture.refresh())
+        return;
+    TextBox& verses = *m_window.TextVerses;
+    const qsizetype start = verses.selStart();
+    const scripture::VerseRange touched = scripture::versesTouched(
+        scripture::verseSpans(verses.text()), start, start + verses.selLength());
+    const QString lines = scripture::referencedLines(m_scripture.text(), *m_shown, touched);
+    if (!lines.isEmpty())
+        m_clipboard.setText(lines);
 }

@@ -7,6 +7,7 @@
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
+#include "search/termmarks.h"
 #include "services/mousepointer.h"
 
 SearchPage::SearchPage(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
@@ -48,4 +49,5 @@ void SearchPage::Search() {
     const search::Outcome outcome =
         search::run(text, m_window.TextSearch->text(), m_window.ComboSearch->text());
     m_window.ListVerse->setItems(search::resultLines(text, outcome.lines));
+    emit searched(search::markedTerms(m_window.TextSearch->text(), outcome.foundByPhrase));
 }

@@ -19,6 +19,10 @@ public:
     void ComboSearch_Click();
     void Search();
 
+signals:
+    // A search ran: what its results' chapters are to mark.
+    void searched(const QStringList& markedTerms);
+
 private:
     void searchIfReady();
 

@@ -1,0 +1,71 @@
+#include "scripture/chapterwalk.h"
+
+#include "scripture/bookcatalogue.h"
+
+#include <algorithm>
+
+namespace books {
+namespace {
+
+// The book's place in the catalogue, or -1.
+qsizetype bookIndex(const QString& name) {
+    const std::span<const Book> all = catalogue();
+    const auto found = std::find_if(
+        all.begin(), all.end(), [&](const Book& book) { return name == QLatin1String(book.name); });
+    return found == all.end() ? -1 : found - all.begin();
+}
+
+ChapterPlace placeIn(qsizetype index, int chapter) {
+    return {QString::fromLatin1(catalogue()[std::size_t(index)].name), chapter};
+}
+
+} // namespace
+
+std::optional<ChapterPlace> namedChapter(const QString& book, const QString& chapter) {
+    const std::optional<int> count = chapterCount(book);
+    if (!count || !chapterList(*count).contains(chapter))
+        return std::nullopt;
+    return ChapterPlace{book, chapter.toInt()};
+}
+
+std::optional<ChapterPlace> nextChapter(const ChapterPlace& place) {
+    const qsizetype index = bookIndex(place.book);
+    if (index < 0)
+        return std::nullopt;
+    if (place.chapter < catalogue()[std::size_t(index)].chapters)
+        return ChapterPlace{place.book, place.chapter + 1};
+    if (index + 1 < qsizetype(catalogue().size()))
+        return placeIn(index + 1, 1);
+    return std::nullopt;
+}
+
+std::optional<ChapterPlace> previousChapter(const ChapterPlace& place) {
+    const qsizetype index = bookIndex(place.book);
+    if (index < 0)
+        return std::nullopt;
+    if (place.chapter > 1)
+        return ChapterPlace{place.book, place.chapter - 1};
+    if (index > 0)
+        return placeIn(index - 1, catalogue()[std::size_t(index - 1)].chapters);
+    return std::nullopt;
+}
+
+ChapterPlace firstChapter() {
+    return placeIn(0, 1);
+}
+
+// The last space stands before the chapter number; a book name may hold spaces itself.
+std::optional<ChapterPlace> placeOfPrefix(const QString& prefix) {
+    if (!prefix.endsWith(QLatin1Char(':')))
+        return std::nullopt;
+    const qsizetype space = prefix.lastIndexOf(QLatin1Char(' '));
+    if (space < 0)
+        return std::nullopt;
+    return namedChapter(prefix.left(space), prefix.sliced(space + 1).chopped(1));
+}
+
+QString chapterPrefix(const ChapterPlace& place) {
+    return place.book + QLatin1Char(' ') + QString::number(place.chapter) + QLatin1Char(':');
+}
+
+} // namespace books

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Turning chapters in the order of the text: the last chapter of a book is followed by the
+// first of the next book, across the testaments.
+namespace books {
+
+struct ChapterPlace {
+    QString book;
+    int chapter = 0;
+    bool operator==(const ChapterPlace&) const = default;
+};
+
+// The chapter that a book box and a chapter box name: a book of the catalogue, exactly, and
+// one of its chapter numbers as the chapter list writes it.
+std::optional<ChapterPlace> namedChapter(const QString& book, const QString& chapter);
+
+// The chapter after or before; nothing after the last chapter of the text or before the first.
+std::optional<ChapterPlace> nextChapter(const ChapterPlace& place);
+std::optional<ChapterPlace> previousChapter(const ChapterPlace& place);
+
+// The first chapter of the text.
+ChapterPlace firstChapter();
+
+// The prefix its verse lines begin with ("Psalms 23:"), and back: the chapter a prefix names.
+QString chapterPrefix(const ChapterPlace& place);
+std::optional<ChapterPlace> placeOfPrefix(const QString& prefix);
+
+} // namespace books

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <utility>
+#include <vector>
+
+class TextBox;
+
+// What the reading area marks without touching its text, selection or caret: the verse just
+// opened (in the highlight colour, until the user clicks or types in the reading area), and
+// the words that were searched for (softly, until another chapter is picked).
+class ReadingMarks : public QObject {
+public:
+    using Ranges = std::vector<std::pair<qsizetype, qsizetype>>; // start, length
+
+    explicit ReadingMarks(TextBox& verses);
+
+    void markVerse(qsizetype start, qsizetype length);
+    void markTerms(Ranges ranges);
+    void clear();
+    const Ranges& verse() const { return m_verse; }
+    const Ranges& terms() const { return m_terms; }
+
+    // Scrolls so the line holding the offset is the top line, as far as the text's end
+    // allows, leaving the caret and selection where they were.
+    void scrollToTop(qsizetype offset);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void show();
+
+    TextBox& m_verses;
+    Ranges m_verse;
+    Ranges m_terms;
+};

@@ -1,0 +1,124 @@
+#include "controls/combobox.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
+#include "support/appfixture.h"
+
+#include <QAction>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+// Turning chapters by key, copying verses with their reference, and how an opened result is
+// shown, through the real window.
+class TestReading : public QObject {
+    Q_OBJECT
+    std::unique_ptr<AppFixture> fx;
+
+    FrmBible& w() { return fx->window(); }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+    void pickChapter(const QString& book, const QString& chapter) {
+        focusOn(w().ComboBooks);
+        pickItem(w().ComboBooks, book);
+        pickItem(w().ComboChapter, chapter);
+    }
+    QString shown() { return w().ComboBooks->text() + ' ' + w().ComboChapter->text(); }
+    // The first character shown at the top of the reading area.
+    int topPosition() { return w().TextVerses->cursorForPosition(QPoint(6, 6)).block().position(); }
+    // Opens the result line of the verse from a search for the query.
+    void openResult(const QString& query, const QString& verse) {
+        w().menus.mnuSearch2->trigger();
+        w().TextSearch->setText(query);
+        focusOn(w().TextSearch);
+        pickItem(w().ComboSearch, QStringLiteral("The Bible"));
+        const QString line = verse + QStringLiteral("  ") + verseText(verse);
+        QVERIFY2(w().ListVerse->items().contains(line), qPrintable(line));
+        w().ListVerse->setText(line);
+    }
+
+private slots:
+    void init() {
+        fx = std::make_unique<AppFixture>();
+        fx->start();
+    }
+    void cleanup() { fx.reset(); }
+
+    // The keys show a chapter as picking it does, across books, from anywhere in the window.
+    void turningChapters() {
+        focusOn(w().TextFavoritesList);
+        press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
+        QCOMPARE(shown(), QStringLiteral("Genesis 1"));
+        QCOMPARE(w().ComboChapter->items().size(), 50);
+        QCOMPARE(QApplication::focusWidget(), w().TextVerses);
+        press(Qt::Key_PageUp); // nothing before the first chapter
+        QCOMPARE(shown(), QStringLiteral("Genesis 1"));
+        pickChapter(QStringLiteral("Malachi"), QStringLiteral("4"));
+        w().TextVerses->setSelStart(200);
+        press(Qt::Key_PageDown);
+        QCOMPARE(shown(), QStringLiteral("Matthew 1"));
+        QCOMPARE(w().ComboChapter->items().size(), 28);
+        QCOMPARE(w().TextVerses->selStart(), 0);
+        press(Qt::Key_PageUp);
+        QCOMPARE(shown(), QStringLiteral("Malachi 4"));
+        w().menus.mnuContents->trigger(); // the boxes still name Malachi 4
+        press(Qt::Key_PageDown);
+        QCOMPARE(shown(), QStringLiteral("Malachi 4"));
+        QVERIFY(w().TextVerses->text().startsWith(QStringLiteral("1  For, behold")));
+        pickChapter(QStringLiteral("Revelation"), QStringLiteral("22"));
+        press(Qt::Key_PageDown); // nothing after the last
+        QCOMPARE(shown(), QStringLiteral("Revelation 22"));
+    }
+
+    void copyingWithReference() {
+        fx->clipboard.setText(QStringLiteral("kept"));
+        focusOn(w().TextVerses);
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // the welcome text: nothing
+        QCOMPARE(fx->clipboard.text(), QStringLiteral("kept"));
+        pickChapter(QStringLiteral("John"), QStringLiteral("3"));
+        const QString text = w().TextVerses->text();
+        w().TextVerses->setSelStart(int(text.indexOf(QStringLiteral("16  For God")) - 8));
+        w().TextVerses->setSelLength(12); // from the end of verse 15 into verse 16
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fx->clipboard.text(), "John 3:15  " + verseText("John 3:15") + "\r\nJohn 3:16  " +
+                                           verseText("John 3:16"));
+        QVERIFY(w().TextVerses->actions().contains(w().copyWithReference));
+        QCOMPARE(w().TextVerses->text(), text);
+    }
+
+    // An opened result: its verse at the top and marked, the searched words marked; the text,
+    // the caret and the selection as they would be without the marks.
+    void anOpenedResultIsEasyToSee() {
+        openResult(QStringLiteral("love one another"), QStringLiteral("John 15:12"));
+        const QString text = w().TextVerses->text();
+        const int verse = int(text.indexOf(QStringLiteral("12  This is my commandment")));
+        QCOMPARE(w().TextVerses->selStart(), verse);
+        QCOMPARE(w().TextVerses->selLength(), 0);
+        QCOMPARE(topPosition(), w().TextVerses->positionOfOffset(verse));
+        const QList<QTextEdit::ExtraSelection> marks = w().TextVerses->extraSelections();
+        QStringList marked;
+        for (const QTextEdit::ExtraSelection& mark : marks)
+            marked << mark.cursor.selectedText();
+        QCOMPARE(marked.count(QStringLiteral("love one another")), 2); // verses 12 and 17
+        QVERIFY(marked.last().startsWith(QStringLiteral("12  This is my commandment")));
+        QTest::mouseClick(w().TextVerses->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(w().TextVerses->extraSelections().size(), marks.size() - 1); // the verse's
+        QCOMPARE(w().TextVerses->text(), text);
+        pickItem(w().ComboChapter, QStringLiteral("16"));
+        QVERIFY(w().TextVerses->extraSelections().isEmpty());
+    }
+
+    // A verse in the chapter's last screen comes as near the top as the end allows.
+    void aLastVerseShowsTheChaptersEnd() {
+        openResult(QStringLiteral("seek thy servant"), QStringLiteral("Psalms 119:176"));
+        const int verse = int(w().TextVerses->text().indexOf(QStringLiteral("176  I have gone")));
+        QScrollBar* bar = w().TextVerses->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY(topPosition() == w().TextVerses->positionOfOffset(verse) ||
+                bar->value() == bar->maximum());
+        QVERIFY(topPosition() <= w().TextVerses->positionOfOffset(verse));
+    }
+};
+
+QTEST_MAIN(TestReading)
+#include "tst_reading.moc"

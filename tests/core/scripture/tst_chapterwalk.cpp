@@ -1,0 +1,137 @@
+#include "scripture/bookcatalogue.h"
+#include "scripture/chapterwalk.h"
+#include "scripture/versespans.h"
+#include "search/termmarks.h"
+#include "storage/filesystem.h"
+
+#include <QTest>
+
+using books::ChapterPlace;
+Q_DECLARE_METATYPE(std::optional<ChapterPlace>)
+
+// Turning chapters, the verses a selection touches, and the searched words a chapter marks.
+class TestChapterWalk : public QObject {
+    Q_OBJECT
+    VerseText m_text;
+    QStringList m_lines;
+
+private slots:
+    void initTestCase() {
+        FileSystem files;
+        m_text = VerseText(files.readBytes(QStringLiteral(VELLUMARK_TEST_BIBLE)).bytes);
+        QVERIFY(files.readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), m_lines).ok);
+    }
+
+    // Every chapter once, in the catalogue's order, forwards and back, and nothing beyond.
+    void walksEveryChapterInOrder() {
+        QList<ChapterPlace> expected;
+        for (const books::Book& book : books::catalogue())
+            for (int chapter = 1; chapter <= book.chapters; ++chapter)
+                expected.append({QString::fromLatin1(book.name), chapter});
+        QList<ChapterPlace> forwards = {books::firstChapter()};
+        while (const std::optional<ChapterPlace> next = books::nextChapter(forwards.last()))
+            forwards.append(*next);
+        QCOMPARE(forwards, expected);
+        QList<ChapterPlace> backwards = {expected.last()};
+        while (const std::optional<ChapterPlace> previous =
+                   books::previousChapter(backwards.first()))
+            backwards.prepend(*previous);
+        QCOMPARE(backwards, expected);
+    }
+
+    void namesAChapter_data() {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<std::optional<ChapterPlace>>("place");
+        const auto row = [](const char* name, const char* prefix, std::optional<ChapterPlace> p) {
+            QTest::newRow(name) << QString::fromLatin1(prefix) << p;
+        };
+        row("nominal: a book with spaces",
+            "Song of Solomon 8:", ChapterPlace{"Song of Solomon", 8});
+        row("nominal: a book with a number", "1 John 5:", ChapterPlace{"1 John", 5});
+        row("robustness: beyond the book's chapters", "1 John 6:", std::nullopt);
+        row("robustness: a leading zero", "Psalms 023:", std::nullopt);
+        row("robustness: the separator", "*************** 1:", std::nullopt);
+        row("robustness: the placeholders", "Books Chapter:", std::nullopt);
+        row("robustness: no colon", "Genesis 1", std::nullopt);
+    }
+    void namesAChapter() {
+        QFETCH(QString, prefix);
+        QFETCH(std::optional<ChapterPlace>, place);
+        QCOMPARE(books::placeOfPrefix(prefix), place);
+    }
+
+    // Copied verses are the file's own lines of every verse the selection touches.
+    void copiesTheVersesTouched_data() {
+        QTest::addColumn<int>("fromVerse");
+        QTest::addColumn<int>("fromInto"); // characters into that verse's span
+        QTest::addColumn<int>("toVerse");
+        QTest::addColumn<int>("toInto");
+        QTest::addColumn<QList<int>>("verses");
+        QTest::newRow("nominal: caret at the start") << 1 << 0 << 1 << 0 << QList{1};
+        QTest::newRow("nominal: caret inside a verse") << 16 << 20 << 16 << 20 << QList{16};
+        QTest::newRow("nominal: across two boundaries") << 15 << 10 << 17 << 5 << QList{15, 16, 17};
+        QTest::newRow("robustness: ending where a verse begins")
+            << 15 << 10 << 17 << 0 << QList{15, 16};
+        QTest::newRow("robustness: caret in the breaks after a verse")
+            << 16 << -2 << 16 << -2 << QList{16};
+        QTest::newRow("robustness: caret at the very end") << 37 << 0 << 37 << 0 << QList{36};
+    }
+    void copiesTheVersesTouched() {
+        QFETCH(int, fromVerse);
+        QFETCH(int, fromInto);
+        QFETCH(int, toVerse);
+        QFETCH(int, toInto);
+        QFETCH(QList<int>, verses);
+        const QString prefix = QStringLiteral("John 3:");
+        const QString chapter = m_text.chapterText(prefix);
+        const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(chapter);
+        QCOMPARE(spans.size(), std::size_t(36));
+        // A negative step counts back from the start of the next verse.
+        const auto at = [&](int verse, int into) {
+            if (verse > int(spans.size()))
+                return chapter.size();
+            return into < 0 ? spans[std::size_t(verse)].start + into
+                            : spans[std::size_t(verse - 1)].start + into;
+        };
+        const scripture::VerseRange touched =
+            scripture::versesTouched(spans, at(fromVerse, fromInto), at(toVerse, toInto));
+        QStringList expected;
+        for (const int verse : verses)
+            expected << m_lines.filter(
+                QRegularExpression(QStringLiteral("^John 3:%1  ").arg(verse)));
+        QCOMPARE(scripture::referencedLines(m_text, prefix, touched), expected.join("\r\n"));
+    }
+
+    void marksTheSearchedWords_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("byPhrase");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("marked"); // the marked characters, in order of the terms
+        QTest::newRow("nominal: the phrase")
+            << "  love one another " << true << "ye Love one another; love"
+            << "Love one another";
+        QTest::newRow("nominal: each word, inside longer words too")
+            << "another love one" << false << "Beloved, gone"
+            << "loveone";
+        QTest::newRow("robustness: a trailing separator adds no empty mark")
+            << "love?" << false << "love?"
+            << "love";
+        QTest::newRow("robustness: the same word twice marks once")
+            << "love love" << false << "love"
+            << "love";
+    }
+    void marksTheSearchedWords() {
+        QFETCH(QString, query);
+        QFETCH(bool, byPhrase);
+        QFETCH(QString, text);
+        QFETCH(QString, marked);
+        QString found;
+        for (const auto& [start, length] :
+             search::termRanges(text, search::markedTerms(query, byPhrase)))
+            found += text.sliced(start, length);
+        QCOMPARE(found, marked);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChapterWalk)
+#include "tst_chapterwalk.moc"
