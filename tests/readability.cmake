@@ -1,0 +1,3 @@
+# Readable on screen and on paper: where controls, dialogs and printed pages are laid out,
+# and the date text.
+vellumark_add_test(tst_generaldate CORE core/text/tst_generaldate.cpp)
