@@ -2,6 +2,7 @@
 
 #include "mainwindow/menubar.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class ComboBox;
@@ -58,6 +59,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createReadingArea(QWidget* area);
@@ -65,6 +67,8 @@ private:
     void createFavoritesPage(QWidget* area);
     void setTabOrder();
     void offerEditCommandsOnRightClick();
+    void fitToFont(QWidget* box);
 
     FocusTracker* m_focus;
+    QHash<QWidget*, QRect> m_designed; // the display boxes' places at the design font
 };
