@@ -96,6 +96,10 @@ FrmBible::FrmBible(QWidget* parent)
     // that the narrow boxes cut their text ("Chapter" reads ":hapter"). Liberation Sans keeps
     // close to the widths the window was designed with.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // The window keeps its designed size, so its frame offers no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     auto* area = new ClientArea(this);
     area->setFixedSize(kClientArea);
     setCentralWidget(area);
@@ -146,7 +150,7 @@ void FrmBible::createSearchPage(QWidget* area) {
                    true);
     TextSearch = place(new TextBox(area), "TextSearch", twips(6600, 120, 2535, 645));
     describe(TextSearch, QStringLiteral("Enter search words, phrase, or verse and select book."),
-             QStringLiteral("Search words"));
+             {});
     ComboSearch = place(new ComboBox(area), "ComboSearch", twips(4680, 480, 1815, 315));
     describe(ComboSearch, QStringLiteral("Select Book to Search"), {});
     ListVerse = place(new ListBox(area), "ListVerse", twips(4680, 960, 4455, 4935));
