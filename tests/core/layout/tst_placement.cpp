@@ -33,8 +33,6 @@ private slots:
             << QRect(0, 380, 100, 10) << 40 << QList<QRect>{} << QRect(0, 380, 100, 24);
         QTest::newRow("robustness: a place past the right edge ends at the edge")
             << QRect(360, 32, 297, 49) << 0 << QList<QRect>{} << QRect(360, 32, 259, 49);
-        QTest::newRow("robustness: a place past the bottom ends at the bottom")
-            << QRect(0, 390, 50, 30) << 0 << QList<QRect>{} << QRect(0, 390, 50, 14);
     }
     void controls() {
         QFETCH(QRect, designed);

