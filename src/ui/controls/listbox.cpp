@@ -77,3 +77,10 @@ void ListBox::mouseReleaseEvent(QMouseEvent* event) {
         emit picked(); // a click on the line already selected opens it again
     m_reclickPending = false;
 }
+
+// A new font or size moves the items: the current one stays in view.
+void ListBox::changeEvent(QEvent* event) {
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange && currentIndex().isValid())
+        scrollTo(currentIndex());
+}

@@ -87,6 +87,18 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event) {
         setTextCursor(*kept);
 }
 
+// A new font or size moves the lines: the one with the caret stays in view.
+void TextBox::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        ensureCursorVisible();
+}
+
+void TextBox::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    ensureCursorVisible();
+}
+
 int TextBox::selStart() const {
     return m_exact.offsetAt(textCursor().selectionStart());
 }

@@ -4,6 +4,7 @@
 #include "controls/textbox.h"
 #include "favorites/subjectprintlines.h"
 #include "mainwindow/frmbible.h"
+#include "print/printedpage.h"
 #include "services/messageboxes.h"
 #include "services/printfailure.h"
 #include "services/services.h"
@@ -12,6 +13,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,11 +30,30 @@ QFont printFont(const QFont& listFont) {
     return font;
 }
 
-// One line under the other from the top of the printable area, a new page when one is full.
+// Forty characters of a large font can be wider than the page between its margins: the font
+// is made just small enough for the widest line to fit. A line that is one overlong word is
+// left out of the measure, or it would shrink the whole subject to nothing.
+QFont fittedToWidth(QFont font, const QStringList& lines, qreal width, QPaintDevice* device) {
+    while (font.pointSizeF() > 1) {
+        const QFontMetricsF metrics(font, device);
+        qreal widest = 0;
+        for (const QString& line : lines)
+            if (line.size() <= kSubjectPrintWidth)
+                widest = std::max(widest, metrics.horizontalAdvance(line));
+        if (widest <= width)
+            break;
+        const qreal size = font.pointSizeF();
+        font.setPointSizeF(std::max(1.0, std::min(size - 0.25, size * width / widest)));
+    }
+    return font;
+}
+
+// One line under the other from the top of the page's margins, a new page when one is full.
 void paintLines(const QStringList& lines, const QFont& font, QPrinter& printer, QPainter& painter) {
-    painter.setFont(font);
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    painter.setFont(fittedToWidth(font, lines, page.width(), painter.device()));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const qreal pageHeight = printer.pageRect(QPrinter::DevicePixel).height();
+    const qreal pageHeight = page.height();
     qreal top = 0;
     for (const QString& line : lines) {
         if (top > 0 && top + metrics.height() > pageHeight) {
@@ -61,7 +83,7 @@ void SubjectPrintCommand::mnuPrintFavoriteSubject_Click() {
     if (m_services.messages.ask(question, MessageBoxes::YesNo, kTitle) == MessageBoxes::No)
         return;
     const PrintService::Outcome outcome = m_services.printer.print(
-        subject.isEmpty() ? kTitle : subject,
+        printedpage::subjectDocumentName(subject),
         [&](QPrinter& printer, QPainter& painter) { paintLines(lines, font, printer, painter); });
     reportPrintFailure(m_services.messages, outcome, kTitle);
 }

@@ -8,6 +8,7 @@
 #include "storage/storage.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -131,4 +132,12 @@ void FrmFont::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit unloaded();
+}
+
+// Esc closes the dialog as its close box does; the lists leave the key to it.
+void FrmFont::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

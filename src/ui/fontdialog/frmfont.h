@@ -11,7 +11,7 @@ struct Storage;
 // The Display Fonts dialog: three fixed lists (font, style, size). Every choice applies at
 // once to the main window's display controls and is saved to Pref.dat at once; there is
 // nothing to confirm. Loading it preselects the saved choice, and each preselection acts as
-// a click. Closing it unloads it (the widget is deleted).
+// a click. Closing it, by its close box or by Esc, unloads it (the widget is deleted).
 class FrmFont : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +34,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();

@@ -5,14 +5,17 @@
 #include "controls/focustracker.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
+#include "layout/placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
@@ -23,10 +26,25 @@ QRect twips(int left, int top, int width, int height) {
     return {left / k, top / k, width / k, height / k};
 }
 
+constexpr QSize kClientArea(9285 / FrmBible::kTwipsPerPixel, 6060 / FrmBible::kTwipsPerPixel);
+
 template <typename W> W* place(W* widget, const char* name, const QRect& rect) {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(rect);
+    widget->setGeometry(placement::withinArea(rect, kClientArea));
     return widget;
+}
+
+// The height the box needs to show one whole line of its font. A text box counts a line as
+// shown only with its document's margins above and below and a pixel to spare; one that
+// shows no whole line scrolls its only line out of sight.
+int oneLineHeight(const QAbstractScrollArea* box) {
+    qreal line = box->fontMetrics().lineSpacing();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(box))
+        line += 2 * text->document()->documentMargin() + 1;
+    else if (const auto* list = qobject_cast<const QListView*>(box);
+             list && list->model() && list->model()->rowCount())
+        line = std::max<qreal>(line, list->sizeHintForRow(0));
+    return qCeil(line) + 2 * box->frameWidth();
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
@@ -74,8 +92,16 @@ FrmBible::FrmBible(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmBible"));
     setWindowTitle(kMaker + QStringLiteral(" - Vellumark ~ Orrisant Version"));
+    // Linux has no MS Sans Serif, and the family fontconfig puts in its place is so much wider
+    // that the narrow boxes cut their text ("Chapter" reads ":hapter"). Liberation Sans keeps
+    // close to the widths the window was designed with.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // The window keeps its designed size, so its frame offers no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     auto* area = new ClientArea(this);
-    area->setFixedSize(9285 / kTwipsPerPixel, 6060 / kTwipsPerPixel);
+    area->setFixedSize(kClientArea);
     setCentralWidget(area);
     createReadingArea(area);
     createSearchPage(area);
@@ -86,6 +112,28 @@ FrmBible::FrmBible(QWidget* parent)
     createReadingCommands();
     m_focus = new FocusTracker(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    for (QWidget* box : displayControls()) {
+        m_designed.insert(box, box->geometry());
+        box->installEventFilter(this);
+        fitToFont(box);
+    }
+}
+
+bool FrmBible::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        if (auto* box = qobject_cast<QWidget*>(watched); box && m_designed.contains(box))
+            fitToFont(box);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A display box too short for one line of the user's font grows downward into free room.
+void FrmBible::fitToFont(QWidget* box) {
+    QList<QRect> others;
+    for (QWidget* control : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != box)
+            others.append(m_designed.value(control, control->geometry()));
+    const int needed = oneLineHeight(qobject_cast<QAbstractScrollArea*>(box));
+    box->setGeometry(placement::grownToHold(m_designed.value(box), needed, others, kClientArea));
 }
 
 void FrmBible::createReadingArea(QWidget* area) {
@@ -103,7 +151,7 @@ void FrmBible::createSearchPage(QWidget* area) {
                    true);
     TextSearch = place(new TextBox(area), "TextSearch", twips(6600, 120, 2535, 645));
     describe(TextSearch, QStringLiteral("Enter search words, phrase, or verse and select book."),
-             QStringLiteral("Search words"));
+             {});
     ComboSearch = place(new ComboBox(area), "ComboSearch", twips(4680, 480, 1815, 315));
     describe(ComboSearch, QStringLiteral("Select Book to Search"), {});
     ListVerse = place(new ListBox(area), "ListVerse", twips(4680, 960, 4455, 4935));

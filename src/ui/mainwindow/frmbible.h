@@ -2,6 +2,7 @@
 
 #include "mainwindow/menubar.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class ComboBox;
@@ -64,6 +65,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createReadingArea(QWidget* area);
@@ -72,6 +74,8 @@ private:
     void setTabOrder();
     void offerEditCommandsOnRightClick();
     void createReadingCommands();
+    void fitToFont(QWidget* box);
 
     FocusTracker* m_focus;
+    QHash<QWidget*, QRect> m_designed; // the display boxes' places at the design font
 };

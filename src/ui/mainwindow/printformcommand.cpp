@@ -1,6 +1,7 @@
 #include "mainwindow/printformcommand.h"
 
 #include "mainwindow/frmbible.h"
+#include "print/printedpage.h"
 #include "services/messageboxes.h"
 #include "services/printfailure.h"
 #include "services/services.h"
@@ -14,7 +15,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Print Form");
 
-// The picture as large as the page allows, its proportions kept, at the page's top left.
+// The picture as large as the page's margins allow, its proportions kept, at their top left.
 void paintScaled(const QPixmap& picture, QPrinter& printer, QPainter& painter) {
     const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
     const QSizeF size = QSizeF(picture.size()).scaled(page, Qt::KeepAspectRatio);
@@ -35,9 +36,8 @@ void PrintFormCommand::mnuPrintForm_Click() {
                                 kTitle) != MessageBoxes::Ok)
         return;
     const QPixmap picture = m_window.grab();
-    const PrintService::Outcome outcome =
-        m_services.printer.print(kTitle, [&](QPrinter& printer, QPainter& painter) {
-            paintScaled(picture, printer, painter);
-        });
+    const PrintService::Outcome outcome = m_services.printer.print(
+        printedpage::windowDocumentName(),
+        [&](QPrinter& printer, QPainter& painter) { paintScaled(picture, printer, painter); });
     reportPrintFailure(m_services.messages, outcome, kTitle);
 }

@@ -1,9 +1,24 @@
 #include "services/systemprintservice.h"
 
+#include "print/printedpage.h"
+
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+namespace {
+
+// Every page keeps its margins, whatever the printer or the dialog started with.
+void keepMargins(QPrinter& printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    printer.setPageMargins(printedpage::margins(layout.margins(), layout.minimumMargins()),
+                           QPageLayout::Millimeter);
+}
+
+} // namespace
 
 PrintService::Outcome SystemPrintService::print(const QString& documentName, const Painter& paint) {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
@@ -12,6 +27,7 @@ PrintService::Outcome SystemPrintService::print(const QString& documentName, con
         return paintOn(printer, documentName, paint);
     }
     QPrinter printer;
+    keepMargins(printer); // the dialog offers them, and takes larger ones
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(QObject::tr("Print %1").arg(documentName));
     if (dialog.exec() != QDialog::Accepted)
@@ -22,6 +38,7 @@ PrintService::Outcome SystemPrintService::print(const QString& documentName, con
 PrintService::Outcome SystemPrintService::paintOn(QPrinter& printer, const QString& documentName,
                                                   const Painter& paint) {
     printer.setDocName(documentName);
+    keepMargins(printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return {false, QObject::tr("The printer could not be started.")};

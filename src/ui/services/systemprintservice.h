@@ -13,7 +13,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
     Outcome print(const QString& documentName, const Painter& paint) override;
 
-    // Paints the document on a printer that is ready; shared with the PDF printing of tests.
+    // Paints the document on a printer that is ready, inside margins of at least 20 mm;
+    // shared with the PDF printing of tests.
     static Outcome paintOn(QPrinter& printer, const QString& documentName, const Painter& paint);
 
 private:
