@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <typeinfo>
 
 ScriptureText::ScriptureText(FileSystem& files, QString path)
     : m_files(files)
@@ -41,14 +42,26 @@ bool ScriptureText::refresh() {
     const Stamp stamp = currentStamp();
     if (m_loaded && m_loaded->settled() && m_loaded->sameFileAs(stamp))
         return true;
-    FileSystem::BytesResult read = m_files.readBytes(m_path);
-    if (!read.ok) {
+    std::optional<VerseText> text = readText();
+    if (!text) {
         forget();
         return false;
     }
-    m_text = VerseText(std::move(read.bytes));
+    m_text = std::move(*text);
     m_loaded = stamp;
     return true;
+}
+
+// The plain file layer reads the file as stored, and the text can do that itself straight into
+// its own memory; a file layer of another kind (one that makes reads fail on purpose, say) is
+// asked through readBytes, as for any other file.
+std::optional<VerseText> ScriptureText::readText() const {
+    if (typeid(m_files) == typeid(FileSystem))
+        return VerseText::readFile(m_path);
+    const FileSystem::BytesResult read = m_files.readBytes(m_path);
+    if (!read.ok)
+        return std::nullopt;
+    return VerseText(QByteArrayView(read.bytes));
 }
 
 void ScriptureText::forget() {

@@ -24,7 +24,8 @@ public:
     // The text as of the last refresh.
     const VerseText& text() const { return m_text; }
 
-    // The verse lines in file order, as of the last refresh.
+    // The verse lines in file order, as of the last refresh, all decoded and kept (the text a
+    // second time over); text() answers the same without that.
     const QStringList& lines() const { return m_text.lines(); }
 
     // The display form of one chapter: each line that begins with the prefix ("Genesis 1:"),
@@ -42,6 +43,7 @@ private:
         bool settled() const;
     };
     Stamp currentStamp() const;
+    std::optional<VerseText> readText() const;
     void forget();
 
     FileSystem& m_files;

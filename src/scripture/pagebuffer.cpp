@@ -1,0 +1,84 @@
+#include "scripture/pagebuffer.h"
+
+#include <cstdlib>
+#include <new>
+#include <utility>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+#if defined(__linux__)
+constexpr qsizetype kHugePage = qsizetype(2) << 20;
+
+// Maps whole huge pages at a huge-page boundary (the kernel backs only aligned ranges with them):
+// a mapping one page longer than needed, its unaligned ends handed back.
+char* mapHugePages(qsizetype length) {
+    const std::size_t span = std::size_t(length + kHugePage);
+    void* mapped = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED)
+        return nullptr;
+    const auto begin = reinterpret_cast<quintptr>(mapped);
+    const quintptr aligned = (begin + quintptr(kHugePage) - 1) & ~quintptr(kHugePage - 1);
+    if (aligned > begin)
+        munmap(mapped, aligned - begin);
+    const quintptr tail = aligned + quintptr(length);
+    if (begin + span > tail)
+        munmap(reinterpret_cast<void*>(tail), begin + span - tail);
+    auto* data = reinterpret_cast<char*>(aligned);
+    madvise(data, std::size_t(length), MADV_HUGEPAGE); // only advice: small pages otherwise
+    return data;
+}
+#endif
+
+} // namespace
+
+PageBuffer::PageBuffer(qsizetype size)
+    : m_size(size) {
+#if defined(__linux__)
+    if (size >= kHugePage) {
+        const qsizetype length = (size + kHugePage - 1) / kHugePage * kHugePage;
+        m_data = mapHugePages(length);
+        if (m_data) {
+            m_mapped = length;
+            return;
+        }
+    }
+#endif
+    m_data = static_cast<char*>(std::malloc(std::size_t(size > 0 ? size : 1)));
+    if (!m_data)
+        throw std::bad_alloc();
+}
+
+PageBuffer::~PageBuffer() {
+    release();
+}
+
+PageBuffer::PageBuffer(PageBuffer&& other) noexcept
+    : m_data(std::exchange(other.m_data, nullptr))
+    , m_size(std::exchange(other.m_size, 0))
+    , m_mapped(std::exchange(other.m_mapped, 0)) {}
+
+PageBuffer& PageBuffer::operator=(PageBuffer&& other) noexcept {
+    if (this != &other) {
+        release();
+        m_data = std::exchange(other.m_data, nullptr);
+        m_size = std::exchange(other.m_size, 0);
+        m_mapped = std::exchange(other.m_mapped, 0);
+    }
+    return *this;
+}
+
+void PageBuffer::release() {
+#if defined(__linux__)
+    if (m_mapped > 0) {
+        munmap(m_data, std::size_t(m_mapped));
+        m_data = nullptr;
+        return;
+    }
+#endif
+    std::free(m_data);
+    m_data = nullptr;
+}
