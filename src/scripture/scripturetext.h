@@ -2,10 +2,11 @@
 
 #include "scripture/versetext.h"
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <optional>
 
 class FileSystem;
@@ -35,10 +36,11 @@ public:
 
 private:
     struct Stamp {
+        static constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
         qint64 size = -1;
-        QDateTime modified;
-        QDateTime changed;
-        QDateTime taken; // when the stamp was read from the file system
+        qint64 modifiedNs = kNoTime; // since the epoch
+        qint64 changedNs = kNoTime;
+        qint64 takenMs = 0; // when the stamp was read from the file system, since the epoch
         bool sameFileAs(const Stamp& other) const;
         bool settled() const;
     };
@@ -48,6 +50,7 @@ private:
 
     FileSystem& m_files;
     QString m_path;
+    QByteArray m_nativePath; // the path as the system takes it
     VerseText m_text;
     std::optional<Stamp> m_loaded;
 };
