@@ -13,6 +13,21 @@ namespace {
 #if defined(__linux__)
 constexpr qsizetype kHugePage = qsizetype(2) << 20;
 
+// Puts the small pages wholly within [begin, end) in place for writing; a system too old for
+// that faults them in as they are written, as usual.
+void populate(quintptr begin, quintptr end) {
+    constexpr quintptr kPage = 4096;
+    const quintptr first = (begin + kPage - 1) & ~(kPage - 1);
+    const quintptr last = end & ~(kPage - 1);
+#if defined(MADV_POPULATE_WRITE)
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#else
+    Q_UNUSED(first);
+    Q_UNUSED(last);
+#endif
+}
+
 // Maps whole huge pages at a huge-page boundary (the kernel backs only aligned ranges with them):
 // a mapping one page longer than needed, its unaligned ends handed back.
 char* mapHugePages(qsizetype length) {
@@ -81,4 +96,28 @@ void PageBuffer::release() {
 #endif
     std::free(m_data);
     m_data = nullptr;
+}
+
+void prepareForFilling(const void* data, qsizetype size) {
+#if defined(__linux__)
+    if (size < kHugePage)
+        return; // a few faults cost less than the calls
+    // Only the pages that lie wholly within the block: the rest may belong to others.
+    const auto begin = reinterpret_cast<quintptr>(data);
+    const quintptr end = begin + quintptr(size);
+    const quintptr hugeFirst = (begin + quintptr(kHugePage) - 1) & ~quintptr(kHugePage - 1);
+    const quintptr hugeLast = end & ~quintptr(kHugePage - 1);
+    if (hugeLast <= hugeFirst) {
+        populate(begin, end);
+        return;
+    }
+    // The huge pages fault in as they are first written, each zeroed just before it is filled
+    // and so still in the cache; the small pages at either end are put in place at once.
+    madvise(reinterpret_cast<void*>(hugeFirst), hugeLast - hugeFirst, MADV_HUGEPAGE);
+    populate(begin, hugeFirst);
+    populate(hugeLast, end);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+#endif
 }

@@ -53,6 +53,9 @@ public:
 
     // One line decoded.
     QString decodedLine(qsizetype line) const;
+    // The lines decoded, in the order given. They share one block of memory, freed with the
+    // last of them.
+    QStringList decodedLines(const std::vector<qsizetype>& lines) const;
 
     // Every line decoded, in file order; decoded on first use and kept, so it holds the text a
     // second time over, in UTF-16. Only for a caller that still needs the whole list.

@@ -2,6 +2,7 @@
 
 #include "app/codepage.h"
 #include "app/spacetrim.h"
+#include "scripture/pagebuffer.h"
 #include "scripture/uppercase.h"
 #include "search/bytefinder.h"
 
@@ -28,7 +29,12 @@ bool isEmptyLine(const VerseText& text, qsizetype line) {
 
 // The empty text is held by every line that is not empty itself.
 std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
+    qsizetype count = 0;
+    for (const VerseText::LineRun& run : runs)
+        count += run.last - run.first;
     std::vector<qsizetype> lines;
+    lines.reserve(std::size_t(count));
+    prepareForFilling(lines.data(), count * qsizetype(sizeof(qsizetype)));
     for (const VerseText::LineRun& run : runs) {
         for (qsizetype line = run.first; line < run.last; ++line) {
             if (!isEmptyLine(text, line))
@@ -236,11 +242,7 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
 }
 
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines) {
-    QStringList result;
-    result.reserve(qsizetype(lines.size()));
-    for (const qsizetype line : lines)
-        result.append(text.decodedLine(line));
-    return result;
+    return text.decodedLines(lines);
 }
 
 } // namespace search
