@@ -269,6 +269,8 @@ QString VerseText::decodedLine(qsizetype line) const {
 // any other: it is copied before a change while others share the memory, and the memory goes
 // when the last of them does.
 QStringList VerseText::decodedLines(const std::vector<qsizetype>& lines) const {
+    if (lines.empty())
+        return {};
     qsizetype room = 0;
     for (const qsizetype line : lines)
         room += lineEnd(line) - lineStart(line) + 1;

@@ -119,36 +119,58 @@ __attribute__((target("avx512f,avx512bw"))) qsizetype scanAvx512(const Probe& pr
 }
 #endif
 
-#if !defined(__SSE2__)
 qsizetype scanBytes(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
                     bool) {
     return findOneByOne(probe, text, start, lastStart);
 }
-#endif
 
-using Scan = qsizetype (*)(const Probe&, const char*, qsizetype, qsizetype, bool);
-
-Scan widestScan() {
+ByteFinder::Unit machineWidest() {
 #if BYTEFINDER_X86
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx512bw"))
-        return scanAvx512;
+        return ByteFinder::Unit::Avx512;
     if (__builtin_cpu_supports("avx2"))
-        return scanAvx2;
+        return ByteFinder::Unit::Avx2;
 #endif
 #if defined(__SSE2__)
-    return scanSse2;
+    return ByteFinder::Unit::Sse2;
 #else
-    return scanBytes;
+    return ByteFinder::Unit::Bytes;
 #endif
 }
 
-const Scan kScan = widestScan();
-
 } // namespace
 
-ByteFinder::ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts)
+ByteFinder::Unit ByteFinder::widestUnit() {
+    static const Unit widest = machineWidest();
+    return widest;
+}
+
+bool ByteFinder::runs(Unit unit) {
+    return unit <= widestUnit();
+}
+
+ByteFinder::ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts,
+                       Unit unit)
     : m_pattern(pattern) {
+    switch (runs(unit) ? unit : widestUnit()) {
+#if BYTEFINDER_X86
+    case Unit::Avx512:
+        m_scan = scanAvx512;
+        break;
+    case Unit::Avx2:
+        m_scan = scanAvx2;
+        break;
+#endif
+#if defined(__SSE2__)
+    case Unit::Sse2:
+        m_scan = scanSse2;
+        break;
+#endif
+    default:
+        m_scan = scanBytes;
+        break;
+    }
     auto countAt = [&](qsizetype i) { return byteCounts[static_cast<unsigned char>(pattern[i])]; };
     qsizetype first = 0;
     for (qsizetype i = 1; i < pattern.size(); ++i) {
@@ -181,7 +203,7 @@ qsizetype ByteFinder::findFrom(const char* text, qsizetype from, qsizetype end, 
         return from <= end ? from : -1;
     if (m_nowhere || end - from < size)
         return -1;
-    return kScan(m_probe, text, from, end - size, padded);
+    return m_scan(m_probe, text, from, end - size, padded);
 }
 
 qsizetype ByteFinder::find(const char* text, qsizetype from, qsizetype end) const {

@@ -14,8 +14,16 @@ public:
     // Bytes past the end of a text that findPadded may read (and never counts as text).
     static constexpr qsizetype kPadding = 64;
 
-    // byteCounts: how often each byte occurs in the text to be searched.
-    ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts);
+    // The ways of testing candidate places, narrowest first.
+    enum class Unit { Bytes, Sse2, Avx2, Avx512 };
+    // The widest this machine runs, and whether it runs a given one.
+    static Unit widestUnit();
+    static bool runs(Unit unit);
+
+    // byteCounts: how often each byte occurs in the text to be searched. A unit the machine
+    // does not run counts as the widest it does.
+    ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts,
+               Unit unit = widestUnit());
 
     // True when a byte of the pattern never occurs in the text: it is found nowhere.
     bool nowhere() const { return m_nowhere; }
@@ -40,10 +48,12 @@ public:
     };
 
 private:
+    using Scan = qsizetype (*)(const Probe&, const char*, qsizetype, qsizetype, bool);
     qsizetype findFrom(const char* text, qsizetype from, qsizetype end, bool padded) const;
 
     QByteArrayView m_pattern;
     Probe m_probe{};
+    Scan m_scan = nullptr;
     double m_firstShare = 0;  // share of the text's bytes that are the rarest byte
     double m_secondShare = 0; // and the next rarest
     bool m_nowhere = false;
