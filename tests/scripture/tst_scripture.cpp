@@ -168,8 +168,9 @@ private slots:
     }
 
     // Random texts of every length around the vector blocks, with breaks, capitals, accented
-    // and undefined bytes anywhere: the lines, the upper-cased copy and its byte counts as a
-    // plain reading finds them; lines decoded together share memory yet change and live alone.
+    // and undefined bytes anywhere: the lines, the line of each place, the upper-cased copy and
+    // its byte counts as a plain reading finds them; lines decoded together share memory yet
+    // change and live alone.
     void generatedTextsMatchAPlainReading() {
         QRandomGenerator random(11);
         const QByteArray alphabet("aAzZ{` \r\n:\x80\x9a\xe9\xff");
@@ -190,6 +191,12 @@ private slots:
             QVERIFY(text->upperByteCounts() == counts);
             if (expected.isEmpty())
                 continue;
+            qsizetype line = 0; // the last line that starts at or before the place
+            for (qsizetype place = 0; place < bytes.size(); ++place) {
+                while (line + 1 < text->lineCount() && text->lineStart(line + 1) <= place)
+                    ++line;
+                QCOMPARE(text->lineAt(place, random.bounded(int(line) + 1)), line);
+            }
             const qsizetype last = expected.size() - 1;
             QStringList some = text->decodedLines({last, 0, last});
             QCOMPARE(some, (QStringList{expected[last], expected[0], expected[last]}));
