@@ -12,11 +12,12 @@ namespace {
 
 #if defined(__linux__)
 constexpr qsizetype kHugePage = qsizetype(2) << 20;
+constexpr qsizetype kSmallPage = 4096;
 
 // Puts the small pages wholly within [begin, end) in place for writing; a system too old for
 // that faults them in as they are written, as usual.
 void populate(quintptr begin, quintptr end) {
-    constexpr quintptr kPage = 4096;
+    constexpr auto kPage = quintptr(kSmallPage);
     const quintptr first = (begin + kPage - 1) & ~(kPage - 1);
     const quintptr last = end & ~(kPage - 1);
 #if defined(MADV_POPULATE_WRITE)
@@ -28,8 +29,10 @@ void populate(quintptr begin, quintptr end) {
 #endif
 }
 
-// Maps whole huge pages at a huge-page boundary (the kernel backs only aligned ranges with them):
-// a mapping one page longer than needed, its unaligned ends handed back.
+// Maps the length at a huge-page boundary (the kernel backs only aligned ranges with huge
+// pages): a mapping one huge page longer than needed, its unaligned ends handed back. The part
+// past the last whole huge page has small pages, put in place at once: rounding it up to a huge
+// page would keep up to 2 MiB that hold nothing.
 char* mapHugePages(qsizetype length) {
     const std::size_t span = std::size_t(length + kHugePage);
     void* mapped = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -43,7 +46,9 @@ char* mapHugePages(qsizetype length) {
     if (begin + span > tail)
         munmap(reinterpret_cast<void*>(tail), begin + span - tail);
     auto* data = reinterpret_cast<char*>(aligned);
-    madvise(data, std::size_t(length), MADV_HUGEPAGE); // only advice: small pages otherwise
+    const quintptr hugeEnd = aligned + (quintptr(length) & ~quintptr(kHugePage - 1));
+    madvise(data, hugeEnd - aligned, MADV_HUGEPAGE); // only advice: small pages otherwise
+    populate(hugeEnd, tail);
     return data;
 }
 #endif
@@ -54,7 +59,7 @@ PageBuffer::PageBuffer(qsizetype size)
     : m_size(size) {
 #if defined(__linux__)
     if (size >= kHugePage) {
-        const qsizetype length = (size + kHugePage - 1) / kHugePage * kHugePage;
+        const qsizetype length = (size + kSmallPage - 1) / kSmallPage * kSmallPage;
         m_data = mapHugePages(length);
         if (m_data) {
             m_mapped = length;

@@ -3,9 +3,9 @@
 #include <QtGlobal>
 
 // Memory for a large text, left uninitialised. A block of a few megabytes or more is mapped on
-// its own in whole huge pages where the system offers them: filling fresh memory costs a page
-// fault for every page touched, and one huge page stands for 512 small ones. Smaller blocks come
-// from the heap.
+// its own, in huge pages where the system offers them: filling fresh memory costs a page fault
+// for every page touched, and one huge page stands for 512 small ones. Smaller blocks come from
+// the heap.
 class PageBuffer {
 public:
     PageBuffer() = default;
@@ -19,7 +19,7 @@ public:
     char* data() { return m_data; }
     const char* data() const { return m_data; }
     qsizetype size() const { return m_size; }
-    // What the block takes from the system, the size rounded up to its pages.
+    // What the block takes from the system, the size rounded up to whole pages.
     qsizetype reserved() const { return m_mapped > 0 ? m_mapped : m_size; }
 
 private:
