@@ -1,14 +1,17 @@
+#include "favorites/versefinder.h"
 #include "naivescan.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/uppercase.h"
+#include "scripture/verselines.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
 #include "text/codepage.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +32,7 @@ public:
             return {false, {}, QStringLiteral("Permission denied")};
         return FileSystem::readBytes(path);
     }
+    bool mayReadDirectly() const override { return false; }
 };
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -196,6 +200,75 @@ private slots:
         for (const QString& query : {QStringLiteral("Genesis 1:1"), QStringLiteral("C\u00E6sar")})
             QVERIFY(search::run(fromUtf8.text(), query, placeholders::kTheBible).lines ==
                     search::run(plain.text(), query, placeholders::kTheBible).lines);
+    }
+
+    // Random texts of every length around the vector blocks, with breaks, capitals, accented
+    // and undefined bytes anywhere: the lines, the line of each place, the upper-cased copy and
+    // its byte counts as a plain reading finds them; lines decoded together share memory yet
+    // change and live alone.
+    void generatedTextsMatchAPlainReading() {
+        QRandomGenerator random(11);
+        const QByteArray alphabet("aAzZ{` \r\n:\x80\x9a\xe9\xff");
+        for (int trial = 0; trial < 3000; ++trial) {
+            QByteArray bytes(random.bounded(150), Qt::Uninitialized);
+            for (char& byte : bytes)
+                byte = alphabet.at(random.bounded(int(alphabet.size())));
+            const QStringList expected = FileSystem::splitLines(codepage::decodeWindows1252(bytes));
+            std::array<qsizetype, 256> counts{};
+            QByteArray upper = bytes;
+            for (char& byte : upper) {
+                byte = char(scripture::upperByte(uchar(byte)));
+                ++counts[uchar(byte)];
+            }
+            std::optional<VerseText> text(std::in_place, bytes);
+            QCOMPARE(text->lines(), expected);
+            QCOMPARE(text->upperBytes(), QByteArrayView(upper));
+            QVERIFY(text->upperByteCounts() == counts);
+            if (expected.isEmpty())
+                continue;
+            qsizetype line = 0; // the last line that starts at or before the place
+            for (qsizetype place = 0; place < bytes.size(); ++place) {
+                while (line + 1 < text->lineCount() && text->lineStart(line + 1) <= place)
+                    ++line;
+                QCOMPARE(text->lineAt(place, random.bounded(int(line) + 1)), line);
+            }
+            const qsizetype last = expected.size() - 1;
+            QStringList some = text->decodedLines({last, 0, last});
+            QCOMPARE(some, (QStringList{expected[last], expected[0], expected[last]}));
+            QString changed = some[0];
+            changed.append(QLatin1Char('!'));
+            QString kept = some[1];
+            some.clear();
+            text.reset();
+            QCOMPARE(changed, expected[last] + QLatin1Char('!'));
+            QCOMPARE(kept, expected[0]);
+        }
+    }
+
+    // The verse lookup through the line index against the lookup over every decoded line, for
+    // references of every kind in every book.
+    void versesFromTheIndexMatchTheLines() {
+        FileSystem files;
+        const VerseText text(files.readBytes(kBible).bytes);
+        QStringList bookNames = books::bookList();
+        bookNames << QStringLiteral("Joh") << QStringLiteral("john")
+                  << QString::fromUtf8("J\u014dhn");
+        int found = 0;
+        for (const QString& book : bookNames) {
+            const int chapters = books::chapterCount(book).value_or(1);
+            for (const int chapter : {1, 3, chapters, chapters + 1}) {
+                for (const char* verses :
+                     {"1", "16", "016", "1-3", "3-1", "30-99", "2-99999999999", "0", "", "-5"}) {
+                    const QString typed =
+                        QString::number(chapter) + QLatin1Char(':') + QString::fromLatin1(verses);
+                    const VerseReference reference = VerseReference::parse(typed);
+                    const QStringList expected = versesFor(text.lines(), book, reference);
+                    QCOMPARE(scripture::versesFor(text, book, reference), expected);
+                    found += expected.isEmpty() ? 0 : 1;
+                }
+            }
+        }
+        QVERIFY(found > 500); // most references name verses
     }
 
     // The file changed, unreadable, then gone between two loads.

@@ -2,10 +2,11 @@
 
 #include "scripture/versetext.h"
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <optional>
 
 class FileSystem;
@@ -24,7 +25,8 @@ public:
     // The text as of the last refresh.
     const VerseText& text() const { return m_text; }
 
-    // The verse lines in file order, as of the last refresh.
+    // The verse lines in file order, as of the last refresh, all decoded and kept (the text a
+    // second time over); text() answers the same without that.
     const QStringList& lines() const { return m_text.lines(); }
 
     // The display form of one chapter: each line that begins with the prefix ("Genesis 1:"),
@@ -34,18 +36,21 @@ public:
 
 private:
     struct Stamp {
+        static constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
         qint64 size = -1;
-        QDateTime modified;
-        QDateTime changed;
-        QDateTime taken; // when the stamp was read from the file system
+        qint64 modifiedNs = kNoTime; // since the epoch
+        qint64 changedNs = kNoTime;
+        qint64 takenMs = 0; // when the stamp was read from the file system, since the epoch
         bool sameFileAs(const Stamp& other) const;
         bool settled() const;
     };
     Stamp currentStamp() const;
+    std::optional<VerseText> readText() const;
     void forget();
 
     FileSystem& m_files;
     QString m_path;
+    QByteArray m_nativePath; // the path as the system takes it
     VerseText m_text;
     std::optional<Stamp> m_loaded;
 };

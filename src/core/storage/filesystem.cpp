@@ -11,7 +11,6 @@
 #include <optional>
 
 namespace {
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 // Whether the file already holds exactly these bytes: then a save would change nothing, and
 // leaving the file alone keeps a file the user only looked at as it was, even in a read-only
@@ -118,7 +117,7 @@ FileSystem::BytesResult FileSystem::readBytes(const QString& path) const {
 }
 
 QByteArray FileSystem::asWindows1252(QByteArray bytes) {
-    if (!bytes.startsWith(kUtf8Bom))
+    if (!bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
         return bytes;
     return codepage::encodeWindows1252Replacing(decode(bytes));
 }
@@ -158,15 +157,16 @@ QString FileSystem::savedNameOfLeftover(const QString& fileName) {
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {
-    if (bytes.startsWith(kUtf8Bom))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+    if (bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
+        return QString::fromUtf8(
+            QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
     return codepage::decodeWindows1252(bytes);
 }
 
 QByteArray FileSystem::encode(const QString& text) {
     if (codepage::fitsWindows1252(text))
         return codepage::encodeWindows1252(text);
-    return kUtf8Bom + text.toUtf8();
+    return FileSystem::kUtf8ByteOrderMark + text.toUtf8();
 }
 
 QStringList FileSystem::splitLines(const QString& text) {
