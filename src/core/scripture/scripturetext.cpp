@@ -7,15 +7,43 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
 
 #if defined(Q_OS_LINUX)
 #include <sys/stat.h>
 #endif
 
+namespace {
+std::shared_ptr<const VerseText> emptyText() {
+    static const auto empty = std::make_shared<const VerseText>();
+    return empty;
+}
+} // namespace
+
 ScriptureText::ScriptureText(FileSystem& files, QString path)
     : m_files(files)
     , m_path(std::move(path))
-    , m_nativePath(QFile::encodeName(m_path)) {}
+    , m_nativePath(QFile::encodeName(m_path))
+    , m_text(emptyText()) {}
+
+ScriptureText::~ScriptureText() = default;
+
+void ScriptureText::startLoading() {
+    if (m_loading.valid())
+        return;
+    try {
+        m_loading = std::async(std::launch::async, [this] {
+            return m_files.fileExists(m_path) ? read(currentStamp()) : Loaded{};
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first request reads the file itself.
+    }
+}
+
+void ScriptureText::finishLoading() {
+    if (m_loading.valid())
+        take(m_loading.get());
+}
 
 namespace {
 // File times are coarse: a write within the same tick as our read can leave them unchanged.
@@ -63,6 +91,7 @@ bool ScriptureText::Stamp::settled() const {
 }
 
 bool ScriptureText::refresh() {
+    finishLoading();
     if (!m_files.fileExists(m_path)) {
         forget();
         return false;
@@ -70,14 +99,25 @@ bool ScriptureText::refresh() {
     const Stamp stamp = currentStamp();
     if (m_loaded && m_loaded->settled() && m_loaded->sameFileAs(stamp))
         return true;
+    take(read(stamp));
+    return m_loaded.has_value();
+}
+
+// The stamp is taken before the read, so a write during the read shows as a change next time.
+ScriptureText::Loaded ScriptureText::read(const Stamp& stamp) const {
     std::optional<VerseText> text = readText();
-    if (!text) {
+    if (!text)
+        return {};
+    return {std::make_shared<const VerseText>(std::move(*text)), stamp};
+}
+
+void ScriptureText::take(Loaded loaded) {
+    if (!loaded.stamp) {
         forget();
-        return false;
+        return;
     }
-    m_text = std::move(*text);
-    m_loaded = stamp;
-    return true;
+    m_text = std::move(loaded.text);
+    m_loaded = loaded.stamp;
 }
 
 // The text reads the file straight into its own memory where the file layer allows it. A file
@@ -96,12 +136,12 @@ std::optional<VerseText> ScriptureText::readText() const {
 }
 
 void ScriptureText::forget() {
-    m_text = VerseText();
+    m_text = emptyText();
     m_loaded.reset();
 }
 
 std::optional<QString> ScriptureText::chapterText(const QString& prefix) {
     if (!refresh())
         return std::nullopt;
-    return m_text.chapterText(prefix);
+    return m_text->chapterText(prefix);
 }
