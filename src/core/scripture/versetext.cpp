@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <numeric>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -260,48 +259,6 @@ QString VerseText::decodedLine(qsizetype line) const {
     QString text(bytes.size(), Qt::Uninitialized);
     decodeInto(text.data(), bytes);
     return text;
-}
-
-// A string per line from the heap would cost an allocation and a free for each, and a long
-// listing a heap grown and trimmed again page by page; so the lines are decoded one after the
-// other into a single string's memory, each followed by a null as every string's data is, and
-// each line's string shares that memory, pointing at its own part of it. Such a string is like
-// any other: it is copied before a change while others share the memory, and the memory goes
-// when the last of them does.
-QStringList VerseText::decodedLines(const std::vector<qsizetype>& lines) const {
-    if (lines.empty())
-        return {};
-    qsizetype room = 0;
-    for (const qsizetype line : lines)
-        room += lineEnd(line) - lineStart(line) + 1;
-    QString block(room, Qt::Uninitialized);
-    prepareForFilling(block.constData(), room * qsizetype(sizeof(QChar)));
-    QStringList decoded;
-    decoded.reserve(qsizetype(lines.size()));
-    prepareForFilling(decoded.constData(), qsizetype(lines.size() * sizeof(QString)));
-    QChar* const first = block.data(); // before the block is shared, when it would be copied
-    // Every line's string holds a reference to the block: taken at once for all of them.
-    QTypedArrayData<char16_t>* const shared = block.data_ptr().d_ptr();
-    shared->ref_.fetchAndAddRelaxed(int(lines.size()));
-    QChar* out = first;
-    for (const qsizetype line : lines) {
-        QChar* const begin = out;
-        out = decodeInto(out, this->line(line));
-        *out++ = QChar(u'\0');
-        decoded.append(QString(
-            QString::DataPointer(shared, reinterpret_cast<char16_t*>(begin), out - begin - 1)));
-    }
-    Q_ASSERT(out == first + room);
-    return decoded;
-}
-
-const QStringList& VerseText::lines() const {
-    if (!m_lines) {
-        std::vector<qsizetype> every(static_cast<std::size_t>(lineCount()));
-        std::iota(every.begin(), every.end(), qsizetype(0));
-        m_lines = decodedLines(every);
-    }
-    return *m_lines;
 }
 
 std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix) const {

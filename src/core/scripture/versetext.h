@@ -53,13 +53,6 @@ public:
 
     // One line decoded.
     QString decodedLine(qsizetype line) const;
-    // The lines decoded, in the order given. They share one block of memory, freed with the
-    // last of them.
-    QStringList decodedLines(const std::vector<qsizetype>& lines) const;
-
-    // Every line decoded, in file order; decoded on first use and kept, so it holds the text a
-    // second time over, in UTF-16. Only for a caller that still needs the whole list.
-    const QStringList& lines() const;
 
     // Every line that begins with the prefix, exactly as stored (case-sensitive), as runs of
     // consecutive lines in file order. A prefix that is not Windows-1252 text begins no line.
@@ -105,5 +98,4 @@ private:
     std::vector<qsizetype> m_ends;
     std::vector<KeyRun> m_keyRuns;
     std::array<qsizetype, 256> m_upperCounts{};
-    mutable std::optional<QStringList> m_lines;
 };

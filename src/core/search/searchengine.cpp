@@ -233,7 +233,11 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
 }
 
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines) {
-    return text.decodedLines(lines);
+    QStringList decoded;
+    decoded.reserve(qsizetype(lines.size()));
+    for (const qsizetype line : lines)
+        decoded.append(text.decodedLine(line));
+    return decoded;
 }
 
 } // namespace search
