@@ -1,50 +1,117 @@
-// Loading a chapter: from the text kept in memory, from a cold start (the file read and
-// indexed first), and by rescanning the file line by line for every request.
+// Loading a chapter at 1x and 10x the text: from the text kept in memory, from a cold start (the
+// file read and indexed first), and by rescanning the file line by line for every request; and
+// the memory the text kept in memory holds for each byte of the file.
 #include "benchmain.h"
 #include "naivescan.h"
 #include "scripture/scripturetext.h"
+#include "search/searchengine.h"
+#include "shell/placeholders.h"
 #include "storage/filesystem.h"
+
+#include <QFile>
+
+#include <string>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
-void BM_ChapterWarm(benchmark::State& state, const char* prefix) {
+void warm(benchmark::State& state, const char* prefix, int times) {
     FileSystem files;
-    ScriptureText scripture(files, benchBiblePath());
+    ScriptureText scripture(files, benchTextPath(times));
     if (!scripture.refresh())
         state.SkipWithError("Bible.dat not found");
     for (auto _ : state)
         benchmark::DoNotOptimize(scripture.chapterText(QString::fromLatin1(prefix)));
 }
 
+void cold(benchmark::State& state, const char* prefix, int times) {
+    FileSystem files;
+    for (auto _ : state) {
+        ScriptureText scripture(files, benchTextPath(times));
+        benchmark::DoNotOptimize(scripture.chapterText(QString::fromLatin1(prefix)));
+    }
+}
+
+void naiveRescan(benchmark::State& state, const char* prefix, int times) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            naive::chapterText(benchTextPath(times), QString::fromLatin1(prefix)));
+}
+
 // What every request pays to know the file is unchanged.
-void BM_RefreshUnchanged(benchmark::State& state) {
+void refreshUnchanged(benchmark::State& state) {
     FileSystem files;
     ScriptureText scripture(files, benchBiblePath());
     for (auto _ : state)
         benchmark::DoNotOptimize(scripture.refresh());
 }
 
-void BM_ChapterCold(benchmark::State& state, const char* prefix) {
+qint64 residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * 4096 : 0;
+}
+
+qint64 heapBytes() {
+#if defined(__GLIBC__)
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+#else
+    return 0;
+#endif
+}
+
+// The memory held by the text kept in memory after it served a chapter, a search that lists
+// 12 lines and one that lists every line, per byte of the file: the heap in use, and the
+// resident pages (Linux).
+void memory(benchmark::State& state, int times) {
     FileSystem files;
     for (auto _ : state) {
-        ScriptureText scripture(files, benchBiblePath());
-        benchmark::DoNotOptimize(scripture.chapterText(QString::fromLatin1(prefix)));
+        const qint64 heapBefore = heapBytes();
+        const qint64 residentBefore = residentBytes();
+        ScriptureText scripture(files, benchTextPath(times));
+        benchmark::DoNotOptimize(scripture.chapterText(QStringLiteral("Genesis 1:")));
+        for (const char* query : {"love one another", "3:99"}) {
+            const search::Outcome outcome =
+                search::run(scripture.text(), QString::fromLatin1(query), placeholders::kTheBible);
+            benchmark::DoNotOptimize(search::resultLines(scripture.text(), outcome.lines));
+        }
+        const double size = double(scripture.text().bytes().size());
+        state.counters["heap_per_byte"] = double(heapBytes() - heapBefore) / size;
+        state.counters["resident_per_byte"] = double(residentBytes() - residentBefore) / size;
     }
 }
 
-void BM_ChapterNaiveRescan(benchmark::State& state, const char* prefix) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(naive::chapterText(benchBiblePath(), QString::fromLatin1(prefix)));
-}
+const bool registered = [] {
+    for (const int times : kBenchSizes) {
+        benchmark::RegisterBenchmark((std::string("memory/") + benchSizeName(times)).c_str(),
+                                     memory, times)
+            ->Iterations(1);
+    }
+    for (const int times : kBenchSizes) {
+        const std::string size = benchSizeName(times);
+        for (const char* name : {"Psalms119", "Genesis1"}) {
+            const char* prefix = std::string(name) == "Psalms119" ? "Psalms 119:" : "Genesis 1:";
+            const std::string base = std::string(name) + "/" + size + "/";
+            benchmark::RegisterBenchmark((base + "warm").c_str(), warm, prefix, times)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark((base + "cold").c_str(), cold, prefix, times)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark((base + "naive_rescan").c_str(), naiveRescan, prefix,
+                                         times)
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+    benchmark::RegisterBenchmark("refresh_unchanged", refreshUnchanged)
+        ->Unit(benchmark::kMicrosecond);
+    return true;
+}();
 
 } // namespace
-
-BENCHMARK_CAPTURE(BM_ChapterWarm, Psalms119, "Psalms 119:")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ChapterWarm, Genesis1, "Genesis 1:")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ChapterCold, Psalms119, "Psalms 119:")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ChapterCold, Genesis1, "Genesis 1:")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ChapterNaiveRescan, Psalms119, "Psalms 119:")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_ChapterNaiveRescan, Genesis1, "Genesis 1:")->Unit(benchmark::kMicrosecond);
 
 VELLUMARK_BENCHMARK_MAIN();

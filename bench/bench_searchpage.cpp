@@ -31,8 +31,8 @@ void BM_LostFocusToFilledList(benchmark::State& state, const char* query, const 
     CursorMousePointer pointer;
     SystemClipboard clipboard;
     SystemPrintService printer;
-    BibleApp app(
-        Platform{ProgramFolder(folder.path()), files, messages, pointer, clipboard, printer});
+    BibleApp app(Storage{ProgramFolder(folder.path()), files},
+                 Services{messages, pointer, clipboard, printer});
     app.load();
     FrmBible& w = app.window();
     w.show();

@@ -34,7 +34,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QTimer>
 
 BibleApp::BibleApp(Storage storage, Services services)
     : m_storage(std::move(storage))
@@ -73,6 +72,9 @@ BibleApp::BibleApp(Storage storage, Services services)
 BibleApp::~BibleApp() = default;
 
 void BibleApp::load() {
+    // The text is read beside the rest of start-up, which never waits for it; a request made
+    // before it is in waits for it then.
+    m_scripture->startLoading();
     BusyScope busy(m_services.pointer);
     fillLists();
     m_window->TextVerses->setText(welcomeText());
@@ -91,8 +93,6 @@ void BibleApp::load() {
     // the box or the favorites list first gets the focus.
     m_subjects->ListCategories();
     m_window->ComboCategory->setText(placeholders::kSelectSubject);
-    // Read the scripture text once the window is up, so the first request finds it in memory.
-    QTimer::singleShot(0, m_window.get(), [this] { m_scripture->refresh(); });
 }
 
 void BibleApp::fillLists() {
@@ -124,7 +124,7 @@ void BibleApp::showFavoritesPage() {
         shown->setVisible(true);
 }
 
-// The text is read once the window is up: a file that is there but cannot be read is found
+// The text is read on a thread of its own: a file that is there but cannot be read is found
 // here by opening it, so that the problem is told at start-up, once, like a missing file.
 void BibleApp::checkScriptureFile() {
     const QString path = m_storage.folder.biblePath();

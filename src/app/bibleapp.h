@@ -32,8 +32,8 @@ public:
 
     FrmBible& window() { return *m_window; }
 
-    // Prepares every list and text, checks the files and applies the saved font; run once,
-    // before the window is first shown.
+    // Starts reading the scripture text, prepares every list and text, checks the files and
+    // applies the saved font; run once, before the window is first shown.
     void load();
 
     SubjectList& subjects() { return *m_subjects; }

@@ -1,14 +1,17 @@
+#include "favorites/versefinder.h"
 #include "naivescan.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/uppercase.h"
+#include "scripture/verselines.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
 #include "text/codepage.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,7 +32,16 @@ public:
             return {false, {}, QStringLiteral("Permission denied")};
         return FileSystem::readBytes(path);
     }
+    bool mayReadDirectly() const override { return false; }
 };
+
+// Every line, decoded one at a time.
+QStringList everyLine(const VerseText& text) {
+    QStringList lines;
+    for (qsizetype line = 0; line < text.lineCount(); ++line)
+        lines.append(text.decodedLine(line));
+    return lines;
+}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -108,7 +120,7 @@ private slots:
         QCOMPARE(files.reads, 1);
         QStringList lines;
         QVERIFY(files.readLines(kBible, lines).ok);
-        QCOMPARE(scripture.lines(), lines);
+        QCOMPARE(everyLine(scripture.text()), lines);
     }
 
     void smallFile_data() {
@@ -160,7 +172,7 @@ private slots:
         QVERIFY(scripture.refresh());
         QStringList expected;
         QVERIFY(files.readLines(path, expected).ok);
-        QCOMPARE(scripture.lines(), expected);
+        QCOMPARE(everyLine(scripture.text()), expected);
         QCOMPARE(scripture.chapterText(prefix), naive::chapterText(path, prefix));
         if (!chapter.isNull())
             QCOMPARE(scripture.chapterText(prefix), std::optional<QString>(chapter));
@@ -198,6 +210,65 @@ private slots:
                     search::run(plain.text(), query, placeholders::kTheBible).lines);
     }
 
+    // Random texts of every length around the vector blocks, with breaks, capitals, accented
+    // and undefined bytes anywhere: the lines, the line of each place, the upper-cased copy and
+    // its byte counts as a plain reading finds them.
+    void generatedTextsMatchAPlainReading() {
+        QRandomGenerator random(11);
+        const QByteArray alphabet("aAzZ{` \r\n:\x80\x9a\xe9\xff");
+        for (int trial = 0; trial < 3000; ++trial) {
+            QByteArray bytes(random.bounded(150), Qt::Uninitialized);
+            for (char& byte : bytes)
+                byte = alphabet.at(random.bounded(int(alphabet.size())));
+            const QStringList expected = FileSystem::splitLines(codepage::decodeWindows1252(bytes));
+            std::array<qsizetype, 256> counts{};
+            QByteArray upper = bytes;
+            for (char& byte : upper) {
+                byte = char(scripture::upperByte(uchar(byte)));
+                ++counts[uchar(byte)];
+            }
+            std::optional<VerseText> text(std::in_place, bytes);
+            QCOMPARE(everyLine(*text), expected);
+            QCOMPARE(text->upperBytes(), QByteArrayView(upper));
+            QVERIFY(text->upperByteCounts() == counts);
+            if (expected.isEmpty())
+                continue;
+            qsizetype line = 0; // the last line that starts at or before the place
+            for (qsizetype place = 0; place < bytes.size(); ++place) {
+                while (line + 1 < text->lineCount() && text->lineStart(line + 1) <= place)
+                    ++line;
+                QCOMPARE(text->lineAt(place, random.bounded(int(line) + 1)), line);
+            }
+        }
+    }
+
+    // The verse lookup through the line index against the lookup over every decoded line, for
+    // references of every kind in every book.
+    void versesFromTheIndexMatchTheLines() {
+        FileSystem files;
+        const VerseText text(files.readBytes(kBible).bytes);
+        const QStringList lines = everyLine(text);
+        QStringList bookNames = books::bookList();
+        bookNames << QStringLiteral("Joh") << QStringLiteral("john")
+                  << QString::fromUtf8("J\u014dhn");
+        int found = 0;
+        for (const QString& book : bookNames) {
+            const int chapters = books::chapterCount(book).value_or(1);
+            for (const int chapter : {1, 3, chapters, chapters + 1}) {
+                for (const char* verses :
+                     {"1", "16", "016", "1-3", "3-1", "30-99", "2-99999999999", "0", "", "-5"}) {
+                    const QString typed =
+                        QString::number(chapter) + QLatin1Char(':') + QString::fromLatin1(verses);
+                    const VerseReference reference = VerseReference::parse(typed);
+                    const QStringList expected = versesFor(lines, book, reference);
+                    QCOMPARE(scripture::versesFor(text, book, reference), expected);
+                    found += expected.isEmpty() ? 0 : 1;
+                }
+            }
+        }
+        QVERIFY(found > 500); // most references name verses
+    }
+
     // The file changed, unreadable, then gone between two loads.
     void reloadsWhenFileChanges() {
         const QString path = m_dir.filePath(QStringLiteral("changing.dat"));
@@ -214,17 +285,17 @@ private slots:
         QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
         file.close();
         QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), QStringLiteral("1  new\r\n\r\n"));
-        QCOMPARE(scripture.lines(), QStringList{QStringLiteral("Job 1:1  new")});
+        QCOMPARE(everyLine(scripture.text()), QStringList{QStringLiteral("Job 1:1  new")});
 
         writeFile(path, "Job 1:1  longer now\r\nJob 1:2  b\r\n");
-        QCOMPARE(scripture.lines().size(), 1); // lines are as of the last refresh
+        QCOMPARE(scripture.text().lineCount(), 1); // lines are as of the last refresh
         QVERIFY(scripture.refresh());
-        QCOMPARE(scripture.lines().size(), 2);
+        QCOMPARE(scripture.text().lineCount(), 2);
 
         files.failRead = true;
         writeFile(path, "Job 1:1  b\r\n");
         QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);
-        QVERIFY(scripture.lines().isEmpty());
+        QCOMPARE(scripture.text().lineCount(), 0);
 
         files.failRead = false;
         QVERIFY(QFile::remove(path));

@@ -1,6 +1,7 @@
 #include "support/appfixture.h"
 
 #include "controls/combobox.h"
+#include "scripture/scripturetext.h"
 
 #include <QApplication>
 #include <QFile>
@@ -40,6 +41,9 @@ BibleApp& AppFixture::start() {
     if (!QTest::qWaitForWindowActive(&w))
         qWarning("the main window did not become active");
     QApplication::processEvents();
+    // The text is in, as it is long before a user's first request; and a test that changes the
+    // file layer afterwards does not race with the read.
+    m_app->scripture().finishLoading();
     return *m_app;
 }
 

@@ -72,6 +72,7 @@ public:
     Result canRead(const QString& path) const override;
     ReadResult readAll(const QString& path) const override;
     BytesResult readBytes(const QString& path) const override;
+    bool mayReadDirectly() const override { return false; }
     Result writeAll(const QString& path, const QString& text) override;
     Result remove(const QString& path) override;
 };

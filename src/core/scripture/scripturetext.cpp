@@ -2,38 +2,96 @@
 
 #include "storage/filesystem.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <limits>
+#include <system_error>
+
+#if defined(Q_OS_LINUX)
+#include <sys/stat.h>
+#endif
+
+namespace {
+std::shared_ptr<const VerseText> emptyText() {
+    static const auto empty = std::make_shared<const VerseText>();
+    return empty;
+}
+} // namespace
 
 ScriptureText::ScriptureText(FileSystem& files, QString path)
     : m_files(files)
-    , m_path(std::move(path)) {}
+    , m_path(std::move(path))
+    , m_nativePath(QFile::encodeName(m_path))
+    , m_text(emptyText()) {}
+
+ScriptureText::~ScriptureText() = default;
+
+void ScriptureText::startLoading() {
+    if (m_loading.valid())
+        return;
+    try {
+        m_loading = std::async(std::launch::async, [this] {
+            return m_files.fileExists(m_path) ? read(currentStamp()) : Loaded{};
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first request reads the file itself.
+    }
+}
+
+void ScriptureText::finishLoading() {
+    if (m_loading.valid())
+        take(m_loading.get());
+}
 
 namespace {
 // File times are coarse: a write within the same tick as our read can leave them unchanged.
 constexpr qint64 kTimeGrainMs = 2000;
+constexpr qint64 kNsPerMs = 1000 * 1000;
 } // namespace
 
+// Every search and chapter asks for the stamp, so it is one system call where the system offers
+// one that answers it all, with the times as counts rather than local date-times (whose time
+// zone lookups cost more than the call).
 ScriptureText::Stamp ScriptureText::currentStamp() const {
+    Stamp stamp;
+    stamp.takenMs = QDateTime::currentMSecsSinceEpoch();
+#if defined(Q_OS_LINUX)
+    struct stat info {};
+    if (::stat(m_nativePath.constData(), &info) == 0) {
+        // The change time moves on every write, even one that keeps size and modification time.
+        stamp.size = info.st_size;
+        stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000 * kNsPerMs + info.st_mtim.tv_nsec;
+        stamp.changedNs = qint64(info.st_ctim.tv_sec) * 1000 * kNsPerMs + info.st_ctim.tv_nsec;
+    }
+#else
     const QFileInfo info(m_path);
-    // The change time moves on every write, even one that keeps size and modification time.
-    return {info.size(), info.lastModified(), info.metadataChangeTime(),
-            QDateTime::currentDateTime()};
+    const auto ns = [](const QDateTime& time) {
+        return time.isValid() ? time.toMSecsSinceEpoch() * kNsPerMs : Stamp::kNoTime;
+    };
+    stamp.size = info.size();
+    stamp.modifiedNs = ns(info.lastModified());
+    stamp.changedNs = ns(info.metadataChangeTime());
+#endif
+    return stamp;
 }
 
 bool ScriptureText::Stamp::sameFileAs(const Stamp& other) const {
-    return size == other.size && modified == other.modified && changed == other.changed;
+    return size == other.size && modifiedNs == other.modifiedNs && changedNs == other.changedNs;
 }
 
 // Only a file whose times lie well before the moment they were read can be trusted to show
 // any later write; a file written just before is read again until it has settled.
 bool ScriptureText::Stamp::settled() const {
-    const QDateTime latest = std::max(modified, changed);
-    return latest.isValid() && latest.msecsTo(taken) > kTimeGrainMs;
+    if (modifiedNs == kNoTime || changedNs == kNoTime)
+        return false;
+    const qint64 latestMs = std::max(modifiedNs, changedNs) / kNsPerMs;
+    return takenMs - latestMs > kTimeGrainMs;
 }
 
 bool ScriptureText::refresh() {
+    finishLoading();
     if (!m_files.fileExists(m_path)) {
         forget();
         return false;
@@ -41,25 +99,49 @@ bool ScriptureText::refresh() {
     const Stamp stamp = currentStamp();
     if (m_loaded && m_loaded->settled() && m_loaded->sameFileAs(stamp))
         return true;
-    FileSystem::BytesResult read = m_files.readBytes(m_path);
-    if (!read.ok) {
+    take(read(stamp));
+    return m_loaded.has_value();
+}
+
+// The stamp is taken before the read, so a write during the read shows as a change next time.
+ScriptureText::Loaded ScriptureText::read(const Stamp& stamp) const {
+    std::optional<VerseText> text = readText();
+    if (!text)
+        return {};
+    return {std::make_shared<const VerseText>(std::move(*text)), stamp};
+}
+
+void ScriptureText::take(Loaded loaded) {
+    if (!loaded.stamp) {
         forget();
-        return false;
+        return;
     }
-    // The text is indexed and searched as single bytes, whichever of the two encodings the
-    // file is stored in.
-    m_text = VerseText(FileSystem::asWindows1252(std::move(read.bytes)));
-    m_loaded = stamp;
-    return true;
+    m_text = std::move(loaded.text);
+    m_loaded = loaded.stamp;
+}
+
+// The text reads the file straight into its own memory where the file layer allows it. A file
+// saved as UTF-8 (with its byte-order mark) is read again through the file layer and indexed
+// as the same single-byte text.
+std::optional<VerseText> ScriptureText::readText() const {
+    if (m_files.mayReadDirectly()) {
+        std::optional<VerseText> text = VerseText::readFile(m_path);
+        if (!text || !text->bytes().startsWith(FileSystem::kUtf8ByteOrderMark))
+            return text;
+    }
+    const FileSystem::BytesResult read = m_files.readBytes(m_path);
+    if (!read.ok)
+        return std::nullopt;
+    return VerseText(QByteArrayView(FileSystem::asWindows1252(read.bytes)));
 }
 
 void ScriptureText::forget() {
-    m_text = VerseText();
+    m_text = emptyText();
     m_loaded.reset();
 }
 
 std::optional<QString> ScriptureText::chapterText(const QString& prefix) {
     if (!refresh())
         return std::nullopt;
-    return m_text.chapterText(prefix);
+    return m_text->chapterText(prefix);
 }

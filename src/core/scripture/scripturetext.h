@@ -2,10 +2,13 @@
 
 #include "scripture/versetext.h"
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <future>
+#include <limits>
+#include <memory>
 #include <optional>
 
 class FileSystem;
@@ -16,16 +19,28 @@ class FileSystem;
 class ScriptureText {
 public:
     ScriptureText(FileSystem& files, QString path);
+    // Waits for a read under way.
+    ~ScriptureText();
+    ScriptureText(const ScriptureText&) = delete;
+    ScriptureText& operator=(const ScriptureText&) = delete;
 
-    // Brings the copy up to date; false when the file is missing or cannot be read (then
-    // there are no lines).
+    // Starts reading the file on a thread of its own, so that start-up need not wait for it.
+    // A request made before the read ends waits for it, and then checks the file as every
+    // refresh does: a file changed meanwhile is read again.
+    void startLoading();
+    // Waits for a read begun by startLoading() to end and takes its text; returns at once when
+    // none is under way.
+    void finishLoading();
+
+    // Brings the copy up to date, after a read under way; false when the file is missing or
+    // cannot be read (then there are no lines).
     bool refresh();
 
     // The text as of the last refresh.
-    const VerseText& text() const { return m_text; }
-
-    // The verse lines in file order, as of the last refresh.
-    const QStringList& lines() const { return m_text.lines(); }
+    const VerseText& text() const { return *m_text; }
+    // The same text, for a holder that keeps it: it stays as it is for as long as the holder
+    // keeps it, even when a later refresh reads a changed file.
+    std::shared_ptr<const VerseText> sharedText() const { return m_text; }
 
     // The display form of one chapter: each line that begins with the prefix ("Genesis 1:"),
     // with every occurrence of the prefix removed, followed by CR LF CR LF. Empty when no line
@@ -34,18 +49,32 @@ public:
 
 private:
     struct Stamp {
+        static constexpr qint64 kNoTime = std::numeric_limits<qint64>::min();
         qint64 size = -1;
-        QDateTime modified;
-        QDateTime changed;
-        QDateTime taken; // when the stamp was read from the file system
+        qint64 modifiedNs = kNoTime; // since the epoch
+        qint64 changedNs = kNoTime;
+        qint64 takenMs = 0; // when the stamp was read from the file system, since the epoch
         bool sameFileAs(const Stamp& other) const;
         bool settled() const;
     };
+    // A text read and the stamp the file had before the read; no stamp when the file is
+    // missing or unreadable.
+    struct Loaded {
+        std::shared_ptr<const VerseText> text;
+        std::optional<Stamp> stamp;
+    };
     Stamp currentStamp() const;
+    Loaded read(const Stamp& stamp) const;
+    std::optional<VerseText> readText() const;
+    void take(Loaded loaded);
     void forget();
 
+    // Read on the loading thread as well: set once, at construction.
     FileSystem& m_files;
-    QString m_path;
-    VerseText m_text;
+    const QString m_path;
+    const QByteArray m_nativePath; // the path as the system takes it
+
+    std::shared_ptr<const VerseText> m_text;
     std::optional<Stamp> m_loaded;
+    std::future<Loaded> m_loading; // last, so that it is waited for before the rest goes
 };

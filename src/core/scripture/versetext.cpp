@@ -3,8 +3,15 @@
 #include "scripture/uppercase.h"
 #include "text/codepage.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <bit>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -14,6 +21,30 @@ std::optional<QByteArray> windows1252(QStringView text) {
     return codepage::encodeWindows1252(text);
 }
 
+// Decodes the bytes into out, sixteen at a time where all are below 0x80 (the same in UTF-16);
+// returns the end.
+QChar* decodeInto(QChar* out, QByteArrayView bytes) {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    for (; at + 16 <= bytes.size(); at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+        if (_mm_movemask_epi8(block) != 0) {
+            for (qsizetype i = at; i < at + 16; ++i)
+                out[i] = codepage::fromWindows1252(in[i]);
+            continue;
+        }
+        auto* to = reinterpret_cast<__m128i*>(out + at);
+        _mm_storeu_si128(to, _mm_unpacklo_epi8(block, zero));
+        _mm_storeu_si128(to + 1, _mm_unpackhi_epi8(block, zero));
+    }
+#endif
+    for (; at < bytes.size(); ++at)
+        out[at] = codepage::fromWindows1252(in[at]);
+    return out + bytes.size();
+}
+
 // Writes the line, decoded, with every occurrence of the prefix taken out; returns the end.
 QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
     qsizetype from = 0;
@@ -21,8 +52,7 @@ QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
         qsizetype at = prefix.isEmpty() ? -1 : line.indexOf(prefix, from);
         if (at < 0)
             at = line.size();
-        for (qsizetype i = from; i < at; ++i)
-            *out++ = codepage::fromWindows1252(static_cast<unsigned char>(line[i]));
+        out = decodeInto(out, line.sliced(from, at - from));
         from = at + prefix.size();
     }
     return out;
@@ -30,11 +60,52 @@ QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
 
 } // namespace
 
-VerseText::VerseText(QByteArray bytes)
-    : m_bytes(std::move(bytes)) {
-    indexLines();
-    indexFirstBytes();
-    makeUpperCopy();
+VerseText::VerseText(QByteArrayView bytes)
+    : VerseText(bufferFor(bytes.size()), bytes.size()) {
+    if (!bytes.isEmpty())
+        std::memcpy(m_buffer.data(), bytes.data(), std::size_t(bytes.size()));
+    index();
+}
+
+VerseText::VerseText(PageBuffer buffer, qsizetype size)
+    : m_buffer(std::move(buffer))
+    , m_size(size)
+    , m_upperOffset(upperOffsetFor(size)) {}
+
+qsizetype VerseText::upperOffsetFor(qsizetype size) {
+    return (size + kPadding + 63) / 64 * 64;
+}
+
+PageBuffer VerseText::bufferFor(qsizetype size) {
+    return PageBuffer(upperOffsetFor(size) + size + kPadding);
+}
+
+// QFile::readAll would read into a fresh heap block that is then copied; reading into the
+// text's own memory saves the copy and the page faults of a second block as large as the file.
+std::optional<VerseText> VerseText::readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+    const qint64 size = file.size();
+    if (size <= 0) { // a file whose size the system does not know is read to its end
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        return VerseText(QByteArrayView(bytes));
+    }
+    PageBuffer buffer = bufferFor(size);
+    qint64 read = 0;
+    while (read < size) {
+        const qint64 got = file.read(buffer.data() + read, size - read);
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break; // the file shrank since its size was taken
+        read += got;
+    }
+    VerseText text(std::move(buffer), read);
+    text.index();
+    return text;
 }
 
 quint32 VerseText::keyOf(const char* bytes) {
@@ -43,11 +114,52 @@ quint32 VerseText::keyOf(const char* bytes) {
     return key;
 }
 
+void VerseText::index() {
+    char* data = m_buffer.data();
+    std::memset(data + m_size, 0, std::size_t(m_upperOffset - m_size));
+    std::memset(data + m_upperOffset + m_size, 0, std::size_t(kPadding));
+    const std::array<qsizetype, 256> counts = countBytes();
+    indexLines(counts[std::size_t('\n')]);
+    indexFirstBytes();
+    // Last, so that the copy a search reads is what the cache holds when loading ends.
+    makeUpperCopy();
+    const auto& table = scripture::upperByteTable();
+    for (std::size_t byte = 0; byte < 256; ++byte)
+        m_upperCounts[table[byte]] += counts[byte];
+}
+
+// How often each byte occurs in the text, counted into four tables in turn so that a run of one
+// byte does not wait on its own count.
+std::array<qsizetype, 256> VerseText::countBytes() const {
+    constexpr qsizetype kSlice = qsizetype(1) << 30; // a table entry never overflows
+    const auto* in = reinterpret_cast<const unsigned char*>(m_buffer.data());
+    std::array<qsizetype, 256> total{};
+    std::array<std::array<quint32, 256>, 4> counts;
+    for (qsizetype slice = 0; slice < m_size; slice += kSlice) {
+        const qsizetype sliceEnd = std::min(m_size, slice + kSlice);
+        for (auto& part : counts)
+            part.fill(0);
+        qsizetype at = slice;
+        for (; at + 4 <= sliceEnd; at += 4) {
+            ++counts[0][in[at]];
+            ++counts[1][in[at + 1]];
+            ++counts[2][in[at + 2]];
+            ++counts[3][in[at + 3]];
+        }
+        for (; at < sliceEnd; ++at)
+            ++counts[0][in[at]];
+        for (std::size_t byte = 0; byte < 256; ++byte)
+            total[byte] += counts[0][byte] + counts[1][byte] + counts[2][byte] + counts[3][byte];
+    }
+    return total;
+}
+
 void VerseText::indexFirstBytes() {
+    const char* data = m_buffer.data();
     for (qsizetype i = 0; i < lineCount(); ++i) {
         if (lineEnd(i) - lineStart(i) < kKeyLength)
             continue;
-        const quint32 key = keyOf(m_bytes.constData() + lineStart(i));
+        const quint32 key = keyOf(data + lineStart(i));
         if (!m_keyRuns.empty() && m_keyRuns.back().key == key && m_keyRuns.back().last == i)
             m_keyRuns.back().last = i + 1;
         else
@@ -56,52 +168,97 @@ void VerseText::indexFirstBytes() {
     std::sort(m_keyRuns.begin(), m_keyRuns.end());
 }
 
-void VerseText::indexLines() {
-    const char* data = m_bytes.constData();
-    const qsizetype size = m_bytes.size();
-    m_starts.reserve(std::size_t(size / 100 + 1));
-    m_ends.reserve(std::size_t(size / 100 + 1));
+// The breaks are counted first so the line tables are allocated once, at their exact size.
+void VerseText::indexLines(qsizetype breaks) {
+    const char* data = m_buffer.data();
+    m_starts.reserve(std::size_t(breaks + 1));
+    m_ends.reserve(std::size_t(breaks + 1));
     qsizetype start = 0;
-    while (start < size) {
-        const void* found = std::memchr(data + start, '\n', std::size_t(size - start));
-        const qsizetype lineFeed = found ? static_cast<const char*>(found) - data : size;
+    const auto addLine = [&](qsizetype lineFeed) {
         qsizetype end = lineFeed;
-        if (found && end > start && data[end - 1] == '\r')
+        if (end > start && data[end - 1] == '\r')
             --end;
         m_starts.push_back(start);
         m_ends.push_back(end);
         start = lineFeed + 1;
+    };
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    for (; at + 16 <= m_size; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
+        for (auto mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed))); mask != 0;
+             mask &= mask - 1)
+            addLine(at + std::countr_zero(mask));
+    }
+#endif
+    for (; at < m_size; ++at) {
+        if (data[at] == '\n')
+            addLine(at);
+    }
+    if (start < m_size) {
+        m_starts.push_back(start);
+        m_ends.push_back(m_size);
     }
 }
 
+// Letters a to z are folded sixteen at a time; the few blocks that hold a byte of 0x80 or above
+// go through the table for those bytes.
 void VerseText::makeUpperCopy() {
     const auto& table = scripture::upperByteTable();
-    m_upper.resize(m_bytes.size());
-    const auto* in = reinterpret_cast<const unsigned char*>(m_bytes.constData());
-    auto* out = reinterpret_cast<unsigned char*>(m_upper.data());
-    for (qsizetype i = 0; i < m_bytes.size(); ++i) {
-        out[i] = table[in[i]];
-        ++m_upperCounts[out[i]];
+    const auto* in = reinterpret_cast<const unsigned char*>(m_buffer.data());
+    auto* out = reinterpret_cast<unsigned char*>(m_buffer.data() + m_upperOffset);
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    const __m128i afterZ = _mm_set1_epi8('z' + 1);
+    const __m128i beforeA = _mm_set1_epi8('a' - 1);
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    for (; at + 16 <= m_size; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+        // Bytes of 0x80 and above compare as negative, so they are never taken for a to z.
+        const __m128i lower =
+            _mm_and_si128(_mm_cmpgt_epi8(block, beforeA), _mm_cmpgt_epi8(afterZ, block));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
+                         _mm_sub_epi8(block, _mm_and_si128(lower, caseBit)));
+        for (auto high = unsigned(_mm_movemask_epi8(block)); high != 0; high &= high - 1) {
+            const qsizetype i = at + std::countr_zero(high);
+            out[i] = table[in[i]];
+        }
     }
+#endif
+    for (; at < m_size; ++at)
+        out[at] = table[in[at]];
+}
+
+qsizetype VerseText::lineAt(qsizetype place, qsizetype from) const {
+    // Gallop from the line given, then halve: a scan asks for lines in file order.
+    qsizetype step = 1;
+    qsizetype low = from;
+    qsizetype high = from + 1;
+    while (high < lineCount() && lineStart(high) <= place) {
+        low = high;
+        step *= 2;
+        high = std::min(lineCount(), low + step);
+    }
+    // lineStart(low) <= place, and high is the line count or a line starting after the place.
+    const auto first = m_starts.begin() + low + 1;
+    return qsizetype(std::upper_bound(first, m_starts.begin() + high, place) - m_starts.begin()) -
+           1;
 }
 
 QByteArrayView VerseText::line(qsizetype line) const {
-    return QByteArrayView(m_bytes).sliced(lineStart(line), lineEnd(line) - lineStart(line));
+    return bytes().sliced(lineStart(line), lineEnd(line) - lineStart(line));
 }
 
 QByteArrayView VerseText::upperLine(qsizetype line) const {
-    return QByteArrayView(m_upper).sliced(lineStart(line), lineEnd(line) - lineStart(line));
+    return upperBytes().sliced(lineStart(line), lineEnd(line) - lineStart(line));
 }
 
-const QStringList& VerseText::lines() const {
-    if (!m_lines) {
-        QStringList lines;
-        lines.reserve(lineCount());
-        for (qsizetype i = 0; i < lineCount(); ++i)
-            lines.append(codepage::decodeWindows1252(line(i)));
-        m_lines = std::move(lines);
-    }
-    return *m_lines;
+QString VerseText::decodedLine(qsizetype line) const {
+    const QByteArrayView bytes = this->line(line);
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeInto(text.data(), bytes);
+    return text;
 }
 
 std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix) const {
@@ -113,7 +270,7 @@ std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix
 
 bool VerseText::begins(qsizetype line, QByteArrayView prefix) const {
     return lineEnd(line) - lineStart(line) >= prefix.size() &&
-           std::memcmp(m_bytes.constData() + lineStart(line), prefix.data(),
+           std::memcmp(m_buffer.data() + lineStart(line), prefix.data(),
                        std::size_t(prefix.size())) == 0;
 }
 

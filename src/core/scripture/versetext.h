@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scripture/pagebuffer.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,9 @@
 // The scripture text as read from the file: its Windows-1252 bytes, where every line starts and
 // ends, and an upper-cased copy of the same length for case-insensitive searching. Lines break
 // at LF; a CR just before the LF belongs to the break; a last line without a break counts.
+//
+// That is all it keeps, about two bytes for each byte of the file: a line is decoded only when
+// asked for.
 class VerseText {
 public:
     // Consecutive lines [first, last).
@@ -19,24 +24,35 @@ public:
         qsizetype last = 0;
     };
 
+    // Readable bytes after the end of the bytes and of the upper-cased copy, so a scan may read
+    // a whole vector past the last place it tests.
+    static constexpr qsizetype kPadding = 64;
+
     VerseText() = default;
-    explicit VerseText(QByteArray bytes);
+    explicit VerseText(QByteArrayView bytes);
+
+    // The file's bytes read straight into the text's own memory; nothing when the file cannot
+    // be opened or read.
+    static std::optional<VerseText> readFile(const QString& path);
 
     qsizetype lineCount() const { return qsizetype(m_starts.size()); }
     qsizetype lineStart(qsizetype line) const { return m_starts[std::size_t(line)]; }
     // Where the line's text ends, before its line break.
     qsizetype lineEnd(qsizetype line) const { return m_ends[std::size_t(line)]; }
+    // The line whose text holds the place, or the line whose break does; the place lies at or
+    // after lineStart(from). For a place in the text.
+    qsizetype lineAt(qsizetype place, qsizetype from = 0) const;
     QByteArrayView line(qsizetype line) const;
     QByteArrayView upperLine(qsizetype line) const;
-    QByteArrayView bytes() const { return m_bytes; }
-    QByteArrayView upperBytes() const { return m_upper; }
+    QByteArrayView bytes() const { return {m_buffer.data(), m_size}; }
+    QByteArrayView upperBytes() const { return {m_buffer.data() + m_upperOffset, m_size}; }
 
     // How often each byte occurs in the upper-cased copy: a search can look for the rarest
     // byte of a pattern first, and knows at once that a pattern with an absent byte is nowhere.
     const std::array<qsizetype, 256>& upperByteCounts() const { return m_upperCounts; }
 
-    // The lines decoded, in file order; decoded on first use and kept.
-    const QStringList& lines() const;
+    // One line decoded.
+    QString decodedLine(qsizetype line) const;
 
     // Every line that begins with the prefix, exactly as stored (case-sensitive), as runs of
     // consecutive lines in file order. A prefix that is not Windows-1252 text begins no line.
@@ -60,18 +76,26 @@ private:
     };
     static constexpr qsizetype kKeyLength = 4;
     static quint32 keyOf(const char* bytes);
+    static qsizetype upperOffsetFor(qsizetype size);
+    static PageBuffer bufferFor(qsizetype size);
 
-    void indexLines();
-    void indexFirstBytes();
+    // Takes a buffer from bufferFor() whose first size bytes hold the text.
+    VerseText(PageBuffer buffer, qsizetype size);
+    void index();
+    std::array<qsizetype, 256> countBytes() const;
     void makeUpperCopy();
+    void indexLines(qsizetype breaks);
+    void indexFirstBytes();
     bool begins(qsizetype line, QByteArrayView prefix) const;
     std::vector<LineRun> scanForPrefix(QByteArrayView prefix) const;
 
-    QByteArray m_bytes;
-    QByteArray m_upper;
+    // The bytes, then kPadding or more bytes, then the upper-cased copy at m_upperOffset, then
+    // kPadding bytes.
+    PageBuffer m_buffer;
+    qsizetype m_size = 0;
+    qsizetype m_upperOffset = 0;
     std::vector<qsizetype> m_starts;
     std::vector<qsizetype> m_ends;
     std::vector<KeyRun> m_keyRuns;
     std::array<qsizetype, 256> m_upperCounts{};
-    mutable std::optional<QStringList> m_lines;
 };

@@ -1,5 +1,6 @@
 #include "search/searchengine.h"
 
+#include "scripture/pagebuffer.h"
 #include "scripture/uppercase.h"
 #include "search/bytefinder.h"
 #include "shell/placeholders.h"
@@ -7,6 +8,8 @@
 #include "text/spacetrim.h"
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
 namespace search {
 namespace {
@@ -28,7 +31,12 @@ bool isEmptyLine(const VerseText& text, qsizetype line) {
 
 // The empty text is held by every line that is not empty itself.
 std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
+    qsizetype count = 0;
+    for (const VerseText::LineRun& run : runs)
+        count += run.last - run.first;
     std::vector<qsizetype> lines;
+    lines.reserve(std::size_t(count));
+    prepareForFilling(lines.data(), count * qsizetype(sizeof(qsizetype)));
     for (const VerseText::LineRun& run : runs) {
         for (qsizetype line = run.first; line < run.last; ++line) {
             if (!isEmptyLine(text, line))
@@ -38,18 +46,23 @@ std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
     return lines;
 }
 
+static_assert(ByteFinder::kPadding <= VerseText::kPadding,
+              "a finder may read past the end of the upper-cased copy");
+
 bool lineHolds(const VerseText& text, qsizetype line, const ByteFinder& finder) {
-    return finder.find(text.upperBytes().data(), text.lineStart(line), text.lineEnd(line)) >= 0;
+    return finder.findPadded(text.upperBytes().data(), text.lineStart(line), text.lineEnd(line)) >=
+           0;
 }
 
-// One pass over the upper-cased bytes of each run. After a find the rest of its line needs no
+// One pass over the upper-cased bytes of each run, telling visit(line, at) of each line that
+// holds the pattern and where it first lies in it. After a find the rest of its line needs no
 // search, and a find that runs past the end of its line means no later place of that line can
 // hold the pattern either: the search goes on at the next line.
-std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
-                                    const ByteFinder& finder) {
-    std::vector<qsizetype> lines;
+template <typename Visit>
+void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinder& finder,
+                        Visit visit) {
     if (finder.nowhere())
-        return lines;
+        return;
     const char* upper = text.upperBytes().data();
     const qsizetype size = finder.pattern().size();
     for (const VerseText::LineRun& run : runs) {
@@ -57,31 +70,27 @@ std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
         qsizetype line = run.first;
         qsizetype from = text.lineStart(line);
         while (line < run.last) {
-            const qsizetype at = finder.find(upper, from, end);
+            const qsizetype at = finder.findPadded(upper, from, end);
             if (at < 0)
                 break;
-            while (line + 1 < run.last && text.lineStart(line + 1) <= at)
-                ++line;
+            line = text.lineAt(at, line);
             if (at + size <= text.lineEnd(line))
-                lines.push_back(line);
+                visit(line, at);
             if (++line < run.last)
                 from = text.lineStart(line);
         }
     }
+}
+
+std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
+                                    const ByteFinder& finder) {
+    std::vector<qsizetype> lines;
+    forEachLineHolding(text, runs, finder,
+                       [&](qsizetype line, qsizetype) { lines.push_back(line); });
     return lines;
 }
 
-std::vector<qsizetype> phrasePass(const VerseText& text, const Runs& runs,
-                                  const QString& prepared) {
-    if (prepared.isEmpty())
-        return nonEmptyLines(text, runs);
-    if (!codepage::fitsWindows1252(prepared))
-        return {}; // no line holds a character outside the code page
-    const QByteArray pattern = codepage::encodeWindows1252(prepared);
-    return linesHolding(text, runs, ByteFinder(pattern, text.upperByteCounts()));
-}
-
-// The distinct non-empty words, longest first: a long word tends to narrow the lines most.
+// The distinct non-empty words.
 std::vector<QByteArray> distinctWords(const QStringList& words) {
     std::vector<QByteArray> distinct;
     for (const QString& word : words) {
@@ -90,11 +99,11 @@ std::vector<QByteArray> distinctWords(const QStringList& words) {
             std::find(distinct.begin(), distinct.end(), bytes) == distinct.end())
             distinct.push_back(bytes);
     }
-    std::stable_sort(distinct.begin(), distinct.end(),
-                     [](const QByteArray& a, const QByteArray& b) { return a.size() > b.size(); });
     return distinct;
 }
 
+// The words of the all-words pass, the one whose scan is expected to stop at the fewest places
+// first: the lines that hold it are the only ones the other words are looked for in.
 struct AllWords {
     std::vector<QByteArray> words; // the finders look into these
     std::vector<ByteFinder> finders;
@@ -103,12 +112,15 @@ struct AllWords {
         : words(distinctWords(queryWords)) {
         for (const QByteArray& word : words)
             finders.emplace_back(word, text.upperByteCounts());
+        const qsizetype size = text.upperBytes().size();
+        std::stable_sort(finders.begin(), finders.end(),
+                         [size](const ByteFinder& a, const ByteFinder& b) {
+                             return a.expectedCandidates(size) < b.expectedCandidates(size);
+                         });
     }
 
-    std::vector<qsizetype> lines(const VerseText& text, const Runs& runs) const {
-        if (finders.empty())
-            return nonEmptyLines(text, runs);
-        std::vector<qsizetype> lines = linesHolding(text, runs, finders.front());
+    // Of the lines that hold the first word, those that hold the others too.
+    std::vector<qsizetype> narrowed(const VerseText& text, std::vector<qsizetype> lines) const {
         for (std::size_t i = 1; i < finders.size() && !lines.empty(); ++i) {
             std::erase_if(lines,
                           [&](qsizetype line) { return !lineHolds(text, line, finders[i]); });
@@ -116,6 +128,50 @@ struct AllWords {
         return lines;
     }
 };
+
+// The phrase holds every word of the query, so a line that holds the phrase holds the first
+// word too: one scan for that word finds the lines of both passes. Where the word lies in a
+// line, the phrase can only lie where the word stands in it.
+struct LeadScan {
+    std::vector<qsizetype> holdingWord;
+    std::vector<qsizetype> holdingPhrase;
+};
+
+LeadScan scanForWordAndPhrase(const VerseText& text, const Runs& runs, const ByteFinder& word,
+                              QByteArrayView phrase) {
+    std::vector<qsizetype> offsets; // where the word stands in the phrase
+    for (qsizetype at = phrase.indexOf(word.pattern()); at >= 0;
+         at = phrase.indexOf(word.pattern(), at + 1))
+        offsets.push_back(at);
+    const char* upper = text.upperBytes().data();
+    const auto phraseAt = [&](qsizetype start, qsizetype lineStart, qsizetype lineEnd) {
+        return start >= lineStart && start + phrase.size() <= lineEnd &&
+               std::memcmp(upper + start, phrase.data(), std::size_t(phrase.size())) == 0;
+    };
+    LeadScan scan;
+    forEachLineHolding(text, runs, word, [&](qsizetype line, qsizetype at) {
+        scan.holdingWord.push_back(line);
+        const qsizetype lineStart = text.lineStart(line);
+        const qsizetype lineEnd = text.lineEnd(line);
+        for (; at >= 0; at = word.findPadded(upper, at + 1, lineEnd)) {
+            for (const qsizetype offset : offsets) {
+                if (phraseAt(at - offset, lineStart, lineEnd)) {
+                    scan.holdingPhrase.push_back(line);
+                    return;
+                }
+            }
+        }
+    });
+    return scan;
+}
+
+// A scan for the phrase first pays when its bytes are so much rarer than the first word's that
+// the places it saves outweigh a second scan, for the word, when the phrase is nowhere.
+bool phraseFirst(const ByteFinder& phrase, const ByteFinder& word, qsizetype size) {
+    constexpr double kPlacesPerScanByte = 1.0 / 2048;
+    return word.expectedCandidates(size) >
+           2 * phrase.expectedCandidates(size) + kPlacesPerScanByte * double(size);
+}
 
 } // namespace
 
@@ -143,21 +199,46 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
     const QString prepared = preparedQuery(query);
     const Runs runs = linesInScope(text, scope);
     Outcome outcome;
-    outcome.lines = phrasePass(text, runs, prepared);
-    outcome.foundByPhrase = !outcome.lines.empty();
-    if (outcome.foundByPhrase || prepared.isEmpty())
+    if (prepared.isEmpty()) {
+        outcome.lines = nonEmptyLines(text, runs);
         return outcome;
-    outcome.lines = AllWords(text, queryWords(prepared)).lines(text, runs);
+    }
+    const AllWords allWords(text, queryWords(prepared));
+    std::vector<qsizetype> phraseLines;
+    std::optional<std::vector<qsizetype>> firstWordLines; // when the phrase's scan found them
+    if (codepage::fitsWindows1252(prepared)) { // no line holds a character outside the code page
+        const QByteArray phrase = codepage::encodeWindows1252(prepared);
+        const ByteFinder phraseFinder(phrase, text.upperByteCounts());
+        if (allWords.finders.empty() ||
+            phraseFirst(phraseFinder, allWords.finders.front(), text.upperBytes().size())) {
+            phraseLines = linesHolding(text, runs, phraseFinder);
+        } else {
+            LeadScan scan = scanForWordAndPhrase(text, runs, allWords.finders.front(), phrase);
+            phraseLines = std::move(scan.holdingPhrase);
+            firstWordLines = std::move(scan.holdingWord);
+        }
+    }
+    if (!phraseLines.empty()) {
+        outcome.lines = std::move(phraseLines);
+        outcome.foundByPhrase = true;
+        return outcome;
+    }
+    if (allWords.finders.empty()) {
+        outcome.lines = nonEmptyLines(text, runs);
+    } else {
+        if (!firstWordLines)
+            firstWordLines = linesHolding(text, runs, allWords.finders.front());
+        outcome.lines = allWords.narrowed(text, std::move(*firstWordLines));
+    }
     return outcome;
 }
 
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines) {
-    const QStringList& all = text.lines();
-    QStringList result;
-    result.reserve(qsizetype(lines.size()));
+    QStringList decoded;
+    decoded.reserve(qsizetype(lines.size()));
     for (const qsizetype line : lines)
-        result.append(all.at(line));
-    return result;
+        decoded.append(text.decodedLine(line));
+    return decoded;
 }
 
 } // namespace search

@@ -12,7 +12,6 @@
 #include <optional>
 
 namespace {
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
 // Whether the file already holds exactly these bytes: then a save would change nothing, and
 // leaving the file alone keeps a file the user only looked at as it was, even in a read-only
@@ -119,7 +118,7 @@ FileSystem::BytesResult FileSystem::readBytes(const QString& path) const {
 }
 
 QByteArray FileSystem::asWindows1252(QByteArray bytes) {
-    if (!bytes.startsWith(kUtf8Bom))
+    if (!bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
         return bytes;
     return codepage::encodeWindows1252Replacing(decode(bytes));
 }
@@ -159,13 +158,13 @@ QString FileSystem::savedNameOfLeftover(const QString& fileName) {
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {
-    if (bytes.startsWith(kUtf8Bom)) {
+    if (bytes.startsWith(FileSystem::kUtf8ByteOrderMark)) {
         // Only the file's own mark goes: a second one is the text's first character (U+FEFF),
         // which QString::fromUtf8 would drop as well. Stateless, so a sequence cut short at
         // the end is read as a replacement character, as fromUtf8 does, not held back.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
                                                       QStringDecoder::Flag::Stateless);
-        return utf8(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+        return utf8(QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
     }
     return codepage::decodeWindows1252(bytes);
 }
@@ -175,10 +174,10 @@ QByteArray FileSystem::encode(const QString& text) {
         QByteArray bytes = codepage::encodeWindows1252(text);
         // A text that begins with the three characters of a byte-order mark ("ï»¿") would read
         // back as UTF-8 without them: it is kept as UTF-8 with a mark of its own instead.
-        if (!bytes.startsWith(kUtf8Bom))
+        if (!bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
             return bytes;
     }
-    return kUtf8Bom + text.toUtf8();
+    return FileSystem::kUtf8ByteOrderMark + text.toUtf8();
 }
 
 QStringList FileSystem::splitLines(const QString& text) {

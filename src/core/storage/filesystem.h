@@ -20,6 +20,9 @@ public:
         QString error;
     };
 
+    // What a file saved as UTF-8 begins with; a file without it is Windows-1252.
+    inline static const QByteArray kUtf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
     virtual ~FileSystem() = default;
 
     virtual bool fileExists(const QString& path) const;
@@ -43,6 +46,9 @@ public:
         QString error;
     };
     virtual BytesResult readBytes(const QString& path) const;
+    // Whether a reader may read a file itself, bypassing this layer, for speed: not when the
+    // layer changes what reads give (a test's, making reads fail on purpose).
+    virtual bool mayReadDirectly() const { return true; }
     // Such bytes as Windows-1252 text: a file in UTF-8 with a byte-order mark is converted, the
     // mark dropped, as decode() reads it (see codepage::encodeWindows1252Replacing).
     static QByteArray asWindows1252(QByteArray bytes);

@@ -1,11 +1,71 @@
 #include "controls/listbox.h"
 
+#include <QAbstractListModel>
 #include <QMouseEvent>
-#include <QStringListModel>
+
+int ListItems::find(const QString& text) const {
+    for (int row = 0; row < count(); ++row) {
+        if (item(row) == text)
+            return row;
+    }
+    return -1;
+}
+
+namespace {
+
+class TextItems : public ListItems {
+public:
+    explicit TextItems(QStringList texts)
+        : m_texts(std::move(texts)) {}
+    int count() const override { return int(m_texts.size()); }
+    QString item(int row) const override { return m_texts.at(row); }
+    int find(const QString& text) const override { return int(m_texts.indexOf(text)); }
+
+private:
+    QStringList m_texts;
+};
+
+} // namespace
+
+// The items as the view sees them: an item is made when the view asks for its text.
+class ListItemModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const ListItems& items() const { return *m_items; }
+
+    void reset(std::shared_ptr<const ListItems> items) {
+        beginResetModel();
+        m_items = std::move(items);
+        endResetModel();
+    }
+
+    // The same items with one more after them.
+    void extend(std::shared_ptr<const ListItems> items) {
+        const int row = rowCount();
+        beginInsertRows({}, row, row);
+        m_items = std::move(items);
+        endInsertRows();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : m_items->count();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount() ||
+            (role != Qt::DisplayRole && role != Qt::EditRole))
+            return {};
+        return m_items->item(index.row());
+    }
+
+private:
+    std::shared_ptr<const ListItems> m_items = std::make_shared<TextItems>(QStringList());
+};
 
 ListBox::ListBox(QWidget* parent)
     : QListView(parent)
-    , m_model(new QStringListModel(this)) {
+    , m_model(new ListItemModel(this)) {
     setModel(m_model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -18,21 +78,29 @@ ListBox::ListBox(QWidget* parent)
 }
 
 void ListBox::addItem(const QString& item) {
-    const int row = m_model->rowCount();
-    m_model->insertRows(row, 1);
-    m_model->setData(m_model->index(row), item);
+    QStringList all = items();
+    all.append(item);
+    m_model->extend(std::make_shared<TextItems>(std::move(all)));
 }
 
 void ListBox::setItems(const QStringList& items) {
-    m_model->setStringList(items);
+    setItemSource(std::make_shared<TextItems>(items));
+}
+
+void ListBox::setItemSource(std::shared_ptr<const ListItems> items) {
+    m_model->reset(std::move(items));
 }
 
 void ListBox::clear() {
-    m_model->setStringList({});
+    setItems(QStringList());
 }
 
 QStringList ListBox::items() const {
-    return m_model->stringList();
+    QStringList all;
+    all.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        all.append(m_model->items().item(row));
+    return all;
 }
 
 int ListBox::count() const {
@@ -41,7 +109,7 @@ int ListBox::count() const {
 
 QString ListBox::text() const {
     const int row = listIndex();
-    return row < 0 ? QString() : m_model->index(row).data().toString();
+    return row < 0 ? QString() : m_model->items().item(row);
 }
 
 int ListBox::listIndex() const {
@@ -50,7 +118,7 @@ int ListBox::listIndex() const {
 }
 
 void ListBox::setText(const QString& text) {
-    const int row = int(m_model->stringList().indexOf(text));
+    const int row = m_model->items().find(text);
     m_assigning = true;
     if (row < 0) {
         clearSelection();

@@ -4,11 +4,24 @@
 
 #include <QListView>
 
-class QStringListModel;
+#include <memory>
+
+class ListItemModel;
+
+// The items of a list box, each made when asked for: a list box asks only for those it shows,
+// so a list of every verse costs what is on the screen, not what is in the list.
+class ListItems {
+public:
+    virtual ~ListItems() = default;
+    virtual int count() const = 0;
+    virtual QString item(int row) const = 0;
+    // The first row whose item is the text, or -1. By default each item is made in turn.
+    virtual int find(const QString& text) const;
+};
 
 // A single-selection, unsorted list box. Click runs when the user selects an item (mouse or
 // keyboard, also a click on the item already selected) and when code assigns the text.
-// The items live in a string model, so thousands of them arrive in one step.
+// A new set of items arrives in one step, however many there are.
 class ListBox : public QListView, public Control {
     Q_OBJECT
 public:
@@ -16,7 +29,10 @@ public:
 
     void addItem(const QString& item);
     void setItems(const QStringList& items);
+    // Items made as they are shown; the list keeps them until it is given others.
+    void setItemSource(std::shared_ptr<const ListItems> items);
     void clear();
+    // Every item, made.
     QStringList items() const;
     int count() const;
 
@@ -40,7 +56,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QStringListModel* m_model;
+    ListItemModel* m_model;
     bool m_assigning = false;
     bool m_reclickPending = false;
 };

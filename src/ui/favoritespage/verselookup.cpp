@@ -6,6 +6,7 @@
 #include "favorites/versereference.h"
 #include "mainwindow/frmbible.h"
 #include "scripture/scripturetext.h"
+#include "scripture/verselines.h"
 #include "services/mousepointer.h"
 
 VerseLookup::VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
@@ -50,6 +51,6 @@ void VerseLookup::ListVerses() {
     const VerseReference reference = VerseReference::parse(m_window.TextVersesFavorites->text());
     QStringList verses;
     if (m_scripture.refresh())
-        verses = versesFor(m_scripture.lines(), book, reference);
+        verses = scripture::versesFor(m_scripture.text(), book, reference);
     m_window.TextFavorites->setText(lookupResultText(verses));
 }

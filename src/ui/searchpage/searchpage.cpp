@@ -10,6 +10,37 @@
 #include "search/termmarks.h"
 #include "services/mousepointer.h"
 
+namespace {
+
+// The result lines, each decoded when the list shows it, from the text the search ran on: a
+// list of every verse holds the line numbers, not the text a second time over in UTF-16.
+class ResultLines : public ListItems {
+public:
+    ResultLines(std::shared_ptr<const VerseText> text, std::vector<qsizetype> lines)
+        : m_text(std::move(text))
+        , m_lines(std::move(lines)) {}
+
+    int count() const override { return int(m_lines.size()); }
+    QString item(int row) const override { return m_text->decodedLine(m_lines[row]); }
+
+    // A line decodes to as many characters as it has bytes, so only lines of the text's length
+    // are decoded to compare.
+    int find(const QString& text) const override {
+        for (int row = 0; row < count(); ++row) {
+            const qsizetype line = m_lines[row];
+            if (m_text->lineEnd(line) - m_text->lineStart(line) == text.size() && item(row) == text)
+                return row;
+        }
+        return -1;
+    }
+
+private:
+    std::shared_ptr<const VerseText> m_text;
+    std::vector<qsizetype> m_lines;
+};
+
+} // namespace
+
 SearchPage::SearchPage(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
     : m_window(window)
     , m_pointer(pointer)
@@ -45,9 +76,10 @@ void SearchPage::searchIfReady() {
 void SearchPage::Search() {
     BusyScope busy(m_pointer);
     m_scripture.refresh(); // a missing or unreadable file leaves no lines to search
-    const VerseText& text = m_scripture.text();
-    const search::Outcome outcome =
-        search::run(text, m_window.TextSearch->text(), m_window.ComboSearch->text());
-    m_window.ListVerse->setItems(search::resultLines(text, outcome.lines));
+    std::shared_ptr<const VerseText> text = m_scripture.sharedText();
+    search::Outcome outcome =
+        search::run(*text, m_window.TextSearch->text(), m_window.ComboSearch->text());
+    m_window.ListVerse->setItemSource(
+        std::make_shared<ResultLines>(std::move(text), std::move(outcome.lines)));
     emit searched(search::markedTerms(m_window.TextSearch->text(), outcome.foundByPhrase));
 }

@@ -8,7 +8,8 @@ class ScriptureText;
 
 // The search page: the search box selects its whole text on entry, and leaving it or picking a
 // book runs a search once both a query and a book are given. The results replace the list's
-// items in one step, so even every line of the text arrives at once.
+// items in one step, so even every line of the text arrives at once; the list decodes only the
+// lines it shows.
 class SearchPage : public QObject {
     Q_OBJECT
 public:

@@ -1,0 +1,76 @@
+#include "scripture/verselines.h"
+
+#include "text/spacetrim.h"
+
+namespace scripture {
+namespace {
+
+QString chapterPrefix(const QString& book, const QString& chapter) {
+    return book + QLatin1Char(' ') + chapter + QLatin1Char(':');
+}
+
+bool isDigit(char byte) {
+    return byte >= '0' && byte <= '9';
+}
+
+// The first line, in file order, that begins with the prefix; -1 when none does.
+qsizetype firstLineBeginningWith(const VerseText& text, const QString& prefix) {
+    const std::vector<VerseText::LineRun> runs = text.linesBeginningWith(QStringView(prefix));
+    return runs.empty() ? -1 : runs.front().first;
+}
+
+QStringList singleVerse(const VerseText& text, const QString& book,
+                        const VerseReference& reference) {
+    const QString prefix =
+        chapterPrefix(book, reference.chapter) + reference.verse + QLatin1Char(' ');
+    const qsizetype line = firstLineBeginningWith(text, prefix);
+    if (line < 0)
+        return {};
+    return {spacetrim::trimmed(text.decodedLine(line).sliced(prefix.size()))};
+}
+
+// From the line of the first verse on, while the lines stay in the chapter and their verse
+// numbers within the range. A prefix is one byte a character, as the text is.
+QStringList verseRange(const VerseText& text, const QString& book,
+                       const VerseReference& reference) {
+    const std::optional<int> first = rangeVerseNumber(reference.verse);
+    const std::optional<int> last = rangeVerseNumber(reference.endVerse);
+    if (!first || !last || *last < *first)
+        return {};
+    const QString inChapter = chapterPrefix(book, reference.chapter);
+    const qsizetype start =
+        firstLineBeginningWith(text, inChapter + QString::number(*first) + QLatin1Char(' '));
+    if (start < 0)
+        return {};
+    const QByteArrayView chapterBytes = text.line(start).first(inChapter.size());
+    QStringList verses;
+    for (qsizetype line = start; line < text.lineCount(); ++line) {
+        const QByteArrayView bytes = text.line(line);
+        if (!bytes.startsWith(chapterBytes))
+            break;
+        const QByteArrayView rest = bytes.sliced(chapterBytes.size());
+        qsizetype digits = 0;
+        while (digits < rest.size() && isDigit(rest[digits]))
+            ++digits;
+        if (digits == 0 || digits >= rest.size() || rest[digits] != ' ')
+            break;
+        const std::optional<int> number = rangeVerseNumber(QString::fromLatin1(rest.first(digits)));
+        if (!number || *number > *last)
+            break;
+        verses.append(
+            spacetrim::trimmed(text.decodedLine(line).sliced(chapterBytes.size() + digits)));
+    }
+    return verses;
+}
+
+} // namespace
+
+QStringList versesFor(const VerseText& text, const QString& book, const VerseReference& reference) {
+    if (reference.isSingleVerse())
+        return singleVerse(text, book, reference);
+    if (reference.isRange())
+        return verseRange(text, book, reference);
+    return {};
+}
+
+} // namespace scripture
