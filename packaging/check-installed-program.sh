@@ -20,6 +20,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 export XDG_RUNTIME_DIR=$work/runtime
@@ -87,10 +88,10 @@ cp "$build/bin/vellumark" "$build/bin/Bible.dat" "$portable/"
 rm -rf "$userData"
 start "$portable/vellumark"
 typeSubject Hope
+expectBytes "$portable/Verses/Hope.txt" "Hope"
 stop
 expectFile "$portable/Pref.dat"
 expectFile "$portable/BkMrk.dat"
-expectBytes "$portable/Verses/Hope.txt" "Hope"
 [ ! -e "$userData" ] || fail "the portable program wrote into the user's data folder"
 
 # --folder: any folder is the program folder.
@@ -99,8 +100,8 @@ mkdir -p "$named"
 cp "$build/bin/Bible.dat" "$named/"
 start "$installed" --folder "$named"
 typeSubject Faith
+expectBytes "$named/Verses/Faith.txt" "Faith"
 stop
 expectFile "$named/Pref.dat"
-expectBytes "$named/Verses/Faith.txt" "Faith"
 [ ! -e "$userData" ] || fail "--folder wrote into the user's data folder"
 echo "installed, portable and --folder: all kept their files where they belong"
