@@ -4,7 +4,7 @@
 
 #include "favorites/versefinder.h"
 #include "favorites/versereference.h"
-#include "storage/filesystem.h"
+#include "scripture/verselines.h"
 
 #include <QStringList>
 
@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const QString typed = input.textLine();
     const QString book = input.textLine();
-    const QStringList lines =
-        FileSystem::splitLines(FileSystem::decode(input.rest().toByteArray()));
+    const VerseText text{input.rest().toByteArray()};
 
     const std::optional<QString> kept = filterReference(typed);
     // Only spaces are padding: any other character, even one the field drops, keeps a text.
@@ -60,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& text : {typed, kept.value_or(QString())}) {
         const VerseReference reference = VerseReference::parse(text);
         checkReference(reference);
-        const QStringList verses = versesFor(lines, book, reference);
-        FUZZ_REQUIRE(verses.size() <= lines.size());
+        const QStringList verses = scripture::versesFor(text, book, reference);
+        FUZZ_REQUIRE(verses.size() <= text.lineCount());
         if (reference.isSingleVerse())
             FUZZ_REQUIRE(verses.size() <= 1);
         if (!reference.isSingleVerse() && !reference.isRange())

@@ -1,5 +1,5 @@
 // The search over a Bible.dat made of the input, with the query and the book box's text typed
-// above it: the lines found are those a plain reading of the rules finds.
+// above it ("*" for every book): the lines found are those a plain reading of the rules finds.
 #include "fuzzinput.h"
 
 #include "scripture/uppercase.h"
@@ -7,78 +7,49 @@
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
-namespace {
-
-QString withoutSpacesAround(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-// The runs of A to Z in the query; any other character ends one.
-QStringList wordsOf(const QString& prepared) {
-    QStringList words;
-    QString word;
-    for (const QChar ch : prepared + QLatin1Char(' ')) {
-        if (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) {
-            word += ch;
-        } else if (!word.isEmpty()) {
-            words.append(word);
-            word.clear();
-        }
-    }
-    return words;
-}
-
-std::vector<qsizetype> plainSearch(const QStringList& lines, const QString& query,
-                                   const QString& scope) {
-    const QString prepared = scripture::upperCase(withoutSpacesAround(query));
-    std::vector<qsizetype> inScope;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+static std::vector<qsizetype> plainSearch(const QStringList& lines, const QString& query,
+                                          const QString& scope) {
+    static const QRegularExpression spacesAround(QStringLiteral("^ +| +$"));
+    const QString prepared = scripture::upperCase(QString(query).remove(spacesAround));
+    std::vector<qsizetype> inScope, phrase, allWords;
+    for (qsizetype i = 0; i < lines.size(); ++i)
         if (!lines[i].isEmpty() && (scope == placeholders::kTheBible || lines[i].startsWith(scope)))
             inScope.push_back(i);
-    }
-    std::vector<qsizetype> found;
-    for (const qsizetype line : inScope) {
-        if (scripture::upperCase(lines[line]).contains(prepared))
-            found.push_back(line);
-    }
-    if (!found.empty() || prepared.isEmpty())
-        return found;
-    const QStringList words = wordsOf(prepared);
+    // The words are the runs of A to Z; any other character ends one.
+    const QStringList words =
+        prepared.split(QRegularExpression(QStringLiteral("[^A-Z]+")), Qt::SkipEmptyParts);
     for (const qsizetype line : inScope) {
         const QString upper = scripture::upperCase(lines[line]);
-        bool all = true;
-        for (const QString& word : words)
-            all = all && upper.contains(word);
-        if (all)
-            found.push_back(line);
+        if (upper.contains(prepared))
+            phrase.push_back(line);
+        if (std::all_of(words.begin(), words.end(),
+                        [&](const QString& w) { return upper.contains(w); }))
+            allWords.push_back(line);
     }
-    return found;
+    return !phrase.empty() || prepared.isEmpty() ? phrase : allWords;
 }
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const QString query = input.textLine();
     QString scope = input.textLine();
     if (scope == QLatin1String("*"))
-        scope = placeholders::kTheBible; // the book box's item for every book
+        scope = placeholders::kTheBible;
     const VerseText text{input.rest().toByteArray()};
+    QStringList lines;
+    for (qsizetype line = 0; line < text.lineCount(); ++line)
+        lines.append(text.decodedLine(line));
 
     const search::Outcome outcome = search::run(text, query, scope);
-    FUZZ_REQUIRE(outcome.lines == plainSearch(text.lines(), query, scope));
+    FUZZ_REQUIRE(outcome.lines == plainSearch(lines, query, scope));
     const QStringList found = search::resultLines(text, outcome.lines);
     for (std::size_t i = 0; i < outcome.lines.size(); ++i)
-        FUZZ_REQUIRE(found[qsizetype(i)] == text.lines()[outcome.lines[i]]);
+        FUZZ_REQUIRE(found[qsizetype(i)] == lines[outcome.lines[i]]);
     return 0;
 }

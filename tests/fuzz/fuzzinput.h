@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -31,10 +32,20 @@ public:
         m_rest = end < 0 ? QByteArrayView() : m_rest.sliced(end + 1);
         return line;
     }
-    // A typed line: any text, as a box holds it.
-    QString textLine() { return QString::fromUtf8(line()); }
+    QString textLine() { return QString::fromUtf8(line()); } // typed: any text, as a box holds
     QByteArrayView rest() const { return m_rest; }
 
 private:
     QByteArrayView m_rest;
 };
+
+// Lines end at LF, a CR just before it belonging to the break; a last line needs no break.
+inline QStringList plainLines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (&line != &lines.last() && line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}

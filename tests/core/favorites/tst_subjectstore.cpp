@@ -7,134 +7,95 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// The Verses folder: which files are subjects, their exact text, and nothing reached outside it.
 class TestSubjectStore : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir;
     FileSystem files;
 
     QString folder() const { return dir->filePath(QStringLiteral("Verses")); }
-    void put(const QString& name, const QByteArray& bytes) {
-        QFile file(folder() + QLatin1Char('/') + name);
+    void put(const QString& path, const QByteArray& bytes) {
+        QFile file(dir->filePath(path));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    QByteArray bytesOf(const QString& name) const {
-        QFile file(folder() + QLatin1Char('/') + name);
+    QByteArray bytesOf(const QString& path) const {
+        QFile file(dir->filePath(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
 private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Verses")));
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("Verses/Sub.txt")));
+        put(QStringLiteral("outside.txt"), "keep");
+        put(QStringLiteral("Verses/Sub.txt/inner.txt"), "keep");
     }
 
     void listsEveryFileAlphabetically() {
         for (const char* name :
              {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt", ".txt", "Zeal.txt"})
-            put(QLatin1String(name), "x");
-        QVERIFY(QDir(folder()).mkdir(QStringLiteral("Sub.txt")));
-        const SubjectStore store(files, folder());
-        QCOMPARE(store.subjectNames(),
+            put(QStringLiteral("Verses/") + QLatin1String(name), "x");
+        QCOMPARE(SubjectStore(files, folder()).subjectNames(),
                  QStringList({"", "a", "Faith", "love", "Notes.TXT", "readme.dat", "Zeal"}));
     }
 
     void vanishedFolderListsNothing() {
-        put(QStringLiteral("Love.txt"), "Love");
         QVERIFY(QDir(folder()).removeRecursively());
         SubjectStore store(files, folder());
         QVERIFY(store.subjectNames().isEmpty());
         QCOMPARE(store.load(QStringLiteral("Love")).status, SubjectStore::Loaded::Missing);
-        QVERIFY(!store.willWrite(QStringLiteral("Love"), SubjectStore::WriteMode::ExistingOnly));
         QVERIFY(!store.write(QStringLiteral("Love"), QStringLiteral("Love")).ok);
     }
 
-    void loadsTheTextExactly_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("nominal: lines with CR LF")
-            << QByteArray("Love\r\n\r\n verse\r\nJohn 3:16") << "Love\r\n\r\n verse\r\nJohn 3:16";
-        QTest::newRow("robustness: zero-length file") << QByteArray() << "";
-        QTest::newRow("robustness: code page text") << QByteArray("caf\xe9") << "caf\u00e9";
-    }
-    void loadsTheTextExactly() {
-        QFETCH(QByteArray, bytes);
-        put(QStringLiteral("Love.txt"), bytes);
-        const SubjectStore store(files, folder());
+    void keepsTheTextExactly() {
+        put(QStringLiteral("Verses/Love.txt"), "caf\xe9\r\n\r\n verse\rJohn 3:16\n");
+        SubjectStore store(files, folder());
         const SubjectStore::Loaded loaded = store.load(QStringLiteral("Love"));
         QCOMPARE(loaded.status, SubjectStore::Loaded::Read);
-        QTEST(loaded.text, "text");
-    }
-
-    void writesTheTextExactly() {
-        put(QStringLiteral("Love.txt"), "old text that is longer");
-        SubjectStore store(files, folder());
-        const QString text = QStringLiteral("Love\r\n\r\n For God\r\nJohn 3:16");
-        QVERIFY(store.write(QStringLiteral("Love"), text).ok);
-        QCOMPARE(bytesOf(QStringLiteral("Love.txt")), text.toLatin1());
-    }
-
-    void writesOnlyWhereTheModeAllows() {
-        put(QStringLiteral("Love.txt"), "Love");
-        const SubjectStore store(files, folder());
+        QCOMPARE(loaded.text, QStringLiteral("caf\u00e9\r\n\r\n verse\rJohn 3:16\n"));
+        put(QStringLiteral("Verses/Empty.txt"), "");
+        QCOMPARE(store.load(QStringLiteral("Empty")).text, QString());
+        QVERIFY(store.write(QStringLiteral("Love"), QStringLiteral("short\u00e6")).ok);
+        QCOMPARE(bytesOf(QStringLiteral("Verses/Love.txt")), QByteArray("short\xe6"));
         using Mode = SubjectStore::WriteMode;
         QVERIFY(store.willWrite(QStringLiteral("Love"), Mode::ExistingOnly));
+        QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
         QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
-        QVERIFY(!store.willWrite(QStringLiteral("../Hope"), Mode::Create));
     }
 
+    // Neither a path nor a link in the folder reaches a file: nothing is listed, read, written
+    // or deleted through it, and nothing is written where a link points.
     void neverReachesOutsideTheFolder_data() {
         QTest::addColumn<QString>("subject");
-        QTest::newRow("robustness: parent folder") << "../outside";
-        QTest::newRow("robustness: backslash") << "..\\outside";
-        QTest::newRow("robustness: absolute path") << "/tmp/outside";
-        QTest::newRow("robustness: into a subfolder") << "Sub/inner";
+        QTest::addColumn<QString>("linkTo"); // the subject's file is a link to this
+        QTest::newRow("robustness: parent folder") << "../outside"
+                                                   << "";
+        QTest::newRow("robustness: backslash") << "..\\outside"
+                                               << "";
+        QTest::newRow("robustness: absolute path") << "/tmp/outside"
+                                                   << "";
+        QTest::newRow("robustness: into a subfolder") << "Sub.txt/inner"
+                                                      << "";
+        QTest::newRow("robustness: link to a file outside") << "Pw"
+                                                            << "outside.txt";
+        QTest::newRow("robustness: dangling link") << "Pw"
+                                                   << "gone.txt";
     }
     void neverReachesOutsideTheFolder() {
         QFETCH(QString, subject);
-        QFile outside(dir->filePath(QStringLiteral("outside.txt")));
-        QVERIFY(outside.open(QIODevice::WriteOnly));
-        outside.write("keep");
-        outside.close();
-        QVERIFY(QDir(folder()).mkdir(QStringLiteral("Sub")));
-        put(QStringLiteral("Sub/inner.txt"), "keep");
+        QFETCH(QString, linkTo);
+        if (!linkTo.isEmpty())
+            QVERIFY(QFile::link(dir->filePath(linkTo), folder() + QStringLiteral("/Pw.txt")));
         SubjectStore store(files, folder());
-        QVERIFY(!store.pathOf(subject));
+        QVERIFY(store.subjectNames().isEmpty());
         QVERIFY(!store.exists(subject));
         QCOMPARE(store.load(subject).status, SubjectStore::Loaded::Missing);
         QVERIFY(!store.write(subject, QStringLiteral("lost")).ok);
         QVERIFY(!store.remove(subject).ok);
-        QVERIFY(outside.open(QIODevice::ReadOnly));
-        QCOMPARE(outside.readAll(), QByteArray("keep"));
-        QCOMPARE(bytesOf(QStringLiteral("Sub/inner.txt")), QByteArray("keep"));
-    }
-
-    // A subject is a plain file of the folder: a link there is neither listed, read, written
-    // nor deleted, and nothing is written where it points.
-    void linksAreNoSubjects_data() {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("robustness: link to a file outside") << "outside.txt";
-        QTest::newRow("robustness: dangling link") << "gone.txt";
-    }
-    void linksAreNoSubjects() {
-        QFETCH(QString, target);
-        QFile outside(dir->filePath(QStringLiteral("outside.txt")));
-        QVERIFY(outside.open(QIODevice::WriteOnly));
-        outside.write("keep");
-        outside.close();
-        put(QStringLiteral("Love.txt"), "Love");
-        const QString link = folder() + QStringLiteral("/Pw.txt");
-        QVERIFY(QFile::link(dir->filePath(target), link));
-        SubjectStore store(files, folder());
-        QCOMPARE(store.subjectNames(), QStringList{"Love"});
-        QVERIFY(!store.exists(QStringLiteral("Pw")));
-        QCOMPARE(store.load(QStringLiteral("Pw")).status, SubjectStore::Loaded::Missing);
-        QVERIFY(!store.write(QStringLiteral("Pw"), QStringLiteral("lost")).ok);
-        QVERIFY(!store.remove(QStringLiteral("Pw")).ok);
-        QVERIFY(QFileInfo(link).isSymLink());
-        QVERIFY(outside.open(QIODevice::ReadOnly));
-        QCOMPARE(outside.readAll(), QByteArray("keep"));
+        QCOMPARE(bytesOf(QStringLiteral("outside.txt")), QByteArray("keep"));
+        QCOMPARE(bytesOf(QStringLiteral("Verses/Sub.txt/inner.txt")), QByteArray("keep"));
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("gone.txt"))));
     }
 
@@ -143,49 +104,46 @@ private slots:
     void leftoverSavesAreNoSubjects_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("listed"); // besides Love
         QTest::addColumn<bool>("removed");
-        const QStringList love{"Love"};
-        QTest::newRow("nominal: beside an existing subject") << "Love.txt.MHdXad"
-                                                             << "file" << love << true;
-        QTest::newRow("nominal: digits of older temporary names") << "Love.txt.a1B2c3"
-                                                                  << "file" << love << true;
-        QTest::newRow("robustness: beside no subject is kept") << "Hope.txt.MHdXad"
-                                                               << "file" << love << false;
-        QTest::newRow("robustness: seven characters is the user's")
-            << "Love.txt.MHdXadx"
-            << "file" << QStringList{"Love", "Love.MHdXadx"} << false;
-        QTest::newRow("robustness: other characters are the user's")
-            << "Love.txt.v-1_2x"
-            << "file" << QStringList{"Love", "Love.v-1_2x"} << false;
-        QTest::newRow("robustness: a folder is kept") << "Love.txt.MHdXad"
-                                                      << "folder" << love << false;
-        QTest::newRow("robustness: a link is kept") << "Love.txt.MHdXad"
-                                                    << "link" << love << false;
+        const auto row = [](const char* n, const char* name, const char* kind, const char* listed,
+                            bool removed) {
+            QTest::newRow(n) << name << kind << listed << removed;
+        };
+        row("nominal: beside an existing subject", "Love.txt.MHdXad", "file", "", true);
+        row("nominal: digits of older temporary names", "Love.txt.a1B2c3", "file", "", true);
+        row("robustness: beside no subject is kept", "Hope.txt.MHdXad", "file", "", false);
+        row("robustness: seven characters is the user's", "Love.txt.MHdXadx", "file",
+            "Love.MHdXadx", false);
+        row("robustness: other characters are the user's", "Love.txt.v-1_2x", "file", "Love.v-1_2x",
+            false);
+        row("robustness: a folder is kept", "Love.txt.MHdXad", "folder", "", false);
+        row("robustness: a link is kept", "Love.txt.MHdXad", "link", "", false);
     }
     void leftoverSavesAreNoSubjects() {
         QFETCH(QString, name);
         QFETCH(QString, kind);
-        put(QStringLiteral("Love.txt"), "Love");
+        QFETCH(QString, listed);
+        put(QStringLiteral("Verses/Love.txt"), "Love");
         const QString path = folder() + QLatin1Char('/') + name;
         if (kind == "file")
-            put(name, "partial");
+            put(QStringLiteral("Verses/") + name, "partial");
         else if (kind == "folder")
             QVERIFY(QDir().mkdir(path));
         else
             QVERIFY(QFile::link(folder() + QStringLiteral("/Love.txt"), path));
         SubjectStore store(files, folder());
-        QTEST(store.subjectNames(), "listed");
+        const QStringList expected =
+            listed.isEmpty() ? QStringList{"Love"} : QStringList{"Love", listed};
+        QCOMPARE(store.subjectNames(), expected);
         store.removeLeftoverSaves();
         QTEST(!QFileInfo(path).exists() && !QFileInfo(path).isSymLink(), "removed");
-        QCOMPARE(bytesOf(QStringLiteral("Love.txt")), QByteArray("Love"));
+        QCOMPARE(bytesOf(QStringLiteral("Verses/Love.txt")), QByteArray("Love"));
     }
 
     void cleansANewSubjectsName_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("cleaned");
-        QTest::newRow("nominal: plain name") << "Love"
-                                             << "Love";
         QTest::newRow("nominal: spaces and question mark") << "My Hope?"
                                                            << "MyHope";
         QTest::newRow("nominal: every removed character") << " a\\b.c/d:e<f>g?h|i "

@@ -1,5 +1,6 @@
 #include "favorites/versefinder.h"
 #include "favorites/versereference.h"
+#include "scripture/verselines.h"
 #include "storage/filesystem.h"
 
 #include <QTest>
@@ -28,12 +29,13 @@ QStringList verseTexts(const QStringList& lines, const QString& chapter, int fir
 class TestVerseReference : public QObject {
     Q_OBJECT
     QStringList lines;
+    VerseText text;
 
 private slots:
     void initTestCase() {
         const FileSystem files;
         QVERIFY(files.readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), lines).ok);
-        QVERIFY(lines.size() > 31000);
+        text = VerseText(files.readBytes(QStringLiteral(VELLUMARK_TEST_BIBLE)).bytes);
     }
 
     void parsesTheShapesOfAReference_data() {
@@ -116,6 +118,11 @@ private slots:
         none("robustness: separator item as book", "***************", "3:16");
         none("robustness: partial book name", "Joh", "3:16");
         none("robustness: overlong digits", "John", "3:99999999999999999999-1");
+        none("robustness: verse 0", "John", "3:0-2");
+        none("robustness: book in lower case", "john", "3:16");
+        none("robustness: book outside the code page", "J\u014dhn", "3:16");
+        row("nominal: range from the last verse", "Jude", "1:25-99", "Jude 1:", 25, 25);
+        row("nominal: first and last book", "Revelation", "22:21", "Revelation 22:", 21, 21);
     }
     void findsTheVersesOfAReference() {
         QFETCH(QString, book);
@@ -123,7 +130,8 @@ private slots:
         QFETCH(QString, chapter);
         QFETCH(int, first);
         QFETCH(int, last);
-        const QStringList found = versesFor(lines, book, VerseReference::parse(reference));
+        const QStringList found =
+            scripture::versesFor(text, book, VerseReference::parse(reference));
         const QStringList expected = verseTexts(lines, chapter, first, last);
         QCOMPARE(found, expected);
         for (const QString& text : expected)
@@ -134,7 +142,7 @@ private slots:
         QCOMPARE(lookupResultText({QStringLiteral("a b"), QStringLiteral("c")}),
                  QStringLiteral(" a b c"));
         QCOMPARE(lookupResultText({}), QStringLiteral("No search results were found."));
-        QVERIFY(versesFor({}, QStringLiteral("John"), VerseReference::parse("3:16")).isEmpty());
+        QVERIFY(scripture::versesFor(VerseText(), "John", VerseReference::parse("3:16")).isEmpty());
     }
 };
 

@@ -1,10 +1,8 @@
-#include "favorites/versefinder.h"
 #include "naivescan.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/uppercase.h"
-#include "scripture/verselines.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
@@ -240,33 +238,6 @@ private slots:
                 QCOMPARE(text->lineAt(place, random.bounded(int(line) + 1)), line);
             }
         }
-    }
-
-    // The verse lookup through the line index against the lookup over every decoded line, for
-    // references of every kind in every book.
-    void versesFromTheIndexMatchTheLines() {
-        FileSystem files;
-        const VerseText text(files.readBytes(kBible).bytes);
-        const QStringList lines = everyLine(text);
-        QStringList bookNames = books::bookList();
-        bookNames << QStringLiteral("Joh") << QStringLiteral("john")
-                  << QString::fromUtf8("J\u014dhn");
-        int found = 0;
-        for (const QString& book : bookNames) {
-            const int chapters = books::chapterCount(book).value_or(1);
-            for (const int chapter : {1, 3, chapters, chapters + 1}) {
-                for (const char* verses :
-                     {"1", "16", "016", "1-3", "3-1", "30-99", "2-99999999999", "0", "", "-5"}) {
-                    const QString typed =
-                        QString::number(chapter) + QLatin1Char(':') + QString::fromLatin1(verses);
-                    const VerseReference reference = VerseReference::parse(typed);
-                    const QStringList expected = versesFor(lines, book, reference);
-                    QCOMPARE(scripture::versesFor(text, book, reference), expected);
-                    found += expected.isEmpty() ? 0 : 1;
-                }
-            }
-        }
-        QVERIFY(found > 500); // most references name verses
     }
 
     // The file changed, unreadable, then gone between two loads.

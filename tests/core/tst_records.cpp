@@ -1,0 +1,89 @@
+#include "bookmark/bookmarkrecord.h"
+#include "prefs/preferencesrecord.h"
+
+#include <QTest>
+
+#include <limits>
+
+// BkMrk.dat and Pref.dat: what start-up makes of every line they may hold, and what is saved.
+class TestRecords : public QObject {
+    Q_OBJECT
+private slots:
+    void bookmark_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("caret");
+        const auto row = [](const char* name, const QStringList& lines, int caret) {
+            QTest::newRow(name) << lines << caret;
+        };
+        row("nominal: three lines", {"Psalms", "23", "120"}, 120);
+        row("nominal: lines after the third are ignored", {"Genesis", "1", "0", "Exodus", "7"}, 0);
+        row("nominal: beyond 16 bits", {"Psalms", "119", "40000"}, 40000);
+        row("robustness: empty file", {}, 0);
+        row("robustness: no position", {"Psalms", "23"}, 0);
+        row("robustness: word", {"Psalms", "23", "abc"}, 0);
+        row("robustness: negative", {"Psalms", "23", "-5"}, 0);
+        row("robustness: fraction", {"Psalms", "23", "12.5"}, 0);
+        row("robustness: digits then text", {"Psalms", "23", "12a"}, 0);
+        row("robustness: surrounding spaces", {"Psalms", "23", " 42 "}, 42);
+        row("robustness: past the int range", {"Psalms", "23", "99999999999999999999999"},
+            std::numeric_limits<int>::max());
+    }
+    void bookmark() {
+        QFETCH(QStringList, lines);
+        const bookmark::Position position = bookmark::parse(lines);
+        QCOMPARE(position.book, lines.value(0));
+        QCOMPARE(position.chapter, lines.value(1));
+        QTEST(position.caretOffset, "caret");
+        const QString record = bookmark::format(lines.value(0), lines.value(1), 7);
+        QCOMPARE(record, lines.value(0) + "\r\n" + lines.value(1) + "\r\n7");
+        QCOMPARE(bookmark::parse(record.split(QStringLiteral("\r\n"))).caretOffset, 7);
+    }
+
+    // The dialog takes the style word by equality, start-up by substring; for the four words
+    // the program writes they agree.
+    void fontStyle_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("nominal: Regular") << "Regular" << true << false << false;
+        QTest::newRow("nominal: Italic") << "Italic" << true << false << true;
+        QTest::newRow("nominal: Bold") << "Bold" << true << true << false;
+        QTest::newRow("nominal: Bold Italic") << "Bold Italic" << true << true << true;
+        QTest::newRow("robustness: Italic Bold") << "Italic Bold" << false << true << true;
+        QTest::newRow("robustness: lower case") << "bold" << false << false << false;
+    }
+    void fontStyle() {
+        QFETCH(QString, word);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        const std::optional<preferences::Style> chosen = preferences::styleFromWord(word);
+        QTEST(chosen.has_value(), "known");
+        const auto atStart = preferences::requestFromLines({QStringLiteral("Arial"), word});
+        QCOMPARE(atStart.bold, bold);
+        QCOMPARE(atStart.italic, italic);
+        QVERIFY(!chosen || (chosen->bold == bold && chosen->italic == italic));
+    }
+
+    void fontSize_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("points"); // 0: not a size, the design font's stays
+        for (const QString& size : preferences::sizes())
+            QTest::addRow("nominal: listed size %s", qPrintable(size)) << size << size.toDouble();
+        QTest::newRow("nominal: a fraction") << "10.5" << 10.5;
+        for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})
+            QTest::addRow("robustness: %s", text) << text << 0.0;
+    }
+    void fontSize() {
+        QFETCH(QString, text);
+        QFETCH(double, points);
+        QCOMPARE(preferences::parseSize(text).value_or(0.0), points);
+        const auto request = preferences::requestFromLines({"Arial", "Regular", text});
+        QCOMPARE(request.pointSize.value_or(0.0), points);
+        QCOMPARE(preferences::savedRecord("Arial", QString(), text),
+                 "Arial\r\n\r\n" + text + "\r\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"
