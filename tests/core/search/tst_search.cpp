@@ -60,63 +60,42 @@ void row(const char* name, const char* query, const char* scope, int count, bool
     QTest::newRow(name) << QString::fromUtf8(query) << QString::fromUtf8(scope) << count << small;
 }
 
-// Queries of every kind a user types, built from the text itself so that most find something.
+// Queries of every kind a user types, built from the text itself so that most find something:
+// pieces of a line in mixed case, words of a line shuffled, references, accented letters and
+// odd separators; over every book, parts of book names and texts that name none.
 class QueryMaker {
 public:
     QString query() {
         const QString line = bible().decodedLine(m_random.bounded(int(bible().lineCount())));
         QString piece = line.mid(m_random.bounded(int(line.size())), 1 + m_random.bounded(24));
-        const QString reference = line.section(QStringLiteral("  "), 0, 0);
-        switch (m_random.bounded(7)) {
+        for (QChar& ch : piece)
+            ch = m_random.bounded(3) == 0 ? ch.toLower() : ch;
+        QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
+        std::shuffle(words.begin(), words.end(), m_random);
+        const QStringList odd = {
+            ":",     "3:9",       "?!",          "12:", "3:99",  "  ",    "-", "  faith,hope  ",
+            "love?", "lord  god", "love\r\none", "O",   "xyzzy", "éÉæÆüß"};
+        switch (m_random.bounded(4)) {
         case 0:
-            for (QChar& ch : piece)
-                ch = m_random.bounded(3) == 0 ? ch.toLower() : ch;
             return piece;
-        case 1: {
-            QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
-            std::shuffle(words.begin(), words.end(), m_random);
-            return words.mid(0, 2 + m_random.bounded(3)).join(pick({" ", ", ", "  ", "-", " ? "}));
-        }
+        case 1:
+            return words.mid(0, 2 + m_random.bounded(3)).join(odd[m_random.bounded(7)]);
         case 2:
-            return m_random.bounded(2)
-                       ? reference.section(QLatin1Char(' '), -1)
-                       : reference.left(1 + m_random.bounded(int(reference.size())));
-        case 3:
-            return pick({":", "3:9", "?!", "1", "12:", ",", "3:99", "  ", "-"});
-        case 4:
-            return piece.insert(m_random.bounded(int(piece.size()) + 1),
-                                QString::fromUtf8("éÉæÆüß").at(m_random.bounded(6)));
-        case 5:
-            return piece.left(2) + pick({"", "?", " ", "  "});
+            return line.section(QStringLiteral("  "), 0, 0).left(1 + m_random.bounded(12));
         default:
-            return pick({"  faith,hope  ", "love?", "lord  god", "love\r\none", "O", "Z", "xyzzy"});
+            return piece.left(3) + odd[m_random.bounded(int(odd.size()))];
         }
     }
-
     QString scope() {
-        const auto books = books::catalogue();
-        const QString book = QString::fromLatin1(books[m_random.bounded(int(books.size()))].name);
-        switch (m_random.bounded(10)) {
-        case 5:
-            return book;
-        case 6:
-            return book.left(3);
-        case 7:
-            return book.toLower();
-        case 8:
-            return pick({"***************", "", "The bible", "John 3:1", "Select Book"});
-        case 9:
-            return book + QStringLiteral(" 1:");
-        default:
-            return placeholders::kTheBible;
-        }
+        const QString book = books::bookList()[m_random.bounded(int(books::bookList().size()))];
+        const QStringList scopes = {
+            book,        book.left(3), book.toLower(), "",
+            "The bible", book + " 1:", "Select Book",  placeholders::kTheBible};
+        return m_random.bounded(2) ? placeholders::kTheBible
+                                   : scopes[m_random.bounded(int(scopes.size()))];
     }
 
 private:
-    QString pick(std::initializer_list<const char*> items) {
-        return QString::fromUtf8(*(items.begin() + m_random.bounded(int(items.size()))));
-    }
-
     QRandomGenerator m_random{20240611};
 };
 
