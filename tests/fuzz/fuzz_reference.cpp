@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const QString typed = input.textLine();
     const QString book = input.textLine();
-    const VerseText text{input.rest().toByteArray()};
+    const VerseText bible{input.rest().toByteArray()};
 
     const std::optional<QString> kept = filterReference(typed);
     // Only spaces are padding: any other character, even one the field drops, keeps a text.
@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& text : {typed, kept.value_or(QString())}) {
         const VerseReference reference = VerseReference::parse(text);
         checkReference(reference);
-        const QStringList verses = scripture::versesFor(text, book, reference);
-        FUZZ_REQUIRE(verses.size() <= text.lineCount());
+        const QStringList verses = scripture::versesFor(bible, book, reference);
+        FUZZ_REQUIRE(verses.size() <= bible.lineCount());
         if (reference.isSingleVerse())
             FUZZ_REQUIRE(verses.size() <= 1);
         if (!reference.isSingleVerse() && !reference.isRange())
