@@ -62,8 +62,11 @@ expectBytes() {
 stage=$work/stage
 DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
 installed=$stage/usr/bin/vellumark
-"$installed" --version | grep -q "^Vellumark [0-9]" || fail "--version"
-"$installed" --help | grep -q -- "--folder <folder>" || fail "--help"
+# They need no display: a terminal without one gets the answer, not a failure to start.
+env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --version | grep -q "^Vellumark [0-9]" ||
+    fail "--version"
+env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --help | grep -q -- "--folder <folder>" ||
+    fail "--help"
 
 # Installed: nothing is written into the (read-only) tree, the defaults go to the user's data
 # folder, and a subject made there is still there after a restart.

@@ -13,8 +13,17 @@
 
 namespace {
 
-// --folder DIR, --help and --version; the folder named, or nothing.
-QString namedFolder(const QApplication& application) {
+void nameTheApplication() {
+    // The name is the user's data folder's name (no organisation folder above it).
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMARK_VERSION));
+}
+
+// --folder DIR, --help and --version; the folder named, or nothing. Read before the window
+// system is reached, so --help and --version answer on a terminal without a display.
+QString namedFolder(int argc, char* argv[]) {
+    QCoreApplication commandLine(argc, argv);
+    nameTheApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A reader for the Orrisant Version: read, search, keep favourite verses."));
@@ -26,23 +35,22 @@ QString namedFolder(const QApplication& application) {
                        "display font, the bookmark and the Verses folder are kept in it."),
         QStringLiteral("folder"));
     parser.addOption(folder);
-    parser.process(application);
+    parser.process(commandLine);
     return parser.value(folder);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const QString named = namedFolder(argc, argv);
     QApplication application(argc, argv);
-    // The name is the user's data folder's name (no organisation folder above it).
-    QApplication::setApplicationName(QStringLiteral("Vellumark"));
-    QApplication::setApplicationVersion(QStringLiteral(VELLUMARK_VERSION));
+    nameTheApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumark.png")));
 
     FileSystem files;
     const ProgramFolder folder =
-        chooseFolders(FolderFacts::ofThisMachine(namedFolder(application)),
+        chooseFolders(FolderFacts::ofThisMachine(named),
                       [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
     WidgetMessageBoxes messages;
     CursorMousePointer pointer;
