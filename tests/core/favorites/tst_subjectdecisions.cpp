@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 using BoxLeft = SubjectEditing::BoxLeft;
 Q_DECLARE_METATYPE(BoxLeft)
 
@@ -73,22 +75,18 @@ private slots:
     void whereTheListIsSaved_data() {
         QTest::addColumn<QString>("boxText");
         QTest::addColumn<QString>("target"); // empty: saved nowhere
-        QTest::newRow("nominal: the shown subject") << "Love"
-                                                    << "Love";
-        QTest::newRow("robustness: another letter case") << "love"
-                                                         << "Love";
-        QTest::newRow("robustness: another subject typed") << "Faith"
-                                                           << "";
-        QTest::newRow("robustness: emptied box") << ""
-                                                 << "";
-        QTest::newRow("robustness: no such subject") << "???"
-                                                     << "";
+        for (const auto& [name, box, target] :
+             {std::array<const char*, 3>{"nominal: the shown subject", "Love", "Love"},
+              {"robustness: another letter case", "love", "Love"},
+              {"robustness: another subject typed", "Faith", ""},
+              {"robustness: emptied box", "", ""},
+              {"robustness: no such subject", "???", ""}})
+            QTest::newRow(name) << box << target;
     }
     void whereTheListIsSaved() {
         QFETCH(QString, boxText);
-        QFETCH(QString, target);
         loveShown(true);
-        QCOMPARE(m_editing->saveTarget(boxText).value_or(QString()), target);
+        QTEST(m_editing->saveTarget(boxText).value_or(QString()), "target");
     }
 
     void offeringToDelete_data() {
@@ -96,27 +94,25 @@ private slots:
         QTest::addColumn<bool>("edited");
         QTest::addColumn<QString>("boxText");
         QTest::addColumn<QString>("offered");
-        QTest::newRow("nominal: box emptied") << "Love" << true << ""
-                                              << "Love";
-        QTest::newRow("robustness: remembered in another case") << "love" << true << ""
-                                                                << "Love";
-        QTest::newRow("nominal: box not emptied") << "Love" << true << "Lo"
-                                                  << "";
-        QTest::newRow("nominal: box untouched") << "Love" << false << ""
-                                                << "";
-        QTest::newRow("robustness: no such subject") << "Select Subject" << true << ""
-                                                     << "";
+        const auto row = [](const char* name, const char* remembered, bool edited, const char* box,
+                            const char* offered) {
+            QTest::newRow(name) << remembered << edited << box << offered;
+        };
+        row("nominal: box emptied", "Love", true, "", "Love");
+        row("robustness: remembered in another case", "love", true, "", "Love");
+        row("nominal: box not emptied", "Love", true, "Lo", "");
+        row("nominal: box untouched", "Love", false, "", "");
+        row("robustness: no such subject", "Select Subject", true, "", "");
     }
     void offeringToDelete() {
         QFETCH(QString, remembered);
         QFETCH(bool, edited);
         QFETCH(QString, boxText);
-        QFETCH(QString, offered);
         SubjectEditing editing(*m_store);
         editing.subjectBoxGotFocus(remembered);
         if (edited)
             editing.subjectBoxChanged();
-        QCOMPARE(editing.subjectToDelete(boxText).value_or(QString()), offered);
+        QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
     }
 
     // What the list holds beyond its file decides the closing save: a later edit, or a save

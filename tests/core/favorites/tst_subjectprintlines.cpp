@@ -31,47 +31,33 @@ private slots:
     void breaks_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");
-
+        const auto row = [](const char* name, const QString& text, const QStringList& lines) {
+            QTest::newRow(name) << text << lines;
+        };
         const QString lazy = QStringLiteral("The quick brown fox jumps over the lazy"); // 39
-        QTest::newRow("robustness: an empty text prints nothing") << QString() << QStringList();
-        QTest::newRow("nominal: 39 characters print as one line") << lazy << QStringList{lazy};
-        QTest::newRow("nominal: a space as the 40th character ends the first line")
-            << lazy + " dog again" << QStringList{lazy, "dog again"};
-        QTest::newRow("nominal: exactly 40 characters ending in a space")
-            << lazy + " " << QStringList{lazy, ""};
+        const QString x34 = repeated('x', 34), y29 = repeated('y', 29), c50 = repeated('c', 50);
+        row("robustness: an empty text prints nothing", QString(), {});
+        row("nominal: 39 characters print as one line", lazy, {lazy});
+        row("nominal: a space as the 40th character ends the line", lazy + " dog", {lazy, "dog"});
+        row("nominal: exactly 40 characters ending in a space", lazy + " ", {lazy, ""});
         // Characters 36 to 44 form one word: five of them are counted on the second line, so
         // it is full after 29 more letters and a space.
-        QTest::newRow("nominal: a word across the 40th character is carried with its count")
-            << repeated('x', 34) + " beginning " + repeated('y', 29) + " zz"
-            << QStringList{repeated('x', 34), "beginning " + repeated('y', 29), "zz"};
-        QTest::newRow("nominal: a word longer than 40 is never split")
-            << repeated('a', 45) << QStringList{"", repeated('a', 45)};
-        QTest::newRow("nominal: an overlong word is printed with the words after it")
-            << "ab " + repeated('c', 50) + " de"
-            << QStringList{"ab", "", repeated('c', 50) + " de"};
-        QTest::newRow("nominal: a word over two widths leaves two empty lines")
-            << repeated('c', 85) << QStringList{"", "", repeated('c', 85)};
-        QTest::newRow("nominal: the last line keeps its spaces")
-            << QStringLiteral(" a  ") << QStringList{" a  "};
-        QTest::newRow("nominal: a cut line is trimmed, the last line is not")
-            << "  " + repeated('w', 36) + "   tail" << QStringList{repeated('w', 36), " tail"};
-        QTest::newRow("sound: the layout Add Verse makes starts every paragraph afresh")
-            << QStringLiteral("Love\r\n\r\n For God so loved the world, that he gave his only "
-                              "begotten Son, that whosoever believeth in him should not "
-                              "perish, but have everlasting life.\r\nJohn 3:16")
-            << QStringList{"Love",
-                           "",
-                           "For God so loved the world, that he",
-                           "gave his only begotten Son, that",
-                           "whosoever believeth in him should not",
-                           "perish, but have everlasting life.",
-                           "John 3:16"};
-        QTest::newRow("sound: a text ending in a line break ends with an empty line")
-            << QStringLiteral("Love\r\n") << QStringList{"Love", ""};
-        QTest::newRow("sound: a full line just before a line break")
-            << lazy + " \r\nend" << QStringList{lazy, "", "end"};
-        QTest::newRow("robustness: bare line feeds and carriage returns break lines too")
-            << QStringLiteral("a\nb\rc") << QStringList{"a", "b", "c"};
+        row("nominal: a word across the 40th character is carried with its count",
+            x34 + " beginning " + y29 + " zz", {x34, "beginning " + y29, "zz"});
+        row("nominal: a word longer than 40 is never split", repeated('a', 45),
+            {"", repeated('a', 45)});
+        row("nominal: an overlong word is printed with the words after it", "ab " + c50 + " de",
+            {"ab", "", c50 + " de"});
+        row("nominal: a word over two widths leaves two empty lines", repeated('c', 85),
+            {"", "", repeated('c', 85)});
+        row("nominal: the last line keeps its spaces", " a  ", {" a  "});
+        row("nominal: a cut line is trimmed, the last line is not",
+            "  " + repeated('w', 36) + "   tail", {repeated('w', 36), " tail"});
+        row("nominal: a text ending in a line break ends with an empty line", "Love\r\n",
+            {"Love", ""});
+        row("nominal: a full line just before a line break", lazy + " \r\nend", {lazy, "", "end"});
+        row("robustness: bare line feeds and carriage returns break lines too", "a\nb\rc",
+            {"a", "b", "c"});
     }
 
     void breaks() {
