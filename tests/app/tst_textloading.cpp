@@ -1,15 +1,11 @@
-#include "bibleapp.h"
 #include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
 #include "reading/readingarea.h"
 #include "searchpage/searchpage.h"
-#include "support/fakeplatform.h"
+#include "support/appfixture.h"
 
-#include <QFile>
 #include <QSemaphore>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -17,51 +13,7 @@
 
 namespace {
 
-// The real file layer, but a read away from the GUI thread (the read started at start-up) waits
-// after reading until the test lets it end.
-class HeldFiles : public FileSystem {
-public:
-    BytesResult readBytes(const QString& path) const override {
-        BytesResult read = FileSystem::readBytes(path);
-        if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
-            reading.release();
-            held.acquire();
-        }
-        return read;
-    }
-    bool mayReadDirectly() const override { return false; }
-
-    mutable QSemaphore reading;
-    mutable QSemaphore held;
-};
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-}
-
 const QByteArray kJohn3("John 3:16  For God so loved\r\nJohn 3:17  For God sent\r\n");
-
-// The program started on a Bible.dat of two verses, with its text still being read.
-struct Program {
-    Program() {
-        writeFile(bible, kJohn3);
-        app.load();
-        app.window().show();
-        QCoreApplication::processEvents();
-        pointer.history.clear();
-    }
-    QTemporaryDir folder;
-    const QString bible = folder.filePath(QStringLiteral("Bible.dat"));
-    HeldFiles files;
-    ScriptedMessageBoxes messages;
-    RecordingMousePointer pointer;
-    MemoryClipboard clipboard;
-    PdfPrintService printer{folder.path()};
-    BibleApp app{Storage{ProgramFolder(folder.path()), files},
-                 Services{messages, pointer, clipboard, printer}};
-};
 
 enum class Request { Search, Chapter, Lookup };
 
@@ -93,7 +45,32 @@ QStringList ask(Request request, BibleApp& app) {
 // waits for it, with the busy pointer, and answers from the whole text as the file now holds it.
 class TestTextLoading : public QObject {
     Q_OBJECT
+    std::unique_ptr<AppFixture> fx;
+    QSemaphore reading;
+    QSemaphore held;
+
+    // Starts on a Bible.dat of two verses; a read away from the GUI thread (the one started at
+    // start-up) waits after reading until the test lets it end.
+    void startHeld() {
+        fx = std::make_unique<AppFixture>(AppFixture::Bible::Missing);
+        fx->writeBytes(QStringLiteral("Bible.dat"), kJohn3);
+        fx->files.afterRead = [this] {
+            if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+                reading.release();
+                held.acquire();
+            }
+        };
+        fx->start(false);
+        fx->pointer.history.clear();
+    }
+
 private slots:
+    void cleanup() {
+        fx.reset();
+        reading.acquire(reading.available());
+        held.acquire(held.available());
+    }
+
     void requestDuringTheReadWaitsForIt_data() {
         QTest::addColumn<Request>("request");
         QTest::addColumn<QByteArray>("fileAfter"); // empty: the file stays as it was read
@@ -114,35 +91,34 @@ private slots:
         QTest::newRow("robustness: lookup, file changed during the read")
             << Request::Lookup << changed << QStringList{" Changed while read"};
     }
-
     void requestDuringTheReadWaitsForIt() {
         QFETCH(Request, request);
         QFETCH(QByteArray, fileAfter);
-        Program p;
+        startHeld();
         // Lets the read end once it has read the file and the request is waiting for it.
         std::thread release([&] {
-            p.files.reading.acquire();
+            reading.acquire();
             QThread::msleep(50);
             if (!fileAfter.isEmpty())
-                writeFile(p.bible, fileAfter);
-            p.files.held.release();
+                fx->writeBytes(QStringLiteral("Bible.dat"), fileAfter);
+            held.release();
         });
-        const QStringList shown = ask(request, p.app);
+        const QStringList shown = ask(request, fx->app());
         release.join();
         QTEST(shown, "shown");
-        QCOMPARE(p.pointer.history, (QList<bool>{true, false}));
+        QCOMPARE(fx->pointer.history, (QList<bool>{true, false}));
     }
 
     // The result list keeps the lines it found, from the text it searched, after a later
     // request reads the changed file.
     void resultsStayAsFoundWhenTheFileChanges() {
-        Program p;
-        p.files.held.release();
-        const QStringList found = ask(Request::Search, p.app);
+        held.release();
+        startHeld();
+        const QStringList found = ask(Request::Search, fx->app());
         QCOMPARE(found.size(), 2);
-        writeFile(p.bible, "John 3:16  Changed\r\n");
-        QCOMPARE(ask(Request::Chapter, p.app), QStringList{"16  Changed\r\n\r\n"});
-        QCOMPARE(p.app.window().ListVerse->items(), found);
+        fx->writeBytes(QStringLiteral("Bible.dat"), "John 3:16  Changed\r\n");
+        QCOMPARE(ask(Request::Chapter, fx->app()), QStringList{"16  Changed\r\n\r\n"});
+        QCOMPARE(fx->app().window().ListVerse->items(), found);
     }
 };
 
