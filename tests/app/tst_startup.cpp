@@ -1,10 +1,18 @@
+#include "controls/combobox.h"
+#include "controls/listbox.h"
+#include "controls/textbox.h"
 #include "mainwindow/loadedforms.h"
+#include "reading/readingarea.h"
+#include "searchpage/searchpage.h"
 #include "support/appfixture.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QDir>
+#include <QSemaphore>
 #include <QTest>
+#include <QThread>
+
+#include <thread>
 
 namespace {
 
@@ -19,29 +27,65 @@ QString displayFont(FrmBible& w) {
     return fonts.size() == 1 ? *fonts.begin() : QStringLiteral("mixed");
 }
 
-// A window of the program loaded after the others, that records its closing.
-class OtherForm : public QWidget {
-public:
-    explicit OtherForm(QStringList& closed)
-        : m_closed(closed) {}
+const QByteArray kJohn3("John 3:16  For God so loved\r\nJohn 3:17  For God sent\r\n");
 
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        m_closed << QStringLiteral("other");
-        event->accept();
+enum class Request { Search, Chapter, Lookup };
+
+// What the request shows: the result list, the chapter text or the lookup's result.
+QStringList ask(Request request, BibleApp& app) {
+    FrmBible& w = app.window();
+    switch (request) {
+    case Request::Search:
+        w.TextSearch->setText(QStringLiteral("3:1"));
+        w.ComboSearch->setText(QStringLiteral("The Bible"));
+        app.searchPage().Search();
+        return w.ListVerse->items();
+    case Request::Chapter:
+        w.ComboBooks->setText(QStringLiteral("John"));
+        w.ComboChapter->setText(QStringLiteral("3"));
+        app.readingArea().ComboChapter_Click();
+        return {w.TextVerses->text()};
+    case Request::Lookup:
+        w.TextVersesFavorites->setText(QStringLiteral("3:16"));
+        w.ComboBookFavorites->setText(QStringLiteral("John")); // a change of book looks it up
+        return {w.TextFavorites->text()};
     }
-
-private:
-    QStringList& m_closed;
-};
+    return {};
+}
 
 } // namespace
 
-// Starting the program on the files it finds, and leaving it.
+// Starting the program on the files it finds, and leaving it. The text is read on a thread of
+// its own at start-up; a request made before that read ends waits for it, with the busy
+// pointer, and answers from the whole text as the file now holds it.
 class TestStartup : public QObject {
     Q_OBJECT
+    std::unique_ptr<AppFixture> fx;
+    QSemaphore reading;
+    QSemaphore held;
+
+    // Starts on a Bible.dat of two verses; a read away from the GUI thread (the one started at
+    // start-up) waits after reading until the test lets it end.
+    void startHeld() {
+        fx = std::make_unique<AppFixture>(AppFixture::Bible::Missing);
+        fx->writeBytes(QStringLiteral("Bible.dat"), kJohn3);
+        fx->files.afterRead = [this] {
+            if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+                reading.release();
+                held.acquire();
+            }
+        };
+        fx->start(false);
+        fx->pointer.history.clear();
+    }
 
 private slots:
+    void cleanup() {
+        fx.reset();
+        reading.acquire(reading.available());
+        held.acquire(held.available());
+    }
+
     void firstStartCreatesTheDefaultsAndAppliesThem() {
         AppFixture fx;
         fx.start();
@@ -119,7 +163,7 @@ private slots:
         QTest::newRow("nominal: File > Exit") << true;
         QTest::newRow("nominal: the main window's close box") << false;
     }
-    // The other windows close first, the last loaded first, then the main window once.
+    // The other windows close first, then the main window once.
     void leavingClosesTheOtherWindowsFirst() {
         QFETCH(bool, byExit);
         AppFixture fx;
@@ -128,8 +172,6 @@ private slots:
         QPointer<QWidget> dialog = w.findChild<QWidget*>(QStringLiteral("frmFont"));
         QVERIFY(dialog && dialog->isVisible());
         QStringList closed;
-        OtherForm other(closed);
-        other.show();
         QObject::connect(&w, &FrmBible::queryUnload, &w, [&] {
             closed << (dialog && dialog->isVisible() ? "main, dialog open" : "main");
         });
@@ -137,10 +179,60 @@ private slots:
             w.menus.mnuExit->trigger();
         else
             w.close();
-        QCOMPARE(closed, (QStringList{"other", "main"}));
+        QCOMPARE(closed, QStringList{"main"});
         QVERIFY(!w.isVisible());
         QTRY_VERIFY(!dialog); // a closed dialog is deleted
         QVERIFY(fx.app().forms().forms().isEmpty());
+    }
+
+    void requestDuringTheReadWaitsForIt_data() {
+        QTest::addColumn<Request>("request");
+        QTest::addColumn<QByteArray>("fileAfter"); // empty: the file stays as it was read
+        QTest::addColumn<QStringList>("shown");
+        const QByteArray changed("John 3:16  Changed while read\r\n");
+        QTest::newRow("nominal: search")
+            << Request::Search << QByteArray()
+            << QStringList{"John 3:16  For God so loved", "John 3:17  For God sent"};
+        QTest::newRow("nominal: chapter")
+            << Request::Chapter << QByteArray()
+            << QStringList{"16  For God so loved\r\n\r\n17  For God sent\r\n\r\n"};
+        QTest::newRow("nominal: lookup")
+            << Request::Lookup << QByteArray() << QStringList{" For God so loved"};
+        QTest::newRow("robustness: search, file changed during the read")
+            << Request::Search << changed << QStringList{"John 3:16  Changed while read"};
+        QTest::newRow("robustness: chapter, file changed during the read")
+            << Request::Chapter << changed << QStringList{"16  Changed while read\r\n\r\n"};
+        QTest::newRow("robustness: lookup, file changed during the read")
+            << Request::Lookup << changed << QStringList{" Changed while read"};
+    }
+    void requestDuringTheReadWaitsForIt() {
+        QFETCH(Request, request);
+        QFETCH(QByteArray, fileAfter);
+        startHeld();
+        // Lets the read end once it has read the file and the request is waiting for it.
+        std::thread release([&] {
+            reading.acquire();
+            QThread::msleep(50);
+            if (!fileAfter.isEmpty())
+                fx->writeBytes(QStringLiteral("Bible.dat"), fileAfter);
+            held.release();
+        });
+        const QStringList shown = ask(request, fx->app());
+        release.join();
+        QTEST(shown, "shown");
+        QCOMPARE(fx->pointer.history, (QList<bool>{true, false}));
+    }
+
+    // The result list keeps the lines it found, from the text it searched, after a later
+    // request reads the changed file.
+    void resultsStayAsFoundWhenTheFileChanges() {
+        held.release();
+        startHeld();
+        const QStringList found = ask(Request::Search, fx->app());
+        QCOMPARE(found.size(), 2);
+        fx->writeBytes(QStringLiteral("Bible.dat"), "John 3:16  Changed\r\n");
+        QCOMPARE(ask(Request::Chapter, fx->app()), QStringList{"16  Changed\r\n\r\n"});
+        QCOMPARE(fx->app().window().ListVerse->items(), found);
     }
 };
 

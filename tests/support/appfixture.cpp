@@ -2,7 +2,6 @@
 
 #include "controls/combobox.h"
 #include "scripture/scripturetext.h"
-
 #include "services/systemprintservice.h"
 
 #include <QApplication>
@@ -11,7 +10,6 @@
 #include <QTest>
 
 AppFixture::AppFixture(Bible bible) {
-    printer = std::make_unique<PdfPrintService>(m_dir.path());
     if (bible == Bible::Real)
         QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
 }
@@ -33,7 +31,7 @@ BibleApp& AppFixture::start(bool waitForText) {
     Clipboard& chosenClipboard =
         useSystemClipboard ? static_cast<Clipboard&>(systemClipboard) : clipboard;
     m_app = std::make_unique<BibleApp>(Storage{ProgramFolder(m_dir.path()), files},
-                                       Services{messages, pointer, chosenClipboard, *printer});
+                                       Services{messages, pointer, chosenClipboard, printer});
     m_app->load();
     FrmBible& w = m_app->window();
     w.show();
@@ -87,16 +85,8 @@ QString verseText(const QString& verseReference) {
     return {};
 }
 
-MessageBoxes::Answer ScriptedMessageBoxes::ask(const QString& text, Buttons buttons,
-                                               const QString& title) {
-    asked.append({text, buttons, title});
-    if (!answers.isEmpty())
-        return answers.takeFirst();
-    return buttons == YesNo ? Yes : Ok;
-}
-
 PrintService::Outcome PdfPrintService::print(const QString& documentName, const Painter& paint) {
-    const QString path = m_folder + QStringLiteral("/print-%1.pdf").arg(printedFiles.size() + 1);
+    const QString path = folder + QStringLiteral("/print-%1.pdf").arg(printedFiles.size() + 1);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -106,21 +96,24 @@ PrintService::Outcome PdfPrintService::print(const QString& documentName, const 
     return outcome;
 }
 
+namespace {
+const QString kDenied = QStringLiteral("Permission denied");
+bool hits(const std::function<bool(const QString&)>& rule, const QString& path) {
+    return rule && rule(path);
+}
+} // namespace
+
 FileSystem::Result FaultyFileSystem::canRead(const QString& path) const {
-    if (failRead && failRead(path))
-        return {false, QStringLiteral("Permission denied")};
-    return FileSystem::canRead(path);
+    return hits(failRead, path) ? Result{false, kDenied} : FileSystem::canRead(path);
 }
 
 FileSystem::ReadResult FaultyFileSystem::readAll(const QString& path) const {
-    if (failRead && failRead(path))
-        return {false, {}, QStringLiteral("Permission denied")};
-    return FileSystem::readAll(path);
+    return hits(failRead, path) ? ReadResult{false, {}, kDenied} : FileSystem::readAll(path);
 }
 
 FileSystem::BytesResult FaultyFileSystem::readBytes(const QString& path) const {
-    if (failRead && failRead(path))
-        return {false, {}, QStringLiteral("Permission denied")};
+    if (hits(failRead, path))
+        return {false, {}, kDenied};
     BytesResult read = FileSystem::readBytes(path);
     if (afterRead)
         afterRead();
@@ -128,13 +121,10 @@ FileSystem::BytesResult FaultyFileSystem::readBytes(const QString& path) const {
 }
 
 FileSystem::Result FaultyFileSystem::writeAll(const QString& path, const QString& text) {
-    if (failWrite && failWrite(path))
-        return {false, QStringLiteral("No space left on device")};
-    return FileSystem::writeAll(path, text);
+    return hits(failWrite, path) ? Result{false, QStringLiteral("No space left on device")}
+                                 : FileSystem::writeAll(path, text);
 }
 
 FileSystem::Result FaultyFileSystem::remove(const QString& path) {
-    if (failRemove && failRemove(path))
-        return {false, QStringLiteral("Permission denied")};
-    return FileSystem::remove(path);
+    return hits(failRemove, path) ? Result{false, kDenied} : FileSystem::remove(path);
 }

@@ -19,9 +19,11 @@ public:
     struct Asked {
         QString text;
         Buttons buttons;
-        QString title;
     };
-    Answer ask(const QString& text, Buttons buttons, const QString& title) override;
+    Answer ask(const QString& text, Buttons buttons, const QString&) override {
+        asked.append({text, buttons});
+        return answers.isEmpty() ? (buttons == YesNo ? Yes : Ok) : answers.takeFirst();
+    }
 
     QList<Answer> answers; // taken from the front; when empty: Ok / Yes
     QList<Asked> asked;
@@ -48,15 +50,13 @@ public:
 class PdfPrintService : public PrintService {
 public:
     explicit PdfPrintService(QString folder)
-        : m_folder(std::move(folder)) {}
+        : folder(std::move(folder)) {}
     Outcome print(const QString& documentName, const Painter& paint) override;
+    const QString folder;
     QStringList printedFiles;
-
-private:
-    QString m_folder;
 };
 
-// The real file layer, but a test can make writes or deletes of chosen paths fail.
+// The real file layer, but a test can make reads, writes or deletes of chosen paths fail.
 class FaultyFileSystem : public FileSystem {
 public:
     std::function<bool(const QString& path)> failWrite;
@@ -97,11 +97,13 @@ public:
     // The desktop's own clipboard instead, for tests of what Qt does with it.
     SystemClipboard systemClipboard;
     bool useSystemClipboard = false;
-    std::unique_ptr<PdfPrintService> printer;
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<BibleApp> m_app;
+
+public:
+    PdfPrintService printer{m_dir.path()};
 };
 
 // Moves the keyboard focus as a user would, and lets the focus events run.

@@ -117,10 +117,10 @@ private slots:
                                                 : QStringLiteral("Do you want to print Love ?"));
         if (fails)
             QCOMPARE(fx.messages.asked[1].buttons, MessageBoxes::OkOnly);
-        QCOMPARE(fx.printer->printedFiles.size(), pages > 0 ? 1 : 0);
+        QCOMPARE(fx.printer.printedFiles.size(), pages > 0 ? 1 : 0);
         if (pages == 0)
             return;
-        const QString pdf = fx.printer->printedFiles[0];
+        const QString pdf = fx.printer.printedFiles[0];
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt() > 1, pages > 1);
         verifyMargins(fx, pdf);
         QCOMPARE(printedWords(pdf), subject.join(QLatin1Char(' ')).simplified());
