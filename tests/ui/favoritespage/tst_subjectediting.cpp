@@ -5,7 +5,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 // The sequences of the favorites page that keep or lose the user's words, through the real
 // window. Which subject a name means, and when the list is saved, is decided and tested in the
@@ -100,6 +103,42 @@ private slots:
         QTEST(listText(), "saved");
         QCOMPARE(file("Faith"), kFaith);
         QVERIFY(fx->messages.asked.isEmpty());
+    }
+
+    // A pick from the subject box, by mouse or keyboard, shows the subject at once; a name
+    // typed there, even an item's, is acted on only when the box is left.
+    void pickingAndTypingInTheSubjectBox() {
+        startWithLoveShown();
+        focusOn(w().ComboCategory);
+        QTest::keyClick(w().ComboCategory, Qt::Key_Down);
+        QCOMPARE(listText(), kFaith);
+        typeOver(w().ComboCategory, QStringLiteral("Love"));
+        QTest::keyClick(w().ComboCategory, Qt::Key_Return);
+        QCOMPARE(listText(), kFaith);
+        pressTab();
+        QCOMPARE(listText(), kLove);
+    }
+
+    // A message box or a menu over the window does not leave the list, so its save (and the
+    // report of a failed one) does not run again behind the box.
+    void messageBoxesAndMenusDoNotLeaveTheList() {
+        startWithLoveShown();
+        appendToList(QStringLiteral(" end"), false);
+        QTimer::singleShot(50, &w(), [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QMessageBox::information(&w(), QStringLiteral("Vellumark"), QStringLiteral("shown"));
+        QMenu menu(&w());
+        menu.addAction(QStringLiteral("item"));
+        QTimer::singleShot(50, &menu, &QMenu::close);
+        menu.exec(w().mapToGlobal(QPoint(5, 5)));
+        QApplication::setActiveWindow(&w());
+        QApplication::processEvents();
+        QCOMPARE(w().activeControl(), w().TextFavoritesList);
+        QCOMPARE(file("Love"), kLove);
+        pressTab();
+        QCOMPARE(file("Love"), kLove + " end");
     }
 
     // Every byte a subject holds comes back as it was (a non-breaking space, each form of line
