@@ -86,75 +86,60 @@ private slots:
         held.acquire(held.available());
     }
 
-    void firstStartCreatesTheDefaultsAndAppliesThem() {
-        AppFixture fx;
-        fx.start();
-        QCOMPARE(QDir(fx.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 (QStringList{"Bible.dat", "BkMrk.dat", "Pref.dat", "Verses"}));
-        QCOMPARE(fx.readBytes("Pref.dat"), QByteArray("Arial\r\nRegular\r\n8"));
-        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("Genesis\r\n1\r\n0"));
-        QCOMPARE(displayFont(fx.window()), QStringLiteral("Arial 8"));
-        QVERIFY(fx.messages.asked.isEmpty());
+    // A first start writes the defaults; the user's files stay byte for byte and are applied,
+    // and only a save cut short is cleared away. A problem is reported once and start-up goes on.
+    void startUp_data() {
+        QTest::addColumn<QByteArray>("prefs"); // none: a first start
+        for (const char* column : {"problem", "font", "message"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const QByteArray& prefs, const char* problem,
+                            const char* font, const char* message) {
+            QTest::newRow(name) << prefs << problem << font << message;
+        };
+        row("nominal: a first start", {}, "", "Arial 8", "");
+        row("nominal: the user's files", "Times New Roman\r\nItalic Bold\r\n12\r\nextra\r\n", "",
+            "Times New Roman bold italic 12", "");
+        row("robustness: a size of nan keeps the design size", "Arial\r\nBold\r\nnan", "",
+            "Arial bold 8.25", "");
+        row("robustness: Bible.dat missing", {}, "missing", "Arial 8",
+            "Bible.dat was not found.\r\nPlease reinstall program.");
+        row("robustness: Bible.dat unreadable", {}, "unreadable", "Arial 8",
+            "Bible.dat could not be read.\r\nPermission denied");
+        row("robustness: a read-only folder", {}, "read-only", "MS Sans Serif 8.25", "");
     }
-
-    // The user's files stay byte for byte; only a save cut short is cleared away.
-    void existingFilesAreLeftAloneAndApplied_data() {
-        QTest::addColumn<QByteArray>("prefs");
-        QTest::addColumn<QString>("font");
-        QTest::newRow("nominal: both style words, a line more")
-            << QByteArray("Times New Roman\r\nItalic Bold\r\n12\r\nextra\r\n")
-            << "Times New Roman bold italic 12";
-        QTest::newRow("robustness: a size that is no number keeps the design size")
-            << QByteArray("Arial\r\nBold\r\nbig") << "Arial bold 8.25";
-        QTest::newRow("robustness: nan is no number of points either")
-            << QByteArray("Arial\r\nBold\r\nnan") << "Arial bold 8.25";
-    }
-    void existingFilesAreLeftAloneAndApplied() {
+    void startUp() {
         QFETCH(QByteArray, prefs);
-        AppFixture fx;
-        QDir(fx.folder()).mkdir("Verses");
-        fx.writeBytes("Pref.dat", prefs);
-        fx.writeBytes("BkMrk.dat", "anything at all");
-        fx.writeBytes("Verses/Love.txt", "Love\r\n\r\n text");
-        fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
-        fx.start();
-        QCOMPARE(fx.readBytes("Pref.dat"), prefs);
-        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("anything at all"));
-        QCOMPARE(fx.readBytes("Verses/Love.txt"), QByteArray("Love\r\n\r\n text"));
-        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files), QStringList{"Love.txt"});
-        QTEST(displayFont(fx.window()), "font");
-    }
-
-    void bibleProblemIsReportedOnceAndStartUpGoesOn_data() {
-        QTest::addColumn<bool>("missing");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("robustness: missing")
-            << true << QStringLiteral("Bible.dat was not found.\r\nPlease reinstall program.");
-        QTest::newRow("robustness: unreadable")
-            << false << QStringLiteral("Bible.dat could not be read.\r\nPermission denied");
-    }
-    void bibleProblemIsReportedOnceAndStartUpGoesOn() {
-        QFETCH(bool, missing);
         QFETCH(QString, problem);
-        AppFixture fx(missing ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
-        fx.files.failRead = [](const QString& path) { return path.endsWith("/Bible.dat"); };
+        QFETCH(QString, message);
+        AppFixture fx(problem == "missing" ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
+        const bool firstStart = prefs.isNull();
+        if (!firstStart) {
+            QDir(fx.folder()).mkdir("Verses");
+            fx.writeBytes("Pref.dat", prefs);
+            fx.writeBytes("BkMrk.dat", "anything at all");
+            fx.writeBytes("Verses/Love.txt", "Love\r\n\r\n text");
+            fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
+        }
+        fx.files.failRead = [problem](const QString& path) {
+            return problem == "unreadable" && path.endsWith("/Bible.dat");
+        };
+        fx.files.failWrite = [problem](const QString&) { return problem == "read-only"; };
         fx.start();
-        QCOMPARE(fx.messages.asked.size(), 1);
-        QCOMPARE(fx.messages.asked[0].text,
-                 QDir::toNativeSeparators(fx.folder()) + QDir::separator() + problem);
-        QCOMPARE(fx.messages.asked[0].buttons, MessageBoxes::OkOnly);
-        QCOMPARE(fx.readBytes("Pref.dat"), QByteArray("Arial\r\nRegular\r\n8"));
+        const bool written = problem != "read-only";
+        QCOMPARE(fx.readBytes("Pref.dat"), !firstStart ? prefs
+                                           : written   ? "Arial\r\nRegular\r\n8"
+                                                       : QByteArray());
+        QCOMPARE(fx.readBytes("BkMrk.dat"), !firstStart ? "anything at all"
+                                            : written   ? "Genesis\r\n1\r\n0"
+                                                        : QByteArray());
         QVERIFY(QDir(fx.path("Verses")).exists());
-        QVERIFY(fx.window().isVisible());
-    }
-
-    void readOnlyFolderDoesNotStopStartUp() {
-        AppFixture fx;
-        fx.files.failWrite = [](const QString&) { return true; };
-        QDir(fx.folder()).mkdir("Verses");
-        fx.start();
-        QVERIFY(!QFile::exists(fx.path("Pref.dat")));
-        QCOMPARE(displayFont(fx.window()), QStringLiteral("MS Sans Serif 8.25"));
+        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files),
+                 firstStart ? QStringList() : QStringList{"Love.txt"});
+        QTEST(displayFont(fx.window()), "font");
+        QCOMPARE(fx.messages.asked.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(fx.messages.asked[0].text,
+                     QDir::toNativeSeparators(fx.folder()) + QDir::separator() + message);
         QVERIFY(fx.window().isVisible());
     }
 
