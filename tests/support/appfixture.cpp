@@ -124,7 +124,3 @@ FileSystem::Result FaultyFileSystem::writeAll(const QString& path, const QString
     return hits(failWrite, path) ? Result{false, QStringLiteral("No space left on device")}
                                  : FileSystem::writeAll(path, text);
 }
-
-FileSystem::Result FaultyFileSystem::remove(const QString& path) {
-    return hits(failRemove, path) ? Result{false, kDenied} : FileSystem::remove(path);
-}

@@ -56,11 +56,10 @@ public:
     QStringList printedFiles;
 };
 
-// The real file layer, but a test can make reads, writes or deletes of chosen paths fail.
+// The real file layer, but a test can make reads or writes of chosen paths fail.
 class FaultyFileSystem : public FileSystem {
 public:
     std::function<bool(const QString& path)> failWrite;
-    std::function<bool(const QString& path)> failRemove;
     std::function<bool(const QString& path)> failRead;
     std::function<void()> afterRead; // after each read of bytes, on the thread that read
 
@@ -69,7 +68,6 @@ public:
     BytesResult readBytes(const QString& path) const override;
     bool mayReadDirectly() const override { return false; }
     Result writeAll(const QString& path, const QString& text) override;
-    Result remove(const QString& path) override;
 };
 
 // A whole program in a temporary program folder, with scripted message boxes, a recorded

@@ -233,8 +233,8 @@ private slots:
             QCOMPARE(listText(), kLove);
     }
 
-    // A file that cannot be written, read or deleted is reported by name and reason; the file
-    // and the text on screen stay, and no edit goes to another subject's file.
+    // A file that cannot be written or read is reported by name and reason; the file and the
+    // text on screen stay, and no edit goes to another subject's file.
     void failuresKeepTheFileAndTheText_data() {
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QString>("reported");
@@ -264,10 +264,6 @@ private slots:
             pick(w().ComboCategory, QStringLiteral("Faith"));
             appendToList("!");
         }) << "\"Faith\"" << 1 << kLove + "!" << kLove + "!";
-        QTest::newRow("robustness: deleting a subject") << Steps([this] {
-            fx->files.failRemove = [](const QString&) { return true; };
-            enterSubject(QString());
-        }) << "\"Love\"" << 2 << kLove << kLove;
     }
     void failuresKeepTheFileAndTheText() {
         QFETCH(Steps, steps);
@@ -275,7 +271,7 @@ private slots:
         startWithLoveShown();
         steps();
         QTEST(int(fx->messages.asked.size()), "messages");
-        const QString message = fx->messages.asked.value(1, fx->messages.asked.value(0)).text;
+        const QString message = fx->messages.asked.last().text;
         QVERIFY2(message.contains(reported), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("No space left on device")) ||
                      message.contains(QStringLiteral("Permission denied")),

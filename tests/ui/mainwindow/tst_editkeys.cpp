@@ -1,6 +1,5 @@
 #include "controls/combobox.h"
 #include "controls/commandbutton.h"
-#include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "support/appfixture.h"
 #include "text/generaldate.h"
@@ -8,13 +7,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 // The edit keys and the middle click, on the desktop's own clipboard. Runs on an X display:
 // there the clipboard can have no owner at all, which Qt's own paste does not survive.
 namespace {
-
-const QString kNoOwner = QStringLiteral("<no owner>");
 
 QWidget* mouseTarget(QWidget* control) {
     if (auto* box = qobject_cast<TextBox*>(control))
@@ -22,12 +20,6 @@ QWidget* mouseTarget(QWidget* control) {
     if (auto* combo = qobject_cast<ComboBox*>(control))
         return combo->lineEdit();
     return control;
-}
-
-// Counts the control's change events for as long as the context lives.
-template <typename Box> void countChanges(QWidget* control, QObject* context, int& counted) {
-    if (auto* box = qobject_cast<Box*>(control))
-        QObject::connect(box, &Box::changed, context, [&counted] { ++counted; });
 }
 
 } // namespace
@@ -106,11 +98,11 @@ private slots:
                 << "";
         for (const char* control : {kText, kCombo, kLine}) {
             QTest::addRow("robustness: Ctrl+V, clipboard without owner, %s", control)
-                << control << "1:2" << 0 << 3 << kNoOwner << "Ctrl+V"
-                << "1:2" << kNoOwner << "1:2";
+                << control << "1:2" << 0 << 3 << QString() << "Ctrl+V"
+                << "1:2" << QString() << "1:2";
             QTest::addRow("robustness: middle click, nothing selected anywhere, %s", control)
-                << control << "1:2" << 3 << 0 << kNoOwner << "middle"
-                << "1:2" << kNoOwner << "";
+                << control << "1:2" << 3 << 0 << QString() << "middle"
+                << "1:2" << QString() << "";
         }
     }
     // The key runs its Edit command once, as an edit the page's change handler sees, and the
@@ -135,13 +127,10 @@ private slots:
         }
         desktop()->clear(QClipboard::Clipboard);
         desktop()->clear(QClipboard::Selection);
-        if (clipboard != kNoOwner)
+        if (!clipboard.isNull()) // a null text: a clipboard without owner
             desktop()->setText(clipboard);
-        QObject context;
-        int changes = 0;
-        countChanges<TextBox>(widget, &context, changes);
-        countChanges<LineTextBox>(widget, &context, changes);
-        countChanges<ComboBox>(widget, &context, changes);
+        const auto changes =
+            target ? std::make_unique<QSignalSpy>(widget, SIGNAL(changed())) : nullptr;
 
         const QString before = generalDateText(QDateTime::currentDateTime());
         if (key == QLatin1String("middle"))
@@ -154,9 +143,9 @@ private slots:
         QVERIFY2(edited == QString(expectedText).replace("<date>", before) ||
                      edited == QString(expectedText).replace("<date>", after),
                  qPrintable(edited));
-        QCOMPARE(desktop()->text(), expectedClipboard == kNoOwner ? QString() : expectedClipboard);
+        QCOMPARE(desktop()->text(), expectedClipboard);
         QTEST(target ? target->selText() : QString(), "expectedSelection");
-        QCOMPARE(changes > 0, expectedText != text);
+        QCOMPARE(changes && changes->count() > 0, expectedText != text);
         QCOMPARE(w.activeControl(), widget);
     }
 };

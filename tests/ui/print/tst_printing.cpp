@@ -27,11 +27,6 @@ QString pdfInfo(const QString& pdf, const QString& field) {
     return line.match(runTool(QStringLiteral("pdfinfo"), {pdf})).captured(1).trimmed();
 }
 
-// The printed words, line after line, joined by single spaces.
-QString printedWords(const QString& pdf) {
-    return runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
-}
-
 // Each page is rendered at one pixel a point: what is printed lies 20 mm inside its edges.
 void verifyMargins(AppFixture& fx, const QString& pdf) {
     runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-gray", pdf, fx.path("page")});
@@ -82,12 +77,10 @@ private slots:
         };
         row("nominal: the window, OK", {}, QFont(), MessageBoxes::Ok, false, 1);
         row("nominal: the window, Cancel", {}, QFont(), MessageBoxes::Cancel, false, 0);
-        row("robustness: the window, the print fails", {}, QFont(), MessageBoxes::Ok, true, 0);
         row("nominal: a subject, Yes", love, serif, MessageBoxes::Yes, false, 1);
         row("nominal: a subject, No", love, serif, MessageBoxes::No, false, 0);
         row("robustness: a subject, the print fails", love, serif, MessageBoxes::Yes, true, 0);
-        row("nominal: a subject of several pages, no line lost at a foot", entries, serif,
-            MessageBoxes::Yes, false, 2);
+        row("nominal: a subject of several pages", entries, serif, MessageBoxes::Yes, false, 2);
         row("robustness: forty characters of 24 pt bold Courier New", QStringList(12, love[2]),
             courier, MessageBoxes::Yes, false, 2);
     }
@@ -123,7 +116,8 @@ private slots:
         const QString pdf = fx.printer.printedFiles[0];
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt() > 1, pages > 1);
         verifyMargins(fx, pdf);
-        QCOMPARE(printedWords(pdf), subject.join(QLatin1Char(' ')).simplified());
+        QCOMPARE(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified(),
+                 subject.join(QLatin1Char(' ')).simplified()); // every word, none lost at a foot
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")),
                  subject.isEmpty() ? "Vellumark - window" : "Vellumark - Love");
     }
