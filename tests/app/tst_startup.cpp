@@ -1,7 +1,6 @@
 #include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/loadedforms.h"
 #include "reading/readingarea.h"
 #include "searchpage/searchpage.h"
 #include "support/appfixture.h"
@@ -67,7 +66,7 @@ class TestStartup : public QObject {
     // Starts on a Bible.dat of two verses; a read away from the GUI thread (the one started at
     // start-up) waits after reading until the test lets it end.
     void startHeld() {
-        fx = std::make_unique<AppFixture>(AppFixture::Bible::Missing);
+        fx = std::make_unique<AppFixture>();
         fx->writeBytes(QStringLiteral("Bible.dat"), kJohn3);
         fx->files.afterRead = [this] {
             if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
@@ -111,7 +110,9 @@ private slots:
         QFETCH(QByteArray, prefs);
         QFETCH(QString, problem);
         QFETCH(QString, message);
-        AppFixture fx(problem == "missing" ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
+        AppFixture fx;
+        if (problem == "missing")
+            QFile::remove(fx.path("Bible.dat"));
         const bool firstStart = prefs.isNull();
         if (!firstStart) {
             QDir(fx.folder()).mkdir("Verses");
@@ -167,28 +168,28 @@ private slots:
         QCOMPARE(closed, QStringList{"main"});
         QVERIFY(!w.isVisible());
         QTRY_VERIFY(!dialog); // a closed dialog is deleted
-        QVERIFY(fx.app().forms().forms().isEmpty());
     }
 
     void requestDuringTheReadWaitsForIt_data() {
         QTest::addColumn<Request>("request");
         QTest::addColumn<QByteArray>("fileAfter"); // empty: the file stays as it was read
         QTest::addColumn<QStringList>("shown");
+        const auto row = [](const char* name, Request request, const QByteArray& fileAfter,
+                            const QStringList& shown) {
+            QTest::newRow(name) << request << fileAfter << shown;
+        };
         const QByteArray changed("John 3:16  Changed while read\r\n");
-        QTest::newRow("nominal: search")
-            << Request::Search << QByteArray()
-            << QStringList{"John 3:16  For God so loved", "John 3:17  For God sent"};
-        QTest::newRow("nominal: chapter")
-            << Request::Chapter << QByteArray()
-            << QStringList{"16  For God so loved\r\n\r\n17  For God sent\r\n\r\n"};
-        QTest::newRow("nominal: lookup")
-            << Request::Lookup << QByteArray() << QStringList{" For God so loved"};
-        QTest::newRow("robustness: search, file changed during the read")
-            << Request::Search << changed << QStringList{"John 3:16  Changed while read"};
-        QTest::newRow("robustness: chapter, file changed during the read")
-            << Request::Chapter << changed << QStringList{"16  Changed while read\r\n\r\n"};
-        QTest::newRow("robustness: lookup, file changed during the read")
-            << Request::Lookup << changed << QStringList{" Changed while read"};
+        row("nominal: search", Request::Search, {},
+            {"John 3:16  For God so loved", "John 3:17  For God sent"});
+        row("nominal: chapter", Request::Chapter, {},
+            {"16  For God so loved\r\n\r\n17  For God sent\r\n\r\n"});
+        row("nominal: lookup", Request::Lookup, {}, {" For God so loved"});
+        row("robustness: search, file changed during the read", Request::Search, changed,
+            {"John 3:16  Changed while read"});
+        row("robustness: chapter, file changed during the read", Request::Chapter, changed,
+            {"16  Changed while read\r\n\r\n"});
+        row("robustness: lookup, file changed during the read", Request::Lookup, changed,
+            {" Changed while read"});
     }
     void requestDuringTheReadWaitsForIt() {
         QFETCH(Request, request);

@@ -9,16 +9,13 @@
 #include <QPrinter>
 #include <QTest>
 
-AppFixture::AppFixture(Bible bible) {
-    if (bible == Bible::Real)
-        QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
+AppFixture::AppFixture() {
+    QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
 }
 
 QByteArray AppFixture::readBytes(const QString& name) const {
     QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const {

@@ -73,9 +73,11 @@ public:
 // A whole program in a temporary program folder, with scripted message boxes, a recorded
 // pointer, a private clipboard and a PDF printer.
 class AppFixture {
+    QTemporaryDir m_dir; // first: the printer writes into it
+    std::unique_ptr<BibleApp> m_app;
+
 public:
-    enum class Bible { Real, Missing };
-    explicit AppFixture(Bible bible = Bible::Real);
+    AppFixture(); // with a copy of the real Bible.dat
 
     QString folder() const { return m_dir.path(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -95,12 +97,6 @@ public:
     // The desktop's own clipboard instead, for tests of what Qt does with it.
     SystemClipboard systemClipboard;
     bool useSystemClipboard = false;
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<BibleApp> m_app;
-
-public:
     PdfPrintService printer{m_dir.path()};
 };
 

@@ -78,12 +78,8 @@ private slots:
             "enesis", "keep", "");
         row("nominal: Ctrl+A selects a text box's line breaks too", kText, "ab\r\n\r\ncd", 1, 0,
             "keep", "Ctrl+A", "ab\r\n\r\ncd", "keep", "ab\r\n\r\ncd");
-        row("nominal: Ctrl+A selects a combo box's text", kCombo, "Song of Solomon", 5, 0, "keep",
-            "Ctrl+A", "Song of Solomon", "keep", "Song of Solomon");
         row("robustness: Ctrl+X with nothing selected keeps the clipboard", kText, "abc", 1, 0,
             "keep", "Ctrl+X", "abc", "keep", "");
-        row("robustness: Ctrl+C with nothing selected keeps the clipboard", kCombo, "Genesis", 2, 0,
-            "keep", "Ctrl+C", "Genesis", "keep", "");
         row("robustness: Del at the end of the text", kText, "abc", 3, 0, "keep", "Del", "abc",
             "keep", "");
         row("robustness: Shift+Ins of an empty text keeps the selection", kCombo, "Genesis", 0, 7,

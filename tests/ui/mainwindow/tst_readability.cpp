@@ -57,21 +57,16 @@ private slots:
     void cleanupTestCase() { fx.reset(); }
 
     void chosenFontIsAppliedSavedAndReadable_data() {
-        for (const char* column : {"family", "style", "size"})
-            QTest::addColumn<QString>(column);
+        QTest::addColumn<QStringList>("font"); // family, style, size
         QTest::addColumn<bool>("saveFails");
-        QTest::newRow("nominal: the smallest size, 8 pt") << "Times New Roman"
-                                                          << "Regular"
-                                                          << "8" << false;
-        QTest::newRow("robustness: the largest size, 24 pt, failing to be saved") << "Courier New"
-                                                                                  << "Bold Italic"
-                                                                                  << "24" << true;
+        QTest::newRow("nominal: the smallest size, 8 pt")
+            << QStringList{"Times New Roman", "Regular", "8"} << false;
+        QTest::newRow("robustness: the largest size, 24 pt, failing to be saved")
+            << QStringList{"Courier New", "Bold Italic", "24"} << true;
     }
     // Each choice applies to the boxes that show scripture, and is saved or reported.
     void chosenFontIsAppliedSavedAndReadable() {
-        QFETCH(QString, family);
-        QFETCH(QString, style);
-        QFETCH(QString, size);
+        QFETCH(QStringList, font);
         QFETCH(bool, saveFails);
         FrmBible& w = fx->window();
         w.TextSearch->setText(placeholders::kSearchPrompt);
@@ -80,19 +75,18 @@ private slots:
         const QByteArray before = fx->readBytes(QStringLiteral("Pref.dat"));
         fx->files.failWrite = [saveFails](const QString&) { return saveFails; };
         fx->messages.asked.clear();
-        choose(dialog->ListFonts, family);
-        choose(dialog->ListFontStyle, style);
-        choose(dialog->ListSize, size);
+        choose(dialog->ListFonts, font[0]);
+        choose(dialog->ListFontStyle, font[1]);
+        choose(dialog->ListSize, font[2]);
         fx->files.failWrite = nullptr;
         QCOMPARE(fx->readBytes(QStringLiteral("Pref.dat")),
-                 saveFails ? before
-                           : (family + "\r\n" + style + "\r\n" + size + "\r\n").toLatin1());
+                 saveFails ? before : (font.join("\r\n") + "\r\n").toLatin1());
         QCOMPARE(fx->messages.asked.size(), saveFails ? 3 : 0);
         for (QWidget* control : w.displayControls()) {
-            const QFont font = control->font();
-            QVERIFY2(font.family() == family && font.bold() == style.contains("Bold") &&
-                         font.italic() == style.contains("Italic") &&
-                         font.pointSizeF() == size.toDouble(),
+            const QFont f = control->font();
+            QVERIFY2(f.family() == font[0] && f.bold() == font[1].contains("Bold") &&
+                         f.italic() == font[1].contains("Italic") &&
+                         f.pointSizeF() == font[2].toDouble(),
                      qPrintable(control->objectName()));
         }
         dialog->close();
