@@ -124,10 +124,7 @@ private slots:
     void messageBoxesAndMenusDoNotLeaveTheList() {
         startWithLoveShown();
         appendToList(QStringLiteral(" end"), false);
-        QTimer::singleShot(50, &w(), [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
+        QTimer::singleShot(50, &w(), [] { QApplication::activeModalWidget()->close(); });
         QMessageBox::information(&w(), QStringLiteral("Vellumark"), QStringLiteral("shown"));
         QMenu menu(&w());
         menu.addAction(QStringLiteral("item"));

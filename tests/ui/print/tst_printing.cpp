@@ -66,8 +66,7 @@ private slots:
                                   "every one that loveth is born of God, and knoweth God.",
                                   "1 John 4:7"};
         const QFont serif(QStringLiteral("Liberation Serif"), 14);
-        QFont courier(QStringLiteral("Courier New"), 24);
-        courier.setBold(true);
+        const QFont courier(QStringLiteral("Courier New"), 24, QFont::Bold);
         QStringList entries;
         for (int i = 1; i <= 150; ++i)
             entries << QStringLiteral("Entry %1").arg(i);
