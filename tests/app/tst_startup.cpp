@@ -1,170 +1,224 @@
 #include "controls/combobox.h"
-#include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
+#include "reading/readingarea.h"
+#include "searchpage/searchpage.h"
 #include "support/appfixture.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QDir>
-#include <QLabel>
+#include <QSemaphore>
 #include <QTest>
+#include <QThread>
 
+#include <thread>
+
+namespace {
+
+// The font of the boxes that show scripture, as "family [bold] [italic] size", or "mixed".
+QString displayFont(FrmBible& w) {
+    QSet<QString> fonts;
+    for (const QWidget* control : w.displayControls()) {
+        const QFont f = control->font();
+        fonts << f.family() + (f.bold() ? " bold" : "") + (f.italic() ? " italic" : "") + ' ' +
+                     QString::number(f.pointSizeF());
+    }
+    return fonts.size() == 1 ? *fonts.begin() : QStringLiteral("mixed");
+}
+
+const QByteArray kJohn3("John 3:16  For God so loved\r\nJohn 3:17  For God sent\r\n");
+
+enum class Request { Search, Chapter, Lookup };
+
+// What the request shows: the result list, the chapter text or the lookup's result.
+QStringList ask(Request request, BibleApp& app) {
+    FrmBible& w = app.window();
+    switch (request) {
+    case Request::Search:
+        w.TextSearch->setText(QStringLiteral("3:1"));
+        w.ComboSearch->setText(QStringLiteral("The Bible"));
+        app.searchPage().Search();
+        return w.ListVerse->items();
+    case Request::Chapter:
+        w.ComboBooks->setText(QStringLiteral("John"));
+        w.ComboChapter->setText(QStringLiteral("3"));
+        app.readingArea().ComboChapter_Click();
+        return {w.TextVerses->text()};
+    case Request::Lookup:
+        w.TextVersesFavorites->setText(QStringLiteral("3:16"));
+        w.ComboBookFavorites->setText(QStringLiteral("John")); // a change of book looks it up
+        return {w.TextFavorites->text()};
+    }
+    return {};
+}
+
+} // namespace
+
+// Starting the program on the files it finds, and leaving it. The text is read on a thread of
+// its own at start-up; a request made before that read ends waits for it, with the busy
+// pointer, and answers from the whole text as the file now holds it.
 class TestStartup : public QObject {
     Q_OBJECT
+    std::unique_ptr<AppFixture> fx;
+    QSemaphore reading;
+    QSemaphore held;
+
+    // Starts on a Bible.dat of two verses; a read away from the GUI thread (the one started at
+    // start-up) waits after reading until the test lets it end.
+    void startHeld() {
+        fx = std::make_unique<AppFixture>();
+        fx->writeBytes(QStringLiteral("Bible.dat"), kJohn3);
+        fx->files.afterRead = [this] {
+            if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+                reading.release();
+                held.acquire();
+            }
+        };
+        fx->start(false);
+        fx->pointer.history.clear();
+    }
 
 private slots:
-    void firstStartCreatesDefaultsByteForByte() {
-        AppFixture fx;
-        fx.start();
-        QDir folder(fx.folder());
-        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 (QStringList{"Bible.dat", "BkMrk.dat", "Pref.dat", "Verses"}));
-        QVERIFY(QDir(fx.path("Verses")).isEmpty());
-        QCOMPARE(fx.readBytes("Pref.dat"), QByteArray("Arial\r\nRegular\r\n8"));
-        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("Genesis\r\n1\r\n0"));
-        QVERIFY(fx.messages.asked.isEmpty());
-        // The default record is read back and applied in the same start-up.
-        for (QWidget* control : fx.window().displayControls()) {
-            QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-            QCOMPARE(control->font().pointSizeF(), 8.0);
-            QVERIFY(!control->font().bold() && !control->font().italic());
-        }
-        QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
+    void cleanup() {
+        fx.reset();
+        reading.acquire(reading.available());
+        held.acquire(held.available());
     }
 
-    void existingFilesAreLeftAlone() {
-        AppFixture fx;
-        QDir(fx.folder()).mkdir("Verses");
-        fx.writeBytes("Pref.dat", "Times New Roman\r\nItalic Bold\r\n12\r\nextra\r\n");
-        fx.writeBytes("BkMrk.dat", "anything at all");
-        fx.writeBytes("Verses/Love.txt", "Love\r\n\r\n text");
-        fx.start();
-        QCOMPARE(fx.readBytes("Pref.dat"),
-                 QByteArray("Times New Roman\r\nItalic Bold\r\n12\r\nextra\r\n"));
-        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("anything at all"));
-        QCOMPARE(fx.readBytes("Verses/Love.txt"), QByteArray("Love\r\n\r\n text"));
-        const QFont font = fx.window().TextVerses->font();
-        QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
-        QVERIFY(font.bold() && font.italic()); // both words are in the style line
-        QCOMPARE(font.pointSizeF(), 12.0);
+    // A first start writes the defaults; the user's files stay byte for byte and are applied,
+    // and only a save cut short is cleared away. A problem is reported once and start-up goes on.
+    void startUp_data() {
+        QTest::addColumn<QByteArray>("prefs"); // none: a first start
+        for (const char* column : {"problem", "font", "message"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const QByteArray& prefs, const char* problem,
+                            const char* font, const char* message) {
+            QTest::newRow(name) << prefs << problem << font << message;
+        };
+        row("nominal: a first start", {}, "", "Arial 8", "");
+        row("nominal: the user's files", "Times New Roman\r\nItalic Bold\r\n12\r\nextra\r\n", "",
+            "Times New Roman bold italic 12", "");
+        row("robustness: a size of nan keeps the design size", "Arial\r\nBold\r\nnan", "",
+            "Arial bold 8.25", "");
+        row("robustness: Bible.dat missing", {}, "missing", "Arial 8",
+            "Bible.dat was not found.\r\nPlease reinstall program.");
+        row("robustness: Bible.dat unreadable", {}, "unreadable", "Arial 8",
+            "Bible.dat could not be read.\r\nPermission denied");
+        row("robustness: a read-only folder", {}, "read-only", "MS Sans Serif 8.25", "");
     }
-
-    void leftoverSaveIsClearedAtStartUp() {
-        AppFixture fx;
-        QDir(fx.folder()).mkdir("Verses");
-        fx.writeBytes("Verses/Love.txt", "Love");
-        fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
-        fx.start();
-        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files), QStringList{"Love.txt"});
-        QCOMPARE(fx.window().ComboCategory->count(), 1);
-    }
-
-    void preferencesThatCannotBeAppliedKeepTheDesignFont_data() {
-        QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<double>("size");
-        QTest::newRow("robustness: size not a number")
-            << QByteArray("Arial\r\nBold\r\nbig") << "Arial" << true << 8.25;
-        QTest::newRow("robustness: one line only")
-            << QByteArray("Verdana") << "Verdana" << false << 8.25;
-        QTest::newRow("robustness: empty file") << QByteArray() << "MS Sans Serif" << false << 8.25;
-    }
-    void preferencesThatCannotBeAppliedKeepTheDesignFont() {
-        QFETCH(QByteArray, record);
-        QFETCH(QString, family);
-        QFETCH(bool, bold);
-        QFETCH(double, size);
-        AppFixture fx;
-        fx.writeBytes("Pref.dat", record);
-        fx.start();
-        for (QWidget* control : fx.window().displayControls()) {
-            QCOMPARE(control->font().family(), family);
-            QCOMPARE(control->font().bold(), bold);
-            QCOMPARE(control->font().pointSizeF(), size);
-        }
-    }
-
-    void bibleProblemIsReportedOnceAndStartUpGoesOn_data() {
-        QTest::addColumn<bool>("missing");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("robustness: missing")
-            << true << QStringLiteral("Bible.dat was not found.\r\nPlease reinstall program.");
-        QTest::newRow("robustness: unreadable")
-            << false << QStringLiteral("Bible.dat could not be read.\r\nPermission denied");
-    }
-    void bibleProblemIsReportedOnceAndStartUpGoesOn() {
-        QFETCH(bool, missing);
-        AppFixture fx(missing ? AppFixture::Bible::Missing : AppFixture::Bible::Real);
-        fx.files.failRead = [](const QString& path) { return path.endsWith("/Bible.dat"); };
-        fx.start();
-        QCOMPARE(fx.messages.asked.size(), 1);
-        const auto& asked = fx.messages.asked.first();
+    void startUp() {
+        QFETCH(QByteArray, prefs);
         QFETCH(QString, problem);
-        QCOMPARE(asked.text, QDir::toNativeSeparators(fx.folder()) + QDir::separator() + problem);
-        QCOMPARE(asked.title, QStringLiteral("Bible ORV"));
-        QCOMPARE(asked.buttons, MessageBoxes::OkOnly);
-        QVERIFY(QDir(fx.path("Verses")).exists());
-        QVERIFY(QFile::exists(fx.path("Pref.dat")));
-        QVERIFY(QFile::exists(fx.path("BkMrk.dat")));
-    }
-
-    void readOnlyFolderDoesNotStopStartUp() {
+        QFETCH(QString, message);
         AppFixture fx;
-        fx.files.failWrite = [](const QString&) { return true; };
-        QDir(fx.folder()).mkdir("Verses");
+        if (problem == "missing")
+            QFile::remove(fx.path("Bible.dat"));
+        const bool firstStart = prefs.isNull();
+        if (!firstStart) {
+            QDir(fx.folder()).mkdir("Verses");
+            fx.writeBytes("Pref.dat", prefs);
+            fx.writeBytes("BkMrk.dat", "anything at all");
+            fx.writeBytes("Verses/Love.txt", "Love\r\n\r\n text");
+            fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
+        }
+        fx.files.failRead = [problem](const QString& path) {
+            return problem == "unreadable" && path.endsWith("/Bible.dat");
+        };
+        fx.files.failWrite = [problem](const QString&) { return problem == "read-only"; };
         fx.start();
-        QVERIFY(!QFile::exists(fx.path("Pref.dat")));
-        QCOMPARE(fx.window().TextVerses->font().family(), QStringLiteral("MS Sans Serif"));
+        const bool written = problem != "read-only";
+        QCOMPARE(fx.readBytes("Pref.dat"), !firstStart ? prefs
+                                           : written   ? "Arial\r\nRegular\r\n8"
+                                                       : QByteArray());
+        QCOMPARE(fx.readBytes("BkMrk.dat"), !firstStart ? "anything at all"
+                                            : written   ? "Genesis\r\n1\r\n0"
+                                                        : QByteArray());
+        QVERIFY(QDir(fx.path("Verses")).exists());
+        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files),
+                 firstStart ? QStringList() : QStringList{"Love.txt"});
+        QTEST(displayFont(fx.window()), "font");
+        QCOMPARE(fx.messages.asked.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(fx.messages.asked[0].text,
+                     QDir::toNativeSeparators(fx.folder()) + QDir::separator() + message);
         QVERIFY(fx.window().isVisible());
     }
 
-    void stateAfterStartUp() {
+    void leavingClosesTheOtherWindowsFirst_data() {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("nominal: File > Exit") << true;
+        QTest::newRow("nominal: the main window's close box") << false;
+    }
+    // The other windows close first, then the main window once.
+    void leavingClosesTheOtherWindowsFirst() {
+        QFETCH(bool, byExit);
         AppFixture fx;
-        fx.start();
-        FrmBible& w = fx.window();
-        QCOMPARE(w.windowTitle(),
-                 QStringLiteral("Lanternfield Software - Vellumark ~ Orrisant Version"));
-        QCOMPARE(w.ComboBooks->text(), QStringLiteral("Books"));
-        QCOMPARE(w.ComboBooks->count(), 67);
-        QCOMPARE(w.ComboBooks->itemText(39), QStringLiteral("***************"));
-        QCOMPARE(w.ComboBookFavorites->count(), 67);
-        QCOMPARE(w.ComboBookFavorites->text(), QStringLiteral("Books"));
-        QCOMPARE(w.ComboSearch->count(), 68);
-        QCOMPARE(w.ComboSearch->itemText(0), QStringLiteral("The Bible"));
-        QCOMPARE(w.ComboSearch->itemText(40), QStringLiteral("***************"));
-        QCOMPARE(w.ComboSearch->text(), QStringLiteral("Select Book"));
-        QCOMPARE(w.ComboChapter->text(), QStringLiteral("Chapter"));
-        QCOMPARE(w.ComboChapter->count(), 0);
-        QCOMPARE(w.ListVerse->items(), QStringList{"Click verse to view chapter."});
-        QCOMPARE(w.TextSearch->text(),
-                 QStringLiteral("Enter search words, phrase, or verse and select book."));
-        QCOMPARE(w.ComboCategory->text(), QStringLiteral("Select Subject"));
-        QCOMPARE(w.TextFavoritesList->text(), QString());
-        QCOMPARE(w.TextVersesFavorites->text(), QString());
-        QCOMPARE(w.TextFavorites->text(), QString());
+        FrmBible& w = fx.start().window();
+        w.menus.mnuSetFont->trigger();
+        QPointer<QWidget> dialog = w.findChild<QWidget*>(QStringLiteral("frmFont"));
+        QVERIFY(dialog && dialog->isVisible());
+        QStringList closed;
+        QObject::connect(&w, &FrmBible::queryUnload, &w, [&] {
+            closed << (dialog && dialog->isVisible() ? "main, dialog open" : "main");
+        });
+        if (byExit)
+            w.menus.mnuExit->trigger();
+        else
+            w.close();
+        QCOMPARE(closed, QStringList{"main"});
+        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(!dialog); // a closed dialog is deleted
+    }
 
-        const QString welcome = w.TextVerses->text();
-        const QStringList lines = welcome.split("\r\n");
-        QCOMPARE(lines.size(), 12);
-        QCOMPARE(lines.first(), QStringLiteral("VELLUMARK"));
-        QCOMPARE(lines.at(8), QStringLiteral("This program is funded by our sponsor"));
-        QVERIFY(!welcome.endsWith("\r\n"));
+    void requestDuringTheReadWaitsForIt_data() {
+        QTest::addColumn<Request>("request");
+        QTest::addColumn<QByteArray>("fileAfter"); // empty: the file stays as it was read
+        QTest::addColumn<QStringList>("shown");
+        const auto row = [](const char* name, Request request, const QByteArray& fileAfter,
+                            const QStringList& shown) {
+            QTest::newRow(name) << request << fileAfter << shown;
+        };
+        const QByteArray changed("John 3:16  Changed while read\r\n");
+        row("nominal: search", Request::Search, {},
+            {"John 3:16  For God so loved", "John 3:17  For God sent"});
+        row("nominal: chapter", Request::Chapter, {},
+            {"16  For God so loved\r\n\r\n17  For God sent\r\n\r\n"});
+        row("nominal: lookup", Request::Lookup, {}, {" For God so loved"});
+        row("robustness: search, file changed during the read", Request::Search, changed,
+            {"John 3:16  Changed while read"});
+        row("robustness: chapter, file changed during the read", Request::Chapter, changed,
+            {"16  Changed while read\r\n\r\n"});
+        row("robustness: lookup, file changed during the read", Request::Lookup, changed,
+            {" Changed while read"});
+    }
+    void requestDuringTheReadWaitsForIt() {
+        QFETCH(Request, request);
+        QFETCH(QByteArray, fileAfter);
+        startHeld();
+        // Lets the read end once it has read the file and the request is waiting for it.
+        std::thread release([&] {
+            reading.acquire();
+            QThread::msleep(50);
+            if (!fileAfter.isEmpty())
+                fx->writeBytes(QStringLiteral("Bible.dat"), fileAfter);
+            held.release();
+        });
+        const QStringList shown = ask(request, fx->app());
+        release.join();
+        QTEST(shown, "shown");
+        QCOMPARE(fx->pointer.history, (QList<bool>{true, false}));
+    }
 
-        for (QWidget* shown : {(QWidget*)w.Label1, (QWidget*)w.ComboBooks, (QWidget*)w.ComboChapter,
-                               (QWidget*)w.TextVerses, (QWidget*)w.Label3, (QWidget*)w.Label4,
-                               (QWidget*)w.ComboBookFavorites, (QWidget*)w.TextVersesFavorites,
-                               (QWidget*)w.TextFavorites, (QWidget*)w.ComboCategory,
-                               (QWidget*)w.CommandAddFavorite, (QWidget*)w.TextFavoritesList})
-            QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
-        for (QWidget* hidden : {(QWidget*)w.Label2, (QWidget*)w.TextSearch, (QWidget*)w.ComboSearch,
-                                (QWidget*)w.ListVerse, (QWidget*)w.LabelCategory})
-            QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
-
-        QCOMPARE(QApplication::focusWidget() == w.ComboBooks ||
-                     QApplication::focusWidget() == w.ComboBooks->lineEdit(),
-                 true);
-        QCOMPARE(w.activeControl(), w.ComboBooks);
+    // The result list keeps the lines it found, from the text it searched, after a later
+    // request reads the changed file.
+    void resultsStayAsFoundWhenTheFileChanges() {
+        held.release();
+        startHeld();
+        const QStringList found = ask(Request::Search, fx->app());
+        QCOMPARE(found.size(), 2);
+        fx->writeBytes(QStringLiteral("Bible.dat"), "John 3:16  Changed\r\n");
+        QCOMPARE(ask(Request::Chapter, fx->app()), QStringList{"16  Changed\r\n\r\n"});
+        QCOMPARE(fx->app().window().ListVerse->items(), found);
     }
 };
 

@@ -2,24 +2,20 @@
 
 #include "controls/combobox.h"
 #include "scripture/scripturetext.h"
+#include "services/systemprintservice.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QPrinter>
 #include <QTest>
 
-AppFixture::AppFixture(Bible bible) {
-    printer = std::make_unique<PdfPrintService>(m_dir.path());
-    if (bible == Bible::Real)
-        QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
+AppFixture::AppFixture() {
+    QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
 }
 
 QByteArray AppFixture::readBytes(const QString& name) const {
     QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const {
@@ -28,11 +24,11 @@ void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const 
         file.write(bytes);
 }
 
-BibleApp& AppFixture::start() {
+BibleApp& AppFixture::start(bool waitForText) {
     Clipboard& chosenClipboard =
         useSystemClipboard ? static_cast<Clipboard&>(systemClipboard) : clipboard;
     m_app = std::make_unique<BibleApp>(Storage{ProgramFolder(m_dir.path()), files},
-                                       Services{messages, pointer, chosenClipboard, *printer});
+                                       Services{messages, pointer, chosenClipboard, printer});
     m_app->load();
     FrmBible& w = m_app->window();
     w.show();
@@ -43,7 +39,8 @@ BibleApp& AppFixture::start() {
     QApplication::processEvents();
     // The text is in, as it is long before a user's first request; and a test that changes the
     // file layer afterwards does not race with the read.
-    m_app->scripture().finishLoading();
+    if (waitForText)
+        m_app->scripture().finishLoading();
     return *m_app;
 }
 
@@ -52,7 +49,8 @@ void focusOn(QWidget* widget) {
     QApplication::processEvents();
 }
 
-void pickItem(ComboBox* combo, const QString& item) {
+void pick(ComboBox* combo, const QString& item) {
+    focusOn(combo);
     const int index = combo->findText(item);
     QVERIFY2(index >= 0, qPrintable(item));
     combo->setCurrentIndex(index);
@@ -60,9 +58,8 @@ void pickItem(ComboBox* combo, const QString& item) {
     QApplication::processEvents();
 }
 
-void pressTab(QWidget* window) {
-    QWidget* focused = QApplication::focusWidget();
-    QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+void pressTab() {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab); // to the focused widget
     QApplication::processEvents();
 }
 
@@ -85,16 +82,42 @@ QString verseText(const QString& verseReference) {
     return {};
 }
 
-QString runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+PrintService::Outcome PdfPrintService::print(const QString& documentName, const Painter& paint) {
+    const QString path = folder + QStringLiteral("/print-%1.pdf").arg(printedFiles.size() + 1);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    Outcome outcome = SystemPrintService::paintOn(printer, documentName, paint);
+    if (outcome.printed)
+        printedFiles.append(path);
+    return outcome;
 }
 
-int pdfPages(const QString& pdf) {
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                          .match(runTool(QStringLiteral("pdfinfo"), {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
+namespace {
+const QString kDenied = QStringLiteral("Permission denied");
+bool hits(const std::function<bool(const QString&)>& rule, const QString& path) {
+    return rule && rule(path);
+}
+} // namespace
+
+FileSystem::Result FaultyFileSystem::canRead(const QString& path) const {
+    return hits(failRead, path) ? Result{false, kDenied} : FileSystem::canRead(path);
+}
+
+FileSystem::ReadResult FaultyFileSystem::readAll(const QString& path) const {
+    return hits(failRead, path) ? ReadResult{false, {}, kDenied} : FileSystem::readAll(path);
+}
+
+FileSystem::BytesResult FaultyFileSystem::readBytes(const QString& path) const {
+    if (hits(failRead, path))
+        return {false, {}, kDenied};
+    BytesResult read = FileSystem::readBytes(path);
+    if (afterRead)
+        afterRead();
+    return read;
+}
+
+FileSystem::Result FaultyFileSystem::writeAll(const QString& path, const QString& text) {
+    return hits(failWrite, path) ? Result{false, QStringLiteral("No space left on device")}
+                                 : FileSystem::writeAll(path, text);
 }

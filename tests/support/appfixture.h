@@ -3,26 +3,90 @@
 #include "bibleapp.h"
 #include "mainwindow/frmbible.h"
 #include "services/clipboard.h"
-#include "support/fakeplatform.h"
+#include "services/messageboxes.h"
+#include "services/mousepointer.h"
+#include "services/printservice.h"
+#include "storage/filesystem.h"
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+
+// Message boxes that answer from a script and remember what they were asked.
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    struct Asked {
+        QString text;
+        Buttons buttons;
+    };
+    Answer ask(const QString& text, Buttons buttons, const QString&) override {
+        asked.append({text, buttons});
+        return answers.isEmpty() ? (buttons == YesNo ? Yes : Ok) : answers.takeFirst();
+    }
+
+    QList<Answer> answers; // taken from the front; when empty: Ok / Yes
+    QList<Asked> asked;
+};
+
+// Remembers every change of the pointer.
+class RecordingMousePointer : public MousePointer {
+public:
+    void setBusy(bool busy) override { history.append(busy); }
+    bool isBusy() const override { return !history.isEmpty() && history.last(); }
+    QList<bool> history;
+};
+
+class MemoryClipboard : public Clipboard {
+public:
+    QString text() const override { return held.value_or(QString()); }
+    void setText(const QString& text) override { held = text; }
+    bool hasText() const override { return held.has_value(); }
+    QString selectionText() const override { return {}; }
+    std::optional<QString> held;
+};
+
+// Prints every document to a PDF file of its own in a folder.
+class PdfPrintService : public PrintService {
+public:
+    explicit PdfPrintService(QString folder)
+        : folder(std::move(folder)) {}
+    Outcome print(const QString& documentName, const Painter& paint) override;
+    const QString folder;
+    QStringList printedFiles;
+};
+
+// The real file layer, but a test can make reads or writes of chosen paths fail.
+class FaultyFileSystem : public FileSystem {
+public:
+    std::function<bool(const QString& path)> failWrite;
+    std::function<bool(const QString& path)> failRead;
+    std::function<void()> afterRead; // after each read of bytes, on the thread that read
+
+    Result canRead(const QString& path) const override;
+    ReadResult readAll(const QString& path) const override;
+    BytesResult readBytes(const QString& path) const override;
+    bool mayReadDirectly() const override { return false; }
+    Result writeAll(const QString& path, const QString& text) override;
+};
 
 // A whole program in a temporary program folder, with scripted message boxes, a recorded
 // pointer, a private clipboard and a PDF printer.
 class AppFixture {
+    QTemporaryDir m_dir; // first: the printer writes into it
+    std::unique_ptr<BibleApp> m_app;
+
 public:
-    enum class Bible { Real, Missing };
-    explicit AppFixture(Bible bible = Bible::Real);
+    AppFixture(); // with a copy of the real Bible.dat
 
     QString folder() const { return m_dir.path(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QByteArray readBytes(const QString& name) const;
     void writeBytes(const QString& name, const QByteArray& bytes) const;
 
-    // Builds the program, runs its start-up, shows the window and waits until it is active.
-    BibleApp& start();
+    // Builds the program, runs its start-up, shows the window and waits until it is active, and
+    // for the scripture text unless told not to.
+    BibleApp& start(bool waitForText = true);
     BibleApp& app() { return *m_app; }
     FrmBible& window() { return m_app->window(); }
 
@@ -33,24 +97,16 @@ public:
     // The desktop's own clipboard instead, for tests of what Qt does with it.
     SystemClipboard systemClipboard;
     bool useSystemClipboard = false;
-    std::unique_ptr<PdfPrintService> printer;
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<BibleApp> m_app;
+    PdfPrintService printer{m_dir.path()};
 };
 
 // Moves the keyboard focus as a user would, and lets the focus events run.
 void focusOn(QWidget* widget);
 // Presses Tab in the focused control.
-void pressTab(QWidget* window);
-// Picks the item from the combo box's drop-down list, as a user does.
-void pickItem(ComboBox* combo, const QString& item);
+void pressTab();
+// Focuses the combo box and picks the item from its drop-down list, as a user does.
+void pick(ComboBox* combo, const QString& item);
 // Focuses the control, selects all its text and types over it (an empty text deletes it).
 void typeOver(QWidget* control, const QString& text);
 // The verse text of a reference such as "John 3:16", read straight from the scripture file.
 QString verseText(const QString& verseReference);
-// Runs a command-line tool; its standard output, or nothing when it fails.
-QString runTool(const QString& program, const QStringList& arguments);
-// The page count pdfinfo reads from a PDF file, or -1.
-int pdfPages(const QString& pdf);

@@ -1,22 +1,18 @@
 #include "controls/combobox.h"
+#include "controls/commandbutton.h"
 #include "controls/textbox.h"
 #include "support/appfixture.h"
+#include "text/generaldate.h"
 
+#include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
-// The edit keys and the middle click on a real desktop clipboard. Runs on an X display: there
-// the clipboard can have no owner at all, which Qt's own paste does not survive.
+// The edit keys and the middle click, on the desktop's own clipboard. Runs on an X display:
+// there the clipboard can have no owner at all, which Qt's own paste does not survive.
 namespace {
-
-const QString kHeld = QStringLiteral("3\r\n4");
-
-// Keys go where a user's keys go: to the widget with the focus.
-QWidget* keyTarget() {
-    return QApplication::focusWidget();
-}
 
 QWidget* mouseTarget(QWidget* control) {
     if (auto* box = qobject_cast<TextBox*>(control))
@@ -26,87 +22,127 @@ QWidget* mouseTarget(QWidget* control) {
     return control;
 }
 
-TextControl* textOf(QWidget* control) {
-    return dynamic_cast<TextControl*>(control);
-}
-
 } // namespace
 
 class TestEditKeys : public QObject {
     Q_OBJECT
     std::unique_ptr<AppFixture> fx;
-
-    FrmBible& w() { return fx->window(); }
-
-    // Shows the control's page, fills it and gives it the focus with the caret at the end.
-    QWidget* prepare(const QString& name) {
-        auto* control = w().findChild<QWidget*>(name);
-        if (!control->isVisible())
-            w().menus.mnuSearch2->trigger();
-        focusOn(control);
-        textOf(control)->setText(QStringLiteral("1:2"));
-        textOf(control)->setSelStart(3);
-        return control;
-    }
+    QClipboard* desktop() { return QGuiApplication::clipboard(); }
 
 private slots:
+    // One window for every row: each row sets the text, selection and clipboard it needs.
     void initTestCase() {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X display: run under xvfb-run");
-    }
-    void init() {
         fx = std::make_unique<AppFixture>();
         fx->useSystemClipboard = true;
         fx->start();
     }
-    void cleanup() { fx.reset(); }
+    void cleanupTestCase() { fx.reset(); }
 
-    void pasteKeysAndMiddleClick_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("clipboardHolds");
-        for (const char* control : {"TextVerses", "TextFavoritesList", "TextFavorites",
-                                    "TextSearch", "ComboCategory", "TextVersesFavorites"}) {
-            QTest::addRow("robustness: %s, clipboard without owner", control) << control << false;
-            QTest::addRow("nominal: %s, clipboard holding text", control) << control << true;
+    void editKey_data() {
+        for (const char* column : {"control", "text"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selLength");
+        for (const char* column :
+             {"clipboard", "key", "expectedText", "expectedClipboard", "expectedSelection"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const char* control, const char* text, int start,
+                            int length, const QString& clipboard, const char* key,
+                            const char* expectedText, const QString& expectedClipboard,
+                            const char* expectedSelection) {
+            QTest::newRow(name) << control << text << start << length << clipboard << key
+                                << expectedText << expectedClipboard << expectedSelection;
+        };
+        const char* kText = "TextVerses";
+        const char* kCombo = "ComboBooks";
+        const char* kLine = "TextVersesFavorites";
+        row("nominal: Ctrl+C copies the CR LF as held", kText, "one\r\ntwo\nthree", 0, 8, "old",
+            "Ctrl+C", "one\r\ntwo\nthree", "one\r\ntwo", "one\r\ntwo");
+        row("nominal: Ctrl+Ins copies in a combo box", kCombo, "Genesis", 0, 3, "old", "Ctrl+Ins",
+            "Genesis", "Gen", "Gen");
+        row("nominal: Ctrl+X cuts across a line break", kText, "ab\r\ncd", 1, 4, "old", "Ctrl+X",
+            "ad", "b\r\nc", "");
+        row("nominal: Shift+Del cuts in a single-line box", kLine, "1:16", 2, 2, "old", "Shift+Del",
+            "1:", "16", "");
+        row("nominal: Ctrl+V pastes over a combo box's selection", kCombo, "Genesis", 0, 7,
+            "Exodus", "Ctrl+V", "Exodus", "Exodus", "");
+        row("nominal: Shift+Ins pastes line breaks at the caret", kText, "ab", 1, 0, "X\r\nY",
+            "Shift+Ins", "aX\r\nYb", "X\r\nY", "");
+        row("nominal: a reference box keeps the digits of a paste", kLine, "1:", 2, 0, "3\r\n4",
+            "Ctrl+V", "1:34", "3\r\n4", "");
+        row("nominal: Del deletes a line break as one character", kText, "ab\r\ncd", 2, 0, "keep",
+            "Del", "abcd", "keep", "");
+        row("nominal: Del deletes once in a combo box", kCombo, "Genesis", 0, 0, "keep", "Del",
+            "enesis", "keep", "");
+        row("nominal: Ctrl+A selects a text box's line breaks too", kText, "ab\r\n\r\ncd", 1, 0,
+            "keep", "Ctrl+A", "ab\r\n\r\ncd", "keep", "ab\r\n\r\ncd");
+        row("robustness: Ctrl+X with nothing selected keeps the clipboard", kText, "abc", 1, 0,
+            "keep", "Ctrl+X", "abc", "keep", "");
+        row("robustness: Del at the end of the text", kText, "abc", 3, 0, "keep", "Del", "abc",
+            "keep", "");
+        row("robustness: Shift+Ins of an empty text keeps the selection", kCombo, "Genesis", 0, 7,
+            "", "Shift+Ins", "Genesis", "", "Genesis");
+        row("nominal: F5 writes the date at the caret", kText, "ab", 1, 0, "keep", "F5", "a<date>b",
+            "keep", "");
+        for (const char* key : {"Ctrl+X", "Ctrl+V", "Del", "Ctrl+A", "F5"}) // no text to edit
+            QTest::addRow("robustness: %s on the Add Verse button", key)
+                << "CommandAddFavorite"
+                << "" << 0 << 0 << "keep" << key << ""
+                << "keep"
+                << "";
+        for (const char* control : {kText, kCombo, kLine}) {
+            QTest::addRow("robustness: Ctrl+V, clipboard without owner, %s", control)
+                << control << "1:2" << 0 << 3 << QString() << "Ctrl+V"
+                << "1:2" << QString() << "1:2";
+            QTest::addRow("robustness: middle click, nothing selected anywhere, %s", control)
+                << control << "1:2" << 3 << 0 << QString() << "middle"
+                << "1:2" << QString() << "";
         }
     }
-    void pasteKeysAndMiddleClick() {
+    // The key runs its Edit command once, as an edit the page's change handler sees, and the
+    // focus stays where it was.
+    void editKey() {
         QFETCH(QString, control);
-        QFETCH(bool, clipboardHolds);
-        QWidget* target = prepare(control);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        clipboard->clear(QClipboard::Clipboard);
-        clipboard->clear(QClipboard::Selection);
-        if (clipboardHolds)
-            clipboard->setText(kHeld);
-        // The reference box keeps digits and separators only, the line break not.
-        const bool reference = target == w().TextVersesFavorites;
-        const QString pasted = clipboardHolds ? (reference ? QStringLiteral("34") : kHeld) : "";
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selLength);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, key);
+        QFETCH(QString, expectedText);
+        QFETCH(QString, expectedClipboard);
+        FrmBible& w = fx->window();
+        auto* widget = w.findChild<QWidget*>(control);
+        auto* target = dynamic_cast<TextControl*>(widget);
+        focusOn(widget);
+        if (target) {
+            target->setText(text);
+            target->setSelStart(selStart);
+            target->setSelLength(selLength);
+        }
+        desktop()->clear(QClipboard::Clipboard);
+        desktop()->clear(QClipboard::Selection);
+        if (!clipboard.isNull()) // a null text: a clipboard without owner
+            desktop()->setText(clipboard);
+        const auto changes =
+            target ? std::make_unique<QSignalSpy>(widget, SIGNAL(changed())) : nullptr;
 
-        QTest::keyClick(keyTarget(), Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(textOf(target)->text(), "1:2" + pasted);
-        QTest::keyClick(keyTarget(), Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(textOf(target)->text(), "1:2" + pasted + pasted);
-        QTest::mouseClick(mouseTarget(target), Qt::MiddleButton, {}, QPoint(2, 2));
-        QCOMPARE(textOf(target)->text(), "1:2" + pasted + pasted);
-    }
+        const QString before = generalDateText(QDateTime::currentDateTime());
+        if (key == QLatin1String("middle"))
+            QTest::mouseClick(mouseTarget(widget), Qt::MiddleButton, {}, QPoint(2, 2));
+        else
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+        const QString after = generalDateText(QDateTime::currentDateTime());
 
-    // Copy by key puts the text as it is held, CR LF and all, as Edit > Copy does; cut and
-    // delete by key go through the same commands.
-    void copyCutAndDeleteKeys() {
-        auto* list = qobject_cast<TextBox*>(prepare(QStringLiteral("TextFavoritesList")));
-        list->setText(QStringLiteral("one\r\ntwo\nthree"));
-        list->setSelStart(0);
-        list->setSelLength(8);
-        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
-        QTest::keyClick(list, Qt::Key_Delete, Qt::ShiftModifier);
-        QCOMPARE(list->text(), QStringLiteral("\nthree"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
-        QTest::keyClick(list, Qt::Key_Delete);
-        QCOMPARE(list->text(), QStringLiteral("three"));
-        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(list->selLength(), 5);
+        const QString edited = target ? target->text() : QString();
+        QVERIFY2(edited == QString(expectedText).replace("<date>", before) ||
+                     edited == QString(expectedText).replace("<date>", after),
+                 qPrintable(edited));
+        QCOMPARE(desktop()->text(), expectedClipboard);
+        QTEST(target ? target->selText() : QString(), "expectedSelection");
+        QCOMPARE(changes && changes->count() > 0, expectedText != text);
+        QCOMPARE(w.activeControl(), widget);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "fontdialog/frmfont.h"
@@ -6,10 +5,7 @@
 #include "support/appfixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QImage>
-#include <QLineEdit>
-#include <QPainter>
 #include <QTest>
 #include <QWindow>
 
@@ -21,35 +17,27 @@ FrmFont* openFontDialog(FrmBible& w) {
     return w.findChild<FrmFont*>();
 }
 
-// How wide the dark pixels of a picture spread.
-int inkWidth(const QImage& picture) {
-    int left = picture.width();
-    int right = -1;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (qGray(picture.pixel(x, y)) < 200) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    return right - left + 1;
+// A user's click on the item of that text.
+void choose(ListBox* list, const QString& item) {
+    const QModelIndex index = list->model()->index(int(list->items().indexOf(item)), 0);
+    QVERIFY(index.isValid());
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
-// The box paints all of its text, as wide as the text drawn with room to spare. A text wider
-// than the box is scrolled to show the caret at its end, and its start is cut.
-bool showsWhole(QLineEdit* edit, const QString& text) {
-    edit->setText(text);
-    const QFontMetrics metrics = edit->fontMetrics();
-    QImage whole(metrics.horizontalAdvance(text) + 20, metrics.height() + 4, QImage::Format_RGB32);
-    whole.fill(Qt::white);
-    QPainter painter(&whole);
-    painter.setFont(edit->font());
-    painter.drawText(10, 2 + metrics.ascent(), text);
-    painter.end();
-    return inkWidth(edit->grab().toImage()) >= inkWidth(whole) - 1;
+// Whether anything dark is painted.
+bool hasInk(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 200)
+                return true;
+    return false;
 }
 
 } // namespace
 
+// What a user sees on a real display: every box whole inside the window, at every font size
+// chosen in Display Fonts.
 class TestReadability : public QObject {
     Q_OBJECT
     std::unique_ptr<AppFixture> fx;
@@ -68,22 +56,45 @@ private slots:
     }
     void cleanupTestCase() { fx.reset(); }
 
-    void boxesShowTheirCaretLine_data() {
-        QTest::addColumn<QString>("size");
-        QTest::newRow("nominal: the smallest size, 8 pt") << "8";
-        QTest::newRow("nominal: the largest size, 24 pt") << "24";
+    void chosenFontIsAppliedSavedAndReadable_data() {
+        QTest::addColumn<QStringList>("font"); // family, style, size
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("nominal: the smallest size, 8 pt")
+            << QStringList{"Times New Roman", "Regular", "8"} << false;
+        QTest::newRow("robustness: the largest size, 24 pt, failing to be saved")
+            << QStringList{"Courier New", "Bold Italic", "24"} << true;
     }
-    void boxesShowTheirCaretLine() {
-        QFETCH(QString, size);
+    // Each choice applies to the boxes that show scripture, and is saved or reported.
+    void chosenFontIsAppliedSavedAndReadable() {
+        QFETCH(QStringList, font);
+        QFETCH(bool, saveFails);
         FrmBible& w = fx->window();
         w.TextSearch->setText(placeholders::kSearchPrompt);
         w.menus.mnuFavoriteVerses->trigger(); // the search page's boxes change while hidden
         FrmFont* dialog = openFontDialog(w);
-        dialog->ListSize->setText(size);
+        const QByteArray before = fx->readBytes(QStringLiteral("Pref.dat"));
+        fx->files.failWrite = [saveFails](const QString&) { return saveFails; };
+        fx->messages.asked.clear();
+        choose(dialog->ListFonts, font[0]);
+        choose(dialog->ListFontStyle, font[1]);
+        choose(dialog->ListSize, font[2]);
+        fx->files.failWrite = nullptr;
+        QCOMPARE(fx->readBytes(QStringLiteral("Pref.dat")),
+                 saveFails ? before : (font.join("\r\n") + "\r\n").toLatin1());
+        QCOMPARE(fx->messages.asked.size(), saveFails ? 3 : 0);
+        for (QWidget* control : w.displayControls()) {
+            const QFont f = control->font();
+            QVERIFY2(f.family() == font[0] && f.bold() == font[1].contains("Bold") &&
+                         f.italic() == font[1].contains("Italic") &&
+                         f.pointSizeF() == font[2].toDouble(),
+                     qPrintable(control->objectName()));
+        }
         dialog->close();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const QRect area = w.centralWidget()->rect();
+        const QList<QWidget*> all =
+            w.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QAction* page : {w.menus.mnuFavoriteVerses, w.menus.mnuSearch2}) {
             page->trigger();
             QApplication::processEvents();
@@ -97,8 +108,7 @@ private slots:
                     continue;
                 const QByteArray name = box->objectName().toUtf8();
                 QVERIFY2(area.contains(box->geometry()), name.constData());
-                for (QWidget* other :
-                     w.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                for (QWidget* other : all)
                     if (other != box && other->isVisible())
                         QVERIFY2(!other->geometry().intersects(box->geometry()), name.constData());
                 if (auto* text = qobject_cast<TextBox*>(box)) {
@@ -106,34 +116,14 @@ private slots:
                     const QRect caretLine(0, text->cursorRect().top(), text->viewport()->width(),
                                           text->cursorRect().height());
                     QVERIFY2(text->viewport()->rect().contains(caretLine), name.constData());
-                    QVERIFY2(inkWidth(text->viewport()->grab(caretLine).toImage()) > 0,
-                             name.constData());
-                } else if (auto* list = qobject_cast<ListBox*>(box))
+                    QVERIFY2(hasInk(text->viewport()->grab(caretLine).toImage()), name.constData());
+                } else if (auto* list = qobject_cast<ListBox*>(box)) {
                     QVERIFY2(
                         list->viewport()->rect().contains(list->visualRect(list->currentIndex())),
                         name.constData());
+                }
             }
         }
-    }
-
-    void comboBoxesShowTheirWholeText() {
-        FrmBible& w = fx->window();
-        int checked = 0;
-        for (QAction* page : {w.menus.mnuFavoriteVerses, w.menus.mnuSearch2}) {
-            page->trigger();
-            QApplication::processEvents();
-            for (ComboBox* combo : w.findChildren<ComboBox*>()) {
-                if (!combo->isVisible())
-                    continue;
-                const QString kept = combo->text();
-                const QStringList texts = combo->items() << kept;
-                for (const QString& text : texts)
-                    QVERIFY2(showsWhole(combo->lineEdit(), text), qPrintable(text));
-                combo->lineEdit()->setText(kept);
-                ++checked;
-            }
-        }
-        QVERIFY(checked >= 5);
     }
 
     void tipsNameTheControlsAndTheFrameHasNoMaximise() {

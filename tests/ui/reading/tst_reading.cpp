@@ -8,8 +8,9 @@
 #include <QTest>
 #include <QTextBlock>
 
-// Turning chapters by key, copying verses with their reference, and how an opened result is
-// shown, through the real window.
+// Reading through the real window: turning chapters by key, copying verses with their
+// reference, opening a search result, and the bookmark. Which chapter comes next, which
+// verses a selection touches and what a search finds are decided and tested in the core.
 class TestReading : public QObject {
     Q_OBJECT
     std::unique_ptr<AppFixture> fx;
@@ -19,37 +20,37 @@ class TestReading : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
     void pickChapter(const QString& book, const QString& chapter) {
-        focusOn(w().ComboBooks);
-        pickItem(w().ComboBooks, book);
-        pickItem(w().ComboChapter, chapter);
+        pick(w().ComboBooks, book);
+        pick(w().ComboChapter, chapter);
     }
     QString shown() { return w().ComboBooks->text() + ' ' + w().ComboChapter->text(); }
     // The first character shown at the top of the reading area.
     int topPosition() { return w().TextVerses->cursorForPosition(QPoint(6, 6)).block().position(); }
-    // Opens the result line of the verse from a search for the query.
+    QString resultLine(const QString& verse) {
+        return verse + QStringLiteral("  ") + verseText(verse);
+    }
+    // Searches the whole text for the query by picking the book, and opens the verse's line.
     void openResult(const QString& query, const QString& verse) {
         w().menus.mnuSearch2->trigger();
         w().TextSearch->setText(query);
-        focusOn(w().TextSearch);
-        pickItem(w().ComboSearch, QStringLiteral("The Bible"));
-        const QString line = verse + QStringLiteral("  ") + verseText(verse);
-        QVERIFY2(w().ListVerse->items().contains(line), qPrintable(line));
-        w().ListVerse->setText(line);
+        pick(w().ComboSearch, QStringLiteral("The Bible"));
+        QVERIFY2(w().ListVerse->items().contains(resultLine(verse)), qPrintable(verse));
+        w().ListVerse->setText(resultLine(verse));
     }
 
 private slots:
-    void init() {
+    // One window for every test: each shows the chapter it needs.
+    void initTestCase() {
         fx = std::make_unique<AppFixture>();
         fx->start();
     }
-    void cleanup() { fx.reset(); }
+    void cleanupTestCase() { fx.reset(); }
 
     // The keys show a chapter as picking it does, across books, from anywhere in the window.
     void turningChapters() {
         focusOn(w().TextFavoritesList);
         press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
         QCOMPARE(shown(), QStringLiteral("Genesis 1"));
-        QCOMPARE(w().ComboChapter->items().size(), 50);
         QCOMPARE(QApplication::focusWidget(), w().TextVerses);
         press(Qt::Key_PageUp); // nothing before the first chapter
         QCOMPARE(shown(), QStringLiteral("Genesis 1"));
@@ -61,7 +62,7 @@ private slots:
         QCOMPARE(w().TextVerses->selStart(), 0);
         press(Qt::Key_PageUp);
         QCOMPARE(shown(), QStringLiteral("Malachi 4"));
-        w().menus.mnuContents->trigger(); // the boxes still name Malachi 4
+        w().menus.mnuContents->trigger(); // no chapter shown: the one the boxes still name
         press(Qt::Key_PageDown);
         QCOMPARE(shown(), QStringLiteral("Malachi 4"));
         QVERIFY(w().TextVerses->text().startsWith(QStringLiteral("1  For, behold")));
@@ -72,17 +73,17 @@ private slots:
 
     void copyingWithReference() {
         fx->clipboard.setText(QStringLiteral("kept"));
+        w().menus.mnuContents->trigger(); // the help text holds no verse: nothing is copied
         focusOn(w().TextVerses);
-        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // the welcome text: nothing
+        press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(fx->clipboard.text(), QStringLiteral("kept"));
         pickChapter(QStringLiteral("John"), QStringLiteral("3"));
         const QString text = w().TextVerses->text();
         w().TextVerses->setSelStart(int(text.indexOf(QStringLiteral("16  For God")) - 8));
         w().TextVerses->setSelLength(12); // from the end of verse 15 into verse 16
         press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(fx->clipboard.text(), "John 3:15  " + verseText("John 3:15") + "\r\nJohn 3:16  " +
-                                           verseText("John 3:16"));
-        QVERIFY(w().TextVerses->actions().contains(w().copyWithReference));
+        QCOMPARE(fx->clipboard.text(),
+                 resultLine("John 3:15") + "\r\n" + resultLine(QStringLiteral("John 3:16")));
         QCOMPARE(w().TextVerses->text(), text);
     }
 
@@ -104,8 +105,11 @@ private slots:
         QTest::mouseClick(w().TextVerses->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(w().TextVerses->extraSelections().size(), marks.size() - 1); // the verse's
         QCOMPARE(w().TextVerses->text(), text);
-        pickItem(w().ComboChapter, QStringLiteral("16"));
+        pick(w().ComboChapter, QStringLiteral("16"));
         QVERIFY(w().TextVerses->extraSelections().isEmpty());
+        const QRect line = w().ListVerse->visualRect(w().ListVerse->currentIndex());
+        QTest::mouseClick(w().ListVerse->viewport(), Qt::LeftButton, {}, line.center());
+        QCOMPARE(w().TextVerses->text(), text); // a click on the selected line reopens it
     }
 
     // A verse in the chapter's last screen comes as near the top as the end allows.
@@ -117,6 +121,20 @@ private slots:
         QVERIFY(topPosition() == w().TextVerses->positionOfOffset(verse) ||
                 bar->value() == bar->maximum());
         QVERIFY(topPosition() <= w().TextVerses->positionOfOffset(verse));
+    }
+
+    // The bookmark brings back the book, the chapter (with its book's chapter list) and the
+    // caret, read back from the file it was saved to.
+    void bookmark() {
+        pickChapter(QStringLiteral("Psalms"), QStringLiteral("23"));
+        w().TextVerses->setSelStart(120);
+        w().menus.mnuSetBookmark->trigger();
+        pickChapter(QStringLiteral("John"), QStringLiteral("3"));
+        w().menus.mnuGoToBookmark->trigger();
+        QCOMPARE(shown(), QStringLiteral("Psalms 23"));
+        QCOMPARE(w().ComboChapter->items().size(), 150); // not John's 21
+        QVERIFY(w().TextVerses->text().startsWith(QStringLiteral("1  The LORD is my shepherd")));
+        QCOMPARE(w().TextVerses->selStart(), 120);
     }
 };
 

@@ -1,0 +1,126 @@
+#include "controls/combobox.h"
+#include "controls/textbox.h"
+#include "support/appfixture.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// A command-line tool's standard output, or nothing when it fails.
+QString runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A line of what pdfinfo says of the document.
+QString pdfInfo(const QString& pdf, const QString& field) {
+    const QRegularExpression line(field + QStringLiteral(":\\s*([^\\n]*)"));
+    return line.match(runTool(QStringLiteral("pdfinfo"), {pdf})).captured(1).trimmed();
+}
+
+// Each page is rendered at one pixel a point: what is printed lies 20 mm inside its edges.
+void verifyMargins(AppFixture& fx, const QString& pdf) {
+    runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-gray", pdf, fx.path("page")});
+    const QStringList pages = QDir(fx.folder()).entryList({"page*.pgm"});
+    QCOMPARE(QString::number(pages.size()), pdfInfo(pdf, QStringLiteral("Pages")));
+    constexpr qreal kMargin = 20 / 25.4 * 72;
+    for (const QString& page : pages) {
+        const QImage image(fx.path(page));
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 250)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY2(!ink.isEmpty() && ink.left() >= int(kMargin) && ink.top() >= int(kMargin) &&
+                     ink.right() < image.width() - kMargin &&
+                     ink.bottom() < image.height() - kMargin,
+                 QDebug::toString(ink).toUtf8().constData());
+    }
+}
+
+} // namespace
+
+// File > Print: both commands ask first, a print that fails is reported, and every page keeps
+// its margins under a document name that says what is printed.
+class TestPrinting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printing_data() {
+        QTest::addColumn<QStringList>("subject"); // its lines; none: File > Print Form
+        QTest::addColumn<QFont>("font");
+        QTest::addColumn<MessageBoxes::Answer>("answer");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<int>("pages"); // 0: nothing printed, 2: more than one
+        const QStringList love = {"Love", "",
+                                  " Beloved, let us love one another: for love is of God; and "
+                                  "every one that loveth is born of God, and knoweth God.",
+                                  "1 John 4:7"};
+        const QFont serif(QStringLiteral("Liberation Serif"), 14);
+        const QFont courier(QStringLiteral("Courier New"), 24, QFont::Bold);
+        QStringList entries;
+        for (int i = 1; i <= 150; ++i)
+            entries << QStringLiteral("Entry %1").arg(i);
+        const auto row = [](const char* name, const QStringList& subject, const QFont& font,
+                            MessageBoxes::Answer answer, bool fails, int pages) {
+            QTest::newRow(name) << subject << font << answer << fails << pages;
+        };
+        row("nominal: the window, OK", {}, QFont(), MessageBoxes::Ok, false, 1);
+        row("nominal: the window, Cancel", {}, QFont(), MessageBoxes::Cancel, false, 0);
+        row("nominal: a subject, Yes", love, serif, MessageBoxes::Yes, false, 1);
+        row("nominal: a subject, No", love, serif, MessageBoxes::No, false, 0);
+        row("robustness: a subject, the print fails", love, serif, MessageBoxes::Yes, true, 0);
+        row("nominal: a subject of several pages", entries, serif, MessageBoxes::Yes, false, 2);
+        row("robustness: forty characters of 24 pt bold Courier New", QStringList(12, love[2]),
+            courier, MessageBoxes::Yes, false, 2);
+    }
+    void printing() {
+        QFETCH(QStringList, subject);
+        QFETCH(QFont, font);
+        QFETCH(MessageBoxes::Answer, answer);
+        QFETCH(bool, fails);
+        QFETCH(int, pages);
+        AppFixture fx;
+        FrmBible& w = fx.start().window();
+        if (fails)
+            QVERIFY(QDir(fx.folder()).mkdir(QStringLiteral("print-1.pdf"))); // cannot be written
+        fx.messages.answers = {answer};
+        if (subject.isEmpty()) {
+            w.menus.mnuPrintForm->trigger();
+        } else {
+            w.ComboCategory->setText(QStringLiteral("Love"));
+            w.TextFavoritesList->setText(subject.join(QStringLiteral("\r\n")));
+            w.TextFavoritesList->setFont(font);
+            w.menus.mnuSearch2->trigger(); // the list keeps its text while hidden
+            w.menus.mnuPrintFavoriteSubject->trigger();
+        }
+        QCOMPARE(fx.messages.asked.size(), fails ? 2 : 1);
+        QCOMPARE(fx.messages.asked[0].text, subject.isEmpty()
+                                                ? QStringLiteral("Print Current Form")
+                                                : QStringLiteral("Do you want to print Love ?"));
+        if (fails)
+            QCOMPARE(fx.messages.asked[1].buttons, MessageBoxes::OkOnly);
+        QCOMPARE(fx.printer.printedFiles.size(), pages > 0 ? 1 : 0);
+        if (pages == 0)
+            return;
+        const QString pdf = fx.printer.printedFiles[0];
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt() > 1, pages > 1);
+        verifyMargins(fx, pdf);
+        QCOMPARE(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified(),
+                 subject.join(QLatin1Char(' ')).simplified()); // every word, none lost at a foot
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")),
+                 subject.isEmpty() ? "Vellumark - window" : "Vellumark - Love");
+    }
+};
+
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
