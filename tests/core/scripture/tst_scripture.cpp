@@ -281,6 +281,12 @@ private slots:
         const QString prefix = QStringLiteral("Job 1:");
         QCOMPARE(scripture::verseOffset(chapter, QStringLiteral("Job 1:9  Gone"), prefix), 0);
         QCOMPARE(scripture::verseOffset(chapter, QStringLiteral("Job 1:2  And"), prefix), 23);
+        for (const char* line : {"Song of Solomon 2:4  He", "1 John 4:8  He"}) {
+            const auto found = scripture::referenceOf(QString::fromLatin1(line));
+            const QString text = QString::fromLatin1(line).section(QStringLiteral(":"), 1);
+            QCOMPARE(found->prefix + text, QString::fromLatin1(line));
+            QCOMPARE(scripture::verseOffset("0  x\r\n\r\n" + text, line, found->prefix), 8);
+        }
     }
 
 private:

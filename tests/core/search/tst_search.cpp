@@ -2,6 +2,7 @@
 #include "scripture/bookcatalogue.h"
 #include "search/bytefinder.h"
 #include "search/searchengine.h"
+#include "search/searchreadiness.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
 
@@ -137,6 +138,34 @@ private slots:
         QStringList lines;
         compareWithNaive(small ? smallText() : bible(), query, scope, &lines);
         QVERIFY(count < 0 ? !lines.isEmpty() : lines.size() == count);
+    }
+
+    // Leaving the search box or picking a book searches only once both boxes are filled in,
+    // compared as they stand; the query is then trimmed of spaces.
+    void readyToSearch_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("searched"); // null: not ready
+        const QString prompt = placeholders::kSearchPrompt;
+        QTest::newRow("nominal: words and a book") << " love "
+                                                   << "John"
+                                                   << "love";
+        QTest::newRow("robustness: the prompt as it stands") << prompt << "John" << QString();
+        QTest::newRow("robustness: the prompt with a space") << prompt + " "
+                                                             << "John" << prompt;
+        QTest::newRow("robustness: no book chosen") << "love"
+                                                    << "Select Book" << QString();
+        QTest::newRow("robustness: only spaces") << "   "
+                                                 << "John"
+                                                 << "";
+    }
+    void readyToSearch() {
+        QFETCH(QString, query);
+        QFETCH(QString, book);
+        QFETCH(QString, searched);
+        const std::optional<QString> ready = search::queryWhenReady(query, book);
+        QCOMPARE(ready.has_value(), !searched.isNull());
+        QCOMPARE(ready.value_or(QString()), searched);
     }
 
     void generatedQueriesMatchNaiveSearch() {
