@@ -120,17 +120,6 @@ private slots:
         QCOMPARE(m_files.readAll(path("w.txt")).text, text);
     }
 
-    void everyHighByteSurvivesReadAndWrite() {
-        QByteArray all;
-        for (int b = 0x80; b <= 0xFF; ++b)
-            all.append(char(b));
-        putBytes("high.txt", all);
-        const FileSystem::ReadResult read = m_files.readAll(path("high.txt"));
-        QCOMPARE(read.text.size(), all.size());
-        QVERIFY(m_files.writeAll(path("copy.txt"), read.text).ok);
-        QCOMPARE(bytesOf("copy.txt"), all);
-    }
-
     // A read-only file of the user's is saved all the same: it is made writable for its owner,
     // and keeps its mode when the save fails anyway.
     void readOnlyFileIsSavedForItsOwner_data() {
@@ -225,19 +214,6 @@ private slots:
         QVERIFY(!write.error.isEmpty());
         QVERIFY(!m_files.readAll(nowhere).ok);
         QVERIFY(!m_files.remove(nowhere).ok);
-    }
-
-    void foldersAndExistence() {
-        const QString folder = path("Verses");
-        QVERIFY(!m_files.folderExists(folder));
-        QVERIFY(m_files.createFolder(folder + "/"));
-        QVERIFY(m_files.folderExists(folder));
-        QVERIFY(!m_files.fileExists(folder)); // a folder is not a file
-        putBytes("Verses/Love.txt", "Love");
-        QVERIFY(QDir().mkdir(folder + "/sub"));
-        QCOMPARE(m_files.fileNames(folder), QStringList{"Love.txt"}); // subfolders not listed
-        QVERIFY(m_files.remove(path("Verses/Love.txt")).ok);
-        QVERIFY(!m_files.fileExists(path("Verses/Love.txt")));
     }
 
     // A save killed at any moment leaves the subject's file with the old text or the new one,
