@@ -74,16 +74,10 @@ private slots:
             "Ctrl+V", "1:34", "3\r\n4", "");
         row("nominal: Del deletes a line break as one character", kText, "ab\r\ncd", 2, 0, "keep",
             "Del", "abcd", "keep", "");
-        row("nominal: Del deletes once in a combo box", kCombo, "Genesis", 0, 0, "keep", "Del",
-            "enesis", "keep", "");
         row("nominal: Ctrl+A selects a text box's line breaks too", kText, "ab\r\n\r\ncd", 1, 0,
             "keep", "Ctrl+A", "ab\r\n\r\ncd", "keep", "ab\r\n\r\ncd");
         row("robustness: Ctrl+X with nothing selected keeps the clipboard", kText, "abc", 1, 0,
             "keep", "Ctrl+X", "abc", "keep", "");
-        row("robustness: Del at the end of the text", kText, "abc", 3, 0, "keep", "Del", "abc",
-            "keep", "");
-        row("robustness: Shift+Ins of an empty text keeps the selection", kCombo, "Genesis", 0, 7,
-            "", "Shift+Ins", "Genesis", "", "Genesis");
         row("nominal: F5 writes the date at the caret", kText, "ab", 1, 0, "keep", "F5", "a<date>b",
             "keep", "");
         for (const char* key : {"Ctrl+X", "Ctrl+V", "Del", "Ctrl+A", "F5"}) // no text to edit
