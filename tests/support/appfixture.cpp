@@ -37,8 +37,7 @@ BibleApp& AppFixture::start(bool waitForText) {
     if (!QTest::qWaitForWindowActive(&w))
         qWarning("the main window did not become active");
     QApplication::processEvents();
-    // The text is in, as it is long before a user's first request; and a test that changes the
-    // file layer afterwards does not race with the read.
+    // As long before a user's first request; and a later change of the file layer does not race.
     if (waitForText)
         m_app->scripture().finishLoading();
     return *m_app;

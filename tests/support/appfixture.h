@@ -70,22 +70,20 @@ public:
     Result writeAll(const QString& path, const QString& text) override;
 };
 
-// A whole program in a temporary program folder, with scripted message boxes, a recorded
-// pointer, a private clipboard and a PDF printer.
+// A whole program in a temporary program folder with a copy of the real Bible.dat.
 class AppFixture {
     QTemporaryDir m_dir; // first: the printer writes into it
     std::unique_ptr<BibleApp> m_app;
 
 public:
-    AppFixture(); // with a copy of the real Bible.dat
+    AppFixture();
 
     QString folder() const { return m_dir.path(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QByteArray readBytes(const QString& name) const;
     void writeBytes(const QString& name, const QByteArray& bytes) const;
 
-    // Builds the program, runs its start-up, shows the window and waits until it is active, and
-    // for the scripture text unless told not to.
+    // Starts the program and waits for its window, and for the scripture text unless told not to.
     BibleApp& start(bool waitForText = true);
     BibleApp& app() { return *m_app; }
     FrmBible& window() { return m_app->window(); }
@@ -94,19 +92,16 @@ public:
     ScriptedMessageBoxes messages;
     RecordingMousePointer pointer;
     MemoryClipboard clipboard;
-    // The desktop's own clipboard instead, for tests of what Qt does with it.
-    SystemClipboard systemClipboard;
+    SystemClipboard systemClipboard; // for tests of what Qt does with the desktop's own
     bool useSystemClipboard = false;
     PdfPrintService printer{m_dir.path()};
 };
 
-// Moves the keyboard focus as a user would, and lets the focus events run.
+// As a user does, letting the focus events run: focus, Tab, a pick from a combo box's list, and
+// typing over all of a control's text (an empty text deletes it).
 void focusOn(QWidget* widget);
-// Presses Tab in the focused control.
 void pressTab();
-// Focuses the combo box and picks the item from its drop-down list, as a user does.
 void pick(ComboBox* combo, const QString& item);
-// Focuses the control, selects all its text and types over it (an empty text deletes it).
 void typeOver(QWidget* control, const QString& text);
 // The verse text of a reference such as "John 3:16", read straight from the scripture file.
 QString verseText(const QString& verseReference);

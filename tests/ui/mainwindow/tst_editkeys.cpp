@@ -48,57 +48,41 @@ private slots:
         for (const char* column :
              {"clipboard", "key", "expectedText", "expectedClipboard", "expectedSelection"})
             QTest::addColumn<QString>(column);
-        const auto row = [](const char* name, const char* control, const char* text, int start,
-                            int length, const QString& clipboard, const char* key,
+        const auto row = [](const QByteArray& name, const char* control, const char* text,
+                            int start, int length, const QString& clipboard, const char* key,
                             const char* expectedText, const QString& expectedClipboard,
                             const char* expectedSelection) {
-            QTest::newRow(name) << control << text << start << length << clipboard << key
-                                << expectedText << expectedClipboard << expectedSelection;
+            QTest::newRow(name.constData())
+                << control << text << start << length << clipboard << key << expectedText
+                << expectedClipboard << expectedSelection;
         };
         const char* kText = "TextVerses";
         const char* kCombo = "ComboBooks";
         const char* kLine = "TextVersesFavorites";
         row("nominal: Ctrl+C copies the CR LF as held", kText, "one\r\ntwo\nthree", 0, 8, "old",
             "Ctrl+C", "one\r\ntwo\nthree", "one\r\ntwo", "one\r\ntwo");
-        row("nominal: Ctrl+Ins copies in a combo box", kCombo, "Genesis", 0, 3, "old", "Ctrl+Ins",
-            "Genesis", "Gen", "Gen");
         row("nominal: Ctrl+X cuts across a line break", kText, "ab\r\ncd", 1, 4, "old", "Ctrl+X",
             "ad", "b\r\nc", "");
-        row("nominal: Shift+Del cuts in a single-line box", kLine, "1:16", 2, 2, "old", "Shift+Del",
-            "1:", "16", "");
-        row("nominal: Ctrl+V pastes over a combo box's selection", kCombo, "Genesis", 0, 7,
-            "Exodus", "Ctrl+V", "Exodus", "Exodus", "");
         row("nominal: Shift+Ins pastes line breaks at the caret", kText, "ab", 1, 0, "X\r\nY",
             "Shift+Ins", "aX\r\nYb", "X\r\nY", "");
         row("nominal: a reference box keeps the digits of a paste", kLine, "1:", 2, 0, "3\r\n4",
             "Ctrl+V", "1:34", "3\r\n4", "");
         row("nominal: Del deletes a line break as one character", kText, "ab\r\ncd", 2, 0, "keep",
             "Del", "abcd", "keep", "");
-        row("nominal: Del deletes once in a combo box", kCombo, "Genesis", 0, 0, "keep", "Del",
-            "enesis", "keep", "");
         row("nominal: Ctrl+A selects a text box's line breaks too", kText, "ab\r\n\r\ncd", 1, 0,
             "keep", "Ctrl+A", "ab\r\n\r\ncd", "keep", "ab\r\n\r\ncd");
         row("robustness: Ctrl+X with nothing selected keeps the clipboard", kText, "abc", 1, 0,
             "keep", "Ctrl+X", "abc", "keep", "");
-        row("robustness: Del at the end of the text", kText, "abc", 3, 0, "keep", "Del", "abc",
-            "keep", "");
-        row("robustness: Shift+Ins of an empty text keeps the selection", kCombo, "Genesis", 0, 7,
-            "", "Shift+Ins", "Genesis", "", "Genesis");
         row("nominal: F5 writes the date at the caret", kText, "ab", 1, 0, "keep", "F5", "a<date>b",
             "keep", "");
         for (const char* key : {"Ctrl+X", "Ctrl+V", "Del", "Ctrl+A", "F5"}) // no text to edit
-            QTest::addRow("robustness: %s on the Add Verse button", key)
-                << "CommandAddFavorite"
-                << "" << 0 << 0 << "keep" << key << ""
-                << "keep"
-                << "";
-        for (const char* control : {kText, kCombo, kLine}) {
-            QTest::addRow("robustness: Ctrl+V, clipboard without owner, %s", control)
-                << control << "1:2" << 0 << 3 << QString() << "Ctrl+V"
-                << "1:2" << QString() << "1:2";
-            QTest::addRow("robustness: middle click, nothing selected anywhere, %s", control)
-                << control << "1:2" << 3 << 0 << QString() << "middle"
-                << "1:2" << QString() << "";
+            row("robustness: on the Add Verse button, " + QByteArray(key), "CommandAddFavorite", "",
+                0, 0, "keep", key, "", "keep", "");
+        for (const QByteArray control : {kText, kCombo, kLine}) {
+            row("robustness: Ctrl+V, clipboard without owner, " + control, control.constData(),
+                "1:2", 0, 3, QString(), "Ctrl+V", "1:2", QString(), "1:2");
+            row("robustness: middle click, nothing selected anywhere, " + control,
+                control.constData(), "1:2", 3, 0, QString(), "middle", "1:2", QString(), "");
         }
     }
     // The key runs its Edit command once, as an edit the page's change handler sees, and the
