@@ -105,6 +105,15 @@ private slots:
         QVERIFY(fx->messages.asked.isEmpty());
     }
 
+    // OK on the question deletes the subject's file, and only that.
+    void emptyingTheBoxDeletesTheSubject() {
+        enterSubject(QString());
+        QCOMPARE(fx->messages.asked.size(), 1);
+        QCOMPARE(subjectFiles(), (QStringList{"Faith.txt", "Odd.txt"}));
+        QCOMPARE(w().ComboCategory->items(), (QStringList{"Faith", "Odd"}));
+        QCOMPARE(listText(), QByteArray("New"));
+    }
+
     // When the subject box names no subject, the list is saved nowhere and stays on screen. An
     // emptied box offers to delete the subject, and Cancel keeps it.
     void savesGoOnlyToTheSubjectTheBoxNames_data() {

@@ -56,14 +56,23 @@ private slots:
 
     void chosenFontIsAppliedSavedAndReadable_data() {
         QTest::addColumn<QStringList>("font"); // family, style, size
+        QTest::addColumn<bool>("saved");
         QTest::newRow("nominal: the smallest size, 8 pt")
-            << QStringList{"Times New Roman", "Regular", "8"};
+            << QStringList{"Times New Roman", "Regular", "8"} << true;
         QTest::newRow("robustness: the largest size, 24 pt")
-            << QStringList{"Courier New", "Bold Italic", "24"};
+            << QStringList{"Courier New", "Bold Italic", "24"} << true;
+        QTest::newRow("robustness: Pref.dat cannot be written, the font still applies")
+            << QStringList{"Times New Roman", "Italic", "12"} << false;
     }
     // Each choice applies to the boxes that show scripture, and is saved.
     void chosenFontIsAppliedSavedAndReadable() {
         QFETCH(QStringList, font);
+        QFETCH(bool, saved);
+        fx->files.failWrite = [saved](const QString& path) {
+            return !saved && path.endsWith(QStringLiteral("/Pref.dat"));
+        };
+        fx->messages.asked.clear();
+        const QByteArray before = fx->readBytes(QStringLiteral("Pref.dat"));
         FrmBible& w = fx->window();
         w.menus.mnuFavoriteVerses->trigger(); // the search page's boxes change while hidden
         FrmFont* dialog = openFontDialog(w);
@@ -71,7 +80,8 @@ private slots:
         choose(dialog->ListFontStyle, font[1]);
         choose(dialog->ListSize, font[2]);
         QCOMPARE(fx->readBytes(QStringLiteral("Pref.dat")),
-                 (font.join("\r\n") + "\r\n").toLatin1());
+                 saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
+        QCOMPARE(fx->messages.asked.isEmpty(), saved); // a failed save is reported
         for (QWidget* control : w.displayControls()) {
             const QFont f = control->font();
             QVERIFY2(f.family() == font[0] && f.bold() == font[1].contains("Bold") &&

@@ -59,7 +59,7 @@ private slots:
         QTest::addColumn<QStringList>("subject"); // its lines; none: File > Print Form
         QTest::addColumn<QFont>("font");
         QTest::addColumn<MessageBoxes::Answer>("answer");
-        QTest::addColumn<int>("pages"); // 0: nothing printed, 2: more than one
+        QTest::addColumn<int>("pages"); // 0: nothing printed, 2: more than one, -1: it fails
         const QStringList love = {"Love", "",
                                   " Beloved, let us love one another: for love is of God; and "
                                   "every one that loveth is born of God, and knoweth God.",
@@ -76,6 +76,7 @@ private slots:
         row("nominal: the window, OK", {}, QFont(), MessageBoxes::Ok, 1);
         row("nominal: a subject, Yes", love, serif, MessageBoxes::Yes, 1);
         row("nominal: a subject, No", love, serif, MessageBoxes::No, 0);
+        row("robustness: the printer fails, and says so", love, serif, MessageBoxes::Yes, -1);
         row("nominal: a subject of several pages", entries, serif, MessageBoxes::Yes, 2);
         row("robustness: forty characters of 24 pt bold Courier New", QStringList(12, love[2]),
             courier, MessageBoxes::Yes, 2);
@@ -86,6 +87,8 @@ private slots:
         QFETCH(MessageBoxes::Answer, answer);
         QFETCH(int, pages);
         AppFixture fx;
+        if (pages < 0) // the document's file cannot be made where a folder stands
+            QVERIFY(QDir(fx.printer.folder).mkpath(QStringLiteral("print-1.pdf")));
         FrmBible& w = fx.start().window();
         fx.messages.answers = {answer};
         if (subject.isEmpty()) {
@@ -97,12 +100,12 @@ private slots:
             w.menus.mnuSearch2->trigger(); // the list keeps its text while hidden
             w.menus.mnuPrintFavoriteSubject->trigger();
         }
-        QCOMPARE(fx.messages.asked.size(), 1);
+        QCOMPARE(fx.messages.asked.size(), pages < 0 ? 2 : 1);
         QCOMPARE(fx.messages.asked[0].text, subject.isEmpty()
                                                 ? QStringLiteral("Print Current Form")
                                                 : QStringLiteral("Do you want to print Love ?"));
         QCOMPARE(fx.printer.printedFiles.size(), pages > 0 ? 1 : 0);
-        if (pages == 0)
+        if (pages <= 0)
             return;
         const QString pdf = fx.printer.printedFiles[0];
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt() > 1, pages > 1);
