@@ -1,8 +1,9 @@
 // The search at 1x and 10x the text, each figure beside its references in the same run: the
-// engine on the text kept in memory (results made into the list's lines), the first search on
-// a text just loaded, the lower bound (one plain scan of the same upper-cased bytes in scope for
-// the whole query, by two rare bytes with the widest vector unit, and by memmem), and the
-// literal search that rescans the file line by line and upper-cases each line.
+// engine on the text kept in memory (the result's line numbers handed on, as the search page
+// does; and with every result line decoded besides), the first search on a text just loaded, the
+// lower bound (one plain scan of the same upper-cased bytes in scope for the whole query, by two
+// rare bytes with the widest vector unit, and by memmem), and the literal search that rescans the
+// file line by line and upper-cases each line.
 #include "benchmain.h"
 #include "naivesearch.h"
 #include "plainscan.h"
