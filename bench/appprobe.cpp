@@ -69,8 +69,8 @@ int main(int argc, char* argv[]) {
     CursorMousePointer pointer;
     SystemClipboard clipboard;
     SystemPrintService printer;
-    const ProgramFolder folder =
-        o.folder.isEmpty() ? ProgramFolder::ofExecutable() : ProgramFolder(o.folder);
+    const ProgramFolder folder(o.folder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                  : o.folder);
     BibleApp app(Storage{folder, files}, Services{messages, pointer, clipboard, printer});
     phase("window built");
     messages.setParent(&app.window());

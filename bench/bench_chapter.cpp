@@ -81,7 +81,7 @@ void memory(benchmark::State& state, int times) {
                 search::run(scripture.text(), QString::fromLatin1(query), placeholders::kTheBible);
             benchmark::DoNotOptimize(search::resultLines(scripture.text(), outcome.lines));
         }
-        const double size = double(scripture.text().bytes().size());
+        const double size = double(scripture.text().size());
         state.counters["heap_per_byte"] = double(heapBytes() - heapBefore) / size;
         state.counters["resident_per_byte"] = double(residentBytes() - residentBefore) / size;
     }

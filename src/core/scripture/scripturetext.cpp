@@ -126,7 +126,7 @@ void ScriptureText::take(Loaded loaded) {
 std::optional<VerseText> ScriptureText::readText() const {
     if (m_files.mayReadDirectly()) {
         std::optional<VerseText> text = VerseText::readFile(m_path);
-        if (!text || !text->bytes().startsWith(FileSystem::kUtf8ByteOrderMark))
+        if (!text || !text->startsWith(FileSystem::kUtf8ByteOrderMark))
             return text;
     }
     const FileSystem::BytesResult read = m_files.readBytes(m_path);

@@ -42,13 +42,13 @@ QStringList verseRange(const VerseText& text, const QString& book,
         firstLineBeginningWith(text, inChapter + QString::number(*first) + QLatin1Char(' '));
     if (start < 0)
         return {};
-    const QByteArrayView chapterBytes = text.line(start).first(inChapter.size());
+    const QByteArray chapterBytes = text.line(start).first(inChapter.size());
     QStringList verses;
     for (qsizetype line = start; line < text.lineCount(); ++line) {
-        const QByteArrayView bytes = text.line(line);
+        const QByteArray bytes = text.line(line);
         if (!bytes.startsWith(chapterBytes))
             break;
-        const QByteArrayView rest = bytes.sliced(chapterBytes.size());
+        const QByteArrayView rest = QByteArrayView(bytes).sliced(chapterBytes.size());
         qsizetype digits = 0;
         while (digits < rest.size() && isDigit(rest[digits]))
             ++digits;

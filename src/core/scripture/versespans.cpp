@@ -1,7 +1,5 @@
 #include "scripture/versespans.h"
 
-#include "text/codepage.h"
-
 #include <algorithm>
 
 namespace scripture {
@@ -45,7 +43,7 @@ QString referencedLines(const VerseText& text, const QString& chapterPrefix, Ver
     for (const VerseText::LineRun& run : text.linesBeginningWith(QStringView(chapterPrefix))) {
         for (qsizetype line = run.first; line < run.last; ++line, ++index) {
             if (index >= range.first && index <= range.last)
-                lines.append(codepage::decodeWindows1252(text.line(line)));
+                lines.append(text.decodedLine(line));
         }
     }
     return lines.join(QStringLiteral("\r\n"));

@@ -4,6 +4,7 @@
 #include "text/codepage.h"
 
 #include <QFile>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <bit>
@@ -45,6 +46,25 @@ QChar* decodeInto(QChar* out, QByteArrayView bytes) {
     return out + bytes.size();
 }
 
+// The byte that upper-cases to each byte, where another than itself does; the byte itself
+// otherwise. Upper-casing maps no two bytes to one, so this undoes it.
+const std::array<unsigned char, 256>& unfoldTable() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> bytes{};
+        for (int byte = 0; byte < 256; ++byte)
+            bytes[std::size_t(byte)] = static_cast<unsigned char>(byte);
+        const auto& upper = scripture::upperByteTable();
+        for (int byte = 0; byte < 256; ++byte) {
+            if (upper[std::size_t(byte)] == byte)
+                continue;
+            Q_ASSERT(bytes[upper[std::size_t(byte)]] == upper[std::size_t(byte)]);
+            bytes[upper[std::size_t(byte)]] = static_cast<unsigned char>(byte);
+        }
+        return bytes;
+    }();
+    return table;
+}
+
 // Writes the line, decoded, with every occurrence of the prefix taken out; returns the end.
 QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
     qsizetype from = 0;
@@ -70,18 +90,19 @@ VerseText::VerseText(QByteArrayView bytes)
 VerseText::VerseText(PageBuffer buffer, qsizetype size)
     : m_buffer(std::move(buffer))
     , m_size(size)
-    , m_upperOffset(upperOffsetFor(size)) {}
+    , m_foldedOffset(foldedOffsetFor(size)) {}
 
-qsizetype VerseText::upperOffsetFor(qsizetype size) {
+qsizetype VerseText::foldedOffsetFor(qsizetype size) {
     return (size + kPadding + 63) / 64 * 64;
 }
 
 PageBuffer VerseText::bufferFor(qsizetype size) {
-    return PageBuffer(upperOffsetFor(size) + size + kPadding);
+    return PageBuffer(foldedOffsetFor(size) + (size + 7) / 8 + kFoldedPadding);
 }
 
 // QFile::readAll would read into a fresh heap block that is then copied; reading into the
 // text's own memory saves the copy and the page faults of a second block as large as the file.
+// The text is then upper-cased where it lies.
 std::optional<VerseText> VerseText::readFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -116,13 +137,12 @@ quint32 VerseText::keyOf(const char* bytes) {
 
 void VerseText::index() {
     char* data = m_buffer.data();
-    std::memset(data + m_size, 0, std::size_t(m_upperOffset - m_size));
-    std::memset(data + m_upperOffset + m_size, 0, std::size_t(kPadding));
+    std::memset(data + m_size, 0, std::size_t(m_buffer.size() - m_size));
     const std::array<qsizetype, 256> counts = countBytes();
     indexLines(counts[std::size_t('\n')]);
-    indexFirstBytes();
-    // Last, so that the copy a search reads is what the cache holds when loading ends.
-    makeUpperCopy();
+    indexFirstBytes(); // of the file's bytes, before they are upper-cased
+    // Last, so that the bytes a search reads are what the cache holds when loading ends.
+    upperCaseInPlace();
     const auto& table = scripture::upperByteTable();
     for (std::size_t byte = 0; byte < 256; ++byte)
         m_upperCounts[table[byte]] += counts[byte];
@@ -202,32 +222,87 @@ void VerseText::indexLines(qsizetype breaks) {
     }
 }
 
-// Letters a to z are folded sixteen at a time; the few blocks that hold a byte of 0x80 or above
-// go through the table for those bytes.
-void VerseText::makeUpperCopy() {
+// Letters a to z are folded sixteen at a time, their sixteen bits written at once; the few
+// blocks that hold a byte of 0x80 or above go through the table for those bytes. The bits start
+// out zero.
+void VerseText::upperCaseInPlace() {
     const auto& table = scripture::upperByteTable();
-    const auto* in = reinterpret_cast<const unsigned char*>(m_buffer.data());
-    auto* out = reinterpret_cast<unsigned char*>(m_buffer.data() + m_upperOffset);
+    auto* bytes = reinterpret_cast<unsigned char*>(m_buffer.data());
+    auto* bits = reinterpret_cast<unsigned char*>(m_buffer.data() + m_foldedOffset);
     qsizetype at = 0;
 #if defined(__SSE2__)
     const __m128i afterZ = _mm_set1_epi8('z' + 1);
     const __m128i beforeA = _mm_set1_epi8('a' - 1);
     const __m128i caseBit = _mm_set1_epi8(0x20);
     for (; at + 16 <= m_size; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+        auto* place = reinterpret_cast<__m128i*>(bytes + at);
+        const __m128i block = _mm_loadu_si128(place);
         // Bytes of 0x80 and above compare as negative, so they are never taken for a to z.
         const __m128i lower =
             _mm_and_si128(_mm_cmpgt_epi8(block, beforeA), _mm_cmpgt_epi8(afterZ, block));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at),
-                         _mm_sub_epi8(block, _mm_and_si128(lower, caseBit)));
+        auto changed = unsigned(_mm_movemask_epi8(lower));
+        _mm_storeu_si128(place, _mm_sub_epi8(block, _mm_and_si128(lower, caseBit)));
         for (auto high = unsigned(_mm_movemask_epi8(block)); high != 0; high &= high - 1) {
-            const qsizetype i = at + std::countr_zero(high);
-            out[i] = table[in[i]];
+            const int i = std::countr_zero(high);
+            const unsigned char upper = table[bytes[at + i]];
+            if (upper != bytes[at + i]) {
+                bytes[at + i] = upper;
+                changed |= 1u << i;
+            }
         }
+        const auto pair = quint16(changed);
+        std::memcpy(bits + at / 8, &pair, sizeof pair);
     }
 #endif
-    for (; at < m_size; ++at)
-        out[at] = table[in[at]];
+    for (; at < m_size; ++at) {
+        const unsigned char upper = table[bytes[at]];
+        if (upper != bytes[at]) {
+            bytes[at] = upper;
+            bits[at / 8] |= static_cast<unsigned char>(1u << (at % 8));
+        }
+    }
+}
+
+bool VerseText::folded(qsizetype place) const {
+    const auto* bits = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_foldedOffset);
+    return (bits[place / 8] >> (place % 8)) & 1u;
+}
+
+unsigned char VerseText::fileByte(qsizetype place) const {
+    const auto upper = static_cast<unsigned char>(m_buffer.data()[place]);
+    return folded(place) ? unfoldTable()[upper] : upper;
+}
+
+// Sixteen bytes at a time where none is 0x80 or above: then only letters A to Z were folded,
+// and each gets its case bit back.
+void VerseText::copyFileBytes(char* out, qsizetype from, qsizetype end) const {
+    const auto* upper = reinterpret_cast<const unsigned char*>(m_buffer.data());
+    qsizetype at = from;
+#if defined(__SSE2__)
+    const auto* bits = reinterpret_cast<const unsigned char*>(m_buffer.data() + m_foldedOffset);
+    const __m128i bitOfByte = _mm_set_epi8(char(0x80), 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01,
+                                           char(0x80), 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01);
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    for (; at + 16 <= end; at += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(upper + at));
+        if (_mm_movemask_epi8(block) != 0) {
+            for (qsizetype i = at; i < at + 16; ++i)
+                out[i - from] = char(fileByte(i));
+            continue;
+        }
+        quint32 word; // the bits of this block and the next, from the block's first
+        std::memcpy(&word, bits + at / 8, sizeof word);
+        const unsigned pair = (word >> (at % 8)) & 0xffffu;
+        // Each bit spread over its byte: all ones where the byte was folded.
+        const __m128i spread =
+            _mm_unpacklo_epi64(_mm_set1_epi8(char(pair & 0xffu)), _mm_set1_epi8(char(pair >> 8)));
+        const __m128i wasFolded = _mm_cmpeq_epi8(_mm_and_si128(spread, bitOfByte), bitOfByte);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + (at - from)),
+                         _mm_add_epi8(block, _mm_and_si128(wasFolded, caseBit)));
+    }
+#endif
+    for (; at < end; ++at)
+        out[at - from] = char(fileByte(at));
 }
 
 qsizetype VerseText::lineAt(qsizetype place, qsizetype from) const {
@@ -246,8 +321,20 @@ qsizetype VerseText::lineAt(qsizetype place, qsizetype from) const {
            1;
 }
 
-QByteArrayView VerseText::line(qsizetype line) const {
-    return bytes().sliced(lineStart(line), lineEnd(line) - lineStart(line));
+QByteArray VerseText::line(qsizetype line) const {
+    QByteArray bytes(lineEnd(line) - lineStart(line), Qt::Uninitialized);
+    copyFileBytes(bytes.data(), lineStart(line), lineEnd(line));
+    return bytes;
+}
+
+bool VerseText::startsWith(QByteArrayView bytes) const {
+    if (bytes.size() > m_size)
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (fileByte(i) != static_cast<unsigned char>(bytes[i]))
+            return false;
+    }
+    return true;
 }
 
 QByteArrayView VerseText::upperLine(qsizetype line) const {
@@ -255,9 +342,11 @@ QByteArrayView VerseText::upperLine(qsizetype line) const {
 }
 
 QString VerseText::decodedLine(qsizetype line) const {
-    const QByteArrayView bytes = this->line(line);
-    QString text(bytes.size(), Qt::Uninitialized);
-    decodeInto(text.data(), bytes);
+    const qsizetype size = lineEnd(line) - lineStart(line);
+    QVarLengthArray<char, 1024> bytes(size);
+    copyFileBytes(bytes.data(), lineStart(line), lineEnd(line));
+    QString text(size, Qt::Uninitialized);
+    decodeInto(text.data(), QByteArrayView(bytes.data(), size));
     return text;
 }
 
@@ -269,9 +358,14 @@ std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix
 }
 
 bool VerseText::begins(qsizetype line, QByteArrayView prefix) const {
-    return lineEnd(line) - lineStart(line) >= prefix.size() &&
-           std::memcmp(m_buffer.data() + lineStart(line), prefix.data(),
-                       std::size_t(prefix.size())) == 0;
+    if (lineEnd(line) - lineStart(line) < prefix.size())
+        return false;
+    const qsizetype start = lineStart(line);
+    for (qsizetype i = 0; i < prefix.size(); ++i) {
+        if (fileByte(start + i) != static_cast<unsigned char>(prefix[i]))
+            return false;
+    }
+    return true;
 }
 
 namespace {
@@ -328,9 +422,12 @@ QString VerseText::chapterText(QStringView prefix) const {
         room += lineEnd(run.last - 1) - lineStart(run.first) + 4 * (run.last - run.first);
     QString text(room, Qt::Uninitialized);
     QChar* out = text.data();
+    QVarLengthArray<char, 1024> lineBytes;
     for (const LineRun& run : runs) {
         for (qsizetype i = run.first; i < run.last; ++i) {
-            out = writeWithout(out, line(i), pattern);
+            lineBytes.resize(lineEnd(i) - lineStart(i));
+            copyFileBytes(lineBytes.data(), lineStart(i), lineEnd(i));
+            out = writeWithout(out, QByteArrayView(lineBytes.data(), lineBytes.size()), pattern);
             for (const char ch : {'\r', '\n', '\r', '\n'})
                 *out++ = QLatin1Char(ch);
         }

@@ -10,12 +10,14 @@
 #include <optional>
 #include <vector>
 
-// The scripture text as read from the file: its Windows-1252 bytes, where every line starts and
-// ends, and an upper-cased copy of the same length for case-insensitive searching. Lines break
-// at LF; a CR just before the LF belongs to the break; a last line without a break counts.
+// The scripture text as read from the file: where every line starts and ends, and its
+// Windows-1252 bytes upper-cased for case-insensitive searching, with one bit for each byte that
+// says whether upper-casing changed it. Upper-casing maps no two bytes to one, so the bit gives
+// the file's byte back. Lines break at LF; a CR just before the LF belongs to the break; a last
+// line without a break counts.
 //
-// That is all it keeps, about two bytes for each byte of the file: a line is decoded only when
-// asked for.
+// That is all it keeps, about a byte and an eighth for each byte of the file, where a second,
+// upper-cased copy would double it: a line is put back and decoded only when asked for.
 class VerseText {
 public:
     // Consecutive lines [first, last).
@@ -24,8 +26,8 @@ public:
         qsizetype last = 0;
     };
 
-    // Readable bytes after the end of the bytes and of the upper-cased copy, so a scan may read
-    // a whole vector past the last place it tests.
+    // Readable bytes after the end of the upper-cased bytes, so a scan may read a whole vector
+    // past the last place it tests.
     static constexpr qsizetype kPadding = 64;
 
     VerseText() = default;
@@ -42,12 +44,15 @@ public:
     // The line whose text holds the place, or the line whose break does; the place lies at or
     // after lineStart(from). For a place in the text.
     qsizetype lineAt(qsizetype place, qsizetype from = 0) const;
-    QByteArrayView line(qsizetype line) const;
+    // The line's bytes as in the file.
+    QByteArray line(qsizetype line) const;
     QByteArrayView upperLine(qsizetype line) const;
-    QByteArrayView bytes() const { return {m_buffer.data(), m_size}; }
-    QByteArrayView upperBytes() const { return {m_buffer.data() + m_upperOffset, m_size}; }
+    qsizetype size() const { return m_size; }
+    // Whether the file's bytes begin with these.
+    bool startsWith(QByteArrayView bytes) const;
+    QByteArrayView upperBytes() const { return {m_buffer.data(), m_size}; }
 
-    // How often each byte occurs in the upper-cased copy: a search can look for the rarest
+    // How often each byte occurs in the upper-cased bytes: a search can look for the rarest
     // byte of a pattern first, and knows at once that a pattern with an absent byte is nowhere.
     const std::array<qsizetype, 256>& upperByteCounts() const { return m_upperCounts; }
 
@@ -76,24 +81,30 @@ private:
     };
     static constexpr qsizetype kKeyLength = 4;
     static quint32 keyOf(const char* bytes);
-    static qsizetype upperOffsetFor(qsizetype size);
+    static qsizetype foldedOffsetFor(qsizetype size);
     static PageBuffer bufferFor(qsizetype size);
 
     // Takes a buffer from bufferFor() whose first size bytes hold the text.
     VerseText(PageBuffer buffer, qsizetype size);
     void index();
     std::array<qsizetype, 256> countBytes() const;
-    void makeUpperCopy();
+    void upperCaseInPlace();
     void indexLines(qsizetype breaks);
     void indexFirstBytes();
+    bool folded(qsizetype place) const;
+    unsigned char fileByte(qsizetype place) const;
+    // Writes the file's bytes of [from, end) to out.
+    void copyFileBytes(char* out, qsizetype from, qsizetype end) const;
     bool begins(qsizetype line, QByteArrayView prefix) const;
     std::vector<LineRun> scanForPrefix(QByteArrayView prefix) const;
 
-    // The bytes, then kPadding or more bytes, then the upper-cased copy at m_upperOffset, then
-    // kPadding bytes.
+    // The file's bytes, upper-cased once indexed, then kPadding or more zero bytes, then at
+    // m_foldedOffset one bit for each byte (byte i at bit i % 8 of byte i / 8) set where
+    // upper-casing changed the byte, then kFoldedPadding zero bytes.
+    static constexpr qsizetype kFoldedPadding = 8;
     PageBuffer m_buffer;
     qsizetype m_size = 0;
-    qsizetype m_upperOffset = 0;
+    qsizetype m_foldedOffset = 0;
     std::vector<qsizetype> m_starts;
     std::vector<qsizetype> m_ends;
     std::vector<KeyRun> m_keyRuns;

@@ -47,7 +47,7 @@ std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
 }
 
 static_assert(ByteFinder::kPadding <= VerseText::kPadding,
-              "a finder may read past the end of the upper-cased copy");
+              "a finder may read past the end of the upper-cased bytes");
 
 bool lineHolds(const VerseText& text, qsizetype line, const ByteFinder& finder) {
     return finder.findPadded(text.upperBytes().data(), text.lineStart(line), text.lineEnd(line)) >=
