@@ -144,6 +144,14 @@ private slots:
         QCOMPARE(lookupResultText({}), QStringLiteral("No search results were found."));
         QVERIFY(scripture::versesFor(VerseText(), "John", VerseReference::parse("3:16")).isEmpty());
     }
+
+    // The lookup starts once a reference is typed and a book named.
+    void startsWhenBothAreThere() {
+        QVERIFY(canLookUp(QStringLiteral("3:16"), QStringLiteral("John")));
+        QVERIFY(!canLookUp(QString(), QStringLiteral("John")));
+        QVERIFY(!canLookUp(QStringLiteral("3:16"), QStringLiteral("Books")));
+        QVERIFY(canLookUp(QStringLiteral(" "), QStringLiteral("books"))); // compared as they stand
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVerseReference)
