@@ -19,6 +19,8 @@ private slots:
         row("nominal: lines after the third are ignored", {"Genesis", "1", "0", "Exodus", "7"}, 0);
         row("nominal: beyond 16 bits", {"Psalms", "119", "40000"}, 40000);
         row("robustness: empty file", {}, 0);
+        row("robustness: book only", {"Psalms"}, 0);
+        row("robustness: empty position", {"Psalms", "23", " "}, 0);
         row("robustness: no position", {"Psalms", "23"}, 0);
         row("robustness: word", {"Psalms", "23", "abc"}, 0);
         row("robustness: negative", {"Psalms", "23", "-5"}, 0);
@@ -60,6 +62,7 @@ private slots:
         const std::optional<preferences::Style> chosen = preferences::styleFromWord(word);
         QTEST(chosen.has_value(), "known");
         const auto atStart = preferences::requestFromLines({QStringLiteral("Arial"), word});
+        QCOMPARE(atStart.family, QStringLiteral("Arial"));
         QCOMPARE(atStart.bold, bold);
         QCOMPARE(atStart.italic, italic);
         QVERIFY(!chosen || (chosen->bold == bold && chosen->italic == italic));
