@@ -252,6 +252,7 @@ private slots:
     void resultLine() {
         const auto reference = scripture::referenceOf(QStringLiteral("Job 3:1  After this: Job"));
         QCOMPARE(reference->prefix, QStringLiteral("Job 3:"));
+        QCOMPARE(reference->book + '|' + reference->chapter, QStringLiteral("Job|3"));
         QVERIFY(!scripture::referenceOf(QStringLiteral("Click verse to view chapter.")));
         QVERIFY(!scripture::referenceOf(QStringLiteral("abc  def: x")));
         const QString chapter = QStringLiteral("1  In the beginning\r\n\r\n2  And\r\n\r\n");
@@ -262,6 +263,7 @@ private slots:
             const auto found = scripture::referenceOf(QString::fromLatin1(line));
             const QString text = QString::fromLatin1(line).section(QStringLiteral(":"), 1);
             QCOMPARE(found->prefix + text, QString::fromLatin1(line));
+            QCOMPARE(found->book + ' ' + found->chapter + ':', found->prefix);
             QCOMPARE(scripture::verseOffset("0  x\r\n\r\n" + text, line, found->prefix), 8);
         }
     }
