@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+
 #include <optional>
 
 namespace {
@@ -50,8 +52,13 @@ FileSystem::Result saveAtomically(const QString& path, const QByteArray& bytes) 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
+    errno = 0;
     if (!wroteInFull(file, bytes)) {
-        const QString error = file.error() == QFileDevice::NoError
+        // A write that fails as the buffer goes out leaves Qt's message "Unknown error", or
+        // none: the system's reason ("No space left on device") is what the user can act on.
+        const int reason = errno;
+        const QString error = reason != 0 ? qt_error_string(reason)
+                              : file.error() == QFileDevice::NoError
                                   ? QStringLiteral("The file could not be written in full.")
                                   : file.errorString();
         file.cancelWriting();

@@ -33,11 +33,12 @@ private slots:
     }
 
     void listsEveryFileAlphabetically() {
-        for (const char* name :
-             {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt", ".txt", "Zeal.txt"})
+        for (const char* name : {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt",
+                                 ".txt", "Zeal.txt", "zeal.txt"})
             put(QStringLiteral("Verses/") + QLatin1String(name), "x");
-        QCOMPARE(SubjectStore(files, folder()).subjectNames(),
-                 QStringList({"", "a", "Faith", "love", "Notes.TXT", "readme.dat", "Zeal"}));
+        QCOMPARE(
+            SubjectStore(files, folder()).subjectNames(),
+            QStringList({"", "a", "Faith", "love", "Notes.TXT", "readme.dat", "Zeal", "zeal"}));
     }
 
     void vanishedFolderListsNothing() {

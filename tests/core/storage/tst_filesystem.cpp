@@ -106,6 +106,7 @@ private slots:
             "\x7F\x80\x82\x9F\xA0\xFF");
         row("robustness: bytes the code page leaves undefined", "\u0081\u008D\u008F\u0090\u009D",
             "\x81\x8D\x8F\x90\x9D");
+        row("robustness: U+0080 has no byte of its own", "\u0080", "\xEF\xBB\xBF\xC2\x80");
         row("robustness: a character outside the code page", "Grace \u03C7 \u00E6",
             "\xEF\xBB\xBFGrace \xCF\x87 \xC3\xA6");
         row("robustness: begins with the characters of a mark", "\u00EF\u00BB\u00BFx",
@@ -118,6 +119,12 @@ private slots:
         QVERIFY(m_files.writeAll(path("w.txt"), text).ok);
         QCOMPARE(bytesOf("w.txt"), bytes);
         QCOMPARE(m_files.readAll(path("w.txt")).text, text);
+    }
+
+    // Where a text is read as the code page, each character without a byte becomes one "?",
+    // a character of two UTF-16 units included, and nothing after it is lost.
+    void replacingMarksEachCharacterOnce() {
+        QCOMPARE(codepage::encodeWindows1252Replacing(u"\U0001F54A \xD83Dx\u00E6"), "? ?x\xE6");
     }
 
     // A read-only file of the user's is saved all the same: it is made writable for its owner,
@@ -184,7 +191,9 @@ private slots:
             signal(SIGXFSZ, SIG_IGN);
             if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
                 return 2;
-            return int(!FileSystem().writeAll(file, text).ok);
+            // The device's own reason is what is reported, not a made-up one.
+            const FileSystem::Result result = FileSystem().writeAll(file, text);
+            return result.ok ? 0 : result.error.contains(QStringLiteral("large")) ? 1 : 3;
         });
         QCOMPARE(code, saved ? 0 : 1);
         QCOMPARE(bytesOf("full/f.txt"), FileSystem::encode(saved ? text : old));

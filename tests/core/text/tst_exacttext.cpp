@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("robustness: a report that does not fit the texts")
             << mixed << QStringLiteral("a\u00A0b\nc\nd\nE") << QList{5, 9, 1}
             << QStringLiteral("a\u00A0b\rc\nd\r\nE");
+        QTest::newRow("robustness: deleting what stands between a lone CR and a lone LF")
+            << QStringLiteral("a\rX\nb") << QStringLiteral("a\n\nb") << QList{2, 1, 0}
+            << QStringLiteral("a\r\n\nb");
         QTest::newRow("robustness: replaced by nothing")
             << mixed << QString() << QList{0, 7, 0} << QString();
     }
