@@ -1,5 +1,4 @@
 #include "naivesearch.h"
-#include "scripture/bookcatalogue.h"
 #include "search/bytefinder.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
@@ -9,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <algorithm>
 #include <map>
 #include <string_view>
 
@@ -60,45 +58,6 @@ void compareWithNaive(const VerseText& text, const QString& query, const QString
 void row(const char* name, const char* query, const char* scope, int count, bool small = false) {
     QTest::newRow(name) << QString::fromUtf8(query) << QString::fromUtf8(scope) << count << small;
 }
-
-// Queries of every kind a user types, built from the text itself so that most find something:
-// pieces of a line in mixed case, words of a line shuffled, references, accented letters and
-// odd separators; over every book, parts of book names and texts that name none.
-class QueryMaker {
-public:
-    QString query() {
-        const QString line = bible().decodedLine(m_random.bounded(int(bible().lineCount())));
-        QString piece = line.mid(m_random.bounded(int(line.size())), 1 + m_random.bounded(24));
-        for (QChar& ch : piece)
-            ch = m_random.bounded(3) == 0 ? ch.toLower() : ch;
-        QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
-        std::shuffle(words.begin(), words.end(), m_random);
-        const QStringList odd = {
-            ":",     "3:9",       "?!",          "12:", "3:99",  "  ",    "-", "  faith,hope  ",
-            "love?", "lord  god", "love\r\none", "O",   "xyzzy", "éÉæÆüß"};
-        switch (m_random.bounded(4)) {
-        case 0:
-            return piece;
-        case 1:
-            return words.mid(0, 2 + m_random.bounded(3)).join(odd[m_random.bounded(7)]);
-        case 2:
-            return line.section(QStringLiteral("  "), 0, 0).left(1 + m_random.bounded(12));
-        default:
-            return piece.left(3) + odd[m_random.bounded(int(odd.size()))];
-        }
-    }
-    QString scope() {
-        const QString book = books::bookList()[m_random.bounded(int(books::bookList().size()))];
-        const QStringList scopes = {
-            book,        book.left(3), book.toLower(), "",
-            "The bible", book + " 1:", "Select Book",  placeholders::kTheBible};
-        return m_random.bounded(2) ? placeholders::kTheBible
-                                   : scopes[m_random.bounded(int(scopes.size()))];
-    }
-
-private:
-    QRandomGenerator m_random{20240611};
-};
 
 } // namespace
 
@@ -166,17 +125,6 @@ private slots:
         const std::optional<QString> ready = search::queryWhenReady(query, book);
         QCOMPARE(ready.has_value(), !searched.isNull());
         QCOMPARE(ready.value_or(QString()), searched);
-    }
-
-    void generatedQueriesMatchNaiveSearch() {
-        QueryMaker maker;
-        int withResults = 0;
-        for (int i = 0; i < 150; ++i) {
-            QStringList lines;
-            compareWithNaive(bible(), maker.query(), maker.scope(), &lines);
-            withResults += lines.isEmpty() ? 0 : 1;
-        }
-        QVERIFY(withResults > 50); // the queries are not all misses
     }
 
     // Random short texts over a small alphabet put the pattern at every place of the vector
