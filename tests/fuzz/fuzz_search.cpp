@@ -6,6 +6,7 @@
 #include "scripture/versetext.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
+#include "support/testfiles.h"
 
 #include <QStringList>
 
@@ -16,12 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (scope == QLatin1String("*"))
         scope = placeholders::kTheBible;
     const VerseText text{input.rest().toByteArray()};
-    QStringList lines;
-    for (qsizetype line = 0; line < text.lineCount(); ++line)
-        lines.append(text.decodedLine(line));
-
     const search::Outcome outcome = search::run(text, query, scope);
     FUZZ_REQUIRE(search::resultLines(text, outcome.lines) ==
-                 naive::search(lines, query, scope).lines);
+                 naive::search(testfiles::linesOf(text), query, scope).lines);
     return 0;
 }

@@ -13,17 +13,6 @@ AppFixture::AppFixture() {
     QFile::copy(QStringLiteral(VELLUMARK_TEST_BIBLE), path(QStringLiteral("Bible.dat")));
 }
 
-QByteArray AppFixture::readBytes(const QString& name) const {
-    QFile file(path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void AppFixture::writeBytes(const QString& name, const QByteArray& bytes) const {
-    QFile file(path(name));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 BibleApp& AppFixture::start(bool waitForText) {
     Clipboard& chosenClipboard =
         useSystemClipboard ? static_cast<Clipboard&>(systemClipboard) : clipboard;
@@ -72,13 +61,12 @@ void typeOver(QWidget* control, const QString& text) {
 }
 
 QString verseText(const QString& verseReference) {
-    QStringList lines;
-    FileSystem().readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), lines);
-    const QString start = verseReference + QStringLiteral("  ");
-    for (const QString& line : lines)
-        if (line.startsWith(start))
-            return line.sliced(start.size()).trimmed();
-    return {};
+    static const QStringList lines = [] {
+        QStringList read;
+        FileSystem().readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), read);
+        return read;
+    }();
+    return testfiles::verseText(lines, verseReference);
 }
 
 PrintService::Outcome PdfPrintService::print(const QString& documentName, const Painter& paint) {

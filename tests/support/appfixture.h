@@ -7,6 +7,7 @@
 #include "services/mousepointer.h"
 #include "services/printservice.h"
 #include "storage/filesystem.h"
+#include "support/testfiles.h"
 
 #include <QTemporaryDir>
 
@@ -80,8 +81,10 @@ public:
 
     QString folder() const { return m_dir.path(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QByteArray readBytes(const QString& name) const;
-    void writeBytes(const QString& name, const QByteArray& bytes) const;
+    QByteArray readBytes(const QString& name) const { return testfiles::bytesOf(path(name)); }
+    bool writeBytes(const QString& name, const QByteArray& bytes) const {
+        return testfiles::put(path(name), bytes);
+    }
 
     // Starts the program and waits for its window, and for the scripture text unless told not to.
     BibleApp& start(bool waitForText = true);

@@ -1,11 +1,14 @@
 #include "favorites/subjectstore.h"
 #include "storage/filesystem.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
 
 // The Verses folder: which files are subjects, their exact text, and nothing reached outside it.
 class TestSubjectStore : public QObject {
@@ -15,13 +18,10 @@ class TestSubjectStore : public QObject {
 
     QString folder() const { return dir->filePath(QStringLiteral("Verses")); }
     void put(const QString& path, const QByteArray& bytes) {
-        QFile file(dir->filePath(path));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        QVERIFY(testfiles::put(dir->filePath(path), bytes));
     }
     QByteArray bytesOf(const QString& path) const {
-        QFile file(dir->filePath(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        return testfiles::bytesOf(dir->filePath(path));
     }
 
 private slots:
@@ -71,18 +71,14 @@ private slots:
     void neverReachesOutsideTheFolder_data() {
         QTest::addColumn<QString>("subject");
         QTest::addColumn<QString>("linkTo"); // the subject's file is a link to this
-        QTest::newRow("robustness: parent folder") << "../outside"
-                                                   << "";
-        QTest::newRow("robustness: backslash") << "..\\outside"
-                                               << "";
-        QTest::newRow("robustness: absolute path") << "/tmp/outside"
-                                                   << "";
-        QTest::newRow("robustness: into a subfolder") << "Sub.txt/inner"
-                                                      << "";
-        QTest::newRow("robustness: link to a file outside") << "Pw"
-                                                            << "outside.txt";
-        QTest::newRow("robustness: dangling link") << "Pw"
-                                                   << "gone.txt";
+        for (const auto& [name, subject, linkTo] :
+             {std::array<const char*, 3>{"robustness: parent folder", "../outside", ""},
+              {"robustness: backslash", "..\\outside", ""},
+              {"robustness: absolute path", "/tmp/outside", ""},
+              {"robustness: into a subfolder", "Sub.txt/inner", ""},
+              {"robustness: link to a file outside", "Pw", "outside.txt"},
+              {"robustness: dangling link", "Pw", "gone.txt"}})
+            QTest::newRow(name) << QString(subject) << QString(linkTo);
     }
     void neverReachesOutsideTheFolder() {
         QFETCH(QString, subject);
@@ -145,16 +141,13 @@ private slots:
     void cleansANewSubjectsName_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("cleaned");
-        QTest::newRow("nominal: spaces and question mark") << "My Hope?"
-                                                           << "MyHope";
-        QTest::newRow("nominal: every removed character") << " a\\b.c/d:e<f>g?h|i "
-                                                          << "abcdefghi";
-        QTest::newRow("robustness: path") << "../Verses/Love"
-                                          << "VersesLove";
-        QTest::newRow("robustness: nothing left") << "???"
-                                                  << "";
-        QTest::newRow("robustness: tabs and other characters stay") << "a\tb*"
-                                                                    << "a\tb*";
+        for (const auto& [name, typed, cleaned] :
+             {std::array<const char*, 3>{"nominal: spaces and question mark", "My Hope?", "MyHope"},
+              {"nominal: every removed character", " a\\b.c/d:e<f>g?h|i ", "abcdefghi"},
+              {"robustness: path", "../Verses/Love", "VersesLove"},
+              {"robustness: nothing left", "???", ""},
+              {"robustness: tabs and other characters stay", "a\tb*", "a\tb*"}})
+            QTest::newRow(name) << QString(typed) << QString(cleaned);
     }
     void cleansANewSubjectsName() {
         QFETCH(QString, typed);

@@ -2,29 +2,9 @@
 #include "favorites/versereference.h"
 #include "scripture/verselines.h"
 #include "storage/filesystem.h"
+#include "support/testfiles.h"
 
 #include <QTest>
-
-namespace {
-
-// The verse text of a reference such as "John 3:16", read straight from the scripture text.
-QString verseText(const QStringList& lines, const QString& verseReference) {
-    const QString start = verseReference + QStringLiteral("  ");
-    for (const QString& line : lines) {
-        if (line.startsWith(start))
-            return line.sliced(start.size()).trimmed();
-    }
-    return {};
-}
-
-QStringList verseTexts(const QStringList& lines, const QString& chapter, int first, int last) {
-    QStringList texts;
-    for (int verse = first; verse <= last; ++verse)
-        texts << verseText(lines, chapter + QString::number(verse));
-    return texts;
-}
-
-} // namespace
 
 class TestVerseReference : public QObject {
     Q_OBJECT
@@ -132,10 +112,12 @@ private slots:
         QFETCH(int, last);
         const QStringList found =
             scripture::versesFor(text, book, VerseReference::parse(reference));
-        const QStringList expected = verseTexts(lines, chapter, first, last);
+        QStringList expected;
+        for (int verse = first; verse <= last; ++verse) {
+            expected << testfiles::verseText(lines, chapter + QString::number(verse));
+            QVERIFY(!expected.last().isEmpty());
+        }
         QCOMPARE(found, expected);
-        for (const QString& text : expected)
-            QVERIFY(!text.isEmpty());
     }
 
     void joinsTheVersesIntoOneLine() {

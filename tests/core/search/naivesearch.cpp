@@ -1,11 +1,8 @@
 #include "naivesearch.h"
 
-#include "naivescan.h"
 #include "scripture/uppercase.h"
 
 #include <QRegularExpression>
-
-#include <functional>
 
 namespace naive {
 namespace {
@@ -36,9 +33,9 @@ QStringList wordList(const QString& query) {
     return words;
 }
 
-using EachLine = std::function<void(const std::function<void(const QString&)>&)>;
+} // namespace
 
-SearchOutcome searchLines(const EachLine& forEachLine, const QString& query, const QString& scope) {
+SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& scope) {
     SearchOutcome outcome;
     const QString upperQuery = scripture::upperCase(trimSpaces(query));
     forEachLine([&](const QString& line) {
@@ -66,21 +63,12 @@ SearchOutcome searchLines(const EachLine& forEachLine, const QString& query, con
     return outcome;
 }
 
-} // namespace
-
-SearchOutcome search(const QString& biblePath, const QString& query, const QString& scope) {
-    const EachLine eachLine = [&](const std::function<void(const QString&)>& visit) {
-        naive::forEachLine(biblePath, visit);
-    };
-    return searchLines(eachLine, query, scope);
-}
-
 SearchOutcome search(const QStringList& lines, const QString& query, const QString& scope) {
     const EachLine eachLine = [&](const std::function<void(const QString&)>& visit) {
         for (const QString& line : lines)
             visit(line);
     };
-    return searchLines(eachLine, query, scope);
+    return search(eachLine, query, scope);
 }
 
 } // namespace naive

@@ -3,9 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The search done the slow, literal way: each pass rescans the file line by line, upper-cases
-// every line it reads and tests it, with the word list built step by step. The tests check the
-// engine against it, and the benchmarks measure against it.
+#include <functional>
+
+// The search done the slow, literal way: each pass goes over every line again, upper-cases it
+// and tests it, with the word list built step by step. The tests check the engine against it.
 namespace naive {
 
 struct SearchOutcome {
@@ -13,9 +14,10 @@ struct SearchOutcome {
     bool found = false;
 };
 
-// Reads the file afresh for each pass.
-SearchOutcome search(const QString& biblePath, const QString& query, const QString& scope);
-// The same over lines already read, for the many queries of a test.
+// Hands each line, in order, to the visitor; called once for each pass.
+using EachLine = std::function<void(const std::function<void(const QString&)>&)>;
+
+SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& scope);
 SearchOutcome search(const QStringList& lines, const QString& query, const QString& scope);
 
 } // namespace naive

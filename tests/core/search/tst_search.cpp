@@ -4,6 +4,7 @@
 #include "search/searchreadiness.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
+#include "support/testfiles.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -36,10 +37,8 @@ const VerseText& smallText() {
 const QStringList& linesOf(const VerseText& text) {
     static std::map<const VerseText*, QStringList> decoded;
     QStringList& lines = decoded[&text];
-    if (lines.isEmpty()) {
-        for (qsizetype line = 0; line < text.lineCount(); ++line)
-            lines.append(text.decodedLine(line));
-    }
+    if (lines.isEmpty())
+        lines = testfiles::linesOf(text);
     return lines;
 }
 
@@ -106,17 +105,15 @@ private slots:
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("searched"); // null: not ready
         const QString prompt = placeholders::kSearchPrompt;
-        QTest::newRow("nominal: words and a book") << " love "
-                                                   << "John"
-                                                   << "love";
-        QTest::newRow("robustness: the prompt as it stands") << prompt << "John" << QString();
-        QTest::newRow("robustness: the prompt with a space") << prompt + " "
-                                                             << "John" << prompt;
-        QTest::newRow("robustness: no book chosen") << "love"
-                                                    << "Select Book" << QString();
-        QTest::newRow("robustness: only spaces") << "   "
-                                                 << "John"
-                                                 << "";
+        const auto ready = [](const char* name, const QString& query, const char* book,
+                              const QString& searched) {
+            QTest::newRow(name) << query << QString(book) << searched;
+        };
+        ready("nominal: words and a book", " love ", "John", "love");
+        ready("robustness: the prompt as it stands", prompt, "John", QString());
+        ready("robustness: the prompt with a space", prompt + " ", "John", prompt);
+        ready("robustness: no book chosen", "love", "Select Book", QString());
+        ready("robustness: only spaces", "   ", "John", "");
     }
     void readyToSearch() {
         QFETCH(QString, query);

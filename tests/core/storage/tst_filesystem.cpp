@@ -1,5 +1,6 @@
 #include "favorites/subjectstore.h"
 #include "storage/filesystem.h"
+#include "support/testfiles.h"
 #include "text/codepage.h"
 
 #include <QFile>
@@ -81,15 +82,7 @@ class TestFileSystem : public QObject {
     FileSystem m_files;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QByteArray bytesOf(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    void putBytes(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    QByteArray bytesOf(const QString& name) const { return testfiles::bytesOf(path(name)); }
 
 private slots:
     // What a text is stored as and read back as: one byte a character in the code page, and
@@ -158,9 +151,7 @@ private slots:
         chmod(QFile::encodeName(home.path()).constData(), 0755);
         QFETCH(bool, saved);
         QCOMPARE(code, saved ? 0 : 1);
-        QFile written(file);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QTEST(written.readAll(), "bytes");
+        QTEST(testfiles::bytesOf(file), "bytes");
         QTEST(int(modeOf(file)), "fileMode");
     }
 
@@ -207,7 +198,7 @@ private slots:
     }
     void neverWritesThroughALink() {
         QFETCH(QString, target);
-        putBytes("target.txt", "keep");
+        QVERIFY(testfiles::put(path("target.txt"), "keep"));
         const QString link = path("link-" + target);
         QVERIFY(QFile::link(path(target), link));
         QVERIFY(!m_files.writeAll(link, QStringLiteral("lost")).ok);
@@ -219,8 +210,7 @@ private slots:
     void failuresAreReturnedNotHidden() {
         const QString nowhere = path("no-such-folder/file.txt");
         const FileSystem::Result write = m_files.writeAll(nowhere, QStringLiteral("x"));
-        QVERIFY(!write.ok);
-        QVERIFY(!write.error.isEmpty());
+        QVERIFY(!write.ok && !write.error.isEmpty());
         QVERIFY(!m_files.readAll(nowhere).ok);
         QVERIFY(!m_files.remove(nowhere).ok);
     }
