@@ -1,25 +1,11 @@
 #include "favorites/subjectprintlines.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 QString repeated(char c, int n) {
     return QString(n, QLatin1Char(c));
-}
-
-QStringList words(const QStringList& lines) {
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    return lines.join(QLatin1Char(' ')).split(space, Qt::SkipEmptyParts);
-}
-
-bool hasOverlongWord(const QString& line) {
-    for (const QString& word : line.split(QLatin1Char(' ')))
-        if (word.size() > kSubjectPrintWidth)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -64,28 +50,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
         QCOMPARE(subjectPrintLines(text), lines);
-    }
-
-    // Every verse of the text, laid out as Add Verse files it under a subject: no line is
-    // wider than 40 characters unless it holds a longer word, and no word is lost or split.
-    void everyVerseAsAddVerseLaysItOut() {
-        QFile bible(QStringLiteral(VELLUMARK_TEST_BIBLE));
-        QVERIFY(bible.open(QIODevice::ReadOnly));
-        const QStringList verses =
-            QString::fromLatin1(bible.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QVERIFY(verses.size() > 31000);
-        for (const QString& verse : verses) {
-            const qsizetype cut = verse.indexOf(QStringLiteral("  "));
-            const QString text = QStringLiteral("Faith\r\n\r\n ") + verse.mid(cut + 2) +
-                                 QStringLiteral("\r\n") + verse.left(cut);
-            const QStringList lines = subjectPrintLines(text);
-            QCOMPARE(lines.mid(0, 2), (QStringList{"Faith", ""}));
-            QCOMPARE(lines.last(), verse.left(cut));
-            for (const QString& line : lines)
-                QVERIFY2(line.size() <= kSubjectPrintWidth || hasOverlongWord(line),
-                         qPrintable(line));
-            QCOMPARE(words(lines), words({text}));
-        }
     }
 };
 

@@ -62,25 +62,21 @@ private slots:
 
     // Copied verses are the file's own lines of every verse the selection touches.
     void copiesTheVersesTouched_data() {
-        QTest::addColumn<int>("fromVerse");
-        QTest::addColumn<int>("fromInto"); // characters into that verse's span
-        QTest::addColumn<int>("toVerse");
-        QTest::addColumn<int>("toInto");
+        // The selection's ends, each as a verse and the characters into its span.
+        QTest::addColumn<QList<int>>("selection");
         QTest::addColumn<QList<int>>("verses");
-        QTest::newRow("nominal: caret at the start") << 1 << 0 << 1 << 0 << QList{1};
-        QTest::newRow("nominal: caret inside a verse") << 16 << 20 << 16 << 20 << QList{16};
-        QTest::newRow("nominal: across two boundaries") << 15 << 10 << 17 << 5 << QList{15, 16, 17};
+        QTest::newRow("nominal: caret at the start") << QList{1, 0, 1, 0} << QList{1};
+        QTest::newRow("nominal: caret inside a verse") << QList{16, 20, 16, 20} << QList{16};
+        QTest::newRow("nominal: across two boundaries")
+            << QList{15, 10, 17, 5} << QList{15, 16, 17};
         QTest::newRow("robustness: ending where a verse begins")
-            << 15 << 10 << 17 << 0 << QList{15, 16};
+            << QList{15, 10, 17, 0} << QList{15, 16};
         QTest::newRow("robustness: caret in the breaks after a verse")
-            << 16 << -2 << 16 << -2 << QList{16};
-        QTest::newRow("robustness: caret at the very end") << 37 << 0 << 37 << 0 << QList{36};
+            << QList{16, -2, 16, -2} << QList{16};
+        QTest::newRow("robustness: caret at the very end") << QList{37, 0, 37, 0} << QList{36};
     }
     void copiesTheVersesTouched() {
-        QFETCH(int, fromVerse);
-        QFETCH(int, fromInto);
-        QFETCH(int, toVerse);
-        QFETCH(int, toInto);
+        QFETCH(QList<int>, selection);
         QFETCH(QList<int>, verses);
         const QString prefix = QStringLiteral("John 3:");
         const QString chapter = m_text.chapterText(prefix);
@@ -93,8 +89,8 @@ private slots:
             return into < 0 ? spans[std::size_t(verse)].start + into
                             : spans[std::size_t(verse - 1)].start + into;
         };
-        const scripture::VerseRange touched =
-            scripture::versesTouched(spans, at(fromVerse, fromInto), at(toVerse, toInto));
+        const scripture::VerseRange touched = scripture::versesTouched(
+            spans, at(selection[0], selection[1]), at(selection[2], selection[3]));
         QStringList expected;
         for (const int verse : verses)
             expected << m_lines.filter(
@@ -103,33 +99,28 @@ private slots:
     }
 
     void marksTheSearchedWords_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("byPhrase");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("marked"); // the marked characters, in order of the terms
-        QTest::newRow("nominal: the phrase")
-            << "  love one another " << true << "ye Love one another; love"
-            << "Love one another";
-        QTest::newRow("nominal: each word, inside longer words too")
-            << "another love one" << false << "Beloved, gone"
-            << "loveone";
-        QTest::newRow("robustness: a trailing separator adds no empty mark")
-            << "love?" << false << "love?"
-            << "love";
-        QTest::newRow("robustness: the same word twice marks once")
-            << "love love" << false << "love"
-            << "love";
+        for (const char* column : {"query", "byPhrase", "text", "marked"})
+            QTest::addColumn<QString>(column); // marked: the marked characters, in term order
+        const auto row = [](const char* name, const char* query, const char* byPhrase,
+                            const char* text, const char* marked) {
+            QTest::newRow(name) << query << byPhrase << text << marked;
+        };
+        row("nominal: the phrase", "  love one another ", "yes", "ye Love one another; love",
+            "Love one another");
+        row("nominal: each word, inside longer words too", "another love one", "", "Beloved, gone",
+            "loveone");
+        row("robustness: a trailing separator adds no empty mark", "love?", "", "love?", "love");
+        row("robustness: the same word twice marks once", "love love", "", "love", "love");
     }
     void marksTheSearchedWords() {
         QFETCH(QString, query);
-        QFETCH(bool, byPhrase);
+        QFETCH(QString, byPhrase);
         QFETCH(QString, text);
-        QFETCH(QString, marked);
         QString found;
         for (const auto& [start, length] :
-             search::termRanges(text, search::markedTerms(query, byPhrase)))
+             search::termRanges(text, search::markedTerms(query, !byPhrase.isEmpty())))
             found += text.sliced(start, length);
-        QCOMPARE(found, marked);
+        QTEST(found, "marked");
     }
 };
 

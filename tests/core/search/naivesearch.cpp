@@ -4,24 +4,14 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace naive {
 namespace {
 
 // A text is held by a line when it occurs anywhere in it; the empty text by any non-empty line.
 bool holds(const QString& line, const QString& text) {
     return !line.isEmpty() && line.contains(text);
-}
-
-bool inScope(const QString& line, const QString& scope) {
-    return scope == QStringLiteral("The Bible") || line.startsWith(scope);
-}
-
-QString trimSpaces(QString text) {
-    while (text.startsWith(QLatin1Char(' ')))
-        text.remove(0, 1);
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
 }
 
 // The runs of capital letters A to Z, and an empty word last when a separator ends the query.
@@ -36,39 +26,35 @@ QStringList wordList(const QString& query) {
 } // namespace
 
 SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& scope) {
-    SearchOutcome outcome;
-    const QString upperQuery = scripture::upperCase(trimSpaces(query));
-    forEachLine([&](const QString& line) {
-        if (inScope(line, scope) && holds(scripture::upperCase(line), upperQuery)) {
-            outcome.lines.append(line);
-            outcome.found = true;
-        }
-    });
-    if (outcome.found || upperQuery.isEmpty())
+    static const QRegularExpression outerSpaces(QStringLiteral("^ +| +$"));
+    const QString upperQuery = scripture::upperCase(QString(query).remove(outerSpaces));
+    const auto matching = [&](const std::function<bool(const QString& upperLine)>& test) {
+        SearchOutcome outcome;
+        forEachLine([&](const QString& line) {
+            if ((scope == QStringLiteral("The Bible") || line.startsWith(scope)) &&
+                test(scripture::upperCase(line)))
+                outcome.lines.append(line);
+        });
+        return outcome;
+    };
+    SearchOutcome outcome =
+        matching([&](const QString& upperLine) { return holds(upperLine, upperQuery); });
+    if (!outcome.lines.isEmpty() || upperQuery.isEmpty())
         return outcome;
     const QStringList words = wordList(upperQuery);
-    outcome.found = true;
-    forEachLine([&](const QString& line) {
-        if (!inScope(line, scope))
-            return;
-        const QString upperLine = scripture::upperCase(line);
-        outcome.found = true;
-        for (const QString& word : words) {
-            if (!holds(upperLine, word))
-                outcome.found = false;
-        }
-        if (outcome.found)
-            outcome.lines.append(line);
+    return matching([&](const QString& upperLine) {
+        return std::all_of(words.begin(), words.end(),
+                           [&](const QString& word) { return holds(upperLine, word); });
     });
-    return outcome;
 }
 
 SearchOutcome search(const QStringList& lines, const QString& query, const QString& scope) {
-    const EachLine eachLine = [&](const std::function<void(const QString&)>& visit) {
-        for (const QString& line : lines)
-            visit(line);
-    };
-    return search(eachLine, query, scope);
+    return search(
+        [&](const std::function<void(const QString&)>& visit) {
+            for (const QString& line : lines)
+                visit(line);
+        },
+        query, scope);
 }
 
 } // namespace naive

@@ -11,7 +11,6 @@ namespace naive {
 
 struct SearchOutcome {
     QStringList lines;
-    bool found = false;
 };
 
 // Hands each line, in order, to the visitor; called once for each pass.
