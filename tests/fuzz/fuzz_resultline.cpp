@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const QString line = codepage::decodeWindows1252(input.line());
-    const VerseText text{input.rest().toByteArray()};
+    const VerseText text{input.rest.toByteArray()};
 
     const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
     const qsizetype referenceEnd = line.indexOf(QStringLiteral("  "));
@@ -21,17 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The chapter follows the prefix's last space; the book, trimmed of spaces, comes before.
     const qsizetype lastSpace = reference->prefix.lastIndexOf(QLatin1Char(' '));
     FUZZ_REQUIRE(reference->prefix.sliced(lastSpace + 1) == reference->chapter + QLatin1Char(':'));
-    const QString& book = reference->book;
-    FUZZ_REQUIRE(!book.startsWith(QLatin1Char(' ')) && !book.endsWith(QLatin1Char(' ')));
-    FUZZ_REQUIRE(reference->prefix.first(lastSpace + 1).contains(book));
+    FUZZ_REQUIRE(!reference->book.startsWith(u' ') && !reference->book.endsWith(u' ') &&
+                 reference->prefix.first(lastSpace + 1).contains(reference->book));
 
     const QString chapter = text.chapterText(reference->prefix);
     const qsizetype offset = scripture::verseOffset(chapter, line, reference->prefix);
     const QString verse = QString(line).remove(reference->prefix);
     FUZZ_REQUIRE(offset >= 0 && offset <= chapter.size());
-    if (chapter.contains(verse))
-        FUZZ_REQUIRE(QStringView(chapter).sliced(offset).startsWith(verse));
-    else
-        FUZZ_REQUIRE(offset == 0);
+    FUZZ_REQUIRE(chapter.contains(verse) ? QStringView(chapter).sliced(offset).startsWith(verse)
+                                         : offset == 0);
     return 0;
 }

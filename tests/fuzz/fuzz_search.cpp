@@ -8,15 +8,12 @@
 #include "shell/placeholders.h"
 #include "support/testfiles.h"
 
-#include <QStringList>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const QString query = input.textLine();
-    QString scope = input.textLine();
-    if (scope == QLatin1String("*"))
-        scope = placeholders::kTheBible;
-    const VerseText text{input.rest().toByteArray()};
+    const QString typedScope = input.textLine();
+    const QString scope = typedScope == QLatin1String("*") ? placeholders::kTheBible : typedScope;
+    const VerseText text{input.rest.toByteArray()};
     const search::Outcome outcome = search::run(text, query, scope);
     FUZZ_REQUIRE(search::resultLines(text, outcome.lines) ==
                  naive::search(testfiles::linesOf(text), query, scope).lines);

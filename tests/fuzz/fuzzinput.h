@@ -21,22 +21,18 @@
 
 // The input as the fields a reader is handed: lines up to a line feed, then the rest as a file,
 // so a seed reads like what a user types above the file it comes from.
-class FuzzInput {
-public:
+struct FuzzInput {
     FuzzInput(const std::uint8_t* data, std::size_t size)
-        : m_rest(reinterpret_cast<const char*>(data), qsizetype(size)) {}
+        : rest(reinterpret_cast<const char*>(data), qsizetype(size)) {}
 
     QByteArrayView line() {
-        const qsizetype end = m_rest.indexOf('\n');
-        const QByteArrayView line = end < 0 ? m_rest : m_rest.first(end);
-        m_rest = end < 0 ? QByteArrayView() : m_rest.sliced(end + 1);
+        const qsizetype end = rest.indexOf('\n');
+        const QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
         return line;
     }
     QString textLine() { return QString::fromUtf8(line()); } // typed: any text, as a box holds
-    QByteArrayView rest() const { return m_rest; }
-
-private:
-    QByteArrayView m_rest;
+    QByteArrayView rest;
 };
 
 // Lines end at LF, a CR just before it belonging to the break; a last line needs no break.

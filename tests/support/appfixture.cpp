@@ -14,10 +14,8 @@ AppFixture::AppFixture() {
 }
 
 BibleApp& AppFixture::start(bool waitForText) {
-    Clipboard& chosenClipboard =
-        useSystemClipboard ? static_cast<Clipboard&>(systemClipboard) : clipboard;
     m_app = std::make_unique<BibleApp>(Storage{ProgramFolder(m_dir.path()), files},
-                                       Services{messages, pointer, chosenClipboard, printer});
+                                       Services{messages, pointer, *clipboardInUse, printer});
     m_app->load();
     FrmBible& w = m_app->window();
     w.show();
@@ -60,13 +58,23 @@ void typeOver(QWidget* control, const QString& text) {
         QTest::keyClicks(control, text);
 }
 
-QString verseText(const QString& verseReference) {
-    static const QStringList lines = [] {
-        QStringList read;
-        FileSystem().readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), read);
-        return read;
-    }();
-    return testfiles::verseText(lines, verseReference);
+QString displayFont(FrmBible& w) {
+    QSet<QString> fonts;
+    for (const QWidget* control : w.displayControls()) {
+        const QFont f = control->font();
+        fonts << f.family() + (f.bold() ? " bold" : "") + (f.italic() ? " italic" : "") + ' ' +
+                     QString::number(f.pointSizeF());
+    }
+    return fonts.size() == 1 ? *fonts.begin() : QStringLiteral("mixed");
+}
+
+QRect inkIn(const QImage& picture, int lighterThan) {
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < lighterThan)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
 }
 
 PrintService::Outcome PdfPrintService::print(const QString& documentName, const Painter& paint) {
@@ -78,33 +86,4 @@ PrintService::Outcome PdfPrintService::print(const QString& documentName, const 
     if (outcome.printed)
         printedFiles.append(path);
     return outcome;
-}
-
-namespace {
-const QString kDenied = QStringLiteral("Permission denied");
-bool hits(const std::function<bool(const QString&)>& rule, const QString& path) {
-    return rule && rule(path);
-}
-} // namespace
-
-FileSystem::Result FaultyFileSystem::canRead(const QString& path) const {
-    return hits(failRead, path) ? Result{false, kDenied} : FileSystem::canRead(path);
-}
-
-FileSystem::ReadResult FaultyFileSystem::readAll(const QString& path) const {
-    return hits(failRead, path) ? ReadResult{false, {}, kDenied} : FileSystem::readAll(path);
-}
-
-FileSystem::BytesResult FaultyFileSystem::readBytes(const QString& path) const {
-    if (hits(failRead, path))
-        return {false, {}, kDenied};
-    BytesResult read = FileSystem::readBytes(path);
-    if (afterRead)
-        afterRead();
-    return read;
-}
-
-FileSystem::Result FaultyFileSystem::writeAll(const QString& path, const QString& text) {
-    return hits(failWrite, path) ? Result{false, QStringLiteral("No space left on device")}
-                                 : FileSystem::writeAll(path, text);
 }

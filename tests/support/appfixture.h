@@ -7,16 +7,17 @@
 #include "services/mousepointer.h"
 #include "services/printservice.h"
 #include "storage/filesystem.h"
+#include "support/faultyfilesystem.h"
 #include "support/testfiles.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
 
 // Message boxes that answer from a script and remember what they were asked.
-class ScriptedMessageBoxes : public MessageBoxes {
-public:
+struct ScriptedMessageBoxes : MessageBoxes {
     struct Asked {
         QString text;
         Buttons buttons;
@@ -25,21 +26,17 @@ public:
         asked.append({text, buttons});
         return answers.isEmpty() ? (buttons == YesNo ? Yes : Ok) : answers.takeFirst();
     }
-
     QList<Answer> answers; // taken from the front; when empty: Ok / Yes
     QList<Asked> asked;
 };
 
-// Remembers every change of the pointer.
-class RecordingMousePointer : public MousePointer {
-public:
+struct RecordingMousePointer : MousePointer {
     void setBusy(bool busy) override { history.append(busy); }
     bool isBusy() const override { return !history.isEmpty() && history.last(); }
     QList<bool> history;
 };
 
-class MemoryClipboard : public Clipboard {
-public:
+struct MemoryClipboard : Clipboard {
     QString text() const override { return held.value_or(QString()); }
     void setText(const QString& text) override { held = text; }
     bool hasText() const override { return held.has_value(); }
@@ -47,28 +44,12 @@ public:
     std::optional<QString> held;
 };
 
-// Prints every document to a PDF file of its own in a folder.
-class PdfPrintService : public PrintService {
-public:
+struct PdfPrintService : PrintService {
     explicit PdfPrintService(QString folder)
         : folder(std::move(folder)) {}
     Outcome print(const QString& documentName, const Painter& paint) override;
     const QString folder;
     QStringList printedFiles;
-};
-
-// The real file layer, but a test can make reads or writes of chosen paths fail.
-class FaultyFileSystem : public FileSystem {
-public:
-    std::function<bool(const QString& path)> failWrite;
-    std::function<bool(const QString& path)> failRead;
-    std::function<void()> afterRead; // after each read of bytes, on the thread that read
-
-    Result canRead(const QString& path) const override;
-    ReadResult readAll(const QString& path) const override;
-    BytesResult readBytes(const QString& path) const override;
-    bool mayReadDirectly() const override { return false; }
-    Result writeAll(const QString& path, const QString& text) override;
 };
 
 // A whole program in a temporary program folder with a copy of the real Bible.dat.
@@ -95,8 +76,7 @@ public:
     ScriptedMessageBoxes messages;
     RecordingMousePointer pointer;
     MemoryClipboard clipboard;
-    SystemClipboard systemClipboard; // for tests of what Qt does with the desktop's own
-    bool useSystemClipboard = false;
+    Clipboard* clipboardInUse = &clipboard; // or the desktop's own, to test what Qt does with it
     PdfPrintService printer{m_dir.path()};
 };
 
@@ -106,5 +86,7 @@ void focusOn(QWidget* widget);
 void pressTab();
 void pick(ComboBox* combo, const QString& item);
 void typeOver(QWidget* control, const QString& text);
-// The verse text of a reference such as "John 3:16", read straight from the scripture file.
-QString verseText(const QString& verseReference);
+// The font of the boxes that show scripture, as "family [bold] [italic] size", or "mixed".
+QString displayFont(FrmBible& w);
+// Around every pixel darker than the gray level given.
+QRect inkIn(const QImage& picture, int lighterThan);

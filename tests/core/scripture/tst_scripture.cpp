@@ -3,6 +3,7 @@
 #include "scripture/scripturetext.h"
 #include "scripture/uppercase.h"
 #include "storage/filesystem.h"
+#include "support/faultyfilesystem.h"
 #include "support/testfiles.h"
 #include "text/codepage.h"
 
@@ -15,21 +16,6 @@
 namespace {
 
 const QString kBible = QStringLiteral(VELLUMARK_TEST_BIBLE);
-
-// A file layer that counts reads and can be made to fail them, as for a file without read
-// permission.
-class UnreadableFiles : public FileSystem {
-public:
-    bool failRead = false;
-    mutable int reads = 0;
-    BytesResult readBytes(const QString& path) const override {
-        ++reads;
-        if (failRead)
-            return {false, {}, QStringLiteral("Permission denied")};
-        return FileSystem::readBytes(path);
-    }
-    bool mayReadDirectly() const override { return false; }
-};
 
 using testfiles::linesOf;
 using testfiles::put;
@@ -59,7 +45,9 @@ private slots:
             const QString prefix = line.left(line.indexOf(QLatin1Char(':')) + 1);
             expected[prefix] += QString(line).remove(prefix) + QStringLiteral("\r\n\r\n");
         }
-        UnreadableFiles files;
+        FaultyFileSystem files;
+        int reads = 0;
+        files.afterRead = [&reads] { ++reads; };
         ScriptureText scripture(files, kBible);
         for (const books::Book& book : books::catalogue()) {
             for (int chapter = 1; chapter <= book.chapters; ++chapter) {
@@ -70,7 +58,7 @@ private slots:
         }
         for (const char* none : {"*************** 1:", "Books Chapter:", "Jude 2:", "genesis 1:"})
             QCOMPARE(scripture.chapterText(QString::fromLatin1(none)), QString());
-        QCOMPARE(files.reads, 1);
+        QCOMPARE(reads, 1);
         QCOMPARE(linesOf(scripture.text()), lines);
     }
 
@@ -183,7 +171,7 @@ private slots:
     void reloadsWhenFileChanges() {
         const QString path = m_dir.filePath(QStringLiteral("changing.dat"));
         QVERIFY(put(path, "Job 1:1  old\r\n"));
-        UnreadableFiles files;
+        FaultyFileSystem files;
         ScriptureText scripture(files, path);
         QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), QStringLiteral("1  old\r\n\r\n"));
 
@@ -202,12 +190,12 @@ private slots:
         QVERIFY(scripture.refresh());
         QCOMPARE(scripture.text().lineCount(), 2);
 
-        files.failRead = true;
+        files.failRead = [](const QString&) { return true; };
         QVERIFY(put(path, "Job 1:1  b\r\n"));
         QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);
         QCOMPARE(scripture.text().lineCount(), 0);
 
-        files.failRead = false;
+        files.failRead = [](const QString&) { return false; };
         QVERIFY(QFile::remove(path));
         QVERIFY(!scripture.refresh());
         QCOMPARE(scripture.chapterText(QStringLiteral("Job 1:")), std::nullopt);

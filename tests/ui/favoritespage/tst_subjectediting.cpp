@@ -3,7 +3,6 @@
 #include "controls/textbox.h"
 #include "support/appfixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QTest>
 
@@ -14,15 +13,14 @@ namespace {
 
 const QByteArray kLove = "Love\r\n\r\n Beloved, let us love one another\r\n1 John 4:7";
 const QByteArray kFaith = "Faith\r\n\r\n Now faith is the substance\r\nHebrews 11:1";
-const QStringList kSubjects = {"Faith.txt", "Love.txt", "Odd.txt"};
-
 // A non-breaking space, each form of line break and every high byte.
-QByteArray oddBytes() {
+const QByteArray kOdd = [] {
     QByteArray odd = "Odd\xA0text\rlone CR\nlone LF\r\nCR LF ";
     for (int byte = 0x80; byte <= 0xFF; ++byte)
         odd.append(char(byte));
     return odd;
-}
+}();
+const QStringList kSubjects = {"Faith.txt", "Love.txt", "Odd.txt"};
 
 using Steps = std::function<void()>;
 
@@ -35,9 +33,7 @@ class TestSubjectEditing : public QObject {
     std::unique_ptr<AppFixture> fx;
 
     FrmBible& w() { return fx->window(); }
-    QStringList subjectFiles() const {
-        return QDir(fx->path(QStringLiteral("Verses"))).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList subjectFiles() { return QDir(fx->path("Verses")).entryList(QDir::Files); }
     QByteArray listText() { return w().TextFavoritesList->text().toLatin1(); }
     QByteArray file(const QString& subject) { return fx->readBytes("Verses/" + subject + ".txt"); }
     void enterSubject(const QString& name) {
@@ -53,13 +49,12 @@ class TestSubjectEditing : public QObject {
     }
 
 private slots:
-    // Every test starts with three subjects and shows Love, picked and left: its bytes untouched.
     void init() {
         fx = std::make_unique<AppFixture>();
         QDir(fx->folder()).mkdir(QStringLiteral("Verses"));
         fx->writeBytes("Verses/Love.txt", kLove);
         fx->writeBytes("Verses/Faith.txt", kFaith);
-        fx->writeBytes("Verses/Odd.txt", oddBytes());
+        fx->writeBytes("Verses/Odd.txt", kOdd);
         fx->start();
         pick(w().ComboCategory, QStringLiteral("Love"));
         pressTab();
@@ -68,29 +63,24 @@ private slots:
     }
     void cleanup() { fx.reset(); }
 
-    // A pick by keyboard shows the subject at once, as one by mouse does.
     void aKeyboardPickShowsTheSubject() {
         focusOn(w().ComboCategory);
         QTest::keyClick(w().ComboCategory, Qt::Key_Down);
         QCOMPARE(listText(), kFaith);
     }
 
-    // Every byte a subject holds comes back as it was through a pick, leaving the box, an edit
-    // elsewhere in the text and the closing save.
+    // Every byte comes back as it was through a pick, leaving the box, an edit and the closing.
     void untouchedBytesSurviveEverySave() {
-        const QByteArray odd = oddBytes();
         pick(w().ComboCategory, QStringLiteral("Odd"));
         pressTab();
-        QCOMPARE(file("Odd"), odd);
+        QCOMPARE(file("Odd"), kOdd);
         appendToList(QStringLiteral("!"));
-        QCOMPARE(file("Odd"), odd + "!");
+        QCOMPARE(file("Odd"), kOdd + "!");
         appendToList(QStringLiteral("?"), false);
         QVERIFY(w().close());
-        QCOMPARE(file("Odd"), odd + "!?");
+        QCOMPARE(file("Odd"), kOdd + "!?");
     }
 
-    // A name in another letter case is the existing subject: it is shown, gets no second file,
-    // and later edits go to its file.
     void aNameInAnotherCaseIsTheExistingSubject() {
         typeOver(w().ComboCategory, QStringLiteral("fAITH"));
         QTest::keyClick(w().ComboCategory, Qt::Key_Return);
@@ -105,7 +95,6 @@ private slots:
         QVERIFY(fx->messages.asked.isEmpty());
     }
 
-    // OK on the question deletes the subject's file, and only that.
     void emptyingTheBoxDeletesTheSubject() {
         enterSubject(QString());
         QCOMPARE(fx->messages.asked.size(), 1);
@@ -117,14 +106,12 @@ private slots:
     // When the subject box names no subject, the list is saved nowhere and stays on screen. An
     // emptied box offers to delete the subject, and Cancel keeps it.
     void savesGoOnlyToTheSubjectTheBoxNames_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("refill"); // what the emptied list is refilled with
-        QTest::addColumn<QString>("offer");
+        for (const char* column : {"typed", "refill", "offer"}) // refill: the emptied list's
+            QTest::addColumn<QString>(column);
         QTest::newRow("robustness: box emptied, delete cancelled")
-            << QString() << "New"
-            << "Love Category will be deleted.";
-        QTest::newRow("robustness: box names nothing there is") << "???"
-                                                                << "???" << QString();
+            << QString() << QString("New") << QString("Love Category will be deleted.");
+        QTest::newRow("robustness: box names nothing there is")
+            << "???" << QString("???") << QString();
     }
     void savesGoOnlyToTheSubjectTheBoxNames() {
         QFETCH(QString, typed);
@@ -132,11 +119,11 @@ private slots:
         QFETCH(QString, offer);
         fx->messages.answers = {MessageBoxes::Cancel};
         enterSubject(typed);
+        QCOMPARE(listText(), kLove);
         QCOMPARE(fx->messages.asked.size(), offer.isEmpty() ? 0 : 1);
         if (!offer.isEmpty()) {
             QCOMPARE(fx->messages.asked[0].text, offer);
             QCOMPARE(fx->messages.asked[0].buttons, MessageBoxes::OkCancel);
-            QCOMPARE(listText(), kLove);
         }
         typeOver(w().TextFavoritesList, QString());
         QTest::keyClick(w().TextFavoritesList, Qt::Key_Backtab, Qt::ShiftModifier);
@@ -147,41 +134,37 @@ private slots:
         QVERIFY(listText().startsWith((refill + "\r\n\r\n").toLatin1()));
     }
 
-    // A file that cannot be written or read is reported by name and reason; the file and the
-    // text on screen stay, and no edit goes to another subject's file.
+    // Reported by name and reason; the text on screen stays and no edit goes to another file.
     void failuresKeepTheFileAndTheText_data() {
+        QTest::addColumn<QString>("subject"); // whose file fails
+        QTest::addColumn<bool>("reading");    // else writing
         QTest::addColumn<Steps>("steps");
-        QTest::addColumn<QString>("reported");
         QTest::addColumn<QByteArray>("love");
         QTest::addColumn<QByteArray>("list");
         const QByteArray unsaved = kLove + " unsaved";
-        const auto failWrite = [this](const char* name) {
-            fx->files.failWrite = [name](const QString& path) { return path.endsWith(name); };
-        };
-        QTest::newRow("robustness: saving on leaving the list") << Steps([=, this] {
-            failWrite("/Love.txt");
-            appendToList(" unsaved");
-        }) << "\"Love\"" << kLove << unsaved;
-        QTest::newRow("robustness: creating a subject") << Steps([=, this] {
-            failWrite("/Hope.txt");
+        QTest::newRow("robustness: saving on leaving the list")
+            << "Love" << false << Steps([this] { appendToList(" unsaved"); }) << kLove << unsaved;
+        QTest::newRow("robustness: creating a subject") << "Hope" << false << Steps([this] {
             appendToList(" unsaved");
             enterSubject("Hope");
-        }) << "\"Hope\"" << unsaved << unsaved;
-        QTest::newRow("robustness: reading a picked subject") << Steps([this] {
-            fx->files.failRead = [](const QString& path) { return path.endsWith("/Faith.txt"); };
+        }) << unsaved << unsaved;
+        QTest::newRow("robustness: reading a picked subject") << "Faith" << true << Steps([this] {
             pick(w().ComboCategory, QStringLiteral("Faith"));
             appendToList("!");
-        }) << "\"Faith\"" << kLove + "!" << kLove + "!";
+        }) << kLove + "!" << kLove + "!";
     }
     void failuresKeepTheFileAndTheText() {
+        QFETCH(QString, subject);
+        QFETCH(bool, reading);
         QFETCH(Steps, steps);
-        QFETCH(QString, reported);
+        (reading ? fx->files.failRead : fx->files.failWrite) = [subject](const QString& path) {
+            return path.endsWith('/' + subject + ".txt");
+        };
         steps();
         QCOMPARE(fx->messages.asked.size(), 1);
         const QString message = fx->messages.asked[0].text;
-        QVERIFY2(message.contains(reported), qPrintable(message));
-        QVERIFY2(message.contains(QStringLiteral("No space left on device")) ||
-                     message.contains(QStringLiteral("Permission denied")),
+        QVERIFY2(message.contains('"' + subject + '"') &&
+                     message.contains(reading ? "Permission denied" : "No space left on device"),
                  qPrintable(message));
         QTEST(file("Love"), "love");
         QTEST(listText(), "list");

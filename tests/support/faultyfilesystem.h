@@ -1,0 +1,36 @@
+#pragma once
+
+#include "storage/filesystem.h"
+
+#include <functional>
+
+// The real file layer, but a test can make reads or writes of chosen paths fail, as for a file
+// without permission or a full disk.
+struct FaultyFileSystem : FileSystem {
+    using Rule = std::function<bool(const QString& path)>;
+    Rule failWrite = [](const QString&) { return false; };
+    Rule failRead = [](const QString&) { return false; };
+    std::function<void()> afterRead; // after each read of bytes, on the thread that read
+
+    inline static const QString kDenied = QStringLiteral("Permission denied");
+
+    Result canRead(const QString& path) const override {
+        return failRead(path) ? Result{false, kDenied} : FileSystem::canRead(path);
+    }
+    ReadResult readAll(const QString& path) const override {
+        return failRead(path) ? ReadResult{false, {}, kDenied} : FileSystem::readAll(path);
+    }
+    BytesResult readBytes(const QString& path) const override {
+        if (failRead(path))
+            return {false, {}, kDenied};
+        BytesResult read = FileSystem::readBytes(path);
+        if (afterRead)
+            afterRead();
+        return read;
+    }
+    bool mayReadDirectly() const override { return false; }
+    Result writeAll(const QString& path, const QString& text) override {
+        return failWrite(path) ? Result{false, QStringLiteral("No space left on device")}
+                               : FileSystem::writeAll(path, text);
+    }
+};
