@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scripture/versetext.h"
+#include "storage/filesystem.h"
 
 #include <QFile>
 #include <QStringList>
@@ -37,5 +38,22 @@ inline QString verseText(const QStringList& lines, const QString& reference) {
             return line.sliced(start.size()).trimmed();
     return {};
 }
+
+#ifdef VELLUMARK_TEST_BIBLE
+// The real scripture text, read once for each test program: indexed as the program keeps it, and
+// line by line by the file layer.
+struct Bible {
+    VerseText text;
+    QStringList lines;
+};
+inline const Bible& bible() {
+    static const Bible read = [] {
+        Bible bible{VerseText(bytesOf(QStringLiteral(VELLUMARK_TEST_BIBLE))), {}};
+        FileSystem().readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), bible.lines);
+        return bible;
+    }();
+    return read;
+}
+#endif
 
 } // namespace testfiles

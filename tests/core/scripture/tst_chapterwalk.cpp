@@ -2,7 +2,7 @@
 #include "scripture/chapterwalk.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
-#include "storage/filesystem.h"
+#include "support/testfiles.h"
 
 #include <QTest>
 
@@ -12,15 +12,10 @@ Q_DECLARE_METATYPE(std::optional<ChapterPlace>)
 // Turning chapters, the verses a selection touches, and the searched words a chapter marks.
 class TestChapterWalk : public QObject {
     Q_OBJECT
-    VerseText m_text;
-    QStringList m_lines;
+    const VerseText& m_text = testfiles::bible().text;
+    const QStringList& m_lines = testfiles::bible().lines;
 
 private slots:
-    void initTestCase() {
-        FileSystem files;
-        m_text = VerseText(files.readBytes(QStringLiteral(VELLUMARK_TEST_BIBLE)).bytes);
-        QVERIFY(files.readLines(QStringLiteral(VELLUMARK_TEST_BIBLE), m_lines).ok);
-    }
 
     // Every chapter once, in the catalogue's order, forwards and back, and nothing beyond.
     void walksEveryChapterInOrder() {
@@ -56,8 +51,7 @@ private slots:
     }
     void namesAChapter() {
         QFETCH(QString, prefix);
-        QFETCH(std::optional<ChapterPlace>, place);
-        QCOMPARE(books::placeOfPrefix(prefix), place);
+        QTEST(books::placeOfPrefix(prefix), "place");
     }
 
     // Copied verses are the file's own lines of every verse the selection touches.

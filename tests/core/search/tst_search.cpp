@@ -9,18 +9,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <map>
 #include <string_view>
 
 namespace {
-
-const VerseText& bible() {
-    static const VerseText text = [] {
-        FileSystem files;
-        return VerseText(files.readBytes(QStringLiteral(VELLUMARK_TEST_BIBLE)).bytes);
-    }();
-    return text;
-}
 
 // A handful of lines in Windows-1252, some accented, one empty.
 const VerseText& smallText() {
@@ -31,15 +22,6 @@ const VerseText& smallText() {
                                            "job 1:4  na\xefve \xb5 \x83\r\n"
                                            "Job 1:5  one love, love one\r\n"));
     return text;
-}
-
-// Every line of the text decoded, made once for each text.
-const QStringList& linesOf(const VerseText& text) {
-    static std::map<const VerseText*, QStringList> decoded;
-    QStringList& lines = decoded[&text];
-    if (lines.isEmpty())
-        lines = testfiles::linesOf(text);
-    return lines;
 }
 
 void row(const char* name, const char* query, const char* scope, int count, bool small = false) {
@@ -82,9 +64,11 @@ private slots:
         QFETCH(int, count);
         QFETCH(bool, small);
         // The engine's result lines against the naive search over the same lines.
-        const VerseText& text = small ? smallText() : bible();
+        static const QStringList smallLines = testfiles::linesOf(smallText());
+        const VerseText& text = small ? smallText() : testfiles::bible().text;
         const QStringList found = search::resultLines(text, search::run(text, query, scope).lines);
-        QCOMPARE(found, naive::search(linesOf(text), query, scope).lines);
+        const QStringList& lines = small ? smallLines : testfiles::bible().lines;
+        QCOMPARE(found, naive::search(lines, query, scope).lines);
         QVERIFY(count < 0 ? !found.isEmpty() : found.size() == count);
     }
 

@@ -21,9 +21,7 @@ class TestReading : public QObject {
     QString shown() { return w().ComboBooks->text() + ' ' + w().ComboChapter->text(); }
     // A verse as the result list shows it, its text read straight from the scripture file.
     QString resultLine(const QString& verse) {
-        QStringList lines;
-        FileSystem().readLines(fx.path(QStringLiteral("Bible.dat")), lines);
-        return verse + "  " + testfiles::verseText(lines, verse);
+        return verse + "  " + testfiles::verseText(testfiles::bible().lines, verse);
     }
 
 private slots:
