@@ -5,7 +5,7 @@
 // whole query, by two rare bytes with the widest vector unit, and by memmem), and the literal
 // search that rescans the file line by line and upper-cases each line.
 #include "benchmain.h"
-#include "naivesearch.h"
+#include "naivescan.h"
 #include "plainscan.h"
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
