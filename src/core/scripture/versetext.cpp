@@ -4,7 +4,6 @@
 #include "text/codepage.h"
 
 #include <QFile>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <bit>
@@ -328,10 +327,12 @@ QByteArray VerseText::line(qsizetype line) const {
 }
 
 bool VerseText::startsWith(QByteArrayView bytes) const {
-    if (bytes.size() > m_size)
-        return false;
+    return bytes.size() <= m_size && fileBytesAt(0, bytes);
+}
+
+bool VerseText::fileBytesAt(qsizetype place, QByteArrayView bytes) const {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (fileByte(i) != static_cast<unsigned char>(bytes[i]))
+        if (fileByte(place + i) != static_cast<unsigned char>(bytes[i]))
             return false;
     }
     return true;
@@ -341,12 +342,17 @@ QByteArrayView VerseText::upperLine(qsizetype line) const {
     return upperBytes().sliced(lineStart(line), lineEnd(line) - lineStart(line));
 }
 
+QByteArrayView VerseText::lineInto(qsizetype line, LineBuffer& buffer) const {
+    buffer.resize(lineEnd(line) - lineStart(line));
+    copyFileBytes(buffer.data(), lineStart(line), lineEnd(line));
+    return {buffer.data(), buffer.size()};
+}
+
 QString VerseText::decodedLine(qsizetype line) const {
-    const qsizetype size = lineEnd(line) - lineStart(line);
-    QVarLengthArray<char, 1024> bytes(size);
-    copyFileBytes(bytes.data(), lineStart(line), lineEnd(line));
-    QString text(size, Qt::Uninitialized);
-    decodeInto(text.data(), QByteArrayView(bytes.data(), size));
+    LineBuffer buffer;
+    const QByteArrayView bytes = lineInto(line, buffer);
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeInto(text.data(), bytes);
     return text;
 }
 
@@ -358,14 +364,7 @@ std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix
 }
 
 bool VerseText::begins(qsizetype line, QByteArrayView prefix) const {
-    if (lineEnd(line) - lineStart(line) < prefix.size())
-        return false;
-    const qsizetype start = lineStart(line);
-    for (qsizetype i = 0; i < prefix.size(); ++i) {
-        if (fileByte(start + i) != static_cast<unsigned char>(prefix[i]))
-            return false;
-    }
-    return true;
+    return lineEnd(line) - lineStart(line) >= prefix.size() && fileBytesAt(lineStart(line), prefix);
 }
 
 namespace {
@@ -422,12 +421,10 @@ QString VerseText::chapterText(QStringView prefix) const {
         room += lineEnd(run.last - 1) - lineStart(run.first) + 4 * (run.last - run.first);
     QString text(room, Qt::Uninitialized);
     QChar* out = text.data();
-    QVarLengthArray<char, 1024> lineBytes;
+    LineBuffer buffer;
     for (const LineRun& run : runs) {
         for (qsizetype i = run.first; i < run.last; ++i) {
-            lineBytes.resize(lineEnd(i) - lineStart(i));
-            copyFileBytes(lineBytes.data(), lineStart(i), lineEnd(i));
-            out = writeWithout(out, QByteArrayView(lineBytes.data(), lineBytes.size()), pattern);
+            out = writeWithout(out, lineInto(i, buffer), pattern);
             for (const char ch : {'\r', '\n', '\r', '\n'})
                 *out++ = QLatin1Char(ch);
         }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <array>
 #include <optional>
@@ -95,6 +96,12 @@ private:
     unsigned char fileByte(qsizetype place) const;
     // Writes the file's bytes of [from, end) to out.
     void copyFileBytes(char* out, qsizetype from, qsizetype end) const;
+    // Room for a line's bytes without a heap block for most lines; lineInto() fills it with the
+    // line's bytes as in the file and returns them.
+    using LineBuffer = QVarLengthArray<char, 1024>;
+    QByteArrayView lineInto(qsizetype line, LineBuffer& buffer) const;
+    // Whether the file's bytes from the place on are these.
+    bool fileBytesAt(qsizetype place, QByteArrayView bytes) const;
     bool begins(qsizetype line, QByteArrayView prefix) const;
     std::vector<LineRun> scanForPrefix(QByteArrayView prefix) const;
 
