@@ -57,8 +57,8 @@ private slots:
     // Copied verses are the file's own lines of every verse the selection touches, each named
     // by the number its paragraph starts with in the text as edited.
     void copiesTheVersesTouched_data() {
-        // Places (where the text is typed, the selection's ends) are a verse and the characters
-        // into its span, a negative step counting back from the next verse's start.
+        // Places (where text is typed, the selection's ends): a verse and the characters into its
+        // span as loaded, or back from the next verse's start.
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<int>>("places");
         QTest::addColumn<QList<int>>("verses");
@@ -71,7 +71,7 @@ private slots:
         row("nominal: lines added at the top", "\r\n\r\n", {1, 0, 16, 20, 16, 20}, {16});
         row("nominal: a number typed names the verse", "\n\n5 ", {16, 20, 16, 30, 16, 30}, {5});
         row("robustness: a verse split in two", "\r\n", {16, 20, 16, 30, 16, 30}, {16});
-        row("robustness: above the first verse", "\r\n\r\n", {1, 0, 0, -1, 0, -1}, {});
+        row("robustness: above the first verse", "\r\n\r\n", {1, 0, 1, 0, 1, 0}, {});
         row("robustness: a number without a space starts none", "\r\n3:16 ",
             {16, 20, 15, 0, 16, 30}, {15, 16});
         row("robustness: ending where a verse begins", "", {1, 0, 15, 10, 17, 0}, {15, 16});
@@ -92,10 +92,13 @@ private slots:
             return into < 0 ? spans[std::size_t(verse)].start + into
                             : spans[std::size_t(verse - 1)].start + into;
         };
-        chapter.insert(at(places[0], places[1]), typed);
-        spans = scripture::verseSpans(chapter);
-        const scripture::VerseRange touched =
-            scripture::versesTouched(spans, at(places[2], places[3]), at(places[4], places[5]));
+        const qsizetype typedAt = at(places[0], places[1]);
+        QList<qsizetype> ends; // moved on by the text typed before them
+        for (int i : {2, 4})
+            ends << at(places[i], places[i + 1]) +
+                        (at(places[i], places[i + 1]) > typedAt ? typed.size() : 0);
+        spans = scripture::verseSpans(chapter.insert(typedAt, typed));
+        const scripture::VerseRange touched = scripture::versesTouched(spans, ends[0], ends[1]);
         QStringList expected;
         for (const int verse : verses)
             expected << m_lines.filter(

@@ -91,8 +91,6 @@ private slots:
         ready("nominal: each line break pasted is a space, CR LF one",
               QString::fromUtf16(u"love\r\none\nanother\rday\u2028x"), "John",
               "love one another day x");
-        ready("robustness: a line break typed after the words", "love one another\r\n", "John",
-              "love one another");
     }
     void readyToSearch() {
         QFETCH(QString, query);
