@@ -20,10 +20,10 @@ std::optional<int> verseNumberAt(QStringView text, qsizetype start) {
 }
 
 qsizetype paragraphEnd(QStringView text, qsizetype start) {
-    qsizetype end = start;
-    while (end < text.size() && ExactText::breakWidth(text, end) == 0)
-        ++end;
-    return end;
+    const auto lineBreak = std::find_if(text.begin() + start, text.end(), [&](const QChar& ch) {
+        return ExactText::breakWidth(text, &ch - text.begin()) > 0;
+    });
+    return lineBreak - text.begin();
 }
 
 } // namespace

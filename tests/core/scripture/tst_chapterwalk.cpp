@@ -69,7 +69,7 @@ private slots:
         row("nominal: caret at the start", "", {1, 0, 1, 0, 1, 0}, {1});
         row("nominal: across two boundaries", "", {1, 0, 15, 10, 17, 5}, {15, 16, 17});
         row("nominal: lines added at the top", "\r\n\r\n", {1, 0, 16, 20, 16, 20}, {16});
-        row("nominal: a number typed names the verse", "\n\n5 ", {16, 20, 16, 30, 16, 30}, {5});
+        row("nominal: a number typed names the verse", "\n5 ", {16, 20, 16, 30, 16, 30}, {5});
         row("robustness: a verse split in two", "\r\n", {16, 20, 16, 30, 16, 30}, {16});
         row("robustness: above the first verse", "\r\n\r\n", {1, 0, 1, 0, 1, 0}, {});
         row("robustness: a number without a space starts none", "\r\n3:16 ",
