@@ -1,10 +1,18 @@
 #include "bookmark/bookmarkrecord.h"
+#include "prefs/fontstandins.h"
 #include "prefs/preferencesrecord.h"
 #include "storage/folderchoice.h"
 
 #include <QTest>
 
 #include <limits>
+
+namespace {
+const QStringList kDebianFonts = QString("DejaVu Sans|DejaVu Sans Mono|DejaVu Serif|Liberation "
+                                         "Mono|Liberation Sans|Liberation Sans Narrow [1ASC]|"
+                                         "Liberation Serif|Z003 [urw]")
+                                     .split('|');
+} // namespace
 
 // BkMrk.dat and Pref.dat: where they live, what start-up makes of every line they may hold, and
 // what is saved.
@@ -87,6 +95,37 @@ private slots:
         QCOMPARE(request.pointSize.value_or(0.0), points);
         QCOMPARE(preferences::savedRecord("Arial", QString(), text),
                  "Arial\r\n\r\n" + text + "\r\n");
+    }
+
+    // Every name of the font list shows in an installed family of its kind, made to its
+    // measures where Debian has one; Debian's families are what fonts-liberation and
+    // fonts-dejavu-core install, one listed with its foundry.
+    void fontStandIn_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("family"); // empty: none, the name is left to the system
+        QTest::newRow("nominal: Arial") << "Arial" << kDebianFonts << "Liberation Sans";
+        QTest::newRow("nominal: Arial Narrow")
+            << "Arial Narrow" << kDebianFonts << "Liberation Sans Narrow";
+        QTest::newRow("nominal: Times New Roman")
+            << "Times New Roman" << kDebianFonts << "Liberation Serif";
+        QTest::newRow("nominal: Courier New") << "Courier New" << kDebianFonts << "Liberation Mono";
+        QTest::newRow("nominal: Comic Sans MS") << "Comic Sans MS" << kDebianFonts << "DejaVu Sans";
+        QTest::newRow("nominal: Comic Sans MS, a handwriting family installed")
+            << "Comic Sans MS" << kDebianFonts + QStringList{"Comic Neue"} << "Comic Neue";
+        QTest::newRow("nominal: the next of the kind")
+            << "Verdana" << QStringList{"Liberation Sans"} << "Liberation Sans";
+        QTest::newRow("robustness: the name itself, in another letter case")
+            << "Arial" << kDebianFonts + QStringList{"arial"} << QString();
+        QTest::newRow("robustness: none of its kind")
+            << "Terminal" << QStringList{"Liberation Sans"} << QString();
+    }
+    void fontStandIn() {
+        QFETCH(QString, name);
+        QFETCH(QStringList, installed);
+        QTEST(preferences::standInFamily(name, installed).value_or(QString()), "family");
+        for (const QString& offered : preferences::fontNames())
+            QVERIFY(preferences::standInFamily(offered, kDebianFonts));
     }
 
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,

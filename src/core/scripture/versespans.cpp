@@ -1,50 +1,75 @@
 #include "scripture/versespans.h"
 
+#include "text/exacttext.h"
+
 #include <algorithm>
 
 namespace scripture {
 namespace {
-const QString kVerseBreak = QStringLiteral("\r\n\r\n");
+
+// The verse number a paragraph starts with: digits, then a space.
+std::optional<int> verseNumberAt(QStringView text, qsizetype start) {
+    qsizetype digits = start;
+    while (digits < text.size() && text[digits].isDigit())
+        ++digits;
+    if (digits == text.size() || text[digits] != QLatin1Char(' '))
+        return std::nullopt;
+    bool ok = false;
+    const int number = text.sliced(start, digits - start).toInt(&ok);
+    return ok ? std::optional(number) : std::nullopt;
+}
+
+qsizetype paragraphEnd(QStringView text, qsizetype start) {
+    const auto lineBreak = std::find_if(text.begin() + start, text.end(), [&](const QChar& ch) {
+        return ExactText::breakWidth(text, &ch - text.begin()) > 0;
+    });
+    return lineBreak - text.begin();
+}
+
 } // namespace
 
-std::vector<VerseSpan> verseSpans(QStringView chapterText) {
+std::vector<VerseSpan> verseSpans(QStringView shownText) {
     std::vector<VerseSpan> spans;
-    qsizetype start = 0;
-    while (start < chapterText.size()) {
-        const qsizetype lineEnd = chapterText.indexOf(kVerseBreak, start);
-        if (lineEnd < 0) {
-            spans.push_back({start, chapterText.size(), chapterText.size()});
-            break;
+    for (qsizetype start = 0; start < shownText.size();) {
+        const qsizetype end = paragraphEnd(shownText, start);
+        if (const std::optional<int> number = verseNumberAt(shownText, start)) {
+            if (!spans.empty())
+                spans.back().end = start;
+            spans.push_back({start, end, shownText.size(), *number});
         }
-        spans.push_back({start, lineEnd, lineEnd + kVerseBreak.size()});
-        start = lineEnd + kVerseBreak.size();
+        start = end + std::max(ExactText::breakWidth(shownText, end), 1);
     }
     return spans;
 }
 
 VerseRange versesTouched(const std::vector<VerseSpan>& spans, qsizetype start, qsizetype end) {
-    if (spans.empty())
-        return {};
-    // The verse holding a position: the last one that begins at or before it.
+    // The verse holding a position: the last one that begins at or before it, or -1.
     const auto holding = [&](qsizetype position) {
         const auto after =
             std::upper_bound(spans.begin(), spans.end(), position,
                              [](qsizetype at, const VerseSpan& span) { return at < span.start; });
-        return std::max<qsizetype>(after - spans.begin() - 1, 0);
+        return qsizetype(after - spans.begin()) - 1;
     };
     // A selection that ends where a verse begins does not reach into it.
-    const qsizetype lastPosition = end > start ? end - 1 : start;
-    return {holding(start), holding(lastPosition)};
+    const qsizetype last = holding(end > start ? end - 1 : start);
+    if (last < 0)
+        return {};
+    return {std::max<qsizetype>(holding(start), 0), last};
 }
 
-QString referencedLines(const VerseText& text, const QString& chapterPrefix, VerseRange range) {
+QString referencedLines(const VerseText& text, const QString& chapterPrefix,
+                        const std::vector<VerseSpan>& spans, VerseRange range) {
     QStringList lines;
-    qsizetype index = 0;
-    for (const VerseText::LineRun& run : text.linesBeginningWith(QStringView(chapterPrefix))) {
-        for (qsizetype line = run.first; line < run.last; ++line, ++index) {
-            if (index >= range.first && index <= range.last)
-                lines.append(text.decodedLine(line));
-        }
+    QList<int> copied;
+    for (qsizetype index = range.first; index <= range.last; ++index) {
+        const int number = spans[std::size_t(index)].number;
+        if (copied.contains(number))
+            continue;
+        copied.append(number);
+        const QString versePrefix = chapterPrefix + QString::number(number) + QLatin1Char(' ');
+        const std::vector<VerseText::LineRun> found = text.linesBeginningWith(versePrefix);
+        if (!found.empty())
+            lines.append(text.decodedLine(found.front().first));
     }
     return lines.join(QStringLiteral("\r\n"));
 }

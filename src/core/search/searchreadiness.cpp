@@ -1,6 +1,7 @@
 #include "search/searchreadiness.h"
 
 #include "shell/placeholders.h"
+#include "text/exacttext.h"
 #include "text/spacetrim.h"
 
 namespace search {
@@ -9,6 +10,18 @@ std::optional<QString> queryWhenReady(const QString& query, const QString& book)
     if (query == placeholders::kSearchPrompt || book == placeholders::kSelectBook)
         return std::nullopt;
     return spacetrim::trimmed(query);
+}
+
+QString singleLineQuery(const QString& typed) {
+    QString line;
+    line.reserve(typed.size());
+    for (qsizetype i = 0; i < typed.size();) {
+        const int width = ExactText::breakWidth(typed, i);
+        const bool lineBreak = width > 0 || typed[i] == QChar::LineSeparator;
+        line += lineBreak ? QChar(QLatin1Char(' ')) : typed[i];
+        i += std::max(width, 1);
+    }
+    return line;
 }
 
 } // namespace search

@@ -12,4 +12,8 @@ namespace search {
 // which is searched when it is not empty.
 std::optional<QString> queryWhenReady(const QString& query, const QString& book);
 
+// The search box holds one line: each line break pasted into it (CR LF being one) becomes a
+// space, so the words on either side stay apart and a phrase is still searched as one.
+QString singleLineQuery(const QString& typed);
+
 } // namespace search

@@ -2,13 +2,60 @@
 
 #include "controls/editkeyfilter.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QWheelEvent>
 
 #include <algorithm>
 
+namespace {
+
+// Qt names an editable combo box on Linux by the text it holds ("13"), leaving what it is for
+// to a label that names it as its buddy, which the reading area's boxes have none of. Here the
+// name is the box's accessible name and the value its text, as on other systems.
+class AccessibleComboBox : public QAccessibleWidget {
+public:
+    explicit AccessibleComboBox(ComboBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? box()->text() : QAccessibleWidget::text(kind);
+    }
+    // The list, then the text part.
+    int childCount() const override { return 2; }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QObject*> parts = {box()->view(), box()->lineEdit()};
+        return index >= 0 && index < parts.size()
+                   ? QAccessible::queryAccessibleInterface(parts[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return int(QList<QObject*>{box()->view(), box()->lineEdit()}.indexOf(child->object()));
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = box()->view()->isVisible();
+        state.editable = true;
+        return state;
+    }
+
+private:
+    ComboBox* box() const { return static_cast<ComboBox*>(widget()); }
+};
+
+QAccessibleInterface* accessibleComboBox(const QString& className, QObject* object) {
+    auto* box = qobject_cast<ComboBox*>(object);
+    return box && className == QLatin1String("ComboBox") ? new AccessibleComboBox(box) : nullptr;
+}
+
+} // namespace
+
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent) {
+    static const bool named = (QAccessible::installFactory(accessibleComboBox), true);
+    Q_UNUSED(named);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -29,12 +76,23 @@ ComboBox::ComboBox(QWidget* parent)
 
 void ComboBox::keepTextWhile(const std::function<void()>& listChange) {
     const QString kept = lineEdit()->text();
-    const bool wasEmpty = count() == 0;
-    listChange();
-    if (wasEmpty && count() > 0)
-        setCurrentIndex(-1); // Qt selects the first item added to an empty list
+    listChange(); // Qt selects the first item added to an empty list
     if (lineEdit()->text() != kept)
         lineEdit()->setText(kept);
+    followText();
+}
+
+// The arrow keys and the drop-down start from the current item: it is the one the text names,
+// or none, never one the box showed before. Qt writes the current item's text into the box,
+// an empty one for none, so the text is put back as it was.
+void ComboBox::followText() {
+    const QString shown = lineEdit()->text();
+    const int named = findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (named == currentIndex())
+        return;
+    setCurrentIndex(named);
+    if (lineEdit()->text() != shown)
+        lineEdit()->setText(shown);
 }
 
 void ComboBox::addItem(const QString& item) {
@@ -66,6 +124,7 @@ void ComboBox::setText(const QString& text) {
     if (text == lineEdit()->text())
         return;
     lineEdit()->setText(text);
+    followText();
     emit changed();
 }
 

@@ -6,7 +6,8 @@
 
 // An editable drop-down combo box with the classic event rules: assigning or typing the text
 // runs change; only a pick from the list runs click (and not change); adding items and
-// clearing run nothing, and adding never alters the text.
+// clearing run nothing, and adding never alters the text. Once the program has assigned the
+// text or changed the list, the current item is the one the text names.
 class ComboBox : public QComboBox, public TextControl {
     Q_OBJECT
 public:
@@ -42,4 +43,5 @@ protected:
 
 private:
     void keepTextWhile(const std::function<void()>& listChange);
+    void followText();
 };

@@ -1,7 +1,10 @@
 #include "controls/listbox.h"
 
 #include <QAbstractListModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <utility>
 
 int ListItems::find(const QString& text) const {
     for (int row = 0; row < count(); ++row) {
@@ -129,6 +132,21 @@ void ListBox::setText(const QString& text) {
     m_assigning = false;
     if (row >= 0)
         emit picked();
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const bool outer = std::exchange(m_byKeyboard, true);
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const QModelIndex cursor = currentIndex();
+        if (cursor.isValid() && !selectionModel()->isSelected(cursor))
+            selectionModel()->select(cursor, QItemSelectionModel::ClearAndSelect);
+        event->accept();
+        emit entered();
+    } else {
+        QListView::keyPressEvent(event);
+    }
+    m_byKeyboard = outer;
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event) {

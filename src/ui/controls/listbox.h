@@ -20,7 +20,9 @@ public:
 };
 
 // A single-selection, unsorted list box. Click runs when the user selects an item (mouse or
-// keyboard, also a click on the item already selected) and when code assigns the text.
+// keyboard, also a click on the item already selected) and when code assigns the text; while
+// it runs, pickedByKeyboard() tells a key's move from the rest. Enter or Return raises
+// entered, having selected the item under the keyboard's cursor first when it was not.
 // A new set of items arrives in one step, however many there are.
 class ListBox : public QListView, public Control {
     Q_OBJECT
@@ -42,15 +44,18 @@ public:
     // left without a selection and nothing runs.
     void setText(const QString& text);
     int listIndex() const;
+    bool pickedByKeyboard() const { return m_byKeyboard; }
     void raiseGotFocus() override { emit gotFocus(); }
     void raiseLostFocus() override { emit lostFocus(); }
 
 signals:
     void picked();
+    void entered();
     void gotFocus();
     void lostFocus();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -59,4 +64,5 @@ private:
     ListItemModel* m_model;
     bool m_assigning = false;
     bool m_reclickPending = false;
+    bool m_byKeyboard = false;
 };

@@ -34,6 +34,7 @@ void TextBox::setText(const QString& text) {
         return;
     // Qt may report the emptied document before the new text: report one change, at the end.
     m_assigning = true;
+    ++m_assignments;
     m_exact = ExactText(text);
     setPlainText(m_exact.documentText());
     m_documentText = document()->toRawText();
@@ -129,10 +130,13 @@ QString TextBox::selText() const {
     return m_exact.between(cursor.selectionStart(), cursor.selectionEnd());
 }
 
+// A change handler that assigns a new text places the caret in it itself.
 void TextBox::setSelText(const QString& text) {
     QTextCursor cursor = textCursor();
+    const quint64 assignments = m_assignments;
     cursor.insertText(ExactText(text).documentText());
-    setTextCursor(cursor);
+    if (m_assignments == assignments)
+        setTextCursor(cursor);
 }
 
 void TextBox::deleteForward() {

@@ -54,6 +54,7 @@ private:
     ExactText m_exact;
     QString m_documentText; // the document as last seen; a change is a difference from it
     bool m_assigning = false;
+    quint64 m_assignments = 0; // how often the text was assigned
     bool m_changed = false;
     // A click that gives the box the focus must not undo what its got-focus handler selected:
     // the selection as the box was left, to tell whether the handler changed it.

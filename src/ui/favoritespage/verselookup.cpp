@@ -17,6 +17,7 @@ VerseLookup::VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText&
             &VerseLookup::TextVersesFavorites_Change);
     connect(window.TextVersesFavorites, &LineTextBox::lostFocus, this,
             &VerseLookup::TextVersesFavorites_LostFocus);
+    connect(window.TextVersesFavorites, &QLineEdit::returnPressed, this, &VerseLookup::startLookup);
     connect(window.ComboBookFavorites, &ComboBox::changed, this,
             &VerseLookup::ComboBookFavorites_Change);
 }

@@ -7,7 +7,8 @@ class MousePointer;
 class ScriptureText;
 
 // The verse lookup of the favorites page: the reference field keeps only what a reference may
-// hold, and leaving it (or changing the book) shows the verses it names in the result box.
+// hold, and leaving it, Return in it, or changing the book shows the verses it names in the
+// result box.
 class VerseLookup : public QObject {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "controls/focustracker.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
+#include "fontdialog/fontstandins.h"
 #include "layout/placement.h"
 
 #include <QAction>
@@ -92,10 +93,10 @@ FrmBible::FrmBible(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmBible"));
     setWindowTitle(kMaker + QStringLiteral(" - Vellumark ~ Orrisant Version"));
-    // Linux has no MS Sans Serif, and the family fontconfig puts in its place is so much wider
-    // that the narrow boxes cut their text ("Chapter" reads ":hapter"). Liberation Sans keeps
-    // close to the widths the window was designed with.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // Linux has none of the font list's names, and what fontconfig puts in their place can be
+    // far off: a calligraphic italic for Comic Sans MS, and for MS Sans Serif, the design font,
+    // a family so much wider that the narrow boxes cut their text ("Chapter" reads ":hapter").
+    standInForMissingFonts();
     // The window keeps its designed size, so its frame offers no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -139,7 +140,7 @@ void FrmBible::fitToFont(QWidget* box) {
 void FrmBible::createReadingArea(QWidget* area) {
     Label1 = label(area, "Label1", QStringLiteral("Vellumark"), twips(120, 120, 1575, 255), true);
     ComboBooks = place(new ComboBox(area), "ComboBooks", twips(1800, 120, 1815, 315));
-    describe(ComboBooks, {}, QStringLiteral("Books"));
+    describe(ComboBooks, {}, QStringLiteral("Book"));
     ComboChapter = place(new ComboBox(area), "ComboChapter", twips(3720, 120, 975, 315));
     describe(ComboChapter, {}, QStringLiteral("Chapter"));
     TextVerses = place(new TextBox(area), "TextVerses", twips(120, 480, 4455, 5325));

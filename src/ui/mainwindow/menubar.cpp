@@ -59,7 +59,7 @@ Menus buildMenus(QMenuBar* bar) {
     m.mnuGoToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
     bar->addMenu(bookmark);
 
-    QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("&Favorites"));
+    QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("Fa&vorites"));
     m.mnuFavoriteVerses = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
     bar->addMenu(favorites);
 

@@ -25,6 +25,8 @@ ReadingArea::ReadingArea(FrmBible& window, MousePointer& pointer, ScriptureText&
     connect(window.ComboBooks, &ComboBox::picked, this, &ReadingArea::ComboBooks_Click);
     connect(window.ComboChapter, &ComboBox::picked, this, &ReadingArea::ComboChapter_Click);
     connect(window.ListVerse, &ListBox::picked, this, &ReadingArea::ListVerse_Click);
+    connect(window.ListVerse, &ListBox::entered, this,
+            [this] { m_window.TextVerses->setFocus(Qt::OtherFocusReason); });
     connect(window.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
     connect(window.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
     connect(window.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
@@ -51,13 +53,14 @@ void ReadingArea::ComboChapter_Click() {
 }
 
 // Every chapter shown starts unmarked; an opened result marks it afterwards.
-std::optional<QString> ReadingArea::showChapter(const QString& prefix) {
+std::optional<QString> ReadingArea::showChapter(const QString& prefix, Focus focus) {
     std::optional<QString> chapterText = m_scripture.chapterText(prefix);
     if (!chapterText)
         return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
     m_marks->clear();
     m_window.TextVerses->setText(*chapterText);
-    m_window.TextVerses->setFocus(Qt::OtherFocusReason);
+    if (focus == Focus::Take)
+        m_window.TextVerses->setFocus(Qt::OtherFocusReason);
     m_shown = chapterText->isEmpty() ? std::nullopt : std::optional(prefix);
     return chapterText;
 }
@@ -75,7 +78,8 @@ void ReadingArea::ListVerse_Click() {
     const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
     if (!reference)
         return; // the hint, or any line that is no verse line
-    const std::optional<QString> chapterText = showChapter(reference->prefix);
+    const std::optional<QString> chapterText = showChapter(
+        reference->prefix, m_window.ListVerse->pickedByKeyboard() ? Focus::Leave : Focus::Take);
     if (!chapterText)
         return;
     const qsizetype offset = scripture::verseOffset(*chapterText, line, reference->prefix);
@@ -133,9 +137,10 @@ void ReadingArea::copyWithReference() {
         return;
     TextBox& verses = *m_window.TextVerses;
     const qsizetype start = verses.selStart();
-    const scripture::VerseRange touched = scripture::versesTouched(
-        scripture::verseSpans(verses.text()), start, start + verses.selLength());
-    const QString lines = scripture::referencedLines(m_scripture.text(), *m_shown, touched);
+    const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(verses.text());
+    const scripture::VerseRange touched =
+        scripture::versesTouched(spans, start, start + verses.selLength());
+    const QString lines = scripture::referencedLines(m_scripture.text(), *m_shown, spans, touched);
     if (!lines.isEmpty())
         m_clipboard.setText(lines);
 }

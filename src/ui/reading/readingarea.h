@@ -17,8 +17,10 @@ class ScriptureText;
 // The reading area: a book picked in ComboBooks fills the chapter list, a chapter picked in
 // ComboChapter is shown in TextVerses, and a result line clicked in ListVerse is opened in its
 // chapter with the caret before its verse, the verse at the top and marked, and the searched
-// words marked. The keys turn to the next or previous chapter as a pick would, and the verses
-// of a selection can be copied with their reference.
+// words marked. A click on a result takes the focus to the chapter; a key that moves through
+// the results leaves it in the list, so the next key walks on, and Enter takes it to the
+// chapter. The keys turn to the next or previous chapter as a pick would, and the verses of a
+// selection can be copied with their reference.
 class ReadingArea : public QObject {
     Q_OBJECT
 public:
@@ -32,10 +34,11 @@ public:
     void showPreviousChapter();
     void copyWithReference();
 
-    // Shows the chapter of the prefix ("Psalms 23:") in TextVerses and gives it the focus;
-    // returns the text shown, or nothing (and shows nothing) when Bible.dat cannot be read.
-    // The caller places the caret.
-    std::optional<QString> showChapter(const QString& prefix);
+    // Shows the chapter of the prefix ("Psalms 23:") in TextVerses and gives it the focus,
+    // unless told not to; returns the text shown, or nothing (and shows nothing) when Bible.dat
+    // cannot be read. The caller places the caret.
+    enum class Focus { Take, Leave };
+    std::optional<QString> showChapter(const QString& prefix, Focus focus = Focus::Take);
     // Names the book and chapter in the two boxes, with the book's chapter list (empty for a
     // text that names no book).
     void showBookAndChapter(const QString& book, const QString& chapter);

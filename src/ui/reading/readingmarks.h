@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QObject>
 
 #include <utility>
@@ -8,8 +9,9 @@
 class TextBox;
 
 // What the reading area marks without touching its text, selection or caret: the verse just
-// opened (in the highlight colour, until the user clicks or types in the reading area), and
-// the words that were searched for (softly, until another chapter is picked).
+// opened (in a colour of its own, unlike a selection's, until the user clicks or types in the
+// reading area), and the words that were searched for (softly, until another chapter is
+// picked).
 class ReadingMarks : public QObject {
 public:
     using Ranges = std::vector<std::pair<qsizetype, qsizetype>>; // start, length
@@ -25,6 +27,9 @@ public:
     // Scrolls so the line holding the offset is the top line, as far as the text's end
     // allows, leaving the caret and selection where they were.
     void scrollToTop(qsizetype offset);
+
+    // The opened verse's colour in a palette.
+    static QColor verseColour(const QPalette& palette);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,6 +10,8 @@
 #include "search/termmarks.h"
 #include "services/mousepointer.h"
 
+#include <QKeyEvent>
+
 namespace {
 
 // The result lines, each decoded when the list shows it, from the text the search ran on: a
@@ -45,9 +47,33 @@ SearchPage::SearchPage(FrmBible& window, MousePointer& pointer, ScriptureText& s
     : m_window(window)
     , m_pointer(pointer)
     , m_scripture(scripture) {
+    connect(window.TextSearch, &TextBox::changed, this, &SearchPage::TextSearch_Change);
     connect(window.TextSearch, &TextBox::gotFocus, this, &SearchPage::TextSearch_GotFocus);
     connect(window.TextSearch, &TextBox::lostFocus, this, &SearchPage::TextSearch_LostFocus);
     connect(window.ComboSearch, &ComboBox::picked, this, &SearchPage::ComboSearch_Click);
+    window.TextSearch->installEventFilter(this);
+}
+
+// The caret stays after what it followed.
+void SearchPage::TextSearch_Change() {
+    TextBox& box = *m_window.TextSearch;
+    const QString typed = box.text();
+    const QString line = search::singleLineQuery(typed);
+    if (line == typed)
+        return;
+    const int caret = int(search::singleLineQuery(typed.left(box.selStart())).size());
+    box.setText(line);
+    box.setSelStart(caret);
+}
+
+bool SearchPage::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    searchIfReady();
+    return true;
 }
 
 void SearchPage::TextSearch_GotFocus() {

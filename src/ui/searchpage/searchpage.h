@@ -6,8 +6,9 @@ class FrmBible;
 class MousePointer;
 class ScriptureText;
 
-// The search page: the search box selects its whole text on entry, and leaving it or picking a
-// book runs a search once both a query and a book are given. The results replace the list's
+// The search page: the search box selects its whole text on entry, and leaving it, Enter in
+// it or picking a book runs a search once both a query and a book are given. The box holds one
+// line: Enter types no line break, and a pasted one becomes a space. The results replace the list's
 // items in one step, so even every line of the text arrives at once; the list decodes only the
 // lines it shows.
 class SearchPage : public QObject {
@@ -15,6 +16,7 @@ class SearchPage : public QObject {
 public:
     SearchPage(FrmBible& window, MousePointer& pointer, ScriptureText& scripture);
 
+    void TextSearch_Change();
     void TextSearch_GotFocus();
     void TextSearch_LostFocus();
     void ComboSearch_Click();
@@ -23,6 +25,9 @@ public:
 signals:
     // A search ran: what its results' chapters are to mark.
     void searched(const QStringList& markedTerms);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void searchIfReady();

@@ -7,8 +7,8 @@
 class QPainter;
 class QPrinter;
 
-// All printing goes through here: the system's default printer when there is one, otherwise
-// the print dialog (which can print to a PDF file). The caller only paints the pages.
+// All printing goes through here, after the print dialog has let the user choose the printer
+// (or a PDF file). The caller only paints the pages.
 class PrintService {
 public:
     struct Outcome {

@@ -20,13 +20,10 @@ void keepMargins(QPrinter& printer) {
 
 } // namespace
 
+// The dialog starts at the default printer, so printing there is one more click, and any other
+// printer, or a PDF file, can be chosen; Cancel prints nothing.
 PrintService::Outcome SystemPrintService::print(const QString& documentName, const Painter& paint) {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        QPrinter printer(defaultPrinter);
-        return paintOn(printer, documentName, paint);
-    }
-    QPrinter printer;
+    QPrinter printer(QPrinterInfo::defaultPrinter());
     keepMargins(printer); // the dialog offers them, and takes larger ones
     QPrintDialog dialog(&printer, m_parent);
     dialog.setWindowTitle(QObject::tr("Print %1").arg(documentName));

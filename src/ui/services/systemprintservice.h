@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Prints on the system's default printer; when there is none, asks with the print dialog,
-// whose choices include printing to a PDF file.
+// Asks with the print dialog, the system's default printer chosen, whose choices include the
+// other printers and printing to a PDF file.
 class SystemPrintService : public PrintService {
 public:
     explicit SystemPrintService(QWidget* parent = nullptr)

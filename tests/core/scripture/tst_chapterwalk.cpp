@@ -54,42 +54,56 @@ private slots:
         QTEST(books::placeOfPrefix(prefix), "place");
     }
 
-    // Copied verses are the file's own lines of every verse the selection touches.
+    // Copied verses are the file's own lines of every verse the selection touches, each named
+    // by the number its paragraph starts with in the text as edited.
     void copiesTheVersesTouched_data() {
-        // The selection's ends, each as a verse and the characters into its span.
-        QTest::addColumn<QList<int>>("selection");
+        // Places (where text is typed, the selection's ends): a verse and the characters into its
+        // span as loaded, or back from the next verse's start.
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("places");
         QTest::addColumn<QList<int>>("verses");
-        QTest::newRow("nominal: caret at the start") << QList{1, 0, 1, 0} << QList{1};
-        QTest::newRow("nominal: caret inside a verse") << QList{16, 20, 16, 20} << QList{16};
-        QTest::newRow("nominal: across two boundaries")
-            << QList{15, 10, 17, 5} << QList{15, 16, 17};
-        QTest::newRow("robustness: ending where a verse begins")
-            << QList{15, 10, 17, 0} << QList{15, 16};
-        QTest::newRow("robustness: caret in the breaks after a verse")
-            << QList{16, -2, 16, -2} << QList{16};
-        QTest::newRow("robustness: caret at the very end") << QList{37, 0, 37, 0} << QList{36};
+        const auto row = [](const char* name, const char* typed, QList<int> places,
+                            QList<int> verses) {
+            QTest::newRow(name) << QString(typed) << places << verses;
+        };
+        row("nominal: caret at the start", "", {1, 0, 1, 0, 1, 0}, {1});
+        row("nominal: across two boundaries", "", {1, 0, 15, 10, 17, 1}, {15, 16, 17});
+        row("nominal: lines added at the top", "\r\n\r\n", {1, 0, 16, 20, 16, 20}, {16});
+        row("nominal: a number typed names the verse", "\n5 ", {16, 20, 16, 30, 16, 30}, {5});
+        row("robustness: a verse split in two", "\r\n", {16, 20, 16, 30, 16, 30}, {16});
+        row("robustness: above the first verse", "\r\n\r\n", {1, 0, 1, 0, 1, 0}, {});
+        row("robustness: a number without a space starts none", "\r\n3:16 ",
+            {16, 20, 15, 0, 16, 30}, {15, 16});
+        row("robustness: ending where a verse begins", "", {1, 0, 15, 10, 17, 0}, {15, 16});
+        row("robustness: caret in the breaks after a verse", "", {1, 0, 16, -2, 16, -2}, {16});
+        row("robustness: caret at the very end", "", {1, 0, 37, 0, 37, 0}, {36});
     }
     void copiesTheVersesTouched() {
-        QFETCH(QList<int>, selection);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, places);
         QFETCH(QList<int>, verses);
         const QString prefix = QStringLiteral("John 3:");
-        const QString chapter = m_text.chapterText(prefix);
-        const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(chapter);
+        QString chapter = m_text.chapterText(prefix);
+        std::vector<scripture::VerseSpan> spans = scripture::verseSpans(chapter);
         QCOMPARE(spans.size(), std::size_t(36));
-        // A negative step counts back from the start of the next verse.
         const auto at = [&](int verse, int into) {
             if (verse > int(spans.size()))
                 return chapter.size();
             return into < 0 ? spans[std::size_t(verse)].start + into
                             : spans[std::size_t(verse - 1)].start + into;
         };
-        const scripture::VerseRange touched = scripture::versesTouched(
-            spans, at(selection[0], selection[1]), at(selection[2], selection[3]));
+        const qsizetype typedAt = at(places[0], places[1]);
+        QList<qsizetype> ends; // moved on by the text typed before them
+        for (int i : {2, 4})
+            ends << at(places[i], places[i + 1]) +
+                        (at(places[i], places[i + 1]) > typedAt ? typed.size() : 0);
+        spans = scripture::verseSpans(chapter.insert(typedAt, typed));
+        const scripture::VerseRange touched = scripture::versesTouched(spans, ends[0], ends[1]);
         QStringList expected;
         for (const int verse : verses)
             expected << m_lines.filter(
                 QRegularExpression(QStringLiteral("^John 3:%1  ").arg(verse)));
-        QCOMPARE(scripture::referencedLines(m_text, prefix, touched), expected.join("\r\n"));
+        QCOMPARE(scripture::referencedLines(m_text, prefix, spans, touched), expected.join("\r\n"));
     }
 
     void marksTheSearchedWords_data() {

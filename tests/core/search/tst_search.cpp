@@ -73,7 +73,7 @@ private slots:
     }
 
     // Leaving the search box or picking a book searches only once both boxes are filled in,
-    // compared as they stand; the query is then trimmed of spaces.
+    // compared as they stand; the query, each line break a space, is then trimmed of spaces.
     void readyToSearch_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("book");
@@ -88,12 +88,16 @@ private slots:
         ready("robustness: the prompt with a space", prompt + " ", "John", prompt);
         ready("robustness: no book chosen", "love", "Select Book", QString());
         ready("robustness: only spaces", "   ", "John", "");
+        ready("nominal: each line break pasted is a space, CR LF one",
+              QString::fromUtf16(u"love\r\none\nanother\rday\u2028x"), "John",
+              "love one another day x");
     }
     void readyToSearch() {
         QFETCH(QString, query);
         QFETCH(QString, book);
         QFETCH(QString, searched);
-        const std::optional<QString> ready = search::queryWhenReady(query, book);
+        const std::optional<QString> ready =
+            search::queryWhenReady(search::singleLineQuery(query), book);
         QCOMPARE(ready.has_value(), !searched.isNull());
         QCOMPARE(ready.value_or(QString()), searched);
     }

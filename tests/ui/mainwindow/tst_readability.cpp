@@ -1,9 +1,11 @@
 #include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "fontdialog/frmfont.h"
+#include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
 #include <QAction>
+#include <QFontDatabase>
 #include <QTest>
 
 namespace {
@@ -51,8 +53,7 @@ private slots:
             << QStringList{"Courier New", "Bold Italic", "24"} << true
             << "Courier New bold italic 24";
         QTest::newRow("robustness: Pref.dat cannot be written, the font still applies")
-            << QStringList{"Times New Roman", "Italic", "12"} << false
-            << "Times New Roman italic 12";
+            << QStringList{"Comic Sans MS", "Italic", "12"} << false << "Comic Sans MS italic 12";
     }
     void chosenFontIsAppliedSavedAndReadable() {
         QFETCH(QStringList, font);
@@ -75,6 +76,8 @@ private slots:
                  saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
         QTEST(displayFont(w), "shown");
+        QCOMPARE(QFontInfo(w.TextVerses->font()).family(), // the system's own choice is no guess
+                 preferences::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
         QTest::keyClick(dialog->ListFonts, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());

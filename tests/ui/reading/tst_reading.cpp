@@ -1,15 +1,20 @@
 #include "controls/combobox.h"
+#include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
+#include "scripture/resultline.h"
 #include "support/appfixture.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
 
-// Reading through the real window: turning chapters by key, copying verses with their reference
-// and opening a search result. Which chapter comes next, which verses a selection touches and
-// what a search finds are decided and tested in the core.
+// Reading through the real window: turning chapters by key, copying verses with their reference,
+// searching and opening the results by keyboard, and looking a reference up. Which chapter comes
+// next, which verses a selection touches and what a search finds are decided and tested in the
+// core.
 class TestReading : public QObject {
     Q_OBJECT
     AppFixture fx;
@@ -50,9 +55,13 @@ private slots:
         QVERIFY(w().TextVerses->text().startsWith(QStringLiteral("1  For, behold")));
     }
 
+    // Each verse copies as the number its paragraph starts with names it, also after lines
+    // were added above.
     void copyingWithReference() {
         pick(w().ComboBooks, QStringLiteral("John"));
         pick(w().ComboChapter, QStringLiteral("3"));
+        press(Qt::Key_Return, Qt::NoModifier);
+        press(Qt::Key_Return, Qt::NoModifier);
         const QString text = w().TextVerses->text();
         w().TextVerses->setSelStart(int(text.indexOf(QStringLiteral("16  For God")) - 8));
         w().TextVerses->setSelLength(12); // from the end of verse 15 into verse 16
@@ -61,27 +70,80 @@ private slots:
         QCOMPARE(w().TextVerses->text(), text);
     }
 
-    // An opened result: its verse at the top and marked, the searched words marked; the text,
-    // the caret and the selection as they would be without the marks.
-    void anOpenedResultIsEasyToSee() {
+    // By keys alone: Enter searches, a pasted line break is a space, the arrow keys open one
+    // result after another with the focus kept in the list, Enter goes to the chapter, the
+    // boxes step on from the chapter they show, Return in the reference box looks up, and each
+    // menu has an Alt key of its own.
+    void searchingAndReadingByKeyboard() {
         w().menus.mnuSearch2->trigger();
-        w().TextSearch->setText(QStringLiteral("love one another"));
-        pick(w().ComboSearch, QStringLiteral("The Bible")); // picking the book searches
-        w().ListVerse->setText(resultLine("John 15:12"));
+        pick(w().ComboSearch, QStringLiteral("The Bible")); // the prompt stands: no search yet
+        typeOver(w().TextSearch, QStringLiteral("love another"));
+        w().TextSearch->setSelStart(4);
+        fx.clipboard.setText(QStringLiteral("\r\none"));
+        press(Qt::Key_V);
+        QCOMPARE(w().TextSearch->text(), QStringLiteral("love one another"));
+        QCOMPARE(w().TextSearch->selStart(), 8);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(w().TextSearch->text(), QStringLiteral("love one another"));
+        QCOMPARE(w().ListVerse->count(), 12); // found as a phrase
+        pressTab();
+        const QStringList results = w().ListVerse->items();
+        for (const QString& result : results) {
+            press(Qt::Key_Down, Qt::NoModifier);
+            QCOMPARE(shown() + ':', scripture::referenceOf(result)->prefix);
+            QCOMPARE(QApplication::focusWidget(), w().ListVerse);
+        }
+        press(Qt::Key_Home, Qt::NoModifier);
+        press(Qt::Key_Return, Qt::NoModifier);
+        QCOMPARE(shown(), QStringLiteral("John 13"));
+        QCOMPARE(QApplication::focusWidget(), w().TextVerses);
+        w().ListVerse->setText(results.filter(QStringLiteral("Romans 13:")).first());
+        for (ComboBox* box : {w().ComboBooks, w().ComboChapter}) // in step, named for their role
+            QVERIFY(box->itemText(box->currentIndex()) == box->text() &&
+                    QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) ==
+                        box->accessibleName());
+        focusOn(w().ComboChapter);
+        press(Qt::Key_Down, Qt::NoModifier);
+        QCOMPARE(shown(), QStringLiteral("Romans 14"));
+        w().menus.mnuFavoriteVerses->trigger();
+        w().ComboBookFavorites->setText(QStringLiteral("John"));
+        typeOver(w().TextVersesFavorites, QStringLiteral("3:16"));
+        press(Qt::Key_Return, Qt::NoModifier);
+        QVERIFY(w().TextFavorites->text().startsWith(QStringLiteral(" For God so loved")));
+        QStringList keys;
+        for (QAction* menu : w().menuBar()->actions())
+            keys << QKeySequence::mnemonic(menu->text()).toString();
+        keys << QKeySequence::mnemonic(w().CommandAddFavorite->text()).toString();
+        QCOMPARE(keys.first(), QStringLiteral("Alt+F"));
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+    }
+
+    // An opened result: its verse at the top and marked in a colour of its own, readable in a
+    // light palette and a dark one; the searched words marked; the text, the caret and the
+    // selection as they would be without the marks.
+    void anOpenedResultIsEasyToSee() {
+        w().ListVerse->setText(resultLine("John 15:12")); // from the search above
         const QString text = w().TextVerses->text();
         const int verse = int(text.indexOf(QStringLiteral("12  This is my commandment")));
         QCOMPARE(w().TextVerses->selStart(), verse);
         QCOMPARE(w().TextVerses->selLength(), 0);
         QCOMPARE(w().TextVerses->cursorForPosition(QPoint(6, 6)).block().position(),
                  w().TextVerses->positionOfOffset(verse)); // the verse at the top
-        const QList<QTextEdit::ExtraSelection> marks = w().TextVerses->extraSelections();
-        QStringList marked;
-        for (const QTextEdit::ExtraSelection& mark : marks)
-            marked << mark.cursor.selectedText();
-        QCOMPARE(marked.count(QStringLiteral("love one another")), 2); // verses 12 and 17
-        QVERIFY(marked.last().startsWith(QStringLiteral("12  This is my commandment")));
+        const QPalette dark(QColor(40, 40, 40));           // black base, white text
+        for (const QPalette& palette : {w().TextVerses->palette(), dark}) {
+            w().TextVerses->setPalette(palette);
+            const QList<QTextEdit::ExtraSelection> marks = w().TextVerses->extraSelections();
+            QStringList marked;
+            for (const QTextEdit::ExtraSelection& mark : marks)
+                marked << mark.cursor.selectedText();
+            QCOMPARE(marked.count(QStringLiteral("love one another")), 2); // verses 12 and 17
+            QVERIFY(marked.first().startsWith(QStringLiteral("12  This is my commandment")));
+            const QColor mark = marks.first().format.background().color();
+            QVERIFY(std::abs(mark.hsvHue() - palette.color(QPalette::Highlight).hsvHue()) >= 90);
+            QVERIFY(std::abs(mark.lightnessF() - palette.color(QPalette::Text).lightnessF()) > .6);
+        }
         QTest::mouseClick(w().TextVerses->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(w().TextVerses->extraSelections().size(), marks.size() - 1); // the verse's
+        QCOMPARE(w().TextVerses->extraSelections().size(), 2); // the verse's mark is gone
         QCOMPARE(w().TextVerses->text(), text);
     }
 };

@@ -1,0 +1,17 @@
+#include "fontdialog/fontstandins.h"
+
+#include "prefs/fontstandins.h"
+#include "prefs/preferencesrecord.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+// A substitution is consulted only for a family the system does not have, so a name that is
+// installed after all is shown in itself.
+void standInForMissingFonts() {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& name : preferences::fontNames())
+        if (const std::optional<QString> family = preferences::standInFamily(name, installed);
+            family && !QFont::substitutes(name).contains(*family))
+            QFont::insertSubstitution(name, *family);
+}
