@@ -4,12 +4,14 @@
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
 #include "services/systemprintservice.h"
+#include "shell/commandline.h"
 #include "storage/filesystem.h"
 #include "storage/folderchoice.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
+
+#include <cstdio>
 
 namespace {
 
@@ -19,30 +21,23 @@ void nameTheApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMARK_VERSION));
 }
 
-// --folder DIR, --help and --version; the folder named, or nothing. Read before the window
-// system is reached, so --help and --version answer on a terminal without a display.
-QString namedFolder(int argc, char* argv[]) {
+// Reads the command line before the window system is reached, so that --help, --version and a
+// refused command line answer on a terminal without a display.
+commandline::Decision readCommandLine(int argc, char* argv[]) {
     QCoreApplication commandLine(argc, argv);
     nameTheApplication();
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A reader for the Orrisant Version: read, search, keep favourite verses."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption folder(
-        QStringLiteral("folder"),
-        QStringLiteral("Keep every file in <folder>: Bible.dat is read from it, and the "
-                       "display font, the bookmark and the Verses folder are kept in it."),
-        QStringLiteral("folder"));
-    parser.addOption(folder);
-    parser.process(commandLine);
-    return parser.value(folder);
+    return commandline::decide(QCoreApplication::arguments());
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QString named = namedFolder(argc, argv);
+    const commandline::Decision asked = readCommandLine(argc, argv);
+    if (asked.outcome != commandline::Decision::Run) {
+        std::fputs(qPrintable(asked.text),
+                   asked.outcome == commandline::Decision::Answer ? stdout : stderr);
+        return asked.exitStatus;
+    }
     QApplication application(argc, argv);
     nameTheApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
@@ -50,7 +45,7 @@ int main(int argc, char* argv[]) {
 
     FileSystem files;
     const ProgramFolder folder =
-        chooseFolders(FolderFacts::ofThisMachine(named),
+        chooseFolders(FolderFacts::ofThisMachine(asked.namedFolder),
                       [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
     WidgetMessageBoxes messages;
     CursorMousePointer pointer;

@@ -1,13 +1,14 @@
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/preferencesrecord.h"
+#include "shell/commandline.h"
 #include "storage/folderchoice.h"
 
 #include <QTest>
 
 #include <limits>
 
-// BkMrk.dat and Pref.dat: where they live, what start-up makes of every line they may hold, and
-// what is saved.
+// BkMrk.dat and Pref.dat: where they live and the command line that may name it, what start-up
+// makes of every line they may hold, and what is saved.
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
@@ -135,6 +136,37 @@ private slots:
         QTEST(chosen.scriptureFolder(), "scripture");
         QCOMPARE(chosen.dataFolder(), data);
         QCOMPARE(chosen.preferencesPath(), data + QStringLiteral("/Pref.dat"));
+    }
+
+    // The toolkit's own options, with or without their values, are no concern of the program's.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("status");
+        using commandline::Decision;
+        const auto row = [](const char* name, const QStringList& arguments, int outcome) {
+            QTest::newRow(name) << arguments << outcome
+                                << (outcome == Decision::Refuse ? commandline::kRefused : 0);
+        };
+        row("nominal: nothing", {}, Decision::Run);
+        row("nominal: the toolkit's options",
+            {"-style", "Fusion", "-platform", "offscreen", "-reverse", "--stylesheet=a.qss"},
+            Decision::Run);
+        row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
+        row("nominal: -h", {"-h"}, Decision::Answer);
+        row("nominal: --version", {"--version"}, Decision::Answer);
+        row("robustness: an unknown option", {"--bogus"}, Decision::Refuse);
+        row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
+        row("robustness: a toolkit option without its value", {"-style"}, Decision::Refuse);
+        row("robustness: --folder without its value", {"--folder"}, Decision::Refuse);
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        const commandline::Decision decision =
+            commandline::decide(QStringList{"vellumark"} + arguments);
+        QTEST(int(decision.outcome), "outcome");
+        QTEST(decision.exitStatus, "status");
+        QCOMPARE(decision.text.isEmpty(), decision.outcome == commandline::Decision::Run);
     }
 };
 
