@@ -26,7 +26,22 @@ void nameTheApplication() {
 commandline::Decision readCommandLine(int argc, char* argv[]) {
     QCoreApplication commandLine(argc, argv);
     nameTheApplication();
-    return commandline::decide(QCoreApplication::arguments());
+    return commandline::decide(QCoreApplication::arguments(),
+                               commandline::Display::ofThisProcess());
+}
+
+// The names and icon the desktop shows for the program's windows.
+void presentTheApplication() {
+    nameTheApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumark.png")));
+}
+
+// Someone who started the program from a menu or a launcher sees no terminal.
+void showRefusal(int argc, char* argv[], const QString& text) {
+    QApplication application(argc, argv);
+    presentTheApplication();
+    WidgetMessageBoxes().ask(text.trimmed(), MessageBoxes::OkOnly, QStringLiteral("Vellumark"));
 }
 
 } // namespace
@@ -36,12 +51,12 @@ int main(int argc, char* argv[]) {
     if (asked.outcome != commandline::Decision::Run) {
         std::fputs(qPrintable(asked.text),
                    asked.outcome == commandline::Decision::Answer ? stdout : stderr);
+        if (asked.showInWindow)
+            showRefusal(argc, argv, asked.text);
         return asked.exitStatus;
     }
     QApplication application(argc, argv);
-    nameTheApplication();
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumark.png")));
+    presentTheApplication();
 
     FileSystem files;
     const ProgramFolder folder =

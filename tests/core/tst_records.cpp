@@ -138,34 +138,52 @@ private slots:
         QCOMPARE(chosen.preferencesPath(), data + QStringLiteral("/Pref.dat"));
     }
 
-    // The toolkit's own options, with or without their values, are no concern of the program's.
+    // The toolkit's own options, with or without their values, are no concern of the program's;
+    // a folder named must be there already, and a refusal is shown where a window would be seen.
     void commandLine_data() {
-        QTest::addColumn<QStringList>("arguments");
+        for (const char* column : {"arguments", "display"})
+            QTest::addColumn<QStringList>(column); // display: DISPLAY and QT_QPA_PLATFORM
         QTest::addColumn<int>("outcome");
         QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("named");
         using commandline::Decision;
-        const auto row = [](const char* name, const QStringList& arguments, int outcome) {
-            QTest::newRow(name) << arguments << outcome
-                                << (outcome == Decision::Refuse ? commandline::kRefused : 0);
+        const auto row = [](const char* name, const QStringList& arguments, int outcome,
+                            const QStringList& display = {":1", ""}, QString named = {}) {
+            const int status = outcome == Decision::Refuse ? commandline::kRefused : 0;
+            const bool shown = outcome == Decision::Refuse && display[1] != "offscreen" &&
+                               display != QStringList{"", ""};
+            QTest::newRow(name) << arguments << display << outcome << status << shown << named;
         };
+        const QString file = QCoreApplication::applicationFilePath();
         row("nominal: nothing", {}, Decision::Run);
         row("nominal: the toolkit's options",
-            {"-style", "Fusion", "-platform", "offscreen", "-reverse", "--stylesheet=a.qss"},
+            {"-style", "Fusion", "-platform", "xcb", "-reverse", "--stylesheet=a.qss"},
             Decision::Run);
-        row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
         row("nominal: -h", {"-h"}, Decision::Answer);
         row("nominal: --version", {"--version"}, Decision::Answer);
-        row("robustness: an unknown option", {"--bogus"}, Decision::Refuse);
+        row("nominal: a folder", {"--folder", "/tmp/../tmp"}, Decision::Run, {":1", ""}, "/tmp");
+        row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
         row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
         row("robustness: a toolkit option without its value", {"-style"}, Decision::Refuse);
         row("robustness: --folder without its value", {"--folder"}, Decision::Refuse);
+        row("robustness: --folder of an empty name", {"--folder", ""}, Decision::Refuse);
+        row("robustness: --folder of a missing folder, offscreen", {"--folder", "/tmp/none/x"},
+            Decision::Refuse, {":1", "offscreen"});
+        row("robustness: --folder of a file, no display", {"--folder", file}, Decision::Refuse,
+            {"", ""});
+        row("robustness: --folder of a file, Wayland", {"--folder", file}, Decision::Refuse,
+            {"", "wayland"});
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
-        const commandline::Decision decision =
-            commandline::decide(QStringList{"vellumark"} + arguments);
+        QFETCH(QStringList, display);
+        const commandline::Decision decision = commandline::decide(
+            QStringList{"vellumark"} + arguments, {display[0], QString(), display[1]});
         QTEST(int(decision.outcome), "outcome");
         QTEST(decision.exitStatus, "status");
+        QTEST(decision.showInWindow, "shown");
+        QTEST(decision.namedFolder, "named");
         QCOMPARE(decision.text.isEmpty(), decision.outcome == commandline::Decision::Run);
     }
 };

@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcessEnvironment>
 
 namespace commandline {
 namespace {
@@ -10,46 +12,75 @@ const QString kCommand = QStringLiteral("vellumark");
 
 // The options every Qt program takes, which the application object removes from the command
 // line itself: those followed by a value, then those that stand alone.
-constexpr const char* kToolkitOptionsWithValue[] = {"platform",
-                                                    "platformpluginpath",
-                                                    "platformtheme",
-                                                    "plugin",
-                                                    "qwindowgeometry",
-                                                    "geometry",
-                                                    "qwindowicon",
-                                                    "icon",
-                                                    "qwindowtitle",
-                                                    "title",
-                                                    "session",
-                                                    "style",
-                                                    "stylesheet",
-                                                    "display",
-                                                    "name",
-                                                    "visual",
-                                                    "qmljsdebugger"};
-constexpr const char* kToolkitFlags[] = {"reverse", "testability", "widgetcount", "nograb",
-                                         "dograb"};
+const QStringList kToolkitOptionsWithValue =
+    QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+                   "qwindowicon icon qwindowtitle title session style stylesheet display name "
+                   "visual qmljsdebugger")
+        .split(QLatin1Char(' '));
+const QStringList kToolkitFlags =
+    QStringLiteral("reverse testability widgetcount nograb dograb").split(QLatin1Char(' '));
 
 void acceptToolkitOptions(QCommandLineParser& parser) {
-    const auto accept = [&](const char* name, const QString& valueName) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+    const auto accept = [&](const QString& name, const QString& valueName) {
+        QCommandLineOption option(name, QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     };
-    for (const char* name : kToolkitOptionsWithValue)
+    for (const QString& name : kToolkitOptionsWithValue)
         accept(name, QStringLiteral("value"));
-    for (const char* name : kToolkitFlags)
+    for (const QString& name : kToolkitFlags)
         accept(name, QString());
 }
 
-Decision refused(const QString& why) {
-    return {
-        Decision::Refuse, kCommand + QStringLiteral(": ") + why + QLatin1Char('\n'), kRefused, {}};
+Decision answered(const QString& text) {
+    Decision answer;
+    answer.outcome = Decision::Answer;
+    answer.text = text;
+    return answer;
+}
+
+// Someone who started the program from a menu sees no terminal: where a window would be seen,
+// the refusal is shown in one too.
+Decision refused(const QString& why, bool onAScreen) {
+    Decision refusal;
+    refusal.outcome = Decision::Refuse;
+    refusal.text = kCommand + QStringLiteral(": ") + why + QLatin1Char('\n');
+    refusal.exitStatus = kRefused;
+    refusal.showInWindow = onAScreen;
+    return refusal;
+}
+
+// Why the folder cannot be the program's folder, or nothing.
+QString namedFolderProblem(const QString& named) {
+    if (named.isEmpty())
+        return QStringLiteral("--folder needs the name of a folder.");
+    const QFileInfo info(named);
+    if (!info.exists())
+        return QStringLiteral("--folder %1: there is no such folder; it is not made.").arg(named);
+    if (!info.isDir())
+        return QStringLiteral("--folder %1: that is a file, not a folder.").arg(named);
+    return {};
+}
+
+// Whether a window would be seen: there is a display, and the platform draws on it.
+bool onAScreen(const Display& display, const QString& platformArgument) {
+    const QString platform = platformArgument.isEmpty() ? display.platform : platformArgument;
+    const QString plugin = platform.section(QLatin1Char(':'), 0, 0);
+    if (plugin == QLatin1String("offscreen") || plugin == QLatin1String("minimal"))
+        return false;
+    return !platform.isEmpty() || !display.x11.isEmpty() || !display.wayland.isEmpty();
 }
 
 } // namespace
 
-Decision decide(const QStringList& arguments) {
+Display Display::ofThisProcess() {
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    return {environment.value(QStringLiteral("DISPLAY")),
+            environment.value(QStringLiteral("WAYLAND_DISPLAY")),
+            environment.value(QStringLiteral("QT_QPA_PLATFORM"))};
+}
+
+Decision decide(const QStringList& arguments, const Display& display) {
     QCommandLineParser parser;
     // As Qt's own options are written: -style, like --style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -63,27 +94,36 @@ Decision decide(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folder(
         QStringLiteral("folder"),
-        QStringLiteral("Keep every file in <folder>: Bible.dat is read from it, and the "
-                       "display font, the bookmark and the Verses folder are kept in it."),
+        QStringLiteral("Keep every file in <folder>, which must be there already: Bible.dat is "
+                       "read from it, and the display font, the bookmark and the Verses folder "
+                       "are kept in it."),
         QStringLiteral("folder"));
     parser.addOption(folder);
     acceptToolkitOptions(parser);
 
-    if (!parser.parse(arguments))
+    const bool parsed = parser.parse(arguments);
+    const bool seen = onAScreen(display, parser.value(QStringLiteral("platform")));
+    if (!parsed)
         return refused(parser.errorText() + QStringLiteral("\nTry '") + kCommand +
-                       QStringLiteral(" --help'."));
+                           QStringLiteral(" --help'."),
+                       seen);
     if (!parser.positionalArguments().isEmpty())
         return refused(QStringLiteral("unexpected argument '%1'.\nTry '%2 --help'.")
-                           .arg(parser.positionalArguments().constFirst(), kCommand));
+                           .arg(parser.positionalArguments().constFirst(), kCommand),
+                       seen);
     if (parser.isSet(help))
-        return {Decision::Answer, parser.helpText(), 0, {}};
+        return answered(parser.helpText());
     if (parser.isSet(version))
-        return {Decision::Answer,
-                QCoreApplication::applicationName() + QLatin1Char(' ') +
-                    QCoreApplication::applicationVersion() + QLatin1Char('\n'),
-                0,
-                {}};
-    return {Decision::Run, {}, 0, parser.value(folder)};
+        return answered(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                        QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+    if (parser.isSet(folder)) {
+        if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
+            return refused(problem, seen);
+    }
+    Decision run;
+    if (parser.isSet(folder))
+        run.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
+    return run;
 }
 
 } // namespace commandline

@@ -10,16 +10,27 @@ namespace commandline {
 // The exit status of a command line that cannot be followed.
 inline constexpr int kRefused = 2;
 
+// What the toolkit reads to find a display: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
+struct Display {
+    QString x11;
+    QString wayland;
+    QString platform;
+
+    static Display ofThisProcess();
+};
+
 struct Decision {
     enum Outcome { Run, Answer, Refuse } outcome = Run;
     QString text; // what is printed: the answer on standard output, a refusal on standard error
     int exitStatus = 0;
-    QString namedFolder; // the folder --folder names; empty when none is named
+    QString namedFolder;       // the folder --folder names, absolute; empty when none is named
+    bool showInWindow = false; // a refusal is also shown in a message box, on a screen one sees
 };
 
 // The arguments as given, the program's path first. The toolkit's own options (-style,
 // -platform, -reverse, -stylesheet and the others every Qt program takes) are accepted and left
-// for the application object, which reads them itself.
-Decision decide(const QStringList& arguments);
+// for the application object, which reads them itself. A folder named by --folder must be there
+// already: a mistyped one is refused rather than made.
+Decision decide(const QStringList& arguments, const Display& display);
 
 } // namespace commandline
