@@ -67,6 +67,13 @@ env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --version | grep -q "^Vellumark [
     fail "--version"
 env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --help | grep -q -- "--folder <folder>" ||
     fail "--help"
+# Without a display the program says so in one line, and how to get one, not with an abort.
+set +e
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$installed" 2>"$work/no-display"
+status=$?
+set -e
+[ "$status" = 1 ] && [ "$(wc -l <"$work/no-display")" = 1 ] && grep -q Xvfb "$work/no-display" ||
+    fail "without a display: status $status, $(cat "$work/no-display")"
 
 # Installed: nothing is written into the (read-only) tree, the defaults go to the user's data
 # folder, and a subject made there is still there after a restart.

@@ -12,6 +12,8 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -37,10 +39,37 @@ void presentTheApplication() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumark.png")));
 }
 
-// Someone who started the program from a menu or a launcher sees no terminal.
-void showRefusal(int argc, char* argv[], const QString& text) {
-    QApplication application(argc, argv);
+// The toolkit ends the process when the display named cannot be opened; the terminal gets the
+// one line that says what to do instead of an abort.
+class DisplayGuard {
+public:
+    DisplayGuard() { s_previous = qInstallMessageHandler(&handle); }
+    ~DisplayGuard() { qInstallMessageHandler(s_previous); }
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type != QtFatalMsg)
+            return s_previous(type, context, message);
+        std::fputs(qPrintable(commandline::noDisplayText(commandline::Display::ofThisProcess())),
+                   stderr);
+        std::_Exit(commandline::kNoDisplay);
+    }
+    inline static QtMessageHandler s_previous = nullptr;
+};
+
+// The application object, which opens the display; argc must outlive it.
+std::unique_ptr<QApplication> openApplication(int& argc, char* argv[]) {
+    const DisplayGuard guard;
+    auto application = std::make_unique<QApplication>(argc, argv);
     presentTheApplication();
+    return application;
+}
+
+// Someone who started the program from a menu or a launcher sees no terminal.
+void showRefusal(int& argc, char* argv[], const QString& text) {
+    const std::unique_ptr<QApplication> application = openApplication(argc, argv);
     WidgetMessageBoxes().ask(text.trimmed(), MessageBoxes::OkOnly, QStringLiteral("Vellumark"));
 }
 
@@ -55,8 +84,7 @@ int main(int argc, char* argv[]) {
             showRefusal(argc, argv, asked.text);
         return asked.exitStatus;
     }
-    QApplication application(argc, argv);
-    presentTheApplication();
+    const std::unique_ptr<QApplication> application = openApplication(argc, argv);
 
     FileSystem files;
     const ProgramFolder folder =

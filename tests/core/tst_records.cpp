@@ -139,7 +139,8 @@ private slots:
     }
 
     // The toolkit's own options, with or without their values, are no concern of the program's;
-    // a folder named must be there already, and a refusal is shown where a window would be seen.
+    // a folder named must be there already, a refusal is shown where a window would be seen, and
+    // a start with no display named says how to get one.
     void commandLine_data() {
         for (const char* column : {"arguments", "display"})
             QTest::addColumn<QStringList>(column); // display: DISPLAY and QT_QPA_PLATFORM
@@ -149,8 +150,10 @@ private slots:
         QTest::addColumn<QString>("named");
         using commandline::Decision;
         const auto row = [](const char* name, const QStringList& arguments, int outcome,
-                            const QStringList& display = {":1", ""}, QString named = {}) {
-            const int status = outcome == Decision::Refuse ? commandline::kRefused : 0;
+                            const QStringList& display = {":1", ""}, QString named = {},
+                            int status = 0) {
+            if (outcome == Decision::Refuse && status == 0)
+                status = commandline::kRefused;
             const bool shown = outcome == Decision::Refuse && display[1] != "offscreen" &&
                                display != QStringList{"", ""};
             QTest::newRow(name) << arguments << display << outcome << status << shown << named;
@@ -160,7 +163,9 @@ private slots:
         row("nominal: the toolkit's options",
             {"-style", "Fusion", "-platform", "xcb", "-reverse", "--stylesheet=a.qss"},
             Decision::Run);
-        row("nominal: -h", {"-h"}, Decision::Answer);
+        row("nominal: -h, no display", {"-h"}, Decision::Answer, {"", ""});
+        row("nominal: no display but a platform", {"-platform", "vnc"}, Decision::Run, {"", ""});
+        row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, commandline::kNoDisplay);
         row("nominal: --version", {"--version"}, Decision::Answer);
         row("nominal: a folder", {"--folder", "/tmp/../tmp"}, Decision::Run, {":1", ""}, "/tmp");
         row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
@@ -185,6 +190,7 @@ private slots:
         QTEST(decision.showInWindow, "shown");
         QTEST(decision.namedFolder, "named");
         QCOMPARE(decision.text.isEmpty(), decision.outcome == commandline::Decision::Run);
+        QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == commandline::kNoDisplay);
     }
 };
 

@@ -39,15 +39,19 @@ Decision answered(const QString& text) {
     return answer;
 }
 
+Decision refusal(const QString& text, int exitStatus, bool shown) {
+    Decision refusal;
+    refusal.outcome = Decision::Refuse;
+    refusal.text = text;
+    refusal.exitStatus = exitStatus;
+    refusal.showInWindow = shown;
+    return refusal;
+}
+
 // Someone who started the program from a menu sees no terminal: where a window would be seen,
 // the refusal is shown in one too.
 Decision refused(const QString& why, bool onAScreen) {
-    Decision refusal;
-    refusal.outcome = Decision::Refuse;
-    refusal.text = kCommand + QStringLiteral(": ") + why + QLatin1Char('\n');
-    refusal.exitStatus = kRefused;
-    refusal.showInWindow = onAScreen;
-    return refusal;
+    return refusal(kCommand + QStringLiteral(": ") + why + QLatin1Char('\n'), kRefused, onAScreen);
 }
 
 // Why the folder cannot be the program's folder, or nothing.
@@ -62,13 +66,20 @@ QString namedFolderProblem(const QString& named) {
     return {};
 }
 
+// Whether a display is named, for the toolkit to open: the platform's own, an X display or a
+// Wayland one.
+bool displayNamed(const Display& display, const QString& platformArgument) {
+    return !platformArgument.isEmpty() || !display.platform.isEmpty() || !display.x11.isEmpty() ||
+           !display.wayland.isEmpty();
+}
+
 // Whether a window would be seen: there is a display, and the platform draws on it.
 bool onAScreen(const Display& display, const QString& platformArgument) {
     const QString platform = platformArgument.isEmpty() ? display.platform : platformArgument;
     const QString plugin = platform.section(QLatin1Char(':'), 0, 0);
     if (plugin == QLatin1String("offscreen") || plugin == QLatin1String("minimal"))
         return false;
-    return !platform.isEmpty() || !display.x11.isEmpty() || !display.wayland.isEmpty();
+    return displayNamed(display, platformArgument);
 }
 
 } // namespace
@@ -78,6 +89,15 @@ Display Display::ofThisProcess() {
     return {environment.value(QStringLiteral("DISPLAY")),
             environment.value(QStringLiteral("WAYLAND_DISPLAY")),
             environment.value(QStringLiteral("QT_QPA_PLATFORM"))};
+}
+
+QString noDisplayText(const Display& display) {
+    const QString named = !display.x11.isEmpty() ? QStringLiteral(" (DISPLAY=%1)").arg(display.x11)
+                          : !display.wayland.isEmpty()
+                              ? QStringLiteral(" (WAYLAND_DISPLAY=%1)").arg(display.wayland)
+                              : QString();
+    return kCommand + QStringLiteral(": no display") + named +
+           QStringLiteral(": start one with `Xvfb :1 & export DISPLAY=:1`\n");
 }
 
 Decision decide(const QStringList& arguments, const Display& display) {
@@ -120,6 +140,8 @@ Decision decide(const QStringList& arguments, const Display& display) {
         if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
             return refused(problem, seen);
     }
+    if (!displayNamed(display, parser.value(QStringLiteral("platform"))))
+        return refusal(noDisplayText(display), kNoDisplay, false);
     Decision run;
     if (parser.isSet(folder))
         run.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();

@@ -7,7 +7,9 @@
 // that --help, --version and a refused command line answer on a terminal without a display.
 namespace commandline {
 
-// The exit status of a command line that cannot be followed.
+// The exit statuses of a start that cannot show the window, and of a command line that cannot
+// be followed.
+inline constexpr int kNoDisplay = 1;
 inline constexpr int kRefused = 2;
 
 // What the toolkit reads to find a display: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
@@ -18,6 +20,9 @@ struct Display {
 
     static Display ofThisProcess();
 };
+
+// The line that says no display could be opened, and how to start one.
+QString noDisplayText(const Display& display);
 
 struct Decision {
     enum Outcome { Run, Answer, Refuse } outcome = Run;
@@ -30,7 +35,8 @@ struct Decision {
 // The arguments as given, the program's path first. The toolkit's own options (-style,
 // -platform, -reverse, -stylesheet and the others every Qt program takes) are accepted and left
 // for the application object, which reads them itself. A folder named by --folder must be there
-// already: a mistyped one is refused rather than made.
+// already: a mistyped one is refused rather than made. With no display named anywhere the start
+// is refused too, before the toolkit would end the process.
 Decision decide(const QStringList& arguments, const Display& display);
 
 } // namespace commandline
