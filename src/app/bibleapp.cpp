@@ -30,6 +30,7 @@
 #include "services/mousepointer.h"
 #include "shell/placeholders.h"
 #include "shell/welcometext.h"
+#include "storage/datafolder.h"
 #include "storage/filesystem.h"
 
 #include <QDir>
@@ -83,7 +84,7 @@ void BibleApp::load() {
     m_window->ListVerse->addItem(placeholders::kResultHint);
     showFavoritesPage();
     checkScriptureFile();
-    createVersesFolder();
+    prepareDataFolders();
     m_subjectStore->removeLeftoverSaves();
     preferences::writeDefaultIfMissing(m_storage);
     bookmark::writeDefaultIfMissing(m_storage);
@@ -144,8 +145,10 @@ void BibleApp::reportScriptureProblem(const QString& problem) {
     m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }
 
-void BibleApp::createVersesFolder() {
-    const QString folder = m_storage.folder.versesFolder();
-    if (!m_storage.files.folderExists(folder))
-        m_storage.files.createFolder(folder); // a read-only folder: subjects simply list none
+// The user hears once, naming the folder and the reason, when what they save cannot be kept;
+// a save that fails later names the same reason.
+void BibleApp::prepareDataFolders() {
+    const QString problem = datafolder::startupProblem(m_storage.folder);
+    if (!problem.isEmpty())
+        m_services.messages.ask(problem, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }

@@ -49,7 +49,7 @@ private:
     void showFavoritesPage();
     void checkScriptureFile();
     void reportScriptureProblem(const QString& problem);
-    void createVersesFolder();
+    void prepareDataFolders();
 
     Storage m_storage;
     Services m_services;

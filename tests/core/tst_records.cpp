@@ -1,8 +1,11 @@
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/preferencesrecord.h"
 #include "shell/commandline.h"
+#include "storage/datafolder.h"
 #include "storage/folderchoice.h"
+#include "support/testfiles.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -136,6 +139,45 @@ private slots:
         QTEST(chosen.scriptureFolder(), "scripture");
         QCOMPARE(chosen.dataFolder(), data);
         QCOMPARE(chosen.preferencesPath(), data + QStringLiteral("/Pref.dat"));
+    }
+
+    // Start-up makes the data folder where missing, and tells when it cannot; a save makes no
+    // folder, and gives the folder and the system's reason. In a temporary folder (%1), with a
+    // file in the way.
+    void dataFolder_data() {
+        for (const char* column : {"data", "file", "saveError", "startupError"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const char* data, const char* file,
+                            const QString& saveError, const QString& startupError) {
+            QTest::newRow(name) << data << file << saveError << startupError;
+        };
+        const QString notMade =
+            QStringLiteral("The folder %1/%2 could not be made: Not a directory");
+        row("nominal: made with the folder above it at start-up only", "new/data", "",
+            "The folder %1/new/data is not there.", "");
+        row("robustness: a file in its place", "data", "data", notMade.arg("%1", "data"),
+            notMade.arg("%1", "data"));
+        row("robustness: a file above it", "file/data", "file", notMade.arg("%1", "file/data"),
+            notMade.arg("%1", "file/data"));
+        row("robustness: a file in the Verses folder's place", "data", "data/Verses", "",
+            notMade.arg("%1", "data/Verses"));
+    }
+    void dataFolder() {
+        QFETCH(QString, data);
+        QFETCH(QString, file);
+        QTemporaryDir temporary;
+        const QString folder = temporary.filePath(data);
+        if (!file.isEmpty()) {
+            QDir().mkpath(QFileInfo(temporary.filePath(file)).path());
+            QVERIFY(testfiles::put(temporary.filePath(file), "in the way"));
+        }
+        const auto inTemporary = [&](QString text) {
+            return text.replace(temporary.path(), QStringLiteral("%1"));
+        };
+        QTEST(inTemporary(FileSystem().writeAll(folder + "/Pref.dat", "Arial").error), "saveError");
+        const QString told = datafolder::startupProblem(ProgramFolder(folder));
+        QTEST(inTemporary(told.section("\r\n", 0, 0)), "startupError");
+        QCOMPARE(QDir(folder + "/Verses").exists(), told.isEmpty());
     }
 
     // The toolkit's own options, with or without their values, are no concern of the program's;
