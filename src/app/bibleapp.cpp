@@ -33,8 +33,14 @@
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
+#include <QThread>
+#include <QWindow>
+
+#include <utility>
 
 BibleApp::BibleApp(Storage storage, Services services)
     : m_storage(std::move(storage))
@@ -130,8 +136,7 @@ void BibleApp::showFavoritesPage() {
 void BibleApp::checkScriptureFile() {
     const QString path = m_storage.folder.biblePath();
     if (!m_storage.files.fileExists(path)) {
-        reportScriptureProblem(QStringLiteral("Bible.dat was not found.\r\n") +
-                               QStringLiteral("Please reinstall program."));
+        tellOnceShown(scriptureMissingText(m_storage.folder));
         return;
     }
     const FileSystem::Result readable = m_storage.files.canRead(path);
@@ -140,9 +145,28 @@ void BibleApp::checkScriptureFile() {
 }
 
 void BibleApp::reportScriptureProblem(const QString& problem) {
-    const QString text =
-        QDir::toNativeSeparators(m_storage.folder.scriptureFolder()) + QDir::separator() + problem;
-    m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+    tellOnceShown(QDir::toNativeSeparators(m_storage.folder.scriptureFolder()) + QDir::separator() +
+                  problem);
+}
+
+// Told over the window, once it is there, rather than at the screen's corner before it.
+void BibleApp::tellOnceShown(const QString& text) {
+    m_startupMessages << text;
+}
+
+void BibleApp::show() {
+    m_window->show();
+    // The box is centred over the window, whose place the window manager gives only as it maps
+    // it; without a window manager that answers, the box goes on after a second.
+    const QDeadlineTimer deadline(1000);
+    const QWindow* handle = m_window->windowHandle();
+    while (!m_startupMessages.isEmpty() && handle && !handle->isExposed() &&
+           !deadline.hasExpired()) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    for (const QString& text : std::exchange(m_startupMessages, {}))
+        m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
 }
 
 // The user hears once, naming the folder and the reason, when what they save cannot be kept;
@@ -150,5 +174,5 @@ void BibleApp::reportScriptureProblem(const QString& problem) {
 void BibleApp::prepareDataFolders() {
     const QString problem = datafolder::startupProblem(m_storage.folder);
     if (!problem.isEmpty())
-        m_services.messages.ask(problem, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+        tellOnceShown(problem);
 }

@@ -98,6 +98,6 @@ int main(int argc, char* argv[]) {
     messages.setParent(&app.window());
     printer.setParent(&app.window());
     app.load();
-    app.window().show();
+    app.show();
     return QApplication::exec();
 }

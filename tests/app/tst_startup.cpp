@@ -48,6 +48,8 @@ private slots:
             "Arial bold 8.25", "");
         row("robustness: Bible.dat unreadable", {}, "unreadable", "Arial 8",
             "%1/Bible.dat could not be read.\r\nPermission denied");
+        row("robustness: no Bible.dat", {}, "Bible.dat", "Arial 8",
+            "%1/Bible.dat was not found.\r\nPut Bible.dat in that folder.");
         row("robustness: a file where the Verses folder goes", {}, "Verses", "Arial 8",
             "The folder %1/Verses could not be made: Not a directory\r\nThe display font, the "
             "bookmark and the favorite verses will not be saved.");
@@ -69,6 +71,8 @@ private slots:
             fx.files.failRead = [](const QString& path) { return path.endsWith("/Bible.dat"); };
         if (trouble == "Verses")
             fx.writeBytes("Verses", "in the way");
+        if (trouble == "Bible.dat")
+            QVERIFY(QFile::remove(fx.path("Bible.dat")));
         fx.start();
         QCOMPARE(fx.readBytes("Pref.dat"), firstStart ? "Arial\r\nRegular\r\n8" : prefs);
         QCOMPARE(fx.readBytes("BkMrk.dat"), firstStart ? "Genesis\r\n1\r\n0" : "anything at all");
@@ -77,8 +81,10 @@ private slots:
                  firstStart ? QStringList() : QStringList{"Love.txt"});
         QTEST(displayFont(fx.window()), "font");
         QCOMPARE(fx.messages.asked.size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
+        if (!message.isEmpty()) {
             QCOMPARE(fx.messages.asked[0].text, message.arg(QDir::toNativeSeparators(fx.folder())));
+            QVERIFY(fx.messages.asked[0].overAWindow);
+        }
         QVERIFY(fx.window().isVisible());
     }
 

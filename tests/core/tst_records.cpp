@@ -95,38 +95,43 @@ private slots:
 
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,
     // /opt/vm/share/vellumark and /usr/share/vellumark the installed data folders, /home/u/data
-    // the user's data folder.
+    // the user's data folder. Each row also names every folder Bible.dat was looked for in, for
+    // the message that it is missing.
     void folders_data() {
         QTest::addColumn<QString>("named");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<QStringList>("holdingBible");
         QTest::addColumn<QString>("scripture");
         QTest::addColumn<QString>("data");
+        QTest::addColumn<QStringList>("searched");
         const QString bin = QStringLiteral("/opt/vm/bin");
         const QString share = QStringLiteral("/opt/vm/share/vellumark");
         const QString system = QStringLiteral("/usr/share/vellumark");
         const QString user = QStringLiteral("/home/u/data");
         QTest::newRow("nominal: portable, as it always was")
-            << "" << true << QStringList{bin} << bin << bin;
+            << "" << true << QStringList{bin} << bin << bin << QStringList{bin};
         QTest::newRow("nominal: installed beside its share folder")
-            << "" << false << QStringList{share, system} << share << user;
+            << "" << false << QStringList{share, system} << share << user
+            << QStringList{bin, share};
         QTest::newRow("nominal: installed in the desktop's data folders")
-            << "" << false << QStringList{system} << system << user;
+            << "" << false << QStringList{system} << system << user
+            << QStringList{bin, share, system};
         QTest::newRow("nominal: a writable folder without Bible.dat is no portable copy")
-            << "" << true << QStringList{share} << share << user;
+            << "" << true << QStringList{share} << share << user << QStringList{bin, share};
         QTest::newRow("robustness: a read-only copy reads its own Bible.dat")
-            << "" << false << QStringList{bin, share} << bin << user;
+            << "" << false << QStringList{bin, share} << bin << user << QStringList{bin};
         QTest::newRow("robustness: no Bible.dat anywhere names the last folder looked in")
-            << "" << false << QStringList{} << system << user;
+            << "" << false << QStringList{} << system << user << QStringList{bin, share, system};
         QTest::newRow("nominal: a named folder holds everything, Bible.dat or not")
             << "/tmp/mine" << false << QStringList{share} << "/tmp/mine"
-            << "/tmp/mine";
+            << "/tmp/mine" << QStringList{"/tmp/mine"};
     }
     void folders() {
         QFETCH(QString, named);
         QFETCH(bool, writable);
         QFETCH(QStringList, holdingBible);
         QFETCH(QString, data);
+        QFETCH(QStringList, searched);
         FolderFacts facts;
         facts.namedFolder = named;
         facts.executableFolder = QStringLiteral("/opt/vm/bin");
@@ -139,6 +144,12 @@ private slots:
         QTEST(chosen.scriptureFolder(), "scripture");
         QCOMPARE(chosen.dataFolder(), data);
         QCOMPARE(chosen.preferencesPath(), data + QStringLiteral("/Pref.dat"));
+        QCOMPARE(chosen.searchedForBible(), searched);
+        const QString told = scriptureMissingText(chosen);
+        for (const QString& folder : searched)
+            QVERIFY2(told.contains(folder + "\r\n") || told.contains(folder + "/Bible.dat"),
+                     qPrintable(told));
+        QCOMPARE(told.endsWith("Please reinstall program."), data != chosen.scriptureFolder());
     }
 
     // Start-up makes the data folder where missing, and tells when it cannot; a save makes no
