@@ -65,7 +65,7 @@ BibleApp::BibleApp(Storage storage, Services services)
     QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
                      &ReadingArea::setSearchedTerms);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
-    m_help = std::make_unique<HelpPage>(*m_window);
+    m_help = std::make_unique<HelpPage>(*m_window, m_storage.folder);
     QObject::connect(m_help.get(), &HelpPage::shown, m_reading.get(), &ReadingArea::forgetChapter);
     m_editCommands = std::make_unique<EditCommands>(*m_window, m_services.clipboard);
     m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_services);

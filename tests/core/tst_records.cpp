@@ -1,6 +1,7 @@
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/preferencesrecord.h"
 #include "shell/commandline.h"
+#include "shell/helptext.h"
 #include "storage/datafolder.h"
 #include "storage/folderchoice.h"
 #include "support/testfiles.h"
@@ -96,7 +97,7 @@ private slots:
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,
     // /opt/vm/share/vellumark and /usr/share/vellumark the installed data folders, /home/u/data
     // the user's data folder. Each row also names every folder Bible.dat was looked for in, for
-    // the message that it is missing.
+    // the message that it is missing; the help names the folder and files this run keeps.
     void folders_data() {
         QTest::addColumn<QString>("named");
         QTest::addColumn<bool>("writable");
@@ -150,6 +151,12 @@ private slots:
             QVERIFY2(told.contains(folder + "\r\n") || told.contains(folder + "/Bible.dat"),
                      qPrintable(told));
         QCOMPARE(told.endsWith("Please reinstall program."), data != chosen.scriptureFolder());
+        const QString help = helpText(chosen);
+        for (const char* place :
+             {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
+            QVERIFY2(help.contains(data + place), place);
+        QVERIFY(!help.contains("C:\\"));
+        QCOMPARE(help.count("\r\n"), 39);
     }
 
     // Start-up makes the data folder where missing, and tells when it cannot; a save makes no
