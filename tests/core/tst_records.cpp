@@ -143,8 +143,6 @@ private slots:
         const ProgramFolder chosen = chooseFolders(
             facts, [&](const QString& folder) { return holdingBible.contains(folder); });
         QTEST(chosen.scriptureFolder(), "scripture");
-        QCOMPARE(chosen.dataFolder(), data);
-        QCOMPARE(chosen.preferencesPath(), data + QStringLiteral("/Pref.dat"));
         QCOMPARE(chosen.searchedForBible(), searched);
         const QString told = scriptureMissingText(chosen);
         for (const QString& folder : searched)
@@ -155,7 +153,6 @@ private slots:
         for (const char* place :
              {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
             QVERIFY2(help.contains(data + place), place);
-        QVERIFY(!help.contains("C:\\"));
         QCOMPARE(help.count("\r\n"), 39);
     }
 
@@ -165,37 +162,37 @@ private slots:
     void dataFolder_data() {
         for (const char* column : {"data", "file", "saveError", "startupError"})
             QTest::addColumn<QString>(column);
-        const auto row = [](const char* name, const char* data, const char* file,
+        const auto row = [](const char* name, const QString& data, const char* file,
                             const QString& saveError, const QString& startupError) {
             QTest::newRow(name) << data << file << saveError << startupError;
         };
-        const QString notMade =
-            QStringLiteral("The folder %1/%2 could not be made: Not a directory");
+        const QString notMade = QStringLiteral("The folder %1/%2 could not be made: %3");
+        const QString tooLong(300, 'x');
         row("nominal: made with the folder above it at start-up only", "new/data", "",
             "The folder %1/new/data is not there.", "");
-        row("robustness: a file in its place", "data", "data", notMade.arg("%1", "data"),
-            notMade.arg("%1", "data"));
-        row("robustness: a file above it", "file/data", "file", notMade.arg("%1", "file/data"),
-            notMade.arg("%1", "file/data"));
-        row("robustness: a file in the Verses folder's place", "data", "data/Verses", "",
-            notMade.arg("%1", "data/Verses"));
+        row("robustness: a file above it", "file/data", "file",
+            notMade.arg("%1", "file/data", "Not a directory"),
+            notMade.arg("%1", "file/data", "Not a directory"));
+        row("robustness: a file in the Verses folder's place", ".", "Verses", "",
+            notMade.arg("%1", "Verses", "Not a directory"));
+        row("robustness: a name too long", tooLong, "",
+            "The folder %1/" + tooLong + " is not there.",
+            notMade.arg("%1", tooLong, "File name too long"));
     }
     void dataFolder() {
         QFETCH(QString, data);
         QFETCH(QString, file);
         QTemporaryDir temporary;
         const QString folder = temporary.filePath(data);
-        if (!file.isEmpty()) {
-            QDir().mkpath(QFileInfo(temporary.filePath(file)).path());
-            QVERIFY(testfiles::put(temporary.filePath(file), "in the way"));
-        }
-        const auto inTemporary = [&](QString text) {
-            return text.replace(temporary.path(), QStringLiteral("%1"));
-        };
-        QTEST(inTemporary(FileSystem().writeAll(folder + "/Pref.dat", "Arial").error), "saveError");
+        QVERIFY(file.isEmpty() || testfiles::put(temporary.filePath(file), "in the way"));
+        QTEST(FileSystem()
+                  .writeAll(folder + "/Pref.dat", "Arial")
+                  .error.replace(temporary.path(), "%1"),
+              "saveError");
         const QString told = datafolder::startupProblem(ProgramFolder(folder));
-        QTEST(inTemporary(told.section("\r\n", 0, 0)), "startupError");
-        QCOMPARE(QDir(folder + "/Verses").exists(), told.isEmpty());
+        QTEST(told.section("\r\n", 0, 0).replace(temporary.path(), "%1"), "startupError");
+        const auto ownerMayAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QCOMPARE(QFileInfo(folder + "/Verses").permission(ownerMayAll), told.isEmpty());
     }
 
     // The toolkit's own options, with or without their values, are no concern of the program's;
@@ -214,12 +211,11 @@ private slots:
                             int status = 0) {
             if (outcome == Decision::Refuse && status == 0)
                 status = commandline::kRefused;
-            const bool shown = outcome == Decision::Refuse && display[1] != "offscreen" &&
+            const bool shown = outcome == Decision::Refuse && !display[1].startsWith("offscreen") &&
                                display != QStringList{"", ""};
             QTest::newRow(name) << arguments << display << outcome << status << shown << named;
         };
         const QString file = QCoreApplication::applicationFilePath();
-        row("nominal: nothing", {}, Decision::Run);
         row("nominal: the toolkit's options",
             {"-style", "Fusion", "-platform", "xcb", "-reverse", "--stylesheet=a.qss"},
             Decision::Run);
@@ -231,12 +227,10 @@ private slots:
         row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
         row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
         row("robustness: a toolkit option without its value", {"-style"}, Decision::Refuse);
-        row("robustness: --folder without its value", {"--folder"}, Decision::Refuse);
-        row("robustness: --folder of an empty name", {"--folder", ""}, Decision::Refuse);
-        row("robustness: --folder of a missing folder, offscreen", {"--folder", "/tmp/none/x"},
-            Decision::Refuse, {":1", "offscreen"});
-        row("robustness: --folder of a file, no display", {"--folder", file}, Decision::Refuse,
+        row("robustness: --folder of an empty name, no display", {"--folder", ""}, Decision::Refuse,
             {"", ""});
+        row("robustness: --folder of a missing folder, offscreen", {"--folder", "/tmp/none/x"},
+            Decision::Refuse, {":1", "offscreen:fontengine=freetype"});
         row("robustness: --folder of a file, Wayland", {"--folder", file}, Decision::Refuse,
             {"", "wayland"});
     }

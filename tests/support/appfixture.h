@@ -26,10 +26,8 @@ struct ScriptedMessageBoxes : MessageBoxes {
         bool overAWindow; // some window was shown when it was asked
     };
     Answer ask(const QString& text, Buttons buttons, const QString&) override {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        asked.append({text, buttons, std::any_of(windows.begin(), windows.end(), [](QWidget* w) {
-                          return w->isVisible();
-                      })});
+        asked.append({text, buttons,
+                      std::ranges::any_of(QApplication::topLevelWidgets(), &QWidget::isVisible)});
         return answers.isEmpty() ? (buttons == YesNo ? Yes : Ok) : answers.takeFirst();
     }
     QList<Answer> answers; // taken from the front; when empty: Ok / Yes

@@ -53,11 +53,10 @@ QString problem(const QString& folder) {
 
 QString prepare(const QString& folder) {
     for (const QString& step : pathTo(folder).missing) {
-        if (::mkdir(QFile::encodeName(step).constData(), 0777) != 0) {
-            const int reason = errno;
-            if (reason != EEXIST || !QFileInfo(step).isDir())
-                return told(kNotMade, folder, reason);
-        }
+        // One made at the same moment by another start of the program is as good; anything
+        // else in its place is found below.
+        if (::mkdir(QFile::encodeName(step).constData(), 0777) != 0 && errno != EEXIST)
+            return told(kNotMade, folder, errno);
     }
     return problem(folder);
 }
