@@ -222,11 +222,9 @@ private slots:
         row("nominal: -h, no display", {"-h"}, Decision::Answer, {"", ""});
         row("nominal: no display but a platform", {"-platform", "vnc"}, Decision::Run, {"", ""});
         row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, commandline::kNoDisplay);
-        row("nominal: --version", {"--version"}, Decision::Answer);
         row("nominal: a folder", {"--folder", "/tmp/../tmp"}, Decision::Run, {":1", ""}, "/tmp");
         row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
         row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
-        row("robustness: a toolkit option without its value", {"-style"}, Decision::Refuse);
         row("robustness: --folder of an empty name, no display", {"--folder", ""}, Decision::Refuse,
             {"", ""});
         row("robustness: --folder of a missing folder, offscreen", {"--folder", "/tmp/none/x"},
