@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
         processprobe::printMemory();
         QTimer::singleShot(0, &application, &QCoreApplication::quit);
     });
-    app.window().show();
+    app.show();
     phase("show");
     return QApplication::exec();
 }

@@ -67,6 +67,13 @@ env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --version | grep -q "^Vellumark [
     fail "--version"
 env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --help | grep -q -- "--folder <folder>" ||
     fail "--help"
+# Without a display the program says so in one line, and how to get one, not with an abort.
+set +e
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$installed" 2>"$work/no-display"
+status=$?
+set -e
+[ "$status" = 1 ] && [ "$(wc -l <"$work/no-display")" = 1 ] && grep -q Xvfb "$work/no-display" ||
+    fail "without a display: status $status, $(cat "$work/no-display")"
 
 # Installed: nothing is written into the (read-only) tree, the defaults go to the user's data
 # folder, and a subject made there is still there after a restart.
@@ -97,7 +104,23 @@ expectFile "$portable/Pref.dat"
 expectFile "$portable/BkMrk.dat"
 [ ! -e "$userData" ] || fail "the portable program wrote into the user's data folder"
 
-# --folder: any folder is the program folder.
+# --folder: a folder that is not there is refused, on the terminal and in a message box, and
+# nothing is made; any folder that is there is the program folder.
+set +e
+env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --folder "$work/missing/sub" 2>/dev/null
+refused=$?
+"$installed" --folder "$work/missing/sub" 2>/dev/null &
+box=$!
+message=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vellumark$' | head -1)
+[ -n "$message" ] || fail "--folder of a missing folder showed no message box"
+xdotool windowfocus --sync "$message"
+xdotool key Return
+wait "$box"
+shown=$?
+set -e
+[ "$refused$shown" = 22 ] || fail "--folder of a missing folder exited with $refused and $shown"
+[ ! -e "$work/missing" ] || fail "--folder made the folder it was given"
+
 named=$work/named
 mkdir -p "$named"
 cp "$build/bin/Bible.dat" "$named/"

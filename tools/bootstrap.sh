@@ -1,15 +1,30 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks, builds, then either starts the program
-# ("run") or runs every test headlessly ("test"). With CI set, compiler warnings fail the build.
+# Installs what a fresh Debian 12 machine lacks, then either builds and starts the program
+# ("run", the program alone) or builds everything and runs every test headlessly ("test").
+# With CI set, compiler warnings fail the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz targets that CI
-# runs after the tests; xdotool, librsvg2-bin, desktop-file-utils, appstream, groff-base and
-# dpkg-dev render the icon and check and package the installed program.
-packages=(cmake g++ make qt6-base-dev clang-format fonts-liberation poppler-utils xvfb xauth
-          clang libclang-rt-14-dev xdotool librsvg2-bin desktop-file-utils appstream groff-base
-          dpkg-dev)
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+# The program needs the compiler, Qt and the fonts its window is drawn in (librsvg2-bin renders
+# its icon; Xvfb is the display of a machine without one). The tests need more: clang and its
+# runtime libraries (libFuzzer, the sanitizers) build the fuzz targets that CI runs after the
+# tests; xdotool, desktop-file-utils, appstream, groff-base, dpkg-dev and lintian drive, check
+# and package the installed program (lintian, Debian's own check of the package, is the largest
+# of them; CI installs it to keep the package passing).
+packages=(cmake g++ make qt6-base-dev fonts-liberation librsvg2-bin xvfb xauth)
+if [ "$mode" = test ]; then
+    packages+=(clang-format poppler-utils clang libclang-rt-14-dev xdotool desktop-file-utils
+               appstream groff-base dpkg-dev lintian)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -24,18 +39,18 @@ werror=()
 if [ -n "${CI:-}" ]; then
     werror=(-DVELLUMARK_WERROR=ON)
 fi
-cmake --preset default "${werror[@]}"
-cmake --build build -j "$(nproc)"
 
-case "${1:-run}" in
-run)
+# The window needs a display; rather than build for minutes and then fail, say so now (the
+# program itself says the same).
+if [ "$mode" = run ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+    echo 'vellumark: no display: start one with `Xvfb :1 & export DISPLAY=:1`' >&2
+    exit 1
+fi
+
+cmake --preset default "${werror[@]}"
+if [ "$mode" = run ]; then
+    cmake --build build -j "$(nproc)" --target vellumark
     exec ./build/bin/vellumark
-    ;;
-test)
-    ctest --preset default
-    ;;
-*)
-    echo "usage: $0 [run|test]" >&2
-    exit 2
-    ;;
-esac
+fi
+cmake --build build -j "$(nproc)"
+ctest --preset default

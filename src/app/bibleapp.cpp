@@ -30,10 +30,17 @@
 #include "services/mousepointer.h"
 #include "shell/placeholders.h"
 #include "shell/welcometext.h"
+#include "storage/datafolder.h"
 #include "storage/filesystem.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
+#include <QThread>
+#include <QWindow>
+
+#include <utility>
 
 BibleApp::BibleApp(Storage storage, Services services)
     : m_storage(std::move(storage))
@@ -58,7 +65,7 @@ BibleApp::BibleApp(Storage storage, Services services)
     QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
                      &ReadingArea::setSearchedTerms);
     m_pages = std::make_unique<PageSwitcher>(*m_window);
-    m_help = std::make_unique<HelpPage>(*m_window);
+    m_help = std::make_unique<HelpPage>(*m_window, m_storage.folder);
     QObject::connect(m_help.get(), &HelpPage::shown, m_reading.get(), &ReadingArea::forgetChapter);
     m_editCommands = std::make_unique<EditCommands>(*m_window, m_services.clipboard);
     m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_services);
@@ -83,7 +90,7 @@ void BibleApp::load() {
     m_window->ListVerse->addItem(placeholders::kResultHint);
     showFavoritesPage();
     checkScriptureFile();
-    createVersesFolder();
+    prepareDataFolders();
     m_subjectStore->removeLeftoverSaves();
     preferences::writeDefaultIfMissing(m_storage);
     bookmark::writeDefaultIfMissing(m_storage);
@@ -129,8 +136,7 @@ void BibleApp::showFavoritesPage() {
 void BibleApp::checkScriptureFile() {
     const QString path = m_storage.folder.biblePath();
     if (!m_storage.files.fileExists(path)) {
-        reportScriptureProblem(QStringLiteral("Bible.dat was not found.\r\n") +
-                               QStringLiteral("Please reinstall program."));
+        tellOnceShown(scriptureMissingText(m_storage.folder));
         return;
     }
     const FileSystem::Result readable = m_storage.files.canRead(path);
@@ -139,13 +145,34 @@ void BibleApp::checkScriptureFile() {
 }
 
 void BibleApp::reportScriptureProblem(const QString& problem) {
-    const QString text =
-        QDir::toNativeSeparators(m_storage.folder.scriptureFolder()) + QDir::separator() + problem;
-    m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+    tellOnceShown(QDir::toNativeSeparators(m_storage.folder.scriptureFolder()) + QDir::separator() +
+                  problem);
 }
 
-void BibleApp::createVersesFolder() {
-    const QString folder = m_storage.folder.versesFolder();
-    if (!m_storage.files.folderExists(folder))
-        m_storage.files.createFolder(folder); // a read-only folder: subjects simply list none
+// Told over the window, once it is there, rather than at the screen's corner before it.
+void BibleApp::tellOnceShown(const QString& text) {
+    m_startupMessages << text;
+}
+
+void BibleApp::show() {
+    m_window->show();
+    // The box is centred over the window, whose place the window manager gives only as it maps
+    // it; without a window manager that answers, the box goes on after a second.
+    const QDeadlineTimer deadline(1000);
+    const QWindow* handle = m_window->windowHandle();
+    while (!m_startupMessages.isEmpty() && handle && !handle->isExposed() &&
+           !deadline.hasExpired()) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    for (const QString& text : std::exchange(m_startupMessages, {}))
+        m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+}
+
+// The user hears once, naming the folder and the reason, when what they save cannot be kept;
+// a save that fails later names the same reason.
+void BibleApp::prepareDataFolders() {
+    const QString problem = datafolder::startupProblem(m_storage.folder);
+    if (!problem.isEmpty())
+        tellOnceShown(problem);
 }

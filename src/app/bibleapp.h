@@ -3,6 +3,8 @@
 #include "services/services.h"
 #include "storage/storage.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class EditCommands;
@@ -35,6 +37,8 @@ public:
     // Starts reading the scripture text, prepares every list and text, checks the files and
     // applies the saved font; run once, before the window is first shown.
     void load();
+    // Shows the window, then what start-up found wrong, each once, over it.
+    void show();
 
     SubjectList& subjects() { return *m_subjects; }
     SubjectEditing& subjectEditing() { return *m_subjectEditing; }
@@ -49,10 +53,12 @@ private:
     void showFavoritesPage();
     void checkScriptureFile();
     void reportScriptureProblem(const QString& problem);
-    void createVersesFolder();
+    void tellOnceShown(const QString& text);
+    void prepareDataFolders();
 
     Storage m_storage;
     Services m_services;
+    QStringList m_startupMessages; // told once the window is shown
     std::unique_ptr<LoadedForms> m_forms;
     std::unique_ptr<FrmBible> m_window;
     std::unique_ptr<ScriptureText> m_scripture;

@@ -4,12 +4,16 @@
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
 #include "services/systemprintservice.h"
+#include "shell/commandline.h"
 #include "storage/filesystem.h"
 #include "storage/folderchoice.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -19,38 +23,72 @@ void nameTheApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMARK_VERSION));
 }
 
-// --folder DIR, --help and --version; the folder named, or nothing. Read before the window
-// system is reached, so --help and --version answer on a terminal without a display.
-QString namedFolder(int argc, char* argv[]) {
+// Reads the command line before the window system is reached, so that --help, --version and a
+// refused command line answer on a terminal without a display.
+commandline::Decision readCommandLine(int argc, char* argv[]) {
     QCoreApplication commandLine(argc, argv);
     nameTheApplication();
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A reader for the Orrisant Version: read, search, keep favourite verses."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption folder(
-        QStringLiteral("folder"),
-        QStringLiteral("Keep every file in <folder>: Bible.dat is read from it, and the "
-                       "display font, the bookmark and the Verses folder are kept in it."),
-        QStringLiteral("folder"));
-    parser.addOption(folder);
-    parser.process(commandLine);
-    return parser.value(folder);
+    return commandline::decide(QCoreApplication::arguments(),
+                               commandline::Display::ofThisProcess());
+}
+
+// The names and icon the desktop shows for the program's windows.
+void presentTheApplication() {
+    nameTheApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumark.png")));
+}
+
+// The toolkit ends the process when the display named cannot be opened; the terminal gets the
+// one line that says what to do instead of an abort.
+class DisplayGuard {
+public:
+    DisplayGuard() { s_previous = qInstallMessageHandler(&handle); }
+    ~DisplayGuard() { qInstallMessageHandler(s_previous); }
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type != QtFatalMsg)
+            return s_previous(type, context, message);
+        std::fputs(qPrintable(commandline::noDisplayText(commandline::Display::ofThisProcess())),
+                   stderr);
+        std::_Exit(commandline::kNoDisplay);
+    }
+    inline static QtMessageHandler s_previous = nullptr;
+};
+
+// The application object, which opens the display; argc must outlive it.
+std::unique_ptr<QApplication> openApplication(int& argc, char* argv[]) {
+    const DisplayGuard guard;
+    auto application = std::make_unique<QApplication>(argc, argv);
+    presentTheApplication();
+    return application;
+}
+
+// Someone who started the program from a menu or a launcher sees no terminal.
+void showRefusal(int& argc, char* argv[], const QString& text) {
+    const std::unique_ptr<QApplication> application = openApplication(argc, argv);
+    WidgetMessageBoxes().ask(text.trimmed(), MessageBoxes::OkOnly, QStringLiteral("Vellumark"));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QString named = namedFolder(argc, argv);
-    QApplication application(argc, argv);
-    nameTheApplication();
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumark.png")));
+    const commandline::Decision asked = readCommandLine(argc, argv);
+    if (asked.outcome != commandline::Decision::Run) {
+        std::fputs(qPrintable(asked.text),
+                   asked.outcome == commandline::Decision::Answer ? stdout : stderr);
+        if (asked.showInWindow)
+            showRefusal(argc, argv, asked.text);
+        return asked.exitStatus;
+    }
+    const std::unique_ptr<QApplication> application = openApplication(argc, argv);
 
     FileSystem files;
     const ProgramFolder folder =
-        chooseFolders(FolderFacts::ofThisMachine(named),
+        chooseFolders(FolderFacts::ofThisMachine(asked.namedFolder),
                       [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
     WidgetMessageBoxes messages;
     CursorMousePointer pointer;
@@ -60,6 +98,6 @@ int main(int argc, char* argv[]) {
     messages.setParent(&app.window());
     printer.setParent(&app.window());
     app.load();
-    app.window().show();
+    app.show();
     return QApplication::exec();
 }

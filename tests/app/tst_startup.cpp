@@ -37,20 +37,26 @@ private slots:
     // save cut short is cleared away, and a problem is reported once.
     void startUp_data() {
         QTest::addColumn<QByteArray>("prefs"); // none: a first start
-        for (const char* column : {"font", "message"})
+        for (const char* column : {"trouble", "font", "message"})
             QTest::addColumn<QString>(column);
-        const auto row = [](const char* name, const QByteArray& prefs, const char* font,
-                            const char* message) {
-            QTest::newRow(name) << prefs << QString(font) << QString(message);
+        const auto row = [](const char* name, const QByteArray& prefs, const char* trouble,
+                            const char* font, const char* message) {
+            QTest::newRow(name) << prefs << QString(trouble) << QString(font) << QString(message);
         };
-        row("nominal: a first start", {}, "Arial 8", "");
-        row("robustness: a size of nan keeps the design size", "Arial\r\nBold\r\nnan",
+        row("nominal: a first start", {}, "", "Arial 8", "");
+        row("robustness: a size of nan keeps the design size", "Arial\r\nBold\r\nnan", "",
             "Arial bold 8.25", "");
-        row("robustness: Bible.dat unreadable", {}, "Arial 8",
-            "Bible.dat could not be read.\r\nPermission denied");
+        row("robustness: Bible.dat unreadable", {}, "unreadable", "Arial 8",
+            "%1/Bible.dat could not be read.\r\nPermission denied");
+        row("robustness: no Bible.dat", {}, "Bible.dat", "Arial 8",
+            "%1/Bible.dat was not found.\r\nPut Bible.dat in that folder.");
+        row("robustness: a file where the Verses folder goes", {}, "Verses", "Arial 8",
+            "The folder %1/Verses could not be made: Not a directory\r\nThe display font, the "
+            "bookmark and the favorite verses will not be saved.");
     }
     void startUp() {
         QFETCH(QByteArray, prefs);
+        QFETCH(QString, trouble);
         QFETCH(QString, message);
         AppFixture fx;
         const bool firstStart = prefs.isNull();
@@ -61,19 +67,24 @@ private slots:
             fx.writeBytes("Verses/Love.txt", "Love\r\n\r\n text");
             fx.writeBytes("Verses/Love.txt.MHdXad", "Lo");
         }
-        if (!message.isEmpty())
+        if (trouble == "unreadable")
             fx.files.failRead = [](const QString& path) { return path.endsWith("/Bible.dat"); };
+        if (trouble == "Verses")
+            fx.writeBytes("Verses", "in the way");
+        if (trouble == "Bible.dat")
+            QVERIFY(QFile::remove(fx.path("Bible.dat")));
         fx.start();
         QCOMPARE(fx.readBytes("Pref.dat"), firstStart ? "Arial\r\nRegular\r\n8" : prefs);
         QCOMPARE(fx.readBytes("BkMrk.dat"), firstStart ? "Genesis\r\n1\r\n0" : "anything at all");
-        QVERIFY(QDir(fx.path("Verses")).exists());
+        QCOMPARE(QDir(fx.path("Verses")).exists(), trouble != "Verses");
         QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files),
                  firstStart ? QStringList() : QStringList{"Love.txt"});
         QTEST(displayFont(fx.window()), "font");
         QCOMPARE(fx.messages.asked.size(), message.isEmpty() ? 0 : 1);
-        if (!message.isEmpty())
-            QCOMPARE(fx.messages.asked[0].text,
-                     QDir::toNativeSeparators(fx.folder()) + QDir::separator() + message);
+        if (!message.isEmpty()) {
+            QCOMPARE(fx.messages.asked[0].text, message.arg(QDir::toNativeSeparators(fx.folder())));
+            QVERIFY(fx.messages.asked[0].overAWindow);
+        }
         QVERIFY(fx.window().isVisible());
     }
 

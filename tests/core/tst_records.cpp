@@ -1,8 +1,13 @@
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/fontstandins.h"
 #include "prefs/preferencesrecord.h"
+#include "shell/commandline.h"
+#include "shell/helptext.h"
+#include "storage/datafolder.h"
 #include "storage/folderchoice.h"
+#include "support/testfiles.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -14,8 +19,8 @@ const QStringList kDebianFonts = QString("DejaVu Sans|DejaVu Sans Mono|DejaVu Se
                                      .split('|');
 } // namespace
 
-// BkMrk.dat and Pref.dat: where they live, what start-up makes of every line they may hold, and
-// what is saved.
+// BkMrk.dat and Pref.dat: where they live and the command line that may name it, what start-up
+// makes of every line they may hold, and what is saved.
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
@@ -130,38 +135,43 @@ private slots:
 
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,
     // /opt/vm/share/vellumark and /usr/share/vellumark the installed data folders, /home/u/data
-    // the user's data folder.
+    // the user's data folder. Each row also names every folder Bible.dat was looked for in, for
+    // the message that it is missing; the help names the folder and files this run keeps.
     void folders_data() {
         QTest::addColumn<QString>("named");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<QStringList>("holdingBible");
         QTest::addColumn<QString>("scripture");
         QTest::addColumn<QString>("data");
+        QTest::addColumn<QStringList>("searched");
         const QString bin = QStringLiteral("/opt/vm/bin");
         const QString share = QStringLiteral("/opt/vm/share/vellumark");
         const QString system = QStringLiteral("/usr/share/vellumark");
         const QString user = QStringLiteral("/home/u/data");
         QTest::newRow("nominal: portable, as it always was")
-            << "" << true << QStringList{bin} << bin << bin;
+            << "" << true << QStringList{bin} << bin << bin << QStringList{bin};
         QTest::newRow("nominal: installed beside its share folder")
-            << "" << false << QStringList{share, system} << share << user;
+            << "" << false << QStringList{share, system} << share << user
+            << QStringList{bin, share};
         QTest::newRow("nominal: installed in the desktop's data folders")
-            << "" << false << QStringList{system} << system << user;
+            << "" << false << QStringList{system} << system << user
+            << QStringList{bin, share, system};
         QTest::newRow("nominal: a writable folder without Bible.dat is no portable copy")
-            << "" << true << QStringList{share} << share << user;
+            << "" << true << QStringList{share} << share << user << QStringList{bin, share};
         QTest::newRow("robustness: a read-only copy reads its own Bible.dat")
-            << "" << false << QStringList{bin, share} << bin << user;
+            << "" << false << QStringList{bin, share} << bin << user << QStringList{bin};
         QTest::newRow("robustness: no Bible.dat anywhere names the last folder looked in")
-            << "" << false << QStringList{} << system << user;
+            << "" << false << QStringList{} << system << user << QStringList{bin, share, system};
         QTest::newRow("nominal: a named folder holds everything, Bible.dat or not")
             << "/tmp/mine" << false << QStringList{share} << "/tmp/mine"
-            << "/tmp/mine";
+            << "/tmp/mine" << QStringList{"/tmp/mine"};
     }
     void folders() {
         QFETCH(QString, named);
         QFETCH(bool, writable);
         QFETCH(QStringList, holdingBible);
         QFETCH(QString, data);
+        QFETCH(QStringList, searched);
         FolderFacts facts;
         facts.namedFolder = named;
         facts.executableFolder = QStringLiteral("/opt/vm/bin");
@@ -172,8 +182,106 @@ private slots:
         const ProgramFolder chosen = chooseFolders(
             facts, [&](const QString& folder) { return holdingBible.contains(folder); });
         QTEST(chosen.scriptureFolder(), "scripture");
-        QCOMPARE(chosen.dataFolder(), data);
-        QCOMPARE(chosen.preferencesPath(), data + QStringLiteral("/Pref.dat"));
+        QCOMPARE(chosen.searchedForBible(), searched);
+        const QString told = scriptureMissingText(chosen);
+        for (const QString& folder : searched)
+            QVERIFY2(told.contains(folder + "\r\n") || told.contains(folder + "/Bible.dat"),
+                     qPrintable(told));
+        QCOMPARE(told.endsWith("Please reinstall program."), data != chosen.scriptureFolder());
+        const QString help = helpText(chosen);
+        for (const char* place :
+             {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
+            QVERIFY2(help.contains(data + place), place);
+        QCOMPARE(help.count("\r\n"), 39);
+    }
+
+    // Start-up makes the data folder where missing, and tells when it cannot; a save makes no
+    // folder, and gives the folder and the system's reason. In a temporary folder (%1), with a
+    // file in the way.
+    void dataFolder_data() {
+        for (const char* column : {"data", "file", "saveError", "startupError"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const QString& data, const char* file,
+                            const QString& saveError, const QString& startupError) {
+            QTest::newRow(name) << data << file << saveError << startupError;
+        };
+        const QString notMade = QStringLiteral("The folder %1/%2 could not be made: %3");
+        const QString tooLong(300, 'x');
+        row("nominal: made with the folder above it at start-up only", "new/data", "",
+            "The folder %1/new/data is not there.", "");
+        row("robustness: a file above it", "file/data", "file",
+            notMade.arg("%1", "file/data", "Not a directory"),
+            notMade.arg("%1", "file/data", "Not a directory"));
+        row("robustness: a file in the Verses folder's place", ".", "Verses", "",
+            notMade.arg("%1", "Verses", "Not a directory"));
+        row("robustness: a name too long", tooLong, "",
+            "The folder %1/" + tooLong + " is not there.",
+            notMade.arg("%1", tooLong, "File name too long"));
+    }
+    void dataFolder() {
+        QFETCH(QString, data);
+        QFETCH(QString, file);
+        QTemporaryDir temporary;
+        const QString folder = temporary.filePath(data);
+        QVERIFY(file.isEmpty() || testfiles::put(temporary.filePath(file), "in the way"));
+        QTEST(FileSystem()
+                  .writeAll(folder + "/Pref.dat", "Arial")
+                  .error.replace(temporary.path(), "%1"),
+              "saveError");
+        const QString told = datafolder::startupProblem(ProgramFolder(folder));
+        QTEST(told.section("\r\n", 0, 0).replace(temporary.path(), "%1"), "startupError");
+        const auto ownerMayAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QCOMPARE(QFileInfo(folder + "/Verses").permission(ownerMayAll), told.isEmpty());
+    }
+
+    // The toolkit's own options, with or without their values, are no concern of the program's;
+    // a folder named must be there already, a refusal is shown where a window would be seen, and
+    // a start with no display named says how to get one.
+    void commandLine_data() {
+        for (const char* column : {"arguments", "display"})
+            QTest::addColumn<QStringList>(column); // display: DISPLAY and QT_QPA_PLATFORM
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("named");
+        using commandline::Decision;
+        const auto row = [](const char* name, const QStringList& arguments, int outcome,
+                            const QStringList& display = {":1", ""}, QString named = {},
+                            int status = 0) {
+            if (outcome == Decision::Refuse && status == 0)
+                status = commandline::kRefused;
+            const bool shown = outcome == Decision::Refuse && !display[1].startsWith("offscreen") &&
+                               display != QStringList{"", ""};
+            QTest::newRow(name) << arguments << display << outcome << status << shown << named;
+        };
+        const QString file = QCoreApplication::applicationFilePath();
+        row("nominal: the toolkit's options",
+            {"-style", "Fusion", "-platform", "xcb", "-reverse", "--stylesheet=a.qss"},
+            Decision::Run);
+        row("nominal: -h, no display", {"-h"}, Decision::Answer, {"", ""});
+        row("nominal: no display but a platform", {"-platform", "vnc"}, Decision::Run, {"", ""});
+        row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, commandline::kNoDisplay);
+        row("nominal: a folder", {"--folder", "/tmp/../tmp"}, Decision::Run, {":1", ""}, "/tmp");
+        row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
+        row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
+        row("robustness: --folder of an empty name, no display", {"--folder", ""}, Decision::Refuse,
+            {"", ""});
+        row("robustness: --folder of a missing folder, offscreen", {"--folder", "/tmp/none/x"},
+            Decision::Refuse, {":1", "offscreen:fontengine=freetype"});
+        row("robustness: --folder of a file, Wayland", {"--folder", file}, Decision::Refuse,
+            {"", "wayland"});
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, display);
+        const commandline::Decision decision = commandline::decide(
+            QStringList{"vellumark"} + arguments, {display[0], QString(), display[1]});
+        QTEST(int(decision.outcome), "outcome");
+        QTEST(decision.exitStatus, "status");
+        QTEST(decision.showInWindow, "shown");
+        QTEST(decision.namedFolder, "named");
+        QCOMPARE(decision.text.isEmpty(), decision.outcome == commandline::Decision::Run);
+        QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == commandline::kNoDisplay);
     }
 };
 

@@ -17,8 +17,8 @@ BibleApp& AppFixture::start(bool waitForText) {
     m_app = std::make_unique<BibleApp>(Storage{ProgramFolder(m_dir.path()), files},
                                        Services{messages, pointer, *clipboardInUse, printer});
     m_app->load();
+    m_app->show();
     FrmBible& w = m_app->window();
-    w.show();
     QApplication::setActiveWindow(&w);
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w))

@@ -10,9 +10,11 @@
 #include "support/faultyfilesystem.h"
 #include "support/testfiles.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -21,9 +23,11 @@ struct ScriptedMessageBoxes : MessageBoxes {
     struct Asked {
         QString text;
         Buttons buttons;
+        bool overAWindow; // some window was shown when it was asked
     };
     Answer ask(const QString& text, Buttons buttons, const QString&) override {
-        asked.append({text, buttons});
+        asked.append({text, buttons,
+                      std::ranges::any_of(QApplication::topLevelWidgets(), &QWidget::isVisible)});
         return answers.isEmpty() ? (buttons == YesNo ? Yes : Ok) : answers.takeFirst();
     }
     QList<Answer> answers; // taken from the front; when empty: Ok / Yes

@@ -36,6 +36,8 @@ public:
     // temporary file of an existing subject's file. Nothing else in the folder is touched.
     void removeLeftoverSaves();
 
+    const QString& folder() const { return m_folder; }
+
     static bool isSafeName(const QString& subject);
     // The subject's file; nothing for a name that is no file name or whose entry is a link.
     std::optional<QString> pathOf(const QString& subject) const;

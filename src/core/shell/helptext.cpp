@@ -1,5 +1,7 @@
 #include "shell/helptext.h"
 
+#include <QDir>
+
 #include <iterator>
 
 namespace {
@@ -10,6 +12,7 @@ struct Piece {
 };
 
 // The pieces in the order they are shown; a paragraph is one line, which the text box wraps.
+// The places in braces are the folders and files of this run.
 constexpr Piece kPieces[] = {
     {"VELLUMARK", 2},
     {"Conformable to the edition of 1611", 1},
@@ -20,15 +23,14 @@ constexpr Piece kPieces[] = {
      "menu, then select a chapter in the 'Chapter' drop down menu.",
      2},
     {"To save a bookmark location of the cursor click Bookmark > Set Bookmark. To go to the "
-     "bookmark location click Bookmark > Go to Bookmark.",
+     "bookmark location click Bookmark > Go to Bookmark. The bookmark is saved in {bookmark}.",
      2},
     {"To view the 'Favorite Verses' page click Favorites > Favorite Verses. To find a favorite "
      "verse, select book in the 'Books' list box, then enter verse number such as 1:1 or 1:1-6 "
      "in the 'Chapter' text field. Press tab or exit field to display verses.",
      2},
     {"Favorite verses are organized by subject title and stored in .txt files in a 'Verses' "
-     "folder. Essentially a book is being created, edited, and organized in the "
-     "C:\\Windows\\ProgramFiles\\Vellumark\\Verses\\ folder.",
+     "folder. Essentially a book is being created, edited, and organized in the {verses} folder.",
      2},
     {"The chapters are stored as .txt (Notepad) file format with the subject titles as the file "
      "name. The subject 'Love' and verses would be stored in a .txt file named 'Love.txt'.",
@@ -38,7 +40,7 @@ constexpr Piece kPieces[] = {
      2},
     {"To modify the display fonts click Option > Set Font. The 'Display Fonts' form is appear. "
      "Select font name, font style and font size. Form control fonts are not modified. Font "
-     "settings are saved.",
+     "settings are saved in {preferences}.",
      2},
     {"To print entire form as viewed, click File > Print > Print Form.", 2},
     {"To add a new subject title, enter a new title in the 'Subject' drop down menu. Click tab or "
@@ -52,8 +54,8 @@ constexpr Piece kPieces[] = {
      "corresponding .txt file.",
      2},
     {"The 'Verses' folder can be archived and stored as a backup. Place the archived folder in "
-     "the same folder as C:\\Windows\\ProgramFiles\\Vellumark.exe to restore saved verses. "
-     "C:\\Windows\\ProgramFiles\\Verses\\ is the location of the 'Verses' folder.",
+     "the {data} folder to restore saved verses. {verses} is the location of the 'Verses' "
+     "folder.",
      2},
     {"To view the 'Search the Bible' page click Search > Search Text. Select book in the 'Select "
      "Book' drop down menu. Enter verse number, text phrase or search words in the 'Search "
@@ -69,11 +71,16 @@ constexpr Piece kPieces[] = {
 
 } // namespace
 
-QString helpText() {
+QString helpText(const ProgramFolder& folder) {
     static_assert(std::size(kPieces) == 21);
     const QString lineBreak = QStringLiteral("\r\n");
     QString text;
     for (const Piece& piece : kPieces)
         text += QString::fromUtf8(piece.text) + lineBreak.repeated(piece.lineBreaks);
-    return text;
+    const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
+    const QString separator = QDir::separator();
+    return text.replace(QStringLiteral("{bookmark}"), shown(folder.bookmarkPath()))
+        .replace(QStringLiteral("{preferences}"), shown(folder.preferencesPath()))
+        .replace(QStringLiteral("{verses}"), shown(folder.versesFolder()) + separator)
+        .replace(QStringLiteral("{data}"), shown(folder.dataFolder()) + separator);
 }

@@ -1,5 +1,6 @@
 #include "storage/filesystem.h"
 
+#include "storage/datafolder.h"
 #include "text/codepage.h"
 
 #include <QDir>
@@ -139,6 +140,10 @@ FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& l
 FileSystem::Result FileSystem::writeAll(const QString& path, const QString& text) {
     if (isLink(path))
         return {false, QStringLiteral("The file is a link to another place; it is not written.")};
+    // A save into a folder that is not there names the folder and why, not "No such file or
+    // directory". The folder is not made here: it may be a removed disk's.
+    if (const QString folder = QFileInfo(path).path(); !folderExists(folder))
+        return {false, datafolder::problem(folder)};
     const QByteArray bytes = encode(text);
     if (alreadyHolds(path, bytes))
         return {true, {}};

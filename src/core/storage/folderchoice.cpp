@@ -28,16 +28,16 @@ ProgramFolder chooseFolders(const FolderFacts& facts,
                             const std::function<bool(const QString& folder)>& holdsBible) {
     if (!facts.namedFolder.isEmpty())
         return ProgramFolder(facts.namedFolder);
+    QStringList searched{facts.executableFolder};
     const bool besideExecutable = holdsBible(facts.executableFolder);
     if (besideExecutable && facts.executableFolderWritable)
         return ProgramFolder(facts.executableFolder);
     if (besideExecutable)
-        return ProgramFolder(facts.executableFolder, facts.userDataFolder);
-    QString scripture = facts.executableFolder;
+        return ProgramFolder(facts.executableFolder, facts.userDataFolder, searched);
     for (const QString& installed : facts.installedFolders) {
-        scripture = installed;
+        searched << installed;
         if (holdsBible(installed))
             break;
     }
-    return ProgramFolder(scripture, facts.userDataFolder);
+    return ProgramFolder(searched.last(), facts.userDataFolder, searched);
 }

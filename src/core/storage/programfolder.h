@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the program's files are: the folder Bible.dat is read from, and the folder that holds
 // what the program writes (Pref.dat, BkMrk.dat and the Verses folder). A portable copy keeps
@@ -11,10 +12,16 @@ class ProgramFolder {
 public:
     // One folder for everything.
     explicit ProgramFolder(const QString& path);
-    ProgramFolder(const QString& scriptureFolder, const QString& dataFolder);
+    // Bible.dat was looked for in the folders searched, in order (only the scripture folder when
+    // none are given); the last is the scripture folder when none held it.
+    ProgramFolder(const QString& scriptureFolder, const QString& dataFolder,
+                  const QStringList& searched = {});
 
     const QString& scriptureFolder() const { return m_scripture; }
     const QString& dataFolder() const { return m_data; }
+    const QStringList& searchedForBible() const { return m_searched; }
+    // Installed: Bible.dat is read where the program was installed, which is not the user's.
+    bool installed() const { return m_scripture != m_data; }
 
     QString biblePath() const { return m_scripture + QStringLiteral("/Bible.dat"); }
     QString preferencesPath() const { return dataFile(QStringLiteral("Pref.dat")); }
@@ -26,4 +33,9 @@ private:
 
     QString m_scripture;
     QString m_data;
+    QStringList m_searched;
 };
+
+// What start-up tells the user when Bible.dat is missing: every folder it was looked for in,
+// and what helps: putting it in the one folder, or reinstalling an installed program.
+QString scriptureMissingText(const ProgramFolder& folder);

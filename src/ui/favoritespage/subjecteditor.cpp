@@ -139,12 +139,13 @@ bool SubjectEditor::mayClose() {
                                                  boxText);
     if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
-    const QString why =
-        written && !written->ok
-            ? QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
-                  .arg(*subject, written->error)
-            : QStringLiteral("The favorite verses shown are not saved: no subject is named "
-                             "to save them under.");
+    QString why = QStringLiteral("The favorite verses shown are not saved: no subject is named "
+                                 "to save them under.");
+    if (written && !written->ok)
+        why = QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
+                  .arg(*subject, written->error);
+    else if (const QString folder = m_subjects.folderProblem(); !folder.isEmpty())
+        why = QStringLiteral("The favorite verses shown are not saved.\r\n") + folder;
     return m_messages.ask(why + kCrLf + QStringLiteral("Close anyway?"), MessageBoxes::YesNo,
                           kTitle) == MessageBoxes::Yes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "favorites/subjectstore.h"
+#include "storage/datafolder.h"
 #include "storage/filesystem.h"
 
 #include <QString>
@@ -37,6 +38,8 @@ public:
                                                           const QString& fallback);
     // Deletes the subject's file; false (reported) when it could not be deleted.
     bool deleteSubject(const QString& subject);
+    // Why no subject can be saved in the Verses folder; empty when one can.
+    QString folderProblem() const { return datafolder::problem(m_store.folder()); }
 
 private:
     void report(const QString& subject, const QString& failed, const QString& reason);

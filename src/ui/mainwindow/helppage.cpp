@@ -6,13 +6,14 @@
 
 #include <QAction>
 
-HelpPage::HelpPage(FrmBible& window)
-    : m_window(window) {
+HelpPage::HelpPage(FrmBible& window, ProgramFolder folder)
+    : m_window(window)
+    , m_folder(std::move(folder)) {
     connect(window.menus.mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
 }
 
 void HelpPage::mnuContents_Click() {
     // Rebuilt from its first piece every time, so choosing it twice shows it once.
-    m_window.TextVerses->setText(helpText());
+    m_window.TextVerses->setText(helpText(m_folder));
     emit shown();
 }

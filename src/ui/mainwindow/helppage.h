@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/programfolder.h"
+
 #include <QObject>
 
 class FrmBible;
@@ -8,7 +10,7 @@ class FrmBible;
 class HelpPage : public QObject {
     Q_OBJECT
 public:
-    explicit HelpPage(FrmBible& window);
+    HelpPage(FrmBible& window, ProgramFolder folder);
 
     void mnuContents_Click();
 
@@ -18,4 +20,5 @@ signals:
 
 private:
     FrmBible& m_window;
+    const ProgramFolder m_folder;
 };

@@ -182,12 +182,18 @@ private slots:
         QTest::newRow("robustness: the save fails, Yes") << "" << MessageBoxes::Yes << "\"Love\"";
         QTest::newRow("robustness: no subject named, No")
             << "???" << MessageBoxes::No << "no subject";
+        QTest::newRow("robustness: no Verses folder can be made, No")
+            << "Hope" << MessageBoxes::No << "Verses could not be made: Not a directory";
     }
     void closingWithTextThatCannotBeSavedAsks() {
         QFETCH(QString, typedInBox);
         QFETCH(MessageBoxes::Answer, answer);
         QFETCH(QString, why);
         fx->files.failWrite = [](const QString& path) { return path.endsWith("Love.txt"); };
+        QDir folder(fx->folder());
+        const bool inTheWay = why.contains("Verses"); // a file where the folder goes, for now
+        if (inTheWay)
+            QVERIFY(folder.rename("Verses", "Verses.kept") && fx->writeBytes("Verses", ""));
         if (!typedInBox.isEmpty())
             enterSubject(typedInBox);
         appendToList(QStringLiteral(" kept"), false);
@@ -200,6 +206,8 @@ private slots:
                  qPrintable(asked.text));
         QCOMPARE(asked.buttons, MessageBoxes::YesNo);
         QCOMPARE(w().isVisible(), answer == MessageBoxes::No);
+        if (inTheWay)
+            QVERIFY(folder.remove("Verses") && folder.rename("Verses.kept", "Verses"));
         QVERIFY(listText().endsWith(" kept"));
         QCOMPARE(file("Love"), kLove);
     }

@@ -1,0 +1,151 @@
+#include "shell/commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+
+namespace commandline {
+namespace {
+
+const QString kCommand = QStringLiteral("vellumark");
+
+// The options every Qt program takes, which the application object removes from the command
+// line itself: those followed by a value, then those that stand alone.
+const QStringList kToolkitOptionsWithValue =
+    QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+                   "qwindowicon icon qwindowtitle title session style stylesheet display name "
+                   "visual qmljsdebugger")
+        .split(QLatin1Char(' '));
+const QStringList kToolkitFlags =
+    QStringLiteral("reverse testability widgetcount nograb dograb").split(QLatin1Char(' '));
+
+void acceptToolkitOptions(QCommandLineParser& parser) {
+    const auto accept = [&](const QString& name, const QString& valueName) {
+        QCommandLineOption option(name, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const QString& name : kToolkitOptionsWithValue)
+        accept(name, QStringLiteral("value"));
+    for (const QString& name : kToolkitFlags)
+        accept(name, QString());
+}
+
+Decision answered(const QString& text) {
+    Decision answer;
+    answer.outcome = Decision::Answer;
+    answer.text = text;
+    return answer;
+}
+
+Decision refusal(const QString& text, int exitStatus, bool shown) {
+    Decision refusal;
+    refusal.outcome = Decision::Refuse;
+    refusal.text = text;
+    refusal.exitStatus = exitStatus;
+    refusal.showInWindow = shown;
+    return refusal;
+}
+
+// Someone who started the program from a menu sees no terminal: where a window would be seen,
+// the refusal is shown in one too.
+Decision refused(const QString& why, bool onAScreen) {
+    return refusal(kCommand + QStringLiteral(": ") + why + QLatin1Char('\n'), kRefused, onAScreen);
+}
+
+// Why the folder cannot be the program's folder, or nothing.
+QString namedFolderProblem(const QString& named) {
+    if (named.isEmpty())
+        return QStringLiteral("--folder needs the name of a folder.");
+    const QFileInfo info(named);
+    if (!info.exists())
+        return QStringLiteral("--folder %1: there is no such folder; it is not made.").arg(named);
+    if (!info.isDir())
+        return QStringLiteral("--folder %1: that is a file, not a folder.").arg(named);
+    return {};
+}
+
+// Whether a display is named, for the toolkit to open: the platform's own, an X display or a
+// Wayland one.
+bool displayNamed(const Display& display, const QString& platformArgument) {
+    return !platformArgument.isEmpty() || !display.platform.isEmpty() || !display.x11.isEmpty() ||
+           !display.wayland.isEmpty();
+}
+
+// Whether a window would be seen: there is a display, and the platform draws on it.
+bool onAScreen(const Display& display, const QString& platformArgument) {
+    const QString platform = platformArgument.isEmpty() ? display.platform : platformArgument;
+    const QString plugin = platform.section(QLatin1Char(':'), 0, 0);
+    if (plugin == QLatin1String("offscreen") || plugin == QLatin1String("minimal"))
+        return false;
+    return displayNamed(display, platformArgument);
+}
+
+} // namespace
+
+Display Display::ofThisProcess() {
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    return {environment.value(QStringLiteral("DISPLAY")),
+            environment.value(QStringLiteral("WAYLAND_DISPLAY")),
+            environment.value(QStringLiteral("QT_QPA_PLATFORM"))};
+}
+
+QString noDisplayText(const Display& display) {
+    const QString named = !display.x11.isEmpty() ? QStringLiteral(" (DISPLAY=%1)").arg(display.x11)
+                          : !display.wayland.isEmpty()
+                              ? QStringLiteral(" (WAYLAND_DISPLAY=%1)").arg(display.wayland)
+                              : QString();
+    return kCommand + QStringLiteral(": no display") + named +
+           QStringLiteral(": start one with `Xvfb :1 & export DISPLAY=:1`\n");
+}
+
+Decision decide(const QStringList& arguments, const Display& display) {
+    QCommandLineParser parser;
+    // As Qt's own options are written: -style, like --style.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("A reader for the Orrisant Version: read, search, keep favourite verses.\n"
+                       "Qt's standard options, such as -style, -platform and -reverse, are "
+                       "taken too."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QStringLiteral("Keep every file in <folder>, which must be there already: Bible.dat is "
+                       "read from it, and the display font, the bookmark and the Verses folder "
+                       "are kept in it."),
+        QStringLiteral("folder"));
+    parser.addOption(folder);
+    acceptToolkitOptions(parser);
+
+    const bool parsed = parser.parse(arguments);
+    const bool seen = onAScreen(display, parser.value(QStringLiteral("platform")));
+    if (!parsed)
+        return refused(parser.errorText() + QStringLiteral("\nTry '") + kCommand +
+                           QStringLiteral(" --help'."),
+                       seen);
+    if (!parser.positionalArguments().isEmpty())
+        return refused(QStringLiteral("unexpected argument '%1'.\nTry '%2 --help'.")
+                           .arg(parser.positionalArguments().constFirst(), kCommand),
+                       seen);
+    if (parser.isSet(help))
+        return answered(parser.helpText());
+    if (parser.isSet(version))
+        return answered(QCoreApplication::applicationName() + QLatin1Char(' ') +
+                        QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+    if (parser.isSet(folder)) {
+        if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
+            return refused(problem, seen);
+    }
+    if (!displayNamed(display, parser.value(QStringLiteral("platform"))))
+        return refusal(noDisplayText(display), kNoDisplay, false);
+    Decision run;
+    if (parser.isSet(folder))
+        run.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
+    return run;
+}
+
+} // namespace commandline

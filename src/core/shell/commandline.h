@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What a start asks for, read from the command line before the window system is reached, so
+// that --help, --version and a refused command line answer on a terminal without a display.
+namespace commandline {
+
+// The exit statuses of a start that cannot show the window, and of a command line that cannot
+// be followed.
+inline constexpr int kNoDisplay = 1;
+inline constexpr int kRefused = 2;
+
+// What the toolkit reads to find a display: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
+struct Display {
+    QString x11;
+    QString wayland;
+    QString platform;
+
+    static Display ofThisProcess();
+};
+
+// The line that says no display could be opened, and how to start one.
+QString noDisplayText(const Display& display);
+
+struct Decision {
+    enum Outcome { Run, Answer, Refuse } outcome = Run;
+    QString text; // what is printed: the answer on standard output, a refusal on standard error
+    int exitStatus = 0;
+    QString namedFolder;       // the folder --folder names, absolute; empty when none is named
+    bool showInWindow = false; // a refusal is also shown in a message box, on a screen one sees
+};
+
+// The arguments as given, the program's path first. The toolkit's own options (-style,
+// -platform, -reverse, -stylesheet and the others every Qt program takes) are accepted and left
+// for the application object, which reads them itself. A folder named by --folder must be there
+// already: a mistyped one is refused rather than made. With no display named anywhere the start
+// is refused too, before the toolkit would end the process.
+Decision decide(const QStringList& arguments, const Display& display);
+
+} // namespace commandline

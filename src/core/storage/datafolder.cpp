@@ -1,0 +1,74 @@
+#include "storage/datafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace datafolder {
+namespace {
+
+const QString kNotMade = QStringLiteral("The folder %1 could not be made: %2");
+
+QString told(const QString& what, const QString& folder, int reason) {
+    return what.arg(QDir::toNativeSeparators(folder), qt_error_string(reason));
+}
+
+// The folder's path from the first folder above it that is there, then every one down to the
+// folder itself that is missing.
+struct Path {
+    QString there;
+    QStringList missing;
+};
+
+Path pathTo(const QString& folder) {
+    Path path{QFileInfo(folder).absoluteFilePath(), {}};
+    while (!QFileInfo::exists(path.there)) {
+        path.missing.prepend(path.there);
+        path.there = QFileInfo(path.there).path();
+    }
+    return path;
+}
+
+} // namespace
+
+QString problem(const QString& folder) {
+    const Path path = pathTo(folder);
+    if (!QFileInfo(path.there).isDir())
+        return told(kNotMade, folder, ENOTDIR);
+    if (::access(QFile::encodeName(path.there).constData(), W_OK | X_OK) != 0) {
+        const int reason = errno;
+        return told(path.missing.isEmpty() ? QStringLiteral("The folder %1 cannot be written: %2")
+                                           : kNotMade,
+                    folder, reason);
+    }
+    return path.missing.isEmpty() ? QString()
+                                  : QStringLiteral("The folder %1 is not there.")
+                                        .arg(QDir::toNativeSeparators(folder));
+}
+
+QString prepare(const QString& folder) {
+    for (const QString& step : pathTo(folder).missing) {
+        // One made at the same moment by another start of the program is as good; anything
+        // else in its place is found below.
+        if (::mkdir(QFile::encodeName(step).constData(), 0777) != 0 && errno != EEXIST)
+            return told(kNotMade, folder, errno);
+    }
+    return problem(folder);
+}
+
+QString startupProblem(const ProgramFolder& folder) {
+    QString problem = prepare(folder.dataFolder());
+    if (problem.isEmpty())
+        problem = prepare(folder.versesFolder());
+    if (problem.isEmpty())
+        return {};
+    return problem + QStringLiteral("\r\nThe display font, the bookmark and the favorite verses "
+                                    "will not be saved.");
+}
+
+} // namespace datafolder
