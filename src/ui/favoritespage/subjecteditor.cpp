@@ -172,9 +172,12 @@ bool SubjectEditor::mayDropUnsavedText(const QString& savedUnder, const QString&
     if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
     const QString why =
-        written && !written->ok
-            ? QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
-                  .arg(*subject, written->error)
+        written && !written->ok ? QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
+                                      .arg(*subject, written->error)
+        : !savedUnder.isEmpty() && savedUnder == m_editing.shownSubject()
+            ? QStringLiteral("The favorite verses shown are not saved: the file of the subject "
+                             "\"%1\" is gone.")
+                  .arg(savedUnder)
             : QStringLiteral("The favorite verses shown are not saved: no subject is named "
                              "to save them under.");
     return m_messages.ask(why + kCrLf + goOn, MessageBoxes::YesNo, kTitle) == MessageBoxes::Yes;
