@@ -118,6 +118,16 @@ private slots:
         row("robustness: bytes that are not UTF-8 are kept",
             mark + "\xFF\xC3-\xF0\x9F\x95\x8A\xE2\x82", "\uFFFD\uFFFD+\U0001F54A\uFFFD\uFFFD",
             mark + "\xFF\xC3+\xF0\x9F\x95\x8A\xE2\x82");
+        row("robustness: an edit within a character of two units", mark + "\xF0\x9F\x95\x8A\xFF",
+            "\U0001F54B\uFFFD", mark + "\xF0\x9F\x95\x8B\xFF");
+        row("robustness: an edit ending within one", mark + "\xFF\xF0\x9F\x95\x8A",
+            "\uFFFD\U0001054A", mark + "\xFF\xF0\x90\x95\x8A");
+        row("robustness: an edit after one",
+            mark + "\xF0\x9F\x95\x8A"
+                   "a\xFF",
+            "\U0001F54Ab\uFFFD",
+            mark + "\xF0\x9F\x95\x8A"
+                   "b\xFF");
         row("robustness: an edit never joins such bytes into a character", mark + "\xE2x\x82\xAC",
             "\uFFFD\uFFFD\uFFFD", mark + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     }
@@ -141,13 +151,13 @@ private slots:
     // A save that cannot be done keeps the old file whole, with its mode, and leaves no
     // temporary file: a read-only folder, or a full disk at any size, also one that still fits
     // the device's buffer and so only fails when flushed. A read-only file of the user's is
-    // saved all the same, made writable for its owner.
+    // saved all the same, made writable for its owner, its other permissions kept.
     void aSaveThatFailsKeepsTheOldFile_data() {
         for (const char* column : {"folderMode", "room", "size", "fileMode"}) // room: -1 any
             QTest::addColumn<int>(column);
         QTest::addColumn<bool>("saved");
         const auto row = [](const char* name, int folder, int room, int size, bool saved) {
-            QTest::newRow(name) << folder << room << size << (saved && size ? 0644 : 0444) << saved;
+            QTest::newRow(name) << folder << room << size << (saved && size ? 0600 : 0400) << saved;
         };
         row("nominal: a read-only file is saved", 0755, -1, 3, true);
         row("robustness: a read-only folder", 0555, -1, 3, false);
@@ -165,7 +175,7 @@ private slots:
         const QByteArray home = QFile::encodeName(dir.path()), file = home + "/f.txt";
         QVERIFY(m_files.writeAll(file, QStringLiteral("old")).ok);
         const auto [uid, gid] = plainUser();
-        QVERIFY(chown(home, uid, gid) == 0 && chown(file, uid, gid) == 0 && chmod(file, 0444) == 0);
+        QVERIFY(chown(home, uid, gid) == 0 && chown(file, uid, gid) == 0 && chmod(file, 0400) == 0);
         QCOMPARE(chmod(home, mode_t(folderMode)), 0);
         const QString text = size ? QString(size, QLatin1Char('n')) : QStringLiteral("old");
         const int code = exitCodeInChild([&, uid = uid, gid = gid] {
@@ -248,6 +258,9 @@ private slots:
         QVERIFY(m_files.writeAll(path("durable.txt"), QStringLiteral("new")).ok);
         durabilityCalls = nullptr;
         QCOMPARE(calls, (QStringList{"sync", "rename", "sync folder"}));
+        const mode_t mask = umask(0);
+        umask(mask);
+        QCOMPARE(modeOf(path("durable.txt")), 0666 & ~mask); // a new file, as any other
     }
 
     // A save killed at any moment leaves the subject's file with the old text or the new one,
