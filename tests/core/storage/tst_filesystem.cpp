@@ -116,17 +116,17 @@ private slots:
         row("nominal: an edit of UTF-8 with a mark stays so", utf8,
             "Caf\u00E9 \u201Cquoted\u201D \u2013 na\u00EFve", utf8 + " \xE2\x80\x93 na\xC3\xAFve");
         row("robustness: bytes that are not UTF-8 are kept",
-            mark + "\xFF\xC3-\xF0\x9F\x95\x8A\xE2\x82", "\uFFFD\uFFFD+\U0001F54A\uFFFD\uFFFD",
-            mark + "\xFF\xC3+\xF0\x9F\x95\x8A\xE2\x82");
+            mark + "\x80\xC3-\xF0\x9F\x95\x8A\xE2\x82", "\uFFFD\uFFFD+\U0001F54A\uFFFD\uFFFD",
+            mark + "\x80\xC3+\xF0\x9F\x95\x8A\xE2\x82");
         row("robustness: an edit within a character of two units", mark + "\xF0\x9F\x95\x8A\xFF",
             "\U0001F54B\uFFFD", mark + "\xF0\x9F\x95\x8B\xFF");
         row("robustness: an edit ending within one", mark + "\xFF\xF0\x9F\x95\x8A",
             "\uFFFD\U0001054A", mark + "\xFF\xF0\x90\x95\x8A");
-        row("robustness: an edit after one",
-            mark + "\xF0\x9F\x95\x8A"
+        row("robustness: an edit after one, the last there is",
+            mark + "\xF4\x8F\xBF\xBF"
                    "a\xFF",
-            "\U0001F54Ab\uFFFD",
-            mark + "\xF0\x9F\x95\x8A"
+            "\U0010FFFFb\uFFFD",
+            mark + "\xF4\x8F\xBF\xBF"
                    "b\xFF");
         row("robustness: an edit never joins such bytes into a character", mark + "\xE2x\x82\xAC",
             "\uFFFD\uFFFD\uFFFD", mark + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
