@@ -91,7 +91,8 @@ void BibleApp::load() {
     showFavoritesPage();
     checkScriptureFile();
     prepareDataFolders();
-    m_subjectStore->removeLeftoverSaves();
+    for (const QString& folder : {m_storage.folder.versesFolder(), m_storage.folder.dataFolder()})
+        m_storage.files.removeLeftoverSaves(folder);
     preferences::writeDefaultIfMissing(m_storage);
     bookmark::writeDefaultIfMissing(m_storage);
     if (const std::optional<preferences::FontRequest> font = preferences::savedRequest(m_storage))

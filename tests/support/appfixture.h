@@ -18,19 +18,32 @@
 #include <functional>
 #include <memory>
 
-// Message boxes that answer from a script and remember what they were asked.
+// Message boxes that answer from a script and remember what they were asked. Unscripted, they
+// answer as Enter does: with the default button.
 struct ScriptedMessageBoxes : MessageBoxes {
     struct Asked {
         QString text;
         Buttons buttons;
-        bool overAWindow; // some window was shown when it was asked
+        QStringList choices; // of a question whose buttons say what they do
+        bool overAWindow;    // some window was shown when it was asked
     };
     Answer ask(const QString& text, Buttons buttons, const QString&) override {
-        asked.append({text, buttons,
-                      std::ranges::any_of(QApplication::topLevelWidgets(), &QWidget::isVisible)});
-        return answers.isEmpty() ? (buttons == YesNo ? Yes : Ok) : answers.takeFirst();
+        asked.append({text, buttons, {}, aWindowIsShown()});
+        return !answers.isEmpty()                 ? answers.takeFirst()
+               : buttons == YesNo                 ? Yes
+               : buttons == OkCancelDefaultCancel ? Cancel
+                                                  : Ok;
     }
-    QList<Answer> answers; // taken from the front; when empty: Ok / Yes
+    int choose(const QString& text, const QStringList& choices, int safeChoice,
+               const QString&) override {
+        asked.append({text, OkOnly, choices, aWindowIsShown()});
+        return chosen.isEmpty() ? safeChoice : chosen.takeFirst();
+    }
+    static bool aWindowIsShown() {
+        return std::ranges::any_of(QApplication::topLevelWidgets(), &QWidget::isVisible);
+    }
+    QList<Answer> answers; // taken from the front
+    QList<int> chosen;     // likewise, for the questions whose buttons say what they do
     QList<Asked> asked;
 };
 

@@ -17,20 +17,17 @@ struct FaultyFileSystem : FileSystem {
     Result canRead(const QString& path) const override {
         return failRead(path) ? Result{false, kDenied} : FileSystem::canRead(path);
     }
-    ReadResult readAll(const QString& path) const override {
-        return failRead(path) ? ReadResult{false, {}, kDenied} : FileSystem::readAll(path);
-    }
-    BytesResult readBytes(const QString& path) const override {
+    BytesResult readBytes(const QString& path, qsizetype lineCount = -1) const override {
         if (failRead(path))
             return {false, {}, kDenied};
-        BytesResult read = FileSystem::readBytes(path);
+        BytesResult read = FileSystem::readBytes(path, lineCount);
         if (afterRead)
             afterRead();
         return read;
     }
     bool mayReadDirectly() const override { return false; }
-    Result writeAll(const QString& path, const QString& text) override {
+    Result writeBytes(const QString& path, const QByteArray& bytes) override {
         return failWrite(path) ? Result{false, QStringLiteral("No space left on device")}
-                               : FileSystem::writeAll(path, text);
+                               : FileSystem::writeBytes(path, bytes);
     }
 };

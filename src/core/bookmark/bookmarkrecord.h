@@ -6,6 +6,9 @@
 // BkMrk.dat: book, chapter and caret offset, three lines with no break after the last.
 namespace bookmark {
 
+// Book, chapter, caret offset: readers read no further.
+constexpr qsizetype kRecordLines = 3;
+
 inline const QString kDefaultRecord = QStringLiteral("Genesis\r\n1\r\n0");
 
 QString format(const QString& book, const QString& chapter, int caretOffset);

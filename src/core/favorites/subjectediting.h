@@ -1,14 +1,20 @@
 #pragma once
 
+#include "favorites/subjectstore.h"
+#include "storage/storedtext.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <optional>
-
-class SubjectStore;
 
 // What the favorites page keeps between its events, and what it decides on each: the subject
 // box and the favorites list report what happened; this answers what to load, write, offer to
 // delete or leave alone. It never touches a control or a file itself.
+//
+// It keeps what the shown subject's file held when this window last read or wrote it, so that
+// only what the user changed is written, in the file's own encoding, and never over a change
+// made to the file elsewhere.
 class SubjectEditing {
 public:
     explicit SubjectEditing(const SubjectStore& store);
@@ -17,26 +23,41 @@ public:
     struct BoxLeft {
         enum Kind {
             Nothing,
-            Load,  // show another existing subject; the text on screen is not written over it
-            Write, // write the list to the subject (created when missing), then show it
+            Load,    // show another existing subject; the text on screen is not written over it
+            Write,   // write the list to the subject (created when missing), then show it
+            TooLong, // a new subject whose file name the folder cannot take: refused
         } kind = Nothing;
         QString subject;
         bool operator==(const BoxLeft&) const = default;
     };
 
+    // What the user chose when a subject's file changed elsewhere since this window read it.
+    enum class OnConflict {
+        Overwrite,   // replace the file with the text shown
+        LoadFile,    // show the file's text instead
+        KeepEditing, // write nothing; the text shown stays unsaved
+    };
+    struct Question {
+        QString text;
+        QStringList choices; // each says what it does
+        int safeChoice = 0;  // the default, and the answer when the box is closed
+    };
+
     // Events, as they happen.
     void subjectBoxGotFocus(const QString& boxText);
     void subjectBoxChanged() { m_subjectEdited = true; }
+    // A pick loads the subject; it is no edit of it.
     void subjectPicked(const QString& subject);
     void listGotFocus() { m_subjectEdited = false; }
     void listChanged() { m_subjectEdited = true; }
     void verseLookedUp() { m_subjectEdited = false; }
-    // The list now holds the subject's text as stored (or what an absent file leaves).
-    void subjectLoaded(const QString& subject, const QString& listText);
-    // The list's text is now in its subject's file.
-    void subjectSaved(const QString& listText) { m_storedText = listText; }
+    // The list now holds the subject's text as read from its file (nothing: it has none).
+    void subjectLoaded(const QString& subject, std::optional<StoredText> file,
+                       const QString& listText);
+    // The list's text is now in the subject's file, stored so.
+    void subjectSaved(const QString& subject, StoredText file);
 
-    // The subject box or the list was edited (or a subject picked) since it got the focus.
+    // The subject box or the list was edited since it got the focus.
     bool subjectEdited() const { return m_subjectEdited; }
     const QString& rememberedSubject() const { return m_remembered; }
     const QString& shownSubject() const { return m_shown; }
@@ -54,12 +75,22 @@ public:
     // and the list holds that subject's text. Nothing, and then nothing is written, otherwise.
     std::optional<QString> saveTarget(const QString& boxText) const;
     // The list holds text that is in no file.
-    bool hasUnsavedText(const QString& listText) const { return listText != m_storedText; }
-    // Closing the window saves when something changed that may not be in a file yet.
-    bool saveOnClosing(const QString& listText) const {
-        return m_subjectEdited || hasUnsavedText(listText);
-    }
+    bool hasUnsavedText(const QString& listText) const { return listText != m_listAsStored; }
+    // Whether saving the list to the subject writes anything: to the subject shown, only what
+    // the user changed.
+    bool needsWriting(const QString& subject, const QString& listText) const;
+    // The bytes that store the list in the subject's file; the shown subject's file keeps its
+    // encoding and every byte the user did not touch.
+    QByteArray bytesFor(const QString& subject, const QString& listText) const;
+    // What the subject's file held when this window last read or wrote it; nothing when it had
+    // no file, or is not the subject shown.
+    std::optional<QByteArray> knownBytes(const QString& subject) const;
+    // The shown subject's file as it now is: whether the list takes its text. It does while it
+    // holds no edit of the user's; a file gone or unreadable leaves the text shown.
+    bool followsFile(const QString& listText, const SubjectStore::Loaded& now) const;
 
+    static Question conflictQuestion(const QString& subject);
+    static OnConflict conflictAnswer(int choice);
     // What an emptied list is refilled with: the subject box's text, else the placeholder.
     static QString refillText(const QString& boxText);
 
@@ -68,7 +99,8 @@ private:
 
     const SubjectStore& m_store;
     bool m_subjectEdited = false;
-    QString m_remembered; // the box's text when it got the focus, or the subject picked last
-    QString m_shown;      // the subject whose text the list holds
-    QString m_storedText; // the list's text as last loaded or saved
+    QString m_remembered;   // the box's text when it got the focus, or the subject picked last
+    QString m_shown;        // the subject whose text the list holds
+    QString m_listAsStored; // the list's text as last loaded or saved
+    std::optional<StoredText> m_file; // the shown subject's file as last read or written
 };

@@ -2,17 +2,13 @@
 
 #include "text/spacetrim.h"
 
+#include <QFile>
+
 #include <algorithm>
 
 namespace {
 const QString kExtension = QStringLiteral(".txt");
 const QString kNotAFile = QStringLiteral("The name is not a file name in the Verses folder.");
-
-// The subject's file that a save cut short left this temporary file of; empty for any other.
-QString subjectFileOfLeftover(const QString& fileName) {
-    const QString saved = FileSystem::savedNameOfLeftover(fileName);
-    return saved.endsWith(kExtension) ? saved : QString();
-}
 } // namespace
 
 SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
@@ -22,7 +18,7 @@ SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
 QStringList SubjectStore::subjectNames() const {
     QStringList names = m_files.fileNames(m_folder);
     names.removeIf([this](const QString& name) {
-        return !m_files.isPlainFile(filePath(name)) || !subjectFileOfLeftover(name).isEmpty();
+        return !m_files.isPlainFile(filePath(name)) || FileSystem::isLeftoverName(name);
     });
     for (QString& name : names)
         name.remove(kExtension, Qt::CaseSensitive);
@@ -32,15 +28,6 @@ QStringList SubjectStore::subjectNames() const {
     return names;
 }
 
-void SubjectStore::removeLeftoverSaves() {
-    for (const QString& name : m_files.fileNames(m_folder)) {
-        const QString saved = subjectFileOfLeftover(name);
-        if (!saved.isEmpty() && m_files.isPlainFile(filePath(saved)) &&
-            m_files.isPlainFile(filePath(name)))
-            m_files.remove(filePath(name)); // one that stays is still never listed
-    }
-}
-
 QString SubjectStore::filePath(const QString& fileName) const {
     return m_folder + QLatin1Char('/') + fileName;
 }
@@ -48,6 +35,12 @@ QString SubjectStore::filePath(const QString& fileName) const {
 bool SubjectStore::isSafeName(const QString& subject) {
     return !subject.contains(QLatin1Char('/')) && !subject.contains(QLatin1Char('\\')) &&
            !subject.contains(QChar(0));
+}
+
+// The save's temporary name is shorter than any limit a folder has, so the file's name is the
+// one that counts.
+bool SubjectStore::fitsFolder(const QString& subject) const {
+    return QFile::encodeName(subject + kExtension).size() <= m_files.longestName(m_folder);
 }
 
 std::optional<QString> SubjectStore::pathOf(const QString& subject) const {
@@ -80,10 +73,10 @@ std::optional<QString> SubjectStore::existingName(const QString& name) const {
 SubjectStore::Loaded SubjectStore::load(const QString& subject) const {
     if (!exists(subject))
         return {};
-    const FileSystem::ReadResult read = m_files.readAll(*pathOf(subject));
+    FileSystem::BytesResult read = m_files.readBytes(*pathOf(subject));
     if (!read.ok)
-        return {Loaded::Failed, {}, read.error};
-    return {Loaded::Read, read.text, {}};
+        return {Loaded::Failed, StoredText(), read.error};
+    return {Loaded::Read, StoredText(std::move(read.bytes)), {}};
 }
 
 bool SubjectStore::willWrite(const QString& subject, WriteMode mode) const {
@@ -92,11 +85,29 @@ bool SubjectStore::willWrite(const QString& subject, WriteMode mode) const {
     return mode == WriteMode::Create && isSafeName(subject) && !existingName(subject);
 }
 
-FileSystem::Result SubjectStore::write(const QString& subject, const QString& text) {
+SubjectStore::Saved SubjectStore::save(const QString& subject, const QByteArray& bytes,
+                                       const std::optional<QByteArray>& known, bool overwrite) {
+    const std::optional<QString> path = pathOf(subject);
+    if (!path)
+        return {Saved::Failed, kNotAFile};
+    if (!overwrite && m_files.fileExists(*path)) {
+        const FileSystem::BytesResult now = m_files.readBytes(*path);
+        if (!now.ok)
+            return {Saved::Failed, now.error};
+        if (now.bytes != bytes && now.bytes != known)
+            return {Saved::ChangedElsewhere, {}};
+    } else if (!overwrite && known) {
+        return {Saved::ChangedElsewhere, {}}; // deleted elsewhere
+    }
+    const FileSystem::Result written = m_files.writeBytes(*path, bytes);
+    return {written.ok ? Saved::Written : Saved::Failed, written.error};
+}
+
+FileSystem::Result SubjectStore::moveToTrash(const QString& subject) {
     const std::optional<QString> path = pathOf(subject);
     if (!path)
         return {false, kNotAFile};
-    return m_files.writeAll(*path, text);
+    return m_files.moveToTrash(*path);
 }
 
 FileSystem::Result SubjectStore::remove(const QString& subject) {

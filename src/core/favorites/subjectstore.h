@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/filesystem.h"
+#include "storage/storedtext.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,24 +22,31 @@ public:
     };
     struct Loaded {
         enum Status { Missing, Read, Failed } status = Missing;
-        QString text;
+        StoredText stored;
+        QString error;
+        const QString& text() const { return stored.text(); }
+    };
+    struct Saved {
+        enum Status {
+            Written,
+            ChangedElsewhere, // the file no longer holds what was known of it: nothing written
+            Failed,
+        } status = Failed;
         QString error;
     };
 
     SubjectStore(FileSystem& files, QString versesFolder);
 
-    // Every plain file of the folder with each ".txt" removed from its name, in alphabetical
-    // order (case-insensitive); a temporary file left by a save cut short is no subject. A
-    // vanished folder lists nothing.
-    QStringList subjectNames() const;
-
-    // Deletes what saves cut short left beside the subjects' files: a plain file named as the
-    // temporary file of an existing subject's file. Nothing else in the folder is touched.
-    void removeLeftoverSaves();
-
     const QString& folder() const { return m_folder; }
 
+    // Every plain file of the folder with each ".txt" removed from its name, in alphabetical
+    // order (case-insensitive); a save's temporary file is no subject. A vanished folder lists
+    // nothing.
+    QStringList subjectNames() const;
+
     static bool isSafeName(const QString& subject);
+    // Whether the subject's file name fits the folder's limit on the length of a name.
+    bool fitsFolder(const QString& subject) const;
     // The subject's file; nothing for a name that is no file name or whose entry is a link.
     std::optional<QString> pathOf(const QString& subject) const;
     bool exists(const QString& subject) const;
@@ -52,8 +60,13 @@ public:
     // Whether a write in the mode goes ahead: in create mode for a creatable name that no
     // other subject has in another letter case, otherwise only over an existing file.
     bool willWrite(const QString& subject, WriteMode mode) const;
-    // Replaces the file with the text, exactly: no line break is added.
-    FileSystem::Result write(const QString& subject, const QString& text);
+    // Replaces the file with the bytes, but only while it still holds the bytes known of it
+    // (nothing known: while there is no file), unless told to overwrite whatever it holds. A
+    // file that already holds the bytes counts as written.
+    Saved save(const QString& subject, const QByteArray& bytes,
+               const std::optional<QByteArray>& known, bool overwrite = false);
+    // Moves the subject's file to the trash; fails where there is none.
+    FileSystem::Result moveToTrash(const QString& subject);
     FileSystem::Result remove(const QString& subject);
 
     // The name a new subject is created under: trimmed, without spaces and without the

@@ -16,7 +16,7 @@ std::optional<FontRequest> savedRequest(Storage& storage) {
     if (!storage.files.fileExists(path))
         return std::nullopt;
     QStringList lines;
-    if (!storage.files.readLines(path, lines).ok)
+    if (!storage.files.readLines(path, lines, kRecordLines).ok)
         return std::nullopt;
     return requestFromLines(lines);
 }

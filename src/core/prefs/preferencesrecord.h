@@ -8,6 +8,9 @@
 // Pref.dat: font name, style word, size, one per line.
 namespace preferences {
 
+// Font name, style word, size: readers read no further.
+constexpr qsizetype kRecordLines = 3;
+
 // Written once, at the first start: no line break after the size.
 inline const QString kDefaultRecord = QStringLiteral("Arial\r\nRegular\r\n8");
 

@@ -1,6 +1,7 @@
 #include "scripture/versetext.h"
 
 #include "scripture/uppercase.h"
+#include "storage/plainfile.h"
 #include "text/codepage.h"
 
 #include <QFile>
@@ -103,9 +104,10 @@ PageBuffer VerseText::bufferFor(qsizetype size) {
 // text's own memory saves the copy and the page faults of a second block as large as the file.
 // The text is then upper-cased where it lies.
 std::optional<VerseText> VerseText::readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    PlainFile plain(path);
+    if (!plain.isOpen())
         return std::nullopt;
+    QFile& file = plain.file();
     const qint64 size = file.size();
     if (size <= 0) { // a file whose size the system does not know is read to its end
         const QByteArray bytes = file.readAll();

@@ -1,73 +1,47 @@
 #include "storage/filesystem.h"
 
+#include "storage/atomicsave.h"
 #include "storage/datafolder.h"
+#include "storage/plainfile.h"
 #include "text/codepage.h"
+#include "text/utf8.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
-#include <QStringDecoder>
 
-#include <cerrno>
-
-#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // Whether the file already holds exactly these bytes: then a save would change nothing, and
-// leaving the file alone keeps a file the user only looked at as it was, even in a read-only
-// folder.
+// leaving the file alone keeps it as it was, even in a read-only folder.
 bool alreadyHolds(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.size() != bytes.size() || !file.open(QIODevice::ReadOnly))
+    PlainFile plain(path);
+    QFile& file = plain.file();
+    if (!plain.isOpen() || file.size() != bytes.size())
         return false;
     const QByteArray current = file.readAll();
     return file.error() == QFileDevice::NoError && current == bytes;
 }
 
-// A read-only file is still the user's own: it is made writable for its owner so that the save
-// goes ahead. Gives the permissions to put back should the save fail anyway; nothing when they
-// were left as they were.
-std::optional<QFileDevice::Permissions> letOwnerWrite(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
-        return std::nullopt;
-    const QFileDevice::Permissions before = file.permissions();
-    if (before.testFlag(QFileDevice::WriteOwner) ||
-        !file.setPermissions(before | QFileDevice::WriteOwner))
-        return std::nullopt;
-    return before;
-}
-
-// The device holds small writes in its buffer, so a full disk may only show when the buffer
-// goes to the temporary file; the commit would then put a short or empty file in the target's
-// place. Everything is flushed and checked before the commit.
-bool wroteInFull(QSaveFile& file, const QByteArray& bytes) {
-    return file.write(bytes) == bytes.size() && file.flush() &&
-           file.error() == QFileDevice::NoError && file.size() == bytes.size();
-}
-
-FileSystem::Result saveAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    errno = 0;
-    if (!wroteInFull(file, bytes)) {
-        // A write that fails as the buffer goes out leaves Qt's message "Unknown error", or
-        // none: the system's reason ("No space left on device") is what the user can act on.
-        const int reason = errno;
-        const QString error = reason != 0 ? qt_error_string(reason)
-                              : file.error() == QFileDevice::NoError
-                                  ? QStringLiteral("The file could not be written in full.")
-                                  : file.errorString();
-        file.cancelWriting();
-        return {false, error};
+// As far as the end of the count's line, or the end of the file, or the bound.
+QByteArray readLinesOf(QFile& file, qsizetype lineCount) {
+    QByteArray bytes;
+    qsizetype breaks = 0;
+    while (breaks < lineCount && bytes.size() < FileSystem::kMostLineBytes) {
+        const QByteArray chunk = file.read(4096);
+        if (chunk.isEmpty())
+            break;
+        for (qsizetype at = 0; at < chunk.size(); ++at) {
+            if (chunk[at] == '\n' && ++breaks == lineCount)
+                return bytes + chunk.first(at + 1);
+        }
+        bytes += chunk;
     }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    return bytes.left(FileSystem::kMostLineBytes);
 }
 
 } // namespace
@@ -98,31 +72,30 @@ QStringList FileSystem::fileNames(const QString& folder) const {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
 
+qsizetype FileSystem::longestName(const QString& folder) const {
+    const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return longest > 0 ? qsizetype(longest) : 255;
+}
+
 FileSystem::Result FileSystem::canRead(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, file.errorString()};
-    return {true, {}};
+    const PlainFile file(path);
+    return {file.isOpen(), file.error()};
 }
 
-FileSystem::ReadResult FileSystem::readAll(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false, {}, file.errorString()};
-    return {true, decode(bytes), {}};
-}
-
-FileSystem::BytesResult FileSystem::readBytes(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, file.errorString()};
-    QByteArray bytes = file.readAll();
+FileSystem::BytesResult FileSystem::readBytes(const QString& path, qsizetype lineCount) const {
+    PlainFile plain(path);
+    if (!plain.isOpen())
+        return {false, {}, plain.error()};
+    QFile& file = plain.file();
+    QByteArray bytes = lineCount < 0 ? file.readAll() : readLinesOf(file, lineCount);
     if (file.error() != QFileDevice::NoError)
         return {false, {}, file.errorString()};
     return {true, std::move(bytes), {}};
+}
+
+FileSystem::ReadResult FileSystem::readAll(const QString& path) const {
+    const BytesResult read = readBytes(path);
+    return {read.ok, read.ok ? decode(read.bytes) : QString(), read.error};
 }
 
 QByteArray FileSystem::asWindows1252(QByteArray bytes) {
@@ -131,27 +104,34 @@ QByteArray FileSystem::asWindows1252(QByteArray bytes) {
     return codepage::encodeWindows1252Replacing(decode(bytes));
 }
 
-FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& lines) const {
-    ReadResult result = readAll(path);
-    lines = result.ok ? splitLines(result.text) : QStringList();
-    return result;
+FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& lines,
+                                             qsizetype lineCount) const {
+    const BytesResult read = readBytes(path, lineCount);
+    lines = read.ok ? splitLines(decode(read.bytes)) : QStringList();
+    if (lineCount >= 0 && lines.size() > lineCount)
+        lines.resize(lineCount);
+    return {read.ok, {}, read.error};
+}
+
+FileSystem::Result FileSystem::writeBytes(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    if (target.isSymLink())
+        return {false, QStringLiteral("The file is a link to another place; it is not written.")};
+    if (target.exists() && !target.isFile())
+        return {false, QStringLiteral("It is not a plain file, but a folder, a pipe or a device; "
+                                      "it is not written.")};
+    // A save into a folder that is not there names the folder and why, not "No such file or
+    // directory". The folder is not made here: it may be a removed disk's.
+    if (const QString folder = target.path(); !folderExists(folder))
+        return {false, datafolder::problem(folder)};
+    if (alreadyHolds(path, bytes))
+        return {true, {}};
+    const QString error = atomicsave::save(path, bytes);
+    return {error.isEmpty(), error};
 }
 
 FileSystem::Result FileSystem::writeAll(const QString& path, const QString& text) {
-    if (isLink(path))
-        return {false, QStringLiteral("The file is a link to another place; it is not written.")};
-    // A save into a folder that is not there names the folder and why, not "No such file or
-    // directory". The folder is not made here: it may be a removed disk's.
-    if (const QString folder = QFileInfo(path).path(); !folderExists(folder))
-        return {false, datafolder::problem(folder)};
-    const QByteArray bytes = encode(text);
-    if (alreadyHolds(path, bytes))
-        return {true, {}};
-    const std::optional<QFileDevice::Permissions> before = letOwnerWrite(path);
-    const Result saved = saveAtomically(path, bytes);
-    if (!saved.ok && before)
-        QFile::setPermissions(path, *before);
-    return saved;
+    return writeBytes(path, encode(text));
 }
 
 FileSystem::Result FileSystem::remove(const QString& path) {
@@ -161,23 +141,31 @@ FileSystem::Result FileSystem::remove(const QString& path) {
     return {true, {}};
 }
 
-QString FileSystem::savedNameOfLeftover(const QString& fileName) {
-    // The save's temporary file takes the name of the file it replaces with six random letters
-    // added; older versions of the library also used digits.
-    static const QRegularExpression leftover(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
-    const QRegularExpressionMatch match = leftover.match(fileName);
-    return match.hasMatch() ? match.captured(1) : QString();
+FileSystem::Result FileSystem::moveToTrash(const QString& path) {
+    QFile file(path);
+    if (!file.moveToTrash())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+void FileSystem::removeLeftoverSaves(const QString& folder, std::chrono::seconds minimumAge) {
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAge.count());
+    for (const QString& name : fileNames(folder)) {
+        const QFileInfo file(folder + QLatin1Char('/') + name);
+        if (isLeftoverName(name) && isPlainFile(file.filePath()) &&
+            file.lastModified().toUTC() <= before)
+            remove(file.filePath()); // one that stays is still never listed
+    }
+}
+
+bool FileSystem::isLeftoverName(const QString& fileName) {
+    return atomicsave::isTemporaryName(fileName);
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {
-    if (bytes.startsWith(FileSystem::kUtf8ByteOrderMark)) {
-        // Only the file's own mark goes: a second one is the text's first character (U+FEFF),
-        // which QString::fromUtf8 would drop as well. Stateless, so a sequence cut short at
-        // the end is read as a replacement character, as fromUtf8 does, not held back.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
-                                                      QStringDecoder::Flag::Stateless);
-        return utf8(QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
-    }
+    // Only the file's own mark goes: a second one is the text's first character (U+FEFF).
+    if (bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
+        return utf8::decode(QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
     return codepage::decodeWindows1252(bytes);
 }
 

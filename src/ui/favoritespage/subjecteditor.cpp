@@ -45,7 +45,13 @@ void SubjectEditor::ComboCategory_GotFocus() {
 }
 
 void SubjectEditor::ComboCategory_Click() {
-    m_editing.subjectPicked(m_window.ComboCategory->text());
+    const QString picked = m_window.ComboCategory->text();
+    if (!mayDropUnsavedText(m_editing.shownSubject(),
+                            QStringLiteral("Show \"%1\" anyway?").arg(picked))) {
+        keepShownSubject();
+        return;
+    }
+    m_editing.subjectPicked(picked);
     m_window.LabelCategory->setText(m_editing.rememberedSubject());
     m_subjects.ListVersesFavorites();
 }
@@ -60,17 +66,39 @@ void SubjectEditor::ComboCategory_LostFocus() {
         offerDelete(*subject);
     box.setText(spacetrim::trimmed(box.text()));
     const SubjectEditing::BoxLeft left = m_editing.leaveSubjectBox(box.text());
-    if (left.kind == SubjectEditing::BoxLeft::Load)
+    switch (left.kind) {
+    case SubjectEditing::BoxLeft::Load:
         loadTypedSubject(left.subject);
-    else if (left.kind == SubjectEditing::BoxLeft::Write)
+        break;
+    case SubjectEditing::BoxLeft::Write:
         writeTypedSubject(left.subject);
+        break;
+    case SubjectEditing::BoxLeft::TooLong:
+        m_messages.ask(QStringLiteral("The subject name \"%1\" is too long: a file in the Verses "
+                                      "folder cannot be named by it. Please choose a shorter name.")
+                           .arg(left.subject),
+                       MessageBoxes::OkOnly, kTitle);
+        keepShownSubject();
+        break;
+    case SubjectEditing::BoxLeft::Nothing:
+        break;
+    }
     m_editing.subjectBoxLeft();
 }
 
+// The box names the subject shown again, so that the list is saved where it belongs.
+void SubjectEditor::keepShownSubject() {
+    m_window.ComboCategory->setText(m_editing.shownSubject());
+    m_editing.subjectBoxGotFocus(m_editing.shownSubject());
+    m_window.LabelCategory->setText(m_editing.rememberedSubject());
+}
+
+// Cancel is the default answer: a reflexive Enter deletes nothing.
 void SubjectEditor::offerDelete(const QString& subject) {
-    const MessageBoxes::Answer answer =
-        m_messages.ask(subject + QStringLiteral(" Category will be deleted."),
-                       MessageBoxes::OkCancel, QStringLiteral("Warning"));
+    const MessageBoxes::Answer answer = m_messages.ask(
+        subject + QStringLiteral(" Category will be deleted.") + kCrLf +
+            QStringLiteral("It is moved to the trash, from where it can be restored."),
+        MessageBoxes::OkCancelDefaultCancel, QStringLiteral("Warning"));
     if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(subject))
         return;
     m_subjects.ListCategories();
@@ -78,6 +106,11 @@ void SubjectEditor::offerDelete(const QString& subject) {
 }
 
 void SubjectEditor::loadTypedSubject(const QString& subject) {
+    if (!mayDropUnsavedText(m_editing.shownSubject(),
+                            QStringLiteral("Show \"%1\" anyway?").arg(subject))) {
+        keepShownSubject();
+        return;
+    }
     m_window.ComboCategory->setText(subject);
     m_window.LabelCategory->setText(subject);
     m_subjects.ListVersesFavorites();
@@ -122,21 +155,20 @@ void SubjectEditor::saveNamedSubject() {
 }
 
 void SubjectEditor::Form_QueryUnload(QCloseEvent* closing) {
-    if (!mayClose())
+    if (!mayDropUnsavedText(m_window.ComboCategory->text(), QStringLiteral("Close anyway?")))
         closing->ignore();
 }
 
 // Text that is in no file is saved one last time; when that cannot be done, the user decides
-// whether to close and lose it.
-bool SubjectEditor::mayClose() {
-    const QString boxText = m_window.ComboCategory->text();
-    if (!m_editing.saveOnClosing(m_window.TextFavoritesList->text()))
+// whether to go on and lose it.
+bool SubjectEditor::mayDropUnsavedText(const QString& savedUnder, const QString& goOn) {
+    if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
-    const std::optional<QString> subject = m_editing.saveTarget(boxText);
+    const std::optional<QString> subject = m_editing.saveTarget(savedUnder);
     std::optional<FileSystem::Result> written;
     if (subject)
         written = m_subjects.writeSubjectQuietly(*subject, SubjectStore::WriteMode::ExistingOnly,
-                                                 boxText);
+                                                 savedUnder);
     if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
     QString why = QStringLiteral("The favorite verses shown are not saved: no subject is named "
@@ -146,6 +178,9 @@ bool SubjectEditor::mayClose() {
                   .arg(*subject, written->error);
     else if (const QString folder = m_subjects.folderProblem(); !folder.isEmpty())
         why = QStringLiteral("The favorite verses shown are not saved.\r\n") + folder;
-    return m_messages.ask(why + kCrLf + QStringLiteral("Close anyway?"), MessageBoxes::YesNo,
-                          kTitle) == MessageBoxes::Yes;
+    else if (!savedUnder.isEmpty() && savedUnder == m_editing.shownSubject())
+        why = QStringLiteral("The favorite verses shown are not saved: the file of the subject "
+                             "\"%1\" is gone.")
+                  .arg(savedUnder);
+    return m_messages.ask(why + kCrLf + goOn, MessageBoxes::YesNo, kTitle) == MessageBoxes::Yes;
 }

@@ -33,8 +33,11 @@ private:
     void offerDelete(const QString& subject);
     void loadTypedSubject(const QString& subject);
     void writeTypedSubject(const QString& subject);
+    void keepShownSubject();
     void saveNamedSubject();
-    bool mayClose();
+    // Whether text that could not be saved may be dropped: the list is saved under the name
+    // first; when it still is not in a file, the user is asked whether to go on regardless.
+    bool mayDropUnsavedText(const QString& savedUnder, const QString& goOn);
 
     FrmBible& m_window;
     SubjectList& m_subjects;

@@ -4,6 +4,7 @@
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 
+#include <QFileSystemWatcher>
 #include <QString>
 
 #include <optional>
@@ -15,7 +16,8 @@ class SubjectEditing;
 // Fills the subject box from the Verses folder, loads a subject's text into the favorites
 // list and writes the list back to a subject's file, telling the subject editing what the list
 // now holds. A file that cannot be read, written or deleted is reported in a message box naming
-// the subject; the list keeps its text.
+// the subject; the list keeps its text. A file changed elsewhere is never written over without
+// asking, and while the list holds no edit of the user's it follows its file.
 class SubjectList {
 public:
     SubjectList(FrmBible& window, SubjectStore& store, SubjectEditing& editing,
@@ -26,26 +28,35 @@ public:
     // Loads the subject named by the subject box into the favorites list.
     void ListVersesFavorites();
 
-    // Writes the favorites list to the subject's file when the mode allows. An empty list is
-    // first refilled with the fallback name, or the placeholder, so no file is ever written
-    // empty. False when nothing was written; a failure is reported.
+    // Writes the favorites list to the subject's file when the mode allows and the user changed
+    // it. An empty list is first refilled with the fallback name, or the placeholder, so no file
+    // is ever written empty. When the file was changed elsewhere, the user chooses what is
+    // kept. True when the file and the list then agree; a failure is reported.
     bool writeSubject(const QString& subject, SubjectStore::WriteMode mode,
                       const QString& fallback);
-    // The same without telling the user: nothing when the mode allows no write, else how the
-    // write went.
+    // The same without reporting a failure: nothing when the mode allows no write, else
+    // whether the file and the list agree, or why not.
     std::optional<FileSystem::Result> writeSubjectQuietly(const QString& subject,
                                                           SubjectStore::WriteMode mode,
                                                           const QString& fallback);
-    // Deletes the subject's file; false (reported) when it could not be deleted.
+    // Moves the subject's file to the trash; where there is none, deletes it for good when the
+    // user agrees. False when it is still there (a failure is reported).
     bool deleteSubject(const QString& subject);
     // Why no subject can be saved in the Verses folder; empty when one can.
     QString folderProblem() const { return datafolder::problem(m_store.folder()); }
 
 private:
+    std::optional<SubjectStore::Saved> save(const QString& subject, SubjectStore::WriteMode mode,
+                                            const QString& fallback);
+    bool load(const QString& subject);
+    void show(const QString& subject, const SubjectStore::Loaded& loaded);
+    void followFile();
+    void watchShownSubject();
     void report(const QString& subject, const QString& failed, const QString& reason);
 
     FrmBible& m_window;
     SubjectStore& m_store;
     SubjectEditing& m_editing;
     MessageBoxes& m_messages;
+    QFileSystemWatcher m_watcher;
 };

@@ -72,13 +72,14 @@ void FrmFont::Form_Load() {
         return; // nothing selected until the user chooses
     // All three lines are taken before the first preselection saves over them.
     QStringList lines;
-    const FileSystem::ReadResult read = m_storage.files.readLines(path, lines);
+    const FileSystem::ReadResult read =
+        m_storage.files.readLines(path, lines, preferences::kRecordLines);
     if (!read.ok) {
         m_messages.ask(QStringLiteral("The display font could not be read.\r\n") + read.error,
                        MessageBoxes::OkOnly, QStringLiteral("Display Fonts"));
         return;
     }
-    lines.resize(3);
+    lines.resize(preferences::kRecordLines);
     m_loading = true;
     ListFonts->setText(lines.at(0));
     ListFontStyle->setText(lines.at(1));

@@ -47,7 +47,8 @@ void BookmarkCommands::mnuGoToBookmark_Click() {
     if (!m_storage.files.fileExists(path))
         return;
     QStringList lines;
-    const FileSystem::ReadResult read = m_storage.files.readLines(path, lines);
+    const FileSystem::ReadResult read =
+        m_storage.files.readLines(path, lines, bookmark::kRecordLines);
     if (!read.ok) {
         m_services.messages.ask(QStringLiteral("The bookmark could not be read.\r\n") + read.error,
                                 MessageBoxes::OkOnly, kTitle);

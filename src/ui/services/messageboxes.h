@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -8,11 +9,16 @@ class QWidget;
 // interface so a test can script the answers and read back what was asked.
 class MessageBoxes {
 public:
-    enum Buttons { OkOnly = 0, OkCancel = 1, YesNo = 4 };
+    // The default button is the first, except where the code adds 256: the second.
+    enum Buttons { OkOnly = 0, OkCancel = 1, YesNo = 4, OkCancelDefaultCancel = 1 + 256 };
     enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
     virtual ~MessageBoxes() = default;
     virtual Answer ask(const QString& text, Buttons buttons, const QString& title) = 0;
+    // A question whose buttons say what each does: the index of the one pressed. The safe
+    // choice is the default button and the answer when the box is closed otherwise.
+    virtual int choose(const QString& text, const QStringList& choices, int safeChoice,
+                       const QString& title) = 0;
 };
 
 // Shows a real, icon-less message box over the given parent.
@@ -22,6 +28,8 @@ public:
         : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
+    int choose(const QString& text, const QStringList& choices, int safeChoice,
+               const QString& title) override;
 
 private:
     QWidget* m_parent;

@@ -4,6 +4,7 @@
 #include "storage/filesystem.h"
 #include "support/testfiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -44,7 +45,8 @@ class TestSubjects : public QObject {
 
     void loveShown(bool edited) {
         m_editing = std::make_unique<SubjectEditing>(*m_store);
-        m_editing->subjectLoaded(QStringLiteral("Love"), QStringLiteral("Love text"));
+        m_editing->subjectLoaded(QStringLiteral("Love"), StoredText("Love text"),
+                                 QStringLiteral("Love text"));
         m_editing->subjectBoxGotFocus(QStringLiteral("Love"));
         if (edited)
             m_editing->subjectBoxChanged();
@@ -58,13 +60,15 @@ private slots:
         put(QStringLiteral("Verses/Sub.txt/inner.txt"), "keep");
     }
 
+    // A save's temporary file is no subject; any other file of the user's is, whatever its name.
     void listsEveryFileAlphabetically() {
-        for (const char* name : {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt",
-                                 ".txt", "Zeal.txt", "zeal.txt"})
+        for (const char* name :
+             {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt", ".txt", "Zeal.txt",
+              "zeal.txt", ".vellumark-MHdX4d", "Love.txt.backup", "Love.txt.2024v1"})
             put(QStringLiteral("Verses/") + QLatin1String(name), "x");
-        QCOMPARE(
-            SubjectStore(files, folder()).subjectNames(),
-            QStringList({"", "a", "Faith", "love", "Notes.TXT", "readme.dat", "Zeal", "zeal"}));
+        QCOMPARE(SubjectStore(files, folder()).subjectNames(),
+                 QStringList({"", "a", "Faith", "love", "Love.2024v1", "Love.backup", "Notes.TXT",
+                              "readme.dat", "Zeal", "zeal"}));
     }
 
     void vanishedFolderListsNothing() {
@@ -72,7 +76,8 @@ private slots:
         SubjectStore store(files, folder());
         QVERIFY(store.subjectNames().isEmpty());
         QCOMPARE(store.load(QStringLiteral("Love")).status, SubjectStore::Loaded::Missing);
-        QVERIFY(!store.write(QStringLiteral("Love"), QStringLiteral("Love")).ok);
+        QCOMPARE(store.save(QStringLiteral("Love"), "Love", {}).status,
+                 SubjectStore::Saved::Failed);
     }
 
     void keepsTheTextExactly() {
@@ -80,16 +85,19 @@ private slots:
         SubjectStore store(files, folder());
         const SubjectStore::Loaded loaded = store.load(QStringLiteral("Love"));
         QCOMPARE(loaded.status, SubjectStore::Loaded::Read);
-        QCOMPARE(loaded.text, QStringLiteral("caf\u00e9\r\n\r\n verse\rJohn 3:16\n"));
+        QCOMPARE(loaded.text(), QStringLiteral("caf\u00e9\r\n\r\n verse\rJohn 3:16\n"));
         put(QStringLiteral("Verses/Empty.txt"), "");
-        QCOMPARE(store.load(QStringLiteral("Empty")).text, QString());
-        QVERIFY(store.write(QStringLiteral("Love"), QStringLiteral("short\u00e6")).ok);
-        QCOMPARE(bytesOf(QStringLiteral("Verses/Love.txt")), QByteArray("short\xe6"));
+        QCOMPARE(store.load(QStringLiteral("Empty")).text(), QString());
         using Mode = SubjectStore::WriteMode;
         QVERIFY(store.willWrite(QStringLiteral("Love"), Mode::ExistingOnly));
         QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
         QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
+        // The longest name a file can have saves too.
+        const QString longest = repeated('a', 251);
+        put(QStringLiteral("Verses/") + longest + QStringLiteral(".txt"), "x");
+        QCOMPARE(store.save(longest, "y", "x").status, SubjectStore::Saved::Written);
+        QCOMPARE(bytesOf(QStringLiteral("Verses/") + longest + QStringLiteral(".txt")), "y");
     }
 
     // Neither a path nor a link in the folder reaches a file: nothing is listed, read, written
@@ -115,51 +123,49 @@ private slots:
         QVERIFY(store.subjectNames().isEmpty());
         QVERIFY(!store.exists(subject));
         QCOMPARE(store.load(subject).status, SubjectStore::Loaded::Missing);
-        QVERIFY(!store.write(subject, QStringLiteral("lost")).ok);
+        QCOMPARE(store.save(subject, "lost", {}, true).status, SubjectStore::Saved::Failed);
         QVERIFY(!store.remove(subject).ok);
         QCOMPARE(bytesOf(QStringLiteral("outside.txt")), QByteArray("keep"));
         QCOMPARE(bytesOf(QStringLiteral("Verses/Sub.txt/inner.txt")), QByteArray("keep"));
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("gone.txt"))));
     }
 
-    // A save cut short can leave its temporary file beside the subject's file: it is never a
-    // subject, and it is removed only when it is surely one, left beside an existing subject.
-    void leftoverSavesAreNoSubjects_data() {
+    // A save cut short can leave its temporary file, named with the program's own mark: it is
+    // removed once old enough to be no other window's save under way. Nothing else is.
+    void leftoverSavesAreRemoved_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("listed"); // besides Love
         QTest::addColumn<bool>("removed");
-        const auto row = [](const char* n, const char* name, const char* kind, const char* listed,
-                            bool removed) {
-            QTest::newRow(n) << name << kind << listed << removed;
-        };
-        row("nominal: beside an existing subject", "Love.txt.MHdXad", "file", "", true);
-        row("nominal: digits of older temporary names", "Love.txt.a1B2c3", "file", "", true);
-        row("robustness: beside no subject is kept", "Hope.txt.MHdXad", "file", "", false);
-        row("robustness: seven characters is the user's", "Love.txt.MHdXadx", "file",
-            "Love.MHdXadx", false);
-        row("robustness: other characters are the user's", "Love.txt.v-1_2x", "file", "Love.v-1_2x",
-            false);
-        row("robustness: a folder is kept", "Love.txt.MHdXad", "folder", "", false);
-        row("robustness: a link is kept", "Love.txt.MHdXad", "link", "", false);
+        QTest::newRow("nominal: a save's leftover") << ".vellumark-MHdX4d"
+                                                    << "old file" << true;
+        QTest::newRow("robustness: a save under way") << ".vellumark-MHdX4d"
+                                                      << "file" << false;
+        QTest::newRow("robustness: the user's backup") << "Love.txt.backup"
+                                                       << "old file" << false;
+        QTest::newRow("robustness: the user's copy") << "Love.txt.2024v1"
+                                                     << "old file" << false;
+        QTest::newRow("robustness: a folder") << ".vellumark-MHdX4d"
+                                              << "folder" << false;
+        QTest::newRow("robustness: a link") << ".vellumark-MHdX4d"
+                                            << "link" << false;
     }
-    void leftoverSavesAreNoSubjects() {
+    void leftoverSavesAreRemoved() {
         QFETCH(QString, name);
         QFETCH(QString, kind);
-        QFETCH(QString, listed);
         put(QStringLiteral("Verses/Love.txt"), "Love");
         const QString path = folder() + QLatin1Char('/') + name;
-        if (kind == "file")
+        if (kind.endsWith("file"))
             put(QStringLiteral("Verses/") + name, "partial");
         else if (kind == "folder")
             QVERIFY(QDir().mkdir(path));
         else
             QVERIFY(QFile::link(folder() + QStringLiteral("/Love.txt"), path));
-        SubjectStore store(files, folder());
-        const QStringList expected =
-            listed.isEmpty() ? QStringList{"Love"} : QStringList{"Love", listed};
-        QCOMPARE(store.subjectNames(), expected);
-        store.removeLeftoverSaves();
+        QFile file(path);
+        if (kind == "old file")
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(-61),
+                                     QFileDevice::FileModificationTime));
+        files.removeLeftoverSaves(folder());
         QTEST(!QFileInfo(path).exists() && !QFileInfo(path).isSymLink(), "removed");
         QCOMPARE(bytesOf(QStringLiteral("Verses/Love.txt")), QByteArray("Love"));
     }
@@ -211,6 +217,11 @@ private slots:
         row("robustness: empty", "", true, {});
         row("robustness: the placeholder", "Select Subject", true, {});
         row("robustness: nothing left after cleaning", "?|?", true, {});
+        const QByteArray fits(251, 'a'), tooLong(126, '\xE9'); // 252 bytes in UTF-8
+        row("robustness: the longest name a file takes", fits, true,
+            {BoxLeft::Write, QString(fits)});
+        row("robustness: a name too long for a file", tooLong, true,
+            {BoxLeft::TooLong, QString::fromLatin1(tooLong)});
     }
     void leavingTheSubjectBox() {
         QFETCH(QString, typed);
@@ -263,19 +274,29 @@ private slots:
         QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
     }
 
-    // What the list holds beyond its file decides the closing save: a later edit, or a save
-    // that failed; looking at the list, or a lookup after loading, does not.
+    // Only what the user changed is written: an edit, or a save that failed; looking, a pick
+    // or a lookup is none. While the list holds no edit it follows its file when another
+    // program changes it, and a save knows what the file held when it was read or written.
     void unsavedText() {
         loveShown(false);
-        QVERIFY(!m_editing->saveOnClosing(QStringLiteral("Love text")));
-        m_editing->listGotFocus();
+        const QString love = QStringLiteral("Love text"), edit = love + "!";
+        QVERIFY(!m_editing->needsWriting(QStringLiteral("Love"), love));
+        QVERIFY(m_editing->needsWriting(QStringLiteral("Faith"), love));
+        m_editing->subjectPicked(QStringLiteral("Love"));
+        QVERIFY(!m_editing->subjectEdited());
+        const SubjectStore::Loaded theirs{SubjectStore::Loaded::Read, StoredText("Their text"), {}};
+        QVERIFY(m_editing->followsFile(love, theirs));
+        QVERIFY(!m_editing->followsFile(love, {theirs.status, StoredText("Love text"), {}}));
+        QVERIFY(!m_editing->followsFile(love, {})); // a file deleted elsewhere
         m_editing->listChanged();
-        QVERIFY(m_editing->saveOnClosing(QStringLiteral("Love text!")));
-        QVERIFY(m_editing->leaveList());
-        QVERIFY(!m_editing->leaveList());
-        QVERIFY(m_editing->hasUnsavedText(QStringLiteral("Love text!")));
-        m_editing->subjectSaved(QStringLiteral("Love text!"));
-        QVERIFY(!m_editing->saveOnClosing(QStringLiteral("Love text!")));
+        QVERIFY(m_editing->needsWriting(QStringLiteral("Love"), edit));
+        QVERIFY(!m_editing->followsFile(edit, theirs));
+        QVERIFY(m_editing->leaveList() && !m_editing->leaveList());
+        QCOMPARE(m_editing->knownBytes(QStringLiteral("Love")), "Love text");
+        QCOMPARE(m_editing->knownBytes(QStringLiteral("Faith")), std::nullopt);
+        m_editing->subjectSaved(QStringLiteral("Love"), StoredText("Love text!"));
+        QVERIFY(!m_editing->hasUnsavedText(edit));
+        QCOMPARE(m_editing->knownBytes(QStringLiteral("Love")), "Love text!");
         m_editing->listChanged();
         m_editing->verseLookedUp();
         QVERIFY(!m_editing->subjectEdited());

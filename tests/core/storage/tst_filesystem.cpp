@@ -1,5 +1,9 @@
 #include "favorites/subjectstore.h"
+#include "prefs/preferencesfile.h"
+#include "scripture/scripturetext.h"
 #include "storage/filesystem.h"
+#include "storage/storage.h"
+#include "storage/storedtext.h"
 #include "support/testfiles.h"
 #include "text/codepage.h"
 
@@ -10,10 +14,12 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,12 +47,34 @@ const QString kOldText = QStringLiteral("Old \u00E6\u2014\u20AC verse\r\n").repe
 const QString kNewText =
     QStringLiteral("New caf\u00E9 \u2018text\u2019 of the subject\r\n").repeated(1000);
 
+// The calls that make a save survive a power cut, noted as they are made while this is set:
+// this program's own definitions of them come before the system library's.
+QStringList* durabilityCalls = nullptr;
+int noteSync(int fd, long call) {
+    const QString file = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    if (durabilityCalls)
+        *durabilityCalls << (QFileInfo(file).isDir() ? "sync folder" : "sync");
+    return int(syscall(call, fd));
+}
+
 mode_t modeOf(const QString& path) {
     struct stat status {};
     return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
 } // namespace
+
+extern "C" int fsync(int fd) {
+    return noteSync(fd, SYS_fsync);
+}
+extern "C" int fdatasync(int fd) {
+    return noteSync(fd, SYS_fdatasync);
+}
+extern "C" int rename(const char* from, const char* to) {
+    if (durabilityCalls)
+        *durabilityCalls << "rename";
+    return int(syscall(SYS_renameat, AT_FDCWD, from, AT_FDCWD, to));
+}
 
 class TestFileSystem : public QObject {
     Q_OBJECT
@@ -59,31 +87,58 @@ class TestFileSystem : public QObject {
 
 private slots:
     // What a text is stored as and read back as: one byte a character in the code page, and
-    // UTF-8 behind a byte-order mark only when the code page cannot hold the text.
+    // UTF-8 behind a byte-order mark only when the code page cannot hold the text. An edit of a
+    // file keeps its encoding and every byte it did not touch.
     void storedBytes_data() {
+        QTest::addColumn<QByteArray>("before"); // the file as read; none: a new file
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        const auto row = [](const char* name, const QString& text, const QByteArray& bytes) {
-            QTest::newRow(name) << text << bytes;
+        const auto row = [](const char* name, const QByteArray& before, const QString& text,
+                            const QByteArray& bytes) {
+            QTest::newRow(name) << before << text << bytes;
         };
-        row("nominal: empty text", QString(), QByteArray());
-        row("nominal: every kind of line break kept", "\r\n\n\r\r\na\n\r", "\r\n\n\r\r\na\n\r");
-        row("nominal: edge bytes of the code page", "\u007F\u20AC\u201A\u0178\u00A0\u00FF",
+        const QByteArray mark = FileSystem::kUtf8ByteOrderMark;
+        const QByteArray utf8 = mark + "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D";
+        row("nominal: empty text", {}, QString(), QByteArray());
+        row("nominal: every kind of line break kept", {}, "\r\n\n\r\r\na\n\r", "\r\n\n\r\r\na\n\r");
+        row("nominal: edge bytes of the code page", {}, "\u007F\u20AC\u201A\u0178\u00A0\u00FF",
             "\x7F\x80\x82\x9F\xA0\xFF");
-        row("robustness: bytes the code page leaves undefined", "\u0081\u008D\u008F\u0090\u009D",
-            "\x81\x8D\x8F\x90\x9D");
-        row("robustness: U+0080 has no byte of its own", "\u0080", "\xEF\xBB\xBF\xC2\x80");
-        row("robustness: a character outside the code page", "Grace \u03C7 \u00E6",
+        row("robustness: bytes the code page leaves undefined", {},
+            "\u0081\u008D\u008F\u0090\u009D", "\x81\x8D\x8F\x90\x9D");
+        row("robustness: U+0080 has no byte of its own", {}, "\u0080", "\xEF\xBB\xBF\xC2\x80");
+        row("robustness: a character outside the code page", {}, "Grace \u03C7 \u00E6",
             "\xEF\xBB\xBFGrace \xCF\x87 \xC3\xA6");
-        row("robustness: begins with the characters of a mark", "\u00EF\u00BB\u00BFx",
+        row("robustness: begins with the characters of a mark", {}, "\u00EF\u00BB\u00BFx",
             "\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBFx");
+        row("nominal: an edit of Windows-1252 stays so", "caf\xE9", "caf\u00E9!", "caf\xE9!");
+        row("nominal: a character the code page lacks makes it UTF-8", "caf\xE9", "caf\u00E9\u03C7",
+            mark + "caf\xC3\xA9\xCF\x87");
+        row("nominal: an edit of UTF-8 with a mark stays so", utf8,
+            "Caf\u00E9 \u201Cquoted\u201D \u2013 na\u00EFve", utf8 + " \xE2\x80\x93 na\xC3\xAFve");
+        row("robustness: bytes that are not UTF-8 are kept",
+            mark + "\x80\xC3-\xF0\x9F\x95\x8A\xE2\x82", "\uFFFD\uFFFD+\U0001F54A\uFFFD\uFFFD",
+            mark + "\x80\xC3+\xF0\x9F\x95\x8A\xE2\x82");
+        row("robustness: an edit within a character of two units", mark + "\xF0\x9F\x95\x8A\xFF",
+            "\U0001F54B\uFFFD", mark + "\xF0\x9F\x95\x8B\xFF");
+        row("robustness: an edit ending within one", mark + "\xFF\xF0\x9F\x95\x8A",
+            "\uFFFD\U0001054A", mark + "\xFF\xF0\x90\x95\x8A");
+        row("robustness: an edit after one, the last there is",
+            mark + "\xF4\x8F\xBF\xBF"
+                   "a\xFF",
+            "\U0010FFFFb\uFFFD",
+            mark + "\xF4\x8F\xBF\xBF"
+                   "b\xFF");
+        row("robustness: an edit never joins such bytes into a character", mark + "\xE2x\x82\xAC",
+            "\uFFFD\uFFFD\uFFFD", mark + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     }
     void storedBytes() {
+        QFETCH(QByteArray, before);
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(FileSystem::encode(text), bytes);
-        QVERIFY(m_files.writeAll(path("w.txt"), text).ok);
-        QCOMPARE(bytesOf("w.txt"), bytes);
+        QCOMPARE(before.isNull() ? FileSystem::encode(text) : StoredText(before).bytesFor(text),
+                 bytes);
+        QCOMPARE(StoredText(bytes).bytesFor(text), bytes);
+        QVERIFY(m_files.writeBytes(path("w.txt"), bytes).ok);
         QCOMPARE(m_files.readAll(path("w.txt")).text, text);
     }
 
@@ -93,110 +148,130 @@ private slots:
         QCOMPARE(codepage::encodeWindows1252Replacing(u"\U0001F54A \xD83Dx\u00E6"), "? ?x\xE6");
     }
 
-    // A read-only file of the user's is saved all the same: it is made writable for its owner,
-    // and keeps its mode when the save fails anyway.
-    void readOnlyFileIsSavedForItsOwner_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("folderMode");
+    // A save that cannot be done keeps the old file whole, with its mode, and leaves no
+    // temporary file: a read-only folder, or a full disk at any size, also one that still fits
+    // the device's buffer and so only fails when flushed. A read-only file of the user's is
+    // saved all the same, made writable for its owner, its other permissions kept.
+    void aSaveThatFailsKeepsTheOldFile_data() {
+        for (const char* column : {"folderMode", "room", "size", "fileMode"}) // room: -1 any
+            QTest::addColumn<int>(column);
         QTest::addColumn<bool>("saved");
-        QTest::addColumn<int>("fileMode");
-        QTest::newRow("nominal: read-only file is saved") << "new" << 0755 << true << 0644;
-        QTest::newRow("robustness: read-only folder keeps the file and its mode")
-            << "new" << 0555 << false << 0444;
-        QTest::newRow("robustness: equal bytes in a read-only folder write nothing")
-            << "old" << 0555 << true << 0444;
+        const auto row = [](const char* name, int folder, int room, int size, bool saved) {
+            QTest::newRow(name) << folder << room << size << (saved && size ? 0600 : 0400) << saved;
+        };
+        row("nominal: a read-only file is saved", 0755, -1, 3, true);
+        row("robustness: a read-only folder", 0555, -1, 3, false);
+        row("robustness: equal bytes in a read-only folder write nothing", 0555, -1, 0, true);
+        row("robustness: no room for a short save", 0755, 0, 100, false);
+        row("robustness: room for the start of a short save", 0755, 4096, 10240, false);
+        row("robustness: room for the start of a long save", 0755, 4096, 40960, false);
     }
-    void readOnlyFileIsSavedForItsOwner() {
-        QFETCH(QString, text);
+    void aSaveThatFailsKeepsTheOldFile() {
         QFETCH(int, folderMode);
-        QTemporaryDir home;
-        const QString file = home.filePath("f.txt");
-        QVERIFY(FileSystem().writeAll(file, QStringLiteral("old")).ok);
-        const auto [uid, gid] = plainUser();
-        QCOMPARE(chown(QFile::encodeName(home.path()).constData(), uid, gid), 0);
-        QCOMPARE(chown(QFile::encodeName(file).constData(), uid, gid), 0);
-        QCOMPARE(chmod(QFile::encodeName(file).constData(), 0444), 0);
-        QCOMPARE(chmod(QFile::encodeName(home.path()).constData(), mode_t(folderMode)), 0);
-        const int code = exitCodeInChild([&, uid = uid, gid = gid] {
-            if (setgid(gid) != 0 || setuid(uid) != 0)
-                return 2;
-            return int(!FileSystem().writeAll(file, text).ok);
-        });
-        chmod(QFile::encodeName(home.path()).constData(), 0755);
-        QFETCH(bool, saved);
-        QCOMPARE(code, saved ? 0 : 1);
-        QCOMPARE(testfiles::bytesOf(file), saved ? text.toLatin1() : "old");
-        QTEST(int(modeOf(file)), "fileMode");
-    }
-
-    // A full disk fails a write at any size, also one that still fits the device's buffer and
-    // so only fails when flushed: the old file stays whole and no temporary file is left.
-    void fullDiskKeepsTheOldFile_data() {
-        QTest::addColumn<int>("room");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("nominal: room enough") << 1 << 1000 << true;
-        QTest::newRow("robustness: no room for a short save") << 0 << 100 << false;
-        QTest::newRow("robustness: room for the start of a short save") << 4096 << 10240 << false;
-        QTest::newRow("robustness: room for the start of a long save") << 4096 << 40960 << false;
-    }
-    void fullDiskKeepsTheOldFile() {
         QFETCH(int, room);
         QFETCH(int, size);
         QFETCH(bool, saved);
-        QDir(m_dir.path()).mkdir("full");
-        const QString file = path("full/f.txt");
-        const QString old = QStringLiteral("old text \u00E6");
-        QVERIFY(m_files.writeAll(file, old).ok);
-        const QString text(size, QLatin1Char('n'));
-        const int code = exitCodeInChild([&] {
+        const QTemporaryDir dir;
+        const QByteArray home = QFile::encodeName(dir.path()), file = home + "/f.txt";
+        QVERIFY(m_files.writeAll(file, QStringLiteral("old")).ok);
+        const auto [uid, gid] = plainUser();
+        QVERIFY(chown(home, uid, gid) == 0 && chown(file, uid, gid) == 0 && chmod(file, 0400) == 0);
+        QCOMPARE(chmod(home, mode_t(folderMode)), 0);
+        const QString text = size ? QString(size, QLatin1Char('n')) : QStringLiteral("old");
+        const int code = exitCodeInChild([&, uid = uid, gid = gid] {
             // A write past the file size limit fails with EFBIG, as one on a full disk does.
-            const rlim_t limit = room == 1 ? RLIM_INFINITY : rlim_t(room);
-            const rlimit fileSize{limit, limit};
+            const rlimit fileSize{rlim_t(room), rlim_t(room)};
             signal(SIGXFSZ, SIG_IGN);
-            if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+            if ((room >= 0 && setrlimit(RLIMIT_FSIZE, &fileSize) != 0) || setgid(gid) != 0 ||
+                setuid(uid) != 0)
                 return 2;
             // The device's own reason is what is reported, not a made-up one.
             const FileSystem::Result result = FileSystem().writeAll(file, text);
-            return result.ok ? 0 : result.error.contains(QStringLiteral("large")) ? 1 : 3;
+            return result.ok                                                    ? 0
+                   : room < 0 || result.error.contains(QStringLiteral("large")) ? 1
+                                                                                : 3;
         });
+        chmod(home, 0755);
         QCOMPARE(code, saved ? 0 : 1);
-        QCOMPARE(bytesOf("full/f.txt"), FileSystem::encode(saved ? text : old));
-        QCOMPARE(QDir(path("full")).entryList(QDir::Files | QDir::Hidden), QStringList{"f.txt"});
+        QCOMPARE(testfiles::bytesOf(file), saved ? text.toLatin1() : "old");
+        QTEST(int(modeOf(file)), "fileMode");
+        QCOMPARE(QDir(home).entryList(QDir::Files | QDir::Hidden), QStringList{"f.txt"});
     }
 
-    void neverWritesThroughALink_data() {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("robustness: link to a file") << "target.txt";
-        QTest::newRow("robustness: dangling link") << "gone.txt";
+    // Only a plain file is read or written. A pipe, a device or a folder in a file's place
+    // cannot be read, and is never waited on; a link is read through but never written through.
+    void onlyPlainFilesAreReadOrWritten_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readable");
+        for (const char* kind : {"pipe", "device link", "folder", "dangling link", "missing"})
+            QTest::addRow("robustness: %s", kind) << kind << false;
+        QTest::newRow("robustness: file link") << "file link" << true;
     }
-    void neverWritesThroughALink() {
-        QFETCH(QString, target);
+    void onlyPlainFilesAreReadOrWritten() {
+        QFETCH(QString, kind);
         QVERIFY(testfiles::put(path("target.txt"), "keep"));
-        const QString link = path("link-" + target);
-        QVERIFY(QFile::link(path(target), link));
-        QVERIFY(!m_files.writeAll(link, QStringLiteral("lost")).ok);
+        const QString file = path(kind);
+        if (kind == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(file));
+        else if (kind.endsWith("link"))
+            QVERIFY(QFile::link(kind == "device link" ? "/dev/zero"
+                                : kind == "file link" ? path("target.txt")
+                                                      : path("gone.txt"),
+                                file));
+        const int code = exitCodeInChild([&] {
+            alarm(10);
+            QStringList lines;
+            ScriptureText scripture(m_files, file);
+            scripture.startLoading();
+            return int(m_files.canRead(file).ok + m_files.readBytes(file).ok +
+                       m_files.readLines(file, lines, 3).ok + scripture.refresh());
+        });
+        QTEST(code == 4, "readable");
+        QVERIFY(code == 0 || code == 4);
+        QVERIFY(!m_files.writeAll(kind == "missing" ? file + "/x" : file, "lost").ok);
         QCOMPARE(bytesOf("target.txt"), QByteArray("keep"));
         QVERIFY(!QFile::exists(path("gone.txt")));
-        QVERIFY(QFileInfo(link).isSymLink());
     }
 
-    void failuresAreReturnedNotHidden() {
-        const QString nowhere = path("no-such-folder/file.txt");
-        const FileSystem::Result write = m_files.writeAll(nowhere, QStringLiteral("x"));
-        QVERIFY(!write.ok && !write.error.isEmpty());
-        QVERIFY(!m_files.readAll(nowhere).ok && !m_files.readBytes(nowhere).ok);
-        QVERIFY(!m_files.remove(nowhere).ok);
+    // Pref.dat is read only as far as its three lines, however long the file.
+    void readsOnlyTheLinesUsed() {
+        const auto bytesRead = [] {
+            QFile io(QStringLiteral("/proc/self/io"));
+            return io.open(QIODevice::ReadOnly) ? io.readLine().split(' ').value(1).toLongLong()
+                                                : -1;
+        };
+        const QByteArray emptyLines(10 << 20, '\n');
+        QVERIFY(testfiles::put(path("Pref.dat"), "Times\r\nBold\r\n12\r\n" + emptyLines));
+        Storage storage{ProgramFolder(m_dir.path()), m_files};
+        const qint64 before = bytesRead();
+        QCOMPARE(preferences::savedRequest(storage)->pointSize, 12.0);
+        QVERIFY(bytesRead() - before < FileSystem::kMostLineBytes);
+    }
+
+    // A save is durable before it is reported done: the temporary file is synced before the
+    // rename, and the folder after it, so that the new name survives a power cut.
+    void savesAreSyncedAroundTheRename() {
+        QStringList calls;
+        durabilityCalls = &calls;
+        QVERIFY(m_files.writeAll(path("durable.txt"), QStringLiteral("new")).ok);
+        durabilityCalls = nullptr;
+        QCOMPARE(calls, (QStringList{"sync", "rename", "sync folder"}));
+        const mode_t mask = umask(0);
+        umask(mask);
+        QCOMPARE(modeOf(path("durable.txt")), 0666 & ~mask); // a new file, as any other
     }
 
     // A save killed at any moment leaves the subject's file with the old text or the new one,
     // byte for byte, and the subjects listed are the one subject; the clearing at start-up then
-    // removes every temporary file the kills left.
+    // removes every temporary file the kills left, once old enough to be no other window's.
     void killedSaveLeavesOldOrNewTextWhole() {
         const QString folder = path("Killed");
         QVERIFY(QDir().mkpath(folder));
         SubjectStore store(m_files, folder);
-        QVERIFY(store.write(QStringLiteral("Love"), kOldText).ok);
+        const QString love = folder + QStringLiteral("/Love.txt");
+        QVERIFY(m_files.writeAll(love, kOldText).ok);
         const QByteArray oldBytes = FileSystem::encode(kOldText);
         const QByteArray newBytes = FileSystem::encode(kNewText);
         const quint32 seed = QRandomGenerator::global()->generate();
@@ -207,7 +282,7 @@ private slots:
             const pid_t saver = fork();
             if (saver == 0)
                 for (int turn = 0;; turn = 1 - turn)
-                    if (!store.write(QStringLiteral("Love"), turn ? kOldText : kNewText).ok)
+                    if (!m_files.writeAll(love, turn ? kOldText : kNewText).ok)
                         _exit(1);
             QVERIFY(saver > 0);
             usleep(random.bounded(2001));
@@ -221,7 +296,7 @@ private slots:
                      qPrintable(QStringLiteral("kill %1 of seed %2").arg(kill).arg(seed)));
             QCOMPARE(store.subjectNames(), QStringList{"Love"});
         }
-        store.removeLeftoverSaves();
+        m_files.removeLeftoverSaves(folder, std::chrono::seconds(0));
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList{"Love.txt"});
     }

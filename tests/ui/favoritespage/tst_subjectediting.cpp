@@ -4,6 +4,7 @@
 #include "support/appfixture.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The sequences of the favorites page that keep or lose the user's words, through the real
@@ -13,6 +14,7 @@ namespace {
 
 const QByteArray kLove = "Love\r\n\r\n Beloved, let us love one another\r\n1 John 4:7";
 const QByteArray kFaith = "Faith\r\n\r\n Now faith is the substance\r\nHebrews 11:1";
+const QByteArray kTheirs = "Love\r\n\r\n Changed in another window";
 // A non-breaking space, each form of line break and every high byte.
 const QByteArray kOdd = [] {
     QByteArray odd = "Odd\xA0text\rlone CR\nlone LF\r\nCR LF ";
@@ -20,6 +22,10 @@ const QByteArray kOdd = [] {
         odd.append(char(byte));
     return odd;
 }();
+// UTF-8 with a mark, ending in bytes that are not UTF-8.
+const QByteArray kUtf8 =
+    "\xEF\xBB\xBF"
+    "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x80\x93 na\xC3\xAFve\xFF\xE2\x82";
 const QStringList kSubjects = {"Faith.txt", "Love.txt", "Odd.txt"};
 
 using Steps = std::function<void()>;
@@ -31,6 +37,7 @@ Q_DECLARE_METATYPE(Steps)
 class TestSubjectEditing : public QObject {
     Q_OBJECT
     std::unique_ptr<AppFixture> fx;
+    QTemporaryDir m_home;
 
     FrmBible& w() { return fx->window(); }
     QStringList subjectFiles() { return QDir(fx->path("Verses")).entryList(QDir::Files); }
@@ -49,6 +56,11 @@ class TestSubjectEditing : public QObject {
     }
 
 private slots:
+    // The desktop's trash, of a home of the test's own.
+    void initTestCase() {
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+    }
     void init() {
         fx = std::make_unique<AppFixture>();
         QDir(fx->folder()).mkdir(QStringLiteral("Verses"));
@@ -70,15 +82,60 @@ private slots:
     }
 
     // Every byte comes back as it was through a pick, leaving the box, an edit and the closing.
+    void untouchedBytesSurviveEverySave_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("nominal: Windows-1252, every high byte") << kOdd;
+        QTest::newRow("robustness: UTF-8 with a mark, and bytes that are not UTF-8") << kUtf8;
+    }
     void untouchedBytesSurviveEverySave() {
+        QFETCH(QByteArray, bytes);
+        fx->writeBytes("Verses/Odd.txt", bytes);
         pick(w().ComboCategory, QStringLiteral("Odd"));
         pressTab();
-        QCOMPARE(file("Odd"), kOdd);
+        QCOMPARE(file("Odd"), bytes);
         appendToList(QStringLiteral("!"));
-        QCOMPARE(file("Odd"), kOdd + "!");
+        QCOMPARE(file("Odd"), bytes + "!");
         appendToList(QStringLiteral("?"), false);
         QVERIFY(w().close());
-        QCOMPARE(file("Odd"), kOdd + "!?");
+        QCOMPARE(file("Odd"), bytes + "!?");
+    }
+
+    // A change made to the shown subject's file elsewhere (another window, an editor) is never
+    // written over unasked: a subject only looked at follows its file; an edited one asks, and
+    // replaces the file, shows it, or keeps the text unsaved, as the user chooses.
+    void aChangeMadeElsewhereIsKept_data() {
+        for (const char* column : {"edited", "closing"}) // else leaving the box or the list
+            QTest::addColumn<bool>(column);
+        QTest::addColumn<QList<int>>("chosen");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QByteArray>("list");
+        const QByteArray edited = kLove + "!";
+        for (const auto& [name, edit, closing, choice, after, list] :
+             {std::tuple("robustness: picked, the box left", false, false, -1, kTheirs, kTheirs),
+              {"robustness: picked, the window closed", false, true, -1, kTheirs, kTheirs},
+              {"nominal: edited, the file replaced", true, false, 0, edited, edited},
+              {"nominal: edited, the file's text shown", true, false, 1, kTheirs, kTheirs},
+              {"robustness: edited, kept unsaved, then closed", true, true, 2, kTheirs, edited}})
+            QTest::newRow(name) << edit << closing << QList<int>{choice} << after << list;
+    }
+    void aChangeMadeElsewhereIsKept() {
+        QFETCH(bool, edited);
+        QFETCH(bool, closing);
+        QFETCH(QList<int>, chosen);
+        fx->messages.chosen = chosen;
+        fx->messages.answers = {MessageBoxes::No}; // not to close after all
+        pick(w().ComboCategory, QStringLiteral("Love"));
+        if (edited)
+            appendToList(QStringLiteral("!"), false);
+        fx->writeBytes("Verses/Love.txt", kTheirs);
+        QTest::qWait(100); // for the notice of the change
+        if (closing)
+            QCOMPARE(w().close(), !edited);
+        else
+            pressTab();
+        QTEST(file("Love"), "after");
+        QTEST(listText(), "list");
+        QCOMPARE(fx->messages.asked.size(), edited ? 1 + closing : 0);
     }
 
     void aNameInAnotherCaseIsTheExistingSubject() {
@@ -95,10 +152,13 @@ private slots:
         QVERIFY(fx->messages.asked.isEmpty());
     }
 
+    // Only when asked to, and into the trash, from where the user can restore it.
     void emptyingTheBoxDeletesTheSubject() {
+        fx->messages.answers = {MessageBoxes::Ok};
         enterSubject(QString());
         QCOMPARE(fx->messages.asked.size(), 1);
         QCOMPARE(subjectFiles(), (QStringList{"Faith.txt", "Odd.txt"}));
+        QCOMPARE(testfiles::bytesOf(m_home.filePath("Trash/files/Love.txt")), kLove);
         QCOMPARE(w().ComboCategory->items(), (QStringList{"Faith", "Odd"}));
         QCOMPARE(listText(), QByteArray("New"));
     }
@@ -117,13 +177,12 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, refill);
         QFETCH(QString, offer);
-        fx->messages.answers = {MessageBoxes::Cancel};
-        enterSubject(typed);
+        enterSubject(typed); // the delete question's default answer is Cancel
         QCOMPARE(listText(), kLove);
         QCOMPARE(fx->messages.asked.size(), offer.isEmpty() ? 0 : 1);
         if (!offer.isEmpty()) {
-            QCOMPARE(fx->messages.asked[0].text, offer);
-            QCOMPARE(fx->messages.asked[0].buttons, MessageBoxes::OkCancel);
+            QVERIFY(fx->messages.asked[0].text.startsWith(offer + "\r\n"));
+            QCOMPARE(fx->messages.asked[0].buttons, MessageBoxes::OkCancelDefaultCancel);
         }
         typeOver(w().TextFavoritesList, QString());
         QTest::keyClick(w().TextFavoritesList, Qt::Key_Backtab, Qt::ShiftModifier);
@@ -142,8 +201,6 @@ private slots:
         QTest::addColumn<QByteArray>("love");
         QTest::addColumn<QByteArray>("list");
         const QByteArray unsaved = kLove + " unsaved";
-        QTest::newRow("robustness: saving on leaving the list")
-            << "Love" << false << Steps([this] { appendToList(" unsaved"); }) << kLove << unsaved;
         QTest::newRow("robustness: creating a subject") << "Hope" << false << Steps([this] {
             appendToList(" unsaved");
             enterSubject("Hope");
@@ -172,21 +229,28 @@ private slots:
         QCOMPARE(subjectFiles(), kSubjects);
     }
 
-    // Text that cannot be saved as the window closes is the user's to give up: Yes closes,
-    // No keeps the window open with the text.
-    void closingWithTextThatCannotBeSavedAsks_data() {
-        QTest::addColumn<QString>("typedInBox");
+    // Text that cannot be saved is the user's to give up, when the window closes or another
+    // subject would replace it: Yes goes on, No keeps the text and the subject it belongs to.
+    void droppingTextThatCannotBeSavedAsks_data() {
+        QTest::addColumn<QString>("typedInBox"); // else the subject shown
+        QTest::addColumn<QString>("action");
         QTest::addColumn<MessageBoxes::Answer>("answer");
         QTest::addColumn<QString>("why");
-        QTest::newRow("robustness: the save fails, No") << "" << MessageBoxes::No << "\"Love\"";
-        QTest::newRow("robustness: the save fails, Yes") << "" << MessageBoxes::Yes << "\"Love\"";
-        QTest::newRow("robustness: no subject named, No")
-            << "???" << MessageBoxes::No << "no subject";
-        QTest::newRow("robustness: no Verses folder can be made, No")
-            << "Hope" << MessageBoxes::No << "Verses could not be made: Not a directory";
+        for (const auto& [name, typed, action, answer, why] :
+             {std::tuple("closing, No", "", "close", MessageBoxes::No, "\"Love\""),
+              {"closing, Yes", "", "close", MessageBoxes::Yes, "\"Love\""},
+              {"closing, no subject named", "???", "close", MessageBoxes::No, "no subject"},
+              {"closing, no Verses folder can be made", "Hope", "close", MessageBoxes::No,
+               "Verses could not be made: Not a directory"},
+              {"a pick, No", "", "pick", MessageBoxes::No, "\"Love\""},
+              {"a pick, Yes", "", "pick", MessageBoxes::Yes, "\"Love\""},
+              {"a typed name, No", "", "type", MessageBoxes::No, "\"Love\""}})
+            QTest::addRow("robustness: %s", name)
+                << QString(typed) << QString(action) << answer << QString(why);
     }
-    void closingWithTextThatCannotBeSavedAsks() {
+    void droppingTextThatCannotBeSavedAsks() {
         QFETCH(QString, typedInBox);
+        QFETCH(QString, action);
         QFETCH(MessageBoxes::Answer, answer);
         QFETCH(QString, why);
         fx->files.failWrite = [](const QString& path) { return path.endsWith("Love.txt"); };
@@ -196,19 +260,27 @@ private slots:
             QVERIFY(folder.rename("Verses", "Verses.kept") && fx->writeBytes("Verses", ""));
         if (!typedInBox.isEmpty())
             enterSubject(typedInBox);
-        appendToList(QStringLiteral(" kept"), false);
+        appendToList(QStringLiteral(" kept"));
         fx->messages.asked.clear();
         fx->messages.answers = {answer};
-        QCOMPARE(w().close(), answer == MessageBoxes::Yes);
+        if (action == "close")
+            QCOMPARE(w().close(), answer == MessageBoxes::Yes);
+        else if (action == "pick")
+            pick(w().ComboCategory, QStringLiteral("Faith"));
+        else
+            enterSubject(QStringLiteral("Faith"));
         QCOMPARE(fx->messages.asked.size(), 1);
         const auto& asked = fx->messages.asked[0];
-        QVERIFY2(asked.text.contains(why) && asked.text.endsWith(QStringLiteral("Close anyway?")),
+        QVERIFY2(asked.text.contains(why) && asked.text.endsWith(QStringLiteral("anyway?")),
                  qPrintable(asked.text));
         QCOMPARE(asked.buttons, MessageBoxes::YesNo);
-        QCOMPARE(w().isVisible(), answer == MessageBoxes::No);
+        const bool wentOn = answer == MessageBoxes::Yes;
+        QCOMPARE(w().isVisible(), action != "close" || !wentOn);
         if (inTheWay)
             QVERIFY(folder.remove("Verses") && folder.rename("Verses.kept", "Verses"));
-        QVERIFY(listText().endsWith(" kept"));
+        QCOMPARE(listText().endsWith(" kept"), !wentOn || action == "close");
+        if (action != "close")
+            QCOMPARE(w().ComboCategory->text(), wentOn ? "Faith" : "Love");
         QCOMPARE(file("Love"), kLove);
     }
 };

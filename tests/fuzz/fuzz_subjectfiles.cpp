@@ -1,0 +1,75 @@
+// The file layer's stored files. The first line names a file the user put in the Verses folder,
+// beside a save's leftover; the second is text added to a subject whose file holds the rest.
+#include "fuzzinput.h"
+
+#include "favorites/subjectstore.h"
+#include "storage/storedtext.h"
+#include "text/codepage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // In memory where the system offers it: a save's syncs cost nothing there.
+    static const QTemporaryDir dir((QFileInfo(QStringLiteral("/dev/shm")).isDir()
+                                        ? QStringLiteral("/dev/shm")
+                                        : QDir::tempPath()) +
+                                   QStringLiteral("/fuzz_subjectfiles-XXXXXX"));
+    static FileSystem files;
+    static SubjectStore store(files, dir.path());
+    FuzzInput input(data, size);
+    const QString name = input.textLine();
+    const QString added = input.textLine();
+
+    // Only the save's own leftovers are left out of the list and removed, whatever the user
+    // names a file; every subject whose file name fits the folder saves, and never over a file
+    // it did not know of, unless that already holds what is saved.
+    const QString path = dir.filePath(name), leftover = dir.filePath(".vellumark-0Ld5Ve");
+    QFile file(path);
+    const bool made = !name.contains(u'/') && !name.contains(QChar(0)) && name != u"." &&
+                      name != u".." && file.open(QIODevice::WriteOnly);
+    file.close();
+    QFile(leftover).open(QIODevice::WriteOnly);
+    const bool users = made && !FileSystem::isLeftoverName(name);
+    FUZZ_REQUIRE(store.subjectNames() ==
+                 (users ? QStringList{QString(name).remove(".txt")} : QStringList()));
+    files.removeLeftoverSaves(dir.path(), std::chrono::seconds(0));
+    FUZZ_REQUIRE(QFileInfo(path).isFile() == users && !QFile::exists(leftover));
+    QFile::remove(path);
+    if (SubjectStore::isSafeName(name)) {
+        const bool saved = store.save(name, "saved", {}).status == SubjectStore::Saved::Written;
+        using Saved = SubjectStore::Saved;
+        FUZZ_REQUIRE(saved == store.fitsFolder(name) &&
+                     (!saved || (store.save(name, "new", {}).status == Saved::ChangedElsewhere &&
+                                 store.save(name, "saved", {}).status == Saved::Written &&
+                                 store.remove(name).ok)));
+    }
+
+    // Bytes read as the code page, or UTF-8 after a byte-order mark (QString::fromUtf8 drops the
+    // mark, and only that one), and split into lines; no character is lost writing them back.
+    const QByteArray bytes = input.rest.toByteArray();
+    const QString single = codepage::decodeWindows1252(bytes);
+    FUZZ_REQUIRE(single.size() == bytes.size() && codepage::encodeWindows1252(single) == bytes);
+    const StoredText stored(bytes);
+    const bool utf8 = bytes.startsWith(FileSystem::kUtf8ByteOrderMark);
+    if (!utf8 || QByteArrayView(bytes).sliced(3).isValidUtf8())
+        FUZZ_REQUIRE(stored.text() == (utf8 ? QString::fromUtf8(bytes) : single));
+    FUZZ_REQUIRE(FileSystem::splitLines(stored.text()) == plainLines(stored.text()));
+    for (const QString& each : {single, stored.text(), QString::fromUtf8(bytes)}) {
+        FUZZ_REQUIRE(FileSystem::decode(FileSystem::encode(each)) == each);
+        // one question mark for each character that has no byte
+        FUZZ_REQUIRE(codepage::fitsWindows1252(each) ||
+                     codepage::encodeWindows1252Replacing(each).size() == each.toUcs4().size());
+    }
+
+    // An edit is stored so that it reads back as the text shown, in the file's encoding, with
+    // every byte before it, unless invalid bytes would join the new ones into a character.
+    const QString edited = stored.text() + added;
+    FUZZ_REQUIRE(FileSystem::decode(stored.bytesFor(edited)) == edited);
+    FUZZ_REQUIRE(stored.bytesFor(stored.text()) == bytes);
+    const QByteArray kept =
+        bytes + (utf8 ? added.toUtf8() : codepage::encodeWindows1252Replacing(added));
+    FUZZ_REQUIRE(stored.bytesFor(edited) == kept || FileSystem::decode(kept) != edited);
+    return 0;
+}
