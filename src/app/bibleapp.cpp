@@ -5,8 +5,8 @@
 #include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "favorites/subjectediting.h"
-#include "favorites/subjectstore.h"
+#include "favorites/favoritessession.h"
+#include "favorites/subjectfiles.h"
 #include "favoritespage/subjecteditor.h"
 #include "favoritespage/subjectlist.h"
 #include "favoritespage/subjectprintcommand.h"
@@ -49,16 +49,16 @@ BibleApp::BibleApp(Storage storage, Services services)
     , m_window(std::make_unique<FrmBible>()) {
     m_forms->add(m_window.get());
     m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
-    m_subjectStore =
-        std::make_unique<SubjectStore>(m_storage.files, m_storage.folder.versesFolder());
-    m_subjectEditing = std::make_unique<SubjectEditing>(*m_subjectStore);
-    m_subjects = std::make_unique<SubjectList>(*m_window, *m_subjectStore, *m_subjectEditing,
+    m_subjectFiles =
+        std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.versesFolder());
+    m_favoritesSession = std::make_unique<FavoritesSession>(*m_subjectFiles);
+    m_subjects = std::make_unique<SubjectList>(*m_window, *m_subjectFiles, *m_favoritesSession,
                                                m_services.messages);
-    m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, *m_subjects, *m_subjectEditing,
+    m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, *m_subjects, *m_favoritesSession,
                                                       m_services.messages);
     m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_subjectEditor.get(),
-                     [this] { m_subjectEditing->verseLookedUp(); });
+                     [this] { m_favoritesSession->verseLookedUp(); });
     m_reading = std::make_unique<ReadingArea>(*m_window, m_services.pointer, *m_scripture,
                                               m_services.clipboard);
     m_search = std::make_unique<SearchPage>(*m_window, m_services.pointer, *m_scripture);
@@ -84,35 +84,35 @@ void BibleApp::load() {
     m_scripture->startLoading();
     BusyScope busy(m_services.pointer);
     fillLists();
-    m_window->TextVerses->setText(welcomeText());
-    m_window->TextSearch->setText(placeholders::kSearchPrompt);
+    m_window->TextVerses->setText(shell::welcomeText());
+    m_window->TextSearch->setText(shell::kSearchPrompt);
     m_window->ListVerse->clear();
-    m_window->ListVerse->addItem(placeholders::kResultHint);
+    m_window->ListVerse->addItem(shell::kResultHint);
     showFavoritesPage();
     checkScriptureFile();
     prepareDataFolders();
     for (const QString& folder : {m_storage.folder.versesFolder(), m_storage.folder.dataFolder()})
         m_storage.files.removeLeftoverSaves(folder);
-    preferences::writeDefaultIfMissing(m_storage);
+    prefs::writeDefaultIfMissing(m_storage);
     bookmark::writeDefaultIfMissing(m_storage);
-    if (const std::optional<preferences::FontRequest> font = preferences::savedRequest(m_storage))
-        preferences::applyRequest(*font, m_window->displayControls());
+    if (const std::optional<prefs::FontRequest> font = prefs::savedRequest(m_storage))
+        applyFontRequest(*font, m_window->displayControls());
     // Showing the placeholder is a change of the subject box, which counts as an edit until
     // the box or the favorites list first gets the focus.
     m_subjects->ListCategories();
-    m_window->ComboCategory->setText(placeholders::kSelectSubject);
+    m_window->ComboCategory->setText(shell::kSelectSubject);
 }
 
 void BibleApp::fillLists() {
-    const QStringList bookList = books::bookList();
-    m_window->ComboBooks->setText(placeholders::kBooks);
+    const QStringList bookList = scripture::bookList();
+    m_window->ComboBooks->setText(shell::kBooks);
     m_window->ComboBooks->addItems(bookList);
-    m_window->ComboSearch->setText(placeholders::kSelectBook);
-    m_window->ComboSearch->addItem(placeholders::kTheBible);
+    m_window->ComboSearch->setText(shell::kSelectBook);
+    m_window->ComboSearch->addItem(shell::kTheBible);
     m_window->ComboSearch->addItems(bookList);
-    m_window->ComboBookFavorites->setText(placeholders::kBooks);
+    m_window->ComboBookFavorites->setText(shell::kBooks);
     m_window->ComboBookFavorites->addItems(bookList);
-    m_window->ComboChapter->setText(placeholders::kChapter);
+    m_window->ComboChapter->setText(shell::kChapter);
 }
 
 void BibleApp::showFavoritesPage() {
@@ -137,7 +137,7 @@ void BibleApp::showFavoritesPage() {
 void BibleApp::checkScriptureFile() {
     const QString path = m_storage.folder.biblePath();
     if (!m_storage.files.fileExists(path)) {
-        tellOnceShown(scriptureMissingText(m_storage.folder));
+        tellOnceShown(storage::scriptureMissingText(m_storage.folder));
         return;
     }
     const FileSystem::Result readable = m_storage.files.canRead(path);
@@ -173,7 +173,7 @@ void BibleApp::show() {
 // The user hears once, naming the folder and the reason, when what they save cannot be kept;
 // a save that fails later names the same reason.
 void BibleApp::prepareDataFolders() {
-    const QString problem = datafolder::startupProblem(m_storage.folder);
+    const QString problem = storage::startupFolderProblem(m_storage.folder);
     if (!problem.isEmpty())
         tellOnceShown(problem);
 }

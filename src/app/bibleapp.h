@@ -17,10 +17,10 @@ class PrintFormCommand;
 class ReadingArea;
 class SearchPage;
 class ScriptureText;
-class SubjectEditing;
+class FavoritesSession;
 class SubjectEditor;
 class SubjectList;
-class SubjectStore;
+class SubjectFiles;
 class SubjectPrintCommand;
 class BookmarkCommands;
 class SetFontCommand;
@@ -41,7 +41,7 @@ public:
     void show();
 
     SubjectList& subjects() { return *m_subjects; }
-    SubjectEditing& subjectEditing() { return *m_subjectEditing; }
+    FavoritesSession& favoritesSession() { return *m_favoritesSession; }
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
     SearchPage& searchPage() { return *m_search; }
@@ -64,8 +64,8 @@ private:
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
-    std::unique_ptr<SubjectStore> m_subjectStore;
-    std::unique_ptr<SubjectEditing> m_subjectEditing;
+    std::unique_ptr<SubjectFiles> m_subjectFiles;
+    std::unique_ptr<FavoritesSession> m_favoritesSession;
     std::unique_ptr<SubjectList> m_subjects;
     std::unique_ptr<SubjectEditor> m_subjectEditor;
     std::unique_ptr<VerseLookup> m_verseLookup;

@@ -74,9 +74,9 @@ private slots:
         QFETCH(QString, word);
         QFETCH(bool, bold);
         QFETCH(bool, italic);
-        const std::optional<preferences::Style> chosen = preferences::styleFromWord(word);
+        const std::optional<prefs::Style> chosen = prefs::styleFromWord(word);
         QTEST(chosen.has_value(), "known");
-        const auto atStart = preferences::requestFromLines({QStringLiteral("Arial"), word});
+        const auto atStart = prefs::requestFromLines({QStringLiteral("Arial"), word});
         QCOMPARE(atStart.family, QStringLiteral("Arial"));
         QCOMPARE(atStart.bold, bold);
         QCOMPARE(atStart.italic, italic);
@@ -86,7 +86,7 @@ private slots:
     void fontSize_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("points"); // 0: not a size, the design font's stays
-        for (const QString& size : preferences::sizes())
+        for (const QString& size : prefs::sizes())
             QTest::addRow("nominal: listed size %s", qPrintable(size)) << size << size.toDouble();
         QTest::newRow("nominal: a fraction") << "10.5" << 10.5;
         for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})
@@ -95,11 +95,10 @@ private slots:
     void fontSize() {
         QFETCH(QString, text);
         QFETCH(double, points);
-        QCOMPARE(preferences::parseSize(text).value_or(0.0), points);
-        const auto request = preferences::requestFromLines({"Arial", "Regular", text});
+        QCOMPARE(prefs::parseSize(text).value_or(0.0), points);
+        const auto request = prefs::requestFromLines({"Arial", "Regular", text});
         QCOMPARE(request.pointSize.value_or(0.0), points);
-        QCOMPARE(preferences::savedRecord("Arial", QString(), text),
-                 "Arial\r\n\r\n" + text + "\r\n");
+        QCOMPARE(prefs::savedRecord("Arial", QString(), text), "Arial\r\n\r\n" + text + "\r\n");
     }
 
     // Every name of the font list shows in an installed family of its kind, made to its
@@ -128,9 +127,9 @@ private slots:
     void fontStandIn() {
         QFETCH(QString, name);
         QFETCH(QStringList, installed);
-        QTEST(preferences::standInFamily(name, installed).value_or(QString()), "family");
-        for (const QString& offered : preferences::fontNames())
-            QVERIFY(preferences::standInFamily(offered, kDebianFonts));
+        QTEST(prefs::standInFamily(name, installed).value_or(QString()), "family");
+        for (const QString& offered : prefs::fontNames())
+            QVERIFY(prefs::standInFamily(offered, kDebianFonts));
     }
 
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,
@@ -179,16 +178,16 @@ private slots:
         facts.installedFolders = {QStringLiteral("/opt/vm/share/vellumark"),
                                   QStringLiteral("/usr/share/vellumark")};
         facts.userDataFolder = QStringLiteral("/home/u/data");
-        const ProgramFolder chosen = chooseFolders(
+        const ProgramFolder chosen = storage::chooseFolders(
             facts, [&](const QString& folder) { return holdingBible.contains(folder); });
         QTEST(chosen.scriptureFolder(), "scripture");
         QCOMPARE(chosen.searchedForBible(), searched);
-        const QString told = scriptureMissingText(chosen);
+        const QString told = storage::scriptureMissingText(chosen);
         for (const QString& folder : searched)
             QVERIFY2(told.contains(folder + "\r\n") || told.contains(folder + "/Bible.dat"),
                      qPrintable(told));
         QCOMPARE(told.endsWith("Please reinstall program."), data != chosen.scriptureFolder());
-        const QString help = helpText(chosen);
+        const QString help = shell::helpText(chosen);
         for (const char* place :
              {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
             QVERIFY2(help.contains(data + place), place);
@@ -228,7 +227,7 @@ private slots:
                   .writeAll(folder + "/Pref.dat", "Arial")
                   .error.replace(temporary.path(), "%1"),
               "saveError");
-        const QString told = datafolder::startupProblem(ProgramFolder(folder));
+        const QString told = storage::startupFolderProblem(ProgramFolder(folder));
         QTEST(told.section("\r\n", 0, 0).replace(temporary.path(), "%1"), "startupError");
         const auto ownerMayAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         QCOMPARE(QFileInfo(folder + "/Verses").permission(ownerMayAll), told.isEmpty());
@@ -244,12 +243,12 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("named");
-        using commandline::Decision;
+        using Decision = shell::CommandLineDecision;
         const auto row = [](const char* name, const QStringList& arguments, int outcome,
                             const QStringList& display = {":1", ""}, QString named = {},
                             int status = 0) {
             if (outcome == Decision::Refuse && status == 0)
-                status = commandline::kRefused;
+                status = shell::kExitRefused;
             const bool shown = outcome == Decision::Refuse && !display[1].startsWith("offscreen") &&
                                display != QStringList{"", ""};
             QTest::newRow(name) << arguments << display << outcome << status << shown << named;
@@ -260,7 +259,7 @@ private slots:
             Decision::Run);
         row("nominal: -h, no display", {"-h"}, Decision::Answer, {"", ""});
         row("nominal: no display but a platform", {"-platform", "vnc"}, Decision::Run, {"", ""});
-        row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, commandline::kNoDisplay);
+        row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, shell::kExitNoDisplay);
         row("nominal: a folder", {"--folder", "/tmp/../tmp"}, Decision::Run, {":1", ""}, "/tmp");
         row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
         row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
@@ -274,14 +273,14 @@ private slots:
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, display);
-        const commandline::Decision decision = commandline::decide(
+        const shell::CommandLineDecision decision = shell::decideCommandLine(
             QStringList{"vellumark"} + arguments, {display[0], QString(), display[1]});
         QTEST(int(decision.outcome), "outcome");
         QTEST(decision.exitStatus, "status");
         QTEST(decision.showInWindow, "shown");
         QTEST(decision.namedFolder, "named");
-        QCOMPARE(decision.text.isEmpty(), decision.outcome == commandline::Decision::Run);
-        QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == commandline::kNoDisplay);
+        QCOMPARE(decision.text.isEmpty(), decision.outcome == shell::CommandLineDecision::Run);
+        QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == shell::kExitNoDisplay);
     }
 };
 

@@ -3,7 +3,7 @@
 #include "storage/filesystem.h"
 #include "storage/storage.h"
 
-namespace preferences {
+namespace prefs {
 
 void writeDefaultIfMissing(Storage& storage) {
     const QString path = storage.folder.preferencesPath();
@@ -21,4 +21,4 @@ std::optional<FontRequest> savedRequest(Storage& storage) {
     return requestFromLines(lines);
 }
 
-} // namespace preferences
+} // namespace prefs

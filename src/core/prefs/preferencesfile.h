@@ -8,10 +8,10 @@ struct Storage;
 
 // Pref.dat at start-up: created with the default record when missing (an existing file is
 // never rewritten), then read for the display font.
-namespace preferences {
+namespace prefs {
 
 void writeDefaultIfMissing(Storage& storage);
 // What the saved record asks of the display font; nothing when there is no file to read.
 std::optional<FontRequest> savedRequest(Storage& storage);
 
-} // namespace preferences
+} // namespace prefs

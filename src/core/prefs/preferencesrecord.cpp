@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace preferences {
+namespace prefs {
 
 FontRequest requestFromLines(const QStringList& lines) {
     FontRequest request;
@@ -68,4 +68,4 @@ std::optional<Style> styleFromWord(const QString& word) {
     return std::nullopt;
 }
 
-} // namespace preferences
+} // namespace prefs

@@ -6,7 +6,7 @@
 #include <optional>
 
 // Pref.dat: font name, style word, size, one per line.
-namespace preferences {
+namespace prefs {
 
 // Font name, style word, size: readers read no further.
 constexpr qsizetype kRecordLines = 3;
@@ -46,4 +46,4 @@ struct Style {
 };
 std::optional<Style> styleFromWord(const QString& word);
 
-} // namespace preferences
+} // namespace prefs

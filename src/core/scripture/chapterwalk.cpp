@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace books {
+namespace scripture {
 namespace {
 
 // The book's place in the catalogue, or -1.
@@ -68,4 +68,4 @@ QString chapterPrefix(const ChapterPlace& place) {
     return place.book + QLatin1Char(' ') + QString::number(place.chapter) + QLatin1Char(':');
 }
 
-} // namespace books
+} // namespace scripture

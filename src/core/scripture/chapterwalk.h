@@ -6,7 +6,7 @@
 
 // Turning chapters in the order of the text: the last chapter of a book is followed by the
 // first of the next book, across the testaments.
-namespace books {
+namespace scripture {
 
 struct ChapterPlace {
     QString book;
@@ -29,4 +29,4 @@ ChapterPlace firstChapter();
 QString chapterPrefix(const ChapterPlace& place);
 std::optional<ChapterPlace> placeOfPrefix(const QString& prefix);
 
-} // namespace books
+} // namespace scripture

@@ -16,7 +16,7 @@ std::optional<ResultReference> referenceOf(const QString& line) {
     result.prefix = reference.left(colon + 1);
     // The last space stands before the chapter number; a book name may hold spaces itself.
     const qsizetype lastSpace = result.prefix.lastIndexOf(QLatin1Char(' '));
-    result.book = spacetrim::trimmed(result.prefix.left(lastSpace + 1));
+    result.book = text::spaceTrimmed(result.prefix.left(lastSpace + 1));
     result.chapter = result.prefix.sliced(lastSpace + 1).remove(QLatin1Char(':'));
     return result;
 }

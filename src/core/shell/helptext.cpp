@@ -71,7 +71,7 @@ constexpr Piece kPieces[] = {
 
 } // namespace
 
-QString helpText(const ProgramFolder& folder) {
+QString shell::helpText(const ProgramFolder& folder) {
     static_assert(std::size(kPieces) == 21);
     const QString lineBreak = QStringLiteral("\r\n");
     QString text;

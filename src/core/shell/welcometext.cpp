@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-QString welcomeText() {
+QString shell::welcomeText() {
     const QStringList lines = {
         QStringLiteral("VELLUMARK"),
         QStringLiteral("The Authorized Orrisant Version"),

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace atomicsave {
+namespace storage {
 namespace {
 
 // From the system's source each time: two processes never share a sequence of names, not even
@@ -21,8 +21,8 @@ namespace {
 QString randomName() {
     static const QString letters =
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
-    QString name = kTemporaryPrefix;
-    for (int i = 0; i < kRandomLength; ++i)
+    QString name = kTemporarySavePrefix;
+    for (int i = 0; i < kTemporarySaveRandomLength; ++i)
         name += letters[QRandomGenerator::system()->bounded(int(letters.size()))];
     return name;
 }
@@ -93,14 +93,14 @@ private:
 
 } // namespace
 
-bool isTemporaryName(const QString& fileName) {
+bool isTemporarySaveName(const QString& fileName) {
     static const QRegularExpression temporary(
-        QLatin1Char('^') + QRegularExpression::escape(kTemporaryPrefix) +
-        QStringLiteral("[A-Za-z0-9]{%1}$").arg(kRandomLength));
+        QLatin1Char('^') + QRegularExpression::escape(kTemporarySavePrefix) +
+        QStringLiteral("[A-Za-z0-9]{%1}$").arg(kTemporarySaveRandomLength));
     return temporary.match(fileName).hasMatch();
 }
 
-QString save(const QString& path, const QByteArray& bytes) {
+QString saveAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(path);
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     Temporary temporary(folder);
@@ -115,4 +115,4 @@ QString save(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-} // namespace atomicsave
+} // namespace storage

@@ -123,10 +123,10 @@ FileSystem::Result FileSystem::writeBytes(const QString& path, const QByteArray&
     // A save into a folder that is not there names the folder and why, not "No such file or
     // directory". The folder is not made here: it may be a removed disk's.
     if (const QString folder = target.path(); !folderExists(folder))
-        return {false, datafolder::problem(folder)};
+        return {false, storage::folderProblem(folder)};
     if (alreadyHolds(path, bytes))
         return {true, {}};
-    const QString error = atomicsave::save(path, bytes);
+    const QString error = storage::saveAtomically(path, bytes);
     return {error.isEmpty(), error};
 }
 
@@ -159,13 +159,14 @@ void FileSystem::removeLeftoverSaves(const QString& folder, std::chrono::seconds
 }
 
 bool FileSystem::isLeftoverName(const QString& fileName) {
-    return atomicsave::isTemporaryName(fileName);
+    return storage::isTemporarySaveName(fileName);
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {
     // Only the file's own mark goes: a second one is the text's first character (U+FEFF).
     if (bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
-        return utf8::decode(QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
+        return text::decodeUtf8(
+            QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
     return codepage::decodeWindows1252(bytes);
 }
 

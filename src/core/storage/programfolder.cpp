@@ -11,7 +11,7 @@ ProgramFolder::ProgramFolder(const QString& scriptureFolder, const QString& data
     , m_data(QDir::cleanPath(dataFolder))
     , m_searched(searched.isEmpty() ? QStringList{m_scripture} : searched) {}
 
-QString scriptureMissingText(const ProgramFolder& folder) {
+QString storage::scriptureMissingText(const ProgramFolder& folder) {
     if (!folder.installed())
         return QDir::toNativeSeparators(folder.scriptureFolder()) + QDir::separator() +
                QStringLiteral("Bible.dat was not found.\r\nPut Bible.dat in that folder.");

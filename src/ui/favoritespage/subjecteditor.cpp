@@ -3,7 +3,7 @@
 #include "controls/combobox.h"
 #include "controls/commandbutton.h"
 #include "controls/textbox.h"
-#include "favorites/subjectediting.h"
+#include "favorites/favoritessession.h"
 #include "favoritespage/subjectlist.h"
 #include "mainwindow/frmbible.h"
 #include "services/messageboxes.h"
@@ -18,11 +18,11 @@ const QString kCrLf = QStringLiteral("\r\n");
 const QString kTitle = QStringLiteral("Favorite Verses");
 } // namespace
 
-SubjectEditor::SubjectEditor(FrmBible& window, SubjectList& subjects, SubjectEditing& editing,
+SubjectEditor::SubjectEditor(FrmBible& window, SubjectList& subjects, FavoritesSession& session,
                              MessageBoxes& messages)
     : m_window(window)
     , m_subjects(subjects)
-    , m_editing(editing)
+    , m_session(session)
     , m_messages(messages) {
     ComboBox* box = window.ComboCategory;
     connect(box, &ComboBox::gotFocus, this, &SubjectEditor::ComboCategory_GotFocus);
@@ -40,57 +40,57 @@ SubjectEditor::SubjectEditor(FrmBible& window, SubjectList& subjects, SubjectEdi
 
 // The hidden label shows the remembered subject, as the window was designed to hold it.
 void SubjectEditor::ComboCategory_GotFocus() {
-    m_editing.subjectBoxGotFocus(m_window.ComboCategory->text());
-    m_window.LabelCategory->setText(m_editing.rememberedSubject());
+    m_session.subjectBoxGotFocus(m_window.ComboCategory->text());
+    m_window.LabelCategory->setText(m_session.rememberedSubject());
 }
 
 void SubjectEditor::ComboCategory_Click() {
     const QString picked = m_window.ComboCategory->text();
-    if (!mayDropUnsavedText(m_editing.shownSubject(),
+    if (!mayDropUnsavedText(m_session.shownSubject(),
                             QStringLiteral("Show \"%1\" anyway?").arg(picked))) {
         keepShownSubject();
         return;
     }
-    m_editing.subjectPicked(picked);
-    m_window.LabelCategory->setText(m_editing.rememberedSubject());
+    m_session.subjectPicked(picked);
+    m_window.LabelCategory->setText(m_session.rememberedSubject());
     m_subjects.ListVersesFavorites();
 }
 
 void SubjectEditor::ComboCategory_Change() {
-    m_editing.subjectBoxChanged();
+    m_session.subjectBoxChanged();
 }
 
 void SubjectEditor::ComboCategory_LostFocus() {
     ComboBox& box = *m_window.ComboCategory;
-    if (const std::optional<QString> subject = m_editing.subjectToDelete(box.text()))
+    if (const std::optional<QString> subject = m_session.subjectToDelete(box.text()))
         offerDelete(*subject);
-    box.setText(spacetrim::trimmed(box.text()));
-    const SubjectEditing::BoxLeft left = m_editing.leaveSubjectBox(box.text());
+    box.setText(text::spaceTrimmed(box.text()));
+    const FavoritesSession::BoxLeft left = m_session.leaveSubjectBox(box.text());
     switch (left.kind) {
-    case SubjectEditing::BoxLeft::Load:
+    case FavoritesSession::BoxLeft::Load:
         loadTypedSubject(left.subject);
         break;
-    case SubjectEditing::BoxLeft::Write:
+    case FavoritesSession::BoxLeft::Write:
         writeTypedSubject(left.subject);
         break;
-    case SubjectEditing::BoxLeft::TooLong:
+    case FavoritesSession::BoxLeft::TooLong:
         m_messages.ask(QStringLiteral("The subject name \"%1\" is too long: a file in the Verses "
                                       "folder cannot be named by it. Please choose a shorter name.")
                            .arg(left.subject),
                        MessageBoxes::OkOnly, kTitle);
         keepShownSubject();
         break;
-    case SubjectEditing::BoxLeft::Nothing:
+    case FavoritesSession::BoxLeft::Nothing:
         break;
     }
-    m_editing.subjectBoxLeft();
+    m_session.subjectBoxLeft();
 }
 
 // The box names the subject shown again, so that the list is saved where it belongs.
 void SubjectEditor::keepShownSubject() {
-    m_window.ComboCategory->setText(m_editing.shownSubject());
-    m_editing.subjectBoxGotFocus(m_editing.shownSubject());
-    m_window.LabelCategory->setText(m_editing.rememberedSubject());
+    m_window.ComboCategory->setText(m_session.shownSubject());
+    m_session.subjectBoxGotFocus(m_session.shownSubject());
+    m_window.LabelCategory->setText(m_session.rememberedSubject());
 }
 
 // Cancel is the default answer: a reflexive Enter deletes nothing.
@@ -102,11 +102,11 @@ void SubjectEditor::offerDelete(const QString& subject) {
     if (answer != MessageBoxes::Ok || !m_subjects.deleteSubject(subject))
         return;
     m_subjects.ListCategories();
-    m_window.ComboCategory->setText(placeholders::kSelectSubject);
+    m_window.ComboCategory->setText(shell::kSelectSubject);
 }
 
 void SubjectEditor::loadTypedSubject(const QString& subject) {
-    if (!mayDropUnsavedText(m_editing.shownSubject(),
+    if (!mayDropUnsavedText(m_session.shownSubject(),
                             QStringLiteral("Show \"%1\" anyway?").arg(subject))) {
         keepShownSubject();
         return;
@@ -118,7 +118,7 @@ void SubjectEditor::loadTypedSubject(const QString& subject) {
 
 // The box then names the file just written, so later saves reach it.
 void SubjectEditor::writeTypedSubject(const QString& subject) {
-    if (!m_subjects.writeSubject(subject, SubjectStore::WriteMode::Create, subject))
+    if (!m_subjects.writeSubject(subject, SubjectFiles::WriteMode::Create, subject))
         return; // reported; the list keeps the text
     m_window.ComboCategory->setText(subject);
     m_subjects.ListCategories();
@@ -133,24 +133,24 @@ void SubjectEditor::CommandAddFavorite_Click() {
 }
 
 void SubjectEditor::TextFavoritesList_GotFocus() {
-    m_editing.listGotFocus();
+    m_session.listGotFocus();
 }
 
 void SubjectEditor::TextFavoritesList_Change() {
-    m_editing.listChanged();
+    m_session.listChanged();
     TextBox& list = *m_window.TextFavoritesList;
     if (list.text().isEmpty())
-        list.setText(SubjectEditing::refillText(m_window.ComboCategory->text()));
+        list.setText(FavoritesSession::refillText(m_window.ComboCategory->text()));
 }
 
 void SubjectEditor::TextFavoritesList_LostFocus() {
-    if (m_editing.leaveList())
+    if (m_session.leaveList())
         saveNamedSubject();
 }
 
 void SubjectEditor::saveNamedSubject() {
-    if (const std::optional<QString> subject = m_editing.saveTarget(m_window.ComboCategory->text()))
-        m_subjects.writeSubject(*subject, SubjectStore::WriteMode::ExistingOnly,
+    if (const std::optional<QString> subject = m_session.saveTarget(m_window.ComboCategory->text()))
+        m_subjects.writeSubject(*subject, SubjectFiles::WriteMode::ExistingOnly,
                                 m_window.ComboCategory->text());
 }
 
@@ -162,14 +162,14 @@ void SubjectEditor::Form_QueryUnload(QCloseEvent* closing) {
 // Text that is in no file is saved one last time; when that cannot be done, the user decides
 // whether to go on and lose it.
 bool SubjectEditor::mayDropUnsavedText(const QString& savedUnder, const QString& goOn) {
-    if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
+    if (!m_session.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
-    const std::optional<QString> subject = m_editing.saveTarget(savedUnder);
+    const std::optional<QString> subject = m_session.saveTarget(savedUnder);
     std::optional<FileSystem::Result> written;
     if (subject)
-        written = m_subjects.writeSubjectQuietly(*subject, SubjectStore::WriteMode::ExistingOnly,
+        written = m_subjects.writeSubjectQuietly(*subject, SubjectFiles::WriteMode::ExistingOnly,
                                                  savedUnder);
-    if (!m_editing.hasUnsavedText(m_window.TextFavoritesList->text()))
+    if (!m_session.hasUnsavedText(m_window.TextFavoritesList->text()))
         return true;
     QString why = QStringLiteral("The favorite verses shown are not saved: no subject is named "
                                  "to save them under.");
@@ -178,7 +178,7 @@ bool SubjectEditor::mayDropUnsavedText(const QString& savedUnder, const QString&
                   .arg(*subject, written->error);
     else if (const QString folder = m_subjects.folderProblem(); !folder.isEmpty())
         why = QStringLiteral("The favorite verses shown are not saved.\r\n") + folder;
-    else if (!savedUnder.isEmpty() && savedUnder == m_editing.shownSubject())
+    else if (!savedUnder.isEmpty() && savedUnder == m_session.shownSubject())
         why = QStringLiteral("The favorite verses shown are not saved: the file of the subject "
                              "\"%1\" is gone.")
                   .arg(savedUnder);

@@ -5,17 +5,17 @@
 class FrmBible;
 class MessageBoxes;
 class QCloseEvent;
-class SubjectEditing;
+class FavoritesSession;
 class SubjectList;
 
 // The editing side of the favorites page: creating a subject by typing a new name, deleting
 // one by clearing its name, adding the looked-up verse, editing the text by hand, and saving
 // every change to the subject's file without a save command. The handlers read the controls,
-// ask the subject editing what to do, and write the controls.
+// ask the favorites session what to do, and write the controls.
 class SubjectEditor : public QObject {
     Q_OBJECT
 public:
-    SubjectEditor(FrmBible& window, SubjectList& subjects, SubjectEditing& editing,
+    SubjectEditor(FrmBible& window, SubjectList& subjects, FavoritesSession& session,
                   MessageBoxes& messages);
 
     void ComboCategory_GotFocus();
@@ -41,6 +41,6 @@ private:
 
     FrmBible& m_window;
     SubjectList& m_subjects;
-    SubjectEditing& m_editing;
+    FavoritesSession& m_session;
     MessageBoxes& m_messages;
 };

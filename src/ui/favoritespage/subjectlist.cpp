@@ -2,7 +2,7 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "favorites/subjectediting.h"
+#include "favorites/favoritessession.h"
 #include "mainwindow/frmbible.h"
 #include "services/messageboxes.h"
 
@@ -14,11 +14,11 @@ const QString kChangedElsewhere =
     QStringLiteral("Its file was changed by another window or program since it was shown here.");
 } // namespace
 
-SubjectList::SubjectList(FrmBible& window, SubjectStore& store, SubjectEditing& editing,
+SubjectList::SubjectList(FrmBible& window, SubjectFiles& subjectFiles, FavoritesSession& session,
                          MessageBoxes& messages)
     : m_window(window)
-    , m_store(store)
-    , m_editing(editing)
+    , m_subjectFiles(subjectFiles)
+    , m_session(session)
     , m_messages(messages) {
     // A save of another window renames a new file over the old one: the folder shows it.
     QObject::connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_watcher,
@@ -31,19 +31,19 @@ void SubjectList::ListCategories() {
     const QString current = m_window.ComboCategory->text();
     m_window.ComboCategory->clear();
     m_window.ComboCategory->setText(current);
-    m_window.ComboCategory->addItems(m_store.subjectNames());
+    m_window.ComboCategory->addItems(m_subjectFiles.subjectNames());
     ListVersesFavorites();
 }
 
 void SubjectList::ListVersesFavorites() {
     // The list still holds the subject shown before: the box names that one again.
     if (!load(m_window.ComboCategory->text()))
-        m_window.ComboCategory->setText(m_editing.shownSubject());
+        m_window.ComboCategory->setText(m_session.shownSubject());
 }
 
 bool SubjectList::load(const QString& subject) {
-    const SubjectStore::Loaded loaded = m_store.load(subject);
-    if (loaded.status == SubjectStore::Loaded::Failed) {
+    const SubjectFiles::Loaded loaded = m_subjectFiles.load(subject);
+    if (loaded.status == SubjectFiles::Loaded::Failed) {
         report(subject, QStringLiteral("read"), loaded.error);
         return false;
     }
@@ -51,15 +51,15 @@ bool SubjectList::load(const QString& subject) {
     return true;
 }
 
-void SubjectList::show(const QString& subject, const SubjectStore::Loaded& loaded) {
+void SubjectList::show(const QString& subject, const SubjectFiles::Loaded& loaded) {
     TextBox& list = *m_window.TextFavoritesList;
     // Emptying the list refills it with the subject's name (the list's change handling).
     list.setText(QString());
-    if (loaded.status == SubjectStore::Loaded::Read)
+    if (loaded.status == SubjectFiles::Loaded::Read)
         list.setText(loaded.text());
-    m_editing.subjectLoaded(
+    m_session.subjectLoaded(
         subject,
-        loaded.status == SubjectStore::Loaded::Read ? std::optional(loaded.stored) : std::nullopt,
+        loaded.status == SubjectFiles::Loaded::Read ? std::optional(loaded.stored) : std::nullopt,
         list.text());
     watchShownSubject();
 }
@@ -67,44 +67,44 @@ void SubjectList::show(const QString& subject, const SubjectStore::Loaded& loade
 void SubjectList::watchShownSubject() {
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
-    if (m_watcher.directories().isEmpty() && QFileInfo(m_store.folder()).isDir())
-        m_watcher.addPath(m_store.folder());
-    const QString subject = m_editing.shownSubject();
-    if (m_store.exists(subject))
-        m_watcher.addPath(*m_store.pathOf(subject));
+    if (m_watcher.directories().isEmpty() && QFileInfo(m_subjectFiles.folder()).isDir())
+        m_watcher.addPath(m_subjectFiles.folder());
+    const QString subject = m_session.shownSubject();
+    if (m_subjectFiles.exists(subject))
+        m_watcher.addPath(*m_subjectFiles.pathOf(subject));
 }
 
 // The caret stays where it was, as far as the new text reaches.
 void SubjectList::followFile() {
-    const QString subject = m_editing.shownSubject();
+    const QString subject = m_session.shownSubject();
     watchShownSubject();
     TextBox& list = *m_window.TextFavoritesList;
-    const SubjectStore::Loaded now = m_store.load(subject);
-    if (!m_editing.followsFile(list.text(), now))
+    const SubjectFiles::Loaded now = m_subjectFiles.load(subject);
+    if (!m_session.followsFile(list.text(), now))
         return;
     const int caret = list.selStart();
     show(subject, now);
     list.setSelStart(caret);
 }
 
-bool SubjectList::writeSubject(const QString& subject, SubjectStore::WriteMode mode,
+bool SubjectList::writeSubject(const QString& subject, SubjectFiles::WriteMode mode,
                                const QString& fallback) {
-    const std::optional<SubjectStore::Saved> saved = save(subject, mode, fallback);
-    if (saved && saved->status == SubjectStore::Saved::Failed)
+    const std::optional<SubjectFiles::Saved> saved = save(subject, mode, fallback);
+    if (saved && saved->status == SubjectFiles::Saved::Failed)
         report(subject, QStringLiteral("saved"), saved->error);
-    return saved && saved->status == SubjectStore::Saved::Written;
+    return saved && saved->status == SubjectFiles::Saved::Written;
 }
 
 std::optional<FileSystem::Result> SubjectList::writeSubjectQuietly(const QString& subject,
-                                                                   SubjectStore::WriteMode mode,
+                                                                   SubjectFiles::WriteMode mode,
                                                                    const QString& fallback) {
-    const std::optional<SubjectStore::Saved> saved = save(subject, mode, fallback);
+    const std::optional<SubjectFiles::Saved> saved = save(subject, mode, fallback);
     if (!saved)
         return std::nullopt;
     switch (saved->status) {
-    case SubjectStore::Saved::Written:
+    case SubjectFiles::Saved::Written:
         return FileSystem::Result{true, {}};
-    case SubjectStore::Saved::ChangedElsewhere:
+    case SubjectFiles::Saved::ChangedElsewhere:
         return FileSystem::Result{false, kChangedElsewhere};
     default:
         return FileSystem::Result{false, saved->error};
@@ -112,38 +112,38 @@ std::optional<FileSystem::Result> SubjectList::writeSubjectQuietly(const QString
 }
 
 // Written, in the end, also when nothing needed writing or the user chose the file's text.
-std::optional<SubjectStore::Saved>
-SubjectList::save(const QString& subject, SubjectStore::WriteMode mode, const QString& fallback) {
-    if (!m_store.willWrite(subject, mode))
+std::optional<SubjectFiles::Saved>
+SubjectList::save(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback) {
+    if (!m_subjectFiles.willWrite(subject, mode))
         return std::nullopt;
     TextBox& list = *m_window.TextFavoritesList;
     if (list.text().isEmpty())
-        list.setText(SubjectEditing::refillText(fallback));
+        list.setText(FavoritesSession::refillText(fallback));
     const QString text = list.text();
-    if (!m_editing.needsWriting(subject, text))
-        return SubjectStore::Saved{SubjectStore::Saved::Written, {}};
-    const QByteArray bytes = m_editing.bytesFor(subject, text);
-    SubjectStore::Saved saved = m_store.save(subject, bytes, m_editing.knownBytes(subject));
-    if (saved.status == SubjectStore::Saved::ChangedElsewhere) {
-        const SubjectEditing::Question question = SubjectEditing::conflictQuestion(subject);
-        switch (SubjectEditing::conflictAnswer(
+    if (!m_session.needsWriting(subject, text))
+        return SubjectFiles::Saved{SubjectFiles::Saved::Written, {}};
+    const QByteArray bytes = m_session.bytesFor(subject, text);
+    SubjectFiles::Saved saved = m_subjectFiles.save(subject, bytes, m_session.knownBytes(subject));
+    if (saved.status == SubjectFiles::Saved::ChangedElsewhere) {
+        const FavoritesSession::Question question = FavoritesSession::conflictQuestion(subject);
+        switch (FavoritesSession::conflictAnswer(
             m_messages.choose(question.text, question.choices, question.safeChoice, kTitle))) {
-        case SubjectEditing::OnConflict::Overwrite:
-            saved = m_store.save(subject, bytes, std::nullopt, true);
+        case FavoritesSession::OnConflict::Overwrite:
+            saved = m_subjectFiles.save(subject, bytes, std::nullopt, true);
             break;
-        case SubjectEditing::OnConflict::LoadFile:
-            return load(subject) ? SubjectStore::Saved{SubjectStore::Saved::Written, {}} : saved;
-        case SubjectEditing::OnConflict::KeepEditing:
+        case FavoritesSession::OnConflict::LoadFile:
+            return load(subject) ? SubjectFiles::Saved{SubjectFiles::Saved::Written, {}} : saved;
+        case FavoritesSession::OnConflict::KeepEditing:
             return saved;
         }
     }
-    if (saved.status == SubjectStore::Saved::Written)
-        m_editing.subjectSaved(subject, StoredText(bytes));
+    if (saved.status == SubjectFiles::Saved::Written)
+        m_session.subjectSaved(subject, StoredText(bytes));
     return saved;
 }
 
 bool SubjectList::deleteSubject(const QString& subject) {
-    if (m_store.moveToTrash(subject).ok)
+    if (m_subjectFiles.moveToTrash(subject).ok)
         return true;
     const QString question =
         QStringLiteral("\"%1\" could not be moved to the trash, from where it could have been "
@@ -152,7 +152,7 @@ bool SubjectList::deleteSubject(const QString& subject) {
     if (m_messages.ask(question, MessageBoxes::OkCancelDefaultCancel, QStringLiteral("Warning")) !=
         MessageBoxes::Ok)
         return false;
-    const FileSystem::Result removed = m_store.remove(subject);
+    const FileSystem::Result removed = m_subjectFiles.remove(subject);
     if (!removed.ok)
         report(subject, QStringLiteral("deleted"), removed.error);
     return removed.ok;

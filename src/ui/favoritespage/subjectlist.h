@@ -1,6 +1,6 @@
 #pragma once
 
-#include "favorites/subjectstore.h"
+#include "favorites/subjectfiles.h"
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 
@@ -11,16 +11,16 @@
 
 class FrmBible;
 class MessageBoxes;
-class SubjectEditing;
+class FavoritesSession;
 
 // Fills the subject box from the Verses folder, loads a subject's text into the favorites
-// list and writes the list back to a subject's file, telling the subject editing what the list
+// list and writes the list back to a subject's file, telling the favorites session what the list
 // now holds. A file that cannot be read, written or deleted is reported in a message box naming
 // the subject; the list keeps its text. A file changed elsewhere is never written over without
 // asking, and while the list holds no edit of the user's it follows its file.
 class SubjectList {
 public:
-    SubjectList(FrmBible& window, SubjectStore& store, SubjectEditing& editing,
+    SubjectList(FrmBible& window, SubjectFiles& subjectFiles, FavoritesSession& session,
                 MessageBoxes& messages);
 
     // Refills the subject box's list, keeping its text, then loads the current subject.
@@ -32,31 +32,31 @@ public:
     // it. An empty list is first refilled with the fallback name, or the placeholder, so no file
     // is ever written empty. When the file was changed elsewhere, the user chooses what is
     // kept. True when the file and the list then agree; a failure is reported.
-    bool writeSubject(const QString& subject, SubjectStore::WriteMode mode,
+    bool writeSubject(const QString& subject, SubjectFiles::WriteMode mode,
                       const QString& fallback);
     // The same without reporting a failure: nothing when the mode allows no write, else
     // whether the file and the list agree, or why not.
     std::optional<FileSystem::Result> writeSubjectQuietly(const QString& subject,
-                                                          SubjectStore::WriteMode mode,
+                                                          SubjectFiles::WriteMode mode,
                                                           const QString& fallback);
     // Moves the subject's file to the trash; where there is none, deletes it for good when the
     // user agrees. False when it is still there (a failure is reported).
     bool deleteSubject(const QString& subject);
     // Why no subject can be saved in the Verses folder; empty when one can.
-    QString folderProblem() const { return datafolder::problem(m_store.folder()); }
+    QString folderProblem() const { return storage::folderProblem(m_subjectFiles.folder()); }
 
 private:
-    std::optional<SubjectStore::Saved> save(const QString& subject, SubjectStore::WriteMode mode,
+    std::optional<SubjectFiles::Saved> save(const QString& subject, SubjectFiles::WriteMode mode,
                                             const QString& fallback);
     bool load(const QString& subject);
-    void show(const QString& subject, const SubjectStore::Loaded& loaded);
+    void show(const QString& subject, const SubjectFiles::Loaded& loaded);
     void followFile();
     void watchShownSubject();
     void report(const QString& subject, const QString& failed, const QString& reason);
 
     FrmBible& m_window;
-    SubjectStore& m_store;
-    SubjectEditing& m_editing;
+    SubjectFiles& m_subjectFiles;
+    FavoritesSession& m_session;
     MessageBoxes& m_messages;
     QFileSystemWatcher m_watcher;
 };

@@ -38,7 +38,7 @@ QFont fittedToWidth(QFont font, const QStringList& lines, qreal width, QPaintDev
         const QFontMetricsF metrics(font, device);
         qreal widest = 0;
         for (const QString& line : lines)
-            if (line.size() <= kSubjectPrintWidth)
+            if (line.size() <= favorites::kPrintWidth)
                 widest = std::max(widest, metrics.horizontalAdvance(line));
         if (widest <= width)
             break;
@@ -76,14 +76,14 @@ SubjectPrintCommand::SubjectPrintCommand(FrmBible& window, Services& services)
 
 void SubjectPrintCommand::mnuPrintFavoriteSubject_Click() {
     const QFont font = printFont(m_window.TextFavoritesList->font());
-    const QStringList lines = subjectPrintLines(m_window.TextFavoritesList->text());
+    const QStringList lines = favorites::subjectPrintLines(m_window.TextFavoritesList->text());
     const QString subject = m_window.ComboCategory->text();
     const QString question =
         QStringLiteral("Do you want to print ") + subject + QStringLiteral(" ?");
     if (m_services.messages.ask(question, MessageBoxes::YesNo, kTitle) == MessageBoxes::No)
         return;
     const PrintService::Outcome outcome = m_services.printer.print(
-        printedpage::subjectDocumentName(subject),
+        print::subjectDocumentName(subject),
         [&](QPrinter& printer, QPainter& painter) { paintLines(lines, font, printer, painter); });
     reportPrintFailure(m_services.messages, outcome, kTitle);
 }

@@ -2,7 +2,6 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "favorites/versefinder.h"
 #include "favorites/versereference.h"
 #include "mainwindow/frmbible.h"
 #include "scripture/scripturetext.h"
@@ -24,7 +23,7 @@ VerseLookup::VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText&
 
 void VerseLookup::TextVersesFavorites_Change() {
     LineTextBox& reference = *m_window.TextVersesFavorites;
-    const std::optional<QString> kept = filterReference(reference.text());
+    const std::optional<QString> kept = favorites::filterReference(reference.text());
     if (!kept)
         return;
     reference.setText(*kept);
@@ -40,7 +39,8 @@ void VerseLookup::ComboBookFavorites_Change() {
 }
 
 void VerseLookup::startLookup() {
-    if (canLookUp(m_window.TextVersesFavorites->text(), m_window.ComboBookFavorites->text()))
+    if (favorites::canLookUp(m_window.TextVersesFavorites->text(),
+                             m_window.ComboBookFavorites->text()))
         ListVerses();
 }
 
@@ -53,5 +53,5 @@ void VerseLookup::ListVerses() {
     QStringList verses;
     if (m_scripture.refresh())
         verses = scripture::versesFor(m_scripture.text(), book, reference);
-    m_window.TextFavorites->setText(lookupResultText(verses));
+    m_window.TextFavorites->setText(favorites::lookupResultText(verses));
 }

@@ -64,22 +64,21 @@ void FrmFont::createControls() {
 }
 
 void FrmFont::Form_Load() {
-    ListFonts->setItems(preferences::fontNames());
-    ListFontStyle->setItems(preferences::styleWords());
-    ListSize->setItems(preferences::sizes());
+    ListFonts->setItems(prefs::fontNames());
+    ListFontStyle->setItems(prefs::styleWords());
+    ListSize->setItems(prefs::sizes());
     const QString path = m_storage.folder.preferencesPath();
     if (!m_storage.files.fileExists(path))
         return; // nothing selected until the user chooses
     // All three lines are taken before the first preselection saves over them.
     QStringList lines;
-    const FileSystem::ReadResult read =
-        m_storage.files.readLines(path, lines, preferences::kRecordLines);
+    const FileSystem::ReadResult read = m_storage.files.readLines(path, lines, prefs::kRecordLines);
     if (!read.ok) {
         m_messages.ask(QStringLiteral("The display font could not be read.\r\n") + read.error,
                        MessageBoxes::OkOnly, QStringLiteral("Display Fonts"));
         return;
     }
-    lines.resize(preferences::kRecordLines);
+    lines.resize(prefs::kRecordLines);
     m_loading = true;
     ListFonts->setText(lines.at(0));
     ListFontStyle->setText(lines.at(1));
@@ -102,8 +101,7 @@ void FrmFont::ListFonts_Click() {
 }
 
 void FrmFont::ListFontStyle_Click() {
-    if (const std::optional<preferences::Style> style =
-            preferences::styleFromWord(ListFontStyle->text())) {
+    if (const std::optional<prefs::Style> style = prefs::styleFromWord(ListFontStyle->text())) {
         changeDisplayFonts([&](QFont& font) {
             font.setBold(style->bold);
             font.setItalic(style->italic);
@@ -113,7 +111,7 @@ void FrmFont::ListFontStyle_Click() {
 }
 
 void FrmFont::ListSize_Click() {
-    if (const std::optional<double> size = preferences::parseSize(ListSize->text()))
+    if (const std::optional<double> size = prefs::parseSize(ListSize->text()))
         changeDisplayFonts([&](QFont& font) { font.setPointSizeF(*size); });
     SaveFont();
 }
@@ -121,7 +119,7 @@ void FrmFont::ListSize_Click() {
 void FrmFont::SaveFont() {
     const FileSystem::Result written = m_storage.files.writeAll(
         m_storage.folder.preferencesPath(),
-        preferences::savedRecord(ListFonts->text(), ListFontStyle->text(), ListSize->text()));
+        prefs::savedRecord(ListFonts->text(), ListFontStyle->text(), ListSize->text()));
     if (written.ok || (m_loading && m_reportedWhileLoading))
         return; // the preselection's three saves report one failure, not three
     m_reportedWhileLoading = m_loading;

@@ -1,8 +1,8 @@
 #include "fontdialog/setfontcommand.h"
 
 #include "fontdialog/frmfont.h"
-#include "layout/placement.h"
 #include "mainwindow/frmbible.h"
+#include "placement/placement.h"
 
 #include <QAction>
 #include <QScreen>

@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-namespace preferences {
-
-void applyRequest(const FontRequest& request, const QList<QWidget*>& controls) {
+void applyFontRequest(const prefs::FontRequest& request, const QList<QWidget*>& controls) {
     for (QWidget* control : controls) {
         QFont font = control->font();
         if (request.family)
@@ -18,5 +16,3 @@ void applyRequest(const FontRequest& request, const QList<QWidget*>& controls) {
         control->setFont(font);
     }
 }
-
-} // namespace preferences

@@ -83,5 +83,5 @@ void EditCommands::mnuSelectAll_Click() {
 
 void EditCommands::mnuTimeDate_Click() {
     if (TextControl* control = focusedText())
-        control->setSelText(generalDateText(QDateTime::currentDateTime()));
+        control->setSelText(text::generalDateText(QDateTime::currentDateTime()));
 }

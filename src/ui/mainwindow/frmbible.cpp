@@ -6,7 +6,7 @@
 #include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "fontdialog/fontstandins.h"
-#include "layout/placement.h"
+#include "placement/placement.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -14,6 +14,6 @@ HelpPage::HelpPage(FrmBible& window, ProgramFolder folder)
 
 void HelpPage::mnuContents_Click() {
     // Rebuilt from its first piece every time, so choosing it twice shows it once.
-    m_window.TextVerses->setText(helpText(m_folder));
+    m_window.TextVerses->setText(shell::helpText(m_folder));
     emit shown();
 }

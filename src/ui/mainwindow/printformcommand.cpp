@@ -37,7 +37,7 @@ void PrintFormCommand::mnuPrintForm_Click() {
         return;
     const QPixmap picture = m_window.grab();
     const PrintService::Outcome outcome = m_services.printer.print(
-        printedpage::windowDocumentName(),
+        print::windowDocumentName(),
         [&](QPrinter& printer, QPainter& painter) { paintScaled(picture, printer, painter); });
     reportPrintFailure(m_services.messages, outcome, kTitle);
 }

@@ -40,8 +40,8 @@ void ReadingArea::ComboBooks_Click() {
 
 // A text that names no book (the separator between the testaments) leaves the list empty.
 void ReadingArea::fillChapterList(const QString& book) {
-    const int chapterCount = books::chapterCount(book).value_or(0);
-    m_window.ComboChapter->addItems(books::chapterList(chapterCount));
+    const int chapterCount = scripture::chapterCount(book).value_or(0);
+    m_window.ComboChapter->addItems(scripture::chapterList(chapterCount));
 }
 
 void ReadingArea::ComboChapter_Click() {
@@ -100,12 +100,12 @@ void ReadingArea::markVerseAt(qsizetype offset) {
     m_marks->markVerse(span.start, span.lineEnd - span.start);
 }
 
-std::optional<books::ChapterPlace> ReadingArea::turningPoint() const {
-    return m_shown ? books::placeOfPrefix(*m_shown) : std::nullopt;
+std::optional<scripture::ChapterPlace> ReadingArea::turningPoint() const {
+    return m_shown ? scripture::placeOfPrefix(*m_shown) : std::nullopt;
 }
 
 // Through the same steps as picking the book and then the chapter.
-void ReadingArea::showAsPicked(const books::ChapterPlace& place) {
+void ReadingArea::showAsPicked(const scripture::ChapterPlace& place) {
     m_window.ComboBooks->setText(place.book);
     ComboBooks_Click();
     m_window.ComboChapter->setText(QString::number(place.chapter));
@@ -114,18 +114,19 @@ void ReadingArea::showAsPicked(const books::ChapterPlace& place) {
 
 // With no chapter shown, the keys show the chapter the boxes name, or the first of the text.
 void ReadingArea::showNextChapter() {
-    if (const std::optional<books::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<books::ChapterPlace> next = books::nextChapter(*from))
+    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
+        if (const std::optional<scripture::ChapterPlace> next = scripture::nextChapter(*from))
             showAsPicked(*next);
         return;
     }
-    showAsPicked(books::namedChapter(m_window.ComboBooks->text(), m_window.ComboChapter->text())
-                     .value_or(books::firstChapter()));
+    showAsPicked(scripture::namedChapter(m_window.ComboBooks->text(), m_window.ComboChapter->text())
+                     .value_or(scripture::firstChapter()));
 }
 
 void ReadingArea::showPreviousChapter() {
-    if (const std::optional<books::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<books::ChapterPlace> previous = books::previousChapter(*from))
+    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
+        if (const std::optional<scripture::ChapterPlace> previous =
+                scripture::previousChapter(*from))
             showAsPicked(*previous);
         return;
     }

@@ -51,9 +51,9 @@ public:
 
 private:
     void fillChapterList(const QString& book);
-    void showAsPicked(const books::ChapterPlace& place);
+    void showAsPicked(const scripture::ChapterPlace& place);
     // The chapter to turn from: the one shown, else the one the boxes name, else none.
-    std::optional<books::ChapterPlace> turningPoint() const;
+    std::optional<scripture::ChapterPlace> turningPoint() const;
 
     FrmBible& m_window;
     MousePointer& m_pointer;

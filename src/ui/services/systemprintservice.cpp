@@ -14,7 +14,7 @@ namespace {
 void keepMargins(QPrinter& printer) {
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
-    printer.setPageMargins(printedpage::margins(layout.margins(), layout.minimumMargins()),
+    printer.setPageMargins(print::margins(layout.margins(), layout.minimumMargins()),
                            QPageLayout::Millimeter);
 }
 

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
         QTEST(displayFont(w), "shown");
         QCOMPARE(QFontInfo(w.TextVerses->font()).family(), // the system's own choice is no guess
-                 preferences::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
+                 prefs::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
         QTest::keyClick(dialog->ListFonts, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());

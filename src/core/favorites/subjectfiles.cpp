@@ -1,4 +1,4 @@
-#include "favorites/subjectstore.h"
+#include "favorites/subjectfiles.h"
 
 #include "text/spacetrim.h"
 
@@ -11,11 +11,11 @@ const QString kExtension = QStringLiteral(".txt");
 const QString kNotAFile = QStringLiteral("The name is not a file name in the Verses folder.");
 } // namespace
 
-SubjectStore::SubjectStore(FileSystem& files, QString versesFolder)
+SubjectFiles::SubjectFiles(FileSystem& files, QString versesFolder)
     : m_files(files)
     , m_folder(std::move(versesFolder)) {}
 
-QStringList SubjectStore::subjectNames() const {
+QStringList SubjectFiles::subjectNames() const {
     QStringList names = m_files.fileNames(m_folder);
     names.removeIf([this](const QString& name) {
         return !m_files.isPlainFile(filePath(name)) || FileSystem::isLeftoverName(name);
@@ -28,22 +28,22 @@ QStringList SubjectStore::subjectNames() const {
     return names;
 }
 
-QString SubjectStore::filePath(const QString& fileName) const {
+QString SubjectFiles::filePath(const QString& fileName) const {
     return m_folder + QLatin1Char('/') + fileName;
 }
 
-bool SubjectStore::isSafeName(const QString& subject) {
+bool SubjectFiles::isSafeName(const QString& subject) {
     return !subject.contains(QLatin1Char('/')) && !subject.contains(QLatin1Char('\\')) &&
            !subject.contains(QChar(0));
 }
 
 // The save's temporary name is shorter than any limit a folder has, so the file's name is the
 // one that counts.
-bool SubjectStore::fitsFolder(const QString& subject) const {
+bool SubjectFiles::fitsFolder(const QString& subject) const {
     return QFile::encodeName(subject + kExtension).size() <= m_files.longestName(m_folder);
 }
 
-std::optional<QString> SubjectStore::pathOf(const QString& subject) const {
+std::optional<QString> SubjectFiles::pathOf(const QString& subject) const {
     if (!isSafeName(subject))
         return std::nullopt;
     QString path = filePath(subject + kExtension);
@@ -52,12 +52,12 @@ std::optional<QString> SubjectStore::pathOf(const QString& subject) const {
     return path;
 }
 
-bool SubjectStore::exists(const QString& subject) const {
+bool SubjectFiles::exists(const QString& subject) const {
     const std::optional<QString> path = pathOf(subject);
     return path && m_files.isPlainFile(*path);
 }
 
-std::optional<QString> SubjectStore::existingName(const QString& name) const {
+std::optional<QString> SubjectFiles::existingName(const QString& name) const {
     if (exists(name))
         return name;
     for (const QString& fileName : m_files.fileNames(m_folder)) {
@@ -70,7 +70,7 @@ std::optional<QString> SubjectStore::existingName(const QString& name) const {
     return std::nullopt;
 }
 
-SubjectStore::Loaded SubjectStore::load(const QString& subject) const {
+SubjectFiles::Loaded SubjectFiles::load(const QString& subject) const {
     if (!exists(subject))
         return {};
     FileSystem::BytesResult read = m_files.readBytes(*pathOf(subject));
@@ -79,13 +79,13 @@ SubjectStore::Loaded SubjectStore::load(const QString& subject) const {
     return {Loaded::Read, StoredText(std::move(read.bytes)), {}};
 }
 
-bool SubjectStore::willWrite(const QString& subject, WriteMode mode) const {
+bool SubjectFiles::willWrite(const QString& subject, WriteMode mode) const {
     if (exists(subject))
         return true;
     return mode == WriteMode::Create && isSafeName(subject) && !existingName(subject);
 }
 
-SubjectStore::Saved SubjectStore::save(const QString& subject, const QByteArray& bytes,
+SubjectFiles::Saved SubjectFiles::save(const QString& subject, const QByteArray& bytes,
                                        const std::optional<QByteArray>& known, bool overwrite) {
     const std::optional<QString> path = pathOf(subject);
     if (!path)
@@ -103,23 +103,23 @@ SubjectStore::Saved SubjectStore::save(const QString& subject, const QByteArray&
     return {written.ok ? Saved::Written : Saved::Failed, written.error};
 }
 
-FileSystem::Result SubjectStore::moveToTrash(const QString& subject) {
+FileSystem::Result SubjectFiles::moveToTrash(const QString& subject) {
     const std::optional<QString> path = pathOf(subject);
     if (!path)
         return {false, kNotAFile};
     return m_files.moveToTrash(*path);
 }
 
-FileSystem::Result SubjectStore::remove(const QString& subject) {
+FileSystem::Result SubjectFiles::remove(const QString& subject) {
     const std::optional<QString> path = pathOf(subject);
     if (!path)
         return {false, kNotAFile};
     return m_files.remove(*path);
 }
 
-QString SubjectStore::cleanedName(const QString& name) {
+QString SubjectFiles::cleanedName(const QString& name) {
     static const QString removed = QStringLiteral(" \\./:<>?|");
-    QString cleaned = spacetrim::trimmed(name);
+    QString cleaned = text::spaceTrimmed(name);
     cleaned.removeIf([](QChar c) { return removed.contains(c); });
     return cleaned;
 }

@@ -1,4 +1,4 @@
-#include "layout/placement.h"
+#include "placement/placement.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "favorites/subjectstore.h"
+#include "favorites/subjectfiles.h"
 #include "storage/storedtext.h"
 
 #include <QString>
@@ -15,9 +15,9 @@
 // It keeps what the shown subject's file held when this window last read or wrote it, so that
 // only what the user changed is written, in the file's own encoding, and never over a change
 // made to the file elsewhere.
-class SubjectEditing {
+class FavoritesSession {
 public:
-    explicit SubjectEditing(const SubjectStore& store);
+    explicit FavoritesSession(const SubjectFiles& subjectFiles);
 
     // What leaving the subject box does once its text is trimmed.
     struct BoxLeft {
@@ -87,7 +87,7 @@ public:
     std::optional<QByteArray> knownBytes(const QString& subject) const;
     // The shown subject's file as it now is: whether the list takes its text. It does while it
     // holds no edit of the user's; a file gone or unreadable leaves the text shown.
-    bool followsFile(const QString& listText, const SubjectStore::Loaded& now) const;
+    bool followsFile(const QString& listText, const SubjectFiles::Loaded& now) const;
 
     static Question conflictQuestion(const QString& subject);
     static OnConflict conflictAnswer(int choice);
@@ -97,7 +97,7 @@ public:
 private:
     bool holdsTextOf(const QString& subject) const;
 
-    const SubjectStore& m_store;
+    const SubjectFiles& m_subjectFiles;
     bool m_subjectEdited = false;
     QString m_remembered;   // the box's text when it got the focus, or the subject picked last
     QString m_shown;        // the subject whose text the list holds

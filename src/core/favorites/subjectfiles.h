@@ -14,7 +14,7 @@
 // A subject name is only ever used as a file name directly inside the folder: a name holding a
 // path separator is no subject, and its file is never read, written or deleted. A subject is a
 // plain file: a link in the folder is no subject and is never followed, wherever it points.
-class SubjectStore {
+class SubjectFiles {
 public:
     enum class WriteMode {
         ExistingOnly, // write only over a file that is already there
@@ -35,7 +35,7 @@ public:
         QString error;
     };
 
-    SubjectStore(FileSystem& files, QString versesFolder);
+    SubjectFiles(FileSystem& files, QString versesFolder);
 
     const QString& folder() const { return m_folder; }
 
