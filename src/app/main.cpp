@@ -1,5 +1,5 @@
 #include "bibleapp.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/mainwindow.h"
 #include "services/clipboard.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"

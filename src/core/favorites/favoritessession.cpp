@@ -5,7 +5,7 @@
 FavoritesSession::FavoritesSession(const SubjectFiles& subjectFiles)
     : m_subjectFiles(subjectFiles) {}
 
-void FavoritesSession::subjectBoxGotFocus(const QString& boxText) {
+void FavoritesSession::subjectBoxEntered(const QString& boxText) {
     m_remembered = boxText;
     m_subjectEdited = false;
 }
@@ -16,16 +16,16 @@ void FavoritesSession::subjectPicked(const QString& subject) {
 }
 
 void FavoritesSession::subjectLoaded(const QString& subject, std::optional<StoredText> file,
-                                     const QString& listText) {
+                                     const QString& subjectText) {
     m_shown = subject;
     m_file = std::move(file);
-    m_listAsStored = listText;
+    m_textAsStored = subjectText;
 }
 
 void FavoritesSession::subjectSaved(const QString& subject, StoredText file) {
     if (!holdsTextOf(subject))
-        return; // a new subject made from the list: it is shown once loaded
-    m_listAsStored = file.text();
+        return; // a new subject made from the subject text: it is shown once loaded
+    m_textAsStored = file.text();
     m_file = std::move(file);
 }
 
@@ -52,7 +52,7 @@ FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimm
     return {BoxLeft::Write, target};
 }
 
-bool FavoritesSession::leaveList() {
+bool FavoritesSession::leaveSubjectText() {
     const bool save = m_subjectEdited;
     m_subjectEdited = false;
     return save;
@@ -65,14 +65,14 @@ std::optional<QString> FavoritesSession::saveTarget(const QString& boxText) cons
     return named;
 }
 
-bool FavoritesSession::needsWriting(const QString& subject, const QString& listText) const {
-    return !holdsTextOf(subject) || !m_file || hasUnsavedText(listText);
+bool FavoritesSession::needsWriting(const QString& subject, const QString& subjectText) const {
+    return !holdsTextOf(subject) || !m_file || hasUnsavedText(subjectText);
 }
 
-QByteArray FavoritesSession::bytesFor(const QString& subject, const QString& listText) const {
+QByteArray FavoritesSession::bytesFor(const QString& subject, const QString& subjectText) const {
     if (holdsTextOf(subject) && m_file)
-        return m_file->bytesFor(listText);
-    return FileSystem::encode(listText);
+        return m_file->bytesFor(subjectText);
+    return FileSystem::encode(subjectText);
 }
 
 std::optional<QByteArray> FavoritesSession::knownBytes(const QString& subject) const {
@@ -81,8 +81,9 @@ std::optional<QByteArray> FavoritesSession::knownBytes(const QString& subject) c
     return std::nullopt;
 }
 
-bool FavoritesSession::followsFile(const QString& listText, const SubjectFiles::Loaded& now) const {
-    if (hasUnsavedText(listText) || now.status != SubjectFiles::Loaded::Read)
+bool FavoritesSession::followsFile(const QString& subjectText,
+                                   const SubjectFiles::Loaded& now) const {
+    if (hasUnsavedText(subjectText) || now.status != SubjectFiles::Loaded::Read)
         return false;
     return !m_file || m_file->bytes() != now.stored.bytes();
 }

@@ -9,7 +9,7 @@
 #include <optional>
 
 // What the favorites page keeps between its events, and what it decides on each: the subject
-// box and the favorites list report what happened; this answers what to load, write, offer to
+// box and the subject text report what happened; this answers what to load, write, offer to
 // delete or leave alone. It never touches a control or a file itself.
 //
 // It keeps what the shown subject's file held when this window last read or wrote it, so that
@@ -24,7 +24,7 @@ public:
         enum Kind {
             Nothing,
             Load,    // show another existing subject; the text on screen is not written over it
-            Write,   // write the list to the subject (created when missing), then show it
+            Write,   // write the subject text to the subject (created when missing), then show it
             TooLong, // a new subject whose file name the folder cannot take: refused
         } kind = Nothing;
         QString subject;
@@ -44,20 +44,20 @@ public:
     };
 
     // Events, as they happen.
-    void subjectBoxGotFocus(const QString& boxText);
+    void subjectBoxEntered(const QString& boxText);
     void subjectBoxChanged() { m_subjectEdited = true; }
     // A pick loads the subject; it is no edit of it.
     void subjectPicked(const QString& subject);
-    void listGotFocus() { m_subjectEdited = false; }
-    void listChanged() { m_subjectEdited = true; }
+    void subjectTextEntered() { m_subjectEdited = false; }
+    void subjectTextChanged() { m_subjectEdited = true; }
     void verseLookedUp() { m_subjectEdited = false; }
-    // The list now holds the subject's text as read from its file (nothing: it has none).
+    // The subject text now holds the subject's text as read from its file (nothing: it has none).
     void subjectLoaded(const QString& subject, std::optional<StoredText> file,
-                       const QString& listText);
-    // The list's text is now in the subject's file, stored so.
+                       const QString& subjectText);
+    // The subject text is now in the subject's file, stored so.
     void subjectSaved(const QString& subject, StoredText file);
 
-    // The subject box or the list was edited since it got the focus.
+    // The subject box or the subject text was edited since it got the focus.
     bool subjectEdited() const { return m_subjectEdited; }
     const QString& rememberedSubject() const { return m_remembered; }
     const QString& shownSubject() const { return m_shown; }
@@ -68,30 +68,30 @@ public:
     // Leaving the subject box, its text trimmed. The flag is cleared afterwards by boxLeft().
     BoxLeft leaveSubjectBox(const QString& trimmedBoxText) const;
     void subjectBoxLeft() { m_subjectEdited = false; }
-    // Leaving the list: whether to save it; the flag is cleared.
-    bool leaveList();
+    // Leaving the subject text: whether to save it; the flag is cleared.
+    bool leaveSubjectText();
 
-    // The only subject the list may be saved to: the one the box names, when its file exists
-    // and the list holds that subject's text. Nothing, and then nothing is written, otherwise.
+    // The only subject the text may be saved to: the one the box names, when its file exists
+    // and the text shown is that subject's text. Nothing, and then nothing is written, otherwise.
     std::optional<QString> saveTarget(const QString& boxText) const;
-    // The list holds text that is in no file.
-    bool hasUnsavedText(const QString& listText) const { return listText != m_listAsStored; }
-    // Whether saving the list to the subject writes anything: to the subject shown, only what
+    // The subject text holds text that is in no file.
+    bool hasUnsavedText(const QString& subjectText) const { return subjectText != m_textAsStored; }
+    // Whether saving the subject text writes anything: to the subject shown, only what
     // the user changed.
-    bool needsWriting(const QString& subject, const QString& listText) const;
-    // The bytes that store the list in the subject's file; the shown subject's file keeps its
-    // encoding and every byte the user did not touch.
-    QByteArray bytesFor(const QString& subject, const QString& listText) const;
+    bool needsWriting(const QString& subject, const QString& subjectText) const;
+    // The bytes that store the subject text in the subject's file; the shown subject's file keeps
+    // its encoding and every byte the user did not touch.
+    QByteArray bytesFor(const QString& subject, const QString& subjectText) const;
     // What the subject's file held when this window last read or wrote it; nothing when it had
     // no file, or is not the subject shown.
     std::optional<QByteArray> knownBytes(const QString& subject) const;
-    // The shown subject's file as it now is: whether the list takes its text. It does while it
-    // holds no edit of the user's; a file gone or unreadable leaves the text shown.
-    bool followsFile(const QString& listText, const SubjectFiles::Loaded& now) const;
+    // The shown subject's file as it now is: whether the subject text takes its text. It does while
+    // it holds no edit of the user's; a file gone or unreadable leaves the text shown.
+    bool followsFile(const QString& subjectText, const SubjectFiles::Loaded& now) const;
 
     static Question conflictQuestion(const QString& subject);
     static OnConflict conflictAnswer(int choice);
-    // What an emptied list is refilled with: the subject box's text, else the placeholder.
+    // What an emptied subject text is refilled with: the subject box's text, else the placeholder.
     static QString refillText(const QString& boxText);
 
 private:
@@ -100,7 +100,7 @@ private:
     const SubjectFiles& m_subjectFiles;
     bool m_subjectEdited = false;
     QString m_remembered;   // the box's text when it got the focus, or the subject picked last
-    QString m_shown;        // the subject whose text the list holds
-    QString m_listAsStored; // the list's text as last loaded or saved
+    QString m_shown;        // the subject whose text is shown
+    QString m_textAsStored; // the subject text as last loaded or saved
     std::optional<StoredText> m_file; // the shown subject's file as last read or written
 };

@@ -64,8 +64,12 @@ std::optional<ChapterPlace> placeOfPrefix(const QString& prefix) {
     return namedChapter(prefix.left(space), prefix.sliced(space + 1).chopped(1));
 }
 
+QString chapterPrefix(const QString& book, const QString& chapter) {
+    return book + QLatin1Char(' ') + chapter + QLatin1Char(':');
+}
+
 QString chapterPrefix(const ChapterPlace& place) {
-    return place.book + QLatin1Char(' ') + QString::number(place.chapter) + QLatin1Char(':');
+    return chapterPrefix(place.book, QString::number(place.chapter));
 }
 
 } // namespace scripture

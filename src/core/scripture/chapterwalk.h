@@ -26,6 +26,7 @@ std::optional<ChapterPlace> previousChapter(const ChapterPlace& place);
 ChapterPlace firstChapter();
 
 // The prefix its verse lines begin with ("Psalms 23:"), and back: the chapter a prefix names.
+QString chapterPrefix(const QString& book, const QString& chapter);
 QString chapterPrefix(const ChapterPlace& place);
 std::optional<ChapterPlace> placeOfPrefix(const QString& prefix);
 

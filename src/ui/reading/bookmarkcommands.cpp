@@ -3,7 +3,7 @@
 #include "bookmark/bookmarkrecord.h"
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/menus.h"
 #include "reading/readingarea.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
@@ -17,22 +17,19 @@ namespace {
 const QString kTitle = QStringLiteral("Bible ORV");
 }
 
-BookmarkCommands::BookmarkCommands(FrmBible& window, Storage& storage, Services& services,
-                                   ReadingArea& reading)
-    : m_window(window)
+BookmarkCommands::BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,
+                                   Services& services, ReadingArea& reading)
+    : m_view(view)
     , m_storage(storage)
     , m_services(services)
     , m_reading(reading) {
-    connect(window.menus.mnuSetBookmark, &QAction::triggered, this,
-            &BookmarkCommands::mnuSetBookmark_Click);
-    connect(window.menus.mnuGoToBookmark, &QAction::triggered, this,
-            &BookmarkCommands::mnuGoToBookmark_Click);
+    connect(menus.setBookmark, &QAction::triggered, this, &BookmarkCommands::setBookmark);
+    connect(menus.goToBookmark, &QAction::triggered, this, &BookmarkCommands::goToBookmark);
 }
 
-void BookmarkCommands::mnuSetBookmark_Click() {
-    const QString record =
-        bookmark::format(m_window.ComboBooks->text(), m_window.ComboChapter->text(),
-                         m_window.TextVerses->selStart());
+void BookmarkCommands::setBookmark() {
+    const QString record = bookmark::format(m_view.bookBox->text(), m_view.chapterBox->text(),
+                                            m_view.readingText->selStart());
     const FileSystem::Result written =
         m_storage.files.writeAll(m_storage.folder.bookmarkPath(), record);
     if (!written.ok)
@@ -41,7 +38,7 @@ void BookmarkCommands::mnuSetBookmark_Click() {
                                 MessageBoxes::OkOnly, kTitle);
 }
 
-void BookmarkCommands::mnuGoToBookmark_Click() {
+void BookmarkCommands::goToBookmark() {
     BusyScope busy(m_services.pointer);
     const QString path = m_storage.folder.bookmarkPath();
     if (!m_storage.files.fileExists(path))
@@ -60,7 +57,7 @@ void BookmarkCommands::mnuGoToBookmark_Click() {
     m_reading.showBookAndChapter(position.book, position.chapter);
     if (m_reading.showChapter(position.book + QLatin1Char(' ') + position.chapter +
                               QLatin1Char(':'))) {
-        m_window.TextVerses->setSelStart(position.caretOffset);
-        m_reading.markVerseAt(m_window.TextVerses->selStart());
+        m_view.readingText->setSelStart(position.caretOffset);
+        m_reading.markVerseAt(m_view.readingText->selStart());
     }
 }

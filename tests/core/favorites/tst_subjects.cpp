@@ -47,7 +47,7 @@ class TestSubjects : public QObject {
         m_session = std::make_unique<FavoritesSession>(*m_subjectFiles);
         m_session->subjectLoaded(QStringLiteral("Love"), StoredText("Love text"),
                                  QStringLiteral("Love text"));
-        m_session->subjectBoxGotFocus(QStringLiteral("Love"));
+        m_session->subjectBoxEntered(QStringLiteral("Love"));
         if (edited)
             m_session->subjectBoxChanged();
     }
@@ -268,7 +268,7 @@ private slots:
         QFETCH(bool, edited);
         QFETCH(QString, boxText);
         FavoritesSession editing(*m_subjectFiles);
-        editing.subjectBoxGotFocus(remembered);
+        editing.subjectBoxEntered(remembered);
         if (edited)
             editing.subjectBoxChanged();
         QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
@@ -288,16 +288,16 @@ private slots:
         QVERIFY(m_session->followsFile(love, theirs));
         QVERIFY(!m_session->followsFile(love, {theirs.status, StoredText("Love text"), {}}));
         QVERIFY(!m_session->followsFile(love, {})); // a file deleted elsewhere
-        m_session->listChanged();
+        m_session->subjectTextChanged();
         QVERIFY(m_session->needsWriting(QStringLiteral("Love"), edit));
         QVERIFY(!m_session->followsFile(edit, theirs));
-        QVERIFY(m_session->leaveList() && !m_session->leaveList());
+        QVERIFY(m_session->leaveSubjectText() && !m_session->leaveSubjectText());
         QCOMPARE(m_session->knownBytes(QStringLiteral("Love")), "Love text");
         QCOMPARE(m_session->knownBytes(QStringLiteral("Faith")), std::nullopt);
         m_session->subjectSaved(QStringLiteral("Love"), StoredText("Love text!"));
         QVERIFY(!m_session->hasUnsavedText(edit));
         QCOMPARE(m_session->knownBytes(QStringLiteral("Love")), "Love text!");
-        m_session->listChanged();
+        m_session->subjectTextChanged();
         m_session->verseLookedUp();
         QVERIFY(!m_session->subjectEdited());
     }

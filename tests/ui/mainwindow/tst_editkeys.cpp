@@ -77,7 +77,7 @@ private slots:
     // focus stays where it was.
     void editKey() {
         QFETCH(Edit, edit);
-        FrmBible& w = fx.window();
+        MainWindow& w = fx.window();
         auto* widget = w.findChild<QWidget*>(edit.control);
         auto* target = dynamic_cast<TextControl*>(widget);
         focusOn(widget);

@@ -1,33 +1,38 @@
 #pragma once
 
+#include "favoritespage/favoritesview.h"
+
 #include <QObject>
 
-class FrmBible;
+class FavoritesSession;
 class MessageBoxes;
 class QCloseEvent;
-class FavoritesSession;
-class SubjectList;
+class ShownSubject;
 
-// The editing side of the favorites page: creating a subject by typing a new name, deleting
+// The subject side of the favorites page: creating a subject by typing a new name, deleting
 // one by clearing its name, adding the looked-up verse, editing the text by hand, and saving
 // every change to the subject's file without a save command. The handlers read the controls,
 // ask the favorites session what to do, and write the controls.
-class SubjectEditor : public QObject {
+class FavoritesPage : public QObject {
     Q_OBJECT
 public:
-    SubjectEditor(FrmBible& window, SubjectList& subjects, FavoritesSession& session,
+    FavoritesPage(const FavoritesView& view, ShownSubject& shown, FavoritesSession& session,
                   MessageBoxes& messages);
 
-    void ComboCategory_GotFocus();
-    void ComboCategory_Click();
-    void ComboCategory_Change();
-    void ComboCategory_LostFocus();
-    void CommandAddFavorite_Click();
-    void TextFavoritesList_GotFocus();
-    void TextFavoritesList_Change();
-    void TextFavoritesList_LostFocus();
+    // The subjects listed, the one the box names shown, and the box's placeholder, as the
+    // program starts.
+    void prepare();
+
+    void onSubjectBoxEntered();
+    void onSubjectPicked();
+    void onSubjectBoxChanged();
+    void onSubjectBoxLeft();
+    void onAddVerseClicked();
+    void onSubjectTextEntered();
+    void onSubjectTextChanged();
+    void onSubjectTextLeft();
     // Ignores the closing when the user chose to keep text that could not be saved.
-    void Form_QueryUnload(QCloseEvent* closing);
+    void onWindowClosing(QCloseEvent* closing);
 
 private:
     void offerDelete(const QString& subject);
@@ -35,12 +40,12 @@ private:
     void writeTypedSubject(const QString& subject);
     void keepShownSubject();
     void saveNamedSubject();
-    // Whether text that could not be saved may be dropped: the list is saved under the name
+    // Whether text that could not be saved may be dropped: the text is saved under the name
     // first; when it still is not in a file, the user is asked whether to go on regardless.
     bool mayDropUnsavedText(const QString& savedUnder, const QString& goOn);
 
-    FrmBible& m_window;
-    SubjectList& m_subjects;
+    FavoritesView m_view;
+    ShownSubject& m_shown;
     FavoritesSession& m_session;
     MessageBoxes& m_messages;
 };

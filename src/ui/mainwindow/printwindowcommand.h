@@ -2,18 +2,20 @@
 
 #include <QObject>
 
-class FrmBible;
+class QWidget;
+struct Menus;
 struct Services;
 
 // File > Print > Print Form: after a confirmation, prints a picture of the main window as it
 // is shown, scaled to fit one page.
-class PrintFormCommand : public QObject {
+class PrintWindowCommand : public QObject {
+    Q_OBJECT
 public:
-    PrintFormCommand(FrmBible& window, Services& services);
+    PrintWindowCommand(QWidget& window, const Menus& menus, Services& services);
 
-    void mnuPrintForm_Click();
+    void print();
 
 private:
-    FrmBible& m_window;
+    QWidget& m_window;
     Services& m_services;
 };

@@ -2,32 +2,25 @@
 
 #include <QWidget>
 
-class FrmBible;
 class ListBox;
-class QLabel;
 class MessageBoxes;
 struct Storage;
 
 // The Display Fonts dialog: three fixed lists (font, style, size). Every choice applies at
 // once to the main window's display controls and is saved to Pref.dat at once; there is
 // nothing to confirm. Loading it preselects the saved choice, and each preselection acts as
-// a click. Closing it, by its close box or by Esc, unloads it (the widget is deleted).
-class FrmFont : public QWidget {
+// a pick. Closing it, by its close box or by Esc, unloads it (the widget is deleted).
+class FontDialog : public QWidget {
     Q_OBJECT
 public:
-    FrmFont(FrmBible& main, Storage& storage, MessageBoxes& messages);
+    // A window of its own over the main window, whose display controls it sets.
+    FontDialog(QWidget& mainWindow, const QList<QWidget*>& displayControls, Storage& storage,
+               MessageBoxes& messages);
 
-    QLabel* Label1;
-    ListBox* ListFonts;
-    QLabel* Label2;
-    ListBox* ListFontStyle;
-    QLabel* Label3;
-    ListBox* ListSize;
-
-    void ListFonts_Click();
-    void ListFontStyle_Click();
-    void ListSize_Click();
-    void SaveFont();
+    void onFontPicked();
+    void onStylePicked();
+    void onSizePicked();
+    void saveFont();
 
 signals:
     void unloaded();
@@ -38,9 +31,12 @@ protected:
 
 private:
     void createControls();
-    void Form_Load();
+    void preselectSavedChoice();
     template <typename Change> void changeDisplayFonts(Change change);
 
+    ListBox* m_fontList;  // "ListFonts"
+    ListBox* m_styleList; // "ListFontStyle"
+    ListBox* m_sizeList;  // "ListSize"
     QList<QWidget*> m_displayControls;
     Storage& m_storage;
     MessageBoxes& m_messages;

@@ -1,4 +1,4 @@
-#include "mainwindow/menubar.h"
+#include "mainwindow/menus.h"
 
 #include "controls/editkeys.h"
 
@@ -34,45 +34,44 @@ Menus buildMenus(QMenuBar* bar) {
 
     QMenu* file = menu(bar, "mnuFile", QStringLiteral("&File"));
     QMenu* print = menu(file, "mnuPrint", QStringLiteral("&Print"));
-    m.mnuPrintFavoriteSubject =
+    m.printSubject =
         item(print, "mnuPrintFavoriteSubject", QStringLiteral("&Favorite Subject && Verses"));
-    m.mnuPrintForm = item(print, "mnuPrintForm", QStringLiteral("Print &Form"));
+    m.printWindow = item(print, "mnuPrintForm", QStringLiteral("Print &Form"));
     file->addMenu(print);
     separator(file, "mnuBar1");
-    m.mnuExit = item(file, "mnuExit", QStringLiteral("&Exit"));
+    m.exit = item(file, "mnuExit", QStringLiteral("&Exit"));
     bar->addMenu(file);
 
     QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("&Edit"));
-    m.mnuCut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
-    m.mnuCopy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
-    m.mnuPaste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
-    m.mnuDelete = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
+    m.cut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
+    m.copy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
+    m.paste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
+    m.deleteForward = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
     separator(edit, "mnuBar2");
-    m.mnuSelectAll =
-        item(edit, "mnuSelectAll", QStringLiteral("Select &All"), editkeys::selectAll());
-    m.mnuTimeDate =
+    m.selectAll = item(edit, "mnuSelectAll", QStringLiteral("Select &All"), editkeys::selectAll());
+    m.insertDateTime =
         item(edit, "mnuTimeDate", QStringLiteral("Time\\&Date"), {QKeySequence(Qt::Key_F5)});
     bar->addMenu(edit);
 
     QMenu* bookmark = menu(bar, "mnuBookmark", QStringLiteral("&Bookmark"));
-    m.mnuSetBookmark = item(bookmark, "mnuSetBookmark", QStringLiteral("&Set Bookmark"));
-    m.mnuGoToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
+    m.setBookmark = item(bookmark, "mnuSetBookmark", QStringLiteral("&Set Bookmark"));
+    m.goToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
     bar->addMenu(bookmark);
 
     QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("Fa&vorites"));
-    m.mnuFavoriteVerses = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
+    m.showFavorites = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
     bar->addMenu(favorites);
 
     QMenu* search = menu(bar, "mnuSearch", QStringLiteral("&Search"));
-    m.mnuSearch2 = item(search, "mnuSearch2", QStringLiteral("&Search Text"));
+    m.showSearch = item(search, "mnuSearch2", QStringLiteral("&Search Text"));
     bar->addMenu(search);
 
     QMenu* options = menu(bar, "mnuOptions", QStringLiteral("&Options"));
-    m.mnuSetFont = item(options, "mnuSetFont", QStringLiteral("Set &Font"));
+    m.setFont = item(options, "mnuSetFont", QStringLiteral("Set &Font"));
     bar->addMenu(options);
 
     QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
-    m.mnuContents = item(help, "mnuContents", QStringLiteral("Contents"));
+    m.showHelp = item(help, "mnuContents", QStringLiteral("Contents"));
     bar->addMenu(help);
 
     return m;

@@ -1,9 +1,8 @@
-#include "favoritespage/subjectlist.h"
+#include "favoritespage/shownsubject.h"
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
-#include "mainwindow/frmbible.h"
 #include "services/messageboxes.h"
 
 #include <QFileInfo>
@@ -14,9 +13,9 @@ const QString kChangedElsewhere =
     QStringLiteral("Its file was changed by another window or program since it was shown here.");
 } // namespace
 
-SubjectList::SubjectList(FrmBible& window, SubjectFiles& subjectFiles, FavoritesSession& session,
-                         MessageBoxes& messages)
-    : m_window(window)
+ShownSubject::ShownSubject(const FavoritesView& view, SubjectFiles& subjectFiles,
+                           FavoritesSession& session, MessageBoxes& messages)
+    : m_view(view)
     , m_subjectFiles(subjectFiles)
     , m_session(session)
     , m_messages(messages) {
@@ -27,21 +26,21 @@ SubjectList::SubjectList(FrmBible& window, SubjectFiles& subjectFiles, Favorites
                      [this] { followFile(); });
 }
 
-void SubjectList::ListCategories() {
-    const QString current = m_window.ComboCategory->text();
-    m_window.ComboCategory->clear();
-    m_window.ComboCategory->setText(current);
-    m_window.ComboCategory->addItems(m_subjectFiles.subjectNames());
-    ListVersesFavorites();
+void ShownSubject::listSubjects() {
+    const QString current = m_view.subjectBox->text();
+    m_view.subjectBox->clear();
+    m_view.subjectBox->setText(current);
+    m_view.subjectBox->addItems(m_subjectFiles.subjectNames());
+    showNamedSubject();
 }
 
-void SubjectList::ListVersesFavorites() {
-    // The list still holds the subject shown before: the box names that one again.
-    if (!load(m_window.ComboCategory->text()))
-        m_window.ComboCategory->setText(m_session.shownSubject());
+void ShownSubject::showNamedSubject() {
+    // The text still holds the subject shown before: the box names that one again.
+    if (!load(m_view.subjectBox->text()))
+        m_view.subjectBox->setText(m_session.shownSubject());
 }
 
-bool SubjectList::load(const QString& subject) {
+bool ShownSubject::load(const QString& subject) {
     const SubjectFiles::Loaded loaded = m_subjectFiles.load(subject);
     if (loaded.status == SubjectFiles::Loaded::Failed) {
         report(subject, QStringLiteral("read"), loaded.error);
@@ -51,20 +50,20 @@ bool SubjectList::load(const QString& subject) {
     return true;
 }
 
-void SubjectList::show(const QString& subject, const SubjectFiles::Loaded& loaded) {
-    TextBox& list = *m_window.TextFavoritesList;
-    // Emptying the list refills it with the subject's name (the list's change handling).
-    list.setText(QString());
+void ShownSubject::show(const QString& subject, const SubjectFiles::Loaded& loaded) {
+    TextBox& text = *m_view.subjectText;
+    // Emptying the text refills it with the subject's name (its change handling).
+    text.setText(QString());
     if (loaded.status == SubjectFiles::Loaded::Read)
-        list.setText(loaded.text());
+        text.setText(loaded.text());
     m_session.subjectLoaded(
         subject,
         loaded.status == SubjectFiles::Loaded::Read ? std::optional(loaded.stored) : std::nullopt,
-        list.text());
+        text.text());
     watchShownSubject();
 }
 
-void SubjectList::watchShownSubject() {
+void ShownSubject::watchShownSubject() {
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
     if (m_watcher.directories().isEmpty() && QFileInfo(m_subjectFiles.folder()).isDir())
@@ -75,29 +74,29 @@ void SubjectList::watchShownSubject() {
 }
 
 // The caret stays where it was, as far as the new text reaches.
-void SubjectList::followFile() {
+void ShownSubject::followFile() {
     const QString subject = m_session.shownSubject();
     watchShownSubject();
-    TextBox& list = *m_window.TextFavoritesList;
+    TextBox& text = *m_view.subjectText;
     const SubjectFiles::Loaded now = m_subjectFiles.load(subject);
-    if (!m_session.followsFile(list.text(), now))
+    if (!m_session.followsFile(text.text(), now))
         return;
-    const int caret = list.selStart();
+    const int caret = text.selStart();
     show(subject, now);
-    list.setSelStart(caret);
+    text.setSelStart(caret);
 }
 
-bool SubjectList::writeSubject(const QString& subject, SubjectFiles::WriteMode mode,
-                               const QString& fallback) {
+bool ShownSubject::write(const QString& subject, SubjectFiles::WriteMode mode,
+                         const QString& fallback) {
     const std::optional<SubjectFiles::Saved> saved = save(subject, mode, fallback);
     if (saved && saved->status == SubjectFiles::Saved::Failed)
         report(subject, QStringLiteral("saved"), saved->error);
     return saved && saved->status == SubjectFiles::Saved::Written;
 }
 
-std::optional<FileSystem::Result> SubjectList::writeSubjectQuietly(const QString& subject,
-                                                                   SubjectFiles::WriteMode mode,
-                                                                   const QString& fallback) {
+std::optional<FileSystem::Result> ShownSubject::writeQuietly(const QString& subject,
+                                                             SubjectFiles::WriteMode mode,
+                                                             const QString& fallback) {
     const std::optional<SubjectFiles::Saved> saved = save(subject, mode, fallback);
     if (!saved)
         return std::nullopt;
@@ -113,13 +112,13 @@ std::optional<FileSystem::Result> SubjectList::writeSubjectQuietly(const QString
 
 // Written, in the end, also when nothing needed writing or the user chose the file's text.
 std::optional<SubjectFiles::Saved>
-SubjectList::save(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback) {
+ShownSubject::save(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback) {
     if (!m_subjectFiles.willWrite(subject, mode))
         return std::nullopt;
-    TextBox& list = *m_window.TextFavoritesList;
-    if (list.text().isEmpty())
-        list.setText(FavoritesSession::refillText(fallback));
-    const QString text = list.text();
+    TextBox& box = *m_view.subjectText;
+    if (box.text().isEmpty())
+        box.setText(FavoritesSession::refillText(fallback));
+    const QString text = box.text();
     if (!m_session.needsWriting(subject, text))
         return SubjectFiles::Saved{SubjectFiles::Saved::Written, {}};
     const QByteArray bytes = m_session.bytesFor(subject, text);
@@ -142,7 +141,7 @@ SubjectList::save(const QString& subject, SubjectFiles::WriteMode mode, const QS
     return saved;
 }
 
-bool SubjectList::deleteSubject(const QString& subject) {
+bool ShownSubject::remove(const QString& subject) {
     if (m_subjectFiles.moveToTrash(subject).ok)
         return true;
     const QString question =
@@ -158,7 +157,7 @@ bool SubjectList::deleteSubject(const QString& subject) {
     return removed.ok;
 }
 
-void SubjectList::report(const QString& subject, const QString& failed, const QString& reason) {
+void ShownSubject::report(const QString& subject, const QString& failed, const QString& reason) {
     const QString text =
         QStringLiteral("The subject \"%1\" could not be %2.\r\n%3").arg(subject, failed, reason);
     m_messages.ask(text, MessageBoxes::OkOnly, kTitle);

@@ -1,6 +1,6 @@
-#include "mainwindow/printformcommand.h"
+#include "mainwindow/printwindowcommand.h"
 
-#include "mainwindow/frmbible.h"
+#include "mainwindow/menus.h"
 #include "print/printedpage.h"
 #include "services/messageboxes.h"
 #include "services/printfailure.h"
@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QWidget>
 
 namespace {
 
@@ -25,13 +26,13 @@ void paintScaled(const QPixmap& picture, QPrinter& printer, QPainter& painter) {
 
 } // namespace
 
-PrintFormCommand::PrintFormCommand(FrmBible& window, Services& services)
+PrintWindowCommand::PrintWindowCommand(QWidget& window, const Menus& menus, Services& services)
     : m_window(window)
     , m_services(services) {
-    connect(window.menus.mnuPrintForm, &QAction::triggered, this, [this] { mnuPrintForm_Click(); });
+    connect(menus.printWindow, &QAction::triggered, this, &PrintWindowCommand::print);
 }
 
-void PrintFormCommand::mnuPrintForm_Click() {
+void PrintWindowCommand::print() {
     if (m_services.messages.ask(QStringLiteral("Print Current Form"), MessageBoxes::OkCancel,
                                 kTitle) != MessageBoxes::Ok)
         return;

@@ -8,26 +8,26 @@
 // The program's open windows in the order they were loaded. A window joins when it is added
 // or first shown, and leaves when the program hides it (closing does) or it is destroyed;
 // minimizing it does not count. Menus, drop-downs and tool tips are not windows here.
-class LoadedForms : public QObject {
+class OpenWindows : public QObject {
+    Q_OBJECT
 public:
-    LoadedForms();
-    ~LoadedForms() override;
+    OpenWindows();
+    ~OpenWindows() override;
 
     // Adds a window that is loaded before it is shown (the main window).
-    void add(QWidget* form);
-    QList<QWidget*> forms() const;
+    void add(QWidget* window);
 
     // Closes every open window, the one loaded last first; each runs its own closing.
-    void unloadAll();
+    void closeAll();
     // Closes the windows loaded after the given one, the last first.
-    void unloadAfter(const QWidget* form);
+    void closeAfter(const QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static bool isForm(const QWidget* widget);
-    void remove(const QWidget* form);
+    static bool isWindow(const QWidget* widget);
+    void remove(const QWidget* window);
 
-    QList<QPointer<QWidget>> m_forms;
+    QList<QPointer<QWidget>> m_windows;
 };

@@ -1,9 +1,9 @@
-#include "favoritespage/subjectprintcommand.h"
+#include "favoritespage/printsubjectcommand.h"
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
 #include "favorites/subjectprintlines.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/menus.h"
 #include "print/printedpage.h"
 #include "services/messageboxes.h"
 #include "services/printfailure.h"
@@ -67,17 +67,17 @@ void paintLines(const QStringList& lines, const QFont& font, QPrinter& printer, 
 
 } // namespace
 
-SubjectPrintCommand::SubjectPrintCommand(FrmBible& window, Services& services)
-    : m_window(window)
+PrintSubjectCommand::PrintSubjectCommand(const FavoritesView& view, const Menus& menus,
+                                         Services& services)
+    : m_view(view)
     , m_services(services) {
-    connect(window.menus.mnuPrintFavoriteSubject, &QAction::triggered, this,
-            [this] { mnuPrintFavoriteSubject_Click(); });
+    connect(menus.printSubject, &QAction::triggered, this, &PrintSubjectCommand::print);
 }
 
-void SubjectPrintCommand::mnuPrintFavoriteSubject_Click() {
-    const QFont font = printFont(m_window.TextFavoritesList->font());
-    const QStringList lines = favorites::subjectPrintLines(m_window.TextFavoritesList->text());
-    const QString subject = m_window.ComboCategory->text();
+void PrintSubjectCommand::print() {
+    const QFont font = printFont(m_view.subjectText->font());
+    const QStringList lines = favorites::subjectPrintLines(m_view.subjectText->text());
+    const QString subject = m_view.subjectBox->text();
     const QString question =
         QStringLiteral("Do you want to print ") + subject + QStringLiteral(" ?");
     if (m_services.messages.ask(question, MessageBoxes::YesNo, kTitle) == MessageBoxes::No)

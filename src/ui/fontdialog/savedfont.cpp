@@ -1,4 +1,4 @@
-#include "fontdialog/startupfont.h"
+#include "fontdialog/savedfont.h"
 
 #include <QWidget>
 
