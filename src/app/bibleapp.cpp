@@ -25,6 +25,7 @@
 #include "services/mousepointer.h"
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
+#include "text/linebreak.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -110,7 +111,8 @@ void BibleApp::checkScriptureFile() {
     }
     const FileSystem::Result readable = m_storage.files.canRead(path);
     if (!readable.ok)
-        reportScriptureProblem(QStringLiteral("Bible.dat could not be read.\r\n") + readable.error);
+        reportScriptureProblem(QStringLiteral("Bible.dat could not be read.") + text::kCrLf +
+                               readable.error);
 }
 
 void BibleApp::reportScriptureProblem(const QString& problem) {

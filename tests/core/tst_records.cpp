@@ -1,16 +1,22 @@
+#include "bookmark/bookmarkfile.h"
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/fontstandins.h"
+#include "prefs/preferencesfile.h"
 #include "prefs/preferencesrecord.h"
+#include "print/printquestion.h"
 #include "shell/commandline.h"
 #include "shell/helptext.h"
 #include "storage/datafolder.h"
 #include "storage/folderchoice.h"
+#include "storage/storage.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 const QStringList kDebianFonts = QString("DejaVu Sans|DejaVu Sans Mono|DejaVu Serif|Liberation "
@@ -51,9 +57,38 @@ private slots:
         QCOMPARE(position.book, lines.value(0));
         QCOMPARE(position.chapter, lines.value(1));
         QTEST(position.caretOffset, "caret");
-        const QString record = bookmark::format(lines.value(0), lines.value(1), 7);
-        QCOMPARE(record, lines.value(0) + "\r\n" + lines.value(1) + "\r\n7");
-        QCOMPARE(bookmark::parse(record.split(QStringLiteral("\r\n"))).caretOffset, 7);
+        // Saved and read back through the file, which is nothing to read before it is there.
+        QTemporaryDir dir;
+        FileSystem files;
+        Storage storage{ProgramFolder(dir.path()), files};
+        QCOMPARE(bookmark::read(storage).status, RecordFile::Contents::Missing);
+        QVERIFY(bookmark::save(storage, lines.value(0), lines.value(1), 7).ok);
+        QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
+                 (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
+        QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
+        QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
+    }
+
+    // The window asks OK or Cancel, a subject Yes or No; only OK or Yes prints.
+    void printAnswers_data() {
+        QTest::addColumn<QString>("subject"); // empty: the window
+        QTest::addColumn<shell::Answer>("answer");
+        QTest::addColumn<bool>("prints");
+        using enum shell::Answer;
+        QTest::newRow("nominal: the window, OK") << "" << Ok << true;
+        QTest::newRow("nominal: the window, Cancel") << "" << Cancel << false;
+        QTest::newRow("nominal: a subject, Yes") << "Love" << Yes << true;
+        QTest::newRow("nominal: a subject, No") << "Love" << No << false;
+    }
+    void printAnswers() {
+        QFETCH(QString, subject);
+        QFETCH(shell::Answer, answer);
+        const shell::Question question =
+            subject.isEmpty() ? print::windowQuestion() : print::subjectQuestion(subject);
+        QCOMPARE(question.buttons,
+                 subject.isEmpty() ? shell::Buttons::OkCancel : shell::Buttons::YesNo);
+        QTEST(print::printsOn(answer), "prints");
     }
 
     // The dialog takes the style word by equality, start-up by substring; for the four words

@@ -1,6 +1,7 @@
 #include "favorites/favoritessession.h"
 
 #include "shell/placeholders.h"
+#include "text/linebreak.h"
 
 FavoritesSession::FavoritesSession(const SubjectFiles& subjectFiles)
     : m_subjectFiles(subjectFiles) {}
@@ -90,10 +91,11 @@ bool FavoritesSession::followsFile(const QString& subjectText,
 
 FavoritesSession::Question FavoritesSession::conflictQuestion(const QString& subject) {
     return {QStringLiteral("The subject \"%1\" was changed in its file by another window or "
-                           "program since it was shown here.\r\nReplace the file's text with "
-                           "the text shown here, show the file's text instead, or keep editing "
-                           "without saving?")
-                .arg(subject),
+                           "program since it was shown here.")
+                    .arg(subject) +
+                text::kCrLf +
+                QStringLiteral("Replace the file's text with the text shown here, show the file's "
+                               "text instead, or keep editing without saving?"),
             {QStringLiteral("&Replace the File"), QStringLiteral("&Show the File"),
              QStringLiteral("&Keep Editing")},
             int(OnConflict::KeepEditing)};
@@ -115,6 +117,14 @@ bool FavoritesSession::holdsTextOf(const QString& subject) const {
     return shown && m_subjectFiles.existingName(subject) == shown;
 }
 
-QString FavoritesSession::refillText(const QString& boxText) {
-    return boxText.isEmpty() ? shell::kNewSubjectText : boxText;
+std::optional<QString> FavoritesSession::refill(const QString& subjectText, const QString& name) {
+    if (!subjectText.isEmpty())
+        return std::nullopt;
+    return name.isEmpty() ? shell::kNewSubjectText : name;
+}
+
+QString FavoritesSession::withVerseAdded(const QString& subjectText, const QString& verses,
+                                         const QString& book, const QString& reference) {
+    using text::kCrLf;
+    return subjectText + kCrLf + kCrLf + verses + kCrLf + book + QLatin1Char(' ') + reference;
 }

@@ -91,8 +91,14 @@ public:
 
     static Question conflictQuestion(const QString& subject);
     static OnConflict conflictAnswer(int choice);
-    // What an emptied subject text is refilled with: the subject box's text, else the placeholder.
-    static QString refillText(const QString& boxText);
+    // What the subject text is refilled with once emptied, so that no subject file is ever
+    // written empty: the name given (the subject box's text), else the placeholder. Nothing
+    // while it holds any text.
+    static std::optional<QString> refill(const QString& subjectText, const QString& name);
+    // The subject text with the looked-up verses added at its end: after an empty line, the
+    // verses, then on a line of their own the book and the reference ("John 3:16").
+    static QString withVerseAdded(const QString& subjectText, const QString& verses,
+                                  const QString& book, const QString& reference);
 
 private:
     bool holdsTextOf(const QString& subject) const;

@@ -1,6 +1,7 @@
 #include "scripture/chapterwalk.h"
 
 #include "scripture/bookcatalogue.h"
+#include "scripture/chapterprefix.h"
 
 #include <algorithm>
 
@@ -54,22 +55,9 @@ ChapterPlace firstChapter() {
     return placeIn(0, 1);
 }
 
-// The last space stands before the chapter number; a book name may hold spaces itself.
 std::optional<ChapterPlace> placeOfPrefix(const QString& prefix) {
-    if (!prefix.endsWith(QLatin1Char(':')))
-        return std::nullopt;
-    const qsizetype space = prefix.lastIndexOf(QLatin1Char(' '));
-    if (space < 0)
-        return std::nullopt;
-    return namedChapter(prefix.left(space), prefix.sliced(space + 1).chopped(1));
-}
-
-QString chapterPrefix(const QString& book, const QString& chapter) {
-    return book + QLatin1Char(' ') + chapter + QLatin1Char(':');
-}
-
-QString chapterPrefix(const ChapterPlace& place) {
-    return chapterPrefix(place.book, QString::number(place.chapter));
+    const std::optional<PrefixParts> parts = splitChapterPrefix(prefix);
+    return parts ? namedChapter(parts->book, parts->chapter) : std::nullopt;
 }
 
 } // namespace scripture

@@ -25,9 +25,7 @@ std::optional<ChapterPlace> previousChapter(const ChapterPlace& place);
 // The first chapter of the text.
 ChapterPlace firstChapter();
 
-// The prefix its verse lines begin with ("Psalms 23:"), and back: the chapter a prefix names.
-QString chapterPrefix(const QString& book, const QString& chapter);
-QString chapterPrefix(const ChapterPlace& place);
+// The chapter a chapter prefix ("Psalms 23:") names, by the rules of namedChapter().
 std::optional<ChapterPlace> placeOfPrefix(const QString& prefix);
 
 } // namespace scripture

@@ -1,13 +1,10 @@
 #include "scripture/verselines.h"
 
+#include "scripture/chapterprefix.h"
 #include "text/spacetrim.h"
 
 namespace scripture {
 namespace {
-
-QString chapterPrefix(const QString& book, const QString& chapter) {
-    return book + QLatin1Char(' ') + chapter + QLatin1Char(':');
-}
 
 bool isDigit(char byte) {
     return byte >= '0' && byte <= '9';

@@ -1,5 +1,7 @@
 #include "shell/welcometext.h"
 
+#include "text/linebreak.h"
+
 #include <QStringList>
 
 QString shell::welcomeText() {
@@ -17,5 +19,5 @@ QString shell::welcomeText() {
         QStringLiteral("Bibles, study books and reading lamps for every home"),
         QStringLiteral("www.harbourlane.example"),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join(text::kCrLf);
 }

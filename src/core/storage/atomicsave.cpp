@@ -1,5 +1,7 @@
 #include "storage/atomicsave.h"
 
+#include "shell/logging.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -107,8 +109,9 @@ QString saveAtomically(const QString& path, const QByteArray& bytes) {
     if (temporary.fd() < 0)
         return reason();
     struct stat old {};
-    if (::stat(target.constData(), &old) == 0)
-        ::fchmod(temporary.fd(), (old.st_mode & 07777) | S_IWUSR);
+    if (::stat(target.constData(), &old) == 0 &&
+        ::fchmod(temporary.fd(), (old.st_mode & 07777) | S_IWUSR) != 0)
+        qCWarning(shell::lcFiles) << "saved without its permissions:" << path << reason();
     if (!writeInFull(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0 || !temporary.close() ||
         !temporary.renameTo(target) || !syncFolder(folder))
         return reason();

@@ -1,5 +1,7 @@
 #include "storage/datafolder.h"
 
+#include "text/linebreak.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,8 +69,9 @@ QString startupFolderProblem(const ProgramFolder& folder) {
         problem = prepareFolder(folder.versesFolder());
     if (problem.isEmpty())
         return {};
-    return problem + QStringLiteral("\r\nThe display font, the bookmark and the favorite verses "
-                                    "will not be saved.");
+    return problem + text::kCrLf +
+           QStringLiteral("The display font, the bookmark and the favorite verses will not be "
+                          "saved.");
 }
 
 } // namespace storage

@@ -1,9 +1,11 @@
 #include "storage/filesystem.h"
 
+#include "shell/logging.h"
 #include "storage/atomicsave.h"
 #include "storage/datafolder.h"
 #include "storage/plainfile.h"
 #include "text/codepage.h"
+#include "text/linebreak.h"
 #include "text/utf8.h"
 
 #include <QDateTime>
@@ -152,9 +154,13 @@ void FileSystem::removeLeftoverSaves(const QString& folder, std::chrono::seconds
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAge.count());
     for (const QString& name : fileNames(folder)) {
         const QFileInfo file(folder + QLatin1Char('/') + name);
-        if (isLeftoverName(name) && isPlainFile(file.filePath()) &&
-            file.lastModified().toUTC() <= before)
-            remove(file.filePath()); // one that stays is still never listed
+        if (!isLeftoverName(name) || !isPlainFile(file.filePath()) ||
+            file.lastModified().toUTC() > before)
+            continue;
+        // One that stays is still never listed.
+        if (const Result removed = remove(file.filePath()); !removed.ok)
+            qCWarning(shell::lcFiles)
+                << "leftover save not removed:" << file.filePath() << removed.error;
     }
 }
 
@@ -184,7 +190,7 @@ QByteArray FileSystem::encode(const QString& text) {
 QStringList FileSystem::splitLines(const QString& text) {
     if (text.isEmpty())
         return {};
-    QStringList lines = withCrLf(text).split(QStringLiteral("\r\n"));
+    QStringList lines = withCrLf(text).split(text::kCrLf);
     if (lines.last().isEmpty())
         lines.removeLast(); // the break after the last line ends it; it starts no new line
     return lines;
@@ -194,7 +200,7 @@ QString FileSystem::withCrLf(const QString& text) {
     if (!text.contains(QLatin1Char('\n')))
         return text;
     QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normal.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    normal.replace(text::kCrLf, QStringLiteral("\n"));
+    normal.replace(QLatin1Char('\n'), text::kCrLf);
     return normal;
 }

@@ -7,12 +7,12 @@
 #include "favoritespage/shownsubject.h"
 #include "services/messageboxes.h"
 #include "shell/placeholders.h"
+#include "text/linebreak.h"
 #include "text/spacetrim.h"
 
 #include <QCloseEvent>
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kTitle = QStringLiteral("Favorite Verses");
 } // namespace
 
@@ -95,7 +95,7 @@ void FavoritesPage::keepShownSubject() {
 // Cancel is the default answer: a reflexive Enter deletes nothing.
 void FavoritesPage::offerDelete(const QString& subject) {
     const MessageBoxes::Answer answer = m_messages.ask(
-        subject + QStringLiteral(" Category will be deleted.") + kCrLf +
+        subject + QStringLiteral(" Category will be deleted.") + text::kCrLf +
             QStringLiteral("It is moved to the trash, from where it can be restored."),
         MessageBoxes::OkCancelDefaultCancel, QStringLiteral("Warning"));
     if (answer != MessageBoxes::Ok || !m_shown.remove(subject))
@@ -123,10 +123,10 @@ void FavoritesPage::writeTypedSubject(const QString& subject) {
 }
 
 void FavoritesPage::onAddVerseClicked() {
-    const QString entry = kCrLf + kCrLf + m_view.lookedUpVerses->text() + kCrLf +
-                          m_view.lookupBookBox->text() + QLatin1Char(' ') +
-                          m_view.referenceBox->text();
-    m_view.subjectText->setText(m_view.subjectText->text() + entry);
+    TextBox& text = *m_view.subjectText;
+    text.setText(FavoritesSession::withVerseAdded(text.text(), m_view.lookedUpVerses->text(),
+                                                  m_view.lookupBookBox->text(),
+                                                  m_view.referenceBox->text()));
     saveNamedSubject();
 }
 
@@ -136,9 +136,7 @@ void FavoritesPage::onSubjectTextEntered() {
 
 void FavoritesPage::onSubjectTextChanged() {
     m_session.subjectTextChanged();
-    TextBox& text = *m_view.subjectText;
-    if (text.text().isEmpty())
-        text.setText(FavoritesSession::refillText(m_view.subjectBox->text()));
+    m_shown.refillIfEmptied(m_view.subjectBox->text());
 }
 
 void FavoritesPage::onSubjectTextLeft() {
@@ -170,13 +168,14 @@ bool FavoritesPage::mayDropUnsavedText(const QString& savedUnder, const QString&
     QString why = QStringLiteral("The favorite verses shown are not saved: no subject is named "
                                  "to save them under.");
     if (written && !written->ok)
-        why = QStringLiteral("The subject \"%1\" could not be saved.\r\n%2")
-                  .arg(*subject, written->error);
+        why = QStringLiteral("The subject \"%1\" could not be saved.").arg(*subject) + text::kCrLf +
+              written->error;
     else if (const QString folder = m_shown.folderProblem(); !folder.isEmpty())
-        why = QStringLiteral("The favorite verses shown are not saved.\r\n") + folder;
+        why = QStringLiteral("The favorite verses shown are not saved.") + text::kCrLf + folder;
     else if (!savedUnder.isEmpty() && savedUnder == m_session.shownSubject())
         why = QStringLiteral("The favorite verses shown are not saved: the file of the subject "
                              "\"%1\" is gone.")
                   .arg(savedUnder);
-    return m_messages.ask(why + kCrLf + goOn, MessageBoxes::YesNo, kTitle) == MessageBoxes::Yes;
+    return m_messages.ask(why + text::kCrLf + goOn, MessageBoxes::YesNo, kTitle) ==
+           MessageBoxes::Yes;
 }

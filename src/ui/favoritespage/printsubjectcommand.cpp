@@ -5,6 +5,7 @@
 #include "favorites/subjectprintlines.h"
 #include "mainwindow/menus.h"
 #include "print/printedpage.h"
+#include "print/printquestion.h"
 #include "services/messageboxes.h"
 #include "services/printfailure.h"
 #include "services/services.h"
@@ -17,8 +18,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString kTitle = QStringLiteral("Print Favorite Verses");
 
 // The list's font name, style and size; underline and strikeout are not copied.
 QFont printFont(const QFont& listFont) {
@@ -78,12 +77,11 @@ void PrintSubjectCommand::print() {
     const QFont font = printFont(m_view.subjectText->font());
     const QStringList lines = favorites::subjectPrintLines(m_view.subjectText->text());
     const QString subject = m_view.subjectBox->text();
-    const QString question =
-        QStringLiteral("Do you want to print ") + subject + QStringLiteral(" ?");
-    if (m_services.messages.ask(question, MessageBoxes::YesNo, kTitle) == MessageBoxes::No)
+    const shell::Question question = print::subjectQuestion(subject);
+    if (!print::printsOn(m_services.messages.ask(question)))
         return;
     const PrintService::Outcome outcome = m_services.printer.print(
         print::subjectDocumentName(subject),
         [&](QPrinter& printer, QPainter& painter) { paintLines(lines, font, printer, painter); });
-    reportPrintFailure(m_services.messages, outcome, kTitle);
+    reportPrintFailure(m_services.messages, outcome, question.title);
 }

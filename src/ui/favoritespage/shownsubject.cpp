@@ -4,6 +4,8 @@
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
 #include "services/messageboxes.h"
+#include "shell/logging.h"
+#include "text/linebreak.h"
 
 #include <QFileInfo>
 
@@ -66,11 +68,15 @@ void ShownSubject::show(const QString& subject, const SubjectFiles::Loaded& load
 void ShownSubject::watchShownSubject() {
     if (!m_watcher.files().isEmpty())
         m_watcher.removePaths(m_watcher.files());
+    const auto watch = [this](const QString& path) {
+        if (!m_watcher.addPath(path))
+            qCWarning(shell::lcFavorites) << "changes made elsewhere not followed:" << path;
+    };
     if (m_watcher.directories().isEmpty() && QFileInfo(m_subjectFiles.folder()).isDir())
-        m_watcher.addPath(m_subjectFiles.folder());
+        watch(m_subjectFiles.folder());
     const QString subject = m_session.shownSubject();
     if (m_subjectFiles.exists(subject))
-        m_watcher.addPath(*m_subjectFiles.pathOf(subject));
+        watch(*m_subjectFiles.pathOf(subject));
 }
 
 // The caret stays where it was, as far as the new text reaches.
@@ -115,10 +121,8 @@ std::optional<SubjectFiles::Saved>
 ShownSubject::save(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback) {
     if (!m_subjectFiles.willWrite(subject, mode))
         return std::nullopt;
-    TextBox& box = *m_view.subjectText;
-    if (box.text().isEmpty())
-        box.setText(FavoritesSession::refillText(fallback));
-    const QString text = box.text();
+    refillIfEmptied(fallback);
+    const QString text = m_view.subjectText->text();
     if (!m_session.needsWriting(subject, text))
         return SubjectFiles::Saved{SubjectFiles::Saved::Written, {}};
     const QByteArray bytes = m_session.bytesFor(subject, text);
@@ -141,13 +145,20 @@ ShownSubject::save(const QString& subject, SubjectFiles::WriteMode mode, const Q
     return saved;
 }
 
+void ShownSubject::refillIfEmptied(const QString& name) {
+    TextBox& text = *m_view.subjectText;
+    if (const std::optional<QString> refill = FavoritesSession::refill(text.text(), name))
+        text.setText(*refill);
+}
+
 bool ShownSubject::remove(const QString& subject) {
     if (m_subjectFiles.moveToTrash(subject).ok)
         return true;
     const QString question =
         QStringLiteral("\"%1\" could not be moved to the trash, from where it could have been "
-                       "restored.\r\nDelete it for good?")
-            .arg(subject);
+                       "restored.")
+            .arg(subject) +
+        text::kCrLf + QStringLiteral("Delete it for good?");
     if (m_messages.ask(question, MessageBoxes::OkCancelDefaultCancel, QStringLiteral("Warning")) !=
         MessageBoxes::Ok)
         return false;
@@ -159,6 +170,7 @@ bool ShownSubject::remove(const QString& subject) {
 
 void ShownSubject::report(const QString& subject, const QString& failed, const QString& reason) {
     const QString text =
-        QStringLiteral("The subject \"%1\" could not be %2.\r\n%3").arg(subject, failed, reason);
+        QStringLiteral("The subject \"%1\" could not be %2.").arg(subject, failed) + text::kCrLf +
+        reason;
     m_messages.ask(text, MessageBoxes::OkOnly, kTitle);
 }

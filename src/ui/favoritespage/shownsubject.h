@@ -41,6 +41,8 @@ public:
     // Moves the subject's file to the trash; where there is none, deletes it for good when the
     // user agrees. False when it is still there (a failure is reported).
     bool remove(const QString& subject);
+    // An emptied subject text is refilled with the name, so that no file is ever written empty.
+    void refillIfEmptied(const QString& name);
     // Why no subject can be saved in the Verses folder; empty when one can.
     QString folderProblem() const { return storage::folderProblem(m_subjectFiles.folder()); }
 

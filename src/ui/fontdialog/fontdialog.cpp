@@ -2,10 +2,9 @@
 
 #include "controls/design.h"
 #include "controls/listbox.h"
-#include "prefs/preferencesrecord.h"
+#include "prefs/preferencesfile.h"
 #include "services/messageboxes.h"
-#include "storage/filesystem.h"
-#include "storage/storage.h"
+#include "text/linebreak.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -60,22 +59,20 @@ void FontDialog::preselectSavedChoice() {
     m_fontList->setItems(prefs::fontNames());
     m_styleList->setItems(prefs::styleWords());
     m_sizeList->setItems(prefs::sizes());
-    const QString path = m_storage.folder.preferencesPath();
-    if (!m_storage.files.fileExists(path))
-        return; // nothing selected until the user chooses
     // All three lines are taken before the first preselection saves over them.
-    QStringList lines;
-    const FileSystem::ReadResult read = m_storage.files.readLines(path, lines, prefs::kRecordLines);
-    if (!read.ok) {
-        m_messages.ask(QStringLiteral("The display font could not be read.\r\n") + read.error,
+    const RecordFile::Contents saved = prefs::read(m_storage);
+    if (saved.status == RecordFile::Contents::Missing)
+        return; // nothing selected until the user chooses
+    if (saved.status == RecordFile::Contents::Failed) {
+        m_messages.ask(QStringLiteral("The display font could not be read.") + text::kCrLf +
+                           saved.error,
                        MessageBoxes::OkOnly, kTitle);
         return;
     }
-    lines.resize(prefs::kRecordLines);
     m_loading = true;
-    m_fontList->setText(lines.at(0));
-    m_styleList->setText(lines.at(1));
-    m_sizeList->setText(lines.at(2));
+    m_fontList->setText(saved.fields.value(0));
+    m_styleList->setText(saved.fields.value(1));
+    m_sizeList->setText(saved.fields.value(2));
     m_loading = false;
 }
 
@@ -110,13 +107,13 @@ void FontDialog::onSizePicked() {
 }
 
 void FontDialog::saveFont() {
-    const FileSystem::Result written = m_storage.files.writeAll(
-        m_storage.folder.preferencesPath(),
-        prefs::savedRecord(m_fontList->text(), m_styleList->text(), m_sizeList->text()));
+    const FileSystem::Result written =
+        prefs::save(m_storage, m_fontList->text(), m_styleList->text(), m_sizeList->text());
     if (written.ok || (m_loading && m_reportedWhileLoading))
         return; // the preselection's three saves report one failure, not three
     m_reportedWhileLoading = m_loading;
-    m_messages.ask(QStringLiteral("The display font could not be saved.\r\n") + written.error,
+    m_messages.ask(QStringLiteral("The display font could not be saved.") + text::kCrLf +
+                       written.error,
                    MessageBoxes::OkOnly, kTitle);
 }
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/menus.h"
 #include "print/printedpage.h"
+#include "print/printquestion.h"
 #include "services/messageboxes.h"
 #include "services/printfailure.h"
 #include "services/services.h"
@@ -13,8 +14,6 @@
 #include <QWidget>
 
 namespace {
-
-const QString kTitle = QStringLiteral("Print Form");
 
 // The picture as large as the page's margins allow, its proportions kept, at their top left.
 void paintScaled(const QPixmap& picture, QPrinter& printer, QPainter& painter) {
@@ -33,12 +32,12 @@ PrintWindowCommand::PrintWindowCommand(QWidget& window, const Menus& menus, Serv
 }
 
 void PrintWindowCommand::print() {
-    if (m_services.messages.ask(QStringLiteral("Print Current Form"), MessageBoxes::OkCancel,
-                                kTitle) != MessageBoxes::Ok)
+    const shell::Question question = print::windowQuestion();
+    if (!print::printsOn(m_services.messages.ask(question)))
         return;
     const QPixmap picture = m_window.grab();
     const PrintService::Outcome outcome = m_services.printer.print(
         print::windowDocumentName(),
         [&](QPrinter& printer, QPainter& painter) { paintScaled(picture, printer, painter); });
-    reportPrintFailure(m_services.messages, outcome, kTitle);
+    reportPrintFailure(m_services.messages, outcome, question.title);
 }

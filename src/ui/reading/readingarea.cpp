@@ -4,6 +4,7 @@
 #include "controls/textbox.h"
 #include "reading/readingmarks.h"
 #include "scripture/bookcatalogue.h"
+#include "scripture/chapterprefix.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/versespans.h"

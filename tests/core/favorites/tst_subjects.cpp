@@ -302,6 +302,28 @@ private slots:
         QVERIFY(!m_session->subjectEdited());
     }
 
+    // No subject file is ever written empty; Add Verse puts the looked-up verses after an empty
+    // line and names them on a line of their own.
+    void refillingAndAddingAVerse_data() {
+        for (const char* column : {"text", "name", "refilled", "added"})
+            QTest::addColumn<QString>(column); // name: the subject box's; refilled: null, kept
+        const QString verse = "\r\n\r\n For God so loved\r\nJohn 3:16";
+        QTest::newRow("nominal: emptied, the box's name") << ""
+                                                          << "Hope"
+                                                          << "Hope" << verse;
+        QTest::newRow("robustness: emptied, no name") << ""
+                                                      << ""
+                                                      << "New" << verse;
+        QTest::newRow("nominal: a text is kept") << "Love"
+                                                 << "" << QString() << "Love" + verse;
+    }
+    void refillingAndAddingAVerse() {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QTEST(FavoritesSession::refill(text, name).value_or(QString()), "refilled");
+        QTEST(FavoritesSession::withVerseAdded(text, " For God so loved", "John", "3:16"), "added");
+    }
+
     void printLines_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("lines");

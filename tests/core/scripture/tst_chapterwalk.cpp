@@ -1,4 +1,5 @@
 #include "scripture/bookcatalogue.h"
+#include "scripture/chapterprefix.h"
 #include "scripture/chapterwalk.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
@@ -52,6 +53,9 @@ private slots:
     void namesAChapter() {
         QFETCH(QString, prefix);
         QTEST(scripture::placeOfPrefix(prefix), "place");
+        if (const auto place = scripture::placeOfPrefix(prefix)) // and back
+            QCOMPARE(scripture::chapterPrefix(place->book, QString::number(place->chapter)),
+                     prefix);
     }
 
     // Copied verses are the file's own lines of every verse the selection touches, each named
