@@ -52,7 +52,6 @@ struct ScriptedMessageBoxes : MessageBoxes {
 
 struct RecordingMousePointer : MousePointer {
     void setBusy(bool busy) override { history.append(busy); }
-    bool isBusy() const override { return !history.isEmpty() && history.last(); }
     QList<bool> history;
 };
 

@@ -59,13 +59,13 @@ public:
 
     // The subject box or the subject text was edited since it got the focus.
     bool subjectEdited() const { return m_subjectEdited; }
-    const QString& rememberedSubject() const { return m_remembered; }
     const QString& shownSubject() const { return m_shown; }
 
     // Leaving the subject box with the text it holds: the existing subject to offer to delete,
     // when the box was emptied.
     std::optional<QString> subjectToDelete(const QString& boxText) const;
-    // Leaving the subject box, its text trimmed. The flag is cleared afterwards by boxLeft().
+    // Leaving the subject box, its text trimmed; subjectBoxLeft() clears the flag once the page
+    // has acted on the answer.
     BoxLeft leaveSubjectBox(const QString& trimmedBoxText) const;
     void subjectBoxLeft() { m_subjectEdited = false; }
     // Leaving the subject text: whether to save it; the flag is cleared.

@@ -11,6 +11,8 @@ class QWidget;
 // interface so a test can script the answers and read back what was asked.
 class MessageBoxes {
 public:
+    MessageBoxes() = default;
+    Q_DISABLE_COPY_MOVE(MessageBoxes)
     using Buttons = shell::Buttons;
     using enum shell::Buttons;
     using Answer = shell::Answer;
