@@ -120,19 +120,19 @@ private slots:
 
     void fontSize_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("points"); // 0: not a size, the design font's stays
+        QTest::addColumn<double>("points"); // -1: not a size, the design font's stays
         for (const QString& size : prefs::sizes())
             QTest::addRow("nominal: listed size %s", qPrintable(size)) << size << size.toDouble();
         QTest::newRow("nominal: a fraction") << "10.5" << 10.5;
         for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})
-            QTest::addRow("robustness: %s", text) << text << 0.0;
+            QTest::addRow("robustness: %s", text) << text << -1.0;
     }
     void fontSize() {
         QFETCH(QString, text);
         QFETCH(double, points);
-        QCOMPARE(prefs::parseSize(text).value_or(0.0), points);
+        QCOMPARE(prefs::parseSize(text).value_or(-1.0), points);
         const auto request = prefs::requestFromLines({"Arial", "Regular", text});
-        QCOMPARE(request.pointSize.value_or(0.0), points);
+        QCOMPARE(request.pointSize.value_or(-1.0), points);
         QCOMPARE(prefs::savedRecord("Arial", QString(), text), "Arial\r\n\r\n" + text + "\r\n");
     }
 
