@@ -7,7 +7,7 @@
 #include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/mainwindow.h"
 #include "processprobe.h"
 #include "scripture/scripturetext.h"
 #include "searchpage/searchpage.h"
@@ -46,13 +46,13 @@ Options options(const QStringList& arguments) {
 
 // As a user does: the search page, the query typed, the focus leaving the box, the list painted.
 void searchFromThePage(BibleApp& app, const QString& query, const QString& scope) {
-    FrmBible& w = app.window();
-    w.menus.mnuSearch2->trigger();
-    w.TextSearch->setText(query);
-    w.ComboSearch->setText(scope);
-    app.searchPage().TextSearch_LostFocus();
+    const SearchView& page = app.window().searchView();
+    app.window().menus().showSearch->trigger();
+    page.queryBox->setText(query);
+    page.scopeBox->setText(scope);
+    app.searchPage().onQueryBoxLeft();
     QApplication::processEvents();
-    w.ListVerse->viewport()->repaint();
+    page.resultList->viewport()->repaint();
 }
 
 } // namespace
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
         }
         if (o.search) {
             searchFromThePage(app, o.search->first, o.search->second);
-            std::printf("lines=%d\n", app.window().ListVerse->count());
+            std::printf("lines=%d\n", app.window().searchView().resultList->count());
         }
         processprobe::printMemory();
         QTimer::singleShot(0, &application, &QCoreApplication::quit);

@@ -78,7 +78,7 @@ void memory(benchmark::State& state, int times) {
         benchmark::DoNotOptimize(scripture.chapterText(QStringLiteral("Genesis 1:")));
         for (const char* query : {"love one another", "3:99"}) {
             const search::Outcome outcome =
-                search::run(scripture.text(), QString::fromLatin1(query), placeholders::kTheBible);
+                search::run(scripture.text(), QString::fromLatin1(query), shell::kTheBible);
             benchmark::DoNotOptimize(search::resultLines(scripture.text(), outcome.lines));
         }
         const double size = double(scripture.text().size());

@@ -107,9 +107,8 @@ void afterLoad(benchmark::State& state, Case c, int times, int searchesBefore) {
 // The byte ranges in scope, as the engine's scope lookup finds them.
 std::vector<std::pair<qsizetype, qsizetype>> scopeRanges(const VerseText& text, const Case& c) {
     const QString scope = QString::fromUtf8(c.scope);
-    const auto runs = scope == placeholders::kTheBible
-                          ? text.allLines()
-                          : text.linesBeginningWith(QStringView(scope));
+    const auto runs =
+        scope == shell::kTheBible ? text.allLines() : text.linesBeginningWith(QStringView(scope));
     std::vector<std::pair<qsizetype, qsizetype>> ranges;
     for (const VerseText::LineRun& run : runs)
         ranges.emplace_back(text.lineStart(run.first), text.lineEnd(run.last - 1));

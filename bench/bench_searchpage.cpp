@@ -8,7 +8,7 @@
 #include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/mainwindow.h"
 #include "scripture/scripturetext.h"
 #include "searchpage/searchpage.h"
 #include "services/clipboard.h"
@@ -62,24 +62,24 @@ public:
         : m_app(Storage{ProgramFolder(programFolders().at(times)->path()), m_files},
                 Services{m_messages, m_pointer, m_clipboard, m_printer}) {
         m_app.load();
-        FrmBible& w = m_app.window();
+        MainWindow& w = m_app.window();
         w.show();
         QApplication::processEvents(); // start-up's own events, as before any user input
         m_app.scripture().finishLoading();
-        w.menus.mnuSearch2->trigger();
-        w.TextSearch->setText(QString::fromUtf8(query));
-        w.ComboSearch->setText(QString::fromUtf8(scope));
+        w.menus().showSearch->trigger();
+        w.searchView().queryBox->setText(QString::fromUtf8(query));
+        w.searchView().scopeBox->setText(QString::fromUtf8(scope));
         QApplication::processEvents();
     }
 
     // Leaving the search box runs the search; the list is then painted.
     void search() {
-        m_app.searchPage().TextSearch_LostFocus();
+        m_app.searchPage().onQueryBoxLeft();
         QApplication::processEvents();
-        m_app.window().ListVerse->viewport()->repaint();
+        list().viewport()->repaint();
     }
 
-    ListBox& list() { return *m_app.window().ListVerse; }
+    ListBox& list() { return *m_app.window().searchView().resultList; }
 
 private:
     FileSystem m_files;

@@ -1,42 +1,36 @@
 #include "bibleapp.h"
 
 #include "bookmark/bookmarkfile.h"
-#include "controls/combobox.h"
-#include "controls/commandbutton.h"
-#include "controls/listbox.h"
-#include "controls/textbox.h"
-#include "favorites/subjectediting.h"
-#include "favorites/subjectstore.h"
-#include "favoritespage/subjecteditor.h"
-#include "favoritespage/subjectlist.h"
-#include "favoritespage/subjectprintcommand.h"
+#include "favorites/favoritessession.h"
+#include "favorites/subjectfiles.h"
+#include "favoritespage/favoritespage.h"
+#include "favoritespage/printsubjectcommand.h"
+#include "favoritespage/shownsubject.h"
 #include "favoritespage/verselookup.h"
+#include "fontdialog/savedfont.h"
 #include "fontdialog/setfontcommand.h"
-#include "fontdialog/startupfont.h"
 #include "mainwindow/editcommands.h"
 #include "mainwindow/exitcommand.h"
-#include "mainwindow/frmbible.h"
 #include "mainwindow/helppage.h"
-#include "mainwindow/loadedforms.h"
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/openwindows.h"
 #include "mainwindow/pageswitcher.h"
-#include "mainwindow/printformcommand.h"
+#include "mainwindow/printwindowcommand.h"
 #include "prefs/preferencesfile.h"
 #include "reading/bookmarkcommands.h"
 #include "reading/readingarea.h"
-#include "scripture/bookcatalogue.h"
 #include "scripture/scripturetext.h"
 #include "searchpage/searchpage.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
-#include "shell/placeholders.h"
-#include "shell/welcometext.h"
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
+#include "text/linebreak.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLabel>
 #include <QThread>
 #include <QWindow>
 
@@ -45,34 +39,43 @@
 BibleApp::BibleApp(Storage storage, Services services)
     : m_storage(std::move(storage))
     , m_services(services)
-    , m_forms(std::make_unique<LoadedForms>())
-    , m_window(std::make_unique<FrmBible>()) {
-    m_forms->add(m_window.get());
+    , m_windows(std::make_unique<OpenWindows>())
+    , m_window(std::make_unique<MainWindow>()) {
+    m_windows->add(m_window.get());
+    MainWindow& w = *m_window;
+    const Menus& menus = w.menus();
     m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
-    m_subjectStore =
-        std::make_unique<SubjectStore>(m_storage.files, m_storage.folder.versesFolder());
-    m_subjectEditing = std::make_unique<SubjectEditing>(*m_subjectStore);
-    m_subjects = std::make_unique<SubjectList>(*m_window, *m_subjectStore, *m_subjectEditing,
-                                               m_services.messages);
-    m_subjectEditor = std::make_unique<SubjectEditor>(*m_window, *m_subjects, *m_subjectEditing,
-                                                      m_services.messages);
-    m_verseLookup = std::make_unique<VerseLookup>(*m_window, m_services.pointer, *m_scripture);
-    QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_subjectEditor.get(),
-                     [this] { m_subjectEditing->verseLookedUp(); });
-    m_reading = std::make_unique<ReadingArea>(*m_window, m_services.pointer, *m_scripture,
+    m_subjectFiles =
+        std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.versesFolder());
+    m_favoritesSession = std::make_unique<FavoritesSession>(*m_subjectFiles);
+    m_shownSubject = std::make_unique<ShownSubject>(w.favoritesView(), *m_subjectFiles,
+                                                    *m_favoritesSession, m_services.messages);
+    m_favorites = std::make_unique<FavoritesPage>(w.favoritesView(), *m_shownSubject,
+                                                  *m_favoritesSession, m_services.messages);
+    QObject::connect(&w, &MainWindow::closing, m_favorites.get(), &FavoritesPage::onWindowClosing);
+    m_verseLookup =
+        std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
+    QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
+                     [this] { m_favoritesSession->verseLookedUp(); });
+    m_reading = std::make_unique<ReadingArea>(w.readingView(), w, m_services.pointer, *m_scripture,
                                               m_services.clipboard);
-    m_search = std::make_unique<SearchPage>(*m_window, m_services.pointer, *m_scripture);
+    m_search = std::make_unique<SearchPage>(w.searchView(), m_services.pointer, *m_scripture);
     QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
                      &ReadingArea::setSearchedTerms);
-    m_pages = std::make_unique<PageSwitcher>(*m_window);
-    m_help = std::make_unique<HelpPage>(*m_window, m_storage.folder);
+    QObject::connect(m_search.get(), &SearchPage::resultPicked, m_reading.get(),
+                     &ReadingArea::openResult);
+    QObject::connect(m_search.get(), &SearchPage::resultEntered, m_reading.get(),
+                     &ReadingArea::focusReadingText);
+    m_pages = std::make_unique<PageSwitcher>(w.searchView(), w.favoritesView(), menus);
+    m_help = std::make_unique<HelpPage>(*w.readingView().readingText, menus, m_storage.folder);
     QObject::connect(m_help.get(), &HelpPage::shown, m_reading.get(), &ReadingArea::forgetChapter);
-    m_editCommands = std::make_unique<EditCommands>(*m_window, m_services.clipboard);
-    m_printForm = std::make_unique<PrintFormCommand>(*m_window, m_services);
-    m_exit = std::make_unique<ExitCommand>(*m_window, *m_forms);
-    m_printSubject = std::make_unique<SubjectPrintCommand>(*m_window, m_services);
-    m_bookmark = std::make_unique<BookmarkCommands>(*m_window, m_storage, m_services, *m_reading);
-    m_setFont = std::make_unique<SetFontCommand>(*m_window, m_storage, m_services.messages);
+    m_editCommands = std::make_unique<EditCommands>(w, m_services.clipboard);
+    m_printWindow = std::make_unique<PrintWindowCommand>(w, menus, m_services);
+    m_exit = std::make_unique<ExitCommand>(w, menus, *m_windows);
+    m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus, m_services);
+    m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
+                                                    *m_reading);
+    m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
 }
 
 // The handler objects go before the window, and their connections with them.
@@ -83,53 +86,19 @@ void BibleApp::load() {
     // before it is in waits for it then.
     m_scripture->startLoading();
     BusyScope busy(m_services.pointer);
-    fillLists();
-    m_window->TextVerses->setText(welcomeText());
-    m_window->TextSearch->setText(placeholders::kSearchPrompt);
-    m_window->ListVerse->clear();
-    m_window->ListVerse->addItem(placeholders::kResultHint);
-    showFavoritesPage();
+    m_reading->prepare();
+    m_search->prepare();
+    m_verseLookup->prepare();
+    m_pages->show(PageSwitcher::Page::Favorites);
     checkScriptureFile();
     prepareDataFolders();
     for (const QString& folder : {m_storage.folder.versesFolder(), m_storage.folder.dataFolder()})
         m_storage.files.removeLeftoverSaves(folder);
-    preferences::writeDefaultIfMissing(m_storage);
+    prefs::writeDefaultIfMissing(m_storage);
     bookmark::writeDefaultIfMissing(m_storage);
-    if (const std::optional<preferences::FontRequest> font = preferences::savedRequest(m_storage))
-        preferences::applyRequest(*font, m_window->displayControls());
-    // Showing the placeholder is a change of the subject box, which counts as an edit until
-    // the box or the favorites list first gets the focus.
-    m_subjects->ListCategories();
-    m_window->ComboCategory->setText(placeholders::kSelectSubject);
-}
-
-void BibleApp::fillLists() {
-    const QStringList bookList = books::bookList();
-    m_window->ComboBooks->setText(placeholders::kBooks);
-    m_window->ComboBooks->addItems(bookList);
-    m_window->ComboSearch->setText(placeholders::kSelectBook);
-    m_window->ComboSearch->addItem(placeholders::kTheBible);
-    m_window->ComboSearch->addItems(bookList);
-    m_window->ComboBookFavorites->setText(placeholders::kBooks);
-    m_window->ComboBookFavorites->addItems(bookList);
-    m_window->ComboChapter->setText(placeholders::kChapter);
-}
-
-void BibleApp::showFavoritesPage() {
-    FrmBible& w = *m_window;
-    for (QWidget* shown :
-         {static_cast<QWidget*>(w.Label1), static_cast<QWidget*>(w.ComboBooks),
-          static_cast<QWidget*>(w.ComboChapter), static_cast<QWidget*>(w.TextVerses)})
-        shown->setVisible(true);
-    for (QWidget* hidden :
-         {static_cast<QWidget*>(w.Label2), static_cast<QWidget*>(w.TextSearch),
-          static_cast<QWidget*>(w.ComboSearch), static_cast<QWidget*>(w.ListVerse)})
-        hidden->setVisible(false);
-    for (QWidget* shown :
-         {static_cast<QWidget*>(w.Label4), static_cast<QWidget*>(w.TextFavorites),
-          static_cast<QWidget*>(w.ComboBookFavorites), static_cast<QWidget*>(w.TextVersesFavorites),
-          static_cast<QWidget*>(w.CommandAddFavorite), static_cast<QWidget*>(w.TextFavoritesList)})
-        shown->setVisible(true);
+    if (const std::optional<prefs::FontRequest> font = prefs::savedRequest(m_storage))
+        applyFontRequest(*font, m_window->displayControls());
+    m_favorites->prepare();
 }
 
 // The text is read on a thread of its own: a file that is there but cannot be read is found
@@ -137,12 +106,13 @@ void BibleApp::showFavoritesPage() {
 void BibleApp::checkScriptureFile() {
     const QString path = m_storage.folder.biblePath();
     if (!m_storage.files.fileExists(path)) {
-        tellOnceShown(scriptureMissingText(m_storage.folder));
+        tellOnceShown(storage::scriptureMissingText(m_storage.folder));
         return;
     }
     const FileSystem::Result readable = m_storage.files.canRead(path);
     if (!readable.ok)
-        reportScriptureProblem(QStringLiteral("Bible.dat could not be read.\r\n") + readable.error);
+        reportScriptureProblem(QStringLiteral("Bible.dat could not be read.") + text::kCrLf +
+                               readable.error);
 }
 
 void BibleApp::reportScriptureProblem(const QString& problem) {
@@ -173,7 +143,7 @@ void BibleApp::show() {
 // The user hears once, naming the folder and the reason, when what they save cannot be kept;
 // a save that fails later names the same reason.
 void BibleApp::prepareDataFolders() {
-    const QString problem = datafolder::startupProblem(m_storage.folder);
+    const QString problem = storage::startupFolderProblem(m_storage.folder);
     if (!problem.isEmpty())
         tellOnceShown(problem);
 }

@@ -7,32 +7,33 @@
 
 #include <memory>
 
+class BookmarkCommands;
 class EditCommands;
 class ExitCommand;
-class FrmBible;
+class FavoritesPage;
+class FavoritesSession;
 class HelpPage;
-class LoadedForms;
+class MainWindow;
+class OpenWindows;
 class PageSwitcher;
-class PrintFormCommand;
+class PrintSubjectCommand;
+class PrintWindowCommand;
 class ReadingArea;
-class SearchPage;
 class ScriptureText;
-class SubjectEditing;
-class SubjectEditor;
-class SubjectList;
-class SubjectStore;
-class SubjectPrintCommand;
-class BookmarkCommands;
+class SearchPage;
 class SetFontCommand;
+class ShownSubject;
+class SubjectFiles;
 class VerseLookup;
 
-// Builds the main window, attaches every subsystem's handlers to it, and runs the start-up.
+// Builds the main window, gives every page's handlers the controls of their page, connects the
+// pages, and runs the start-up.
 class BibleApp {
 public:
     BibleApp(Storage storage, Services services);
     ~BibleApp();
 
-    FrmBible& window() { return *m_window; }
+    MainWindow& window() { return *m_window; }
 
     // Starts reading the scripture text, prepares every list and text, checks the files and
     // applies the saved font; run once, before the window is first shown.
@@ -40,17 +41,11 @@ public:
     // Shows the window, then what start-up found wrong, each once, over it.
     void show();
 
-    SubjectList& subjects() { return *m_subjects; }
-    SubjectEditing& subjectEditing() { return *m_subjectEditing; }
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
     SearchPage& searchPage() { return *m_search; }
-    // The open windows in load order; File > Exit closes them, the last loaded first.
-    LoadedForms& forms() { return *m_forms; }
 
 private:
-    void fillLists();
-    void showFavoritesPage();
     void checkScriptureFile();
     void reportScriptureProblem(const QString& problem);
     void tellOnceShown(const QString& text);
@@ -59,22 +54,22 @@ private:
     Storage m_storage;
     Services m_services;
     QStringList m_startupMessages; // told once the window is shown
-    std::unique_ptr<LoadedForms> m_forms;
-    std::unique_ptr<FrmBible> m_window;
+    std::unique_ptr<OpenWindows> m_windows;
+    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
-    std::unique_ptr<SubjectStore> m_subjectStore;
-    std::unique_ptr<SubjectEditing> m_subjectEditing;
-    std::unique_ptr<SubjectList> m_subjects;
-    std::unique_ptr<SubjectEditor> m_subjectEditor;
+    std::unique_ptr<SubjectFiles> m_subjectFiles;
+    std::unique_ptr<FavoritesSession> m_favoritesSession;
+    std::unique_ptr<ShownSubject> m_shownSubject;
+    std::unique_ptr<FavoritesPage> m_favorites;
     std::unique_ptr<VerseLookup> m_verseLookup;
     std::unique_ptr<PageSwitcher> m_pages;
     std::unique_ptr<HelpPage> m_help;
     std::unique_ptr<EditCommands> m_editCommands;
-    std::unique_ptr<PrintFormCommand> m_printForm;
+    std::unique_ptr<PrintWindowCommand> m_printWindow;
     std::unique_ptr<ExitCommand> m_exit;
-    std::unique_ptr<SubjectPrintCommand> m_printSubject;
+    std::unique_ptr<PrintSubjectCommand> m_printSubject;
     std::unique_ptr<BookmarkCommands> m_bookmark;
     std::unique_ptr<SetFontCommand> m_setFont;
 };

@@ -1,5 +1,5 @@
 #include "bibleapp.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/mainwindow.h"
 #include "services/clipboard.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
@@ -25,11 +25,10 @@ void nameTheApplication() {
 
 // Reads the command line before the window system is reached, so that --help, --version and a
 // refused command line answer on a terminal without a display.
-commandline::Decision readCommandLine(int argc, char* argv[]) {
+shell::CommandLineDecision readCommandLine(int argc, char* argv[]) {
     QCoreApplication commandLine(argc, argv);
     nameTheApplication();
-    return commandline::decide(QCoreApplication::arguments(),
-                               commandline::Display::ofThisProcess());
+    return shell::decideCommandLine(QCoreApplication::arguments(), shell::Display::ofThisProcess());
 }
 
 // The names and icon the desktop shows for the program's windows.
@@ -52,9 +51,8 @@ private:
     static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
         if (type != QtFatalMsg)
             return s_previous(type, context, message);
-        std::fputs(qPrintable(commandline::noDisplayText(commandline::Display::ofThisProcess())),
-                   stderr);
-        std::_Exit(commandline::kNoDisplay);
+        std::fputs(qPrintable(shell::noDisplayText(shell::Display::ofThisProcess())), stderr);
+        std::_Exit(shell::kExitNoDisplay);
     }
     inline static QtMessageHandler s_previous = nullptr;
 };
@@ -76,10 +74,10 @@ void showRefusal(int& argc, char* argv[], const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const commandline::Decision asked = readCommandLine(argc, argv);
-    if (asked.outcome != commandline::Decision::Run) {
+    const shell::CommandLineDecision asked = readCommandLine(argc, argv);
+    if (asked.outcome != shell::CommandLineDecision::Run) {
         std::fputs(qPrintable(asked.text),
-                   asked.outcome == commandline::Decision::Answer ? stdout : stderr);
+                   asked.outcome == shell::CommandLineDecision::Answer ? stdout : stderr);
         if (asked.showInWindow)
             showRefusal(argc, argv, asked.text);
         return asked.exitStatus;
@@ -87,9 +85,9 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> application = openApplication(argc, argv);
 
     FileSystem files;
-    const ProgramFolder folder =
-        chooseFolders(FolderFacts::ofThisMachine(asked.namedFolder),
-                      [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
+    const ProgramFolder folder = storage::chooseFolders(
+        FolderFacts::ofThisMachine(asked.namedFolder),
+        [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
     WidgetMessageBoxes messages;
     CursorMousePointer pointer;
     SystemClipboard clipboard;

@@ -15,7 +15,7 @@
 namespace {
 
 // A request of the user's, and what it shows: the result list, the chapter or the lookup's verse.
-using Request = std::function<QStringList(BibleApp& app, FrmBible& w)>;
+using Request = std::function<QStringList(AppFixture& fx)>;
 
 } // namespace
 
@@ -93,25 +93,25 @@ private slots:
         QTest::addColumn<QByteArray>("fileAfter"); // empty: the file stays as it was read
         QTest::addColumn<QStringList>("shown");
         const QByteArray changed("John 3:16  Changed while read\r\n");
-        QTest::newRow("nominal: search") << Request([](BibleApp& app, FrmBible& w) {
-            w.TextSearch->setText(QStringLiteral("3:1"));
-            w.ComboSearch->setText(QStringLiteral("The Bible"));
-            app.searchPage().Search();
-            return w.ListVerse->items();
+        QTest::newRow("nominal: search") << Request([](AppFixture& fx) {
+            fx.textBox("TextSearch")->setText(QStringLiteral("3:1"));
+            fx.combo("ComboSearch")->setText(QStringLiteral("The Bible"));
+            fx.app().searchPage().search();
+            return fx.control<ListBox>("ListVerse")->items();
         }) << QByteArray() << QStringList{"John 3:16  For God so loved", "John 3:17  For God sent"};
         QTest::newRow("robustness: chapter, file changed during the read")
-            << Request([](BibleApp& app, FrmBible& w) {
-                   w.ComboBooks->setText(QStringLiteral("John"));
-                   w.ComboChapter->setText(QStringLiteral("3"));
-                   app.readingArea().ComboChapter_Click();
-                   return QStringList{w.TextVerses->text()};
+            << Request([](AppFixture& fx) {
+                   fx.combo("ComboBooks")->setText(QStringLiteral("John"));
+                   fx.combo("ComboChapter")->setText(QStringLiteral("3"));
+                   fx.app().readingArea().onChapterPicked();
+                   return QStringList{fx.textBox("TextVerses")->text()};
                })
             << changed << QStringList{"16  Changed while read\r\n\r\n"};
         QTest::newRow("robustness: lookup, file changed during the read")
-            << Request([](BibleApp&, FrmBible& w) {
-                   w.TextVersesFavorites->setText(QStringLiteral("3:16"));
-                   w.ComboBookFavorites->setText(QStringLiteral("John")); // looks it up
-                   return QStringList{w.TextFavorites->text()};
+            << Request([](AppFixture& fx) {
+                   fx.control<LineTextBox>("TextVersesFavorites")->setText(QStringLiteral("3:16"));
+                   fx.combo("ComboBookFavorites")->setText(QStringLiteral("John")); // looks it up
+                   return QStringList{fx.textBox("TextFavorites")->text()};
                })
             << changed << QStringList{" Changed while read"};
     }
@@ -138,7 +138,7 @@ private slots:
                 fx->writeBytes(QStringLiteral("Bible.dat"), fileAfter);
             held.release();
         });
-        const QStringList shown = request(fx->app(), fx->window());
+        const QStringList shown = request(*fx);
         release.join();
         QTEST(shown, "shown");
         QCOMPARE(fx->pointer.history, (QList<bool>{true, false}));

@@ -1,16 +1,22 @@
+#include "bookmark/bookmarkfile.h"
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/fontstandins.h"
+#include "prefs/preferencesfile.h"
 #include "prefs/preferencesrecord.h"
+#include "print/printquestion.h"
 #include "shell/commandline.h"
 #include "shell/helptext.h"
 #include "storage/datafolder.h"
 #include "storage/folderchoice.h"
+#include "storage/storage.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 const QStringList kDebianFonts = QString("DejaVu Sans|DejaVu Sans Mono|DejaVu Serif|Liberation "
@@ -51,9 +57,38 @@ private slots:
         QCOMPARE(position.book, lines.value(0));
         QCOMPARE(position.chapter, lines.value(1));
         QTEST(position.caretOffset, "caret");
-        const QString record = bookmark::format(lines.value(0), lines.value(1), 7);
-        QCOMPARE(record, lines.value(0) + "\r\n" + lines.value(1) + "\r\n7");
-        QCOMPARE(bookmark::parse(record.split(QStringLiteral("\r\n"))).caretOffset, 7);
+        // Saved and read back through the file, which is nothing to read before it is there.
+        QTemporaryDir dir;
+        FileSystem files;
+        Storage storage{ProgramFolder(dir.path()), files};
+        QCOMPARE(bookmark::read(storage).status, RecordFile::Contents::Missing);
+        QVERIFY(bookmark::save(storage, lines.value(0), lines.value(1), 7).ok);
+        QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
+                 (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
+        QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
+        QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
+    }
+
+    // The window asks OK or Cancel, a subject Yes or No; only OK or Yes prints.
+    void printAnswers_data() {
+        QTest::addColumn<QString>("subject"); // empty: the window
+        QTest::addColumn<shell::Answer>("answer");
+        QTest::addColumn<bool>("prints");
+        using enum shell::Answer;
+        QTest::newRow("nominal: the window, OK") << "" << Ok << true;
+        QTest::newRow("nominal: the window, Cancel") << "" << Cancel << false;
+        QTest::newRow("nominal: a subject, Yes") << "Love" << Yes << true;
+        QTest::newRow("nominal: a subject, No") << "Love" << No << false;
+    }
+    void printAnswers() {
+        QFETCH(QString, subject);
+        QFETCH(shell::Answer, answer);
+        const shell::Question question =
+            subject.isEmpty() ? print::windowQuestion() : print::subjectQuestion(subject);
+        QCOMPARE(question.buttons,
+                 subject.isEmpty() ? shell::Buttons::OkCancel : shell::Buttons::YesNo);
+        QTEST(print::printsOn(answer), "prints");
     }
 
     // The dialog takes the style word by equality, start-up by substring; for the four words
@@ -74,9 +109,9 @@ private slots:
         QFETCH(QString, word);
         QFETCH(bool, bold);
         QFETCH(bool, italic);
-        const std::optional<preferences::Style> chosen = preferences::styleFromWord(word);
+        const std::optional<prefs::Style> chosen = prefs::styleFromWord(word);
         QTEST(chosen.has_value(), "known");
-        const auto atStart = preferences::requestFromLines({QStringLiteral("Arial"), word});
+        const auto atStart = prefs::requestFromLines({QStringLiteral("Arial"), word});
         QCOMPARE(atStart.family, QStringLiteral("Arial"));
         QCOMPARE(atStart.bold, bold);
         QCOMPARE(atStart.italic, italic);
@@ -85,21 +120,20 @@ private slots:
 
     void fontSize_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("points"); // 0: not a size, the design font's stays
-        for (const QString& size : preferences::sizes())
+        QTest::addColumn<double>("points"); // -1: not a size, the design font's stays
+        for (const QString& size : prefs::sizes())
             QTest::addRow("nominal: listed size %s", qPrintable(size)) << size << size.toDouble();
         QTest::newRow("nominal: a fraction") << "10.5" << 10.5;
         for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})
-            QTest::addRow("robustness: %s", text) << text << 0.0;
+            QTest::addRow("robustness: %s", text) << text << -1.0;
     }
     void fontSize() {
         QFETCH(QString, text);
         QFETCH(double, points);
-        QCOMPARE(preferences::parseSize(text).value_or(0.0), points);
-        const auto request = preferences::requestFromLines({"Arial", "Regular", text});
-        QCOMPARE(request.pointSize.value_or(0.0), points);
-        QCOMPARE(preferences::savedRecord("Arial", QString(), text),
-                 "Arial\r\n\r\n" + text + "\r\n");
+        QCOMPARE(prefs::parseSize(text).value_or(-1.0), points);
+        const auto request = prefs::requestFromLines({"Arial", "Regular", text});
+        QCOMPARE(request.pointSize.value_or(-1.0), points);
+        QCOMPARE(prefs::savedRecord("Arial", QString(), text), "Arial\r\n\r\n" + text + "\r\n");
     }
 
     // Every name of the font list shows in an installed family of its kind, made to its
@@ -128,9 +162,9 @@ private slots:
     void fontStandIn() {
         QFETCH(QString, name);
         QFETCH(QStringList, installed);
-        QTEST(preferences::standInFamily(name, installed).value_or(QString()), "family");
-        for (const QString& offered : preferences::fontNames())
-            QVERIFY(preferences::standInFamily(offered, kDebianFonts));
+        QTEST(prefs::standInFamily(name, installed).value_or(QString()), "family");
+        for (const QString& offered : prefs::fontNames())
+            QVERIFY(prefs::standInFamily(offered, kDebianFonts));
     }
 
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,
@@ -179,16 +213,16 @@ private slots:
         facts.installedFolders = {QStringLiteral("/opt/vm/share/vellumark"),
                                   QStringLiteral("/usr/share/vellumark")};
         facts.userDataFolder = QStringLiteral("/home/u/data");
-        const ProgramFolder chosen = chooseFolders(
+        const ProgramFolder chosen = storage::chooseFolders(
             facts, [&](const QString& folder) { return holdingBible.contains(folder); });
         QTEST(chosen.scriptureFolder(), "scripture");
         QCOMPARE(chosen.searchedForBible(), searched);
-        const QString told = scriptureMissingText(chosen);
+        const QString told = storage::scriptureMissingText(chosen);
         for (const QString& folder : searched)
             QVERIFY2(told.contains(folder + "\r\n") || told.contains(folder + "/Bible.dat"),
                      qPrintable(told));
         QCOMPARE(told.endsWith("Please reinstall program."), data != chosen.scriptureFolder());
-        const QString help = helpText(chosen);
+        const QString help = shell::helpText(chosen);
         for (const char* place :
              {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
             QVERIFY2(help.contains(data + place), place);
@@ -228,7 +262,7 @@ private slots:
                   .writeAll(folder + "/Pref.dat", "Arial")
                   .error.replace(temporary.path(), "%1"),
               "saveError");
-        const QString told = datafolder::startupProblem(ProgramFolder(folder));
+        const QString told = storage::startupFolderProblem(ProgramFolder(folder));
         QTEST(told.section("\r\n", 0, 0).replace(temporary.path(), "%1"), "startupError");
         const auto ownerMayAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         QCOMPARE(QFileInfo(folder + "/Verses").permission(ownerMayAll), told.isEmpty());
@@ -244,12 +278,12 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("named");
-        using commandline::Decision;
+        using Decision = shell::CommandLineDecision;
         const auto row = [](const char* name, const QStringList& arguments, int outcome,
                             const QStringList& display = {":1", ""}, QString named = {},
                             int status = 0) {
             if (outcome == Decision::Refuse && status == 0)
-                status = commandline::kRefused;
+                status = shell::kExitRefused;
             const bool shown = outcome == Decision::Refuse && !display[1].startsWith("offscreen") &&
                                display != QStringList{"", ""};
             QTest::newRow(name) << arguments << display << outcome << status << shown << named;
@@ -260,7 +294,7 @@ private slots:
             Decision::Run);
         row("nominal: -h, no display", {"-h"}, Decision::Answer, {"", ""});
         row("nominal: no display but a platform", {"-platform", "vnc"}, Decision::Run, {"", ""});
-        row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, commandline::kNoDisplay);
+        row("robustness: no display", {}, Decision::Refuse, {"", ""}, {}, shell::kExitNoDisplay);
         row("nominal: a folder", {"--folder", "/tmp/../tmp"}, Decision::Run, {":1", ""}, "/tmp");
         row("robustness: --help beside an unknown option", {"--help", "--bogus"}, Decision::Refuse);
         row("robustness: an argument that is no option", {"Fusion"}, Decision::Refuse);
@@ -274,14 +308,14 @@ private slots:
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, display);
-        const commandline::Decision decision = commandline::decide(
+        const shell::CommandLineDecision decision = shell::decideCommandLine(
             QStringList{"vellumark"} + arguments, {display[0], QString(), display[1]});
         QTEST(int(decision.outcome), "outcome");
         QTEST(decision.exitStatus, "status");
         QTEST(decision.showInWindow, "shown");
         QTEST(decision.namedFolder, "named");
-        QCOMPARE(decision.text.isEmpty(), decision.outcome == commandline::Decision::Run);
-        QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == commandline::kNoDisplay);
+        QCOMPARE(decision.text.isEmpty(), decision.outcome == shell::CommandLineDecision::Run);
+        QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == shell::kExitNoDisplay);
     }
 };
 

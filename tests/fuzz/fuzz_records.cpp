@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      read.caretOffset == position.caretOffset);
     }
 
-    const preferences::FontRequest request = preferences::requestFromLines(lines);
+    const prefs::FontRequest request = prefs::requestFromLines(lines);
     FUZZ_REQUIRE(request.family.has_value() == !lines.isEmpty());
     FUZZ_REQUIRE(!request.pointSize ||
                  (*request.pointSize > 0.0 && std::isfinite(*request.pointSize)));

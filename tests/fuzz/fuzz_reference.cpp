@@ -2,7 +2,6 @@
 // and the verse lines of a Bible.dat made of the rest.
 #include "fuzzinput.h"
 
-#include "favorites/versefinder.h"
 #include "favorites/versereference.h"
 #include "scripture/verselines.h"
 
@@ -14,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString book = input.textLine();
     const VerseText bible{input.rest.toByteArray()};
 
-    const std::optional<QString> kept = filterReference(typed);
+    const std::optional<QString> kept = favorites::filterReference(typed);
     // Only spaces are padding: any other character, even one the field drops, keeps a text.
     FUZZ_REQUIRE(kept.has_value() == (typed.count(u' ') < typed.size()));
     for (const QChar ch : kept.value_or(QString()))
@@ -29,14 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             int plain = 0;
             for (const QChar ch : digits)
                 plain = std::min(plain * 10 + (ch.unicode() - u'0'), 100000);
-            FUZZ_REQUIRE(rangeVerseNumber(digits) ==
+            FUZZ_REQUIRE(favorites::rangeVerseNumber(digits) ==
                          (plain <= 32767 ? std::optional(plain) : std::nullopt));
         }
         const QStringList verses = scripture::versesFor(bible, book, reference);
         FUZZ_REQUIRE(verses.size() <= bible.lineCount() &&
                      (!reference.isSingleVerse() || verses.size() <= 1));
         FUZZ_REQUIRE(reference.isSingleVerse() || reference.isRange() || verses.isEmpty());
-        const QString shown = lookupResultText(verses);
+        const QString shown = favorites::lookupResultText(verses);
         FUZZ_REQUIRE(!shown.isEmpty() && verses.isEmpty() == !shown.startsWith(u' '));
     }
     return 0;

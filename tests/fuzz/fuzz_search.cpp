@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const QString query = input.textLine();
     const QString typedScope = input.textLine();
-    const QString scope = typedScope == QLatin1String("*") ? placeholders::kTheBible : typedScope;
+    const QString scope = typedScope == QLatin1String("*") ? shell::kTheBible : typedScope;
     const VerseText text{input.rest.toByteArray()};
     const search::Outcome outcome = search::run(text, query, scope);
     FUZZ_REQUIRE(search::resultLines(text, outcome.lines) ==

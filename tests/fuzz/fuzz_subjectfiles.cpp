@@ -2,7 +2,7 @@
 // beside a save's leftover; the second is text added to a subject whose file holds the rest.
 #include "fuzzinput.h"
 
-#include "favorites/subjectstore.h"
+#include "favorites/subjectfiles.h"
 #include "storage/storedtext.h"
 #include "text/codepage.h"
 
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                         : QDir::tempPath()) +
                                    QStringLiteral("/fuzz_subjectfiles-XXXXXX"));
     static FileSystem files;
-    static SubjectStore store(files, dir.path());
+    static SubjectFiles store(files, dir.path());
     FuzzInput input(data, size);
     const QString name = input.textLine();
     const QString added = input.textLine();
@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.removeLeftoverSaves(dir.path(), std::chrono::seconds(0));
     FUZZ_REQUIRE(QFileInfo(path).isFile() == users && !QFile::exists(leftover));
     QFile::remove(path);
-    if (SubjectStore::isSafeName(name)) {
-        const bool saved = store.save(name, "saved", {}).status == SubjectStore::Saved::Written;
-        using Saved = SubjectStore::Saved;
+    if (SubjectFiles::isSafeName(name)) {
+        const bool saved = store.save(name, "saved", {}).status == SubjectFiles::Saved::Written;
+        using Saved = SubjectFiles::Saved;
         FUZZ_REQUIRE(saved == store.fitsFolder(name) &&
                      (!saved || (store.save(name, "new", {}).status == Saved::ChangedElsewhere &&
                                  store.save(name, "saved", {}).status == Saved::Written &&

@@ -18,7 +18,7 @@ BibleApp& AppFixture::start(bool waitForText) {
                                        Services{messages, pointer, *clipboardInUse, printer});
     m_app->load();
     m_app->show();
-    FrmBible& w = m_app->window();
+    MainWindow& w = m_app->window();
     QApplication::setActiveWindow(&w);
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w))
@@ -58,7 +58,7 @@ void typeOver(QWidget* control, const QString& text) {
         QTest::keyClicks(control, text);
 }
 
-QString displayFont(FrmBible& w) {
+QString displayFont(MainWindow& w) {
     QSet<QString> fonts;
     for (const QWidget* control : w.displayControls()) {
         const QFont f = control->font();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "bibleapp.h"
-#include "mainwindow/frmbible.h"
+#include "controls/combobox.h"
+#include "controls/textbox.h"
+#include "mainwindow/mainwindow.h"
 #include "services/clipboard.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
@@ -10,6 +12,7 @@
 #include "support/faultyfilesystem.h"
 #include "support/testfiles.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QTemporaryDir>
@@ -49,7 +52,6 @@ struct ScriptedMessageBoxes : MessageBoxes {
 
 struct RecordingMousePointer : MousePointer {
     void setBusy(bool busy) override { history.append(busy); }
-    bool isBusy() const override { return !history.isEmpty() && history.last(); }
     QList<bool> history;
 };
 
@@ -87,7 +89,18 @@ public:
     // Starts the program and waits for its window, and for the scripture text unless told not to.
     BibleApp& start(bool waitForText = true);
     BibleApp& app() { return *m_app; }
-    FrmBible& window() { return m_app->window(); }
+    MainWindow& window() { return m_app->window(); }
+    // A control or menu item of the main window, found by the design's name for it, which the
+    // window keeps as its object name; a name the window lacks ends the test program.
+    template <typename Control = QWidget> Control* control(const char* name) {
+        Control* found = window().findChild<Control*>(QLatin1String(name));
+        if (!found)
+            qFatal("The main window has no %s", name);
+        return found;
+    }
+    ComboBox* combo(const char* name) { return control<ComboBox>(name); }
+    TextBox* textBox(const char* name) { return control<TextBox>(name); }
+    QAction* menuItem(const char* name) { return control<QAction>(name); }
 
     FaultyFileSystem files;
     ScriptedMessageBoxes messages;
@@ -104,6 +117,6 @@ void pressTab();
 void pick(ComboBox* combo, const QString& item);
 void typeOver(QWidget* control, const QString& text);
 // The font of the boxes that show scripture, as "family [bold] [italic] size", or "mixed".
-QString displayFont(FrmBible& w);
+QString displayFont(MainWindow& w);
 // Around every pixel darker than the gray level given.
 QRect inkIn(const QImage& picture, int lighterThan);

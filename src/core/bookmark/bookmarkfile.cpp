@@ -1,15 +1,28 @@
 #include "bookmark/bookmarkfile.h"
 
 #include "bookmark/bookmarkrecord.h"
-#include "storage/filesystem.h"
 #include "storage/storage.h"
 
 namespace bookmark {
+namespace {
+
+RecordFile file(Storage& storage) {
+    return {storage.files, storage.folder.bookmarkPath(), kRecordLines};
+}
+
+} // namespace
 
 void writeDefaultIfMissing(Storage& storage) {
-    const QString path = storage.folder.bookmarkPath();
-    if (!storage.files.fileExists(path))
-        storage.files.writeAll(path, kDefaultRecord); // a read-only folder: go on without it
+    file(storage).writeIfMissing(format(QStringLiteral("Genesis"), QStringLiteral("1"), 0));
+}
+
+RecordFile::Contents read(Storage& storage) {
+    return file(storage).read();
+}
+
+FileSystem::Result save(Storage& storage, const QString& book, const QString& chapter,
+                        int caretOffset) {
+    return file(storage).write(format(book, chapter, caretOffset));
 }
 
 } // namespace bookmark

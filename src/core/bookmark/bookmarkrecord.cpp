@@ -1,12 +1,13 @@
 #include "bookmark/bookmarkrecord.h"
 
+#include "text/linebreak.h"
+
 #include <limits>
 
 namespace bookmark {
 
 QString format(const QString& book, const QString& chapter, int caretOffset) {
-    const QString crlf = QStringLiteral("\r\n");
-    return book + crlf + chapter + crlf + QString::number(caretOffset);
+    return QStringList{book, chapter, QString::number(caretOffset)}.join(text::kCrLf);
 }
 
 int parseCaretOffset(const QString& text) {
@@ -26,14 +27,7 @@ int parseCaretOffset(const QString& text) {
 }
 
 Position parse(const QStringList& lines) {
-    Position position;
-    if (lines.size() > 0)
-        position.book = lines.at(0);
-    if (lines.size() > 1)
-        position.chapter = lines.at(1);
-    if (lines.size() > 2)
-        position.caretOffset = parseCaretOffset(lines.at(2));
-    return position;
+    return {lines.value(0), lines.value(1), parseCaretOffset(lines.value(2))};
 }
 
 } // namespace bookmark

@@ -9,8 +9,6 @@ namespace bookmark {
 // Book, chapter, caret offset: readers read no further.
 constexpr qsizetype kRecordLines = 3;
 
-inline const QString kDefaultRecord = QStringLiteral("Genesis\r\n1\r\n0");
-
 QString format(const QString& book, const QString& chapter, int caretOffset);
 
 // A reading position as read back from the file.

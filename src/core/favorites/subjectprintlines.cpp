@@ -18,8 +18,8 @@ void breakParagraph(const QString& paragraph, QStringList& printed) {
             line += word;
             word.clear();
         }
-        if (count % kSubjectPrintWidth == 0) {
-            printed.append(spacetrim::trimmed(line));
+        if (count % favorites::kPrintWidth == 0) {
+            printed.append(text::spaceTrimmed(line));
             line.clear();
             count = int(word.size()); // the partial word counts toward the next line
         }
@@ -29,7 +29,7 @@ void breakParagraph(const QString& paragraph, QStringList& printed) {
 
 } // namespace
 
-QStringList subjectPrintLines(const QString& text) {
+QStringList favorites::subjectPrintLines(const QString& text) {
     QStringList printed;
     if (text.isEmpty())
         return printed;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace favorites {
+
 // Breaks a subject's text into the lines it is printed in. A line holds at most 40 counted
 // characters: it ends after the last complete word that fits, is trimmed of its spaces, and
 // a word that does not fit is carried whole, with its count, to the next line. A word longer
@@ -10,4 +12,7 @@
 // spaces included. An empty text prints no line.
 QStringList subjectPrintLines(const QString& text);
 
-inline constexpr int kSubjectPrintWidth = 40;
+// How many characters a printed line holds at most.
+inline constexpr int kPrintWidth = 40;
+
+} // namespace favorites

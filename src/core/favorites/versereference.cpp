@@ -33,8 +33,8 @@ VerseReference VerseReference::parse(const QString& reference) {
     return parts;
 }
 
-std::optional<QString> filterReference(const QString& text) {
-    const QString trimmed = spacetrim::trimmed(text);
+std::optional<QString> favorites::filterReference(const QString& text) {
+    const QString trimmed = text::spaceTrimmed(text);
     if (trimmed.isEmpty())
         return std::nullopt;
     QString kept;
@@ -46,7 +46,7 @@ std::optional<QString> filterReference(const QString& text) {
     return kept;
 }
 
-std::optional<int> rangeVerseNumber(const QString& digits) {
+std::optional<int> favorites::rangeVerseNumber(const QString& digits) {
     qsizetype first = 0;
     while (first < digits.size() && digits.at(first) == QLatin1Char('0'))
         ++first;
@@ -62,6 +62,15 @@ std::optional<int> rangeVerseNumber(const QString& digits) {
     return number;
 }
 
-bool canLookUp(const QString& reference, const QString& book) {
-    return !reference.isEmpty() && book != placeholders::kBooks;
+bool favorites::canLookUp(const QString& reference, const QString& book) {
+    return !reference.isEmpty() && book != shell::kBooks;
+}
+
+QString favorites::lookupResultText(const QStringList& verses) {
+    QString result;
+    for (const QString& verse : verses)
+        result += QLatin1Char(' ') + verse;
+    if (result.isEmpty())
+        return QStringLiteral("No search results were found.");
+    return result;
 }

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-namespace preferences {
+namespace prefs {
 namespace {
 
 const QStringList kSans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
@@ -57,4 +57,4 @@ std::optional<QString> standInFamily(const QString& fontName, const QStringList&
     return std::nullopt;
 }
 
-} // namespace preferences
+} // namespace prefs

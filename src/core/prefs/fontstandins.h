@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace preferences {
+namespace prefs {
 
 // The installed family that shows one of the Display Fonts names on a system without it: a
 // family made to the same measures where there is one, otherwise a plain one of the same kind
@@ -15,4 +15,4 @@ namespace preferences {
 // ("Nimbus Sans [urw]").
 std::optional<QString> standInFamily(const QString& fontName, const QStringList& installed);
 
-} // namespace preferences
+} // namespace prefs

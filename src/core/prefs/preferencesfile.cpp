@@ -1,24 +1,42 @@
 #include "prefs/preferencesfile.h"
 
-#include "storage/filesystem.h"
+#include "shell/logging.h"
 #include "storage/storage.h"
+#include "text/linebreak.h"
 
-namespace preferences {
+namespace prefs {
+namespace {
 
+RecordFile file(Storage& storage) {
+    return {storage.files, storage.folder.preferencesPath(), kRecordLines};
+}
+
+} // namespace
+
+// Written once, at the first start: no line break after the size.
 void writeDefaultIfMissing(Storage& storage) {
-    const QString path = storage.folder.preferencesPath();
-    if (!storage.files.fileExists(path))
-        storage.files.writeAll(path, kDefaultRecord); // a read-only folder keeps the design font
+    file(storage).writeIfMissing(
+        QStringList{QStringLiteral("Arial"), QStringLiteral("Regular"), QStringLiteral("8")}.join(
+            text::kCrLf));
 }
 
+// An unreadable file keeps the design font.
 std::optional<FontRequest> savedRequest(Storage& storage) {
-    const QString path = storage.folder.preferencesPath();
-    if (!storage.files.fileExists(path))
+    const RecordFile::Contents saved = read(storage);
+    if (saved.status == RecordFile::Contents::Failed)
+        qCWarning(shell::lcFiles) << "the display font was not read:" << saved.error;
+    if (saved.status != RecordFile::Contents::Read)
         return std::nullopt;
-    QStringList lines;
-    if (!storage.files.readLines(path, lines, kRecordLines).ok)
-        return std::nullopt;
-    return requestFromLines(lines);
+    return requestFromLines(saved.fields);
 }
 
-} // namespace preferences
+RecordFile::Contents read(Storage& storage) {
+    return file(storage).read();
+}
+
+FileSystem::Result save(Storage& storage, const QString& font, const QString& style,
+                        const QString& size) {
+    return file(storage).write(savedRecord(font, style, size));
+}
+
+} // namespace prefs

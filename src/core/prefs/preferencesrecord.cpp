@@ -1,21 +1,20 @@
 #include "prefs/preferencesrecord.h"
 
+#include "text/linebreak.h"
+
 #include <QLocale>
 
 #include <cmath>
 
-namespace preferences {
+namespace prefs {
 
 FontRequest requestFromLines(const QStringList& lines) {
     FontRequest request;
-    if (lines.size() > 0)
-        request.family = lines.at(0);
-    if (lines.size() > 1) {
-        request.bold = lines.at(1).contains(QLatin1String("Bold"));
-        request.italic = lines.at(1).contains(QLatin1String("Italic"));
-    }
-    if (lines.size() > 2)
-        request.pointSize = parseSize(lines.at(2));
+    if (!lines.isEmpty())
+        request.family = lines.first();
+    request.bold = lines.value(1).contains(QLatin1String("Bold"));
+    request.italic = lines.value(1).contains(QLatin1String("Italic"));
+    request.pointSize = parseSize(lines.value(2));
     return request;
 }
 
@@ -31,8 +30,7 @@ std::optional<double> parseSize(const QString& text) {
 }
 
 QString savedRecord(const QString& font, const QString& style, const QString& size) {
-    const QString crlf = QStringLiteral("\r\n");
-    return font + crlf + style + crlf + size + crlf;
+    return QStringList{font, style, size}.join(text::kCrLf) + text::kCrLf;
 }
 
 QStringList fontNames() {
@@ -68,4 +66,4 @@ std::optional<Style> styleFromWord(const QString& word) {
     return std::nullopt;
 }
 
-} // namespace preferences
+} // namespace prefs

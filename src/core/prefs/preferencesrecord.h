@@ -6,13 +6,10 @@
 #include <optional>
 
 // Pref.dat: font name, style word, size, one per line.
-namespace preferences {
+namespace prefs {
 
 // Font name, style word, size: readers read no further.
 constexpr qsizetype kRecordLines = 3;
-
-// Written once, at the first start: no line break after the size.
-inline const QString kDefaultRecord = QStringLiteral("Arial\r\nRegular\r\n8");
 
 // What the three lines ask of the display font. An attribute that a line cannot give
 // (a missing line, a size that is not a number) is left out and keeps the design font.
@@ -46,4 +43,4 @@ struct Style {
 };
 std::optional<Style> styleFromWord(const QString& word);
 
-} // namespace preferences
+} // namespace prefs

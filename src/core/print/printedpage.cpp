@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace printedpage {
+namespace print {
 
 namespace {
 
@@ -30,4 +30,4 @@ QString windowDocumentName() {
     return documentName(QStringLiteral("window"));
 }
 
-} // namespace printedpage
+} // namespace print

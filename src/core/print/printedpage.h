@@ -4,7 +4,7 @@
 #include <QString>
 
 // How every printed page is laid out, and what a printed document is called.
-namespace printedpage {
+namespace print {
 
 // No text or picture comes closer than this to the paper's edge.
 inline constexpr qreal kMarginMillimetres = 20;
@@ -19,4 +19,4 @@ QMarginsF margins(const QMarginsF& chosen, const QMarginsF& unprintable);
 QString subjectDocumentName(const QString& subject);
 QString windowDocumentName();
 
-} // namespace printedpage
+} // namespace print

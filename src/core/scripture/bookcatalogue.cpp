@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace books {
+namespace scripture {
 namespace {
 
 // clang-format off
@@ -45,7 +45,7 @@ QStringList bookList() {
     list.reserve(int(kBooks.size()) + 1);
     for (std::size_t i = 0; i < kBooks.size(); ++i) {
         if (i == kOldTestamentBooks)
-            list.append(kSeparator);
+            list.append(kBookListSeparator);
         list.append(QString::fromLatin1(kBooks[i].name));
     }
     return list;
@@ -67,4 +67,4 @@ QStringList chapterList(int chapterCount) {
     return list;
 }
 
-} // namespace books
+} // namespace scripture

@@ -8,7 +8,7 @@
 
 // The 66 books of the text in order, with their chapter counts. Names are compared exactly;
 // no name is a prefix of another, so "begins with the name" selects the lines of one book.
-namespace books {
+namespace scripture {
 
 struct Book {
     const char* name;
@@ -18,7 +18,7 @@ struct Book {
 std::span<const Book> catalogue();
 
 // The separator item that stands between the two testaments in every book list.
-inline const QString kSeparator = QStringLiteral("***************");
+inline const QString kBookListSeparator = QStringLiteral("***************");
 
 // The 67 items of a book combo box: 39 names, the separator, 27 names.
 QStringList bookList();
@@ -29,4 +29,4 @@ std::optional<int> chapterCount(const QString& name);
 // "1" to "n".
 QStringList chapterList(int chapterCount);
 
-} // namespace books
+} // namespace scripture

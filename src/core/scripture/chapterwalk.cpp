@@ -1,10 +1,11 @@
 #include "scripture/chapterwalk.h"
 
 #include "scripture/bookcatalogue.h"
+#include "scripture/chapterprefix.h"
 
 #include <algorithm>
 
-namespace books {
+namespace scripture {
 namespace {
 
 // The book's place in the catalogue, or -1.
@@ -54,18 +55,9 @@ ChapterPlace firstChapter() {
     return placeIn(0, 1);
 }
 
-// The last space stands before the chapter number; a book name may hold spaces itself.
 std::optional<ChapterPlace> placeOfPrefix(const QString& prefix) {
-    if (!prefix.endsWith(QLatin1Char(':')))
-        return std::nullopt;
-    const qsizetype space = prefix.lastIndexOf(QLatin1Char(' '));
-    if (space < 0)
-        return std::nullopt;
-    return namedChapter(prefix.left(space), prefix.sliced(space + 1).chopped(1));
+    const std::optional<PrefixParts> parts = splitChapterPrefix(prefix);
+    return parts ? namedChapter(parts->book, parts->chapter) : std::nullopt;
 }
 
-QString chapterPrefix(const ChapterPlace& place) {
-    return place.book + QLatin1Char(' ') + QString::number(place.chapter) + QLatin1Char(':');
-}
-
-} // namespace books
+} // namespace scripture

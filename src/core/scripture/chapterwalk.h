@@ -6,7 +6,7 @@
 
 // Turning chapters in the order of the text: the last chapter of a book is followed by the
 // first of the next book, across the testaments.
-namespace books {
+namespace scripture {
 
 struct ChapterPlace {
     QString book;
@@ -25,8 +25,7 @@ std::optional<ChapterPlace> previousChapter(const ChapterPlace& place);
 // The first chapter of the text.
 ChapterPlace firstChapter();
 
-// The prefix its verse lines begin with ("Psalms 23:"), and back: the chapter a prefix names.
-QString chapterPrefix(const ChapterPlace& place);
+// The chapter a chapter prefix ("Psalms 23:") names, by the rules of namedChapter().
 std::optional<ChapterPlace> placeOfPrefix(const QString& prefix);
 
-} // namespace books
+} // namespace scripture

@@ -19,8 +19,6 @@ public:
     char* data() { return m_data; }
     const char* data() const { return m_data; }
     qsizetype size() const { return m_size; }
-    // What the block takes from the system, the size rounded up to whole pages.
-    qsizetype reserved() const { return m_mapped > 0 ? m_mapped : m_size; }
 
 private:
     void release();

@@ -1,6 +1,6 @@
 #include "scripture/resultline.h"
 
-#include "text/spacetrim.h"
+#include "scripture/chapterprefix.h"
 
 namespace scripture {
 
@@ -12,13 +12,9 @@ std::optional<ResultReference> referenceOf(const QString& line) {
     const qsizetype colon = reference.indexOf(QLatin1Char(':'));
     if (colon < 0)
         return std::nullopt;
-    ResultReference result;
-    result.prefix = reference.left(colon + 1);
-    // The last space stands before the chapter number; a book name may hold spaces itself.
-    const qsizetype lastSpace = result.prefix.lastIndexOf(QLatin1Char(' '));
-    result.book = spacetrim::trimmed(result.prefix.left(lastSpace + 1));
-    result.chapter = result.prefix.sliced(lastSpace + 1).remove(QLatin1Char(':'));
-    return result;
+    const QString prefix = reference.left(colon + 1);
+    const PrefixParts parts = *splitChapterPrefix(prefix);
+    return ResultReference{prefix, parts.book, parts.chapter};
 }
 
 qsizetype verseOffset(const QString& chapterText, const QString& line, const QString& prefix) {

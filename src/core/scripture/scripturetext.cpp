@@ -1,5 +1,6 @@
 #include "scripture/scripturetext.h"
 
+#include "shell/logging.h"
 #include "storage/filesystem.h"
 
 #include <QFile>
@@ -93,6 +94,7 @@ bool ScriptureText::Stamp::settled() const {
 bool ScriptureText::refresh() {
     finishLoading();
     if (!m_files.fileExists(m_path)) {
+        qCWarning(shell::lcScripture) << "not there:" << m_path;
         forget();
         return false;
     }
@@ -106,8 +108,10 @@ bool ScriptureText::refresh() {
 // The stamp is taken before the read, so a write during the read shows as a change next time.
 ScriptureText::Loaded ScriptureText::read(const Stamp& stamp) const {
     std::optional<VerseText> text = readText();
-    if (!text)
+    if (!text) {
+        qCWarning(shell::lcScripture) << "not read:" << m_path;
         return {};
+    }
     return {std::make_shared<const VerseText>(std::move(*text)), stamp};
 }
 

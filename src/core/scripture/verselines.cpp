@@ -1,13 +1,10 @@
 #include "scripture/verselines.h"
 
+#include "scripture/chapterprefix.h"
 #include "text/spacetrim.h"
 
 namespace scripture {
 namespace {
-
-QString chapterPrefix(const QString& book, const QString& chapter) {
-    return book + QLatin1Char(' ') + chapter + QLatin1Char(':');
-}
 
 bool isDigit(char byte) {
     return byte >= '0' && byte <= '9';
@@ -26,15 +23,15 @@ QStringList singleVerse(const VerseText& text, const QString& book,
     const qsizetype line = firstLineBeginningWith(text, prefix);
     if (line < 0)
         return {};
-    return {spacetrim::trimmed(text.decodedLine(line).sliced(prefix.size()))};
+    return {text::spaceTrimmed(text.decodedLine(line).sliced(prefix.size()))};
 }
 
 // From the line of the first verse on, while the lines stay in the chapter and their verse
 // numbers within the range. A prefix is one byte a character, as the text is.
 QStringList verseRange(const VerseText& text, const QString& book,
                        const VerseReference& reference) {
-    const std::optional<int> first = rangeVerseNumber(reference.verse);
-    const std::optional<int> last = rangeVerseNumber(reference.endVerse);
+    const std::optional<int> first = favorites::rangeVerseNumber(reference.verse);
+    const std::optional<int> last = favorites::rangeVerseNumber(reference.endVerse);
     if (!first || !last || *last < *first)
         return {};
     const QString inChapter = chapterPrefix(book, reference.chapter);
@@ -54,11 +51,12 @@ QStringList verseRange(const VerseText& text, const QString& book,
             ++digits;
         if (digits == 0 || digits >= rest.size() || rest[digits] != ' ')
             break;
-        const std::optional<int> number = rangeVerseNumber(QString::fromLatin1(rest.first(digits)));
+        const std::optional<int> number =
+            favorites::rangeVerseNumber(QString::fromLatin1(rest.first(digits)));
         if (!number || *number > *last)
             break;
         verses.append(
-            spacetrim::trimmed(text.decodedLine(line).sliced(chapterBytes.size() + digits)));
+            text::spaceTrimmed(text.decodedLine(line).sliced(chapterBytes.size() + digits)));
     }
     return verses;
 }

@@ -1,6 +1,7 @@
 #include "scripture/versespans.h"
 
 #include "text/exacttext.h"
+#include "text/linebreak.h"
 
 #include <algorithm>
 
@@ -71,7 +72,7 @@ QString referencedLines(const VerseText& text, const QString& chapterPrefix,
         if (!found.empty())
             lines.append(text.decodedLine(found.front().first));
     }
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join(text::kCrLf);
 }
 
 } // namespace scripture

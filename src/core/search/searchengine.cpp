@@ -21,8 +21,8 @@ bool isLetter(QChar ch) {
 }
 
 Runs linesInScope(const VerseText& text, const QString& scope) {
-    return scope == placeholders::kTheBible ? text.allLines()
-                                            : text.linesBeginningWith(QStringView(scope));
+    return scope == shell::kTheBible ? text.allLines()
+                                     : text.linesBeginningWith(QStringView(scope));
 }
 
 bool isEmptyLine(const VerseText& text, qsizetype line) {
@@ -176,7 +176,7 @@ bool phraseFirst(const ByteFinder& phrase, const ByteFinder& word, qsizetype siz
 } // namespace
 
 QString preparedQuery(const QString& query) {
-    return scripture::upperCase(spacetrim::trimmed(query));
+    return scripture::upperCase(text::spaceTrimmed(query));
 }
 
 QStringList queryWords(const QString& prepared) {

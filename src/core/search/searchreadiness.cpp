@@ -7,9 +7,9 @@
 namespace search {
 
 std::optional<QString> queryWhenReady(const QString& query, const QString& book) {
-    if (query == placeholders::kSearchPrompt || book == placeholders::kSelectBook)
+    if (query == shell::kSearchPrompt || book == shell::kSelectBook)
         return std::nullopt;
-    return spacetrim::trimmed(query);
+    return text::spaceTrimmed(query);
 }
 
 QString singleLineQuery(const QString& typed) {

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 
-namespace commandline {
+namespace shell {
 namespace {
 
 const QString kCommand = QStringLiteral("vellumark");
@@ -32,16 +32,16 @@ void acceptToolkitOptions(QCommandLineParser& parser) {
         accept(name, QString());
 }
 
-Decision answered(const QString& text) {
-    Decision answer;
-    answer.outcome = Decision::Answer;
+CommandLineDecision answered(const QString& text) {
+    CommandLineDecision answer;
+    answer.outcome = CommandLineDecision::Answer;
     answer.text = text;
     return answer;
 }
 
-Decision refusal(const QString& text, int exitStatus, bool shown) {
-    Decision refusal;
-    refusal.outcome = Decision::Refuse;
+CommandLineDecision refusal(const QString& text, int exitStatus, bool shown) {
+    CommandLineDecision refusal;
+    refusal.outcome = CommandLineDecision::Refuse;
     refusal.text = text;
     refusal.exitStatus = exitStatus;
     refusal.showInWindow = shown;
@@ -50,8 +50,9 @@ Decision refusal(const QString& text, int exitStatus, bool shown) {
 
 // Someone who started the program from a menu sees no terminal: where a window would be seen,
 // the refusal is shown in one too.
-Decision refused(const QString& why, bool onAScreen) {
-    return refusal(kCommand + QStringLiteral(": ") + why + QLatin1Char('\n'), kRefused, onAScreen);
+CommandLineDecision refused(const QString& why, bool onAScreen) {
+    return refusal(kCommand + QStringLiteral(": ") + why + QLatin1Char('\n'), kExitRefused,
+                   onAScreen);
 }
 
 // Why the folder cannot be the program's folder, or nothing.
@@ -100,7 +101,7 @@ QString noDisplayText(const Display& display) {
            QStringLiteral(": start one with `Xvfb :1 & export DISPLAY=:1`\n");
 }
 
-Decision decide(const QStringList& arguments, const Display& display) {
+CommandLineDecision decideCommandLine(const QStringList& arguments, const Display& display) {
     QCommandLineParser parser;
     // As Qt's own options are written: -style, like --style.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -141,11 +142,11 @@ Decision decide(const QStringList& arguments, const Display& display) {
             return refused(problem, seen);
     }
     if (!displayNamed(display, parser.value(QStringLiteral("platform"))))
-        return refusal(noDisplayText(display), kNoDisplay, false);
-    Decision run;
+        return refusal(noDisplayText(display), kExitNoDisplay, false);
+    CommandLineDecision run;
     if (parser.isSet(folder))
         run.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
     return run;
 }
 
-} // namespace commandline
+} // namespace shell

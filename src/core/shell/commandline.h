@@ -5,12 +5,12 @@
 
 // What a start asks for, read from the command line before the window system is reached, so
 // that --help, --version and a refused command line answer on a terminal without a display.
-namespace commandline {
+namespace shell {
 
 // The exit statuses of a start that cannot show the window, and of a command line that cannot
 // be followed.
-inline constexpr int kNoDisplay = 1;
-inline constexpr int kRefused = 2;
+inline constexpr int kExitNoDisplay = 1;
+inline constexpr int kExitRefused = 2;
 
 // What the toolkit reads to find a display: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
 struct Display {
@@ -24,7 +24,7 @@ struct Display {
 // The line that says no display could be opened, and how to start one.
 QString noDisplayText(const Display& display);
 
-struct Decision {
+struct CommandLineDecision {
     enum Outcome { Run, Answer, Refuse } outcome = Run;
     QString text; // what is printed: the answer on standard output, a refusal on standard error
     int exitStatus = 0;
@@ -37,6 +37,6 @@ struct Decision {
 // for the application object, which reads them itself. A folder named by --folder must be there
 // already: a mistyped one is refused rather than made. With no display named anywhere the start
 // is refused too, before the toolkit would end the process.
-Decision decide(const QStringList& arguments, const Display& display);
+CommandLineDecision decideCommandLine(const QStringList& arguments, const Display& display);
 
-} // namespace commandline
+} // namespace shell

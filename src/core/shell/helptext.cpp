@@ -1,5 +1,7 @@
 #include "shell/helptext.h"
 
+#include "text/linebreak.h"
+
 #include <QDir>
 
 #include <iterator>
@@ -71,12 +73,11 @@ constexpr Piece kPieces[] = {
 
 } // namespace
 
-QString helpText(const ProgramFolder& folder) {
+QString shell::helpText(const ProgramFolder& folder) {
     static_assert(std::size(kPieces) == 21);
-    const QString lineBreak = QStringLiteral("\r\n");
     QString text;
     for (const Piece& piece : kPieces)
-        text += QString::fromUtf8(piece.text) + lineBreak.repeated(piece.lineBreaks);
+        text += QString::fromUtf8(piece.text) + text::kCrLf.repeated(piece.lineBreaks);
     const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
     const QString separator = QDir::separator();
     return text.replace(QStringLiteral("{bookmark}"), shown(folder.bookmarkPath()))

@@ -4,7 +4,7 @@
 
 // The texts the window's boxes show where nothing is chosen yet. Start-up puts them there and
 // the handlers compare against them, so each is written once.
-namespace placeholders {
+namespace shell {
 
 // The reading area's book and chapter boxes, and the favorites page's book box.
 inline const QString kBooks = QStringLiteral("Books");
@@ -23,4 +23,4 @@ inline const QString kResultHint = QStringLiteral("Click verse to view chapter."
 inline const QString kSelectSubject = QStringLiteral("Select Subject");
 inline const QString kNewSubjectText = QStringLiteral("New");
 
-} // namespace placeholders
+} // namespace shell

@@ -1,8 +1,10 @@
 #include "shell/welcometext.h"
 
+#include "text/linebreak.h"
+
 #include <QStringList>
 
-QString welcomeText() {
+QString shell::welcomeText() {
     const QStringList lines = {
         QStringLiteral("VELLUMARK"),
         QStringLiteral("The Authorized Orrisant Version"),
@@ -17,5 +19,5 @@ QString welcomeText() {
         QStringLiteral("Bibles, study books and reading lamps for every home"),
         QStringLiteral("www.harbourlane.example"),
     };
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join(text::kCrLf);
 }

@@ -1,5 +1,7 @@
 #include "storage/atomicsave.h"
 
+#include "shell/logging.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -13,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace atomicsave {
+namespace storage {
 namespace {
 
 // From the system's source each time: two processes never share a sequence of names, not even
@@ -21,8 +23,8 @@ namespace {
 QString randomName() {
     static const QString letters =
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
-    QString name = kTemporaryPrefix;
-    for (int i = 0; i < kRandomLength; ++i)
+    QString name = kTemporarySavePrefix;
+    for (int i = 0; i < kTemporarySaveRandomLength; ++i)
         name += letters[QRandomGenerator::system()->bounded(int(letters.size()))];
     return name;
 }
@@ -93,26 +95,27 @@ private:
 
 } // namespace
 
-bool isTemporaryName(const QString& fileName) {
+bool isTemporarySaveName(const QString& fileName) {
     static const QRegularExpression temporary(
-        QLatin1Char('^') + QRegularExpression::escape(kTemporaryPrefix) +
-        QStringLiteral("[A-Za-z0-9]{%1}$").arg(kRandomLength));
+        QLatin1Char('^') + QRegularExpression::escape(kTemporarySavePrefix) +
+        QStringLiteral("[A-Za-z0-9]{%1}$").arg(kTemporarySaveRandomLength));
     return temporary.match(fileName).hasMatch();
 }
 
-QString save(const QString& path, const QByteArray& bytes) {
+QString saveAtomically(const QString& path, const QByteArray& bytes) {
     const QByteArray target = QFile::encodeName(path);
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     Temporary temporary(folder);
     if (temporary.fd() < 0)
         return reason();
     struct stat old {};
-    if (::stat(target.constData(), &old) == 0)
-        ::fchmod(temporary.fd(), (old.st_mode & 07777) | S_IWUSR);
+    if (::stat(target.constData(), &old) == 0 &&
+        ::fchmod(temporary.fd(), (old.st_mode & 07777) | S_IWUSR) != 0)
+        qCWarning(shell::lcFiles) << "saved without its permissions:" << path << reason();
     if (!writeInFull(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0 || !temporary.close() ||
         !temporary.renameTo(target) || !syncFolder(folder))
         return reason();
     return {};
 }
 
-} // namespace atomicsave
+} // namespace storage

@@ -7,17 +7,17 @@
 // the same folder, which is synced and then renamed over the file; the folder is synced after
 // the rename, so the new name survives a power cut. On any failure the old file stays as it
 // was and the temporary file is removed.
-namespace atomicsave {
+namespace storage {
 
 // The mark that names a save's temporary file: a leading dot, the program's name, a dash and
 // six random letters or digits. No one else names a file so, and the name is short, so any
 // file name the folder takes can be saved.
-inline const QString kTemporaryPrefix = QStringLiteral(".vellumark-");
-constexpr int kRandomLength = 6;
-bool isTemporaryName(const QString& fileName);
+inline const QString kTemporarySavePrefix = QStringLiteral(".vellumark-");
+constexpr int kTemporarySaveRandomLength = 6;
+bool isTemporarySaveName(const QString& fileName);
 
 // The file is made writable for its owner and otherwise keeps its permissions. Empty on
 // success, else the system's reason.
-QString save(const QString& path, const QByteArray& bytes);
+QString saveAtomically(const QString& path, const QByteArray& bytes);
 
-} // namespace atomicsave
+} // namespace storage

@@ -1,5 +1,7 @@
 #include "storage/datafolder.h"
 
+#include "text/linebreak.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace datafolder {
+namespace storage {
 namespace {
 
 const QString kNotMade = QStringLiteral("The folder %1 could not be made: %2");
@@ -36,7 +38,7 @@ Path pathTo(const QString& folder) {
 
 } // namespace
 
-QString problem(const QString& folder) {
+QString folderProblem(const QString& folder) {
     const Path path = pathTo(folder);
     if (!QFileInfo(path.there).isDir())
         return told(kNotMade, folder, ENOTDIR);
@@ -51,24 +53,25 @@ QString problem(const QString& folder) {
                                         .arg(QDir::toNativeSeparators(folder));
 }
 
-QString prepare(const QString& folder) {
+QString prepareFolder(const QString& folder) {
     for (const QString& step : pathTo(folder).missing) {
         // One made at the same moment by another start of the program is as good; anything
         // else in its place is found below.
         if (::mkdir(QFile::encodeName(step).constData(), 0777) != 0 && errno != EEXIST)
             return told(kNotMade, folder, errno);
     }
-    return problem(folder);
+    return folderProblem(folder);
 }
 
-QString startupProblem(const ProgramFolder& folder) {
-    QString problem = prepare(folder.dataFolder());
+QString startupFolderProblem(const ProgramFolder& folder) {
+    QString problem = prepareFolder(folder.dataFolder());
     if (problem.isEmpty())
-        problem = prepare(folder.versesFolder());
+        problem = prepareFolder(folder.versesFolder());
     if (problem.isEmpty())
         return {};
-    return problem + QStringLiteral("\r\nThe display font, the bookmark and the favorite verses "
-                                    "will not be saved.");
+    return problem + text::kCrLf +
+           QStringLiteral("The display font, the bookmark and the favorite verses will not be "
+                          "saved.");
 }
 
-} // namespace datafolder
+} // namespace storage

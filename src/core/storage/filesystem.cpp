@@ -1,9 +1,11 @@
 #include "storage/filesystem.h"
 
+#include "shell/logging.h"
 #include "storage/atomicsave.h"
 #include "storage/datafolder.h"
 #include "storage/plainfile.h"
 #include "text/codepage.h"
+#include "text/linebreak.h"
 #include "text/utf8.h"
 
 #include <QDateTime>
@@ -123,10 +125,10 @@ FileSystem::Result FileSystem::writeBytes(const QString& path, const QByteArray&
     // A save into a folder that is not there names the folder and why, not "No such file or
     // directory". The folder is not made here: it may be a removed disk's.
     if (const QString folder = target.path(); !folderExists(folder))
-        return {false, datafolder::problem(folder)};
+        return {false, storage::folderProblem(folder)};
     if (alreadyHolds(path, bytes))
         return {true, {}};
-    const QString error = atomicsave::save(path, bytes);
+    const QString error = storage::saveAtomically(path, bytes);
     return {error.isEmpty(), error};
 }
 
@@ -152,20 +154,25 @@ void FileSystem::removeLeftoverSaves(const QString& folder, std::chrono::seconds
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAge.count());
     for (const QString& name : fileNames(folder)) {
         const QFileInfo file(folder + QLatin1Char('/') + name);
-        if (isLeftoverName(name) && isPlainFile(file.filePath()) &&
-            file.lastModified().toUTC() <= before)
-            remove(file.filePath()); // one that stays is still never listed
+        if (!isLeftoverName(name) || !isPlainFile(file.filePath()) ||
+            file.lastModified().toUTC() > before)
+            continue;
+        // One that stays is still never listed.
+        if (const Result removed = remove(file.filePath()); !removed.ok)
+            qCWarning(shell::lcFiles)
+                << "leftover save not removed:" << file.filePath() << removed.error;
     }
 }
 
 bool FileSystem::isLeftoverName(const QString& fileName) {
-    return atomicsave::isTemporaryName(fileName);
+    return storage::isTemporarySaveName(fileName);
 }
 
 QString FileSystem::decode(const QByteArray& bytes) {
     // Only the file's own mark goes: a second one is the text's first character (U+FEFF).
     if (bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
-        return utf8::decode(QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
+        return text::decodeUtf8(
+            QByteArrayView(bytes).sliced(FileSystem::kUtf8ByteOrderMark.size()));
     return codepage::decodeWindows1252(bytes);
 }
 
@@ -183,7 +190,7 @@ QByteArray FileSystem::encode(const QString& text) {
 QStringList FileSystem::splitLines(const QString& text) {
     if (text.isEmpty())
         return {};
-    QStringList lines = withCrLf(text).split(QStringLiteral("\r\n"));
+    QStringList lines = withCrLf(text).split(text::kCrLf);
     if (lines.last().isEmpty())
         lines.removeLast(); // the break after the last line ends it; it starts no new line
     return lines;
@@ -193,7 +200,7 @@ QString FileSystem::withCrLf(const QString& text) {
     if (!text.contains(QLatin1Char('\n')))
         return text;
     QString normal = text;
-    normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normal.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    normal.replace(text::kCrLf, QStringLiteral("\n"));
+    normal.replace(QLatin1Char('\n'), text::kCrLf);
     return normal;
 }

@@ -37,6 +37,8 @@ public:
     // A save's temporary file younger than this may be one that another window is writing.
     static constexpr std::chrono::seconds kLeftoverAge{60};
 
+    FileSystem() = default;
+    Q_DISABLE_COPY_MOVE(FileSystem)
     virtual ~FileSystem() = default;
 
     virtual bool fileExists(const QString& path) const;

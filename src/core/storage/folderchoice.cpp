@@ -24,8 +24,8 @@ FolderFacts FolderFacts::ofThisMachine(const QString& namedFolder) {
     return facts;
 }
 
-ProgramFolder chooseFolders(const FolderFacts& facts,
-                            const std::function<bool(const QString& folder)>& holdsBible) {
+ProgramFolder storage::chooseFolders(const FolderFacts& facts,
+                                     const std::function<bool(const QString& folder)>& holdsBible) {
     if (!facts.namedFolder.isEmpty())
         return ProgramFolder(facts.namedFolder);
     QStringList searched{facts.executableFolder};

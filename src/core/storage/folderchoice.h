@@ -22,6 +22,8 @@ struct FolderFacts {
     static FolderFacts ofThisMachine(const QString& namedFolder);
 };
 
+namespace storage {
+
 // Portable: a folder named on the command line, or the executable's folder when it holds
 // Bible.dat and can be written, holds everything, as it always has. Installed: Bible.dat is
 // read from the first folder that holds it (the executable's own folder, then the installed
@@ -30,3 +32,5 @@ struct FolderFacts {
 // last one looked in, for the message that says so.
 ProgramFolder chooseFolders(const FolderFacts& facts,
                             const std::function<bool(const QString& folder)>& holdsBible);
+
+} // namespace storage

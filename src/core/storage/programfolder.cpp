@@ -1,5 +1,7 @@
 #include "storage/programfolder.h"
 
+#include "text/linebreak.h"
+
 #include <QDir>
 
 ProgramFolder::ProgramFolder(const QString& path)
@@ -11,13 +13,14 @@ ProgramFolder::ProgramFolder(const QString& scriptureFolder, const QString& data
     , m_data(QDir::cleanPath(dataFolder))
     , m_searched(searched.isEmpty() ? QStringList{m_scripture} : searched) {}
 
-QString scriptureMissingText(const ProgramFolder& folder) {
+QString storage::scriptureMissingText(const ProgramFolder& folder) {
     if (!folder.installed())
         return QDir::toNativeSeparators(folder.scriptureFolder()) + QDir::separator() +
-               QStringLiteral("Bible.dat was not found.\r\nPut Bible.dat in that folder.");
+               QStringLiteral("Bible.dat was not found.") + text::kCrLf +
+               QStringLiteral("Put Bible.dat in that folder.");
     QStringList searched;
     for (const QString& path : folder.searchedForBible())
         searched << QDir::toNativeSeparators(path);
-    return QStringLiteral("Bible.dat was not found in any of these folders:\r\n") +
-           searched.join(QStringLiteral("\r\n")) + QStringLiteral("\r\nPlease reinstall program.");
+    return QStringLiteral("Bible.dat was not found in any of these folders:") + text::kCrLf +
+           searched.join(text::kCrLf) + text::kCrLf + QStringLiteral("Please reinstall program.");
 }

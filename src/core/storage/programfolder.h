@@ -36,6 +36,10 @@ private:
     QStringList m_searched;
 };
 
+namespace storage {
+
 // What start-up tells the user when Bible.dat is missing: every folder it was looked for in,
 // and what helps: putting it in the one folder, or reinstalling an installed program.
 QString scriptureMissingText(const ProgramFolder& folder);
+
+} // namespace storage

@@ -41,8 +41,8 @@ QByteArray StoredText::bytesFor(const QString& text) const {
     const qsizetype start = sharedStart(m_text, text);
     const qsizetype end =
         sharedEnd(QStringView(m_text).sliced(start), QStringView(text).sliced(start));
-    const qsizetype editFrom = utf8::bytesOfUnits(body, start);
-    const qsizetype editTo = utf8::bytesOfUnits(body, m_text.size() - end);
+    const qsizetype editFrom = text::utf8BytesOfUnits(body, start);
+    const qsizetype editTo = text::utf8BytesOfUnits(body, m_text.size() - end);
     QByteArray bytes = mark + body.first(editFrom).toByteArray() +
                        QStringView(text).sliced(start, text.size() - start - end).toUtf8() +
                        body.sliced(editTo).toByteArray();

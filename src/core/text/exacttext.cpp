@@ -1,10 +1,12 @@
 #include "text/exacttext.h"
 
+#include "text/linebreak.h"
+
 #include <algorithm>
 
-namespace {
+using text::kCrLf;
 
-const QString kCrLf = QStringLiteral("\r\n");
+namespace {
 
 // A document writes a line break as LF or as the paragraph separator; both are one break.
 bool isDocumentBreak(QChar ch) {

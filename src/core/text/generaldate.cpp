@@ -44,7 +44,7 @@ QString withoutTimeZone(const QString& format) {
 
 } // namespace
 
-QString generalDateText(const QDateTime& moment, const QLocale& locale) {
+QString text::generalDateText(const QDateTime& moment, const QLocale& locale) {
     return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            locale.toString(moment.time(), withoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
 }

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-namespace spacetrim {
+namespace text {
 
 // Removes leading and trailing space characters only: tabs, line breaks and other white space
 // stay, since the program's boxes and files treat only the space as padding.
-inline QString trimmed(const QString& text) {
+inline QString spaceTrimmed(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == QLatin1Char(' '))
@@ -16,4 +16,4 @@ inline QString trimmed(const QString& text) {
     return text.sliced(first, last - first);
 }
 
-} // namespace spacetrim
+} // namespace text

@@ -1,6 +1,6 @@
 #include "text/utf8.h"
 
-namespace utf8 {
+namespace text {
 namespace {
 
 struct Sequence {
@@ -39,7 +39,7 @@ Sequence sequenceAt(QByteArrayView bytes, qsizetype at) {
 
 } // namespace
 
-QString decode(QByteArrayView bytes) {
+QString decodeUtf8(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
     for (qsizetype at = 0; at < bytes.size();) {
@@ -55,7 +55,7 @@ QString decode(QByteArrayView bytes) {
     return text;
 }
 
-qsizetype bytesOfUnits(QByteArrayView bytes, qsizetype units) {
+qsizetype utf8BytesOfUnits(QByteArrayView bytes, qsizetype units) {
     qsizetype at = 0;
     for (qsizetype unit = 0; unit < units && at < bytes.size();) {
         const Sequence read = sequenceAt(bytes, at);
@@ -65,4 +65,4 @@ qsizetype bytesOfUnits(QByteArrayView bytes, qsizetype units) {
     return at;
 }
 
-} // namespace utf8
+} // namespace text

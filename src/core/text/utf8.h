@@ -7,11 +7,11 @@
 // U+FFFD of its own, so the bytes behind any stretch of the text can be found again and a file
 // that is not valid UTF-8 throughout can still be written back byte for byte where it was not
 // edited.
-namespace utf8 {
+namespace text {
 
-QString decode(QByteArrayView bytes);
-// How many bytes the first `units` UTF-16 units of decode(bytes) were read from; `units`
+QString decodeUtf8(QByteArrayView bytes);
+// How many bytes the first `units` UTF-16 units of decodeUtf8(bytes) were read from; `units`
 // never ends between the two units of one character.
-qsizetype bytesOfUnits(QByteArrayView bytes, qsizetype units);
+qsizetype utf8BytesOfUnits(QByteArrayView bytes, qsizetype units);
 
-} // namespace utf8
+} // namespace text

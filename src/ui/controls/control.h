@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // A control of the window, as its handlers see it. Each control's class raises its events as
 // Qt signals, which handlers connect to with themselves as the context, so a handler that is
@@ -13,6 +14,8 @@
 //   selected text.
 class Control {
 public:
+    Control() = default;
+    Q_DISABLE_COPY_MOVE(Control)
     virtual ~Control() = default;
     virtual void raiseGotFocus() = 0;
     virtual void raiseLostFocus() = 0;

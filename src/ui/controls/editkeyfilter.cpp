@@ -7,7 +7,6 @@
 
 EditKeyFilter::EditKeyFilter(QWidget* keys, QWidget* mouse, MiddleClick middleClick)
     : QObject(keys)
-    , m_keys(keys)
     , m_mouse(mouse)
     , m_middleClick(std::move(middleClick)) {
     keys->installEventFilter(this);

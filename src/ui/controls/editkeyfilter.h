@@ -12,6 +12,7 @@ class QWidget;
 // clipboard that no application owns); a middle click is not pasted by Qt either, but handed
 // to the control to place its caret and ask for the paste itself.
 class EditKeyFilter : public QObject {
+    Q_OBJECT
 public:
     using MiddleClick = std::function<void(const QPoint& at)>;
 
@@ -23,7 +24,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* m_keys;
     QWidget* m_mouse;
     MiddleClick m_middleClick;
 };

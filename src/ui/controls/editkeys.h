@@ -4,25 +4,35 @@
 #include <QKeySequence>
 #include <QList>
 
-// The keys of the Edit menu's commands. A text control never handles them itself: they reach
-// the menu, whose commands guard what Qt's own would not (pasting from a clipboard that holds
-// nothing, line breaks on the clipboard).
+// The keys of the Edit menu's commands: the platform's own bindings, and the classic keys
+// (Shift+Del, Ctrl+Ins, Shift+Ins) wherever the platform lacks them. A text control never
+// handles them itself: they reach the menu, whose commands guard what Qt's own would not
+// (pasting from a clipboard that holds nothing, line breaks on the clipboard).
 namespace editkeys {
 
+// The platform's bindings first, so that the menu shows the one its users know.
+inline QList<QKeySequence> bindings(QKeySequence::StandardKey command,
+                                    const QKeySequence& classic = {}) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    if (!classic.isEmpty() && !keys.contains(classic))
+        keys.append(classic);
+    return keys;
+}
+
 inline QList<QKeySequence> cut() {
-    return {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)};
+    return bindings(QKeySequence::Cut, QKeySequence(Qt::SHIFT | Qt::Key_Delete));
 }
 inline QList<QKeySequence> copy() {
-    return {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
+    return bindings(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_Insert));
 }
 inline QList<QKeySequence> paste() {
-    return {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
+    return bindings(QKeySequence::Paste, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
 }
 inline QList<QKeySequence> deleteKey() {
-    return {QKeySequence(Qt::Key_Delete)};
+    return bindings(QKeySequence::Delete);
 }
 inline QList<QKeySequence> selectAll() {
-    return {QKeySequence(Qt::CTRL | Qt::Key_A)};
+    return bindings(QKeySequence::SelectAll);
 }
 
 inline bool isEditKey(const QKeyEvent* event) {

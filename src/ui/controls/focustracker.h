@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-struct Control;
+class Control;
 
 // Runs lost-focus and got-focus for real focus moves between the controls of one window:
 // Tab, a click, SetFocus, or hiding the focused control. A menu, a combo box's drop-down, a

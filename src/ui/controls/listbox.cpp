@@ -32,6 +32,7 @@ private:
 
 // The items as the view sees them: an item is made when the view asks for its text.
 class ListItemModel : public QAbstractListModel {
+    Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
 
@@ -170,3 +171,5 @@ void ListBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && currentIndex().isValid())
         scrollTo(currentIndex());
 }
+
+#include "listbox.moc"

@@ -12,6 +12,8 @@ class ListItemModel;
 // so a list of every verse costs what is on the screen, not what is in the list.
 class ListItems {
 public:
+    ListItems() = default;
+    Q_DISABLE_COPY_MOVE(ListItems)
     virtual ~ListItems() = default;
     virtual int count() const = 0;
     virtual QString item(int row) const = 0;

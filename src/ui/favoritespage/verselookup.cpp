@@ -2,56 +2,58 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "favorites/versefinder.h"
 #include "favorites/versereference.h"
-#include "mainwindow/frmbible.h"
+#include "scripture/bookcatalogue.h"
 #include "scripture/scripturetext.h"
 #include "scripture/verselines.h"
 #include "services/mousepointer.h"
+#include "shell/placeholders.h"
 
-VerseLookup::VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
-    : m_window(window)
+VerseLookup::VerseLookup(const FavoritesView& view, MousePointer& pointer, ScriptureText& scripture)
+    : m_view(view)
     , m_pointer(pointer)
     , m_scripture(scripture) {
-    connect(window.TextVersesFavorites, &LineTextBox::changed, this,
-            &VerseLookup::TextVersesFavorites_Change);
-    connect(window.TextVersesFavorites, &LineTextBox::lostFocus, this,
-            &VerseLookup::TextVersesFavorites_LostFocus);
-    connect(window.TextVersesFavorites, &QLineEdit::returnPressed, this, &VerseLookup::startLookup);
-    connect(window.ComboBookFavorites, &ComboBox::changed, this,
-            &VerseLookup::ComboBookFavorites_Change);
+    connect(view.referenceBox, &LineTextBox::changed, this, &VerseLookup::onReferenceChanged);
+    connect(view.referenceBox, &LineTextBox::lostFocus, this, &VerseLookup::onReferenceBoxLeft);
+    connect(view.referenceBox, &QLineEdit::returnPressed, this, &VerseLookup::lookUpWhenReady);
+    connect(view.lookupBookBox, &ComboBox::changed, this, &VerseLookup::onLookupBookChanged);
 }
 
-void VerseLookup::TextVersesFavorites_Change() {
-    LineTextBox& reference = *m_window.TextVersesFavorites;
-    const std::optional<QString> kept = filterReference(reference.text());
+void VerseLookup::prepare() {
+    m_view.lookupBookBox->setText(shell::kBooks);
+    m_view.lookupBookBox->addItems(scripture::bookList());
+}
+
+void VerseLookup::onReferenceChanged() {
+    LineTextBox& reference = *m_view.referenceBox;
+    const std::optional<QString> kept = favorites::filterReference(reference.text());
     if (!kept)
         return;
     reference.setText(*kept);
     reference.setSelStart(int(reference.text().size()));
 }
 
-void VerseLookup::TextVersesFavorites_LostFocus() {
-    startLookup();
+void VerseLookup::onReferenceBoxLeft() {
+    lookUpWhenReady();
 }
 
-void VerseLookup::ComboBookFavorites_Change() {
-    startLookup();
+void VerseLookup::onLookupBookChanged() {
+    lookUpWhenReady();
 }
 
-void VerseLookup::startLookup() {
-    if (canLookUp(m_window.TextVersesFavorites->text(), m_window.ComboBookFavorites->text()))
-        ListVerses();
+void VerseLookup::lookUpWhenReady() {
+    if (favorites::canLookUp(m_view.referenceBox->text(), m_view.lookupBookBox->text()))
+        lookUpVerses();
 }
 
-void VerseLookup::ListVerses() {
+void VerseLookup::lookUpVerses() {
     BusyScope busy(m_pointer);
-    m_window.TextFavorites->setText(QString());
-    const QString book = m_window.ComboBookFavorites->text();
+    m_view.lookedUpVerses->setText(QString());
+    const QString book = m_view.lookupBookBox->text();
     emit lookedUp();
-    const VerseReference reference = VerseReference::parse(m_window.TextVersesFavorites->text());
+    const VerseReference reference = VerseReference::parse(m_view.referenceBox->text());
     QStringList verses;
     if (m_scripture.refresh())
         verses = scripture::versesFor(m_scripture.text(), book, reference);
-    m_window.TextFavorites->setText(lookupResultText(verses));
+    m_view.lookedUpVerses->setText(favorites::lookupResultText(verses));
 }

@@ -1,32 +1,36 @@
 #pragma once
 
+#include "favoritespage/favoritesview.h"
+
 #include <QObject>
 
-class FrmBible;
 class MousePointer;
 class ScriptureText;
 
-// The verse lookup of the favorites page: the reference field keeps only what a reference may
+// The verse lookup of the favorites page: the reference box keeps only what a reference may
 // hold, and leaving it, Return in it, or changing the book shows the verses it names in the
-// result box.
+// box of looked-up verses.
 class VerseLookup : public QObject {
     Q_OBJECT
 public:
-    VerseLookup(FrmBible& window, MousePointer& pointer, ScriptureText& scripture);
+    VerseLookup(const FavoritesView& view, MousePointer& pointer, ScriptureText& scripture);
 
-    void TextVersesFavorites_Change();
-    void TextVersesFavorites_LostFocus();
-    void ComboBookFavorites_Change();
-    void ListVerses();
+    // The book list and its placeholder, as the program starts.
+    void prepare();
+
+    void onReferenceChanged();
+    void onReferenceBoxLeft();
+    void onLookupBookChanged();
+    void lookUpVerses();
 
 signals:
     // A lookup ran: the favorites' changed flag is cleared by it.
     void lookedUp();
 
 private:
-    void startLookup();
+    void lookUpWhenReady();
 
-    FrmBible& m_window;
+    FavoritesView m_view;
     MousePointer& m_pointer;
     ScriptureText& m_scripture;
 };

@@ -10,8 +10,8 @@
 // installed after all is shown in itself.
 void standInForMissingFonts() {
     const QStringList installed = QFontDatabase::families();
-    for (const QString& name : preferences::fontNames())
-        if (const std::optional<QString> family = preferences::standInFamily(name, installed);
+    for (const QString& name : prefs::fontNames())
+        if (const std::optional<QString> family = prefs::standInFamily(name, installed);
             family && !QFont::substitutes(name).contains(*family))
             QFont::insertSubstitution(name, *family);
 }

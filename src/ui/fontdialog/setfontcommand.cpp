@@ -1,17 +1,17 @@
 #include "fontdialog/setfontcommand.h"
 
-#include "fontdialog/frmfont.h"
-#include "layout/placement.h"
-#include "mainwindow/frmbible.h"
+#include "fontdialog/fontdialog.h"
+#include "mainwindow/mainwindow.h"
+#include "placement/placement.h"
 
 #include <QAction>
 #include <QScreen>
 
-SetFontCommand::SetFontCommand(FrmBible& window, Storage& storage, MessageBoxes& messages)
+SetFontCommand::SetFontCommand(MainWindow& window, Storage& storage, MessageBoxes& messages)
     : m_window(window)
     , m_storage(storage)
     , m_messages(messages) {
-    connect(window.menus.mnuSetFont, &QAction::triggered, this, &SetFontCommand::mnuSetFont_Click);
+    connect(window.menus().setFont, &QAction::triggered, this, &SetFontCommand::openDialog);
 }
 
 // Centred over the main window, where the user's eyes are, and on the screen. The dialog's
@@ -27,11 +27,11 @@ void SetFontCommand::placeOverWindow(QWidget& dialog) const {
     dialog.move(placed.topLeft()); // a window's position is its frame's
 }
 
-void SetFontCommand::mnuSetFont_Click() {
+void SetFontCommand::openDialog() {
     if (!m_dialog) {
-        m_dialog = new FrmFont(m_window, m_storage, m_messages);
+        m_dialog = new FontDialog(m_window, m_window.displayControls(), m_storage, m_messages);
         // A closed dialog waits for deletion a moment; it is unloaded from now on.
-        connect(m_dialog, &FrmFont::unloaded, this, [this] { m_dialog = nullptr; });
+        connect(m_dialog, &FontDialog::unloaded, this, [this] { m_dialog = nullptr; });
         placeOverWindow(*m_dialog);
     }
     m_dialog->show();

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
-class FrmBible;
-class FrmFont;
+class FontDialog;
+class MainWindow;
 class MessageBoxes;
 class QWidget;
 struct Storage;
@@ -14,15 +14,15 @@ struct Storage;
 class SetFontCommand : public QObject {
     Q_OBJECT
 public:
-    SetFontCommand(FrmBible& window, Storage& storage, MessageBoxes& messages);
+    SetFontCommand(MainWindow& window, Storage& storage, MessageBoxes& messages);
 
-    void mnuSetFont_Click();
+    void openDialog();
 
 private:
     void placeOverWindow(QWidget& dialog) const;
 
-    FrmBible& m_window;
+    MainWindow& m_window;
     Storage& m_storage;
     MessageBoxes& m_messages;
-    QPointer<FrmFont> m_dialog;
+    QPointer<FontDialog> m_dialog;
 };

@@ -2,22 +2,22 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/mainwindow.h"
 #include "services/clipboard.h"
 #include "text/generaldate.h"
 
 #include <QAction>
 
-EditCommands::EditCommands(FrmBible& window, Clipboard& clipboard)
+EditCommands::EditCommands(MainWindow& window, Clipboard& clipboard)
     : m_window(window)
     , m_clipboard(clipboard) {
-    const Menus& m = window.menus;
-    connect(m.mnuCut, &QAction::triggered, this, [this] { mnuCut_Click(); });
-    connect(m.mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
-    connect(m.mnuPaste, &QAction::triggered, this, [this] { mnuPaste_Click(); });
-    connect(m.mnuDelete, &QAction::triggered, this, [this] { mnuDelete_Click(); });
-    connect(m.mnuSelectAll, &QAction::triggered, this, [this] { mnuSelectAll_Click(); });
-    connect(m.mnuTimeDate, &QAction::triggered, this, [this] { mnuTimeDate_Click(); });
+    const Menus& m = window.menus();
+    connect(m.cut, &QAction::triggered, this, &EditCommands::cut);
+    connect(m.copy, &QAction::triggered, this, &EditCommands::copy);
+    connect(m.paste, &QAction::triggered, this, &EditCommands::paste);
+    connect(m.deleteForward, &QAction::triggered, this, &EditCommands::deleteForward);
+    connect(m.selectAll, &QAction::triggered, this, &EditCommands::selectAll);
+    connect(m.insertDateTime, &QAction::triggered, this, &EditCommands::insertDateTime);
     offerMiddleClickPaste<TextBox>();
     offerMiddleClickPaste<LineTextBox>();
     offerMiddleClickPaste<ComboBox>();
@@ -34,7 +34,7 @@ TextControl* EditCommands::focusedText() const {
 
 // With nothing selected, Cut and Copy leave the clipboard alone: emptying it would lose what
 // the user put there.
-void EditCommands::mnuCut_Click() {
+void EditCommands::cut() {
     TextControl* control = focusedText();
     if (!control || control->selText().isEmpty())
         return;
@@ -42,38 +42,37 @@ void EditCommands::mnuCut_Click() {
     control->setSelText(QString());
 }
 
-void EditCommands::mnuCopy_Click() {
+void EditCommands::copy() {
     const TextControl* control = focusedText();
     if (!control || control->selText().isEmpty())
         return;
     m_clipboard.setText(control->selText());
 }
 
-void EditCommands::mnuPaste_Click() {
+void EditCommands::paste() {
     const Clipboard& clipboard = m_clipboard;
     if (TextControl* control = focusedText(); control && clipboard.hasText())
-        paste(*control, clipboard.text());
+        pasteInto(*control, clipboard.text());
 }
 
 void EditCommands::pasteSelection(TextControl& control) {
-    paste(control, m_clipboard.selectionText());
+    pasteInto(control, m_clipboard.selectionText());
 }
 
 // Without text there is nothing to paste; the selection stays, so the subject's text is not
 // cut short and then saved.
-void EditCommands::paste(TextControl& control, const QString& text) {
+void EditCommands::pasteInto(TextControl& control, const QString& text) {
     if (!text.isEmpty())
         control.setSelText(text);
 }
 
-// As the Del key does: the selection, or else the character after the caret; the clipboard
-// is not touched.
-void EditCommands::mnuDelete_Click() {
+// The clipboard is not touched.
+void EditCommands::deleteForward() {
     if (TextControl* control = focusedText())
         control->deleteForward();
 }
 
-void EditCommands::mnuSelectAll_Click() {
+void EditCommands::selectAll() {
     TextControl* control = focusedText();
     if (!control)
         return;
@@ -81,7 +80,7 @@ void EditCommands::mnuSelectAll_Click() {
     control->setSelLength(int(control->text().size()));
 }
 
-void EditCommands::mnuTimeDate_Click() {
+void EditCommands::insertDateTime() {
     if (TextControl* control = focusedText())
-        control->setSelText(generalDateText(QDateTime::currentDateTime()));
+        control->setSelText(text::generalDateText(QDateTime::currentDateTime()));
 }

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class FrmBible;
+class MainWindow;
 class TextControl;
 class Clipboard;
 
@@ -11,23 +11,26 @@ class Clipboard;
 // exactly as typing does. A focused control without editable text (the result list, the
 // button), or no focused control at all, makes every command do nothing.
 class EditCommands : public QObject {
+    Q_OBJECT
 public:
-    EditCommands(FrmBible& window, Clipboard& clipboard);
+    EditCommands(MainWindow& window, Clipboard& clipboard);
 
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuDelete_Click();
-    void mnuSelectAll_Click();
-    void mnuTimeDate_Click();
+    void cut();
+    void copy();
+    void paste();
+    // As the Del key does: the selection, or else the character after the caret.
+    void deleteForward();
+    void selectAll();
+    // The date and time at the caret.
+    void insertDateTime();
     // A middle click in the control: the desktop's selected text at its caret.
     void pasteSelection(TextControl& control);
 
 private:
     template <typename Box> void offerMiddleClickPaste();
-    void paste(TextControl& control, const QString& text);
+    void pasteInto(TextControl& control, const QString& text);
     TextControl* focusedText() const;
 
-    FrmBible& m_window;
+    MainWindow& m_window;
     Clipboard& m_clipboard;
 };

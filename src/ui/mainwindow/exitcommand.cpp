@@ -1,21 +1,21 @@
 #include "mainwindow/exitcommand.h"
 
-#include "mainwindow/frmbible.h"
-#include "mainwindow/loadedforms.h"
+#include "mainwindow/menus.h"
+#include "mainwindow/openwindows.h"
 
 #include <QAction>
 #include <QEvent>
 
-ExitCommand::ExitCommand(FrmBible& window, LoadedForms& forms)
+ExitCommand::ExitCommand(QWidget& window, const Menus& menus, OpenWindows& windows)
     : m_window(window)
-    , m_forms(forms) {
-    connect(window.menus.mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    , m_windows(windows) {
+    connect(menus.exit, &QAction::triggered, this, &ExitCommand::exitProgram);
     window.installEventFilter(this);
 }
 
-void ExitCommand::mnuExit_Click() {
+void ExitCommand::exitProgram() {
     m_exiting = true;
-    m_forms.unloadAll();
+    m_windows.closeAll();
     m_exiting = false;
 }
 
@@ -23,6 +23,6 @@ bool ExitCommand::eventFilter(QObject* watched, QEvent* event) {
     // The close box of the main window: the windows opened after it go first, then the main
     // window runs its own closing.
     if (watched == &m_window && event->type() == QEvent::Close && !m_exiting)
-        m_forms.unloadAfter(&m_window);
+        m_windows.closeAfter(&m_window);
     return false;
 }

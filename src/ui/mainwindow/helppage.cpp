@@ -1,19 +1,19 @@
 #include "mainwindow/helppage.h"
 
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/menus.h"
 #include "shell/helptext.h"
 
 #include <QAction>
 
-HelpPage::HelpPage(FrmBible& window, ProgramFolder folder)
-    : m_window(window)
+HelpPage::HelpPage(TextBox& readingText, const Menus& menus, ProgramFolder folder)
+    : m_readingText(readingText)
     , m_folder(std::move(folder)) {
-    connect(window.menus.mnuContents, &QAction::triggered, this, [this] { mnuContents_Click(); });
+    connect(menus.showHelp, &QAction::triggered, this, &HelpPage::showHelp);
 }
 
-void HelpPage::mnuContents_Click() {
+void HelpPage::showHelp() {
     // Rebuilt from its first piece every time, so choosing it twice shows it once.
-    m_window.TextVerses->setText(helpText(m_folder));
+    m_readingText.setText(shell::helpText(m_folder));
     emit shown();
 }

@@ -4,21 +4,22 @@
 
 #include <QObject>
 
-class FrmBible;
+class TextBox;
+struct Menus;
 
 // Help > Contents: shows the instructions in the reading area, in place of the chapter.
 class HelpPage : public QObject {
     Q_OBJECT
 public:
-    HelpPage(FrmBible& window, ProgramFolder folder);
+    HelpPage(TextBox& readingText, const Menus& menus, ProgramFolder folder);
 
-    void mnuContents_Click();
+    void showHelp();
 
 signals:
     // The reading area shows the instructions now, no chapter.
     void shown();
 
 private:
-    FrmBible& m_window;
+    TextBox& m_readingText;
     const ProgramFolder m_folder;
 };

@@ -4,48 +4,42 @@
 #include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/menus.h"
 
 #include <QAction>
 #include <QLabel>
 
-PageSwitcher::PageSwitcher(FrmBible& window)
-    : m_window(window) {
-    connect(window.menus.mnuFavoriteVerses, &QAction::triggered, this,
-            [this] { mnuFavoriteVerses_Click(); });
-    connect(window.menus.mnuSearch2, &QAction::triggered, this, [this] { mnuSearch2_Click(); });
+namespace {
+
+QList<QWidget*> controlsOf(const SearchView& v) {
+    return {v.heading, v.queryBox, v.scopeBox, v.resultList};
 }
 
-// The order matters when the focused control is hidden: the focus moves on to the next
-// control in the tab order that is visible at that moment, and its handlers run then.
-void PageSwitcher::mnuFavoriteVerses_Click() {
-    FrmBible& w = m_window;
-    w.Label2->setVisible(false);
-    w.TextSearch->setVisible(false);
-    w.ComboSearch->setVisible(false);
-    w.ListVerse->setVisible(false);
-    w.Label3->setVisible(true);
-    w.Label4->setVisible(true);
-    w.TextFavorites->setVisible(true);
-    w.ComboBookFavorites->setVisible(true);
-    w.TextVersesFavorites->setVisible(true);
-    w.ComboCategory->setVisible(true);
-    w.CommandAddFavorite->setVisible(true);
-    w.TextFavoritesList->setVisible(true);
+// The subject box goes before the reference box: the focus that leaves a hidden reference box
+// moves on to the next control that is still visible, and never passes through the subject
+// box, whose leaving may save or load a subject.
+QList<QWidget*> controlsOf(const FavoritesView& v) {
+    return {v.subjectCaption, v.heading,      v.lookedUpVerses, v.lookupBookBox,
+            v.subjectBox,     v.referenceBox, v.addVerseButton, v.subjectText};
 }
 
-void PageSwitcher::mnuSearch2_Click() {
-    FrmBible& w = m_window;
-    w.Label2->setVisible(true);
-    w.TextSearch->setVisible(true);
-    w.ComboSearch->setVisible(true);
-    w.ListVerse->setVisible(true);
-    w.Label3->setVisible(false);
-    w.Label4->setVisible(false);
-    w.TextFavorites->setVisible(false);
-    w.ComboBookFavorites->setVisible(false);
-    w.ComboCategory->setVisible(false);
-    w.TextVersesFavorites->setVisible(false);
-    w.CommandAddFavorite->setVisible(false);
-    w.TextFavoritesList->setVisible(false);
+} // namespace
+
+PageSwitcher::PageSwitcher(const SearchView& search, const FavoritesView& favorites,
+                           const Menus& menus)
+    : m_search(search)
+    , m_favorites(favorites) {
+    connect(menus.showFavorites, &QAction::triggered, this, [this] { show(Page::Favorites); });
+    connect(menus.showSearch, &QAction::triggered, this, [this] { show(Page::Search); });
+}
+
+// The search page's controls are set first, then the favorites page's, in the order listed:
+// hiding the focused control moves the focus on to the next control in the tab order that is
+// visible at that moment, and its handlers run then.
+void PageSwitcher::show(Page page) {
+    const bool searching = page == Page::Search;
+    for (QWidget* control : controlsOf(m_search))
+        control->setVisible(searching);
+    for (QWidget* control : controlsOf(m_favorites))
+        control->setVisible(!searching);
 }

@@ -1,19 +1,26 @@
 #pragma once
 
+#include "favoritespage/favoritesview.h"
+#include "searchpage/searchview.h"
+
 #include <QObject>
 
-class FrmBible;
+struct Menus;
 
 // Favorites > Favorite Verses and Search > Search Text: the right-hand column shows one of its
 // two pages. The pages differ only in which controls are visible; texts, lists and selections
 // of the hidden page stay as they were.
 class PageSwitcher : public QObject {
+    Q_OBJECT
 public:
-    explicit PageSwitcher(FrmBible& window);
+    enum class Page { Search, Favorites };
 
-    void mnuFavoriteVerses_Click();
-    void mnuSearch2_Click();
+    PageSwitcher(const SearchView& search, const FavoritesView& favorites, const Menus& menus);
+
+    // The page's controls shown and the other page's hidden; the reading area is not touched.
+    void show(Page page);
 
 private:
-    FrmBible& m_window;
+    SearchView m_search;
+    FavoritesView m_favorites;
 };

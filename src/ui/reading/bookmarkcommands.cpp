@@ -1,15 +1,18 @@
 #include "reading/bookmarkcommands.h"
 
+#include "bookmark/bookmarkfile.h"
 #include "bookmark/bookmarkrecord.h"
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "mainwindow/menus.h"
 #include "reading/readingarea.h"
+#include "scripture/chapterprefix.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
 #include "services/services.h"
 #include "storage/filesystem.h"
 #include "storage/storage.h"
+#include "text/linebreak.h"
 
 #include <QAction>
 
@@ -17,50 +20,43 @@ namespace {
 const QString kTitle = QStringLiteral("Bible ORV");
 }
 
-BookmarkCommands::BookmarkCommands(FrmBible& window, Storage& storage, Services& services,
-                                   ReadingArea& reading)
-    : m_window(window)
+BookmarkCommands::BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,
+                                   Services& services, ReadingArea& reading)
+    : m_view(view)
     , m_storage(storage)
     , m_services(services)
     , m_reading(reading) {
-    connect(window.menus.mnuSetBookmark, &QAction::triggered, this,
-            &BookmarkCommands::mnuSetBookmark_Click);
-    connect(window.menus.mnuGoToBookmark, &QAction::triggered, this,
-            &BookmarkCommands::mnuGoToBookmark_Click);
+    connect(menus.setBookmark, &QAction::triggered, this, &BookmarkCommands::setBookmark);
+    connect(menus.goToBookmark, &QAction::triggered, this, &BookmarkCommands::goToBookmark);
 }
 
-void BookmarkCommands::mnuSetBookmark_Click() {
-    const QString record =
-        bookmark::format(m_window.ComboBooks->text(), m_window.ComboChapter->text(),
-                         m_window.TextVerses->selStart());
+void BookmarkCommands::setBookmark() {
     const FileSystem::Result written =
-        m_storage.files.writeAll(m_storage.folder.bookmarkPath(), record);
+        bookmark::save(m_storage, m_view.bookBox->text(), m_view.chapterBox->text(),
+                       m_view.readingText->selStart());
     if (!written.ok)
-        m_services.messages.ask(QStringLiteral("The bookmark could not be saved.\r\n") +
+        m_services.messages.ask(QStringLiteral("The bookmark could not be saved.") + text::kCrLf +
                                     written.error,
                                 MessageBoxes::OkOnly, kTitle);
 }
 
-void BookmarkCommands::mnuGoToBookmark_Click() {
+void BookmarkCommands::goToBookmark() {
     BusyScope busy(m_services.pointer);
-    const QString path = m_storage.folder.bookmarkPath();
-    if (!m_storage.files.fileExists(path))
+    const RecordFile::Contents saved = bookmark::read(m_storage);
+    if (saved.status == RecordFile::Contents::Missing)
         return;
-    QStringList lines;
-    const FileSystem::ReadResult read =
-        m_storage.files.readLines(path, lines, bookmark::kRecordLines);
-    if (!read.ok) {
-        m_services.messages.ask(QStringLiteral("The bookmark could not be read.\r\n") + read.error,
+    if (saved.status == RecordFile::Contents::Failed) {
+        m_services.messages.ask(QStringLiteral("The bookmark could not be read.") + text::kCrLf +
+                                    saved.error,
                                 MessageBoxes::OkOnly, kTitle);
         return;
     }
-    const bookmark::Position position = bookmark::parse(lines);
+    const bookmark::Position position = bookmark::parse(saved.fields);
     // The chapter list follows the bookmark's book, so that a chapter picked from it next
     // exists.
     m_reading.showBookAndChapter(position.book, position.chapter);
-    if (m_reading.showChapter(position.book + QLatin1Char(' ') + position.chapter +
-                              QLatin1Char(':'))) {
-        m_window.TextVerses->setSelStart(position.caretOffset);
-        m_reading.markVerseAt(m_window.TextVerses->selStart());
+    if (m_reading.showChapter(scripture::chapterPrefix(position.book, position.chapter))) {
+        m_view.readingText->setSelStart(position.caretOffset);
+        m_reading.markVerseAt(m_view.readingText->selStart());
     }
 }

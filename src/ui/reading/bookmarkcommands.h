@@ -1,9 +1,11 @@
 #pragma once
 
+#include "reading/readingview.h"
+
 #include <QObject>
 
-class FrmBible;
 class ReadingArea;
+struct Menus;
 struct Services;
 struct Storage;
 
@@ -12,13 +14,14 @@ struct Storage;
 class BookmarkCommands : public QObject {
     Q_OBJECT
 public:
-    BookmarkCommands(FrmBible& window, Storage& storage, Services& services, ReadingArea& reading);
+    BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,
+                     Services& services, ReadingArea& reading);
 
-    void mnuSetBookmark_Click();
-    void mnuGoToBookmark_Click();
+    void setBookmark();
+    void goToBookmark();
 
 private:
-    FrmBible& m_window;
+    ReadingView m_view;
     Storage& m_storage;
     Services& m_services;
     ReadingArea& m_reading;

@@ -1,55 +1,77 @@
 #include "reading/readingarea.h"
 
 #include "controls/combobox.h"
-#include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
 #include "reading/readingmarks.h"
 #include "scripture/bookcatalogue.h"
+#include "scripture/chapterprefix.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
 #include "services/clipboard.h"
 #include "services/mousepointer.h"
+#include "shell/placeholders.h"
+#include "shell/welcometext.h"
 
 #include <QAction>
 
-ReadingArea::ReadingArea(FrmBible& window, MousePointer& pointer, ScriptureText& scripture,
-                         Clipboard& clipboard)
-    : m_window(window)
+ReadingArea::ReadingArea(const ReadingView& view, QWidget& window, MousePointer& pointer,
+                         ScriptureText& scripture, Clipboard& clipboard)
+    : m_view(view)
     , m_pointer(pointer)
     , m_scripture(scripture)
     , m_clipboard(clipboard)
-    , m_marks(new ReadingMarks(*window.TextVerses)) {
-    connect(window.ComboBooks, &ComboBox::picked, this, &ReadingArea::ComboBooks_Click);
-    connect(window.ComboChapter, &ComboBox::picked, this, &ReadingArea::ComboChapter_Click);
-    connect(window.ListVerse, &ListBox::picked, this, &ReadingArea::ListVerse_Click);
-    connect(window.ListVerse, &ListBox::entered, this,
-            [this] { m_window.TextVerses->setFocus(Qt::OtherFocusReason); });
-    connect(window.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
-    connect(window.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
-    connect(window.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
+    , m_marks(new ReadingMarks(*view.readingText)) {
+    connect(view.bookBox, &ComboBox::picked, this, &ReadingArea::onBookPicked);
+    connect(view.chapterBox, &ComboBox::picked, this, &ReadingArea::onChapterPicked);
+    createCommands(window);
 }
 
-void ReadingArea::ComboBooks_Click() {
-    m_window.ComboChapter->clear();
-    m_window.ComboChapter->setText(QStringLiteral("1"));
-    fillChapterList(m_window.ComboBooks->text());
+// The reading commands that are in no menu.
+void ReadingArea::createCommands(QWidget& window) {
+    auto* next = new QAction(QStringLiteral("Next Chapter"), &window);
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    auto* previous = new QAction(QStringLiteral("Previous Chapter"), &window);
+    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    window.addActions({next, previous});
+    TextBox* text = m_view.readingText;
+    auto* copy = new QAction(QStringLiteral("Copy with Reference"), text);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    auto* separator = new QAction(text);
+    separator->setSeparator(true);
+    text->addActions({separator, copy});
+    connect(next, &QAction::triggered, this, &ReadingArea::showNextChapter);
+    connect(previous, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
+    connect(copy, &QAction::triggered, this, &ReadingArea::copyWithReference);
+}
+
+void ReadingArea::prepare() {
+    m_view.bookBox->setText(shell::kBooks);
+    m_view.bookBox->addItems(scripture::bookList());
+    m_view.chapterBox->setText(shell::kChapter);
+    m_view.readingText->setText(shell::welcomeText());
+}
+
+void ReadingArea::onBookPicked() {
+    m_view.chapterBox->clear();
+    m_view.chapterBox->setText(QStringLiteral("1"));
+    fillChapterList(m_view.bookBox->text());
 }
 
 // A text that names no book (the separator between the testaments) leaves the list empty.
 void ReadingArea::fillChapterList(const QString& book) {
-    const int chapterCount = books::chapterCount(book).value_or(0);
-    m_window.ComboChapter->addItems(books::chapterList(chapterCount));
+    const int chapterCount = scripture::chapterCount(book).value_or(0);
+    m_view.chapterBox->addItems(scripture::chapterList(chapterCount));
 }
 
-void ReadingArea::ComboChapter_Click() {
+void ReadingArea::onChapterPicked() {
     BusyScope busy(m_pointer);
-    const QString prefix = m_window.ComboBooks->text() + QLatin1Char(' ') +
-                           m_window.ComboChapter->text() + QLatin1Char(':');
+    const QString prefix =
+        scripture::chapterPrefix(m_view.bookBox->text(), m_view.chapterBox->text());
     if (showChapter(prefix))
-        m_window.TextVerses->setSelStart(0);
+        m_view.readingText->setSelStart(0);
 }
 
 // Every chapter shown starts unmarked; an opened result marks it afterwards.
@@ -58,39 +80,42 @@ std::optional<QString> ReadingArea::showChapter(const QString& prefix, Focus foc
     if (!chapterText)
         return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
     m_marks->clear();
-    m_window.TextVerses->setText(*chapterText);
+    m_view.readingText->setText(*chapterText);
     if (focus == Focus::Take)
-        m_window.TextVerses->setFocus(Qt::OtherFocusReason);
+        focusReadingText();
     m_shown = chapterText->isEmpty() ? std::nullopt : std::optional(prefix);
     return chapterText;
 }
 
+void ReadingArea::focusReadingText() {
+    m_view.readingText->setFocus(Qt::OtherFocusReason);
+}
+
 void ReadingArea::showBookAndChapter(const QString& book, const QString& chapter) {
-    m_window.ComboBooks->setText(book);
-    m_window.ComboChapter->clear(); // empties the text as well
-    m_window.ComboChapter->setText(chapter);
+    m_view.bookBox->setText(book);
+    m_view.chapterBox->clear(); // empties the text as well
+    m_view.chapterBox->setText(chapter);
     fillChapterList(book);
 }
 
-void ReadingArea::ListVerse_Click() {
+void ReadingArea::openResult(const QString& line, bool byKeyboard) {
     BusyScope busy(m_pointer);
-    const QString line = m_window.ListVerse->text();
     const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
     if (!reference)
         return; // the hint, or any line that is no verse line
-    const std::optional<QString> chapterText = showChapter(
-        reference->prefix, m_window.ListVerse->pickedByKeyboard() ? Focus::Leave : Focus::Take);
+    const std::optional<QString> chapterText =
+        showChapter(reference->prefix, byKeyboard ? Focus::Leave : Focus::Take);
     if (!chapterText)
         return;
     const qsizetype offset = scripture::verseOffset(*chapterText, line, reference->prefix);
-    m_window.TextVerses->setSelStart(int(offset));
+    m_view.readingText->setSelStart(int(offset));
     showBookAndChapter(reference->book, reference->chapter);
     m_marks->markTerms(search::termRanges(*chapterText, m_searchedTerms));
     markVerseAt(offset);
 }
 
 void ReadingArea::markVerseAt(qsizetype offset) {
-    const QString text = m_window.TextVerses->text();
+    const QString text = m_view.readingText->text();
     const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(text);
     const scripture::VerseRange verse = scripture::versesTouched(spans, offset, offset);
     if (verse.last < verse.first)
@@ -100,32 +125,33 @@ void ReadingArea::markVerseAt(qsizetype offset) {
     m_marks->markVerse(span.start, span.lineEnd - span.start);
 }
 
-std::optional<books::ChapterPlace> ReadingArea::turningPoint() const {
-    return m_shown ? books::placeOfPrefix(*m_shown) : std::nullopt;
+std::optional<scripture::ChapterPlace> ReadingArea::turningPoint() const {
+    return m_shown ? scripture::placeOfPrefix(*m_shown) : std::nullopt;
 }
 
 // Through the same steps as picking the book and then the chapter.
-void ReadingArea::showAsPicked(const books::ChapterPlace& place) {
-    m_window.ComboBooks->setText(place.book);
-    ComboBooks_Click();
-    m_window.ComboChapter->setText(QString::number(place.chapter));
-    ComboChapter_Click();
+void ReadingArea::showAsPicked(const scripture::ChapterPlace& place) {
+    m_view.bookBox->setText(place.book);
+    onBookPicked();
+    m_view.chapterBox->setText(QString::number(place.chapter));
+    onChapterPicked();
 }
 
 // With no chapter shown, the keys show the chapter the boxes name, or the first of the text.
 void ReadingArea::showNextChapter() {
-    if (const std::optional<books::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<books::ChapterPlace> next = books::nextChapter(*from))
+    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
+        if (const std::optional<scripture::ChapterPlace> next = scripture::nextChapter(*from))
             showAsPicked(*next);
         return;
     }
-    showAsPicked(books::namedChapter(m_window.ComboBooks->text(), m_window.ComboChapter->text())
-                     .value_or(books::firstChapter()));
+    showAsPicked(scripture::namedChapter(m_view.bookBox->text(), m_view.chapterBox->text())
+                     .value_or(scripture::firstChapter()));
 }
 
 void ReadingArea::showPreviousChapter() {
-    if (const std::optional<books::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<books::ChapterPlace> previous = books::previousChapter(*from))
+    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
+        if (const std::optional<scripture::ChapterPlace> previous =
+                scripture::previousChapter(*from))
             showAsPicked(*previous);
         return;
     }
@@ -135,11 +161,11 @@ void ReadingArea::showPreviousChapter() {
 void ReadingArea::copyWithReference() {
     if (!m_shown || !m_scripture.refresh())
         return;
-    TextBox& verses = *m_window.TextVerses;
-    const qsizetype start = verses.selStart();
-    const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(verses.text());
+    TextBox& text = *m_view.readingText;
+    const qsizetype start = text.selStart();
+    const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(text.text());
     const scripture::VerseRange touched =
-        scripture::versesTouched(spans, start, start + verses.selLength());
+        scripture::versesTouched(spans, start, start + text.selLength());
     const QString lines = scripture::referencedLines(m_scripture.text(), *m_shown, spans, touched);
     if (!lines.isEmpty())
         m_clipboard.setText(lines);

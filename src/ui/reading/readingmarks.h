@@ -13,6 +13,7 @@ class TextBox;
 // reading area), and the words that were searched for (softly, until another chapter is
 // picked).
 class ReadingMarks : public QObject {
+    Q_OBJECT
 public:
     using Ranges = std::vector<std::pair<qsizetype, qsizetype>>; // start, length
 
@@ -21,8 +22,6 @@ public:
     void markVerse(qsizetype start, qsizetype length);
     void markTerms(Ranges ranges);
     void clear();
-    const Ranges& verse() const { return m_verse; }
-    const Ranges& terms() const { return m_terms; }
 
     // Scrolls so the line holding the offset is the top line, as far as the text's end
     // allows, leaving the caret and selection where they were.

@@ -3,12 +3,13 @@
 #include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/frmbible.h"
+#include "scripture/bookcatalogue.h"
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
 #include "search/termmarks.h"
 #include "services/mousepointer.h"
+#include "shell/placeholders.h"
 
 #include <QKeyEvent>
 
@@ -43,20 +44,33 @@ private:
 
 } // namespace
 
-SearchPage::SearchPage(FrmBible& window, MousePointer& pointer, ScriptureText& scripture)
-    : m_window(window)
+SearchPage::SearchPage(const SearchView& view, MousePointer& pointer, ScriptureText& scripture)
+    : m_view(view)
     , m_pointer(pointer)
     , m_scripture(scripture) {
-    connect(window.TextSearch, &TextBox::changed, this, &SearchPage::TextSearch_Change);
-    connect(window.TextSearch, &TextBox::gotFocus, this, &SearchPage::TextSearch_GotFocus);
-    connect(window.TextSearch, &TextBox::lostFocus, this, &SearchPage::TextSearch_LostFocus);
-    connect(window.ComboSearch, &ComboBox::picked, this, &SearchPage::ComboSearch_Click);
-    window.TextSearch->installEventFilter(this);
+    connect(view.queryBox, &TextBox::changed, this, &SearchPage::onQueryChanged);
+    connect(view.queryBox, &TextBox::gotFocus, this, &SearchPage::onQueryBoxEntered);
+    connect(view.queryBox, &TextBox::lostFocus, this, &SearchPage::onQueryBoxLeft);
+    connect(view.scopeBox, &ComboBox::picked, this, &SearchPage::onScopePicked);
+    connect(view.resultList, &ListBox::picked, this, [this] {
+        emit resultPicked(m_view.resultList->text(), m_view.resultList->pickedByKeyboard());
+    });
+    connect(view.resultList, &ListBox::entered, this, &SearchPage::resultEntered);
+    view.queryBox->installEventFilter(this);
+}
+
+void SearchPage::prepare() {
+    m_view.scopeBox->setText(shell::kSelectBook);
+    m_view.scopeBox->addItem(shell::kTheBible);
+    m_view.scopeBox->addItems(scripture::bookList());
+    m_view.queryBox->setText(shell::kSearchPrompt);
+    m_view.resultList->clear();
+    m_view.resultList->addItem(shell::kResultHint);
 }
 
 // The caret stays after what it followed.
-void SearchPage::TextSearch_Change() {
-    TextBox& box = *m_window.TextSearch;
+void SearchPage::onQueryChanged() {
+    TextBox& box = *m_view.queryBox;
     const QString typed = box.text();
     const QString line = search::singleLineQuery(typed);
     if (line == typed)
@@ -76,36 +90,35 @@ bool SearchPage::eventFilter(QObject*, QEvent* event) {
     return true;
 }
 
-void SearchPage::TextSearch_GotFocus() {
-    m_window.TextSearch->setSelStart(0);
-    m_window.TextSearch->setSelLength(int(m_window.TextSearch->text().size()));
+void SearchPage::onQueryBoxEntered() {
+    m_view.queryBox->setSelStart(0);
+    m_view.queryBox->setSelLength(int(m_view.queryBox->text().size()));
 }
 
-void SearchPage::TextSearch_LostFocus() {
+void SearchPage::onQueryBoxLeft() {
     searchIfReady();
 }
 
-void SearchPage::ComboSearch_Click() {
+void SearchPage::onScopePicked() {
     searchIfReady();
 }
 
 void SearchPage::searchIfReady() {
     const std::optional<QString> query =
-        search::queryWhenReady(m_window.TextSearch->text(), m_window.ComboSearch->text());
+        search::queryWhenReady(m_view.queryBox->text(), m_view.scopeBox->text());
     if (!query)
         return;
-    m_window.TextSearch->setText(*query);
+    m_view.queryBox->setText(*query);
     if (!query->isEmpty())
-        Search();
+        search();
 }
 
-void SearchPage::Search() {
+void SearchPage::search() {
     BusyScope busy(m_pointer);
     m_scripture.refresh(); // a missing or unreadable file leaves no lines to search
     std::shared_ptr<const VerseText> text = m_scripture.sharedText();
-    search::Outcome outcome =
-        search::run(*text, m_window.TextSearch->text(), m_window.ComboSearch->text());
-    m_window.ListVerse->setItemSource(
+    search::Outcome outcome = search::run(*text, m_view.queryBox->text(), m_view.scopeBox->text());
+    m_view.resultList->setItemSource(
         std::make_shared<ResultLines>(std::move(text), std::move(outcome.lines)));
-    emit searched(search::markedTerms(m_window.TextSearch->text(), outcome.foundByPhrase));
+    emit searched(search::markedTerms(m_view.queryBox->text(), outcome.foundByPhrase));
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // The clipboard, text only.
 class Clipboard {
 public:
+    Clipboard() = default;
+    Q_DISABLE_COPY_MOVE(Clipboard)
     virtual ~Clipboard() = default;
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/question.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,12 @@ class QWidget;
 // interface so a test can script the answers and read back what was asked.
 class MessageBoxes {
 public:
-    // The default button is the first, except where the code adds 256: the second.
-    enum Buttons { OkOnly = 0, OkCancel = 1, YesNo = 4, OkCancelDefaultCancel = 1 + 256 };
-    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+    MessageBoxes() = default;
+    Q_DISABLE_COPY_MOVE(MessageBoxes)
+    using Buttons = shell::Buttons;
+    using enum shell::Buttons;
+    using Answer = shell::Answer;
+    using enum shell::Answer;
 
     virtual ~MessageBoxes() = default;
     virtual Answer ask(const QString& text, Buttons buttons, const QString& title) = 0;
@@ -19,6 +24,9 @@ public:
     // choice is the default button and the answer when the box is closed otherwise.
     virtual int choose(const QString& text, const QStringList& choices, int safeChoice,
                        const QString& title) = 0;
+    Answer ask(const shell::Question& question) {
+        return ask(question.text, question.buttons, question.title);
+    }
 };
 
 // Shows a real, icon-less message box over the given parent.

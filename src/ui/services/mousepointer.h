@@ -1,18 +1,21 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The screen's mouse pointer: the hourglass while the program is busy, else the default.
 class MousePointer {
 public:
+    MousePointer() = default;
+    Q_DISABLE_COPY_MOVE(MousePointer)
     virtual ~MousePointer() = default;
     virtual void setBusy(bool busy) = 0;
-    virtual bool isBusy() const = 0;
 };
 
 class CursorMousePointer : public MousePointer {
 public:
+    CursorMousePointer() = default;
     ~CursorMousePointer() override;
     void setBusy(bool busy) override;
-    bool isBusy() const override { return m_busy; }
 
 private:
     bool m_busy = false;

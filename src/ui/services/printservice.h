@@ -18,6 +18,8 @@ public:
     // Paints onto a painter already begun on the printer; call printer.newPage() between pages.
     using Painter = std::function<void(QPrinter& printer, QPainter& painter)>;
 
+    PrintService() = default;
+    Q_DISABLE_COPY_MOVE(PrintService)
     virtual ~PrintService() = default;
     virtual Outcome print(const QString& documentName, const Painter& paint) = 0;
 };

@@ -14,7 +14,7 @@ namespace {
 void keepMargins(QPrinter& printer) {
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
-    printer.setPageMargins(printedpage::margins(layout.margins(), layout.minimumMargins()),
+    printer.setPageMargins(print::margins(layout.margins(), layout.minimumMargins()),
                            QPageLayout::Millimeter);
 }
 
@@ -26,7 +26,7 @@ PrintService::Outcome SystemPrintService::print(const QString& documentName, con
     QPrinter printer(QPrinterInfo::defaultPrinter());
     keepMargins(printer); // the dialog offers them, and takes larger ones
     QPrintDialog dialog(&printer, m_parent);
-    dialog.setWindowTitle(QObject::tr("Print %1").arg(documentName));
+    dialog.setWindowTitle(QStringLiteral("Print %1").arg(documentName));
     if (dialog.exec() != QDialog::Accepted)
         return {false, {}};
     return paintOn(printer, documentName, paint);
@@ -38,9 +38,9 @@ PrintService::Outcome SystemPrintService::paintOn(QPrinter& printer, const QStri
     keepMargins(printer);
     QPainter painter;
     if (!painter.begin(&printer))
-        return {false, QObject::tr("The printer could not be started.")};
+        return {false, QStringLiteral("The printer could not be started.")};
     paint(printer, painter);
     if (!painter.end())
-        return {false, QObject::tr("The document could not be printed.")};
+        return {false, QStringLiteral("The document could not be printed.")};
     return {true, {}};
 }

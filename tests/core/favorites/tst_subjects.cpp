@@ -1,6 +1,6 @@
-#include "favorites/subjectediting.h"
+#include "favorites/favoritessession.h"
+#include "favorites/subjectfiles.h"
 #include "favorites/subjectprintlines.h"
-#include "favorites/subjectstore.h"
 #include "storage/filesystem.h"
 #include "support/testfiles.h"
 
@@ -20,7 +20,7 @@ QString repeated(char c, int n) {
 
 } // namespace
 
-using BoxLeft = SubjectEditing::BoxLeft;
+using BoxLeft = FavoritesSession::BoxLeft;
 Q_DECLARE_METATYPE(BoxLeft)
 
 // Subjects: which files of the Verses folder are subjects, their exact text and nothing reached
@@ -40,16 +40,16 @@ class TestSubjects : public QObject {
     }
 
     QTemporaryDir m_dir; // for the decisions: Love and Faith
-    std::unique_ptr<SubjectStore> m_store;
-    std::unique_ptr<SubjectEditing> m_editing;
+    std::unique_ptr<SubjectFiles> m_subjectFiles;
+    std::unique_ptr<FavoritesSession> m_session;
 
     void loveShown(bool edited) {
-        m_editing = std::make_unique<SubjectEditing>(*m_store);
-        m_editing->subjectLoaded(QStringLiteral("Love"), StoredText("Love text"),
+        m_session = std::make_unique<FavoritesSession>(*m_subjectFiles);
+        m_session->subjectLoaded(QStringLiteral("Love"), StoredText("Love text"),
                                  QStringLiteral("Love text"));
-        m_editing->subjectBoxGotFocus(QStringLiteral("Love"));
+        m_session->subjectBoxEntered(QStringLiteral("Love"));
         if (edited)
-            m_editing->subjectBoxChanged();
+            m_session->subjectBoxChanged();
     }
 
 private slots:
@@ -66,29 +66,29 @@ private slots:
              {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt", ".txt", "Zeal.txt",
               "zeal.txt", ".vellumark-MHdX4d", "Love.txt.backup", "Love.txt.2024v1"})
             put(QStringLiteral("Verses/") + QLatin1String(name), "x");
-        QCOMPARE(SubjectStore(files, folder()).subjectNames(),
+        QCOMPARE(SubjectFiles(files, folder()).subjectNames(),
                  QStringList({"", "a", "Faith", "love", "Love.2024v1", "Love.backup", "Notes.TXT",
                               "readme.dat", "Zeal", "zeal"}));
     }
 
     void vanishedFolderListsNothing() {
         QVERIFY(QDir(folder()).removeRecursively());
-        SubjectStore store(files, folder());
+        SubjectFiles store(files, folder());
         QVERIFY(store.subjectNames().isEmpty());
-        QCOMPARE(store.load(QStringLiteral("Love")).status, SubjectStore::Loaded::Missing);
+        QCOMPARE(store.load(QStringLiteral("Love")).status, SubjectFiles::Loaded::Missing);
         QCOMPARE(store.save(QStringLiteral("Love"), "Love", {}).status,
-                 SubjectStore::Saved::Failed);
+                 SubjectFiles::Saved::Failed);
     }
 
     void keepsTheTextExactly() {
         put(QStringLiteral("Verses/Love.txt"), "caf\xe9\r\n\r\n verse\rJohn 3:16\n");
-        SubjectStore store(files, folder());
-        const SubjectStore::Loaded loaded = store.load(QStringLiteral("Love"));
-        QCOMPARE(loaded.status, SubjectStore::Loaded::Read);
+        SubjectFiles store(files, folder());
+        const SubjectFiles::Loaded loaded = store.load(QStringLiteral("Love"));
+        QCOMPARE(loaded.status, SubjectFiles::Loaded::Read);
         QCOMPARE(loaded.text(), QStringLiteral("caf\u00e9\r\n\r\n verse\rJohn 3:16\n"));
         put(QStringLiteral("Verses/Empty.txt"), "");
         QCOMPARE(store.load(QStringLiteral("Empty")).text(), QString());
-        using Mode = SubjectStore::WriteMode;
+        using Mode = SubjectFiles::WriteMode;
         QVERIFY(store.willWrite(QStringLiteral("Love"), Mode::ExistingOnly));
         QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
@@ -96,7 +96,7 @@ private slots:
         // The longest name a file can have saves too.
         const QString longest = repeated('a', 251);
         put(QStringLiteral("Verses/") + longest + QStringLiteral(".txt"), "x");
-        QCOMPARE(store.save(longest, "y", "x").status, SubjectStore::Saved::Written);
+        QCOMPARE(store.save(longest, "y", "x").status, SubjectFiles::Saved::Written);
         QCOMPARE(bytesOf(QStringLiteral("Verses/") + longest + QStringLiteral(".txt")), "y");
     }
 
@@ -119,11 +119,11 @@ private slots:
         QFETCH(QString, linkTo);
         if (!linkTo.isEmpty())
             QVERIFY(QFile::link(dir->filePath(linkTo), folder() + QStringLiteral("/Pw.txt")));
-        SubjectStore store(files, folder());
+        SubjectFiles store(files, folder());
         QVERIFY(store.subjectNames().isEmpty());
         QVERIFY(!store.exists(subject));
-        QCOMPARE(store.load(subject).status, SubjectStore::Loaded::Missing);
-        QCOMPARE(store.save(subject, "lost", {}, true).status, SubjectStore::Saved::Failed);
+        QCOMPARE(store.load(subject).status, SubjectFiles::Loaded::Missing);
+        QCOMPARE(store.save(subject, "lost", {}, true).status, SubjectFiles::Saved::Failed);
         QVERIFY(!store.remove(subject).ok);
         QCOMPARE(bytesOf(QStringLiteral("outside.txt")), QByteArray("keep"));
         QCOMPARE(bytesOf(QStringLiteral("Verses/Sub.txt/inner.txt")), QByteArray("keep"));
@@ -183,7 +183,7 @@ private slots:
     }
     void cleansANewSubjectsName() {
         QFETCH(QString, typed);
-        QTEST(SubjectStore::cleanedName(typed), "cleaned");
+        QTEST(SubjectFiles::cleanedName(typed), "cleaned");
     }
 
     void initTestCase() {
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(QDir().mkpath(verses));
         for (const char* name : {"/Love.txt", "/Faith.txt"})
             QVERIFY(testfiles::put(verses + QLatin1String(name), {}));
-        m_store = std::make_unique<SubjectStore>(files, verses);
+        m_subjectFiles = std::make_unique<SubjectFiles>(files, verses);
     }
 
     void leavingTheSubjectBox_data() {
@@ -227,7 +227,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, edited);
         loveShown(edited);
-        QTEST(m_editing->leaveSubjectBox(typed), "expected");
+        QTEST(m_session->leaveSubjectBox(typed), "expected");
     }
 
     // The list is saved only to the subject the box names, when that is the subject it holds.
@@ -245,7 +245,7 @@ private slots:
     void whereTheListIsSaved() {
         QFETCH(QString, boxText);
         loveShown(true);
-        QTEST(m_editing->saveTarget(boxText).value_or(QString()), "target");
+        QTEST(m_session->saveTarget(boxText).value_or(QString()), "target");
     }
 
     void offeringToDelete_data() {
@@ -267,8 +267,8 @@ private slots:
         QFETCH(QString, remembered);
         QFETCH(bool, edited);
         QFETCH(QString, boxText);
-        SubjectEditing editing(*m_store);
-        editing.subjectBoxGotFocus(remembered);
+        FavoritesSession editing(*m_subjectFiles);
+        editing.subjectBoxEntered(remembered);
         if (edited)
             editing.subjectBoxChanged();
         QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
@@ -280,26 +280,48 @@ private slots:
     void unsavedText() {
         loveShown(false);
         const QString love = QStringLiteral("Love text"), edit = love + "!";
-        QVERIFY(!m_editing->needsWriting(QStringLiteral("Love"), love));
-        QVERIFY(m_editing->needsWriting(QStringLiteral("Faith"), love));
-        m_editing->subjectPicked(QStringLiteral("Love"));
-        QVERIFY(!m_editing->subjectEdited());
-        const SubjectStore::Loaded theirs{SubjectStore::Loaded::Read, StoredText("Their text"), {}};
-        QVERIFY(m_editing->followsFile(love, theirs));
-        QVERIFY(!m_editing->followsFile(love, {theirs.status, StoredText("Love text"), {}}));
-        QVERIFY(!m_editing->followsFile(love, {})); // a file deleted elsewhere
-        m_editing->listChanged();
-        QVERIFY(m_editing->needsWriting(QStringLiteral("Love"), edit));
-        QVERIFY(!m_editing->followsFile(edit, theirs));
-        QVERIFY(m_editing->leaveList() && !m_editing->leaveList());
-        QCOMPARE(m_editing->knownBytes(QStringLiteral("Love")), "Love text");
-        QCOMPARE(m_editing->knownBytes(QStringLiteral("Faith")), std::nullopt);
-        m_editing->subjectSaved(QStringLiteral("Love"), StoredText("Love text!"));
-        QVERIFY(!m_editing->hasUnsavedText(edit));
-        QCOMPARE(m_editing->knownBytes(QStringLiteral("Love")), "Love text!");
-        m_editing->listChanged();
-        m_editing->verseLookedUp();
-        QVERIFY(!m_editing->subjectEdited());
+        QVERIFY(!m_session->needsWriting(QStringLiteral("Love"), love));
+        QVERIFY(m_session->needsWriting(QStringLiteral("Faith"), love));
+        m_session->subjectPicked(QStringLiteral("Love"));
+        QVERIFY(!m_session->subjectEdited());
+        const SubjectFiles::Loaded theirs{SubjectFiles::Loaded::Read, StoredText("Their text"), {}};
+        QVERIFY(m_session->followsFile(love, theirs));
+        QVERIFY(!m_session->followsFile(love, {theirs.status, StoredText("Love text"), {}}));
+        QVERIFY(!m_session->followsFile(love, {})); // a file deleted elsewhere
+        m_session->subjectTextChanged();
+        QVERIFY(m_session->needsWriting(QStringLiteral("Love"), edit));
+        QVERIFY(!m_session->followsFile(edit, theirs));
+        QVERIFY(m_session->leaveSubjectText() && !m_session->leaveSubjectText());
+        QCOMPARE(m_session->knownBytes(QStringLiteral("Love")), "Love text");
+        QCOMPARE(m_session->knownBytes(QStringLiteral("Faith")), std::nullopt);
+        m_session->subjectSaved(QStringLiteral("Love"), StoredText("Love text!"));
+        QVERIFY(!m_session->hasUnsavedText(edit));
+        QCOMPARE(m_session->knownBytes(QStringLiteral("Love")), "Love text!");
+        m_session->subjectTextChanged();
+        m_session->verseLookedUp();
+        QVERIFY(!m_session->subjectEdited());
+    }
+
+    // No subject file is ever written empty; Add Verse puts the looked-up verses after an empty
+    // line and names them on a line of their own.
+    void refillingAndAddingAVerse_data() {
+        for (const char* column : {"text", "name", "refilled", "added"})
+            QTest::addColumn<QString>(column); // name: the subject box's; refilled: null, kept
+        const QString verse = "\r\n\r\n For God so loved\r\nJohn 3:16";
+        QTest::newRow("nominal: emptied, the box's name") << ""
+                                                          << "Hope"
+                                                          << "Hope" << verse;
+        QTest::newRow("robustness: emptied, no name") << ""
+                                                      << ""
+                                                      << "New" << verse;
+        QTest::newRow("nominal: a text is kept") << "Love"
+                                                 << "" << QString() << "Love" + verse;
+    }
+    void refillingAndAddingAVerse() {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QTEST(FavoritesSession::refill(text, name).value_or(QString()), "refilled");
+        QTEST(FavoritesSession::withVerseAdded(text, " For God so loved", "John", "3:16"), "added");
     }
 
     void printLines_data() {
@@ -336,7 +358,7 @@ private slots:
 
     void printLines() {
         QFETCH(QString, text);
-        QTEST(subjectPrintLines(text), "lines");
+        QTEST(favorites::subjectPrintLines(text), "lines");
     }
 };
 

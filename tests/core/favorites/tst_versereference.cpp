@@ -1,4 +1,3 @@
-#include "favorites/versefinder.h"
 #include "favorites/versereference.h"
 #include "scripture/verselines.h"
 #include "storage/filesystem.h"
@@ -56,7 +55,7 @@ private slots:
     void filtersWhatTheFieldMayHold() {
         QFETCH(QString, typed);
         QFETCH(QString, kept);
-        const std::optional<QString> filtered = filterReference(typed);
+        const std::optional<QString> filtered = favorites::filterReference(typed);
         QCOMPARE(filtered.has_value(), !kept.isNull());
         QCOMPARE(filtered.value_or(QString()), kept);
     }
@@ -118,18 +117,19 @@ private slots:
     }
 
     void joinsTheVersesIntoOneLine() {
-        QCOMPARE(lookupResultText({QStringLiteral("a b"), QStringLiteral("c")}),
+        QCOMPARE(favorites::lookupResultText({QStringLiteral("a b"), QStringLiteral("c")}),
                  QStringLiteral(" a b c"));
-        QCOMPARE(lookupResultText({}), QStringLiteral("No search results were found."));
+        QCOMPARE(favorites::lookupResultText({}), QStringLiteral("No search results were found."));
         QVERIFY(scripture::versesFor(VerseText(), "John", VerseReference::parse("3:16")).isEmpty());
     }
 
     // The lookup starts once a reference is typed and a book named.
     void startsWhenBothAreThere() {
-        QVERIFY(canLookUp(QStringLiteral("3:16"), QStringLiteral("John")));
-        QVERIFY(!canLookUp(QString(), QStringLiteral("John")));
-        QVERIFY(!canLookUp(QStringLiteral("3:16"), QStringLiteral("Books")));
-        QVERIFY(canLookUp(QStringLiteral(" "), QStringLiteral("books"))); // compared as they stand
+        QVERIFY(favorites::canLookUp(QStringLiteral("3:16"), QStringLiteral("John")));
+        QVERIFY(!favorites::canLookUp(QString(), QStringLiteral("John")));
+        QVERIFY(!favorites::canLookUp(QStringLiteral("3:16"), QStringLiteral("Books")));
+        QVERIFY(favorites::canLookUp(QStringLiteral(" "),
+                                     QStringLiteral("books"))); // compared as they stand
     }
 };
 

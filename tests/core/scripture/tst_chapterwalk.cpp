@@ -1,4 +1,5 @@
 #include "scripture/bookcatalogue.h"
+#include "scripture/chapterprefix.h"
 #include "scripture/chapterwalk.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
@@ -6,7 +7,7 @@
 
 #include <QTest>
 
-using books::ChapterPlace;
+using scripture::ChapterPlace;
 Q_DECLARE_METATYPE(std::optional<ChapterPlace>)
 
 // Turning chapters, the verses a selection touches, and the searched words a chapter marks.
@@ -20,16 +21,16 @@ private slots:
     // Every chapter once, in the catalogue's order, forwards and back, and nothing beyond.
     void walksEveryChapterInOrder() {
         QList<ChapterPlace> expected;
-        for (const books::Book& book : books::catalogue())
+        for (const scripture::Book& book : scripture::catalogue())
             for (int chapter = 1; chapter <= book.chapters; ++chapter)
                 expected.append({QString::fromLatin1(book.name), chapter});
-        QList<ChapterPlace> forwards = {books::firstChapter()};
-        while (const std::optional<ChapterPlace> next = books::nextChapter(forwards.last()))
+        QList<ChapterPlace> forwards = {scripture::firstChapter()};
+        while (const std::optional<ChapterPlace> next = scripture::nextChapter(forwards.last()))
             forwards.append(*next);
         QCOMPARE(forwards, expected);
         QList<ChapterPlace> backwards = {expected.last()};
         while (const std::optional<ChapterPlace> previous =
-                   books::previousChapter(backwards.first()))
+                   scripture::previousChapter(backwards.first()))
             backwards.prepend(*previous);
         QCOMPARE(backwards, expected);
     }
@@ -51,7 +52,10 @@ private slots:
     }
     void namesAChapter() {
         QFETCH(QString, prefix);
-        QTEST(books::placeOfPrefix(prefix), "place");
+        QTEST(scripture::placeOfPrefix(prefix), "place");
+        if (const auto place = scripture::placeOfPrefix(prefix)) // and back
+            QCOMPARE(scripture::chapterPrefix(place->book, QString::number(place->chapter)),
+                     prefix);
     }
 
     // Copied verses are the file's own lines of every verse the selection touches, each named

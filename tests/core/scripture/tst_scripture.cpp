@@ -22,17 +22,17 @@ using testfiles::put;
 
 } // namespace
 
-class TstScripture : public QObject {
+class TestScripture : public QObject {
     Q_OBJECT
 private slots:
     // The prefix search relies on no book name being the start of another.
     void catalogue() {
-        for (const auto& book : books::catalogue())
-            for (const auto& other : books::catalogue())
+        for (const auto& book : scripture::catalogue())
+            for (const auto& other : scripture::catalogue())
                 QVERIFY(&other == &book || !QByteArray(other.name).startsWith(book.name));
         for (const char* notABook : {"***************", "Books", "genesis", " Genesis", ""})
-            QCOMPARE(books::chapterCount(QString::fromLatin1(notABook)), std::nullopt);
-        QCOMPARE(books::chapterCount(QStringLiteral("Song of Solomon")), 8);
+            QCOMPARE(scripture::chapterCount(QString::fromLatin1(notABook)), std::nullopt);
+        QCOMPARE(scripture::chapterCount(QStringLiteral("Song of Solomon")), 8);
     }
 
     // Every chapter against a line-by-line reading of the file, and prefixes that name no
@@ -49,7 +49,7 @@ private slots:
         int reads = 0;
         files.afterRead = [&reads] { ++reads; };
         ScriptureText scripture(files, kBible);
-        for (const books::Book& book : books::catalogue()) {
+        for (const scripture::Book& book : scripture::catalogue()) {
             for (int chapter = 1; chapter <= book.chapters; ++chapter) {
                 const QString prefix = QStringLiteral("%1 %2:").arg(book.name).arg(chapter);
                 QVERIFY(!expected.value(prefix).isEmpty());
@@ -240,5 +240,5 @@ private:
     QTemporaryDir m_dir;
 };
 
-QTEST_GUILESS_MAIN(TstScripture)
+QTEST_GUILESS_MAIN(TestScripture)
 #include "tst_scripture.moc"

@@ -30,7 +30,7 @@ void row(const char* name, const char* query, const char* scope, int count, bool
 
 } // namespace
 
-class TstSearchEngine : public QObject {
+class TestSearch : public QObject {
     Q_OBJECT
 private slots:
     void cases_data() {
@@ -78,7 +78,7 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("searched"); // null: not ready
-        const QString prompt = placeholders::kSearchPrompt;
+        const QString prompt = shell::kSearchPrompt;
         const auto ready = [](const char* name, const QString& query, const char* book,
                               const QString& searched) {
             QTest::newRow(name) << query << QString(book) << searched;
@@ -139,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstSearchEngine)
+QTEST_GUILESS_MAIN(TestSearch)
 #include "tst_search.moc"

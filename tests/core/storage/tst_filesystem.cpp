@@ -1,4 +1,4 @@
-#include "favorites/subjectstore.h"
+#include "favorites/subjectfiles.h"
 #include "prefs/preferencesfile.h"
 #include "scripture/scripturetext.h"
 #include "storage/filesystem.h"
@@ -246,7 +246,7 @@ private slots:
         QVERIFY(testfiles::put(path("Pref.dat"), "Times\r\nBold\r\n12\r\n" + emptyLines));
         Storage storage{ProgramFolder(m_dir.path()), m_files};
         const qint64 before = bytesRead();
-        QCOMPARE(preferences::savedRequest(storage)->pointSize, 12.0);
+        QCOMPARE(prefs::savedRequest(storage)->pointSize, 12.0);
         QVERIFY(bytesRead() - before < FileSystem::kMostLineBytes);
     }
 
@@ -269,7 +269,7 @@ private slots:
     void killedSaveLeavesOldOrNewTextWhole() {
         const QString folder = path("Killed");
         QVERIFY(QDir().mkpath(folder));
-        SubjectStore store(m_files, folder);
+        SubjectFiles store(m_files, folder);
         const QString love = folder + QStringLiteral("/Love.txt");
         QVERIFY(m_files.writeAll(love, kOldText).ok);
         const QByteArray oldBytes = FileSystem::encode(kOldText);

@@ -97,7 +97,7 @@ private slots:
         const QLocale writing(locale);
         QVERIFY(writing.timeFormat(QLocale::LongFormat).contains(QLatin1Char('t')));
         const QDateTime moment(QDate(2026, 12, 6), QTime(9, 8, 24));
-        QTEST(generalDateText(moment, writing), "text");
+        QTEST(text::generalDateText(moment, writing), "text");
     }
 };
 

@@ -39,18 +39,20 @@ class TestSubjectEditing : public QObject {
     std::unique_ptr<AppFixture> fx;
     QTemporaryDir m_home;
 
-    FrmBible& w() { return fx->window(); }
+    MainWindow& w() { return fx->window(); }
+    ComboBox* subjectBox() { return fx->combo("ComboCategory"); }
+    TextBox* subjectText() { return fx->textBox("TextFavoritesList"); }
     QStringList subjectFiles() { return QDir(fx->path("Verses")).entryList(QDir::Files); }
-    QByteArray listText() { return w().TextFavoritesList->text().toLatin1(); }
+    QByteArray listText() { return subjectText()->text().toLatin1(); }
     QByteArray file(const QString& subject) { return fx->readBytes("Verses/" + subject + ".txt"); }
     void enterSubject(const QString& name) {
-        typeOver(w().ComboCategory, name);
+        typeOver(subjectBox(), name);
         pressTab();
     }
     void appendToList(const QString& text, bool leave = true) {
-        focusOn(w().TextFavoritesList);
-        w().TextFavoritesList->moveCursor(QTextCursor::End);
-        QTest::keyClicks(w().TextFavoritesList, text);
+        focusOn(subjectText());
+        subjectText()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(subjectText(), text);
         if (leave)
             pressTab();
     }
@@ -68,7 +70,7 @@ private slots:
         fx->writeBytes("Verses/Faith.txt", kFaith);
         fx->writeBytes("Verses/Odd.txt", kOdd);
         fx->start();
-        pick(w().ComboCategory, QStringLiteral("Love"));
+        pick(subjectBox(), QStringLiteral("Love"));
         pressTab();
         QCOMPARE(listText(), kLove);
         QCOMPARE(file("Love"), kLove);
@@ -76,8 +78,8 @@ private slots:
     void cleanup() { fx.reset(); }
 
     void aKeyboardPickShowsTheSubject() {
-        focusOn(w().ComboCategory);
-        QTest::keyClick(w().ComboCategory, Qt::Key_Up); // from the subject shown
+        focusOn(subjectBox());
+        QTest::keyClick(subjectBox(), Qt::Key_Up); // from the subject shown
         QCOMPARE(listText(), kFaith);
     }
 
@@ -90,7 +92,7 @@ private slots:
     void untouchedBytesSurviveEverySave() {
         QFETCH(QByteArray, bytes);
         fx->writeBytes("Verses/Odd.txt", bytes);
-        pick(w().ComboCategory, QStringLiteral("Odd"));
+        pick(subjectBox(), QStringLiteral("Odd"));
         pressTab();
         QCOMPARE(file("Odd"), bytes);
         appendToList(QStringLiteral("!"));
@@ -124,7 +126,7 @@ private slots:
         QFETCH(QList<int>, chosen);
         fx->messages.chosen = chosen;
         fx->messages.answers = {MessageBoxes::No}; // not to close after all
-        pick(w().ComboCategory, QStringLiteral("Love"));
+        pick(subjectBox(), QStringLiteral("Love"));
         if (edited)
             appendToList(QStringLiteral("!"), false);
         fx->writeBytes("Verses/Love.txt", kTheirs);
@@ -139,11 +141,11 @@ private slots:
     }
 
     void aNameInAnotherCaseIsTheExistingSubject() {
-        typeOver(w().ComboCategory, QStringLiteral("fAITH"));
-        QTest::keyClick(w().ComboCategory, Qt::Key_Return);
+        typeOver(subjectBox(), QStringLiteral("fAITH"));
+        QTest::keyClick(subjectBox(), Qt::Key_Return);
         QCOMPARE(listText(), kLove); // a typed name waits for the box to be left, not for Return
         pressTab();
-        QCOMPARE(w().ComboCategory->text(), QStringLiteral("Faith"));
+        QCOMPARE(subjectBox()->text(), QStringLiteral("Faith"));
         QCOMPARE(listText(), kFaith);
         QCOMPARE(subjectFiles(), kSubjects);
         appendToList(QStringLiteral("+"));
@@ -159,7 +161,7 @@ private slots:
         QCOMPARE(fx->messages.asked.size(), 1);
         QCOMPARE(subjectFiles(), (QStringList{"Faith.txt", "Odd.txt"}));
         QCOMPARE(testfiles::bytesOf(m_home.filePath("Trash/files/Love.txt")), kLove);
-        QCOMPARE(w().ComboCategory->items(), (QStringList{"Faith", "Odd"}));
+        QCOMPARE(subjectBox()->items(), (QStringList{"Faith", "Odd"}));
         QCOMPARE(listText(), QByteArray("New"));
     }
 
@@ -184,9 +186,9 @@ private slots:
             QVERIFY(fx->messages.asked[0].text.startsWith(offer + "\r\n"));
             QCOMPARE(fx->messages.asked[0].buttons, MessageBoxes::OkCancelDefaultCancel);
         }
-        typeOver(w().TextFavoritesList, QString());
-        QTest::keyClick(w().TextFavoritesList, Qt::Key_Backtab, Qt::ShiftModifier);
-        QTest::mouseClick(w().CommandAddFavorite, Qt::LeftButton);
+        typeOver(subjectText(), QString());
+        QTest::keyClick(subjectText(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::mouseClick(fx->control<CommandButton>("CommandAddFavorite"), Qt::LeftButton);
         QCOMPARE(file("Love"), kLove);
         QCOMPARE(file("Faith"), kFaith);
         QCOMPARE(subjectFiles(), kSubjects);
@@ -206,7 +208,7 @@ private slots:
             enterSubject("Hope");
         }) << unsaved << unsaved;
         QTest::newRow("robustness: reading a picked subject") << "Faith" << true << Steps([this] {
-            pick(w().ComboCategory, QStringLiteral("Faith"));
+            pick(subjectBox(), QStringLiteral("Faith"));
             appendToList("!");
         }) << kLove + "!" << kLove + "!";
     }
@@ -266,7 +268,7 @@ private slots:
         if (action == "close")
             QCOMPARE(w().close(), answer == MessageBoxes::Yes);
         else if (action == "pick")
-            pick(w().ComboCategory, QStringLiteral("Faith"));
+            pick(subjectBox(), QStringLiteral("Faith"));
         else
             enterSubject(QStringLiteral("Faith"));
         QCOMPARE(fx->messages.asked.size(), 1);
@@ -280,7 +282,7 @@ private slots:
             QVERIFY(folder.remove("Verses") && folder.rename("Verses.kept", "Verses"));
         QCOMPARE(listText().endsWith(" kept"), !wentOn || action == "close");
         if (action != "close")
-            QCOMPARE(w().ComboCategory->text(), wentOn ? "Faith" : "Love");
+            QCOMPARE(subjectBox()->text(), wentOn ? "Faith" : "Love");
         QCOMPARE(file("Love"), kLove);
     }
 };

@@ -77,7 +77,7 @@ private slots:
     // focus stays where it was.
     void editKey() {
         QFETCH(Edit, edit);
-        FrmBible& w = fx.window();
+        MainWindow& w = fx.window();
         auto* widget = w.findChild<QWidget*>(edit.control);
         auto* target = dynamic_cast<TextControl*>(widget);
         focusOn(widget);
@@ -93,7 +93,7 @@ private slots:
         const auto changes =
             target ? std::make_unique<QSignalSpy>(widget, SIGNAL(changed())) : nullptr;
 
-        const QString before = generalDateText(QDateTime::currentDateTime());
+        const QString before = text::generalDateText(QDateTime::currentDateTime());
         if (edit.key == QLatin1String("middle")) {
             QWidget* clicked = widget; // where a user's middle click lands
             if (auto* box = qobject_cast<TextBox*>(widget))
@@ -104,7 +104,7 @@ private slots:
         } else {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(edit.key));
         }
-        const QString after = generalDateText(QDateTime::currentDateTime());
+        const QString after = text::generalDateText(QDateTime::currentDateTime());
 
         const QString edited = target ? target->text() : QString();
         QVERIFY2(edited == QString(edit.expectedText).replace("<date>", before) ||

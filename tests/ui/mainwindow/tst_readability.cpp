@@ -1,6 +1,6 @@
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "fontdialog/frmfont.h"
+#include "fontdialog/fontdialog.h"
 #include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
@@ -10,10 +10,10 @@
 
 namespace {
 
-FrmFont* openFontDialog(FrmBible& w) {
-    w.menus.mnuSetFont->trigger();
+FontDialog* openFontDialog(AppFixture& fx) {
+    fx.menuItem("mnuSetFont")->trigger();
     QApplication::processEvents();
-    return w.findChild<FrmFont*>();
+    return fx.window().findChild<FontDialog*>();
 }
 
 void choose(ListBox* list, const QString& item) {
@@ -33,12 +33,13 @@ class TestReadability : public QObject {
 private slots:
     // The carets sit at the ends of long texts, so a larger font moves their lines down.
     void initTestCase() {
-        FrmBible& w = fx.start().window();
-        w.TextFavorites->setText(
-            QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
-        w.TextFavoritesList->setText(QString(40, QLatin1Char('\n')) + QStringLiteral("end"));
-        w.ListVerse->setItems(QStringList(200, QStringLiteral("John 3:16")));
-        w.ListVerse->setCurrentIndex(w.ListVerse->model()->index(30, 0));
+        MainWindow& w = fx.start().window();
+        fx.textBox("TextFavorites")
+            ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
+        fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
+        auto* results = fx.control<ListBox>("ListVerse");
+        results->setItems(QStringList(200, QStringLiteral("John 3:16")));
+        results->setCurrentIndex(results->model()->index(30, 0));
         for (TextBox* box : w.findChildren<TextBox*>())
             box->setSelStart(int(box->text().size()));
     }
@@ -63,22 +64,24 @@ private slots:
         };
         fx.messages.asked.clear();
         const QByteArray before = fx.readBytes(QStringLiteral("Pref.dat"));
-        FrmBible& w = fx.window();
-        w.menus.mnuFavoriteVerses->trigger(); // the search page's boxes change while hidden
-        QPointer<FrmFont> dialog = openFontDialog(w);
+        MainWindow& w = fx.window();
+        fx.menuItem("mnuFavoriteVerses")->trigger(); // the search page's boxes change while hidden
+        QPointer<FontDialog> dialog = openFontDialog(fx);
         QTRY_VERIFY(dialog->isVisible()); // over the window; the core's table covers the edges
         const QPoint offset = dialog->frameGeometry().center() - w.frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.x())));
-        choose(dialog->ListFonts, font[0]);
-        choose(dialog->ListFontStyle, font[1]);
-        choose(dialog->ListSize, font[2]);
+        const auto list = [&](const char* name) { return dialog->findChild<ListBox*>(name); };
+        choose(list("ListFonts"), font[0]);
+        choose(list("ListFontStyle"), font[1]);
+        choose(list("ListSize"), font[2]);
         QCOMPARE(fx.readBytes(QStringLiteral("Pref.dat")),
                  saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
         QTEST(displayFont(w), "shown");
-        QCOMPARE(QFontInfo(w.TextVerses->font()).family(), // the system's own choice is no guess
-                 preferences::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
-        QTest::keyClick(dialog->ListFonts, Qt::Key_Escape);
+        QCOMPARE(QFontInfo(fx.textBox("TextVerses")->font())
+                     .family(), // the system's own choice is no guess
+                 prefs::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
+        QTest::keyClick(list("ListFonts"), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
         w.activateWindow();
@@ -86,7 +89,7 @@ private slots:
         const QRect area = w.centralWidget()->rect();
         const QList<QWidget*> all =
             w.centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QAction* page : {w.menus.mnuFavoriteVerses, w.menus.mnuSearch2}) {
+        for (QAction* page : {fx.menuItem("mnuFavoriteVerses"), fx.menuItem("mnuSearch2")}) {
             page->trigger();
             QApplication::processEvents();
             for (QWidget* box : w.displayControls()) {

@@ -65,16 +65,16 @@ private slots:
         AppFixture fx;
         if (pages < 0) // the document's file cannot be made where a folder stands
             QVERIFY(QDir(fx.printer.folder).mkpath(QStringLiteral("print-1.pdf")));
-        FrmBible& w = fx.start().window();
+        fx.start();
         fx.messages.answers = {answer};
         if (subject.isEmpty()) {
-            w.menus.mnuPrintForm->trigger();
+            fx.menuItem("mnuPrintForm")->trigger();
         } else {
-            w.ComboCategory->setText(QStringLiteral("Love"));
-            w.TextFavoritesList->setText(subject.join(QStringLiteral("\r\n")));
-            w.TextFavoritesList->setFont(font);
-            w.menus.mnuSearch2->trigger(); // the list keeps its text while hidden
-            w.menus.mnuPrintFavoriteSubject->trigger();
+            fx.combo("ComboCategory")->setText(QStringLiteral("Love"));
+            fx.textBox("TextFavoritesList")->setText(subject.join(QStringLiteral("\r\n")));
+            fx.textBox("TextFavoritesList")->setFont(font);
+            fx.menuItem("mnuSearch2")->trigger(); // the list keeps its text while hidden
+            fx.menuItem("mnuPrintFavoriteSubject")->trigger();
         }
         QCOMPARE(fx.messages.asked.size(), pages < 0 ? 2 : 1);
         QCOMPARE(fx.messages.asked[0].text,

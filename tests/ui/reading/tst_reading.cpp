@@ -19,11 +19,16 @@ class TestReading : public QObject {
     Q_OBJECT
     AppFixture fx;
 
-    FrmBible& w() { return fx.window(); }
+    MainWindow& w() { return fx.window(); }
+    ComboBox* bookBox() { return fx.combo("ComboBooks"); }
+    ComboBox* chapterBox() { return fx.combo("ComboChapter"); }
+    TextBox* readingText() { return fx.textBox("TextVerses"); }
+    TextBox* queryBox() { return fx.textBox("TextSearch"); }
+    ListBox* resultList() { return fx.control<ListBox>("ListVerse"); }
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
-    QString shown() { return w().ComboBooks->text() + ' ' + w().ComboChapter->text(); }
+    QString shown() { return bookBox()->text() + ' ' + chapterBox()->text(); }
     // A verse as the result list shows it, its text read straight from the scripture file.
     QString resultLine(const QString& verse) {
         return verse + "  " + testfiles::verseText(testfiles::bible().lines, verse);
@@ -36,38 +41,38 @@ private slots:
     // The keys show a chapter as picking it does, across books, from anywhere in the window;
     // which chapter is next, at either end of the text too, is the core's to decide.
     void turningChapters() {
-        focusOn(w().TextFavoritesList);
+        focusOn(fx.textBox("TextFavoritesList"));
         press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
         QCOMPARE(shown(), QStringLiteral("Genesis 1"));
-        QCOMPARE(QApplication::focusWidget(), w().TextVerses);
-        pick(w().ComboBooks, QStringLiteral("Malachi"));
-        pick(w().ComboChapter, QStringLiteral("4"));
-        w().TextVerses->setSelStart(200);
+        QCOMPARE(QApplication::focusWidget(), readingText());
+        pick(bookBox(), QStringLiteral("Malachi"));
+        pick(chapterBox(), QStringLiteral("4"));
+        readingText()->setSelStart(200);
         press(Qt::Key_PageDown);
         QCOMPARE(shown(), QStringLiteral("Matthew 1"));
-        QCOMPARE(w().ComboChapter->items().size(), 28);
-        QCOMPARE(w().TextVerses->selStart(), 0);
+        QCOMPARE(chapterBox()->items().size(), 28);
+        QCOMPARE(readingText()->selStart(), 0);
         press(Qt::Key_PageUp);
         QCOMPARE(shown(), QStringLiteral("Malachi 4"));
-        w().menus.mnuContents->trigger(); // no chapter shown: the one the boxes still name
+        fx.menuItem("mnuContents")->trigger(); // no chapter shown: the one the boxes still name
         press(Qt::Key_PageDown);
         QCOMPARE(shown(), QStringLiteral("Malachi 4"));
-        QVERIFY(w().TextVerses->text().startsWith(QStringLiteral("1  For, behold")));
+        QVERIFY(readingText()->text().startsWith(QStringLiteral("1  For, behold")));
     }
 
     // Each verse copies as the number its paragraph starts with names it, also after lines
     // were added above.
     void copyingWithReference() {
-        pick(w().ComboBooks, QStringLiteral("John"));
-        pick(w().ComboChapter, QStringLiteral("3"));
+        pick(bookBox(), QStringLiteral("John"));
+        pick(chapterBox(), QStringLiteral("3"));
         press(Qt::Key_Return, Qt::NoModifier);
         press(Qt::Key_Return, Qt::NoModifier);
-        const QString text = w().TextVerses->text();
-        w().TextVerses->setSelStart(int(text.indexOf(QStringLiteral("16  For God")) - 8));
-        w().TextVerses->setSelLength(12); // from the end of verse 15 into verse 16
+        const QString text = readingText()->text();
+        readingText()->setSelStart(int(text.indexOf(QStringLiteral("16  For God")) - 8));
+        readingText()->setSelLength(12); // from the end of verse 15 into verse 16
         press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(fx.clipboard.text(), resultLine("John 3:15") + "\r\n" + resultLine("John 3:16"));
-        QCOMPARE(w().TextVerses->text(), text);
+        QCOMPARE(readingText()->text(), text);
     }
 
     // By keys alone: Enter searches, a pasted line break is a space, the arrow keys open one
@@ -75,45 +80,48 @@ private slots:
     // boxes step on from the chapter they show, Return in the reference box looks up, and each
     // menu has an Alt key of its own.
     void searchingAndReadingByKeyboard() {
-        w().menus.mnuSearch2->trigger();
-        pick(w().ComboSearch, QStringLiteral("The Bible")); // the prompt stands: no search yet
-        typeOver(w().TextSearch, QStringLiteral("love another"));
-        w().TextSearch->setSelStart(4);
+        fx.menuItem("mnuSearch2")->trigger();
+        pick(fx.combo("ComboSearch"),
+             QStringLiteral("The Bible")); // the prompt stands: no search yet
+        typeOver(queryBox(), QStringLiteral("love another"));
+        queryBox()->setSelStart(4);
         fx.clipboard.setText(QStringLiteral("\r\none"));
         press(Qt::Key_V);
-        QCOMPARE(w().TextSearch->text(), QStringLiteral("love one another"));
-        QCOMPARE(w().TextSearch->selStart(), 8);
+        QCOMPARE(queryBox()->text(), QStringLiteral("love one another"));
+        QCOMPARE(queryBox()->selStart(), 8);
         press(Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(w().TextSearch->text(), QStringLiteral("love one another"));
-        QCOMPARE(w().ListVerse->count(), 12); // found as a phrase
+        QCOMPARE(queryBox()->text(), QStringLiteral("love one another"));
+        QCOMPARE(resultList()->count(), 12); // found as a phrase
         pressTab();
-        const QStringList results = w().ListVerse->items();
+        const QStringList results = resultList()->items();
         for (const QString& result : results) {
             press(Qt::Key_Down, Qt::NoModifier);
             QCOMPARE(shown() + ':', scripture::referenceOf(result)->prefix);
-            QCOMPARE(QApplication::focusWidget(), w().ListVerse);
+            QCOMPARE(QApplication::focusWidget(), resultList());
         }
         press(Qt::Key_Home, Qt::NoModifier);
         press(Qt::Key_Return, Qt::NoModifier);
         QCOMPARE(shown(), QStringLiteral("John 13"));
-        QCOMPARE(QApplication::focusWidget(), w().TextVerses);
-        w().ListVerse->setText(results.filter(QStringLiteral("Romans 13:")).first());
-        for (ComboBox* box : {w().ComboBooks, w().ComboChapter}) // in step, named for their role
+        QCOMPARE(QApplication::focusWidget(), readingText());
+        resultList()->setText(results.filter(QStringLiteral("Romans 13:")).first());
+        for (ComboBox* box : {bookBox(), chapterBox()}) // in step, named for their role
             QVERIFY(box->itemText(box->currentIndex()) == box->text() &&
                     QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) ==
                         box->accessibleName());
-        focusOn(w().ComboChapter);
+        focusOn(chapterBox());
         press(Qt::Key_Down, Qt::NoModifier);
         QCOMPARE(shown(), QStringLiteral("Romans 14"));
-        w().menus.mnuFavoriteVerses->trigger();
-        w().ComboBookFavorites->setText(QStringLiteral("John"));
-        typeOver(w().TextVersesFavorites, QStringLiteral("3:16"));
+        fx.menuItem("mnuFavoriteVerses")->trigger();
+        fx.combo("ComboBookFavorites")->setText(QStringLiteral("John"));
+        typeOver(fx.control<LineTextBox>("TextVersesFavorites"), QStringLiteral("3:16"));
         press(Qt::Key_Return, Qt::NoModifier);
-        QVERIFY(w().TextFavorites->text().startsWith(QStringLiteral(" For God so loved")));
+        QVERIFY(
+            fx.textBox("TextFavorites")->text().startsWith(QStringLiteral(" For God so loved")));
         QStringList keys;
         for (QAction* menu : w().menuBar()->actions())
             keys << QKeySequence::mnemonic(menu->text()).toString();
-        keys << QKeySequence::mnemonic(w().CommandAddFavorite->text()).toString();
+        keys << QKeySequence::mnemonic(fx.control<CommandButton>("CommandAddFavorite")->text())
+                    .toString();
         QCOMPARE(keys.first(), QStringLiteral("Alt+F"));
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
     }
@@ -122,17 +130,17 @@ private slots:
     // light palette and a dark one; the searched words marked; the text, the caret and the
     // selection as they would be without the marks.
     void anOpenedResultIsEasyToSee() {
-        w().ListVerse->setText(resultLine("John 15:12")); // from the search above
-        const QString text = w().TextVerses->text();
+        resultList()->setText(resultLine("John 15:12")); // from the search above
+        const QString text = readingText()->text();
         const int verse = int(text.indexOf(QStringLiteral("12  This is my commandment")));
-        QCOMPARE(w().TextVerses->selStart(), verse);
-        QCOMPARE(w().TextVerses->selLength(), 0);
-        QCOMPARE(w().TextVerses->cursorForPosition(QPoint(6, 6)).block().position(),
-                 w().TextVerses->positionOfOffset(verse)); // the verse at the top
-        const QPalette dark(QColor(40, 40, 40));           // black base, white text
-        for (const QPalette& palette : {w().TextVerses->palette(), dark}) {
-            w().TextVerses->setPalette(palette);
-            const QList<QTextEdit::ExtraSelection> marks = w().TextVerses->extraSelections();
+        QCOMPARE(readingText()->selStart(), verse);
+        QCOMPARE(readingText()->selLength(), 0);
+        QCOMPARE(readingText()->cursorForPosition(QPoint(6, 6)).block().position(),
+                 readingText()->positionOfOffset(verse)); // the verse at the top
+        const QPalette dark(QColor(40, 40, 40));          // black base, white text
+        for (const QPalette& palette : {readingText()->palette(), dark}) {
+            readingText()->setPalette(palette);
+            const QList<QTextEdit::ExtraSelection> marks = readingText()->extraSelections();
             QStringList marked;
             for (const QTextEdit::ExtraSelection& mark : marks)
                 marked << mark.cursor.selectedText();
@@ -142,9 +150,9 @@ private slots:
             QVERIFY(std::abs(mark.hsvHue() - palette.color(QPalette::Highlight).hsvHue()) >= 90);
             QVERIFY(std::abs(mark.lightnessF() - palette.color(QPalette::Text).lightnessF()) > .6);
         }
-        QTest::mouseClick(w().TextVerses->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(w().TextVerses->extraSelections().size(), 2); // the verse's mark is gone
-        QCOMPARE(w().TextVerses->text(), text);
+        QTest::mouseClick(readingText()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(readingText()->extraSelections().size(), 2); // the verse's mark is gone
+        QCOMPARE(readingText()->text(), text);
     }
 };
 

@@ -1,0 +1,130 @@
+#include "favorites/favoritessession.h"
+
+#include "shell/placeholders.h"
+#include "text/linebreak.h"
+
+FavoritesSession::FavoritesSession(const SubjectFiles& subjectFiles)
+    : m_subjectFiles(subjectFiles) {}
+
+void FavoritesSession::subjectBoxEntered(const QString& boxText) {
+    m_remembered = boxText;
+    m_subjectEdited = false;
+}
+
+void FavoritesSession::subjectPicked(const QString& subject) {
+    m_remembered = subject;
+    m_subjectEdited = false;
+}
+
+void FavoritesSession::subjectLoaded(const QString& subject, std::optional<StoredText> file,
+                                     const QString& subjectText) {
+    m_shown = subject;
+    m_file = std::move(file);
+    m_textAsStored = subjectText;
+}
+
+void FavoritesSession::subjectSaved(const QString& subject, StoredText file) {
+    if (!holdsTextOf(subject))
+        return; // a new subject made from the subject text: it is shown once loaded
+    m_textAsStored = file.text();
+    m_file = std::move(file);
+}
+
+std::optional<QString> FavoritesSession::subjectToDelete(const QString& boxText) const {
+    if (!m_subjectEdited || !boxText.isEmpty())
+        return std::nullopt;
+    return m_subjectFiles.existingName(m_remembered);
+}
+
+// A name that differs from an existing subject only in letter case, or that cleans to one,
+// is that subject; only a name of no existing subject creates one.
+FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimmedBoxText) const {
+    if (!m_subjectEdited || trimmedBoxText.isEmpty() || trimmedBoxText == shell::kSelectSubject)
+        return {};
+    const QString cleaned = SubjectFiles::cleanedName(trimmedBoxText);
+    const QString target = m_subjectFiles.existingName(trimmedBoxText)
+                               .value_or(m_subjectFiles.existingName(cleaned).value_or(cleaned));
+    if (target.isEmpty())
+        return {}; // nothing of the name is left to name a file by
+    if (!m_subjectFiles.exists(target))
+        return {m_subjectFiles.fitsFolder(target) ? BoxLeft::Write : BoxLeft::TooLong, target};
+    if (!holdsTextOf(target))
+        return {BoxLeft::Load, target};
+    return {BoxLeft::Write, target};
+}
+
+bool FavoritesSession::leaveSubjectText() {
+    const bool save = m_subjectEdited;
+    m_subjectEdited = false;
+    return save;
+}
+
+std::optional<QString> FavoritesSession::saveTarget(const QString& boxText) const {
+    const std::optional<QString> named = m_subjectFiles.existingName(boxText);
+    if (!named || !holdsTextOf(*named))
+        return std::nullopt;
+    return named;
+}
+
+bool FavoritesSession::needsWriting(const QString& subject, const QString& subjectText) const {
+    return !holdsTextOf(subject) || !m_file || hasUnsavedText(subjectText);
+}
+
+QByteArray FavoritesSession::bytesFor(const QString& subject, const QString& subjectText) const {
+    if (holdsTextOf(subject) && m_file)
+        return m_file->bytesFor(subjectText);
+    return FileSystem::encode(subjectText);
+}
+
+std::optional<QByteArray> FavoritesSession::knownBytes(const QString& subject) const {
+    if (holdsTextOf(subject) && m_file)
+        return m_file->bytes();
+    return std::nullopt;
+}
+
+bool FavoritesSession::followsFile(const QString& subjectText,
+                                   const SubjectFiles::Loaded& now) const {
+    if (hasUnsavedText(subjectText) || now.status != SubjectFiles::Loaded::Read)
+        return false;
+    return !m_file || m_file->bytes() != now.stored.bytes();
+}
+
+FavoritesSession::Question FavoritesSession::conflictQuestion(const QString& subject) {
+    return {QStringLiteral("The subject \"%1\" was changed in its file by another window or "
+                           "program since it was shown here.")
+                    .arg(subject) +
+                text::kCrLf +
+                QStringLiteral("Replace the file's text with the text shown here, show the file's "
+                               "text instead, or keep editing without saving?"),
+            {QStringLiteral("&Replace the File"), QStringLiteral("&Show the File"),
+             QStringLiteral("&Keep Editing")},
+            int(OnConflict::KeepEditing)};
+}
+
+FavoritesSession::OnConflict FavoritesSession::conflictAnswer(int choice) {
+    switch (choice) {
+    case int(OnConflict::Overwrite):
+        return OnConflict::Overwrite;
+    case int(OnConflict::LoadFile):
+        return OnConflict::LoadFile;
+    default:
+        return OnConflict::KeepEditing; // the box closed without a choice writes nothing
+    }
+}
+
+bool FavoritesSession::holdsTextOf(const QString& subject) const {
+    const std::optional<QString> shown = m_subjectFiles.existingName(m_shown);
+    return shown && m_subjectFiles.existingName(subject) == shown;
+}
+
+std::optional<QString> FavoritesSession::refill(const QString& subjectText, const QString& name) {
+    if (!subjectText.isEmpty())
+        return std::nullopt;
+    return name.isEmpty() ? shell::kNewSubjectText : name;
+}
+
+QString FavoritesSession::withVerseAdded(const QString& subjectText, const QString& verses,
+                                         const QString& book, const QString& reference) {
+    using text::kCrLf;
+    return subjectText + kCrLf + kCrLf + verses + kCrLf + book + QLatin1Char(' ') + reference;
+}

@@ -1,0 +1,9 @@
+#include "shell/logging.h"
+
+namespace shell {
+
+Q_LOGGING_CATEGORY(lcFiles, "vellumark.files", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcScripture, "vellumark.scripture", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcFavorites, "vellumark.favorites", QtWarningMsg)
+
+} // namespace shell

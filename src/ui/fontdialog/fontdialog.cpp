@@ -1,0 +1,132 @@
+#include "fontdialog/fontdialog.h"
+
+#include "controls/design.h"
+#include "controls/listbox.h"
+#include "prefs/preferencesfile.h"
+#include "services/messageboxes.h"
+#include "text/linebreak.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Display Fonts");
+
+// A list under its caption, whose access key moves the focus to the list.
+ListBox* list(QWidget* parent, const char* name, const QRect& rect, QLabel* caption) {
+    auto* l = new ListBox(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(rect);
+    l->setFont(design::font());
+    l->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    caption->setBuddy(l);
+    return l;
+}
+
+} // namespace
+
+FontDialog::FontDialog(QWidget& mainWindow, const QList<QWidget*>& displayControls,
+                       Storage& storage, MessageBoxes& messages)
+    : QWidget(&mainWindow, Qt::Window)
+    , m_displayControls(displayControls)
+    , m_storage(storage)
+    , m_messages(messages) {
+    setObjectName(QStringLiteral("frmFont"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(4125 / design::kTwipsPerPixel, 1500 / design::kTwipsPerPixel);
+    createControls();
+    connect(m_fontList, &ListBox::picked, this, &FontDialog::onFontPicked);
+    connect(m_styleList, &ListBox::picked, this, &FontDialog::onStylePicked);
+    connect(m_sizeList, &ListBox::picked, this, &FontDialog::onSizePicked);
+    preselectSavedChoice();
+}
+
+void FontDialog::createControls() {
+    using design::label, design::twips;
+    m_fontList = list(this, "ListFonts", twips(0, 240, 2055, 1230),
+                      label(this, "Label1", QStringLiteral("&Font:"), twips(0, 0, 1095, 255)));
+    m_styleList =
+        list(this, "ListFontStyle", twips(2160, 240, 1215, 1230),
+             label(this, "Label2", QStringLiteral("Font st&yle:"), twips(2160, 0, 1095, 255)));
+    m_sizeList = list(this, "ListSize", twips(3480, 240, 615, 1230),
+                      label(this, "Label3", QStringLiteral("&Size"), twips(3480, 0, 615, 255)));
+}
+
+void FontDialog::preselectSavedChoice() {
+    m_fontList->setItems(prefs::fontNames());
+    m_styleList->setItems(prefs::styleWords());
+    m_sizeList->setItems(prefs::sizes());
+    // All three lines are taken before the first preselection saves over them.
+    const RecordFile::Contents saved = prefs::read(m_storage);
+    if (saved.status == RecordFile::Contents::Missing)
+        return; // nothing selected until the user chooses
+    if (saved.status == RecordFile::Contents::Failed) {
+        m_messages.ask(QStringLiteral("The display font could not be read.") + text::kCrLf +
+                           saved.error,
+                       MessageBoxes::OkOnly, kTitle);
+        return;
+    }
+    m_loading = true;
+    m_fontList->setText(saved.fields.value(0));
+    m_styleList->setText(saved.fields.value(1));
+    m_sizeList->setText(saved.fields.value(2));
+    m_loading = false;
+}
+
+template <typename Change> void FontDialog::changeDisplayFonts(Change change) {
+    for (QWidget* control : m_displayControls) {
+        QFont font = control->font();
+        change(font);
+        control->setFont(font);
+    }
+}
+
+void FontDialog::onFontPicked() {
+    const QString family = m_fontList->text();
+    changeDisplayFonts([&](QFont& font) { font.setFamily(family); });
+    saveFont();
+}
+
+void FontDialog::onStylePicked() {
+    if (const std::optional<prefs::Style> style = prefs::styleFromWord(m_styleList->text())) {
+        changeDisplayFonts([&](QFont& font) {
+            font.setBold(style->bold);
+            font.setItalic(style->italic);
+        });
+    }
+    saveFont();
+}
+
+void FontDialog::onSizePicked() {
+    if (const std::optional<double> size = prefs::parseSize(m_sizeList->text()))
+        changeDisplayFonts([&](QFont& font) { font.setPointSizeF(*size); });
+    saveFont();
+}
+
+void FontDialog::saveFont() {
+    const FileSystem::Result written =
+        prefs::save(m_storage, m_fontList->text(), m_styleList->text(), m_sizeList->text());
+    if (written.ok || (m_loading && m_reportedWhileLoading))
+        return; // the preselection's three saves report one failure, not three
+    m_reportedWhileLoading = m_loading;
+    m_messages.ask(QStringLiteral("The display font could not be saved.") + text::kCrLf +
+                       written.error,
+                   MessageBoxes::OkOnly, kTitle);
+}
+
+void FontDialog::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit unloaded();
+}
+
+// Esc closes the dialog as its close box does; the lists leave the key to it.
+void FontDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,18 @@
+#include "fontdialog/savedfont.h"
+
+#include <QWidget>
+
+void applyFontRequest(const prefs::FontRequest& request, const QList<QWidget*>& controls) {
+    for (QWidget* control : controls) {
+        QFont font = control->font();
+        if (request.family)
+            font.setFamily(*request.family);
+        if (request.bold)
+            font.setBold(true);
+        if (request.italic)
+            font.setItalic(true);
+        if (request.pointSize)
+            font.setPointSizeF(*request.pointSize);
+        control->setFont(font);
+    }
+}

@@ -1,0 +1,78 @@
+#include "mainwindow/menus.h"
+
+#include "controls/editkeys.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QMenu* menu(QWidget* parent, const char* objectName, const QString& caption) {
+    auto* m = new QMenu(caption, parent);
+    m->setObjectName(QLatin1String(objectName));
+    return m;
+}
+
+// The menu shows the first shortcut; the others run the item as well.
+QAction* item(QMenu* parent, const char* objectName, const QString& caption,
+              const QList<QKeySequence>& shortcuts = {}) {
+    QAction* action = parent->addAction(caption);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcuts(shortcuts);
+    return action;
+}
+
+void separator(QMenu* parent, const char* objectName) {
+    parent->addSeparator()->setObjectName(QLatin1String(objectName));
+}
+
+} // namespace
+
+Menus buildMenus(QMenuBar* bar) {
+    Menus m;
+
+    QMenu* file = menu(bar, "mnuFile", QStringLiteral("&File"));
+    QMenu* print = menu(file, "mnuPrint", QStringLiteral("&Print"));
+    m.printSubject =
+        item(print, "mnuPrintFavoriteSubject", QStringLiteral("&Favorite Subject && Verses"));
+    m.printWindow = item(print, "mnuPrintForm", QStringLiteral("Print &Form"));
+    file->addMenu(print);
+    separator(file, "mnuBar1");
+    m.exit = item(file, "mnuExit", QStringLiteral("&Exit"));
+    bar->addMenu(file);
+
+    QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    m.cut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
+    m.copy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
+    m.paste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
+    m.deleteForward = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
+    separator(edit, "mnuBar2");
+    m.selectAll = item(edit, "mnuSelectAll", QStringLiteral("Select &All"), editkeys::selectAll());
+    m.insertDateTime =
+        item(edit, "mnuTimeDate", QStringLiteral("Time\\&Date"), {QKeySequence(Qt::Key_F5)});
+    bar->addMenu(edit);
+
+    QMenu* bookmark = menu(bar, "mnuBookmark", QStringLiteral("&Bookmark"));
+    m.setBookmark = item(bookmark, "mnuSetBookmark", QStringLiteral("&Set Bookmark"));
+    m.goToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
+    bar->addMenu(bookmark);
+
+    QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("Fa&vorites"));
+    m.showFavorites = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
+    bar->addMenu(favorites);
+
+    QMenu* search = menu(bar, "mnuSearch", QStringLiteral("&Search"));
+    m.showSearch = item(search, "mnuSearch2", QStringLiteral("&Search Text"));
+    bar->addMenu(search);
+
+    QMenu* options = menu(bar, "mnuOptions", QStringLiteral("&Options"));
+    m.setFont = item(options, "mnuSetFont", QStringLiteral("Set &Font"));
+    bar->addMenu(options);
+
+    QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
+    m.showHelp = item(help, "mnuContents", QStringLiteral("Contents"));
+    bar->addMenu(help);
+
+    return m;
+}
