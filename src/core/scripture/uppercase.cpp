@@ -2,6 +2,8 @@
 
 #include "text/codepage.h"
 
+#include <algorithm>
+
 namespace scripture {
 
 QChar upperChar(QChar ch) {
@@ -22,16 +24,16 @@ QString upperCase(QStringView text) {
     return upper;
 }
 
+// Made from the code page's characters, upper-cased and encoded back all at once.
 const std::array<unsigned char, 256>& upperByteTable() {
     static const std::array<unsigned char, 256> table = [] {
-        std::array<unsigned char, 256> bytes{};
-        for (int byte = 0; byte < 256; ++byte) {
-            const QChar upper =
-                upperChar(codepage::fromWindows1252(static_cast<unsigned char>(byte)));
-            bytes[byte] = static_cast<unsigned char>(
-                codepage::encodeWindows1252(QStringView(&upper, 1)).at(0));
-        }
-        return bytes;
+        QString upper(256, Qt::Uninitialized);
+        for (int byte = 0; byte < 256; ++byte)
+            upper[byte] = upperChar(codepage::fromWindows1252(static_cast<unsigned char>(byte)));
+        const QByteArray bytes = codepage::encodeWindows1252(upper);
+        std::array<unsigned char, 256> upperBytes{};
+        std::copy_n(bytes.constData(), std::min<qsizetype>(bytes.size(), 256), upperBytes.begin());
+        return upperBytes;
     }();
     return table;
 }

@@ -202,9 +202,12 @@ private slots:
         QCOMPARE(scripture.text().lineCount(), 0);
     }
 
+    // Every byte, the five Windows-1252 leaves undefined too, reads as a character that is
+    // written back as the same byte, and upper-cases within the code page.
     void upperCasingCoversWindows1252() {
         for (int byte = 0; byte < 256; ++byte) {
             const QChar ch = codepage::fromWindows1252(uchar(byte));
+            QCOMPARE(codepage::encodeWindows1252(QStringView(&ch, 1)), QByteArray(1, char(byte)));
             const QChar upper = scripture::upperChar(ch);
             QVERIFY2(codepage::fitsWindows1252(QStringView(&upper, 1)), qPrintable(QString(ch)));
             QCOMPARE(codepage::fromWindows1252(scripture::upperByte(uchar(byte))), upper);
