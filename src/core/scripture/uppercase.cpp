@@ -27,13 +27,12 @@ QString upperCase(QStringView text) {
 // Made from the code page's characters, upper-cased and encoded back all at once.
 const std::array<unsigned char, 256>& upperByteTable() {
     static const std::array<unsigned char, 256> table = [] {
-        QString upper(256, Qt::Uninitialized);
-        for (int byte = 0; byte < 256; ++byte)
-            upper[byte] = upperChar(codepage::fromWindows1252(static_cast<unsigned char>(byte)));
-        const QByteArray bytes = codepage::encodeWindows1252(upper);
-        std::array<unsigned char, 256> upperBytes{};
-        std::copy_n(bytes.constData(), std::min<qsizetype>(bytes.size(), 256), upperBytes.begin());
-        return upperBytes;
+        const QByteArray upper = codepage::encodeWindows1252(
+            upperCase(codepage::decodeWindows1252(codepage::everyByte())));
+        std::array<unsigned char, 256> bytes{};
+        std::copy_n(upper.constData(), std::min(upper.size(), qsizetype(bytes.size())),
+                    bytes.begin());
+        return bytes;
     }();
     return table;
 }

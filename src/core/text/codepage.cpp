@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace codepage {
 namespace {
@@ -22,15 +23,15 @@ template <typename Converter> Converter converter() {
     return codec;
 }
 
-// Each byte's character, as the codec decodes it; for the per-byte fast paths.
-const std::array<char16_t, 256>& characters() {
-    static const std::array<char16_t, 256> table = [] {
-        QByteArray bytes(256, Qt::Uninitialized);
-        for (int byte = 0; byte < 256; ++byte)
-            bytes[byte] = static_cast<char>(byte);
-        const QString text = converter<QStringDecoder>().decode(bytes);
-        std::array<char16_t, 256> decoded{};
-        std::copy_n(text.utf16(), std::min<qsizetype>(text.size(), 256), decoded.begin());
+// Each byte's character, as the codec decodes it; for the per-byte fast paths, which need one
+// character for each byte.
+const std::array<QChar, 256>& characters() {
+    static const std::array<QChar, 256> table = [] {
+        const QString text = decodeWindows1252(everyByte());
+        std::array<QChar, 256> decoded{};
+        if (text.size() != qsizetype(decoded.size()))
+            qFatal("The %s codec does not read one character for each byte.", kCodecName);
+        std::copy(text.begin(), text.end(), decoded.begin());
         return decoded;
     }();
     return table;
@@ -39,14 +40,20 @@ const std::array<char16_t, 256>& characters() {
 bool hasByte(QChar ch) {
     const auto& table = characters();
     const char16_t code = ch.unicode();
-    return (code < table.size() && table[code] == code) || // most bytes are their own character
-           std::find(table.begin(), table.end(), code) != table.end();
+    return (code < table.size() && table[code] == ch) || // most bytes are their own character
+           std::find(table.begin(), table.end(), ch) != table.end();
 }
 
 } // namespace
 
+QByteArray everyByte() {
+    QByteArray bytes(256, Qt::Uninitialized);
+    std::iota(bytes.begin(), bytes.end(), char(0));
+    return bytes;
+}
+
 QChar fromWindows1252(unsigned char byte) {
-    return QChar(characters()[byte]);
+    return characters()[byte];
 }
 
 QString decodeWindows1252(QByteArrayView bytes) {

@@ -136,6 +136,12 @@ private slots:
                 QCOMPARE(finder.findPadded(padded.constData(), from, end), expected);
             }
         }
+        // What a scan costs is put at the places both bytes pick out, taken as independent; the
+        // search scans first for the word expected at the fewest.
+        std::array<qsizetype, 256> counts{};
+        counts['A'] = 60, counts['B'] = 30, counts['C'] = 10;
+        QCOMPARE(ByteFinder("ABA", counts).expectedCandidates(1000), 1000 * 0.3 * 0.6);
+        QCOMPARE(ByteFinder("C", counts).expectedCandidates(1000), 1000 * 0.1);
     }
 };
 
