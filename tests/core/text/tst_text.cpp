@@ -1,4 +1,3 @@
-#include "text/codepage.h"
 #include "text/exacttext.h"
 #include "text/generaldate.h"
 
@@ -81,14 +80,6 @@ private slots:
         const ExactText exact(QStringLiteral("ab\r\ncd\ne"));
         QCOMPARE(exact.between(1, 6), QStringLiteral("b\r\ncd\n"));
         QCOMPARE(exact.between(3, 3), QString());
-    }
-
-    // Each character the code page lacks is one "?", those the codec would leave out (a mark,
-    // a high surrogate at the end) too, while a control byte stays itself.
-    void codePageMarksEachCharacterItLacks() {
-        QCOMPARE(codepage::encodeWindows1252Replacing(u"\uFEFF\x1A\u200B\u0080 \xD83D"),
-                 "?\x1A?? ?");
-        QVERIFY(!codepage::fitsWindows1252(u"\u20AC\u200B"));
     }
 
     void generalDate_data() {
