@@ -3,11 +3,13 @@
 // does; and with every result line decoded besides), the first and the second search on a text
 // just loaded, the lower bound (one plain scan of the same upper-cased bytes in scope for the
 // whole query, by two rare bytes with the widest vector unit, and by memmem), and the literal
-// search that rescans the file line by line and upper-cases each line.
+// search that rescans the file line by line and upper-cases each line. Besides, the byte finder
+// alone with each vector unit this machine runs.
 #include "benchmain.h"
 #include "naivescan.h"
 #include "plainscan.h"
 #include "scripture/scripturetext.h"
+#include "search/bytefinder.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
@@ -154,6 +156,52 @@ void lowerBoundMemmem(benchmark::State& state, Case c, int times) {
               });
 }
 
+const char* unitName(ByteFinder::Unit unit) {
+    switch (unit) {
+    case ByteFinder::Unit::Avx512:
+        return "avx512";
+    case ByteFinder::Unit::Avx2:
+        return "avx2";
+    case ByteFinder::Unit::Sse2:
+        return "sse2";
+    case ByteFinder::Unit::Bytes:
+        break;
+    }
+    return "bytes";
+}
+
+// The finder for the whole query with the given unit, over the text in scope: every place of the
+// query found by padded finds, each going on from the last (the long scans of the engine's pass
+// over a run), or one padded find in each line in scope (the short ones that narrow lines down).
+void finder(benchmark::State& state, Case c, int times, ByteFinder::Unit unit, bool eachLine) {
+    FileSystem files;
+    const VerseText text(files.readBytes(benchTextPath(times)).bytes);
+    const QByteArray pattern = upperPattern(c);
+    const ByteFinder finder(pattern, text.upperByteCounts(), unit);
+    const char* upper = text.upperBytes().data();
+    std::vector<std::pair<qsizetype, qsizetype>> ranges;
+    for (const auto& range : scopeRanges(text, c)) {
+        if (!eachLine) {
+            ranges.push_back(range);
+            continue;
+        }
+        for (qsizetype line = text.lineAt(range.first);
+             line < text.lineCount() && text.lineStart(line) < range.second; ++line)
+            ranges.emplace_back(text.lineStart(line), text.lineEnd(line));
+    }
+    qsizetype found = 0;
+    for (auto _ : state) {
+        found = 0;
+        for (const auto& [from, end] : ranges) {
+            for (qsizetype at = finder.findPadded(upper, from, end); at >= 0;
+                 at = finder.findPadded(upper, at + 1, end))
+                ++found;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["places"] = double(found);
+}
+
 void naiveRescan(benchmark::State& state, Case c, int times) {
     qsizetype found = 0;
     for (auto _ : state) {
@@ -187,6 +235,17 @@ const bool registered = [] {
                 ->Unit(benchmark::kMicrosecond);
             benchmark::RegisterBenchmark((name + "naive_rescan").c_str(), naiveRescan, c, times)
                 ->Unit(benchmark::kMicrosecond);
+            for (const auto unit : {ByteFinder::Unit::Bytes, ByteFinder::Unit::Sse2,
+                                    ByteFinder::Unit::Avx2, ByteFinder::Unit::Avx512}) {
+                if (!ByteFinder::runs(unit))
+                    continue;
+                for (const bool eachLine : {false, true}) {
+                    const std::string what = eachLine ? "finder_lines_" : "finder_scan_";
+                    benchmark::RegisterBenchmark((name + what + unitName(unit)).c_str(), finder, c,
+                                                 times, unit, eachLine)
+                        ->Unit(benchmark::kMicrosecond);
+                }
+            }
         }
     }
     return true;

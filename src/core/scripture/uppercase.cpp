@@ -2,6 +2,8 @@
 
 #include "text/codepage.h"
 
+#include <algorithm>
+
 namespace scripture {
 
 QChar upperChar(QChar ch) {
@@ -22,15 +24,14 @@ QString upperCase(QStringView text) {
     return upper;
 }
 
+// Made from the code page's characters, upper-cased and encoded back all at once.
 const std::array<unsigned char, 256>& upperByteTable() {
     static const std::array<unsigned char, 256> table = [] {
+        const QByteArray upper = codepage::encodeWindows1252(
+            upperCase(codepage::decodeWindows1252(codepage::everyByte())));
         std::array<unsigned char, 256> bytes{};
-        for (int byte = 0; byte < 256; ++byte) {
-            const QChar upper =
-                upperChar(codepage::fromWindows1252(static_cast<unsigned char>(byte)));
-            bytes[byte] = static_cast<unsigned char>(
-                codepage::encodeWindows1252(QStringView(&upper, 1)).at(0));
-        }
+        std::copy_n(upper.constData(), std::min(upper.size(), qsizetype(bytes.size())),
+                    bytes.begin());
         return bytes;
     }();
     return table;

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <limits>
 
 #if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
 #include <immintrin.h>
@@ -44,85 +45,91 @@ template <typename Mask> Mask upTo(qsizetype start, qsizetype lastStart) {
     return count >= qsizetype(sizeof(Mask) * 8) ? ~Mask(0) : (Mask(1) << count) - 1;
 }
 
-#if defined(__SSE2__)
-qsizetype scanSse2(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
-                   bool padded) {
-    const __m128i first = _mm_set1_epi8(probe.pattern[probe.first]);
-    const __m128i second = _mm_set1_epi8(probe.pattern[probe.second]);
-    const auto candidates = [&](qsizetype at) {
-        const auto* a = reinterpret_cast<const __m128i*>(text + at + probe.first);
-        const auto* b = reinterpret_cast<const __m128i*>(text + at + probe.second);
-        return unsigned(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(a), first),
-                                            _mm_cmpeq_epi8(_mm_loadu_si128(b), second))));
-    };
-    for (; start + 15 <= lastStart; start += 16) {
-        if (const unsigned mask = candidates(start); mask != 0) {
-            if (const qsizetype at = firstMatch(mask, probe, text, start); at >= 0)
-                return at;
-        }
-    }
-    if (start > lastStart)
-        return -1;
-    if (padded)
-        return firstMatch(candidates(start) & upTo<unsigned>(start, lastStart), probe, text, start);
-    return findOneByOne(probe, text, start, lastStart);
-}
-#endif
-
-#if BYTEFINDER_X86
-__attribute__((target("avx2"))) qsizetype
-scanAvx2(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart, bool padded) {
-    const __m256i first = _mm256_set1_epi8(probe.pattern[probe.first]);
-    const __m256i second = _mm256_set1_epi8(probe.pattern[probe.second]);
-    const auto candidates = [&](qsizetype at) __attribute__((target("avx2"))) {
-        const auto* a = reinterpret_cast<const __m256i*>(text + at + probe.first);
-        const auto* b = reinterpret_cast<const __m256i*>(text + at + probe.second);
-        return unsigned(_mm256_movemask_epi8(
-            _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_loadu_si256(a), first),
-                             _mm256_cmpeq_epi8(_mm256_loadu_si256(b), second))));
-    };
-    for (; start + 31 <= lastStart; start += 32) {
-        if (const unsigned mask = candidates(start); mask != 0) {
-            if (const qsizetype at = firstMatch(mask, probe, text, start); at >= 0)
-                return at;
-        }
-    }
-    if (start > lastStart)
-        return -1;
-    if (padded)
-        return firstMatch(candidates(start) & upTo<unsigned>(start, lastStart), probe, text, start);
-    return scanSse2(probe, text, start, lastStart, false);
-}
-
-__attribute__((target("avx512f,avx512bw"))) qsizetype scanAvx512(const Probe& probe,
-                                                                 const char* text, qsizetype start,
-                                                                 qsizetype lastStart, bool padded) {
-    const __m512i first = _mm512_set1_epi8(probe.pattern[probe.first]);
-    const __m512i second = _mm512_set1_epi8(probe.pattern[probe.second]);
-    const auto candidates = [&](qsizetype at) __attribute__((target("avx512f,avx512bw"))) {
-        const __m512i a = _mm512_loadu_si512(text + at + probe.first);
-        const __m512i b = _mm512_loadu_si512(text + at + probe.second);
-        return quint64(_mm512_cmpeq_epi8_mask(a, first) & _mm512_cmpeq_epi8_mask(b, second));
-    };
-    for (; start + 63 <= lastStart; start += 64) {
-        if (const quint64 mask = candidates(start); mask != 0) {
-            if (const qsizetype at = firstMatch(mask, probe, text, start); at >= 0)
-                return at;
-        }
-    }
-    if (start > lastStart)
-        return -1;
-    if (padded)
-        return firstMatch(candidates(start) & upTo<quint64>(start, lastStart), probe, text, start);
-    return scanAvx2(probe, text, start, lastStart, false);
-}
-#endif
-
 qsizetype scanBytes(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
                     bool) {
     return findOneByOne(probe, text, start, lastStart);
 }
+
+// The scan of every vector unit, written once. A unit tests as many places at once as its Mask
+// has bits; both() tells which places from a and from b hold the first and the second byte.
+// Each unit's scan function is compiled for its instructions and takes all this inline
+// (flatten), the unit's both() too, which, compiled for those instructions, could not be inlined
+// into this template alone. A stretch shorter than the unit is tested at once when padded, one
+// place at a time otherwise.
+template <typename Unit>
+qsizetype scanWith(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
+                   bool padded) {
+    using Mask = typename Unit::Mask;
+    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
+    const char first = probe.pattern[probe.first];
+    const char second = probe.pattern[probe.second];
+    const auto candidates = [&](qsizetype at) {
+        return Unit::both(text + at + probe.first, first, text + at + probe.second, second);
+    };
+    for (; start + width - 1 <= lastStart; start += width) {
+        if (const Mask mask = candidates(start); mask != 0) [[unlikely]] {
+            if (const qsizetype at = firstMatch(mask, probe, text, start); at >= 0)
+                return at;
+        }
+    }
+    if (start > lastStart)
+        return -1;
+    if (padded)
+        return firstMatch(Mask(candidates(start) & upTo<Mask>(start, lastStart)), probe, text,
+                          start);
+    return findOneByOne(probe, text, start, lastStart);
+}
+
+#if defined(__SSE2__)
+struct Sse2 {
+    using Mask = quint16;
+    static Mask both(const char* a, char first, const char* b, char second) {
+        const __m128i atA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
+        const __m128i atB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
+        return Mask(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(atA, _mm_set1_epi8(first)),
+                                                    _mm_cmpeq_epi8(atB, _mm_set1_epi8(second)))));
+    }
+};
+
+[[gnu::flatten]] qsizetype scanSse2(const Probe& probe, const char* text, qsizetype start,
+                                    qsizetype lastStart, bool padded) {
+    return scanWith<Sse2>(probe, text, start, lastStart, padded);
+}
+#endif
+
+#if BYTEFINDER_X86
+struct Avx2 {
+    using Mask = quint32;
+    [[gnu::target("avx2")]] static Mask both(const char* a, char first, const char* b,
+                                             char second) {
+        const __m256i atA = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a));
+        const __m256i atB = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b));
+        return Mask(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(atA, _mm256_set1_epi8(first)),
+                             _mm256_cmpeq_epi8(atB, _mm256_set1_epi8(second)))));
+    }
+};
+
+struct Avx512 {
+    using Mask = quint64;
+    [[gnu::target("avx512f,avx512bw")]] static Mask both(const char* a, char first, const char* b,
+                                                         char second) {
+        return Mask(_mm512_cmpeq_epi8_mask(_mm512_loadu_si512(a), _mm512_set1_epi8(first)) &
+                    _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(b), _mm512_set1_epi8(second)));
+    }
+};
+
+[[gnu::target("avx2"), gnu::flatten]] qsizetype
+scanAvx2(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart, bool padded) {
+    return scanWith<Avx2>(probe, text, start, lastStart, padded);
+}
+
+[[gnu::target("avx512f,avx512bw"), gnu::flatten]] qsizetype
+scanAvx512(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
+           bool padded) {
+    return scanWith<Avx512>(probe, text, start, lastStart, padded);
+}
+#endif
 
 ByteFinder::Unit machineWidest() {
 #if BYTEFINDER_X86

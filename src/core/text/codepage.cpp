@@ -1,69 +1,86 @@
 #include "text/codepage.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace codepage {
 namespace {
 
-// 0x80..0x9F; the undefined bytes map to the C1 control of the same value, as Windows does.
-constexpr std::array<char16_t, 32> kHighTable = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char kCodecName[] = "windows-1252";
 
-int byteFor(QChar ch) {
+// Qt's codec for the code page (it has one where it is built with ICU, as Debian's is). It maps
+// all 256 bytes, the five Windows-1252 leaves undefined to the C1 controls of the same value, as
+// Windows does, so every byte survives a read and a write. Without it no file could be read or
+// written faithfully: the program stops rather than lose a word.
+template <typename Converter> Converter converter() {
+    Converter codec(kCodecName);
+    if (!codec.isValid())
+        qFatal("This Qt has no %s codec: the program's files cannot be read.", kCodecName);
+    return codec;
+}
+
+// Each byte's character, as the codec decodes it; for the per-byte fast paths, which need one
+// character for each byte.
+const std::array<QChar, 256>& characters() {
+    static const std::array<QChar, 256> table = [] {
+        const QString text = decodeWindows1252(everyByte());
+        std::array<QChar, 256> decoded{};
+        if (text.size() != qsizetype(decoded.size()))
+            qFatal("The %s codec does not read one character for each byte.", kCodecName);
+        std::copy(text.begin(), text.end(), decoded.begin());
+        return decoded;
+    }();
+    return table;
+}
+
+bool hasByte(QChar ch) {
+    const auto& table = characters();
     const char16_t code = ch.unicode();
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
-        return code;
-    for (std::size_t i = 0; i < kHighTable.size(); ++i) {
-        if (kHighTable[i] == code)
-            return int(0x80 + i);
-    }
-    return -1;
+    return (code < table.size() && table[code] == ch) || // most bytes are their own character
+           std::find(table.begin(), table.end(), ch) != table.end();
 }
 
 } // namespace
 
+QByteArray everyByte() {
+    QByteArray bytes(256, Qt::Uninitialized);
+    std::iota(bytes.begin(), bytes.end(), char(0));
+    return bytes;
+}
+
 QChar fromWindows1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0)
-        return QChar(kHighTable[byte - 0x80]);
-    return QChar(byte);
+    return characters()[byte];
 }
 
 QString decodeWindows1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes)
-        *out++ = fromWindows1252(static_cast<unsigned char>(byte));
-    return text;
+    return converter<QStringDecoder>().decode(bytes);
 }
 
 bool fitsWindows1252(QStringView text) {
-    for (const QChar ch : text) {
-        if (byteFor(ch) < 0)
-            return false;
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), hasByte);
 }
 
 QByteArray encodeWindows1252(QStringView text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar ch : text)
-        bytes.append(static_cast<char>(byteFor(ch)));
-    return bytes;
+    return converter<QStringEncoder>().encode(text);
 }
 
+// The codec is not asked to mark what it lacks: it writes a control byte for some characters and
+// nothing at all for others (U+FEFF, a high surrogate at the end).
 QByteArray encodeWindows1252Replacing(QStringView text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    if (fitsWindows1252(text))
+        return encodeWindows1252(text);
+    QString kept;
+    kept.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = byteFor(text[i]);
-        bytes.append(byte < 0 ? '?' : static_cast<char>(byte));
+        kept.append(hasByte(text[i]) ? text[i] : QChar(u'?'));
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i; // a character beyond the first 65,536 takes two units: one mark for both
     }
-    return bytes;
+    return encodeWindows1252(kept);
 }
 
 } // namespace codepage

@@ -3,10 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
-// The stored files are single-byte Windows-1252 text. The table is our own so that every
-// byte, including the five that Windows-1252 leaves undefined, survives a read and a write.
+// The stored files are single-byte Windows-1252 text, read and written through Qt's codec for it.
+// Every byte, including the five that Windows-1252 leaves undefined, survives a read and a write.
 namespace codepage {
 
+// The 256 bytes in order, for the tables made from the code page.
+QByteArray everyByte();
+
+// One byte's character, from a table made from the codec once, for the per-byte fast paths.
 QChar fromWindows1252(unsigned char byte);
 QString decodeWindows1252(QByteArrayView bytes);
 

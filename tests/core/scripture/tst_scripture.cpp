@@ -109,7 +109,8 @@ private slots:
     }
 
     // A text saved as UTF-8 with a byte-order mark reads as the same text in Windows-1252: the
-    // mark does not belong to the first line. A character without a Windows-1252 byte shows as "?".
+    // mark does not belong to the first line. A character without a Windows-1252 byte shows as "?",
+    // also one the codec would leave out (U+FEFF, U+200B); a control character stays itself.
     void utf8FileWithMarkReadsAsWindows1252_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("windows1252");
@@ -117,8 +118,9 @@ private slots:
         QTest::newRow("nominal: the real text")
             << codepage::decodeWindows1252(realBytes) << realBytes;
         QTest::newRow("robustness: characters without a Windows-1252 byte")
-            << QStringLiteral("Genesis 1:1  \u03B2 and \U0001F54A\r\nGenesis 1:2  C\u00E6sar")
-            << QByteArray("Genesis 1:1  ? and ?\r\nGenesis 1:2  C\xE6sar");
+            << QStringLiteral("Genesis 1:1  \u03B2 and \U0001F54A\uFEFF\x1A\u200B\r\nGenesis 1:2  "
+                              "C\u00E6sar\U0001F54A")
+            << QByteArray("Genesis 1:1  ? and ??\x1A?\r\nGenesis 1:2  C\xE6sar?");
     }
     void utf8FileWithMarkReadsAsWindows1252() {
         QFETCH(QString, text);
@@ -202,9 +204,12 @@ private slots:
         QCOMPARE(scripture.text().lineCount(), 0);
     }
 
+    // Every byte, the five Windows-1252 leaves undefined too, reads as a character that is
+    // written back as the same byte, and upper-cases within the code page.
     void upperCasingCoversWindows1252() {
         for (int byte = 0; byte < 256; ++byte) {
             const QChar ch = codepage::fromWindows1252(uchar(byte));
+            QCOMPARE(codepage::encodeWindows1252(QStringView(&ch, 1)), QByteArray(1, char(byte)));
             const QChar upper = scripture::upperChar(ch);
             QVERIFY2(codepage::fitsWindows1252(QStringView(&upper, 1)), qPrintable(QString(ch)));
             QCOMPARE(codepage::fromWindows1252(scripture::upperByte(uchar(byte))), upper);

@@ -125,9 +125,7 @@ private slots:
             const std::size_t at =
                 window.find(std::string_view(pattern.constData(), pattern.size()));
             const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
-            QByteArray padded = text.first(end);
-            for (qsizetype i = 0; i < ByteFinder::kPadding; ++i)
-                padded.append(pattern.at(i % pattern.size()));
+            const QByteArray padded = text.first(end) + pattern.repeated(ByteFinder::kPadding);
             for (const Unit unit : {Unit::Bytes, Unit::Sse2, Unit::Avx2, Unit::Avx512}) {
                 if (!ByteFinder::runs(unit))
                     continue;
@@ -136,6 +134,11 @@ private slots:
                 QCOMPARE(finder.findPadded(padded.constData(), from, end), expected);
             }
         }
+        // Places both bytes pick out, taken as independent: the search scans for the fewest first.
+        std::array<qsizetype, 256> counts{};
+        counts['A'] = 60, counts['B'] = 30, counts['C'] = 10;
+        QCOMPARE(ByteFinder("BA", counts).expectedCandidates(1000), 1000 * 0.3 * 0.6);
+        QCOMPARE(ByteFinder("C", counts).expectedCandidates(1000), 1000 * 0.1);
     }
 };
 
