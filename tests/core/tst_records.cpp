@@ -4,6 +4,7 @@
 #include "prefs/preferencesfile.h"
 #include "prefs/preferencesrecord.h"
 #include "print/printquestion.h"
+#include "settings/settingsfile.h"
 #include "shell/commandline.h"
 #include "shell/helptext.h"
 #include "storage/datafolder.h"
@@ -25,8 +26,8 @@ const QStringList kDebianFonts = QString("DejaVu Sans|DejaVu Sans Mono|DejaVu Se
                                      .split('|');
 } // namespace
 
-// BkMrk.dat and Pref.dat: where they live and the command line that may name it, what start-up
-// makes of every line they may hold, and what is saved.
+// BkMrk.dat, Pref.dat and the settings file: where they live and the command line that may name it,
+// what start-up makes of every line they may hold, and what is saved.
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
@@ -266,6 +267,43 @@ private slots:
         QTEST(told.section("\r\n", 0, 0).replace(temporary.path(), "%1"), "startupError");
         const auto ownerMayAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         QCOMPARE(QFileInfo(folder + "/Verses").permission(ownerMayAll), told.isEmpty());
+    }
+
+    // The settings file as stored: what each line gives, and that the values read are written
+    // back as they were, keys the program does not know among them.
+    void settings_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("number"); // the value as a number, -1 for none
+        const auto row = [](const char* name, const char* stored, const char* key, int number) {
+            QTest::newRow(name) << QByteArray(stored) << QString(key) << number;
+        };
+        row("nominal: a group", "[Window]\r\nwidth=800\r\n", "Window/width", 800);
+        row("nominal: the general group, LF, spaces", "a = 7\n[B]\nc=1\n", "a", 7);
+        row("nominal: a later group", "[A]\r\nx=1\r\n\r\n[B]\r\nx=2\r\n", "B/x", 2);
+        row("robustness: no number", "[Window]\r\nwidth=wide\r\n", "Window/width", -1);
+        row("robustness: a line with no value", "[Window]\r\nwidth\r\n", "Window/width", -1);
+        row("robustness: a comment", "[W]\r\n;x=3\r\n", "W/;x", -1);
+        row("robustness: binary", "\xFF\x00[\x01=\x02\r\n", "Window/width", -1);
+    }
+    void settings() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, key);
+        QTemporaryDir temporary;
+        const QString path = temporary.filePath("Vellumark.ini");
+        QVERIFY(testfiles::put(path, stored));
+        FileSystem files;
+        SettingsFile settings(files, path);
+        settings.load();
+        QTEST(settings.intValue(key, -1), "number");
+        const QMap<QString, QString> read = SettingsFile::parse(FileSystem::decode(stored));
+        QCOMPARE(SettingsFile::parse(SettingsFile::format(read)), read);
+        settings.setValue("Window/width", "640");
+        QVERIFY(settings.save().ok);
+        settings.load();
+        QCOMPARE(settings.intValue("Window/width", 0), 640);
+        QCOMPARE(SettingsFile::parse(FileSystem::decode(testfiles::bytesOf(path))).size(),
+                 read.size() + !read.contains("Window/width"));
     }
 
     // The toolkit's own options, with or without their values, are no concern of the program's;

@@ -26,6 +26,8 @@ public:
     QString biblePath() const { return m_scripture + QStringLiteral("/Bible.dat"); }
     QString preferencesPath() const { return dataFile(QStringLiteral("Pref.dat")); }
     QString bookmarkPath() const { return dataFile(QStringLiteral("BkMrk.dat")); }
+    // What the window remembers between runs, in the program's own INI file.
+    QString settingsPath() const { return dataFile(QStringLiteral("Vellumark.ini")); }
     QString versesFolder() const { return dataFile(QStringLiteral("Verses")); }
 
 private:
