@@ -23,6 +23,8 @@
 #include "searchpage/searchpage.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
+#include "settings/settingsfile.h"
+#include "shell/logging.h"
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 #include "text/linebreak.h"
@@ -44,6 +46,7 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_windows->add(m_window.get());
     MainWindow& w = *m_window;
     const Menus& menus = w.menus();
+    m_settings = std::make_unique<SettingsFile>(m_storage.files, m_storage.folder.settingsPath());
     m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
     m_subjectFiles =
         std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.versesFolder());
@@ -76,6 +79,9 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
+    // After every handler that may keep the window open has had its say.
+    QObject::connect(&w, &MainWindow::closing, &w,
+                     [this](const QCloseEvent* closing) { saveSettings(closing); });
 }
 
 // The handler objects go before the window, and their connections with them.
@@ -99,6 +105,16 @@ void BibleApp::load() {
     if (const std::optional<prefs::FontRequest> font = prefs::savedRequest(m_storage))
         applyFontRequest(*font, m_window->displayControls());
     m_favorites->prepare();
+    m_settings->load();
+}
+
+// What the window remembers is no word of the user's: a settings file that cannot be written is
+// logged, and the window closes as it would have.
+void BibleApp::saveSettings(const QCloseEvent* closing) {
+    if (!closing->isAccepted())
+        return;
+    if (const FileSystem::Result saved = m_settings->save(); !saved.ok)
+        qCWarning(shell::lcFiles) << "settings not saved:" << saved.error;
 }
 
 // The text is read on a thread of its own: a file that is there but cannot be read is found

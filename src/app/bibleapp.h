@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+class QCloseEvent;
+
 #include <memory>
 
 class BookmarkCommands;
@@ -20,6 +22,7 @@ class PrintSubjectCommand;
 class PrintWindowCommand;
 class ReadingArea;
 class ScriptureText;
+class SettingsFile;
 class SearchPage;
 class SetFontCommand;
 class ShownSubject;
@@ -43,6 +46,8 @@ public:
 
     ScriptureText& scripture() { return *m_scripture; }
     ReadingArea& readingArea() { return *m_reading; }
+    // What the window remembers between runs: read by load(), written as the window closes.
+    SettingsFile& settings() { return *m_settings; }
     SearchPage& searchPage() { return *m_search; }
 
 private:
@@ -50,12 +55,14 @@ private:
     void reportScriptureProblem(const QString& problem);
     void tellOnceShown(const QString& text);
     void prepareDataFolders();
+    void saveSettings(const QCloseEvent* closing);
 
     Storage m_storage;
     Services m_services;
     QStringList m_startupMessages; // told once the window is shown
     std::unique_ptr<OpenWindows> m_windows;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<SettingsFile> m_settings;
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
