@@ -17,13 +17,14 @@ esac
 # The program needs the compiler, Qt and the fonts its window is drawn in (librsvg2-bin renders
 # its icon; Xvfb is the display of a machine without one). The tests need more: clang and its
 # runtime libraries (libFuzzer, the sanitizers) build the fuzz targets that CI runs after the
-# tests; xdotool, desktop-file-utils, appstream, groff-base, dpkg-dev and lintian drive, check
-# and package the installed program (lintian, Debian's own check of the package, is the largest
-# of them; CI installs it to keep the package passing).
+# tests, and clazy (checks of Qt's usage, a plugin of that clang) the clazy preset CI builds;
+# xdotool, desktop-file-utils, appstream, groff-base, dpkg-dev and lintian drive, check and
+# package the installed program (lintian, Debian's own check of the package, is the largest of
+# them; CI installs it to keep the package passing).
 packages=(cmake g++ make qt6-base-dev fonts-liberation librsvg2-bin xvfb xauth)
 if [ "$mode" = test ]; then
-    packages+=(clang-format poppler-utils clang libclang-rt-14-dev xdotool desktop-file-utils
-               appstream groff-base dpkg-dev lintian)
+    packages+=(clang-format poppler-utils clang libclang-rt-14-dev clazy xdotool
+               desktop-file-utils appstream groff-base dpkg-dev lintian)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 namespace {
-const QString kExtension = QStringLiteral(".txt");
-const QString kNotAFile = QStringLiteral("The name is not a file name in the Verses folder.");
+constexpr QLatin1String kExtension(".txt");
+constexpr QLatin1String kNotAFile("The name is not a file name in the Verses folder.");
 } // namespace
 
 SubjectFiles::SubjectFiles(FileSystem& files, QString versesFolder)

@@ -8,28 +8,31 @@
 namespace prefs {
 namespace {
 
-const QStringList kSans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
-const QStringList kSerif = {QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")};
-const QStringList kFixed = {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")};
-
 // Each name of the font list, with the families that may stand in for it, best first.
 const std::vector<std::pair<QString, QStringList>>& standIns() {
-    static const std::vector<std::pair<QString, QStringList>> table = {
-        {QStringLiteral("Arial"), QStringList{"Liberation Sans", "Arimo"} + kSans},
-        {QStringLiteral("Arial Black"), kSans},
-        {QStringLiteral("Arial Narrow"), QStringList{"Liberation Sans Narrow"} + kSans},
-        {QStringLiteral("Comic Sans MS"), QStringList{"Comic Neue"} + kSans},
-        {QStringLiteral("Courier"), QStringList{"Liberation Mono", "Cousine"} + kFixed},
-        {QStringLiteral("Courier New"), QStringList{"Liberation Mono", "Cousine"} + kFixed},
-        {QStringLiteral("Fixedsys"), kFixed},
-        {QStringLiteral("MS Sans Serif"), QStringList{"Liberation Sans"} + kSans},
-        {QStringLiteral("MS Serif"), QStringList{"Liberation Serif"} + kSerif},
-        {QStringLiteral("Small Fonts"), kSans},
-        {QStringLiteral("System"), kSans},
-        {QStringLiteral("Terminal"), kFixed},
-        {QStringLiteral("Times New Roman"), QStringList{"Liberation Serif", "Tinos"} + kSerif},
-        {QStringLiteral("Verdana"), kSans},
-    };
+    static const auto table = [] {
+        const QStringList sans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+        const QStringList serif = {QStringLiteral("DejaVu Serif"),
+                                   QStringLiteral("Liberation Serif")};
+        const QStringList fixed = {QStringLiteral("DejaVu Sans Mono"),
+                                   QStringLiteral("Liberation Mono")};
+        return std::vector<std::pair<QString, QStringList>>{
+            {QStringLiteral("Arial"), QStringList{"Liberation Sans", "Arimo"} + sans},
+            {QStringLiteral("Arial Black"), sans},
+            {QStringLiteral("Arial Narrow"), QStringList{"Liberation Sans Narrow"} + sans},
+            {QStringLiteral("Comic Sans MS"), QStringList{"Comic Neue"} + sans},
+            {QStringLiteral("Courier"), QStringList{"Liberation Mono", "Cousine"} + fixed},
+            {QStringLiteral("Courier New"), QStringList{"Liberation Mono", "Cousine"} + fixed},
+            {QStringLiteral("Fixedsys"), fixed},
+            {QStringLiteral("MS Sans Serif"), QStringList{"Liberation Sans"} + sans},
+            {QStringLiteral("MS Serif"), QStringList{"Liberation Serif"} + serif},
+            {QStringLiteral("Small Fonts"), sans},
+            {QStringLiteral("System"), sans},
+            {QStringLiteral("Terminal"), fixed},
+            {QStringLiteral("Times New Roman"), QStringList{"Liberation Serif", "Tinos"} + serif},
+            {QStringLiteral("Verdana"), sans},
+        };
+    }();
     return table;
 }
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-const QString kGeneralGroup = QStringLiteral("General");
+constexpr QLatin1String kGeneralGroup("General");
 
 // "Group/key" split at its first slash; a key without one belongs to the general group.
 std::pair<QString, QString> groupAndName(const QString& key) {

@@ -8,17 +8,14 @@
 namespace shell {
 namespace {
 
-const QString kCommand = QStringLiteral("vellumark");
+constexpr QLatin1String kCommand("vellumark");
 
 // The options every Qt program takes, which the application object removes from the command
 // line itself: those followed by a value, then those that stand alone.
-const QStringList kToolkitOptionsWithValue =
-    QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
-                   "qwindowicon icon qwindowtitle title session style stylesheet display name "
-                   "visual qmljsdebugger")
-        .split(QLatin1Char(' '));
-const QStringList kToolkitFlags =
-    QStringLiteral("reverse testability widgetcount nograb dograb").split(QLatin1Char(' '));
+constexpr QLatin1String kToolkitOptionsWithValue(
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon icon "
+    "qwindowtitle title session style stylesheet display name visual qmljsdebugger");
+constexpr QLatin1String kToolkitFlags("reverse testability widgetcount nograb dograb");
 
 void acceptToolkitOptions(QCommandLineParser& parser) {
     const auto accept = [&](const QString& name, const QString& valueName) {
@@ -26,9 +23,9 @@ void acceptToolkitOptions(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     };
-    for (const QString& name : kToolkitOptionsWithValue)
+    for (const QString& name : QString(kToolkitOptionsWithValue).split(QLatin1Char(' ')))
         accept(name, QStringLiteral("value"));
-    for (const QString& name : kToolkitFlags)
+    for (const QString& name : QString(kToolkitFlags).split(QLatin1Char(' ')))
         accept(name, QString());
 }
 

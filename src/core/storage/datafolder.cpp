@@ -14,7 +14,7 @@
 namespace storage {
 namespace {
 
-const QString kNotMade = QStringLiteral("The folder %1 could not be made: %2");
+constexpr QLatin1String kNotMade("The folder %1 could not be made: %2");
 
 QString told(const QString& what, const QString& folder, int reason) {
     return what.arg(QDir::toNativeSeparators(folder), qt_error_string(reason));

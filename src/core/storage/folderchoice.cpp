@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 
 namespace {
-const QString kInstalledName = QStringLiteral("vellumark");
+constexpr QLatin1String kInstalledName("vellumark");
 } // namespace
 
 FolderFacts FolderFacts::ofThisMachine(const QString& namedFolder) {

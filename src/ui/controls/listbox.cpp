@@ -143,7 +143,7 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         if (cursor.isValid() && !selectionModel()->isSelected(cursor))
             selectionModel()->select(cursor, QItemSelectionModel::ClearAndSelect);
         event->accept();
-        emit entered();
+        emit returnPressed();
     } else {
         QListView::keyPressEvent(event);
     }

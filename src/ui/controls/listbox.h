@@ -24,7 +24,7 @@ public:
 // A single-selection, unsorted list box. Click runs when the user selects an item (mouse or
 // keyboard, also a click on the item already selected) and when code assigns the text; while
 // it runs, pickedByKeyboard() tells a key's move from the rest. Enter or Return raises
-// entered, having selected the item under the keyboard's cursor first when it was not.
+// returnPressed, having selected the item under the keyboard's cursor first when it was not.
 // A new set of items arrives in one step, however many there are.
 class ListBox : public QListView, public Control {
     Q_OBJECT
@@ -52,7 +52,7 @@ public:
 
 signals:
     void picked();
-    void entered();
+    void returnPressed();
     void gotFocus();
     void lostFocus();
 

@@ -13,7 +13,7 @@
 #include <QCloseEvent>
 
 namespace {
-const QString kTitle = QStringLiteral("Favorite Verses");
+constexpr QLatin1String kTitle("Favorite Verses");
 } // namespace
 
 FavoritesPage::FavoritesPage(const FavoritesView& view, ShownSubject& shown,

@@ -10,9 +10,9 @@
 #include <QFileInfo>
 
 namespace {
-const QString kTitle = QStringLiteral("Favorite Verses");
-const QString kChangedElsewhere =
-    QStringLiteral("Its file was changed by another window or program since it was shown here.");
+constexpr QLatin1String kTitle("Favorite Verses");
+constexpr QLatin1String
+    kChangedElsewhere("Its file was changed by another window or program since it was shown here.");
 } // namespace
 
 ShownSubject::ShownSubject(const FavoritesView& view, SubjectFiles& subjectFiles,

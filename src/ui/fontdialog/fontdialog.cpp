@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Display Fonts");
+constexpr QLatin1String kTitle("Display Fonts");
 
 // A list under its caption, whose access key moves the focus to the list.
 ListBox* list(QWidget* parent, const char* name, const QRect& rect, QLabel* caption) {

@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString kMaker = QStringLiteral("Lanternfield Software");
+constexpr QLatin1String kMaker("Lanternfield Software");
 
 constexpr QSize kClientArea(9285 / design::kTwipsPerPixel, 6060 / design::kTwipsPerPixel);
 

@@ -17,7 +17,7 @@
 #include <QAction>
 
 namespace {
-const QString kTitle = QStringLiteral("Bible ORV");
+constexpr QLatin1String kTitle("Bible ORV");
 }
 
 BookmarkCommands::BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,

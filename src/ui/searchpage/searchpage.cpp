@@ -55,7 +55,7 @@ SearchPage::SearchPage(const SearchView& view, MousePointer& pointer, ScriptureT
     connect(view.resultList, &ListBox::picked, this, [this] {
         emit resultPicked(m_view.resultList->text(), m_view.resultList->pickedByKeyboard());
     });
-    connect(view.resultList, &ListBox::entered, this, &SearchPage::resultEntered);
+    connect(view.resultList, &ListBox::returnPressed, this, &SearchPage::resultEntered);
     view.queryBox->installEventFilter(this);
 }
 

@@ -103,7 +103,7 @@ private slots:
         press(Qt::Key_Return, Qt::NoModifier);
         QCOMPARE(shown(), QStringLiteral("John 13"));
         QCOMPARE(QApplication::focusWidget(), readingText());
-        resultList()->setText(results.filter(QStringLiteral("Romans 13:")).first());
+        resultList()->setText(results.filter(QStringLiteral("Romans 13:")).constFirst());
         for (ComboBox* box : {bookBox(), chapterBox()}) // in step, named for their role
             QVERIFY(box->itemText(box->currentIndex()) == box->text() &&
                     QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name) ==
