@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+for _ in $(seq 400); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 export XDG_RUNTIME_DIR=$work/runtime
