@@ -5,6 +5,11 @@
 namespace {
 
 const QSize kArea(619, 404);
+const QStringList kReading{"Label1", "ComboBooks", "ComboChapter", "TextVerses"};
+const QStringList kSearchPage{"Label2", "TextSearch", "ComboSearch", "ListVerse"};
+const QStringList kFavoritesPage{
+    "Label4", "ComboBookFavorites", "TextVersesFavorites", "TextFavorites",
+    "Label3", "ComboCategory",      "CommandAddFavorite",  "TextFavoritesList"};
 
 } // namespace
 
@@ -40,6 +45,56 @@ private slots:
         QFETCH(QList<QRect>, others);
         const QRect within = placement::withinArea(designed, kArea);
         QTEST(placement::grownToHold(within, neededHeight, others, kArea), "placed");
+    }
+
+    // Each row checks one control's place, and that every control lies inside the client area,
+    // at least as large as designed and clear of the controls shown with it.
+    void windowLayout_data() {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("placed");
+        const auto row = [](const char* name, QSize area, const char* control, QRect placed) {
+            QTest::newRow(name) << area << QString(control) << placed;
+        };
+        row("nominal: designed, the reading area", kArea, "TextVerses", {8, 32, 297, 355});
+        row("nominal: designed, the looked-up verses cut at the edge", kArea, "TextFavorites",
+            {360, 32, 259, 49});
+        row("nominal: a pixel more, to the page column", {620, 405}, "ListVerse",
+            {312, 64, 298, 330});
+        const QSize screen(1280, 1024); // 661 x 620 more
+        row("nominal: reading area", screen, "TextVerses", {8, 32, 627, 975});
+        row("nominal: search box", screen, "TextSearch", {770, 8, 500, 43});
+        row("nominal: result list", screen, "ListVerse", {642, 64, 628, 949});
+        row("nominal: reference box", screen, "TextVersesFavorites", {874, 8, 396, 19});
+        row("nominal: looked-up verses", screen, "TextFavorites", {690, 32, 590, 204});
+        row("nominal: subject caption", screen, "Label3", {642, 243, 48, 17});
+        row("nominal: Add Verse", screen, "CommandAddFavorite", {866, 243, 73, 25});
+        row("nominal: subject text", screen, "TextFavoritesList", {642, 275, 628, 730});
+        row("nominal: 3840 x 2160", {3840, 2160}, "TextFavoritesList", {1922, 559, 1908, 1582});
+        row("robustness: tall and narrow", {619, 2160}, "TextVerses", {8, 32, 297, 2111});
+        row("robustness: smaller than designed", {300, 200}, "TextVerses", {8, 32, 297, 355});
+    }
+    void windowLayout() {
+        QFETCH(QSize, area);
+        QFETCH(QString, name);
+        const QMap<QString, QRect> layout = placement::windowLayout(area);
+        QTEST(layout.value(name), "placed");
+        const QMap<QString, QRect> designed = placement::windowLayout(kArea);
+        const QRect client(QPoint(), area.expandedTo(kArea));
+        QCOMPARE(layout.size(), kReading.size() + kSearchPage.size() + kFavoritesPage.size());
+        for (const QStringList& page : {kSearchPage, kFavoritesPage}) {
+            for (const QString& control : kReading + page) {
+                const QRect place = layout.value(control);
+                QVERIFY2(client.contains(place), qPrintable(control));
+                QVERIFY2(place.width() >= designed[control].width() &&
+                             place.height() >= designed[control].height(),
+                         qPrintable(control));
+                for (const QString& other : kReading + page)
+                    QVERIFY2(other == control || !place.intersects(layout.value(other)),
+                             qPrintable(control + " over " + other));
+            }
+        }
+        QCOMPARE(placement::frameCorner(area), client.bottomRight() - QPoint(2, 3));
     }
 
     void dialogs_data() {
