@@ -1,4 +1,6 @@
 #include "placement/placement.h"
+#include "placement/windowplace.h"
+#include "settings/settingsfile.h"
 
 #include <QTest>
 
@@ -95,6 +97,57 @@ private slots:
             }
         }
         QCOMPARE(placement::frameCorner(area), client.bottomRight() - QPoint(2, 3));
+    }
+
+    // The place the settings file gives the window on a 1280 x 1024 screen with a 1920 x 1080 one
+    // to its right; no place is an invalid rectangle.
+    void windowPlaces_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QRect>("placed");
+        QTest::addColumn<bool>("maximized");
+        const auto row = [](const char* name, const char* window, QRect placed, bool maximized) {
+            QTest::newRow(name) << "[Window]\n" + QString(window) << placed << maximized;
+        };
+        const char* maximized = "x=100\ny=80\nwidth=900\nheight=700\nmaximized=true";
+        row("nominal: as left, maximized", maximized, {100, 80, 900, 700}, true);
+        row("nominal: on the second screen", "x=1500\ny=100\nwidth=800\nheight=600", //
+            {1500, 100, 800, 600}, false);
+        row("nominal: partly off the left edge", "x=-400\ny=80\nwidth=900\nheight=700",
+            {-400, 80, 900, 700}, false);
+        const QRect centred(190, 162, 900, 700);
+        row("robustness: off every screen, centred", "x=5000\ny=80\nwidth=900\nheight=700", centred,
+            false);
+        row("robustness: 20 pixels on screen are too few", "x=-880\ny=80\nwidth=900\nheight=700",
+            centred, false);
+        row("robustness: title bar above the screen", "x=100\ny=-10\nwidth=900\nheight=700",
+            centred, false);
+        row("robustness: smaller than the minimum", "x=100\ny=80\nwidth=100\nheight=50",
+            {100, 80, 619, 423}, false);
+        row("robustness: larger than the screen", "x=0\ny=0\nwidth=5000\nheight=3000",
+            {0, 0, 1280, 1024}, false);
+        row("robustness: no number", "x=100\ny=80\nwidth=wide\nheight=700", {}, false);
+        row("robustness: a number missing", "x=100\nwidth=900\nheight=700", {}, false);
+        row("robustness: beyond any screen", "x=99999999\ny=0\nwidth=900\nheight=700", {}, false);
+        row("robustness: no size", "x=100\ny=80\nwidth=0\nheight=-700", {}, false);
+    }
+    void windowPlaces() {
+        QFETCH(QString, stored);
+        FileSystem files;
+        SettingsFile settings(files, QString());
+        const QMap<QString, QString> values = SettingsFile::parse(stored);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        const std::optional<placement::WindowPlace> saved = placement::savedWindowPlace(settings);
+        const QList<QRect> screens{{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
+        QTEST(saved ? placement::restoredPlace(saved->normal, {619, 423}, screens) : QRect(),
+              "placed");
+        QTEST(saved && saved->maximized, "maximized");
+        if (!saved)
+            return;
+        placement::saveWindowPlace(settings, {{1, -2, 3, 4}, !saved->maximized});
+        const std::optional<placement::WindowPlace> again = placement::savedWindowPlace(settings);
+        QVERIFY(again && again->normal == QRect(1, -2, 3, 4) &&
+                again->maximized != saved->maximized);
     }
 
     void dialogs_data() {
