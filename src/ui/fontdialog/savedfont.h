@@ -3,9 +3,16 @@
 #include "prefs/preferencesrecord.h"
 
 #include <QList>
+#include <QString>
 
+class MessageBoxes;
 class QWidget;
+
+extern const QString kFontDialogTitle;
 
 // Applies what the saved record asks to each display control; the rest keeps the control's
 // font.
 void applyFontRequest(const prefs::FontRequest& request, const QList<QWidget*>& controls);
+
+// Tells that Pref.dat could not be written, and why.
+void tellFontNotSaved(MessageBoxes& messages, const QString& error);

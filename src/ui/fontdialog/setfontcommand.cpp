@@ -38,3 +38,7 @@ void SetFontCommand::openDialog() {
     m_dialog->raise();
     m_dialog->activateWindow();
 }
+
+FontDialog* SetFontCommand::dialog() const {
+    return m_dialog.data();
+}

@@ -17,6 +17,8 @@ public:
     SetFontCommand(MainWindow& window, Storage& storage, MessageBoxes& messages);
 
     void openDialog();
+    // The dialog while it is open, else null.
+    FontDialog* dialog() const;
 
 private:
     void placeOverWindow(QWidget& dialog) const;
