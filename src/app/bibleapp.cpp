@@ -152,6 +152,7 @@ void BibleApp::tellOnceShown(const QString& text) {
 void BibleApp::show() {
     m_windowMemory->restore();
     m_window->show();
+    m_windowMemory->maximizeIfKept();
     // The box is centred over the window, whose place the window manager gives only as it maps
     // it; without a window manager that answers, the box goes on after a second.
     const QDeadlineTimer deadline(1000);

@@ -21,8 +21,6 @@ public:
     FontDialog* dialog() const;
 
 private:
-    void placeOverWindow(QWidget& dialog) const;
-
     MainWindow& m_window;
     Storage& m_storage;
     MessageBoxes& m_messages;

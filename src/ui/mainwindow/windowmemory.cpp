@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 // The screens' free areas, the primary first.
@@ -34,7 +36,13 @@ void WindowMemory::restore() {
         placement::restoredPlace(saved->normal, m_window.minimumSizeHint(), screenAreas());
     m_window.move(place.topLeft());
     m_window.resize(place.size());
-    if (saved->maximized)
+    m_maximize = saved->maximized;
+}
+
+// Once the desktop has the normal place, which it goes back to when the user restores the
+// window; maximized from the start, it would go back to the maximized size.
+void WindowMemory::maximizeIfKept() {
+    if (std::exchange(m_maximize, false))
         m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
 }
 

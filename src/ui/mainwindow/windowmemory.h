@@ -14,7 +14,9 @@ class WindowMemory : public QObject {
 public:
     WindowMemory(QWidget& window, SettingsFile& settings);
 
+    // Before the window is first shown; and right after, what only a shown window can be.
     void restore();
+    void maximizeIfKept();
     void keep();
 
 protected:
@@ -23,6 +25,7 @@ protected:
 private:
     QWidget& m_window;
     SettingsFile& m_settings;
+    bool m_maximize = false;
     QRect m_normal; // the frame's position and the size within it, when last neither maximized
                     // nor full screen
 };

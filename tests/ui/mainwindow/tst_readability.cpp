@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFontDatabase>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -39,6 +40,14 @@ private slots:
         fx.textBox("TextFavorites")
             ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
         fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
+        QPoint offset; // of a real message box from the window's centre
+        QTimer::singleShot(0, &w, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            offset = box->frameGeometry().center() - w.frameGeometry().center();
+            box->close();
+        });
+        WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
         auto* results = fx.control<ListBox>("ListVerse");
         results->setItems(QStringList(200, QStringLiteral("John 3:16")));
         results->setCurrentIndex(results->model()->index(30, 0));
@@ -161,6 +170,14 @@ private slots:
                          qPrintable(it.key()));
             }
         }
+        QPoint offset; // of a real message box from the window's centre
+        QTimer::singleShot(0, &w, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            offset = box->frameGeometry().center() - w.frameGeometry().center();
+            box->close();
+        });
+        WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
         auto* results = fx.control<ListBox>("ListVerse");
         fx.menuItem("mnuSearch2")->trigger();
         results->setItems({QString(300, 'x'), "John 3:16"});
