@@ -5,8 +5,6 @@
 namespace placement {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 // Which part of the extra room a control's edge moves by, or its size grows by.
 enum class Share {
     None,
@@ -19,7 +17,7 @@ enum class Share {
 
 struct DesignedControl {
     const char* name;
-    QRect twips; // left, top, width, height
+    QRect place; // as designed, in pixels (15 twips each)
     Share moveRight, widen, moveDown, lengthen;
 };
 
@@ -27,36 +25,31 @@ struct DesignedControl {
 // box beside them; their words end well before.
 using enum Share;
 const DesignedControl kControls[] = {
-    {"Label1", {120, 120, 1575, 255}, None, None, None, None},
-    {"ComboBooks", {1800, 120, 1815, 315}, None, None, None, None},
-    {"ComboChapter", {3720, 120, 975, 315}, None, None, None, None},
-    {"TextVerses", {120, 480, 4455, 5325}, None, ReadingWidth, None, Height},
-    {"Label2", {4800, 120, 1695, 255}, ReadingWidth, None, None, None},
-    {"TextSearch", {6600, 120, 2535, 645}, ReadingWidth, PageWidth, None, None},
-    {"ComboSearch", {4680, 480, 1815, 315}, ReadingWidth, None, None, None},
-    {"ListVerse", {4680, 960, 4455, 4935}, ReadingWidth, PageWidth, None, Height},
-    {"Label4", {4800, 120, 1560, 255}, ReadingWidth, None, None, None},
-    {"ComboBookFavorites", {6360, 120, 1695, 315}, ReadingWidth, None, None, None},
-    {"TextVersesFavorites", {8160, 120, 975, 285}, ReadingWidth, PageWidth, None, None},
-    {"TextFavorites", {5400, 480, 4455, 735}, ReadingWidth, PageWidth, None, LookupHeight},
-    {"Label3", {4680, 1320, 720, 255}, ReadingWidth, None, LookupHeight, None},
-    {"ComboCategory", {5400, 1320, 2535, 315}, ReadingWidth, None, LookupHeight, None},
-    {"CommandAddFavorite", {8040, 1320, 1095, 375}, ReadingWidth, None, LookupHeight, None},
+    {"Label1", {8, 8, 105, 17}, None, None, None, None},
+    {"ComboBooks", {120, 8, 121, 21}, None, None, None, None},
+    {"ComboChapter", {248, 8, 65, 21}, None, None, None, None},
+    {"TextVerses", {8, 32, 297, 355}, None, ReadingWidth, None, Height},
+    {"Label2", {320, 8, 113, 17}, ReadingWidth, None, None, None},
+    {"TextSearch", {440, 8, 169, 43}, ReadingWidth, PageWidth, None, None},
+    {"ComboSearch", {312, 32, 121, 21}, ReadingWidth, None, None, None},
+    {"ListVerse", {312, 64, 297, 329}, ReadingWidth, PageWidth, None, Height},
+    {"Label4", {320, 8, 104, 17}, ReadingWidth, None, None, None},
+    {"ComboBookFavorites", {424, 8, 113, 21}, ReadingWidth, None, None, None},
+    {"TextVersesFavorites", {544, 8, 65, 19}, ReadingWidth, PageWidth, None, None},
+    {"TextFavorites", {360, 32, 297, 49}, ReadingWidth, PageWidth, None, LookupHeight},
+    {"Label3", {312, 88, 48, 17}, ReadingWidth, None, LookupHeight, None},
+    {"ComboCategory", {360, 88, 169, 21}, ReadingWidth, None, LookupHeight, None},
+    {"CommandAddFavorite", {536, 88, 73, 25}, ReadingWidth, None, LookupHeight, None},
     {"TextFavoritesList",
-     {4680, 1800, 4455, 3975},
+     {312, 120, 297, 265},
      ReadingWidth,
      PageWidth,
      LookupHeight,
      SubjectHeight},
 };
 
-// The frame's right and bottom lines, in twips.
-constexpr QPoint kFrameCorner(9240, 6000);
-
-QRect pixels(const QRect& twips) {
-    return {twips.left() / kTwipsPerPixel, twips.top() / kTwipsPerPixel,
-            twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel};
-}
+// Where the frame's right and bottom lines meet at the designed size.
+constexpr QPoint kFrameCorner(616, 400);
 
 } // namespace
 
@@ -64,26 +57,17 @@ QMap<QString, QRect> windowLayout(const QSize& area) {
     const QSize room = area.expandedTo(kDesignedArea);
     const int extraWidth = room.width() - kDesignedArea.width();
     const int extraHeight = room.height() - kDesignedArea.height();
-    const auto share = [&](Share part) {
-        switch (part) {
-        case None:
-            return 0;
-        case ReadingWidth:
-            return extraWidth / 2;
-        case PageWidth:
-            return extraWidth - extraWidth / 2;
-        case LookupHeight:
-            return extraHeight / 4;
-        case SubjectHeight:
-            return extraHeight - extraHeight / 4;
-        case Height:
-            return extraHeight;
-        }
-        return 0;
-    };
+    // Indexed by Share.
+    const int shares[] = {0,
+                          extraWidth / 2,
+                          extraWidth - extraWidth / 2,
+                          extraHeight / 4,
+                          extraHeight - extraHeight / 4,
+                          extraHeight};
+    const auto share = [&](Share part) { return shares[static_cast<int>(part)]; };
     QMap<QString, QRect> layout;
     for (const DesignedControl& control : kControls) {
-        QRect place = pixels(control.twips);
+        QRect place = control.place;
         place.translate(share(control.moveRight), share(control.moveDown));
         place.setSize(place.size() + QSize(share(control.widen), share(control.lengthen)));
         layout.insert(QLatin1String(control.name), withinArea(place, room));
@@ -93,7 +77,7 @@ QMap<QString, QRect> windowLayout(const QSize& area) {
 
 QPoint frameCorner(const QSize& area) {
     const QSize extra = area.expandedTo(kDesignedArea) - kDesignedArea;
-    return kFrameCorner / kTwipsPerPixel + QPoint(extra.width(), extra.height());
+    return kFrameCorner + QPoint(extra.width(), extra.height());
 }
 
 QRect withinArea(const QRect& designed, const QSize& area) {
