@@ -118,6 +118,7 @@ private slots:
         row("robustness: larger than the screen", "0 0 5000 1000000 -", {0, 0, 1280, 1024});
         row("robustness: no number", "100 80 wide 700 -", {});
         row("robustness: a number missing", "100 - 900 700 -", {});
+        row("robustness: the height missing", "100 80 900 - -", {});
         row("robustness: beyond any screen", "1000001 0 900 700 -", {});
         row("robustness: as far as a screen may be", "100 1000000 900 700 -", centred);
         row("robustness: no size", "100 80 0 700 -", {});
