@@ -1,12 +1,14 @@
 #include "bibleapp.h"
 
 #include "bookmark/bookmarkfile.h"
+#include "controls/textbox.h"
 #include "favorites/favoritessession.h"
 #include "favorites/subjectfiles.h"
 #include "favoritespage/favoritespage.h"
 #include "favoritespage/printsubjectcommand.h"
 #include "favoritespage/shownsubject.h"
 #include "favoritespage/verselookup.h"
+#include "fontdialog/fontsizekeys.h"
 #include "fontdialog/savedfont.h"
 #include "fontdialog/setfontcommand.h"
 #include "mainwindow/editcommands.h"
@@ -16,6 +18,7 @@
 #include "mainwindow/openwindows.h"
 #include "mainwindow/pageswitcher.h"
 #include "mainwindow/printwindowcommand.h"
+#include "mainwindow/windowmemory.h"
 #include "prefs/preferencesfile.h"
 #include "reading/bookmarkcommands.h"
 #include "reading/readingarea.h"
@@ -47,6 +50,7 @@ BibleApp::BibleApp(Storage storage, Services services)
     MainWindow& w = *m_window;
     const Menus& menus = w.menus();
     m_settings = std::make_unique<SettingsFile>(m_storage.files, m_storage.folder.settingsPath());
+    m_windowMemory = std::make_unique<WindowMemory>(w, *m_settings);
     m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
     m_subjectFiles =
         std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.versesFolder());
@@ -79,6 +83,9 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
+    m_fontSizeKeys =
+        std::make_unique<FontSizeKeys>(w, *w.readingView().readingText, w.displayControls(),
+                                       *m_setFont, m_storage, m_services.messages);
     // After every handler that may keep the window open has had its say.
     QObject::connect(&w, &MainWindow::closing, &w,
                      [this](const QCloseEvent* closing) { saveSettings(closing); });
@@ -113,6 +120,7 @@ void BibleApp::load() {
 void BibleApp::saveSettings(const QCloseEvent* closing) {
     if (!closing->isAccepted())
         return;
+    m_windowMemory->keep();
     if (const FileSystem::Result saved = m_settings->save(); !saved.ok)
         qCWarning(shell::lcFiles) << "settings not saved:" << saved.error;
 }
@@ -142,7 +150,9 @@ void BibleApp::tellOnceShown(const QString& text) {
 }
 
 void BibleApp::show() {
+    m_windowMemory->restore();
     m_window->show();
+    m_windowMemory->maximizeIfKept();
     // The box is centred over the window, whose place the window manager gives only as it maps
     // it; without a window manager that answers, the box goes on after a second.
     const QDeadlineTimer deadline(1000);

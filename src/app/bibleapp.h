@@ -13,6 +13,7 @@ class BookmarkCommands;
 class EditCommands;
 class ExitCommand;
 class FavoritesPage;
+class FontSizeKeys;
 class FavoritesSession;
 class HelpPage;
 class MainWindow;
@@ -28,6 +29,7 @@ class SetFontCommand;
 class ShownSubject;
 class SubjectFiles;
 class VerseLookup;
+class WindowMemory;
 
 // Builds the main window, gives every page's handlers the controls of their page, connects the
 // pages, and runs the start-up.
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<OpenWindows> m_windows;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<SettingsFile> m_settings;
+    std::unique_ptr<WindowMemory> m_windowMemory;
     std::unique_ptr<ScriptureText> m_scripture;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
@@ -79,4 +82,5 @@ private:
     std::unique_ptr<PrintSubjectCommand> m_printSubject;
     std::unique_ptr<BookmarkCommands> m_bookmark;
     std::unique_ptr<SetFontCommand> m_setFont;
+    std::unique_ptr<FontSizeKeys> m_fontSizeKeys;
 };

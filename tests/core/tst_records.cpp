@@ -119,19 +119,28 @@ private slots:
         QVERIFY(!chosen || (chosen->bold == bold && chosen->italic == italic));
     }
 
+    // With the sizes a step up and down from each (Ctrl+Plus, Ctrl+Minus); "-" for none.
     void fontSize_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("points"); // -1: not a size, the design font's stays
-        for (const QString& size : prefs::sizes())
-            QTest::addRow("nominal: listed size %s", qPrintable(size)) << size << size.toDouble();
-        QTest::newRow("nominal: a fraction") << "10.5" << 10.5;
+        QTest::addColumn<QString>("steps");
+        const QStringList sizes = prefs::sizes();
+        for (qsizetype i = 0; i < sizes.size(); ++i)
+            QTest::addRow("nominal: listed size %s", qPrintable(sizes[i]))
+                << sizes[i] << sizes[i].toDouble()
+                << sizes.value(i + 1, "-") + ' ' + sizes.value(i - 1, "-");
+        QTest::newRow("nominal: a fraction") << "10.5" << 10.5 << "11 10";
+        QTest::newRow("robustness: past the largest") << "30" << 30.0 << "- 24";
         for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})
-            QTest::addRow("robustness: %s", text) << text << -1.0;
+            QTest::addRow("robustness: %s", text) << text << -1.0 << "8 -";
     }
     void fontSize() {
         QFETCH(QString, text);
         QFETCH(double, points);
         QCOMPARE(prefs::parseSize(text).value_or(-1.0), points);
+        QTEST(prefs::steppedSize(points, 1).value_or("-") + ' ' +
+                  prefs::steppedSize(points, -1).value_or("-"),
+              "steps");
         const auto request = prefs::requestFromLines({"Arial", "Regular", text});
         QCOMPARE(request.pointSize.value_or(-1.0), points);
         QCOMPARE(prefs::savedRecord("Arial", QString(), text), "Arial\r\n\r\n" + text + "\r\n");

@@ -3,6 +3,82 @@
 #include <algorithm>
 
 namespace placement {
+namespace {
+
+// Which part of the extra room a control's edge moves by, or its size grows by.
+enum class Share {
+    None,
+    ReadingWidth,  // half the extra width, the reading area's
+    PageWidth,     // the rest of it, the page column's
+    LookupHeight,  // a quarter of the extra height, the looked-up verses'
+    SubjectHeight, // the rest of it, the subject text's
+    Height,        // all of the extra height
+};
+
+struct DesignedControl {
+    const char* name;
+    QRect place; // as designed, in pixels (15 twips each)
+    Share moveRight, widen, moveDown, lengthen;
+};
+
+// The captions of the favorites page end a pixel short of their design, which ran them into the
+// box beside them; their words end well before.
+using enum Share;
+const DesignedControl kControls[] = {
+    {"Label1", {8, 8, 105, 17}, None, None, None, None},
+    {"ComboBooks", {120, 8, 121, 21}, None, None, None, None},
+    {"ComboChapter", {248, 8, 65, 21}, None, None, None, None},
+    {"TextVerses", {8, 32, 297, 355}, None, ReadingWidth, None, Height},
+    {"Label2", {320, 8, 113, 17}, ReadingWidth, None, None, None},
+    {"TextSearch", {440, 8, 169, 43}, ReadingWidth, PageWidth, None, None},
+    {"ComboSearch", {312, 32, 121, 21}, ReadingWidth, None, None, None},
+    {"ListVerse", {312, 64, 297, 329}, ReadingWidth, PageWidth, None, Height},
+    {"Label4", {320, 8, 104, 17}, ReadingWidth, None, None, None},
+    {"ComboBookFavorites", {424, 8, 113, 21}, ReadingWidth, None, None, None},
+    {"TextVersesFavorites", {544, 8, 65, 19}, ReadingWidth, PageWidth, None, None},
+    {"TextFavorites", {360, 32, 297, 49}, ReadingWidth, PageWidth, None, LookupHeight},
+    {"Label3", {312, 88, 48, 17}, ReadingWidth, None, LookupHeight, None},
+    {"ComboCategory", {360, 88, 169, 21}, ReadingWidth, None, LookupHeight, None},
+    {"CommandAddFavorite", {536, 88, 73, 25}, ReadingWidth, None, LookupHeight, None},
+    {"TextFavoritesList",
+     {312, 120, 297, 265},
+     ReadingWidth,
+     PageWidth,
+     LookupHeight,
+     SubjectHeight},
+};
+
+// Where the frame's right and bottom lines meet at the designed size.
+constexpr QPoint kFrameCorner(616, 400);
+
+} // namespace
+
+QMap<QString, QRect> windowLayout(const QSize& area) {
+    const QSize room = area.expandedTo(kDesignedArea);
+    const int extraWidth = room.width() - kDesignedArea.width();
+    const int extraHeight = room.height() - kDesignedArea.height();
+    // Indexed by Share.
+    const int shares[] = {0,
+                          extraWidth / 2,
+                          extraWidth - extraWidth / 2,
+                          extraHeight / 4,
+                          extraHeight - extraHeight / 4,
+                          extraHeight};
+    const auto share = [&](Share part) { return shares[static_cast<int>(part)]; };
+    QMap<QString, QRect> layout;
+    for (const DesignedControl& control : kControls) {
+        QRect place = control.place;
+        place.translate(share(control.moveRight), share(control.moveDown));
+        place.setSize(place.size() + QSize(share(control.widen), share(control.lengthen)));
+        layout.insert(QLatin1String(control.name), withinArea(place, room));
+    }
+    return layout;
+}
+
+QPoint frameCorner(const QSize& area) {
+    const QSize extra = area.expandedTo(kDesignedArea) - kDesignedArea;
+    return kFrameCorner + QPoint(extra.width(), extra.height());
+}
 
 QRect withinArea(const QRect& designed, const QSize& area) {
     QRect fitted = designed;

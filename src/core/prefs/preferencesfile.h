@@ -19,5 +19,8 @@ std::optional<FontRequest> savedRequest(Storage& storage);
 RecordFile::Contents read(Storage& storage);
 FileSystem::Result save(Storage& storage, const QString& font, const QString& style,
                         const QString& size);
+// The record with another size, its font and style lines kept as they are; a record that
+// cannot be read is not written over.
+FileSystem::Result saveSize(Storage& storage, const QString& size);
 
 } // namespace prefs

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace prefs {
@@ -52,6 +53,16 @@ QStringList sizes() {
     return {QStringLiteral("8"),  QStringLiteral("9"),  QStringLiteral("10"), QStringLiteral("11"),
             QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("18"),
             QStringLiteral("20"), QStringLiteral("22"), QStringLiteral("24")};
+}
+
+std::optional<QString> steppedSize(double shown, int step) {
+    QStringList offered = sizes();
+    if (step < 0)
+        std::reverse(offered.begin(), offered.end());
+    for (const QString& size : offered)
+        if (step > 0 ? size.toDouble() > shown : size.toDouble() < shown)
+            return size;
+    return std::nullopt;
 }
 
 std::optional<Style> styleFromWord(const QString& word) {

@@ -36,6 +36,10 @@ QStringList fontNames();
 QStringList styleWords();
 QStringList sizes();
 
+// The next size of the list larger (a positive step) or smaller (a negative one) than the size
+// shown; nothing beyond the list's ends.
+std::optional<QString> steppedSize(double shown, int step);
+
 // The dialog's reading of a style: the exact word, case included, or no style at all.
 struct Style {
     bool bold = false;

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 
 #include <utility>
 
@@ -170,6 +171,22 @@ void ListBox::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange && currentIndex().isValid())
         scrollTo(currentIndex());
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex hit = indexAt(help->pos());
+        const QRect item = visualRect(hit);
+        const bool cut =
+            item.left() < 0 || item.left() + sizeHintForIndex(hit).width() > viewport()->width();
+        if (hit.isValid() && cut) {
+            QToolTip::showText(help->globalPos(), m_model->items().item(hit.row()), viewport(),
+                               item);
+            return true;
+        }
+    }
+    return QListView::viewportEvent(event);
 }
 
 #include "listbox.moc"

@@ -25,7 +25,8 @@ public:
 // keyboard, also a click on the item already selected) and when code assigns the text; while
 // it runs, pickedByKeyboard() tells a key's move from the rest. Enter or Return raises
 // returnPressed, having selected the item under the keyboard's cursor first when it was not.
-// A new set of items arrives in one step, however many there are.
+// A new set of items arrives in one step, however many there are. An item cut at the list's
+// edge shows whole as its tooltip.
 class ListBox : public QListView, public Control {
     Q_OBJECT
 public:
@@ -61,6 +62,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     ListItemModel* m_model;

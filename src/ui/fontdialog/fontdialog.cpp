@@ -2,6 +2,7 @@
 
 #include "controls/design.h"
 #include "controls/listbox.h"
+#include "fontdialog/savedfont.h"
 #include "prefs/preferencesfile.h"
 #include "services/messageboxes.h"
 #include "text/linebreak.h"
@@ -11,8 +12,6 @@
 #include <QLabel>
 
 namespace {
-
-constexpr QLatin1String kTitle("Display Fonts");
 
 // A list under its caption, whose access key moves the focus to the list.
 ListBox* list(QWidget* parent, const char* name, const QRect& rect, QLabel* caption) {
@@ -34,7 +33,7 @@ FontDialog::FontDialog(QWidget& mainWindow, const QList<QWidget*>& displayContro
     , m_storage(storage)
     , m_messages(messages) {
     setObjectName(QStringLiteral("frmFont"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kFontDialogTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(4125 / design::kTwipsPerPixel, 1500 / design::kTwipsPerPixel);
     createControls();
@@ -66,7 +65,7 @@ void FontDialog::preselectSavedChoice() {
     if (saved.status == RecordFile::Contents::Failed) {
         m_messages.ask(QStringLiteral("The display font could not be read.") + text::kCrLf +
                            saved.error,
-                       MessageBoxes::OkOnly, kTitle);
+                       MessageBoxes::OkOnly, kFontDialogTitle);
         return;
     }
     m_loading = true;
@@ -112,9 +111,12 @@ void FontDialog::saveFont() {
     if (written.ok || (m_loading && m_reportedWhileLoading))
         return; // the preselection's three saves report one failure, not three
     m_reportedWhileLoading = m_loading;
-    m_messages.ask(QStringLiteral("The display font could not be saved.") + text::kCrLf +
-                       written.error,
-                   MessageBoxes::OkOnly, kTitle);
+    tellFontNotSaved(m_messages, written.error);
+}
+
+bool FontDialog::pickSize(const QString& size) {
+    m_sizeList->setText(size);
+    return m_sizeList->text() == size;
 }
 
 void FontDialog::closeEvent(QCloseEvent* event) {

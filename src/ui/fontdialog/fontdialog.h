@@ -21,6 +21,8 @@ public:
     void onStylePicked();
     void onSizePicked();
     void saveFont();
+    // Picks the size as a click in the size list would; false when the list offers no such size.
+    bool pickSize(const QString& size);
 
 signals:
     void unloaded();

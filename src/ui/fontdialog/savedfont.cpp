@@ -1,5 +1,8 @@
 #include "fontdialog/savedfont.h"
 
+#include "services/messageboxes.h"
+#include "text/linebreak.h"
+
 #include <QWidget>
 
 void applyFontRequest(const prefs::FontRequest& request, const QList<QWidget*>& controls) {
@@ -15,4 +18,9 @@ void applyFontRequest(const prefs::FontRequest& request, const QList<QWidget*>& 
             font.setPointSizeF(*request.pointSize);
         control->setFont(font);
     }
+}
+
+void tellFontNotSaved(MessageBoxes& messages, const QString& error) {
+    messages.ask(QStringLiteral("The display font could not be saved.") + text::kCrLf + error,
+                 MessageBoxes::OkOnly, kFontDialogTitle);
 }

@@ -17,10 +17,10 @@ public:
     SetFontCommand(MainWindow& window, Storage& storage, MessageBoxes& messages);
 
     void openDialog();
+    // The dialog while it is open, else null.
+    FontDialog* dialog() const;
 
 private:
-    void placeOverWindow(QWidget& dialog) const;
-
     MainWindow& m_window;
     Storage& m_storage;
     MessageBoxes& m_messages;

@@ -7,7 +7,7 @@
 #include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "fontdialog/fontstandins.h"
-#include "mainwindow/fontfitting.h"
+#include "mainwindow/clientlayout.h"
 #include "placement/placement.h"
 
 #include <QAction>
@@ -22,17 +22,14 @@ namespace {
 
 constexpr QLatin1String kMaker("Lanternfield Software");
 
-constexpr QSize kClientArea(9285 / design::kTwipsPerPixel, 6060 / design::kTwipsPerPixel);
-
-// A control named and placed as designed, kept inside the client area.
-template <typename W> W* place(W* widget, const char* name, const QRect& rect) {
+// A control named as designed; the client layout places it by its name.
+template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(placement::withinArea(rect, kClientArea));
     return widget;
 }
 
-QLabel* label(QWidget* area, const char* name, const QString& caption, const QRect& rect) {
-    return design::label(area, name, caption, placement::withinArea(rect, kClientArea), true);
+QLabel* label(QWidget* area, const char* name, const QString& caption) {
+    return design::label(area, name, caption, {}, true);
 }
 
 void describe(QWidget* control, const QString& tip, const QString& accessibleName) {
@@ -47,17 +44,18 @@ class ClientArea : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
+    QSize sizeHint() const override { return placement::kDesignedArea; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        constexpr int k = design::kTwipsPerPixel;
+        const QPoint corner = placement::frameCorner(size());
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-        painter.drawLine(9240 / k, 0, 0, 0); // Line2, top
-        painter.drawLine(0, 6120 / k, 0, 0); // Line5, left
+        painter.drawLine(corner.x(), 0, 0, 0); // Line2, top
+        painter.drawLine(0, height(), 0, 0);   // Line5, left
         painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
-        painter.drawLine(9240 / k, 6000 / k, 0, 6000 / k); // Line4, bottom
-        painter.drawLine(9240 / k, 6000 / k, 9240 / k, 0); // Line3, right
+        painter.drawLine(corner, QPoint(0, corner.y())); // Line4, bottom
+        painter.drawLine(corner, QPoint(corner.x(), 0)); // Line3, right
     }
 };
 
@@ -71,12 +69,8 @@ MainWindow::MainWindow(QWidget* parent)
     // far off: a calligraphic italic for Comic Sans MS, and for MS Sans Serif, the design font,
     // a family so much wider that the narrow boxes cut their text ("Chapter" reads ":hapter").
     standInForMissingFonts();
-    // The window keeps its designed size, so its frame offers no maximise button.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     auto* area = new ClientArea(this);
-    area->setFixedSize(kClientArea);
+    area->setMinimumSize(placement::kDesignedArea);
     setCentralWidget(area);
     createReadingArea(area);
     createSearchPage(area);
@@ -85,56 +79,48 @@ MainWindow::MainWindow(QWidget* parent)
     m_menus = buildMenus(menuBar());
     offerEditCommandsOnRightClick();
     m_focus = new FocusTracker(this);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    new FontFitting(area, displayControls());
+    new ClientLayout(area, displayControls());
 }
 
 void MainWindow::createReadingArea(QWidget* area) {
-    label(area, "Label1", QStringLiteral("Vellumark"), design::twips(120, 120, 1575, 255));
+    label(area, "Label1", QStringLiteral("Vellumark"));
     ReadingView& v = m_reading;
-    v.bookBox = place(new ComboBox(area), "ComboBooks", design::twips(1800, 120, 1815, 315));
+    v.bookBox = named(new ComboBox(area), "ComboBooks");
     describe(v.bookBox, {}, QStringLiteral("Book"));
-    v.chapterBox = place(new ComboBox(area), "ComboChapter", design::twips(3720, 120, 975, 315));
+    v.chapterBox = named(new ComboBox(area), "ComboChapter");
     describe(v.chapterBox, {}, QStringLiteral("Chapter"));
-    v.readingText = place(new TextBox(area), "TextVerses", design::twips(120, 480, 4455, 5325));
+    v.readingText = named(new TextBox(area), "TextVerses");
     describe(v.readingText, {}, QStringLiteral("Chapter text"));
 }
 
 void MainWindow::createSearchPage(QWidget* area) {
     SearchView& v = m_search;
-    v.heading = label(area, "Label2", QStringLiteral("Search the Bible"),
-                      design::twips(4800, 120, 1695, 255));
-    v.queryBox = place(new TextBox(area), "TextSearch", design::twips(6600, 120, 2535, 645));
+    v.heading = label(area, "Label2", QStringLiteral("Search the Bible"));
+    v.queryBox = named(new TextBox(area), "TextSearch");
     describe(v.queryBox, QStringLiteral("Enter search words, phrase, or verse and select book."),
              {});
-    v.scopeBox = place(new ComboBox(area), "ComboSearch", design::twips(4680, 480, 1815, 315));
+    v.scopeBox = named(new ComboBox(area), "ComboSearch");
     describe(v.scopeBox, QStringLiteral("Select Book to Search"), {});
-    v.resultList = place(new ListBox(area), "ListVerse", design::twips(4680, 960, 4455, 4935));
+    v.resultList = named(new ListBox(area), "ListVerse");
     describe(v.resultList, QStringLiteral("List Results (click to view)"), {});
 }
 
 void MainWindow::createFavoritesPage(QWidget* area) {
     FavoritesView& v = m_favorites;
-    v.heading = label(area, "Label4", QStringLiteral("Favorite Verses"),
-                      design::twips(4800, 120, 1575, 255));
-    v.lookupBookBox =
-        place(new ComboBox(area), "ComboBookFavorites", design::twips(6360, 120, 1695, 315));
+    v.heading = label(area, "Label4", QStringLiteral("Favorite Verses"));
+    v.lookupBookBox = named(new ComboBox(area), "ComboBookFavorites");
     describe(v.lookupBookBox, QStringLiteral("Select Book"), {});
-    v.referenceBox =
-        place(new LineTextBox(area), "TextVersesFavorites", design::twips(8160, 120, 975, 285));
+    v.referenceBox = named(new LineTextBox(area), "TextVersesFavorites");
     describe(v.referenceBox, QStringLiteral("Enter Verse(s)"), {});
-    v.lookedUpVerses =
-        place(new TextBox(area), "TextFavorites", design::twips(5400, 480, 4455, 735));
+    v.lookedUpVerses = named(new TextBox(area), "TextFavorites");
     describe(v.lookedUpVerses, QStringLiteral("Verse"), {});
-    v.subjectCaption =
-        label(area, "Label3", QStringLiteral("Subject"), design::twips(4680, 1320, 735, 255));
-    v.subjectBox = place(new ComboBox(area), "ComboCategory", design::twips(5400, 1320, 2535, 315));
+    v.subjectCaption = label(area, "Label3", QStringLiteral("Subject"));
+    v.subjectBox = named(new ComboBox(area), "ComboCategory");
     describe(v.subjectBox, QStringLiteral("Select or Enter New Category"), {});
-    v.addVerseButton = place(new CommandButton(QStringLiteral("&Add Verse"), area),
-                             "CommandAddFavorite", design::twips(8040, 1320, 1095, 375));
+    v.addVerseButton =
+        named(new CommandButton(QStringLiteral("&Add Verse"), area), "CommandAddFavorite");
     describe(v.addVerseButton, QStringLiteral("Add Verse"), {});
-    v.subjectText =
-        place(new TextBox(area), "TextFavoritesList", design::twips(4680, 1800, 4455, 3975));
+    v.subjectText = named(new TextBox(area), "TextFavoritesList");
     describe(v.subjectText, QStringLiteral("Favorite Verses"), {});
 }
 

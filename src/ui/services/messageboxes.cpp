@@ -1,11 +1,45 @@
 #include "services/messageboxes.h"
 
+#include "placement/placement.h"
+
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Qt centres a box by guessing the frame of its owner from the frames of the windows shown,
+// and guesses wrong when they have no side borders (a maximized window, or no window
+// manager); so the box is centred here, once its size is known.
+class CentredMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (parentWidget()) // shown already: a move now places what is inside the frame
+            placeOver(*this, *parentWidget()->window(), Placing::Client);
+    }
+};
+
+} // namespace
+
+// The window's frame is not known before it is shown: it is taken to be as wide as the owner's.
+void placeOver(QWidget& window, const QWidget& owner, Placing placing) {
+    const QRect framed = owner.frameGeometry();
+    const QRect client = owner.geometry();
+    const QMargins frame(client.left() - framed.left(), client.top() - framed.top(),
+                         framed.right() - client.right(), framed.bottom() - client.bottom());
+    const QRect placed = placement::centredOver(window.size().grownBy(frame), framed,
+                                                owner.screen()->availableGeometry());
+    window.move(placed.topLeft() +
+                (placing == Placing::Client ? QPoint(frame.left(), frame.top()) : QPoint()));
+}
 
 MessageBoxes::Answer WidgetMessageBoxes::ask(const QString& text, Buttons buttons,
                                              const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, m_parent);
+    CentredMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, m_parent);
     switch (buttons) {
     case OkOnly:
         box.setStandardButtons(QMessageBox::Ok);
@@ -36,7 +70,7 @@ MessageBoxes::Answer WidgetMessageBoxes::ask(const QString& text, Buttons button
 
 int WidgetMessageBoxes::choose(const QString& text, const QStringList& choices, int safeChoice,
                                const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, m_parent);
+    CentredMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, m_parent);
     QList<QPushButton*> buttons;
     for (const QString& choice : choices)
         buttons.append(box.addButton(choice, QMessageBox::ActionRole));

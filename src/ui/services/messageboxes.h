@@ -42,3 +42,9 @@ public:
 private:
     QWidget* m_parent;
 };
+
+// Moves a window to the centre of its owner, where the user's eyes are, and onto the owner's
+// screen. Before a window is shown its position is its frame's; while it is being shown, the
+// position of what is inside the frame.
+enum class Placing { Frame, Client };
+void placeOver(QWidget& window, const QWidget& owner, Placing placing = Placing::Frame);

@@ -1,10 +1,17 @@
 #include "placement/placement.h"
+#include "placement/windowplace.h"
+#include "settings/settingsfile.h"
 
 #include <QTest>
 
 namespace {
 
 const QSize kArea(619, 404);
+const QStringList kReading{"Label1", "ComboBooks", "ComboChapter", "TextVerses"};
+const QStringList kSearchPage{"Label2", "TextSearch", "ComboSearch", "ListVerse"};
+const QStringList kFavoritesPage{
+    "Label4", "ComboBookFavorites", "TextVersesFavorites", "TextFavorites",
+    "Label3", "ComboCategory",      "CommandAddFavorite",  "TextFavoritesList"};
 
 } // namespace
 
@@ -31,8 +38,6 @@ private slots:
             << QRect(440, 8, 169, 80);
         QTest::newRow("robustness: with nothing below, the client area's bottom is the limit")
             << QRect(0, 380, 100, 10) << 40 << QList<QRect>{} << QRect(0, 380, 100, 24);
-        QTest::newRow("robustness: a place past the right edge ends at the edge")
-            << QRect(360, 32, 297, 49) << 0 << QList<QRect>{} << QRect(360, 32, 259, 49);
     }
     void controls() {
         QFETCH(QRect, designed);
@@ -40,6 +45,97 @@ private slots:
         QFETCH(QList<QRect>, others);
         const QRect within = placement::withinArea(designed, kArea);
         QTEST(placement::grownToHold(within, neededHeight, others, kArea), "placed");
+    }
+
+    // Each row checks one control's place, and that every control lies inside the client area,
+    // at least as large as designed and clear of the controls shown with it.
+    void windowLayout_data() {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("placed");
+        const auto row = [](const char* name, QSize area, const char* control, QRect placed) {
+            QTest::newRow(name) << area << QString(control) << placed;
+        };
+        row("nominal: a pixel more", {620, 405}, "ListVerse", {312, 64, 298, 330});
+        const QSize screen(1280, 1024); // 661 x 620 more
+        row("nominal: reading area", screen, "TextVerses", {8, 32, 627, 975});
+        row("nominal: result list", screen, "ListVerse", {642, 64, 628, 949});
+        row("nominal: looked-up verses", screen, "TextFavorites", {690, 32, 590, 204});
+        row("nominal: subject caption", screen, "Label3", {642, 243, 48, 17});
+        row("nominal: subject text", screen, "TextFavoritesList", {642, 275, 628, 730});
+        row("nominal: 3840 x 2160", {3840, 2160}, "TextFavoritesList", {1922, 559, 1908, 1582});
+        row("robustness: tall and narrow", {619, 2160}, "TextVerses", {8, 32, 297, 2111});
+        row("robustness: smaller than designed", {300, 200}, "TextVerses", {8, 32, 297, 355});
+    }
+    void windowLayout() {
+        QFETCH(QSize, area);
+        QFETCH(QString, name);
+        const QMap<QString, QRect> layout = placement::windowLayout(area);
+        QTEST(layout.value(name), "placed");
+        const QMap<QString, QRect> designed = placement::windowLayout(kArea);
+        const QRect client(QPoint(), area.expandedTo(kArea));
+        QCOMPARE(layout.size(), kReading.size() + kSearchPage.size() + kFavoritesPage.size());
+        for (const QStringList& page : {kSearchPage, kFavoritesPage})
+            for (const QString& control : kReading + page) {
+                const QRect place = layout.value(control);
+                QVERIFY2(client.contains(place) && place.width() >= designed[control].width() &&
+                             place.height() >= designed[control].height(),
+                         qPrintable(control));
+                for (const QString& other : kReading + page)
+                    QVERIFY2(other == control || !place.intersects(layout.value(other)),
+                             qPrintable(control + " over " + other));
+            }
+        QCOMPARE(placement::frameCorner(area), client.bottomRight() - QPoint(2, 3));
+    }
+
+    // At the designed size every control is where the window has always had it, by name.
+    void designedLayout() {
+        const QList<QRect> designed{
+            {424, 8, 113, 21},    {120, 8, 121, 21}, {360, 88, 169, 21},  {248, 8, 65, 21},
+            {312, 32, 121, 21},   {536, 88, 73, 25}, {8, 8, 105, 17},     {320, 8, 113, 17},
+            {312, 88, 48, 17},    {320, 8, 104, 17}, {312, 64, 297, 329}, {360, 32, 259, 49},
+            {312, 120, 297, 265}, {440, 8, 169, 43}, {8, 32, 297, 355},   {544, 8, 65, 19}};
+        QCOMPARE(placement::windowLayout(kArea).values(), designed);
+    }
+
+    // The place the settings file's x, y, width, height and maximized give the window ("-" for
+    // a key missing) on a 1280 x 1024 screen with a 1920 x 1080 one to its right; an invalid
+    // rectangle for none.
+    void windowPlaces_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QRect>("placed");
+        const QRect centred(190, 162, 900, 700);
+        const auto row = [](const char* name, const char* stored, QRect placed) {
+            QTest::newRow(name) << QString(stored) << placed;
+        };
+        row("nominal: as left, maximized", "100 80 900 700 true", {100, 80, 900, 700});
+        row("nominal: on the second screen", "1500 100 800 600 false", {1500, 100, 800, 600});
+        row("nominal: partly off the left edge", "-852 80 900 700 -", {-852, 80, 900, 700});
+        row("robustness: off every screen, centred", "50000 80 900 700 -", centred);
+        row("robustness: 47 pixels on screen are too few", "-853 80 900 700 -", centred);
+        row("robustness: title bar above the screen", "100 -10 900 700 -", centred);
+        row("robustness: smaller than the minimum", "100 80 100 50 -", {100, 80, 619, 423});
+        row("robustness: larger than the screen", "0 0 5000 1000000 -", {0, 0, 1280, 1024});
+        row("robustness: no number", "100 80 wide 700 -", {});
+        row("robustness: a number missing", "100 - 900 700 -", {});
+        row("robustness: the height missing", "100 80 900 - -", {});
+        row("robustness: beyond any screen", "1000001 0 900 700 -", {});
+        row("robustness: as far as a screen may be", "100 1000000 900 700 -", centred);
+        row("robustness: no size", "100 80 0 700 -", {});
+    }
+    void windowPlaces() {
+        QFETCH(QString, stored);
+        FileSystem files;
+        SettingsFile settings(files, QString());
+        const QStringList keys{"x", "y", "width", "height", "maximized"};
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            if (const QString value = stored.split(' ').value(i); value != "-")
+                settings.setValue("Window/" + keys[i], value);
+        const std::optional<placement::WindowPlace> saved = placement::savedWindowPlace(settings);
+        const QList<QRect> screens{{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
+        QTEST(saved ? placement::restoredPlace(saved->normal, {619, 423}, screens) : QRect(),
+              "placed");
+        QCOMPARE(saved && saved->maximized, stored.endsWith("true"));
     }
 
     void dialogs_data() {

@@ -1,12 +1,15 @@
 #include "controls/listbox.h"
 #include "controls/textbox.h"
 #include "fontdialog/fontdialog.h"
+#include "placement/placement.h"
 #include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
 #include <QAction>
 #include <QFontDatabase>
 #include <QTest>
+#include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -37,6 +40,14 @@ private slots:
         fx.textBox("TextFavorites")
             ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
         fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
+        QPoint offset; // of a real message box from the window's centre
+        QTimer::singleShot(0, &w, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            offset = box->frameGeometry().center() - w.frameGeometry().center();
+            box->close();
+        });
+        WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
         auto* results = fx.control<ListBox>("ListVerse");
         results->setItems(QStringList(200, QStringLiteral("John 3:16")));
         results->setCurrentIndex(results->model()->index(30, 0));
@@ -113,6 +124,79 @@ private slots:
                 }
             }
         }
+    }
+
+    // Bigger text from the keyboard and the wheel goes the way of Display Fonts, open or not.
+    void fontSizeSteps() {
+        fx.files.failWrite = [](const QString&) { return false; };
+        MainWindow& w = fx.window();
+        TextBox* reading = fx.textBox("TextVerses");
+        QVERIFY(fx.writeBytes("Pref.dat", "Arial\r\nItalic\r\n12\r\nmore"));
+        const auto stepTo = [&](const QKeySequence& keys, const char* size) {
+            QTest::keySequence(reading, keys);
+            QCOMPARE(reading->font().pointSizeF(), QByteArray(size).toDouble());
+            QCOMPARE(fx.readBytes("Pref.dat"), "Arial\r\nItalic\r\n" + QByteArray(size) + "\r\n");
+        };
+        stepTo(QKeySequence::ZoomIn, "14");
+        const QPointF middle = reading->viewport()->rect().center();
+        QWheelEvent wheel(middle, reading->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(reading->viewport(), &wheel);
+        QCOMPARE(displayFont(w), "Comic Sans MS italic 12");
+        QPointer<FontDialog> dialog = openFontDialog(fx);
+        auto* sizes = dialog->findChild<ListBox*>("ListSize");
+        choose(sizes, "9"); // where the next steps begin
+        QApplication::setActiveWindow(&w);
+        stepTo(QKeySequence::ZoomOut, "8");
+        QCOMPARE(sizes->text(), "8");
+        stepTo(QKeySequence(Qt::CTRL | Qt::Key_0), "9");
+        dialog->close();
+    }
+
+    // The window as a user resizes it, and where it opens next time; a damaged settings file is
+    // ignored and leaves every other file as it was.
+    void windowGrowsAndIsRemembered() {
+        MainWindow& w = fx.window();
+        QCOMPARE(w.centralWidget()->size(), placement::kDesignedArea); // nothing saved yet
+        for (const QSize& asked : {QSize(1200, 760), QSize(300, 200)}) {
+            w.resize(asked);
+            QTRY_COMPARE(w.size(), asked.expandedTo(w.minimumSizeHint()));
+            const auto layout = placement::windowLayout(w.centralWidget()->size());
+            for (auto it = layout.cbegin(); it != layout.cend(); ++it) {
+                const QRect placed = fx.control(qPrintable(it.key()))->geometry();
+                QVERIFY2(placed.topLeft() == it->topLeft() && placed.width() == it->width() &&
+                             placed.height() >= it->height(), // the font may make it taller
+                         qPrintable(it.key()));
+            }
+        }
+        QPoint offset; // of a real message box from the window's centre
+        QTimer::singleShot(0, &w, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            offset = box->frameGeometry().center() - w.frameGeometry().center();
+            box->close();
+        });
+        WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
+        auto* results = fx.control<ListBox>("ListVerse");
+        fx.menuItem("mnuSearch2")->trigger();
+        results->setItems({QString(300, 'x'), "John 3:16"});
+        for (int row : {0, 1}) {
+            const QRect item = results->visualRect(results->model()->index(row, 0));
+            QHelpEvent help(QEvent::ToolTip, item.center(), results->mapToGlobal(item.center()));
+            QApplication::sendEvent(results->viewport(), &help);
+            QCOMPARE(QToolTip::text(), row ? results->toolTip() : results->items()[0]);
+        }
+        w.move(40, 30);
+        w.resize(900, 600);
+        w.setWindowState(Qt::WindowMaximized);
+        QVERIFY(w.close());
+        const QByteArray kept = fx.readBytes("Pref.dat") + fx.readBytes("BkMrk.dat");
+        QCOMPARE(fx.start().window().geometry(), QRect(40, 30, 900, 600));
+        QVERIFY(fx.window().isMaximized());
+        QVERIFY(fx.writeBytes("Vellumark.ini",
+                              QByteArrayLiteral("[Window]\r\nx=40\r\ny=\xff\0\r\nwidth=9\r\n")));
+        QCOMPARE(fx.start().window().centralWidget()->size(), placement::kDesignedArea);
+        QCOMPARE(fx.readBytes("Pref.dat") + fx.readBytes("BkMrk.dat"), kept);
     }
 };
 
