@@ -1,10 +1,13 @@
-// The search at 1x and 10x the text, each figure beside its references in the same run: the
-// engine on the text kept in memory (the result's line numbers handed on, as the search page
-// does; and with every result line decoded besides), the first and the second search on a text
-// just loaded, the lower bound (one plain scan of the same upper-cased bytes in scope for the
-// whole query, by two rare bytes with the widest vector unit, and by memmem), and the literal
-// search that rescans the file line by line and upper-cases each line. Besides, the byte finder
-// alone with each vector unit this machine runs.
+// The search at 1x, 10x and 100x the text, each figure beside its references in the same run:
+// the engine on the text kept in memory (the result's line numbers handed on, as the search page
+// does; with the scope looked up in every iteration, as every search does), the same with the
+// processor's caches emptied before each search, the first search on a text just loaded (beside
+// the engine's warm loop), the scope lookup alone, the floor (one read of the bytes in scope:
+// memchr for a byte the text lacks) and the lower bound (one plain scan of the same upper-cased
+// bytes in scope for the whole query, by two rare bytes with the widest vector unit, and by
+// memmem). At 1x and 10x besides: the engine decoding every result line, the literal search that
+// rescans the file line by line and upper-cases each line (only a check of correctness: it
+// decodes every line), and the byte finder alone with each vector unit this machine runs.
 #include "benchmain.h"
 #include "naivescan.h"
 #include "plainscan.h"
@@ -15,6 +18,8 @@
 #include "storage/filesystem.h"
 #include "text/codepage.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -47,7 +52,8 @@ qsizetype searchOnce(ScriptureText& scripture, const Case& c, std::vector<qsizet
     return qsizetype(shown.size());
 }
 
-void engine(benchmark::State& state, Case c, int times) {
+// cold: the processor's caches emptied before each search, so the text comes from memory.
+void engine(benchmark::State& state, Case c, int times, bool cold) {
     FileSystem files;
     ScriptureText scripture(files, benchTextPath(times));
     if (!scripture.refresh())
@@ -55,8 +61,14 @@ void engine(benchmark::State& state, Case c, int times) {
     std::vector<qsizetype> shown;
     searchOnce(scripture, c, shown); // the first search is measured on its own
     qsizetype found = 0;
-    for (auto _ : state)
+    for (auto _ : state) {
+        if (cold) {
+            state.PauseTiming();
+            evictFromProcessorCaches();
+            state.ResumeTiming();
+        }
         found = searchOnce(scripture, c, shown);
+    }
     state.counters["lines"] = double(found);
 }
 
@@ -81,11 +93,9 @@ void engineDecodingAll(benchmark::State& state, Case c, int times) {
     state.counters["lines"] = double(found);
 }
 
-// A search on a text just read, after searchesBefore others on it: the load and the searches
-// before are not timed. The first search (none before) is put beside a second one timed the
-// same way, so what the timing around it costs, and what a load leaves behind in the caches,
-// falls on both alike and the difference is the first search's own.
-void afterLoad(benchmark::State& state, Case c, int times, int searchesBefore) {
+// The first search on a text just read: the load is not timed. Put beside the engine's warm
+// loop, the difference is what a first search costs over any other.
+void firstAfterLoad(benchmark::State& state, Case c, int times) {
     FileSystem files;
     qsizetype found = 0;
     for (auto _ : state) {
@@ -94,8 +104,6 @@ void afterLoad(benchmark::State& state, Case c, int times, int searchesBefore) {
         if (!scripture->refresh())
             state.SkipWithError("Bible.dat not found");
         std::vector<qsizetype> shown;
-        for (int i = 0; i < searchesBefore; ++i)
-            searchOnce(*scripture, c, shown);
         state.ResumeTiming();
         found = searchOnce(*scripture, c, shown);
         state.PauseTiming();
@@ -136,6 +144,29 @@ template <typename Scan> void plainScan(benchmark::State& state, Case c, int tim
         benchmark::DoNotOptimize(found);
     }
     state.counters["places"] = double(found);
+}
+
+// The scope looked up alone, as every search begins.
+void scopeLookup(benchmark::State& state, Case c, int times) {
+    FileSystem files;
+    const VerseText text(files.readBytes(benchTextPath(times)).bytes);
+    qsizetype ranges = 0;
+    for (auto _ : state) {
+        ranges = qsizetype(scopeRanges(text, c).size());
+        benchmark::DoNotOptimize(ranges);
+    }
+    state.counters["ranges"] = double(ranges);
+}
+
+// One read of the bytes in scope and no more: memchr for a byte the text does not hold.
+void readFloor(benchmark::State& state, Case c, int times) {
+    plainScan(state, c, times,
+              [](const char* text, qsizetype from, qsizetype end, QByteArrayView,
+                 const std::array<qsizetype, 256>& counts) {
+                  const auto absent =
+                      int(std::find(counts.begin(), counts.end(), 0) - counts.begin());
+                  return std::memchr(text + from, absent, std::size_t(end - from)) ? 1 : 0;
+              });
 }
 
 void lowerBound(benchmark::State& state, Case c, int times) {
@@ -215,35 +246,34 @@ void naiveRescan(benchmark::State& state, Case c, int times) {
 
 const bool registered = [] {
     for (const Case& c : kCases) {
-        for (const int times : kBenchSizes) {
+        for (const int times : kBenchSizesUpToHundredfold) {
             const std::string name = std::string(c.name) + "/" + benchSizeName(times) + "/";
-            benchmark::RegisterBenchmark((name + "engine").c_str(), engine, c, times)
-                ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark((name + "engine_decoding_all").c_str(), engineDecodingAll,
-                                         c, times)
-                ->Unit(benchmark::kMicrosecond);
-            for (const int before : {0, 1}) {
-                const char* label = before == 0 ? "first_after_load" : "second_after_load";
-                benchmark::RegisterBenchmark((name + label).c_str(), afterLoad, c, times, before)
-                    ->Unit(benchmark::kMicrosecond)
-                    ->Iterations(times == 10 ? 4 : 20);
-            }
-            benchmark::RegisterBenchmark((name + "lower_bound").c_str(), lowerBound, c, times)
-                ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark((name + "lower_bound_memmem").c_str(), lowerBoundMemmem, c,
-                                         times)
-                ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark((name + "naive_rescan").c_str(), naiveRescan, c, times)
-                ->Unit(benchmark::kMicrosecond);
+            const auto add = [&](const char* what, auto&&... arguments) {
+                return benchmark::RegisterBenchmark((name + what).c_str(), arguments...)
+                    ->Unit(benchmark::kMicrosecond);
+            };
+            add("engine", engine, c, times, false);
+            // Emptying the caches takes far longer than a search: a fixed count of searches.
+            add("engine_cold", engine, c, times, true)->Iterations(times == 100 ? 10 : 50);
+            add("first_after_load", firstAfterLoad, c, times)
+                ->Iterations(times == 1    ? 20
+                             : times == 10 ? 4
+                                           : 2);
+            add("scope", scopeLookup, c, times);
+            add("read_floor", readFloor, c, times);
+            add("lower_bound", lowerBound, c, times);
+            if (times == 100)
+                continue;
+            add("engine_decoding_all", engineDecodingAll, c, times);
+            add("lower_bound_memmem", lowerBoundMemmem, c, times);
+            add("naive_rescan", naiveRescan, c, times);
             for (const auto unit : {ByteFinder::Unit::Bytes, ByteFinder::Unit::Sse2,
                                     ByteFinder::Unit::Avx2, ByteFinder::Unit::Avx512}) {
                 if (!ByteFinder::runs(unit))
                     continue;
                 for (const bool eachLine : {false, true}) {
                     const std::string what = eachLine ? "finder_lines_" : "finder_scan_";
-                    benchmark::RegisterBenchmark((name + what + unitName(unit)).c_str(), finder, c,
-                                                 times, unit, eachLine)
-                        ->Unit(benchmark::kMicrosecond);
+                    add((what + unitName(unit)).c_str(), finder, c, times, unit, eachLine);
                 }
             }
         }

@@ -9,62 +9,94 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
 
-// The benchmarks read the Bible.dat that the build puts beside them, and a text ten times as
-// long made from it at start-up: the file written ten times over, one copy after the other.
-// Every book, chapter and verse then lies ten times in the text, so each chapter and each
-// search lists ten times the lines of the real text: the 10x figure grows with every part of
-// the work (the scan, the lines listed, the chapter built), which is what shows whether a cost
-// is linear. Varying the book names instead would grow the text but not what one request lists.
+#include <fcntl.h>
+
+// The benchmarks read the Bible.dat that the build puts beside them, and texts ten and a hundred
+// times as long made from it when first asked for: the file written over and over, one copy
+// after the other, into a temporary folder. Every book, chapter and verse then lies ten or a
+// hundred times in the text, so each chapter and each search lists that many times the lines of
+// the real text: the figures grow with every part of the work (the scan, the lines listed, the
+// chapter built), which is what shows whether a cost is linear. Varying the book names instead
+// would grow the text but not what one request lists.
 inline QString& benchBiblePath() {
     static QString path;
     return path;
 }
 
-inline QString& benchTenfoldPath() {
-    static QString path;
-    return path;
+inline QTemporaryDir& benchFolder() {
+    static QTemporaryDir folder;
+    return folder;
 }
 
-// The text for 1 or 10 times the length of the real one.
-inline const QString& benchTextPath(int times) {
-    return times == 10 ? benchTenfoldPath() : benchBiblePath();
-}
-
-inline const char* benchSizeName(int times) {
-    return times == 10 ? "10x" : "1x";
-}
-
-constexpr std::initializer_list<int> kBenchSizes = {1, 10};
-
-// Writes the tenfold text into the folder and remembers where; false when it cannot.
-inline bool writeTenfoldText(const QTemporaryDir& folder) {
+// Writes the text that many times over into the folder; empty when it cannot.
+inline QString writeCopies(int times) {
     QFile source(benchBiblePath());
-    if (!folder.isValid() || !source.open(QIODevice::ReadOnly))
-        return false;
+    if (!benchFolder().isValid() || !source.open(QIODevice::ReadOnly))
+        return {};
     const QByteArray bytes = source.readAll();
-    benchTenfoldPath() = folder.filePath(QStringLiteral("Bible10x.dat"));
-    QFile target(benchTenfoldPath());
+    const QString path = benchFolder().filePath(QStringLiteral("Bible%1x.dat").arg(times));
+    QFile target(path);
     if (!target.open(QIODevice::WriteOnly))
-        return false;
-    for (int copy = 0; copy < 10; ++copy) {
+        return {};
+    for (int copy = 0; copy < times; ++copy) {
         if (target.write(bytes) != bytes.size())
-            return false;
+            return {};
     }
     target.close();
     // A file written within the file times' grain is read again on every refresh; an installed
     // file's times have long settled, so wait until these have too.
     QThread::msleep(2100);
-    return true;
+    return path;
+}
+
+// The text for 1, 10 or 100 times the length of the real one, written the first time it is
+// asked for (so a run filtered to the smaller sizes never writes the largest).
+inline const QString& benchTextPath(int times) {
+    static std::map<int, QString> paths;
+    if (times == 1)
+        return benchBiblePath();
+    auto [it, made] = paths.try_emplace(times);
+    if (made)
+        it->second = writeCopies(times);
+    return it->second;
+}
+
+inline std::string benchSizeName(int times) {
+    return std::to_string(times) + "x";
+}
+
+constexpr std::initializer_list<int> kBenchSizes = {1, 10};
+// The largest size too, for what is cheap enough to run on a text of some 460 MB.
+constexpr std::initializer_list<int> kBenchSizesUpToHundredfold = {1, 10, 100};
+
+// Out of the page cache, so that the next read of the file comes from the disk (Linux; clean
+// pages only, which a file only read has).
+inline void evictFromPageCache(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_DONTNEED);
+}
+
+// Out of the processor's caches: writing a block larger than the last level's leaves no line of
+// anything read before in them.
+inline void evictFromProcessorCaches() {
+    static std::vector<char> block(std::size_t(128) << 20);
+    static char round = 0;
+    std::memset(block.data(), ++round, block.size());
+    benchmark::ClobberMemory();
 }
 
 #define VELLUMARK_BENCHMARK_MAIN()                                                                 \
     int main(int argc, char** argv) {                                                              \
         benchBiblePath() = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath() +             \
                            QStringLiteral("/Bible.dat");                                           \
-        const QTemporaryDir folder;                                                                \
-        if (!writeTenfoldText(folder))                                                             \
+        if (benchTextPath(10).isEmpty())                                                           \
             return 1;                                                                              \
         benchmark::Initialize(&argc, argv);                                                        \
         benchmark::RunSpecifiedBenchmarks();                                                       \

@@ -2,7 +2,10 @@
 # Whole-process figures of the program beside a minimal Qt window with a menu bar and a list
 # (bench/minimalwindow.cpp), each run as a process of its own under X, the two alternated:
 #  - start-up: from launch to the moment the GUI thread is first idle after painting the
-#    window (wall time, and the CPU time of the GUI thread and of the whole process);
+#    window (wall time, and the CPU time of the GUI thread and of the whole process), and to the
+#    moment the text is ready too (read and indexed on its own thread; never before idle), with
+#    the text in the page cache (warm) and taken out of it before each run (cold; the libraries
+#    stay cached);
 #  - memory: the resident memory after start-up and one search that lists every line ("3:99"
 #    over "The Bible"), per byte of text above the minimal window's (VmRSS and the peak VmHWM).
 # Both at 1x and 10x the text (Bible.dat written ten times over). Medians of RUNS runs each.
@@ -58,29 +61,46 @@ app() { echo "$bin/probe_app" --folder "$work/$1"; }
 # One unmeasured round warms the file cache and the folders the program writes its files to.
 "${minimal[@]}" >/dev/null 2>&1
 for size in 1x 10x; do $(app $size) >/dev/null 2>&1; done
-rm -f "$work"/{minimal,app_*}
+rm -f "$work"/{minimal,app_*,cold_*}
+
+evict() { # evict FILE: out of the page cache (clean pages only, which a file only read has)
+    python3 -c 'import os, sys
+fd = os.open(sys.argv[1], os.O_RDONLY); os.posix_fadvise(fd, 0, 0, os.POSIX_FADV_DONTNEED)' "$1"
+}
 
 for _ in $(seq "$runs"); do
     run minimal "${minimal[@]}"
     for size in 1x 10x; do
         run "app_$size" $(app $size)
+        evict "$work/$size/Bible.dat"
+        run "cold_$size" $(app $size)
         run minimal "${minimal[@]}"
         run "search_$size" $(app $size) --search 3:99 "The Bible"
     done
 done
 
-echo "Start-up to the GUI thread idle, medians of $runs runs (minimal window: $((runs * 3)) runs)"
-printf '%-22s %10s %10s %12s\n' "" "wall ms" "GUI CPU ms" "process CPU"
+echo "Start-up to the GUI thread idle and to the text ready, medians of $runs runs" \
+    "(minimal window: $((runs * 3)) runs)"
+printf '%-24s %10s %10s %12s %10s %12s\n' "" "idle ms" "GUI CPU ms" "process CPU" "ready ms" \
+    "ready CPU"
 line() { # line LABEL FILE
-    printf '%-22s %10.1f %10.1f %12.1f\n' "$1" "$(median "$2" idle_ms)" \
+    printf '%-24s %10.1f %10.1f %12.1f' "$1" "$(median "$2" idle_ms)" \
         "$(median "$2" gui_cpu_ms)" "$(median "$2" process_cpu_ms)"
+    if grep -q '^ready_ms' "$2"; then
+        printf ' %10.1f %12.1f' "$(median "$2" ready_ms)" "$(median "$2" ready_cpu_ms)"
+    fi
+    echo
 }
 line "minimal window" "$work/minimal"
 for size in 1x 10x; do
-    line "program, $size text" "$work/app_$size"
-    awk -v a="$(median "$work/app_$size" idle_ms)" -v m="$(median "$work/minimal" idle_ms)" \
-        -v ag="$(median "$work/app_$size" gui_cpu_ms)" -v mg="$(median "$work/minimal" gui_cpu_ms)" \
-        -v s="$size" 'BEGIN { printf "%-22s %9.2fx %9.2fx\n", "  ratio " s, a / m, ag / mg }'
+    for cache in app cold; do
+        line "program, $size, $([ $cache = app ] && echo warm || echo cold)" "$work/${cache}_$size"
+        awk -v a="$(median "$work/${cache}_$size" idle_ms)" -v m="$(median "$work/minimal" idle_ms)" \
+            -v ag="$(median "$work/${cache}_$size" gui_cpu_ms)" \
+            -v mg="$(median "$work/minimal" gui_cpu_ms)" \
+            -v r="$(median "$work/${cache}_$size" ready_ms)" \
+            'BEGIN { printf "%-24s %9.2fx %9.2fx %12s %9.2fx\n", "  ratio to minimal", a / m, ag / mg, "", r / m }'
+    done
 done
 
 echo

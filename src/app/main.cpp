@@ -1,5 +1,6 @@
 #include "bibleapp.h"
 #include "mainwindow/mainwindow.h"
+#include "search/commandsearch.h"
 #include "services/clipboard.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
@@ -23,12 +24,41 @@ void nameTheApplication() {
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMARK_VERSION));
 }
 
-// Reads the command line before the window system is reached, so that --help, --version and a
-// refused command line answer on a terminal without a display.
-shell::CommandLineDecision readCommandLine(int argc, char* argv[]) {
+ProgramFolder chooseFolders(FileSystem& files, const QString& namedFolder) {
+    return storage::chooseFolders(
+        FolderFacts::ofThisMachine(namedFolder),
+        [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
+}
+
+// The search asked for on the command line, its lines on standard output.
+int searchFromCommandLine(const shell::CommandLineDecision& asked) {
+    FileSystem files;
+    const search::CommandAnswer answer = search::searchFromCommandLine(
+        files, chooseFolders(files, asked.namedFolder), {asked.query, asked.scope, asked.countOnly},
+        [](QByteArrayView bytes) {
+            return std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) ==
+                   std::size_t(bytes.size());
+        });
+    if (std::fflush(stdout) != 0) {
+        std::fputs("vellumark: the result could not be written.\n", stderr);
+        return search::kExitTrouble;
+    }
+    if (!answer.problem.isEmpty())
+        std::fputs(qUtf8Printable(QStringLiteral("vellumark: ") + answer.problem), stderr);
+    return answer.exitStatus;
+}
+
+// Reads the command line before the window system is reached, so that --help, --version, a
+// search and a refused command line answer on a terminal without a display. A search is
+// answered here too, with no more of the toolkit than the command line needs.
+shell::CommandLineDecision readCommandLine(int argc, char* argv[], int& searchStatus) {
     QCoreApplication commandLine(argc, argv);
     nameTheApplication();
-    return shell::decideCommandLine(QCoreApplication::arguments(), shell::Display::ofThisProcess());
+    shell::CommandLineDecision asked =
+        shell::decideCommandLine(QCoreApplication::arguments(), shell::Display::ofThisProcess());
+    if (asked.outcome == shell::CommandLineDecision::Search)
+        searchStatus = searchFromCommandLine(asked);
+    return asked;
 }
 
 // The names and icon the desktop shows for the program's windows.
@@ -74,7 +104,10 @@ void showRefusal(int& argc, char* argv[], const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const shell::CommandLineDecision asked = readCommandLine(argc, argv);
+    int searchStatus = 0;
+    const shell::CommandLineDecision asked = readCommandLine(argc, argv, searchStatus);
+    if (asked.outcome == shell::CommandLineDecision::Search)
+        return searchStatus;
     if (asked.outcome != shell::CommandLineDecision::Run) {
         std::fputs(qPrintable(asked.text),
                    asked.outcome == shell::CommandLineDecision::Answer ? stdout : stderr);
@@ -85,9 +118,7 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> application = openApplication(argc, argv);
 
     FileSystem files;
-    const ProgramFolder folder = storage::chooseFolders(
-        FolderFacts::ofThisMachine(asked.namedFolder),
-        [&](const QString& path) { return files.fileExists(path + "/Bible.dat"); });
+    const ProgramFolder folder = chooseFolders(files, asked.namedFolder);
     WidgetMessageBoxes messages;
     CursorMousePointer pointer;
     SystemClipboard clipboard;

@@ -4,8 +4,10 @@
 #include "reading/readingarea.h"
 #include "searchpage/searchpage.h"
 #include "support/appfixture.h"
+#include "support/testfiles.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSemaphore>
 #include <QTest>
 #include <QThread>
@@ -142,6 +144,25 @@ private slots:
         release.join();
         QTEST(shown, "shown");
         QCOMPARE(fx->pointer.history, (QList<bool>{true, false}));
+    }
+
+    // A search from a terminal needs no display and leaves the folder as it was: the lines the
+    // search page lists, in UTF-8, and the exit status grep would give.
+    void searchFromTheCommandLine() {
+        QTemporaryDir folder;
+        QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
+                               "1 John 1:1  Caf\xe9\r\nJohn 1:1  CAF\xc9"));
+        QProcess program;
+        QProcessEnvironment environment;
+        environment.insert("PATH", qEnvironmentVariable("PATH"));
+        program.setProcessEnvironment(environment); // no display named
+        program.start(QCoreApplication::applicationDirPath() + "/vellumark",
+                      {"--folder", folder.path(), "--search", "café", "--in", "John"});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.readAll() + QByteArray::number(program.exitCode()),
+                 "John 1:1  CAF\xc3\x89\n0");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Bible.dat"});
     }
 };
 

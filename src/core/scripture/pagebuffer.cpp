@@ -13,6 +13,10 @@ namespace {
 #if defined(__linux__)
 constexpr qsizetype kHugePage = qsizetype(2) << 20;
 constexpr qsizetype kSmallPage = 4096;
+// Above this, finding that many free huge pages makes the kernel compact memory while the read
+// waits for it, which costs several times what small pages do: those are put in place in one
+// call instead.
+constexpr qsizetype kLargestHugePageBlock = qsizetype(128) << 20;
 
 // Puts the small pages wholly within [begin, end) in place for writing; a system too old for
 // that faults them in as they are written, as usual.
@@ -47,6 +51,10 @@ char* mapHugePages(qsizetype length) {
         munmap(reinterpret_cast<void*>(tail), begin + span - tail);
     auto* data = reinterpret_cast<char*>(aligned);
     const quintptr hugeEnd = aligned + (quintptr(length) & ~quintptr(kHugePage - 1));
+    if (length > kLargestHugePageBlock) {
+        populate(aligned, tail);
+        return data;
+    }
     madvise(data, hugeEnd - aligned, MADV_HUGEPAGE); // only advice: small pages otherwise
     populate(hugeEnd, tail);
     return data;

@@ -84,7 +84,13 @@ VerseText::VerseText(QByteArrayView bytes)
     : VerseText(bufferFor(bytes.size()), bytes.size()) {
     if (!bytes.isEmpty())
         std::memcpy(m_buffer.data(), bytes.data(), std::size_t(bytes.size()));
-    index();
+    Indexing indexing;
+    qsizetype end = 0;
+    do {
+        end = std::min(m_size, end + kStretch);
+        indexStretch(indexing, end, m_size);
+    } while (end < m_size);
+    finishIndexing(indexing);
 }
 
 VerseText::VerseText(PageBuffer buffer, qsizetype size)
@@ -102,7 +108,8 @@ PageBuffer VerseText::bufferFor(qsizetype size) {
 
 // QFile::readAll would read into a fresh heap block that is then copied; reading into the
 // text's own memory saves the copy and the page faults of a second block as large as the file.
-// The text is then upper-cased where it lies.
+// Each stretch read is indexed and upper-cased where it lies while the processor's caches still
+// hold it, so the bytes come from memory once, not once for every step of the indexing.
 std::optional<VerseText> VerseText::readFile(const QString& path) {
     PlainFile plain(path);
     if (!plain.isOpen())
@@ -115,127 +122,137 @@ std::optional<VerseText> VerseText::readFile(const QString& path) {
             return std::nullopt;
         return VerseText(QByteArrayView(bytes));
     }
-    PageBuffer buffer = bufferFor(size);
+    VerseText text(bufferFor(size), size);
+    char* data = text.m_buffer.data();
+    Indexing indexing;
     qint64 read = 0;
     while (read < size) {
-        const qint64 got = file.read(buffer.data() + read, size - read);
+        const qint64 got = file.read(data + read, std::min<qint64>(kStretch, size - read));
         if (got < 0)
             return std::nullopt;
         if (got == 0)
             break; // the file shrank since its size was taken
         read += got;
+        // A line's book is looked for up to kBookReach bytes on, which must be read already.
+        const qsizetype end = (read - kBookReach) / kVectorBytes * kVectorBytes;
+        if (read < size && end > indexing.done)
+            text.indexStretch(indexing, end, read);
     }
-    VerseText text(std::move(buffer), read);
-    text.index();
+    std::memset(data + read, 0, std::size_t(size - read));
+    text.m_size = read;
+    text.indexStretch(indexing, read, read);
+    text.finishIndexing(indexing);
     return text;
 }
 
-quint32 VerseText::keyOf(const char* bytes) {
-    quint32 key;
-    std::memcpy(&key, bytes, sizeof key);
-    return key;
+// The bytes before the last space ahead of the first colon, where the colon lies within
+// kBookReach bytes of the start (a book name is far shorter); the empty name otherwise, which
+// every line begins with. The bytes are the file's: the stretch is not upper-cased yet.
+QByteArrayView VerseText::bookAt(qsizetype start, qsizetype readEnd) const {
+    const QByteArrayView ahead(m_buffer.data() + start,
+                               std::min(readEnd, start + kBookReach) - start);
+    const qsizetype colon = ahead.indexOf(':');
+    if (colon < 0)
+        return {};
+    const QByteArrayView beforeColon = ahead.first(colon);
+    const qsizetype space = beforeColon.contains('\n') ? -1 : beforeColon.lastIndexOf(' ');
+    return space < 0 ? QByteArrayView() : beforeColon.first(space);
 }
 
-void VerseText::index() {
-    char* data = m_buffer.data();
-    std::memset(data + m_size, 0, std::size_t(m_buffer.size() - m_size));
-    const std::array<qsizetype, 256> counts = countBytes();
-    indexLines(counts[std::size_t('\n')]);
-    indexFirstBytes(); // of the file's bytes, before they are upper-cased
-    // Last, so that the bytes a search reads are what the cache holds when loading ends.
-    upperCaseInPlace();
-    const auto& table = scripture::upperByteTable();
-    for (std::size_t byte = 0; byte < 256; ++byte)
-        m_upperCounts[table[byte]] += counts[byte];
+void VerseText::Indexing::startLine(const VerseText& text, qsizetype start, qsizetype readEnd) {
+    lineStart = start;
+    const QByteArrayView name = text.bookAt(start, readEnd);
+    std::copy(name.begin(), name.end(), book.begin());
+    bookSize = name.size();
 }
 
-// How often each byte occurs in the text, counted into four tables in turn so that a run of one
-// byte does not wait on its own count.
-std::array<qsizetype, 256> VerseText::countBytes() const {
-    constexpr qsizetype kSlice = qsizetype(1) << 30; // a table entry never overflows
-    const auto* in = reinterpret_cast<const unsigned char*>(m_buffer.data());
-    std::array<qsizetype, 256> total{};
-    std::array<std::array<quint32, 256>, 4> counts;
-    for (qsizetype slice = 0; slice < m_size; slice += kSlice) {
-        const qsizetype sliceEnd = std::min(m_size, slice + kSlice);
-        for (auto& part : counts)
-            part.fill(0);
-        qsizetype at = slice;
-        for (; at + 4 <= sliceEnd; at += 4) {
-            ++counts[0][in[at]];
-            ++counts[1][in[at + 1]];
-            ++counts[2][in[at + 2]];
-            ++counts[3][in[at + 3]];
-        }
-        for (; at < sliceEnd; ++at)
-            ++counts[0][in[at]];
-        for (std::size_t byte = 0; byte < 256; ++byte)
-            total[byte] += counts[0][byte] + counts[1][byte] + counts[2][byte] + counts[3][byte];
+void VerseText::addLine(const Indexing& indexing, qsizetype end) {
+    const auto line = qsizetype(m_starts.size());
+    m_starts.push_back(indexing.lineStart);
+    m_ends.push_back(end);
+    const QByteArrayView book(indexing.book.data(), indexing.bookSize);
+    if (!m_bookRuns.empty() && m_bookRuns.back().book == book)
+        m_bookRuns.back().last = line + 1;
+    else
+        m_bookRuns.push_back({book.toByteArray(), line, line + 1});
+}
+
+// The line table grows as the breaks are found; it is sized for lines of some 64 bytes at first,
+// so that a text of verses grows it rarely.
+void VerseText::indexStretch(Indexing& indexing, qsizetype end, qsizetype readEnd) {
+    if (indexing.done == 0) {
+        std::memset(m_buffer.data() + m_size, 0, std::size_t(m_buffer.size() - m_size));
+        m_starts.reserve(std::size_t(m_size / 64 + 1));
+        m_ends.reserve(std::size_t(m_size / 64 + 1));
+        indexing.startLine(*this, 0, readEnd);
     }
-    return total;
+    indexLines(indexing, end, readEnd);
+    upperCase(indexing, end);
+    indexing.done = end;
 }
 
-void VerseText::indexFirstBytes() {
-    const char* data = m_buffer.data();
-    for (qsizetype i = 0; i < lineCount(); ++i) {
-        if (lineEnd(i) - lineStart(i) < kKeyLength)
-            continue;
-        const quint32 key = keyOf(data + lineStart(i));
-        if (!m_keyRuns.empty() && m_keyRuns.back().key == key && m_keyRuns.back().last == i)
-            m_keyRuns.back().last = i + 1;
-        else
-            m_keyRuns.push_back({key, i, i + 1});
+void VerseText::finishIndexing(Indexing& indexing) {
+    if (indexing.lineStart < m_size)
+        addLine(indexing, m_size);
+    indexBlocks();
+    // Bytes below 0x80 are counted in a sample of the text, and never as absent: their counts
+    // only rank the bytes of a pattern. Those from 0x80 up are counted exactly, so an accented
+    // letter the text lacks is known to be nowhere.
+    for (std::size_t byte = 0; byte < 0x80; ++byte)
+        m_upperCounts[byte] = indexing.sampled[byte] * kSampleEvery + 1;
+    for (std::size_t byte = 0x80; byte < 256; ++byte)
+        m_upperCounts[byte] = indexing.sampled[byte];
+}
+
+void VerseText::indexBlocks() {
+    m_blockLines.resize(std::size_t(m_size / kBlockBytes + 1));
+    std::size_t block = 0;
+    for (qsizetype line = 0; line < lineCount(); ++line) {
+        const qsizetype next = line + 1 < lineCount() ? lineStart(line + 1) : m_size + 1;
+        for (; block < m_blockLines.size() && qsizetype(block) * kBlockBytes < next; ++block)
+            m_blockLines[block] = line;
     }
-    std::sort(m_keyRuns.begin(), m_keyRuns.end());
 }
 
-// The breaks are counted first so the line tables are allocated once, at their exact size.
-void VerseText::indexLines(qsizetype breaks) {
+void VerseText::indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd) {
     const char* data = m_buffer.data();
-    m_starts.reserve(std::size_t(breaks + 1));
-    m_ends.reserve(std::size_t(breaks + 1));
-    qsizetype start = 0;
-    const auto addLine = [&](qsizetype lineFeed) {
-        qsizetype end = lineFeed;
-        if (end > start && data[end - 1] == '\r')
-            --end;
-        m_starts.push_back(start);
-        m_ends.push_back(end);
-        start = lineFeed + 1;
+    const auto lineFeedAt = [&](qsizetype lineFeed) {
+        qsizetype lineEnd = lineFeed;
+        if (lineEnd > indexing.lineStart && data[lineEnd - 1] == '\r')
+            --lineEnd;
+        addLine(indexing, lineEnd);
+        indexing.startLine(*this, lineFeed + 1, readEnd);
     };
-    qsizetype at = 0;
+    qsizetype at = indexing.done;
 #if defined(__SSE2__)
     const __m128i lineFeed = _mm_set1_epi8('\n');
-    for (; at + 16 <= m_size; at += 16) {
+    for (; at + 16 <= end; at += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
         for (auto mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed))); mask != 0;
              mask &= mask - 1)
-            addLine(at + std::countr_zero(mask));
+            lineFeedAt(at + std::countr_zero(mask));
     }
 #endif
-    for (; at < m_size; ++at) {
+    for (; at < end; ++at) {
         if (data[at] == '\n')
-            addLine(at);
-    }
-    if (start < m_size) {
-        m_starts.push_back(start);
-        m_ends.push_back(m_size);
+            lineFeedAt(at);
     }
 }
 
 // Letters a to z are folded sixteen at a time, their sixteen bits written at once; the few
-// blocks that hold a byte of 0x80 or above go through the table for those bytes. The bits start
-// out zero.
-void VerseText::upperCaseInPlace() {
+// blocks that hold a byte of 0x80 or above go through the table for those bytes, and those
+// bytes are counted. The bits start out zero.
+void VerseText::upperCase(Indexing& indexing, qsizetype end) {
     const auto& table = scripture::upperByteTable();
     auto* bytes = reinterpret_cast<unsigned char*>(m_buffer.data());
     auto* bits = reinterpret_cast<unsigned char*>(m_buffer.data() + m_foldedOffset);
-    qsizetype at = 0;
+    auto& counts = indexing.sampled;
+    qsizetype at = indexing.done;
 #if defined(__SSE2__)
     const __m128i afterZ = _mm_set1_epi8('z' + 1);
     const __m128i beforeA = _mm_set1_epi8('a' - 1);
     const __m128i caseBit = _mm_set1_epi8(0x20);
-    for (; at + 16 <= m_size; at += 16) {
+    for (; at + 16 <= end; at += 16) {
         auto* place = reinterpret_cast<__m128i*>(bytes + at);
         const __m128i block = _mm_loadu_si128(place);
         // Bytes of 0x80 and above compare as negative, so they are never taken for a to z.
@@ -246,6 +263,7 @@ void VerseText::upperCaseInPlace() {
         for (auto high = unsigned(_mm_movemask_epi8(block)); high != 0; high &= high - 1) {
             const int i = std::countr_zero(high);
             const unsigned char upper = table[bytes[at + i]];
+            ++counts[upper];
             if (upper != bytes[at + i]) {
                 bytes[at + i] = upper;
                 changed |= 1u << i;
@@ -255,11 +273,22 @@ void VerseText::upperCaseInPlace() {
         std::memcpy(bits + at / 8, &pair, sizeof pair);
     }
 #endif
-    for (; at < m_size; ++at) {
+    for (; at < end; ++at) {
         const unsigned char upper = table[bytes[at]];
+        if (upper >= 0x80)
+            ++counts[upper];
         if (upper != bytes[at]) {
             bytes[at] = upper;
             bits[at / 8] |= static_cast<unsigned char>(1u << (at % 8));
+        }
+    }
+    // The sample: the first kVectorBytes of every kSampleEvery-th stretch of that size.
+    constexpr qsizetype kSampleStride = kVectorBytes * kSampleEvery;
+    for (qsizetype sample = (indexing.done + kSampleStride - 1) / kSampleStride * kSampleStride;
+         sample < end; sample += kSampleStride) {
+        for (qsizetype i = sample; i < std::min(end, sample + kVectorBytes); ++i) {
+            if (bytes[i] < 0x80)
+                ++counts[bytes[i]];
         }
     }
 }
@@ -307,19 +336,10 @@ void VerseText::copyFileBytes(char* out, qsizetype from, qsizetype end) const {
 }
 
 qsizetype VerseText::lineAt(qsizetype place, qsizetype from) const {
-    // Gallop from the line given, then halve: a scan asks for lines in file order.
-    qsizetype step = 1;
-    qsizetype low = from;
-    qsizetype high = from + 1;
-    while (high < lineCount() && lineStart(high) <= place) {
-        low = high;
-        step *= 2;
-        high = std::min(lineCount(), low + step);
-    }
-    // lineStart(low) <= place, and high is the line count or a line starting after the place.
-    const auto first = m_starts.begin() + low + 1;
-    return qsizetype(std::upper_bound(first, m_starts.begin() + high, place) - m_starts.begin()) -
-           1;
+    qsizetype line = std::max(from, m_blockLines[std::size_t(place / kBlockBytes)]);
+    while (line + 1 < lineCount() && lineStart(line + 1) <= place)
+        ++line;
+    return line;
 }
 
 QByteArray VerseText::line(qsizetype line) const {
@@ -365,43 +385,31 @@ std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QStringView prefix
     return linesBeginningWith(QByteArrayView(*bytes));
 }
 
-bool VerseText::begins(qsizetype line, QByteArrayView prefix) const {
-    return lineEnd(line) - lineStart(line) >= prefix.size() && fileBytesAt(lineStart(line), prefix);
-}
-
 namespace {
-void addLine(std::vector<VerseText::LineRun>& runs, qsizetype line) {
-    if (!runs.empty() && runs.back().last == line)
-        runs.back().last = line + 1;
+void addLines(std::vector<VerseText::LineRun>& runs, qsizetype first, qsizetype last) {
+    if (!runs.empty() && runs.back().last == first)
+        runs.back().last = last;
     else
-        runs.push_back({line, line + 1});
+        runs.push_back({first, last});
 }
 } // namespace
 
-// A line shorter than the key can only begin with a prefix shorter than the key, and such a
-// prefix is looked for in every line; a longer prefix only among the lines of its key.
 std::vector<VerseText::LineRun> VerseText::linesBeginningWith(QByteArrayView prefix) const {
     if (prefix.isEmpty())
         return allLines();
-    if (prefix.size() < kKeyLength)
-        return scanForPrefix(prefix);
-    const quint32 key = keyOf(prefix.data());
-    auto it = std::lower_bound(m_keyRuns.begin(), m_keyRuns.end(), KeyRun{key, 0, 0});
     std::vector<LineRun> runs;
-    for (; it != m_keyRuns.end() && it->key == key; ++it) {
-        for (qsizetype line = it->first; line < it->last; ++line) {
-            if (begins(line, prefix))
-                addLine(runs, line);
+    for (const BookRun& run : m_bookRuns) {
+        if (run.book.startsWith(prefix)) {
+            addLines(runs, run.first, run.last);
+        } else if (prefix.startsWith(run.book)) {
+            // The run's lines all begin with the book: only the rest is compared.
+            const QByteArrayView rest = prefix.sliced(run.book.size());
+            for (qsizetype line = run.first; line < run.last; ++line) {
+                const qsizetype start = lineStart(line) + run.book.size();
+                if (lineEnd(line) - start >= rest.size() && fileBytesAt(start, rest))
+                    addLines(runs, line, line + 1);
+            }
         }
-    }
-    return runs;
-}
-
-std::vector<VerseText::LineRun> VerseText::scanForPrefix(QByteArrayView prefix) const {
-    std::vector<LineRun> runs;
-    for (qsizetype i = 0; i < lineCount(); ++i) {
-        if (begins(i, prefix))
-            addLine(runs, i);
     }
     return runs;
 }

@@ -25,6 +25,7 @@ public:
     struct LineRun {
         qsizetype first = 0;
         qsizetype last = 0;
+        bool operator==(const LineRun&) const = default;
     };
 
     // Readable bytes after the end of the upper-cased bytes, so a scan may read a whole vector
@@ -43,7 +44,8 @@ public:
     // Where the line's text ends, before its line break.
     qsizetype lineEnd(qsizetype line) const { return m_ends[std::size_t(line)]; }
     // The line whose text holds the place, or the line whose break does; the place lies at or
-    // after lineStart(from). For a place in the text.
+    // after lineStart(from). For a place in the text. Costs a look into a table of blocks and a
+    // step or two along the lines, however long the text.
     qsizetype lineAt(qsizetype place, qsizetype from = 0) const;
     // The line's bytes as in the file.
     QByteArray line(qsizetype line) const;
@@ -53,8 +55,10 @@ public:
     bool startsWith(QByteArrayView bytes) const;
     QByteArrayView upperBytes() const { return {m_buffer.data(), m_size}; }
 
-    // How often each byte occurs in the upper-cased bytes: a search can look for the rarest
-    // byte of a pattern first, and knows at once that a pattern with an absent byte is nowhere.
+    // About how often each byte occurs in the upper-cased bytes: a search can look for the
+    // rarest byte of a pattern first. Bytes from 0x80 up are counted exactly, so a pattern with
+    // one the text lacks is known at once to be nowhere; those below are estimated from a sample
+    // of the text and never counted as absent.
     const std::array<qsizetype, 256>& upperByteCounts() const { return m_upperCounts; }
 
     // One line decoded.
@@ -70,40 +74,59 @@ public:
     // every occurrence of the prefix removed, followed by CR LF CR LF.
     QString chapterText(QStringView prefix) const;
 
+    // Room for a line's bytes without a heap block for most lines; lineInto() fills it with the
+    // line's bytes as in the file and returns them.
+    using LineBuffer = QVarLengthArray<char, 1024>;
+    QByteArrayView lineInto(qsizetype line, LineBuffer& buffer) const;
+
 private:
-    // Consecutive lines that share their first four bytes, sorted by those bytes and then by
-    // place: the lines that begin with a prefix of four bytes or more all lie in the runs of
-    // one key. The text's books make a few dozen runs.
-    struct KeyRun {
-        quint32 key;
+    // Consecutive lines that all begin with the same book name (the bytes before the last space
+    // ahead of the first colon), in file order: a prefix that the name begins with takes the
+    // whole run, a prefix that begins with the name is tested only in the run's lines, and any
+    // other prefix begins none of them, since both would begin the same line. A line without
+    // such a name has the empty one, which every prefix begins with. The text's books make one
+    // run each.
+    struct BookRun {
+        QByteArray book; // as in the file
         qsizetype first;
         qsizetype last;
-        auto operator<=>(const KeyRun&) const = default;
     };
-    static constexpr qsizetype kKeyLength = 4;
-    static quint32 keyOf(const char* bytes);
+    // Each block of the text knows the line its first byte lies in.
+    static constexpr qsizetype kBlockBytes = 512;
     static qsizetype foldedOffsetFor(qsizetype size);
     static PageBuffer bufferFor(qsizetype size);
 
     // Takes a buffer from bufferFor() whose first size bytes hold the text.
     VerseText(PageBuffer buffer, qsizetype size);
-    void index();
-    std::array<qsizetype, 256> countBytes() const;
-    void upperCaseInPlace();
-    void indexLines(qsizetype breaks);
-    void indexFirstBytes();
+    // What indexing a stretch at a time carries from one stretch to the next.
+    static constexpr qsizetype kStretch = qsizetype(256) << 10; // well within a core's cache
+    static constexpr qsizetype kBookReach = 64;
+    static constexpr qsizetype kVectorBytes = 64;
+    static constexpr qsizetype kSampleEvery = 16;
+    struct Indexing {
+        qsizetype done = 0;      // bytes indexed and upper-cased
+        qsizetype lineStart = 0; // of the line under way, and its book:
+        std::array<char, kBookReach> book{};
+        qsizetype bookSize = 0;
+        std::array<qsizetype, 256> sampled{}; // bytes of 0x80 and up: all of them
+        void startLine(const VerseText& text, qsizetype start, qsizetype readEnd);
+    };
+    // Indexes [indexing.done, end) of bytes read up to readEnd: the lines that end there, the
+    // book of each line that starts there, then upper-cases them. end is a multiple of
+    // kVectorBytes and at least kBookReach short of readEnd, except at the end of the text.
+    void indexStretch(Indexing& indexing, qsizetype end, qsizetype readEnd);
+    void finishIndexing(Indexing& indexing);
+    QByteArrayView bookAt(qsizetype start, qsizetype readEnd) const;
+    void addLine(const Indexing& indexing, qsizetype end);
+    void indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd);
+    void upperCase(Indexing& indexing, qsizetype end);
+    void indexBlocks();
     bool folded(qsizetype place) const;
     unsigned char fileByte(qsizetype place) const;
     // Writes the file's bytes of [from, end) to out.
     void copyFileBytes(char* out, qsizetype from, qsizetype end) const;
-    // Room for a line's bytes without a heap block for most lines; lineInto() fills it with the
-    // line's bytes as in the file and returns them.
-    using LineBuffer = QVarLengthArray<char, 1024>;
-    QByteArrayView lineInto(qsizetype line, LineBuffer& buffer) const;
     // Whether the file's bytes from the place on are these.
     bool fileBytesAt(qsizetype place, QByteArrayView bytes) const;
-    bool begins(qsizetype line, QByteArrayView prefix) const;
-    std::vector<LineRun> scanForPrefix(QByteArrayView prefix) const;
 
     // The file's bytes, upper-cased once indexed, then kPadding or more zero bytes, then at
     // m_foldedOffset one bit for each byte (byte i at bit i % 8 of byte i / 8) set where
@@ -114,6 +137,7 @@ private:
     qsizetype m_foldedOffset = 0;
     std::vector<qsizetype> m_starts;
     std::vector<qsizetype> m_ends;
-    std::vector<KeyRun> m_keyRuns;
+    std::vector<BookRun> m_bookRuns;
+    std::vector<qsizetype> m_blockLines; // the line of each block's first byte
     std::array<qsizetype, 256> m_upperCounts{};
 };

@@ -1,5 +1,9 @@
 #include "shell/commandline.h"
 
+#include "search/searchreadiness.h"
+#include "shell/placeholders.h"
+#include "text/spacetrim.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -80,6 +84,23 @@ bool onAScreen(const Display& display, const QString& platformArgument) {
     return displayNamed(display, platformArgument);
 }
 
+// A search is asked for on a terminal: a refusal is told there only. A query that trims to
+// nothing is refused, as the search page searches for nothing then.
+CommandLineDecision searchDecision(const QString& query, const QString& scope, bool countOnly,
+                                   const QString& folder) {
+    if (text::spaceTrimmed(search::singleLineQuery(query)).isEmpty())
+        return refused(QStringLiteral("--search needs words, a phrase or a verse to look for."),
+                       false);
+    CommandLineDecision decision;
+    decision.outcome = CommandLineDecision::Search;
+    decision.query = query;
+    decision.scope = scope;
+    decision.countOnly = countOnly;
+    if (!folder.isEmpty())
+        decision.namedFolder = QFileInfo(folder).absoluteFilePath();
+    return decision;
+}
+
 } // namespace
 
 Display Display::ofThisProcess() {
@@ -117,6 +138,22 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
                        "are kept in it."),
         QStringLiteral("folder"));
     parser.addOption(folder);
+    const QCommandLineOption search(
+        QStringLiteral("search"),
+        QStringLiteral("Print the verse lines that hold <query> as a phrase or, when none does, "
+                       "all its words in any order, as the search page lists them: one a line, "
+                       "in UTF-8, without a window. Exit status 0 when lines were found, 1 when "
+                       "none were, 2 on an error."),
+        QStringLiteral("query"));
+    const QCommandLineOption book(
+        QStringLiteral("in"),
+        QStringLiteral("With --search: only the lines that begin with <book> (case counts), as "
+                       "in the search page's book box. Every book by default."),
+        QStringLiteral("book"));
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("With --search: print only how many lines "
+                                                  "were found."));
+    parser.addOptions({search, book, count});
     acceptToolkitOptions(parser);
 
     const bool parsed = parser.parse(arguments);
@@ -136,8 +173,14 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
                         QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     if (parser.isSet(folder)) {
         if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
-            return refused(problem, seen);
+            return refused(problem, seen && !parser.isSet(search));
     }
+    if (parser.isSet(search))
+        return searchDecision(parser.value(search),
+                              parser.isSet(book) ? parser.value(book) : shell::kTheBible,
+                              parser.isSet(count), parser.value(folder));
+    if (parser.isSet(book) || parser.isSet(count))
+        return refused(QStringLiteral("--in and --count go with --search."), seen);
     if (!displayNamed(display, parser.value(QStringLiteral("platform"))))
         return refusal(noDisplayText(display), kExitNoDisplay, false);
     CommandLineDecision run;

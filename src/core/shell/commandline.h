@@ -25,18 +25,23 @@ struct Display {
 QString noDisplayText(const Display& display);
 
 struct CommandLineDecision {
-    enum Outcome { Run, Answer, Refuse } outcome = Run;
+    // Search: search the text and print what is found, without a window.
+    enum Outcome { Run, Answer, Refuse, Search } outcome = Run;
     QString text; // what is printed: the answer on standard output, a refusal on standard error
     int exitStatus = 0;
     QString namedFolder;       // the folder --folder names, absolute; empty when none is named
     bool showInWindow = false; // a refusal is also shown in a message box, on a screen one sees
+    QString query;             // what --search looks for, as given
+    QString scope;             // the book --in names; "The Bible" when none is named
+    bool countOnly = false;    // --count: only how many lines were found
 };
 
 // The arguments as given, the program's path first. The toolkit's own options (-style,
 // -platform, -reverse, -stylesheet and the others every Qt program takes) are accepted and left
 // for the application object, which reads them itself. A folder named by --folder must be there
 // already: a mistyped one is refused rather than made. With no display named anywhere the start
-// is refused too, before the toolkit would end the process.
+// is refused too, before the toolkit would end the process. A search (--search, with --in and
+// --count) needs no display: it is answered on the terminal.
 CommandLineDecision decideCommandLine(const QStringList& arguments, const Display& display);
 
 } // namespace shell

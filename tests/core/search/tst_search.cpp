@@ -1,5 +1,6 @@
 #include "naivesearch.h"
 #include "search/bytefinder.h"
+#include "search/commandsearch.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
 #include "shell/placeholders.h"
@@ -7,6 +8,7 @@
 #include "support/testfiles.h"
 
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <string_view>
@@ -70,6 +72,32 @@ private slots:
         const QStringList& lines = small ? smallLines : testfiles::bible().lines;
         QCOMPARE(found, naive::search(lines, query, scope).lines);
         QVERIFY(count < 0 ? !found.isEmpty() : found.size() == count);
+    }
+
+    // From a terminal: the lines as the list shows them, in UTF-8, one a line, or their number,
+    // and grep's exit status; with no Bible.dat, or output that cannot be written, the reason.
+    void commandLineSearch() {
+        QTemporaryDir folder;
+        const ProgramFolder programFolder(folder.path());
+        FileSystem files;
+        QByteArray output;
+        bool writable = true;
+        const search::Output out = [&](QByteArrayView bytes) { return output += bytes, writable; };
+        const auto status = [&](const search::CommandSearch& asked) {
+            output.clear();
+            return search::searchFromCommandLine(files, programFolder, asked, out).exitStatus;
+        };
+        QCOMPARE(status({"love"}), search::kExitTrouble);
+        QVERIFY(
+            testfiles::put(folder.filePath("Bible.dat"), "Job 1:1  Caf\xe9 love\r\nJob 1:2  Love"));
+        QCOMPARE(status({"love"}), search::kExitFound);
+        QCOMPARE(output, "Job 1:1  Caf\xc3\xa9 love\nJob 1:2  Love\n");
+        QCOMPARE(status({"café", "Job", true}), search::kExitFound);
+        QCOMPARE(output, "1\n");
+        QCOMPARE(status({"love", "Jude"}), search::kExitNothingFound);
+        QCOMPARE(output, "");
+        writable = false;
+        QCOMPARE(status({"love"}), search::kExitTrouble);
     }
 
     // Leaving the search box or picking a book searches only once both boxes are filled in,

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "shell/placeholders.h"
+#include "storage/programfolder.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+
+class FileSystem;
+
+// The search run from a terminal: the same two passes as the search page, its result lines
+// written as the list shows them, in UTF-8, one a line, or only how many there are. The exit
+// status says what happened, as grep's does.
+namespace search {
+
+inline constexpr int kExitFound = 0;
+inline constexpr int kExitNothingFound = 1;
+inline constexpr int kExitTrouble = 2;
+
+struct CommandSearch {
+    QString query;                    // as typed: line breaks become spaces, spaces are trimmed
+    QString scope = shell::kTheBible; // as the search page's book box takes it
+    bool countOnly = false;
+};
+
+struct CommandAnswer {
+    int exitStatus = kExitTrouble;
+    QString problem; // for standard error, one line or more, each ending in a line break
+};
+
+// Takes the bytes to write; false when they could not all be written.
+using Output = std::function<bool(QByteArrayView bytes)>;
+
+CommandAnswer searchFromCommandLine(FileSystem& files, const ProgramFolder& folder,
+                                    const CommandSearch& asked, const Output& output);
+
+} // namespace search
