@@ -1,0 +1,17 @@
+#include "search/searchsummary.h"
+
+#include "shell/placeholders.h"
+
+std::optional<QString> search::statusBeforeSearch(const QString& query, const QString& book) {
+    if (book == shell::kSelectBook)
+        return kChooseWhereHint;
+    if (query == shell::kSearchPrompt)
+        return std::nullopt;
+    return QString();
+}
+
+QString search::foundSummary(qsizetype found, const QString& query) {
+    if (found == 0)
+        return QStringLiteral("No verse holds \u201C%1\u201D").arg(query);
+    return found == 1 ? QStringLiteral("1 verse") : QStringLiteral("%1 verses").arg(found);
+}
