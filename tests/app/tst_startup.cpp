@@ -6,6 +6,7 @@
 #include "support/appfixture.h"
 
 #include <QDir>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <QTest>
 #include <QThread>
@@ -86,6 +87,33 @@ private slots:
             QVERIFY(fx.messages.asked[0].overAWindow);
         }
         QVERIFY(fx.window().isVisible());
+    }
+
+    // The next start opens the chapter where reading stopped, its top line as it was, beside the
+    // page that was showing.
+    void opensWhereReadingStopped() {
+        QByteArray kept;
+        int top = 0;
+        {
+            AppFixture first;
+            first.start();
+            pick(first.combo("ComboBooks"), QStringLiteral("Psalms"));
+            pick(first.combo("ComboChapter"), QStringLiteral("119"));
+            first.textBox("TextVerses")->verticalScrollBar()->setValue(41);
+            top = first.textBox("TextVerses")->topOffset();
+            first.menuItem("mnuSearch2")->trigger();
+            QVERIFY(first.window().close());
+            kept = first.readBytes("Vellumark.ini");
+        }
+        fx = std::make_unique<AppFixture>();
+        fx->writeBytes("Vellumark.ini", kept);
+        fx->start();
+        QCOMPARE(fx->combo("ComboBooks")->text() + ' ' + fx->combo("ComboChapter")->text(),
+                 QStringLiteral("Psalms 119"));
+        QCOMPARE(fx->combo("ComboChapter")->count(), 150);
+        QVERIFY(top > 0);
+        QCOMPARE(fx->textBox("TextVerses")->topOffset(), top);
+        QVERIFY(fx->textBox("TextSearch")->isVisible());
     }
 
     void requestDuringTheReadWaitsForIt_data() {

@@ -8,6 +8,7 @@
 #include "controls/textbox.h"
 #include "fontdialog/fontstandins.h"
 #include "mainwindow/fontfitting.h"
+#include "mainwindow/historybuttons.h"
 #include "placement/placement.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 
 namespace {
 
@@ -83,6 +85,8 @@ MainWindow::MainWindow(QWidget* parent)
     createFavoritesPage(area);
     setTabOrder();
     m_menus = buildMenus(menuBar());
+    createStatusLine();
+    new HistoryButtons(this, m_menus.back, m_menus.forward);
     offerEditCommandsOnRightClick();
     m_focus = new FocusTracker(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -136,6 +140,20 @@ void MainWindow::createFavoritesPage(QWidget* area) {
     v.subjectText =
         place(new TextBox(area), "TextFavoritesList", design::twips(4680, 1800, 4455, 3975));
     describe(v.subjectText, QStringLiteral("Favorite Verses"), {});
+}
+
+// Below the client area, which keeps its designed size: the window is that much taller. The
+// line's text is its accessible name, so a screen reader hears each change of it.
+void MainWindow::createStatusLine() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(false);
+    auto* status = new QLabel(bar);
+    status->setObjectName(QStringLiteral("searchStatus"));
+    status->setFont(design::font());
+    status->setAccessibleDescription(QStringLiteral("Search status"));
+    bar->addWidget(status, 1);
+    m_search.status = status;
 }
 
 void MainWindow::setTabOrder() {
