@@ -92,27 +92,19 @@ private slots:
     // The next start opens the chapter where reading stopped, its top line as it was, beside the
     // page that was showing.
     void opensWhereReadingStopped() {
-        QByteArray kept;
-        int top = 0;
-        {
-            AppFixture first;
-            first.start();
-            pick(first.combo("ComboBooks"), QStringLiteral("Psalms"));
-            pick(first.combo("ComboChapter"), QStringLiteral("119"));
-            first.textBox("TextVerses")->verticalScrollBar()->setValue(41);
-            top = first.textBox("TextVerses")->topOffset();
-            first.menuItem("mnuSearch2")->trigger();
-            QVERIFY(first.window().close());
-            kept = first.readBytes("Vellumark.ini");
-        }
         fx = std::make_unique<AppFixture>();
-        fx->writeBytes("Vellumark.ini", kept);
         fx->start();
-        QCOMPARE(fx->combo("ComboBooks")->text() + ' ' + fx->combo("ComboChapter")->text(),
-                 QStringLiteral("Psalms 119"));
-        QCOMPARE(fx->combo("ComboChapter")->count(), 150);
-        QVERIFY(top > 0);
-        QCOMPARE(fx->textBox("TextVerses")->topOffset(), top);
+        pick(fx->combo("ComboBooks"), QStringLiteral("Psalms"));
+        pick(fx->combo("ComboChapter"), QStringLiteral("119"));
+        fx->textBox("TextVerses")->verticalScrollBar()->setValue(41);
+        const int top = fx->textBox("TextVerses")->topOffset();
+        fx->menuItem("mnuSearch2")->trigger();
+        QVERIFY(fx->window().close());
+        fx->start();
+        QCOMPARE(fx->combo("ComboBooks")->text() + ' ' + fx->combo("ComboChapter")->text() + ' ' +
+                     QString::number(fx->combo("ComboChapter")->count()),
+                 QStringLiteral("Psalms 119 150"));
+        QVERIFY(top > 0 && fx->textBox("TextVerses")->topOffset() == top);
         QVERIFY(fx->textBox("TextSearch")->isVisible());
     }
 

@@ -2,12 +2,8 @@
 
 #include "shell/placeholders.h"
 
-std::optional<QString> search::statusBeforeSearch(const QString& query, const QString& book) {
-    if (book == shell::kSelectBook)
-        return kChooseWhereHint;
-    if (query == shell::kSearchPrompt)
-        return std::nullopt;
-    return QString();
+QString search::statusBeforeSearch(const QString& book) {
+    return book == shell::kSelectBook ? kChooseWhereHint : QString();
 }
 
 QString search::foundSummary(qsizetype found, const QString& query) {

@@ -68,7 +68,7 @@ void SearchPage::prepare() {
     m_view.queryBox->setText(shell::kSearchPrompt);
     m_view.resultList->clear();
     m_view.resultList->addItem(shell::kResultHint);
-    m_view.status->setText(search::kChooseWhereHint);
+    m_view.status->setText(search::statusBeforeSearch(shell::kSelectBook));
 }
 
 // The caret stays after what it followed.
@@ -108,9 +108,7 @@ void SearchPage::onScopePicked() {
 
 void SearchPage::searchIfReady() {
     const QString book = m_view.scopeBox->text();
-    if (const std::optional<QString> status =
-            search::statusBeforeSearch(m_view.queryBox->text(), book))
-        m_view.status->setText(*status);
+    m_view.status->setText(search::statusBeforeSearch(book));
     const std::optional<QString> query = search::queryWhenReady(m_view.queryBox->text(), book);
     if (!query)
         return;

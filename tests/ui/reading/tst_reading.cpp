@@ -201,9 +201,7 @@ private slots:
         QVERIFY(!fx.menuItem("mnuForward")->isEnabled());
         press(Qt::Key_F1, Qt::NoModifier);
         const QString help = readingText()->text();
-        QVERIFY(help.startsWith(QStringLiteral("VELLUMARK")));
         press(Qt::Key_Left, Qt::AltModifier); // from the instructions, to the chapter left
-        QCOMPARE(shown(), QStringLiteral("John 15"));
         QVERIFY(readingText()->text().startsWith(QStringLiteral("1  I am the true vine")));
         for (const char* item :
              {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter",
