@@ -25,6 +25,8 @@ namespace {
 const QString kMaker = QStringLiteral("Lanternfield Software");
 
 constexpr QSize kClientArea(9285 / design::kTwipsPerPixel, 6060 / design::kTwipsPerPixel);
+// The status line's text starts in line with the reading area's controls.
+constexpr int kStatusIndent = 120 / design::kTwipsPerPixel;
 
 // A control named and placed as designed, kept inside the client area.
 template <typename W> W* place(W* widget, const char* name, const QRect& rect) {
@@ -151,6 +153,7 @@ void MainWindow::createStatusLine() {
     auto* status = new QLabel(bar);
     status->setObjectName(QStringLiteral("searchStatus"));
     status->setFont(design::font());
+    status->setIndent(kStatusIndent);
     status->setAccessibleDescription(QStringLiteral("Search status"));
     bar->addWidget(status, 1);
     m_search.status = status;
