@@ -75,8 +75,8 @@ private slots:
             {"Genesis 1", "=Genesis 1@90", "=Exodus 2@5", "Exodus 2", "<"},
             {"Genesis 1@90", "forward"});
         row("nominal: the same chapter again is the same place",
-            {"Genesis 1", "Exodus 2", "Exodus 2@40", "<", ">"},
-            {"Genesis 1", "Exodus 2@40", "back"});
+            {"Genesis 1", "Genesis 1@3", "Exodus 2", "Exodus 2@40", "<", "<", ">"},
+            {"Genesis 1@3", "none", "Exodus 2@40", "back"});
         row("nominal: from the instructions, back to the chapter read last",
             {"Genesis 1", "Exodus 2", "(", "<"}, {"Exodus 2", "Genesis 1", "forward"});
         row("robustness: nothing read yet", {"<", "(", ">"}, {"none", "none", "none"});
