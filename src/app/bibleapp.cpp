@@ -22,6 +22,7 @@
 #include "prefs/preferencesfile.h"
 #include "reading/bookmarkcommands.h"
 #include "reading/readingarea.h"
+#include "reading/startplace.h"
 #include "scripture/scripturetext.h"
 #include "searchpage/searchpage.h"
 #include "services/messageboxes.h"
@@ -64,8 +65,8 @@ BibleApp::BibleApp(Storage storage, Services services)
         std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
                      [this] { m_favoritesSession->verseLookedUp(); });
-    m_reading = std::make_unique<ReadingArea>(w.readingView(), w, m_services.pointer, *m_scripture,
-                                              m_services.clipboard);
+    m_reading = std::make_unique<ReadingArea>(w.readingView(), menus, m_services.pointer,
+                                              *m_scripture, m_services.clipboard);
     m_search = std::make_unique<SearchPage>(w.searchView(), m_services.pointer, *m_scripture);
     QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
                      &ReadingArea::setSearchedTerms);
@@ -113,6 +114,20 @@ void BibleApp::load() {
         applyFontRequest(*font, m_window->displayControls());
     m_favorites->prepare();
     m_settings->load();
+    openWhereReadingStopped();
+}
+
+// Waits for the text, which start-up otherwise never does, only when there is a chapter to open.
+void BibleApp::openWhereReadingStopped() {
+    const reading::StartPlace start = reading::savedStartPlace(*m_settings);
+    if (start.searchPageShown)
+        m_pages->show(PageSwitcher::Page::Search);
+    if (!start.place)
+        return;
+    m_scripture->refresh();
+    if (const std::optional<reading::ReadingPlace> place =
+            reading::placeInText(*start.place, m_scripture->text()))
+        m_reading->showPlace(*place);
 }
 
 // What the window remembers is no word of the user's: a settings file that cannot be written is
@@ -121,6 +136,8 @@ void BibleApp::saveSettings(const QCloseEvent* closing) {
     if (!closing->isAccepted())
         return;
     m_windowMemory->keep();
+    reading::keepStartPlace(
+        *m_settings, {m_reading->shownPlace(), m_pages->shown() == PageSwitcher::Page::Search});
     if (const FileSystem::Result saved = m_settings->save(); !saved.ok)
         qCWarning(shell::lcFiles) << "settings not saved:" << saved.error;
 }

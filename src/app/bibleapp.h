@@ -57,6 +57,7 @@ private:
     void reportScriptureProblem(const QString& problem);
     void tellOnceShown(const QString& text);
     void prepareDataFolders();
+    void openWhereReadingStopped();
     void saveSettings(const QCloseEvent* closing);
 
     Storage m_storage;

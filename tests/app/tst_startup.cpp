@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <QTest>
 #include <QThread>
@@ -88,6 +89,25 @@ private slots:
             QVERIFY(fx.messages.asked[0].overAWindow);
         }
         QVERIFY(fx.window().isVisible());
+    }
+
+    // The next start opens the chapter where reading stopped, its top line as it was, beside the
+    // page that was showing.
+    void opensWhereReadingStopped() {
+        fx = std::make_unique<AppFixture>();
+        fx->start();
+        pick(fx->combo("ComboBooks"), QStringLiteral("Psalms"));
+        pick(fx->combo("ComboChapter"), QStringLiteral("119"));
+        fx->textBox("TextVerses")->verticalScrollBar()->setValue(41);
+        const int top = fx->textBox("TextVerses")->topOffset();
+        fx->menuItem("mnuSearch2")->trigger();
+        QVERIFY(fx->window().close());
+        fx->start();
+        QCOMPARE(fx->combo("ComboBooks")->text() + ' ' + fx->combo("ComboChapter")->text() + ' ' +
+                     QString::number(fx->combo("ComboChapter")->count()),
+                 QStringLiteral("Psalms 119 150"));
+        QVERIFY(top > 0 && fx->textBox("TextVerses")->topOffset() == top);
+        QVERIFY(fx->textBox("TextSearch")->isVisible());
     }
 
     void requestDuringTheReadWaitsForIt_data() {

@@ -236,7 +236,7 @@ private slots:
         for (const char* place :
              {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
             QVERIFY2(help.contains(data + place), place);
-        QCOMPARE(help.count("\r\n"), 39);
+        QCOMPARE(help.count("\r\n"), 51);
     }
 
     // Start-up makes the data folder where missing, and tells when it cannot; a save makes no

@@ -71,13 +71,32 @@ constexpr Piece kPieces[] = {
     {"All rights reserved.", 1},
 };
 
+// The keys, after the instructions: each command's key as its menu shows it.
+constexpr Piece kKeys[] = {
+    {"Keys", 2},
+    {"Alt+Left: Back to the place read before (or the mouse's back button)", 1},
+    {"Alt+Right: Forward again (or the mouse's forward button)", 1},
+    {"Ctrl+PgDown: Next Chapter", 1},
+    {"Ctrl+PgUp: Previous Chapter", 1},
+    {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
+    {"Ctrl+F: Search Text, with the search words selected", 1},
+    {"Enter in the search words: search", 1},
+    {"F1: these instructions", 1},
+    {"F5: insert the date and time", 1},
+};
+
+QString joined(const auto& pieces) {
+    QString text;
+    for (const Piece& piece : pieces)
+        text += QString::fromUtf8(piece.text) + text::kCrLf.repeated(piece.lineBreaks);
+    return text;
+}
+
 } // namespace
 
 QString shell::helpText(const ProgramFolder& folder) {
     static_assert(std::size(kPieces) == 21);
-    QString text;
-    for (const Piece& piece : kPieces)
-        text += QString::fromUtf8(piece.text) + text::kCrLf.repeated(piece.lineBreaks);
+    QString text = joined(kPieces) + text::kCrLf + joined(kKeys);
     const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
     const QString separator = QDir::separator();
     return text.replace(QStringLiteral("{bookmark}"), shown(folder.bookmarkPath()))

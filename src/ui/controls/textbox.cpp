@@ -182,3 +182,7 @@ void LineTextBox::setSelLength(int length) {
     const int start = selStart();
     setSelection(start, std::clamp(length, 0, int(QLineEdit::text().size()) - start));
 }
+
+int TextBox::topOffset() const {
+    return m_exact.offsetAt(cursorForPosition(QPoint(0, 0)).position());
+}

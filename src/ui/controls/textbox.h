@@ -30,6 +30,8 @@ public:
     void deleteForward() override;
     // Where an offset of the text falls in Qt's document, which counts a line break once.
     int positionOfOffset(int offset) const { return m_exact.positionAt(offset); }
+    // The offset the top line shown starts at.
+    int topOffset() const;
     void raiseGotFocus() override { emit gotFocus(); }
     void raiseLostFocus() override { emit lostFocus(); }
 

@@ -8,6 +8,7 @@
 #include "controls/textbox.h"
 #include "fontdialog/fontstandins.h"
 #include "mainwindow/clientlayout.h"
+#include "mainwindow/historybuttons.h"
 #include "placement/placement.h"
 
 #include <QAction>
@@ -17,10 +18,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStatusBar>
 
 namespace {
 
 constexpr QLatin1String kMaker("Lanternfield Software");
+
+// The status line's text starts in line with the reading area's controls.
+constexpr int kStatusIndent = 120 / design::kTwipsPerPixel;
 
 // A control named as designed; the client layout places it by its name.
 template <typename W> W* named(W* widget, const char* name) {
@@ -77,6 +82,8 @@ MainWindow::MainWindow(QWidget* parent)
     createFavoritesPage(area);
     setTabOrder();
     m_menus = buildMenus(menuBar());
+    createStatusLine();
+    new HistoryButtons(this, m_menus.back, m_menus.forward);
     offerEditCommandsOnRightClick();
     m_focus = new FocusTracker(this);
     new ClientLayout(area, displayControls());
@@ -122,6 +129,21 @@ void MainWindow::createFavoritesPage(QWidget* area) {
     describe(v.addVerseButton, QStringLiteral("Add Verse"), {});
     v.subjectText = named(new TextBox(area), "TextFavoritesList");
     describe(v.subjectText, QStringLiteral("Favorite Verses"), {});
+}
+
+// Below the client area, which keeps its designed size: the window is that much taller. The
+// line's text is its accessible name, so a screen reader hears each change of it.
+void MainWindow::createStatusLine() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setSizeGripEnabled(false);
+    auto* status = new QLabel(bar);
+    status->setObjectName(QStringLiteral("searchStatus"));
+    status->setFont(design::font());
+    status->setIndent(kStatusIndent);
+    status->setAccessibleDescription(QStringLiteral("Search status"));
+    bar->addWidget(status, 1);
+    m_search.status = status;
 }
 
 void MainWindow::setTabOrder() {

@@ -40,6 +40,7 @@ private:
     void createReadingArea(QWidget* area);
     void createSearchPage(QWidget* area);
     void createFavoritesPage(QWidget* area);
+    void createStatusLine();
     void setTabOrder();
     void offerEditCommandsOnRightClick();
 

@@ -45,6 +45,8 @@ Menus buildMenus(QMenuBar* bar) {
     QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("&Edit"));
     m.cut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
     m.copy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
+    m.copyWithReference = item(edit, "mnuCopyWithReference", QStringLiteral("Copy with &Reference"),
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
     m.paste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
     m.deleteForward = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
     separator(edit, "mnuBar2");
@@ -58,12 +60,25 @@ Menus buildMenus(QMenuBar* bar) {
     m.goToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
     bar->addMenu(bookmark);
 
+    // Through the places read and the chapters of the text.
+    QMenu* go = menu(bar, "mnuGo", QStringLiteral("&Go"));
+    m.back = item(go, "mnuBack", QStringLiteral("&Back"), {QKeySequence(Qt::ALT | Qt::Key_Left)});
+    m.forward =
+        item(go, "mnuForward", QStringLiteral("&Forward"), {QKeySequence(Qt::ALT | Qt::Key_Right)});
+    go->addSeparator();
+    m.nextChapter = item(go, "mnuNextChapter", QStringLiteral("&Next Chapter"),
+                         {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    m.previousChapter = item(go, "mnuPreviousChapter", QStringLiteral("&Previous Chapter"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    bar->addMenu(go);
+
     QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("Fa&vorites"));
     m.showFavorites = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
     bar->addMenu(favorites);
 
     QMenu* search = menu(bar, "mnuSearch", QStringLiteral("&Search"));
-    m.showSearch = item(search, "mnuSearch2", QStringLiteral("&Search Text"));
+    m.showSearch = item(search, "mnuSearch2", QStringLiteral("&Search Text"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_F)});
     bar->addMenu(search);
 
     QMenu* options = menu(bar, "mnuOptions", QStringLiteral("&Options"));
@@ -71,7 +86,7 @@ Menus buildMenus(QMenuBar* bar) {
     bar->addMenu(options);
 
     QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
-    m.showHelp = item(help, "mnuContents", QStringLiteral("Contents"));
+    m.showHelp = item(help, "mnuContents", QStringLiteral("Contents"), {QKeySequence(Qt::Key_F1)});
     bar->addMenu(help);
 
     return m;

@@ -7,21 +7,26 @@ class QMenuBar;
 // are their object names. Choosing one (or pressing its shortcut) runs its command and leaves
 // the keyboard focus where it was.
 struct Menus {
-    QAction* printSubject = nullptr;   // File > Print > Favorite Subject & Verses
-    QAction* printWindow = nullptr;    // File > Print > Print Form
-    QAction* exit = nullptr;           // File > Exit
-    QAction* cut = nullptr;            // Edit > Cut
-    QAction* copy = nullptr;           // Edit > Copy
-    QAction* paste = nullptr;          // Edit > Paste
-    QAction* deleteForward = nullptr;  // Edit > Delete
-    QAction* selectAll = nullptr;      // Edit > Select All
-    QAction* insertDateTime = nullptr; // Edit > Time\Date
-    QAction* setBookmark = nullptr;    // Bookmark > Set Bookmark
-    QAction* goToBookmark = nullptr;   // Bookmark > Go to Bookmark
-    QAction* showFavorites = nullptr;  // Favorites > Favorite Verses
-    QAction* showSearch = nullptr;     // Search > Search Text
-    QAction* setFont = nullptr;        // Options > Set Font
-    QAction* showHelp = nullptr;       // Help > Contents
+    QAction* printSubject = nullptr;      // File > Print > Favorite Subject & Verses
+    QAction* printWindow = nullptr;       // File > Print > Print Form
+    QAction* exit = nullptr;              // File > Exit
+    QAction* cut = nullptr;               // Edit > Cut
+    QAction* copy = nullptr;              // Edit > Copy
+    QAction* copyWithReference = nullptr; // Edit > Copy with Reference
+    QAction* paste = nullptr;             // Edit > Paste
+    QAction* deleteForward = nullptr;     // Edit > Delete
+    QAction* selectAll = nullptr;         // Edit > Select All
+    QAction* insertDateTime = nullptr;    // Edit > Time\Date
+    QAction* setBookmark = nullptr;       // Bookmark > Set Bookmark
+    QAction* goToBookmark = nullptr;      // Bookmark > Go to Bookmark
+    QAction* back = nullptr;              // Go > Back
+    QAction* forward = nullptr;           // Go > Forward
+    QAction* nextChapter = nullptr;       // Go > Next Chapter
+    QAction* previousChapter = nullptr;   // Go > Previous Chapter
+    QAction* showFavorites = nullptr;     // Favorites > Favorite Verses
+    QAction* showSearch = nullptr;        // Search > Search Text
+    QAction* setFont = nullptr;           // Options > Set Font
+    QAction* showHelp = nullptr;          // Help > Contents
 };
 
 Menus buildMenus(QMenuBar* bar);

@@ -12,7 +12,7 @@
 namespace {
 
 QList<QWidget*> controlsOf(const SearchView& v) {
-    return {v.heading, v.queryBox, v.scopeBox, v.resultList};
+    return {v.heading, v.queryBox, v.scopeBox, v.resultList, v.status};
 }
 
 // The subject box goes before the reference box: the focus that leaves a hidden reference box
@@ -30,13 +30,23 @@ PageSwitcher::PageSwitcher(const SearchView& search, const FavoritesView& favori
     : m_search(search)
     , m_favorites(favorites) {
     connect(menus.showFavorites, &QAction::triggered, this, [this] { show(Page::Favorites); });
-    connect(menus.showSearch, &QAction::triggered, this, [this] { show(Page::Search); });
+    connect(menus.showSearch, &QAction::triggered, this, &PageSwitcher::showSearchForTyping);
+}
+
+// Ready for new words: the first key typed replaces the ones there.
+void PageSwitcher::showSearchForTyping() {
+    show(Page::Search);
+    TextBox& query = *m_search.queryBox;
+    query.setFocus(Qt::ShortcutFocusReason);
+    query.setSelStart(0);
+    query.setSelLength(int(query.text().size()));
 }
 
 // The search page's controls are set first, then the favorites page's, in the order listed:
 // hiding the focused control moves the focus on to the next control in the tab order that is
 // visible at that moment, and its handlers run then.
 void PageSwitcher::show(Page page) {
+    m_shown = page;
     const bool searching = page == Page::Search;
     for (QWidget* control : controlsOf(m_search))
         control->setVisible(searching);

@@ -7,9 +7,9 @@
 
 struct Menus;
 
-// Favorites > Favorite Verses and Search > Search Text: the right-hand column shows one of its
-// two pages. The pages differ only in which controls are visible; texts, lists and selections
-// of the hidden page stay as they were.
+// Favorites > Favorite Verses and Search > Search Text (Ctrl+F): the right-hand column shows one
+// of its two pages. The pages differ only in which controls are visible; texts, lists and
+// selections of the hidden page stay as they were.
 class PageSwitcher : public QObject {
     Q_OBJECT
 public:
@@ -19,8 +19,13 @@ public:
 
     // The page's controls shown and the other page's hidden; the reading area is not touched.
     void show(Page page);
+    // Search > Search Text: the search page, with the focus in the search box and its text
+    // selected.
+    void showSearchForTyping();
+    Page shown() const { return m_shown; }
 
 private:
     SearchView m_search;
     FavoritesView m_favorites;
+    Page m_shown = Page::Favorites;
 };

@@ -57,6 +57,6 @@ void BookmarkCommands::goToBookmark() {
     m_reading.showBookAndChapter(position.book, position.chapter);
     if (m_reading.showChapter(scripture::chapterPrefix(position.book, position.chapter))) {
         m_view.readingText->setSelStart(position.caretOffset);
-        m_reading.markVerseAt(m_view.readingText->selStart());
+        m_reading.arrived(m_reading.markVerseAt(m_view.readingText->selStart()));
     }
 }

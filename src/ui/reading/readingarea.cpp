@@ -2,6 +2,7 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
+#include "mainwindow/menus.h"
 #include "reading/readingmarks.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/chapterprefix.h"
@@ -16,35 +17,37 @@
 
 #include <QAction>
 
-ReadingArea::ReadingArea(const ReadingView& view, QWidget& window, MousePointer& pointer,
+ReadingArea::ReadingArea(const ReadingView& view, const Menus& menus, MousePointer& pointer,
                          ScriptureText& scripture, Clipboard& clipboard)
     : m_view(view)
     , m_pointer(pointer)
     , m_scripture(scripture)
     , m_clipboard(clipboard)
-    , m_marks(new ReadingMarks(*view.readingText)) {
+    , m_marks(new ReadingMarks(*view.readingText))
+    , m_back(menus.back)
+    , m_forward(menus.forward) {
     connect(view.bookBox, &ComboBox::picked, this, &ReadingArea::onBookPicked);
     connect(view.chapterBox, &ComboBox::picked, this, &ReadingArea::onChapterPicked);
-    createCommands(window);
+    connectCommands(menus);
+    showHistoryCommands();
 }
 
-// The reading commands that are in no menu.
-void ReadingArea::createCommands(QWidget& window) {
-    auto* next = new QAction(QStringLiteral("Next Chapter"), &window);
-    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    auto* previous = new QAction(QStringLiteral("Previous Chapter"), &window);
-    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    window.addActions({next, previous});
+void ReadingArea::connectCommands(const Menus& menus) {
     TextBox* text = m_view.readingText;
-    auto* copy = new QAction(QStringLiteral("Copy with Reference"), text);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy->setShortcutContext(Qt::WidgetShortcut);
     auto* separator = new QAction(text);
     separator->setSeparator(true);
-    text->addActions({separator, copy});
-    connect(next, &QAction::triggered, this, &ReadingArea::showNextChapter);
-    connect(previous, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
-    connect(copy, &QAction::triggered, this, &ReadingArea::copyWithReference);
+    text->addActions({separator, menus.copyWithReference});
+    connect(menus.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
+    connect(menus.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
+    connect(menus.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
+    connect(menus.back, &QAction::triggered, this, &ReadingArea::goBack);
+    connect(menus.forward, &QAction::triggered, this, &ReadingArea::goForward);
+}
+
+// Back and Forward are offered only where they lead somewhere.
+void ReadingArea::showHistoryCommands() {
+    m_back->setEnabled(m_history.canGoBack(m_shown.has_value()));
+    m_forward->setEnabled(m_history.canGoForward());
 }
 
 void ReadingArea::prepare() {
@@ -70,8 +73,10 @@ void ReadingArea::onChapterPicked() {
     BusyScope busy(m_pointer);
     const QString prefix =
         scripture::chapterPrefix(m_view.bookBox->text(), m_view.chapterBox->text());
-    if (showChapter(prefix))
+    if (showChapter(prefix)) {
         m_view.readingText->setSelStart(0);
+        arrived(0);
+    }
 }
 
 // Every chapter shown starts unmarked; an opened result marks it afterwards.
@@ -79,6 +84,8 @@ std::optional<QString> ReadingArea::showChapter(const QString& prefix, Focus foc
     std::optional<QString> chapterText = m_scripture.chapterText(prefix);
     if (!chapterText)
         return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
+    if (const std::optional<reading::ReadingPlace> left = shownPlace())
+        m_history.keepTop(*left);
     m_marks->clear();
     m_view.readingText->setText(*chapterText);
     if (focus == Focus::Take)
@@ -111,18 +118,72 @@ void ReadingArea::openResult(const QString& line, bool byKeyboard) {
     m_view.readingText->setSelStart(int(offset));
     showBookAndChapter(reference->book, reference->chapter);
     m_marks->markTerms(search::termRanges(*chapterText, m_searchedTerms));
-    markVerseAt(offset);
+    arrived(markVerseAt(offset));
 }
 
-void ReadingArea::markVerseAt(qsizetype offset) {
+qsizetype ReadingArea::markVerseAt(qsizetype offset) {
     const QString text = m_view.readingText->text();
     const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(text);
     const scripture::VerseRange verse = scripture::versesTouched(spans, offset, offset);
     if (verse.last < verse.first)
-        return;
+        return offset;
     const scripture::VerseSpan& span = spans[std::size_t(verse.first)];
     m_marks->scrollToTop(span.start);
     m_marks->markVerse(span.start, span.lineEnd - span.start);
+    return span.start;
+}
+
+void ReadingArea::forgetChapter() {
+    if (const std::optional<reading::ReadingPlace> left = shownPlace())
+        m_history.keepTop(*left);
+    m_shown.reset();
+    showHistoryCommands();
+}
+
+std::optional<reading::ReadingPlace> ReadingArea::shownPlace() const {
+    const std::optional<scripture::ChapterPlace> chapter = turningPoint();
+    if (!chapter)
+        return std::nullopt;
+    return reading::ReadingPlace{*chapter, m_view.readingText->topOffset()};
+}
+
+void ReadingArea::arrived(qsizetype top) {
+    if (const std::optional<scripture::ChapterPlace> chapter = turningPoint())
+        m_history.visit({*chapter, top});
+    showHistoryCommands();
+}
+
+void ReadingArea::showPlace(const reading::ReadingPlace& place) {
+    goTo(place);
+    arrived(m_view.readingText->selStart());
+}
+
+// The place as it was left: the caret at its top line, nothing marked.
+void ReadingArea::goTo(const reading::ReadingPlace& place) {
+    BusyScope busy(m_pointer);
+    const QString chapter = QString::number(place.chapter.chapter);
+    if (!showChapter(scripture::chapterPrefix(place.chapter.book, chapter)))
+        return;
+    showBookAndChapter(place.chapter.book, chapter);
+    m_view.readingText->setSelStart(int(place.top));
+    m_marks->scrollToTop(m_view.readingText->selStart());
+}
+
+// The place left keeps its top line before the history moves on from it.
+void ReadingArea::goBack() {
+    if (const std::optional<reading::ReadingPlace> left = shownPlace())
+        m_history.keepTop(*left);
+    if (const std::optional<reading::ReadingPlace> place = m_history.back(m_shown.has_value()))
+        goTo(*place);
+    showHistoryCommands();
+}
+
+void ReadingArea::goForward() {
+    if (const std::optional<reading::ReadingPlace> left = shownPlace())
+        m_history.keepTop(*left);
+    if (const std::optional<reading::ReadingPlace> place = m_history.forward())
+        goTo(*place);
+    showHistoryCommands();
 }
 
 std::optional<scripture::ChapterPlace> ReadingArea::turningPoint() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reading/readinghistory.h"
 #include "reading/readingview.h"
 #include "scripture/chapterwalk.h"
 
@@ -10,24 +11,26 @@
 #include <optional>
 
 class Clipboard;
+class QAction;
 class MousePointer;
 class QWidget;
 class ReadingMarks;
 class ScriptureText;
+struct Menus;
 
 // The reading area: a book picked in the book box fills the chapter list, a chapter picked in
 // the chapter box is shown, and a result line of the search is opened in its chapter with the
 // caret before its verse, the verse at the top and marked, and the searched words marked. A
 // result opened by a click takes the focus to the chapter; one opened by a key that moves
-// through the results leaves it in the list, so the next key walks on. Ctrl+Page Down and
-// Ctrl+Page Up, anywhere in the window, turn to the next or previous chapter as a pick would,
-// and Ctrl+Shift+C (and the reading text's context menu) copies the verses of a selection with
-// their reference.
+// through the results leaves it in the list, so the next key walks on. Go > Next Chapter and
+// Previous Chapter turn chapters as a pick would, and Edit > Copy with Reference (also in the
+// reading text's context menu) copies the verses of a selection with their reference. Every
+// chapter read is a place of the history, which Go > Back and Forward walk, the reading area
+// keeping the top line each place was left at.
 class ReadingArea : public QObject {
     Q_OBJECT
 public:
-    // The chapter keys work anywhere in the window.
-    ReadingArea(const ReadingView& view, QWidget& window, MousePointer& pointer,
+    ReadingArea(const ReadingView& view, const Menus& menus, MousePointer& pointer,
                 ScriptureText& scripture, Clipboard& clipboard);
 
     // The book list, the boxes' placeholders and the welcome text, as the program starts.
@@ -42,6 +45,15 @@ public:
     void showNextChapter();
     void showPreviousChapter();
     void copyWithReference();
+    void goBack();
+    void goForward();
+
+    // The chapter shown, as a place with its top line; nothing for the welcome or help text.
+    std::optional<reading::ReadingPlace> shownPlace() const;
+    // Shows a place as it was left, the caret at its top line, and makes it a place read.
+    void showPlace(const reading::ReadingPlace& place);
+    // The chapter just shown, with the top line given, is a place read.
+    void arrived(qsizetype top);
 
     // Shows the chapter of the prefix ("Psalms 23:") and gives it the focus, unless told not
     // to; returns the text shown, or nothing (and shows nothing) when Bible.dat cannot be read.
@@ -51,15 +63,18 @@ public:
     // Names the book and chapter in the two boxes, with the book's chapter list (empty for a
     // text that names no book).
     void showBookAndChapter(const QString& book, const QString& chapter);
-    // Puts the verse holding the offset at the top of the reading area and marks it.
-    void markVerseAt(qsizetype offset);
+    // Puts the verse holding the offset at the top of the reading area and marks it; returns
+    // the offset the verse starts at.
+    qsizetype markVerseAt(qsizetype offset);
     // The reading area shows something else than a chapter (the instructions).
-    void forgetChapter() { m_shown.reset(); }
+    void forgetChapter();
     // What the results of the last search mark in their chapters.
     void setSearchedTerms(const QStringList& terms) { m_searchedTerms = terms; }
 
 private:
-    void createCommands(QWidget& window);
+    void connectCommands(const Menus& menus);
+    void goTo(const reading::ReadingPlace& place);
+    void showHistoryCommands();
     void fillChapterList(const QString& book);
     void showAsPicked(const scripture::ChapterPlace& place);
     // The chapter to turn from: the one shown, else the one the boxes name, else none.
@@ -72,4 +87,7 @@ private:
     ReadingMarks* m_marks;
     std::optional<QString> m_shown; // the prefix of the chapter the reading text shows
     QStringList m_searchedTerms;
+    ReadingHistory m_history;
+    QAction* m_back;
+    QAction* m_forward;
 };

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 ReadingMarks::ReadingMarks(TextBox& verses)
     : QObject(&verses)
@@ -88,8 +89,11 @@ void ReadingMarks::scrollToTop(qsizetype offset) {
     QAbstractTextDocumentLayout* layout = document->documentLayout();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
         layout->blockBoundingRect(block);
-    const QTextBlock verse = document->findBlock(m_verses.positionOfOffset(int(offset)));
-    m_verses.verticalScrollBar()->setValue(verse.firstLineNumber());
+    const int position = m_verses.positionOfOffset(int(offset));
+    const QTextBlock block = document->findBlock(position);
+    const QTextLine line = block.layout()->lineForTextPosition(position - block.position());
+    m_verses.verticalScrollBar()->setValue(block.firstLineNumber() +
+                                           (line.isValid() ? line.lineNumber() : 0));
 }
 
 bool ReadingMarks::eventFilter(QObject*, QEvent* event) {

@@ -7,11 +7,13 @@
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
+#include "search/searchsummary.h"
 #include "search/termmarks.h"
 #include "services/mousepointer.h"
 #include "shell/placeholders.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 namespace {
 
@@ -66,6 +68,7 @@ void SearchPage::prepare() {
     m_view.queryBox->setText(shell::kSearchPrompt);
     m_view.resultList->clear();
     m_view.resultList->addItem(shell::kResultHint);
+    m_view.status->setText(search::statusBeforeSearch(shell::kSelectBook));
 }
 
 // The caret stays after what it followed.
@@ -104,8 +107,9 @@ void SearchPage::onScopePicked() {
 }
 
 void SearchPage::searchIfReady() {
-    const std::optional<QString> query =
-        search::queryWhenReady(m_view.queryBox->text(), m_view.scopeBox->text());
+    const QString book = m_view.scopeBox->text();
+    m_view.status->setText(search::statusBeforeSearch(book));
+    const std::optional<QString> query = search::queryWhenReady(m_view.queryBox->text(), book);
     if (!query)
         return;
     m_view.queryBox->setText(*query);
@@ -117,8 +121,10 @@ void SearchPage::search() {
     BusyScope busy(m_pointer);
     m_scripture.refresh(); // a missing or unreadable file leaves no lines to search
     std::shared_ptr<const VerseText> text = m_scripture.sharedText();
-    search::Outcome outcome = search::run(*text, m_view.queryBox->text(), m_view.scopeBox->text());
+    const QString query = m_view.queryBox->text();
+    search::Outcome outcome = search::run(*text, query, m_view.scopeBox->text());
+    m_view.status->setText(search::foundSummary(qsizetype(outcome.lines.size()), query));
     m_view.resultList->setItemSource(
         std::make_shared<ResultLines>(std::move(text), std::move(outcome.lines)));
-    emit searched(search::markedTerms(m_view.queryBox->text(), outcome.foundByPhrase));
+    emit searched(search::markedTerms(query, outcome.foundByPhrase));
 }

@@ -11,4 +11,5 @@ struct SearchView {
     TextBox* queryBox = nullptr;   // "TextSearch": the words, phrase or verse to search for
     ComboBox* scopeBox = nullptr;  // "ComboSearch": the book to search, or the whole text
     ListBox* resultList = nullptr; // "ListVerse": the result lines
+    QLabel* status = nullptr;      // in the window's status bar: what the last search found
 };

@@ -1,16 +1,37 @@
+#include "reading/readinghistory.h"
+#include "reading/startplace.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/chapterprefix.h"
 #include "scripture/chapterwalk.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
+#include "settings/settingsfile.h"
 #include "support/testfiles.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using scripture::ChapterPlace;
 Q_DECLARE_METATYPE(std::optional<ChapterPlace>)
 
-// Turning chapters, the verses a selection touches, and the searched words a chapter marks.
+namespace {
+
+// "Psalms 23@120": a chapter and the offset its top line starts at; without "@", at its top.
+reading::ReadingPlace placeOf(const QString& text) {
+    const QStringList parts = text.split('@');
+    const qsizetype space = parts[0].lastIndexOf(' ');
+    return {{parts[0].left(space), parts[0].sliced(space + 1).toInt()}, parts.value(1).toLong()};
+}
+
+QString textOf(const std::optional<reading::ReadingPlace>& p) {
+    const QString top = p && p->top ? '@' + QString::number(p->top) : QString();
+    return p ? p->chapter.book + ' ' + QString::number(p->chapter.chapter) + top : "none";
+}
+
+} // namespace
+
+// Turning chapters, the places Back and Forward walk, the place the program opens at, the verses
+// a selection touches, and the searched words a chapter marks.
 class TestChapterWalk : public QObject {
     Q_OBJECT
     const VerseText& m_text = testfiles::bible().text;
@@ -33,6 +54,104 @@ private slots:
                    scripture::previousChapter(backwards.first()))
             backwards.prepend(*previous);
         QCOMPARE(backwards, expected);
+    }
+
+    // Steps: a place read; "=" and a place: the top line it was left at; "<" Back; "(" Back
+    // while the instructions are shown; ">" Forward. Shown: what each Back and Forward shows,
+    // then whether Back and Forward lead anywhere.
+    void walksThePlacesRead_data() {
+        for (const char* column : {"steps", "shown"})
+            QTest::addColumn<QStringList>(column);
+        const auto row = [](const char* name, const QStringList& steps, const QStringList& shown) {
+            QTest::newRow(name) << steps << shown;
+        };
+        row("nominal: back to the first, forward again",
+            {"Genesis 1", "Exodus 2@7", "Psalms 23", "<", "<", "<", ">"},
+            {"Exodus 2@7", "Genesis 1", "none", "Exodus 2@7", "back", "forward"});
+        row("nominal: reading after going back drops the places ahead",
+            {"Genesis 1", "Exodus 2", "Psalms 23", "<", "<", "John 3", ">", "<"},
+            {"Exodus 2", "Genesis 1", "none", "Genesis 1", "forward"});
+        row("nominal: a place keeps the top line it was left at, no other chapter's",
+            {"Genesis 1", "=Genesis 1@90", "=Exodus 2@5", "Exodus 2", "<"},
+            {"Genesis 1@90", "forward"});
+        row("nominal: the same chapter again is the same place",
+            {"Genesis 1", "Genesis 1@3", "Exodus 2", "Exodus 2@40", "<", "<", ">"},
+            {"Genesis 1@3", "none", "Exodus 2@40", "back"});
+        row("nominal: from the instructions, back to the chapter read last",
+            {"Genesis 1", "Exodus 2", "(", "<"}, {"Exodus 2", "Genesis 1", "forward"});
+        row("robustness: nothing read yet", {"<", "(", ">"}, {"none", "none", "none"});
+        QStringList hundredAndOne, kept; // "Genesis 1" to "Genesis 101", and backwards
+        for (int chapter = 1; chapter <= 101; ++chapter)
+            kept.prepend((hundredAndOne << QString("Genesis %1").arg(chapter)).last());
+        row("robustness: the oldest place goes past 100 places",
+            hundredAndOne + QStringList(100, "<"),
+            kept.mid(1, 99) << "none"
+                            << "forward");
+    }
+    void walksThePlacesRead() {
+        QFETCH(QStringList, steps);
+        ReadingHistory history;
+        QStringList shown;
+        for (const QString& step : steps) {
+            if (step == "<" || step == "(")
+                shown << textOf(history.back(step == "<"));
+            else if (step == ">")
+                shown << textOf(history.forward());
+            else if (step.startsWith('='))
+                history.keepTop(placeOf(step.sliced(1)));
+            else
+                history.visit(placeOf(step));
+        }
+        if (history.canGoBack(true))
+            shown << "back";
+        if (history.canGoForward())
+            shown << "forward";
+        QTEST(shown, "shown");
+    }
+
+    // The settings file as the last run left it, over a Bible.dat of two chapters; a window
+    // closed on the welcome or help text opens on it next time.
+    void opensWhereReadingStopped_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("opened");
+        const auto row = [](const char* name, const char* stored, const char* opened) {
+            QTest::newRow(name) << QByteArray("[Reading]\n") + stored << QString(opened);
+        };
+        row("nominal: the chapter, its top line, the page",
+            "book=Psalms\nchapter=23\npage=search\ntopLine=12\n", "search: Psalms 23@12");
+        row("nominal: the first start", "", "none");
+        row("nominal: the welcome or help text shown last", "page=favorites\n", "none");
+        row("robustness: Bible.dat lost the chapter", "book=John\nchapter=3\n", "none");
+        row("robustness: a top line past the end", "book=Psalms\nchapter=23\ntopLine=99999",
+            "Psalms 23@31");
+        row("robustness: a top line below 0, a page in capitals",
+            "book=Genesis\nchapter=1\ntopLine=-4\npage=Search\n", "Genesis 1");
+        row("robustness: a top line no number", "book=Genesis\nchapter=1\ntopLine=x", "Genesis 1");
+        row("robustness: a damaged file", "\xFF\xFE\x01\r\nbook=Psalms\r\nchap", "none");
+    }
+    void opensWhereReadingStopped() {
+        QFETCH(QByteArray, stored);
+        QTemporaryDir folder;
+        QVERIFY(testfiles::put(folder.filePath("Vellumark.ini"), stored));
+        FileSystem files;
+        SettingsFile settings(files, folder.filePath("Vellumark.ini"));
+        settings.load();
+        reading::StartPlace start;
+        const auto opened = [&] {
+            start = reading::savedStartPlace(settings);
+            if (start.place)
+                start.place = reading::placeInText(
+                    *start.place,
+                    VerseText("Genesis 1:1  In the "
+                              "beginning\r\nPsalms 23:1  The LORD is my shepherd.\r\n"));
+            return (start.searchPageShown ? "search: " : "") + textOf(start.place);
+        };
+        const QString shown = opened();
+        QTEST(shown, "opened");
+        reading::keepStartPlace(settings, start); // read back as it was
+        QCOMPARE(opened(), shown);
+        reading::keepStartPlace(settings, {std::nullopt, !start.searchPageShown});
+        QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
     }
 
     void namesAChapter_data() {

@@ -2,12 +2,16 @@
 #include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
+#include "reading/readingarea.h"
 #include "scripture/resultline.h"
+#include "search/searchsummary.h"
 #include "support/appfixture.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -25,6 +29,7 @@ class TestReading : public QObject {
     TextBox* readingText() { return fx.textBox("TextVerses"); }
     TextBox* queryBox() { return fx.textBox("TextSearch"); }
     ListBox* resultList() { return fx.control<ListBox>("ListVerse"); }
+    QLabel* status() { return fx.control<QLabel>("searchStatus"); }
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
@@ -81,6 +86,7 @@ private slots:
     // menu has an Alt key of its own.
     void searchingAndReadingByKeyboard() {
         fx.menuItem("mnuSearch2")->trigger();
+        QCOMPARE(status()->text(), search::kChooseWhereHint);
         pick(fx.combo("ComboSearch"),
              QStringLiteral("The Bible")); // the prompt stands: no search yet
         typeOver(queryBox(), QStringLiteral("love another"));
@@ -92,6 +98,7 @@ private slots:
         press(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(queryBox()->text(), QStringLiteral("love one another"));
         QCOMPARE(resultList()->count(), 12); // found as a phrase
+        QCOMPARE(status()->text(), QStringLiteral("12 verses"));
         pressTab();
         const QStringList results = resultList()->items();
         for (const QString& result : results) {
@@ -153,6 +160,53 @@ private slots:
         QTest::mouseClick(readingText()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(readingText()->extraSelections().size(), 2); // the verse's mark is gone
         QCOMPARE(readingText()->text(), text);
+    }
+
+    // Ctrl+F selects the search words to type over; the status line under the window answers
+    // each search, and a screen reader hears it.
+    void theSearchAnswers() {
+        fx.menuItem("mnuFavoriteVerses")->trigger();
+        focusOn(readingText());
+        press(Qt::Key_F);
+        QCOMPARE(QApplication::focusWidget(), queryBox());
+        QCOMPARE(queryBox()->selLength(), queryBox()->text().size());
+        QTest::keyClicks(queryBox(), QStringLiteral("xyzzy"));
+        press(Qt::Key_Return, Qt::NoModifier);
+        QCOMPARE(status()->text(), QStringLiteral("No verse holds \u201Cxyzzy\u201D"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(status())->text(QAccessible::Name),
+                 status()->text());
+        typeOver(queryBox(), QStringLiteral("Genesis 1:31"));
+        press(Qt::Key_Return, Qt::NoModifier);
+        QCOMPARE(status()->text(), QStringLiteral("1 verse"));
+    }
+
+    // Back and Forward by key, by the mouse's buttons over any control and from the menu, each
+    // place with its top line as it was left; F1 shows the instructions, which name the keys.
+    void goingBackAndForward() {
+        pick(bookBox(), QStringLiteral("Genesis"));
+        pick(chapterBox(), QStringLiteral("1"));
+        press(Qt::Key_PageDown);
+        readingText()->verticalScrollBar()->setValue(7);
+        const int top = readingText()->topOffset();
+        fx.app().readingArea().openResult(resultLine("John 15:12"), false);
+        press(Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(shown(), QStringLiteral("Genesis 2"));
+        QCOMPARE(readingText()->topOffset(), top);
+        QTest::mousePress(readingText()->viewport(), Qt::BackButton);
+        QCOMPARE(shown(), QStringLiteral("Genesis 1"));
+        QTest::mousePress(fx.combo("ComboSearch"), Qt::ForwardButton);
+        QCOMPARE(shown(), QStringLiteral("Genesis 2"));
+        fx.menuItem("mnuForward")->trigger();
+        QCOMPARE(shown(), QStringLiteral("John 15"));
+        QVERIFY(!fx.menuItem("mnuForward")->isEnabled());
+        press(Qt::Key_F1, Qt::NoModifier);
+        const QString help = readingText()->text();
+        press(Qt::Key_Left, Qt::AltModifier); // from the instructions, to the chapter left
+        QVERIFY(readingText()->text().startsWith(QStringLiteral("1  I am the true vine")));
+        for (const char* item :
+             {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter",
+              "mnuCopyWithReference", "mnuSearch2", "mnuContents", "mnuTimeDate"})
+            QVERIFY2(help.contains(fx.menuItem(item)->shortcut().toString() + ": "), item);
     }
 };
 

@@ -1,0 +1,49 @@
+#include "reading/startplace.h"
+
+#include "scripture/chapterprefix.h"
+#include "scripture/versetext.h"
+#include "settings/settingsfile.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kBook = QStringLiteral("Reading/book");
+const QString kChapter = QStringLiteral("Reading/chapter");
+const QString kTop = QStringLiteral("Reading/topLine");
+const QString kPage = QStringLiteral("Reading/page");
+const QString kSearchPage = QStringLiteral("search");
+const QString kFavoritesPage = QStringLiteral("favorites");
+
+} // namespace
+
+reading::StartPlace reading::savedStartPlace(const SettingsFile& settings) {
+    StartPlace start;
+    start.searchPageShown = settings.value(kPage) == kSearchPage;
+    if (const std::optional<scripture::ChapterPlace> named =
+            scripture::namedChapter(settings.value(kBook), settings.value(kChapter)))
+        start.place = ReadingPlace{*named, std::max(settings.intValue(kTop, 0), 0)};
+    return start;
+}
+
+std::optional<reading::ReadingPlace> reading::placeInText(const ReadingPlace& place,
+                                                          const VerseText& text) {
+    const QString prefix =
+        scripture::chapterPrefix(place.chapter.book, QString::number(place.chapter.chapter));
+    const qsizetype length = text.chapterText(prefix).size();
+    if (length == 0)
+        return std::nullopt; // the chapter is gone from Bible.dat
+    return ReadingPlace{place.chapter, std::min(place.top, length)};
+}
+
+void reading::keepStartPlace(SettingsFile& settings, const StartPlace& shown) {
+    settings.setValue(kPage, shown.searchPageShown ? kSearchPage : kFavoritesPage);
+    if (!shown.place) {
+        for (const QString& key : {kBook, kChapter, kTop})
+            settings.remove(key);
+        return;
+    }
+    settings.setValue(kBook, shown.place->chapter.book);
+    settings.setValue(kChapter, QString::number(shown.place->chapter.chapter));
+    settings.setValue(kTop, QString::number(shown.place->top));
+}

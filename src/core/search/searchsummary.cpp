@@ -1,0 +1,13 @@
+#include "search/searchsummary.h"
+
+#include "shell/placeholders.h"
+
+QString search::statusBeforeSearch(const QString& book) {
+    return book == shell::kSelectBook ? kChooseWhereHint : QString();
+}
+
+QString search::foundSummary(qsizetype found, const QString& query) {
+    if (found == 0)
+        return QStringLiteral("No verse holds \u201C%1\u201D").arg(query);
+    return found == 1 ? QStringLiteral("1 verse") : QStringLiteral("%1 verses").arg(found);
+}
