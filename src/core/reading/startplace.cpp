@@ -8,12 +8,12 @@
 
 namespace {
 
-const QString kBook = QStringLiteral("Reading/book");
-const QString kChapter = QStringLiteral("Reading/chapter");
-const QString kTop = QStringLiteral("Reading/topLine");
-const QString kPage = QStringLiteral("Reading/page");
-const QString kSearchPage = QStringLiteral("search");
-const QString kFavoritesPage = QStringLiteral("favorites");
+constexpr QLatin1String kBook("Reading/book");
+constexpr QLatin1String kChapter("Reading/chapter");
+constexpr QLatin1String kTop("Reading/topLine");
+constexpr QLatin1String kPage("Reading/page");
+constexpr QLatin1String kSearchPage("search");
+constexpr QLatin1String kFavoritesPage("favorites");
 
 } // namespace
 
@@ -39,7 +39,7 @@ std::optional<reading::ReadingPlace> reading::placeInText(const ReadingPlace& pl
 void reading::keepStartPlace(SettingsFile& settings, const StartPlace& shown) {
     settings.setValue(kPage, shown.searchPageShown ? kSearchPage : kFavoritesPage);
     if (!shown.place) {
-        for (const QString& key : {kBook, kChapter, kTop})
+        for (QLatin1String key : {kBook, kChapter, kTop})
             settings.remove(key);
         return;
     }
