@@ -63,12 +63,16 @@ private slots:
         FileSystem files;
         Storage storage{ProgramFolder(dir.path()), files};
         QCOMPARE(bookmark::read(storage).status, RecordFile::Contents::Missing);
+        bookmark::writeDefaultIfMissing(storage);
+        QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")), "Genesis\r\n1\r\n0");
         QVERIFY(bookmark::save(storage, lines.value(0), lines.value(1), 7).ok);
         QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
                  (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
         QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
         QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));
+        QVERIFY(!prefs::savedRequest(storage));
     }
 
     // The window asks OK or Cancel, a subject Yes or No; only OK or Yes prints.

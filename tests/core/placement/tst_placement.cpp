@@ -27,12 +27,16 @@ private slots:
         QTest::newRow("robustness: growth stops at the control below")
             << box << 80 << QList<QRect>{below} << QRect(440, 8, 169, 56);
         QTest::newRow("robustness: a control beside or above is not in the way")
-            << box << 80 << QList<QRect>{QRect(10, 30, 400, 300), QRect(440, 0, 169, 8)}
+            << box << 80 << QList<QRect>{QRect(10, 60, 400, 300), QRect(440, 0, 169, 8)}
             << QRect(440, 8, 169, 80);
+        QTest::newRow("robustness: a control below sharing only the last column is in the way")
+            << box << 80 << QList<QRect>{QRect(608, 64, 9, 9)} << QRect(440, 8, 169, 56);
         QTest::newRow("robustness: with nothing below, the client area's bottom is the limit")
             << QRect(0, 380, 100, 10) << 40 << QList<QRect>{} << QRect(0, 380, 100, 24);
         QTest::newRow("robustness: a place past the right edge ends at the edge")
             << QRect(360, 32, 297, 49) << 0 << QList<QRect>{} << QRect(360, 32, 259, 49);
+        QTest::newRow("robustness: a place past the bottom edge ends at the edge")
+            << QRect(0, 380, 100, 40) << 0 << QList<QRect>{} << QRect(0, 380, 100, 24);
     }
     void controls() {
         QFETCH(QRect, designed);

@@ -235,6 +235,13 @@ private slots:
         QVERIFY(!QFile::exists(path("gone.txt")));
     }
 
+    // A file that opens but cannot be read (here the process's own memory) is no empty file.
+    void aReadThatFailsAfterOpeningFails() {
+        QStringList lines;
+        const QString memory = QStringLiteral("/proc/self/mem");
+        QVERIFY(!m_files.readBytes(memory).ok && !m_files.readLines(memory, lines, 3).ok);
+    }
+
     // Pref.dat is read only as far as its three lines, however long the file.
     void readsOnlyTheLinesUsed() {
         const auto bytesRead = [] {
