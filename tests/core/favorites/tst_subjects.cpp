@@ -139,18 +139,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("removed");
-        QTest::newRow("nominal: a save's leftover") << ".vellumark-MHdX4d"
-                                                    << "old file" << true;
-        QTest::newRow("robustness: a save under way") << ".vellumark-MHdX4d"
-                                                      << "file" << false;
-        QTest::newRow("robustness: the user's backup") << "Love.txt.backup"
-                                                       << "old file" << false;
-        QTest::newRow("robustness: the user's copy") << "Love.txt.2024v1"
-                                                     << "old file" << false;
-        QTest::newRow("robustness: a folder") << ".vellumark-MHdX4d"
-                                              << "folder" << false;
-        QTest::newRow("robustness: a link") << ".vellumark-MHdX4d"
-                                            << "link" << false;
+        const QString save = QStringLiteral(".vellumark-MHdX4d");
+        const auto row = [](const char* name, const QString& file, const char* kind, bool removed) {
+            QTest::newRow(name) << file << QString(kind) << removed;
+        };
+        row("nominal: a save's leftover", save, "old file", true);
+        row("robustness: a save under way", save, "file", false);
+        row("robustness: the user's backup", "Love.txt.backup", "old file", false);
+        row("robustness: the user's copy", "Love.txt.2024v1", "old file", false);
+        row("robustness: a folder", save, "folder", false);
+        row("robustness: a link", save, "link", false);
     }
     void leftoverSavesAreRemoved() {
         QFETCH(QString, name);
