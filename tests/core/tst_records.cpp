@@ -288,6 +288,7 @@ private slots:
         row("robustness: no number", "[Window]\r\nwidth=wide\r\n", "Window/width", -1);
         row("robustness: a line with no value", "[Window]\r\nwidth\r\n", "Window/width", -1);
         row("robustness: a comment", "[W]\r\n;x=3\r\n", "W/;x", -1);
+        row("robustness: a value ending in a bracket", "[W]\r\nb=]\r\nm=4\r\n", "W/m", 4);
         row("robustness: binary", "\xFF\x00[\x01=\x02\r\n", "Window/width", -1);
     }
     void settings() {
