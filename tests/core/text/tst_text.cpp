@@ -59,6 +59,7 @@ private slots:
         row("robustness: deleting what stands between a lone CR and a lone LF", u"a\n\nb",
             {2, 1, 0}, u"a\r\n\nb", u"a\rX\nb");
         row("robustness: replaced by nothing", {}, {0, 7, 0}, {}, mixed);
+        row("nominal: a break typed before a lone LF", u"\n\nb", {0, 0, 1}, u"\r\n\nb", u"\nb");
     }
     void editsKeepWhatTheyDidNotTouch() {
         QFETCH(QString, text);
@@ -85,7 +86,9 @@ private slots:
         for (const auto& [name, locale, text] :
              {std::array<const char*, 3>{"nominal: en_GB", "en_GB", "06/12/2026 09:08:24"},
               {"nominal: en_US keeps its AM", "en_US", "12/6/26 9:08:24 AM"},
-              {"nominal: de_DE", "de_DE", "06.12.26 09:08:24"}})
+              {"nominal: de_DE", "de_DE", "06.12.26 09:08:24"},
+              {"nominal: es_ES, its brackets go too", "es_ES", "6/12/26 9:08:24"},
+              {"nominal: zh_HK, square brackets", "zh_HK", "6/12/2026 上午9:08:24"}})
             QTest::newRow(name) << QString(locale) << QString(text);
     }
     // The date F5 writes. The long time of each of these names the time zone; the text never does.
