@@ -63,12 +63,16 @@ private slots:
         FileSystem files;
         Storage storage{ProgramFolder(dir.path()), files};
         QCOMPARE(bookmark::read(storage).status, RecordFile::Contents::Missing);
+        bookmark::writeDefaultIfMissing(storage);
+        QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")), "Genesis\r\n1\r\n0");
         QVERIFY(bookmark::save(storage, lines.value(0), lines.value(1), 7).ok);
         QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
                  (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
         QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
         QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));
+        QVERIFY(!prefs::savedRequest(storage));
     }
 
     // The window asks OK or Cancel, a subject Yes or No; only OK or Yes prints.
@@ -293,6 +297,7 @@ private slots:
         row("robustness: no number", "[Window]\r\nwidth=wide\r\n", "Window/width", -1);
         row("robustness: a line with no value", "[Window]\r\nwidth\r\n", "Window/width", -1);
         row("robustness: a comment", "[W]\r\n;x=3\r\n", "W/;x", -1);
+        row("robustness: a value ending in a bracket", "[W]\r\nb=]\r\nm=4\r\n", "W/m", 4);
         row("robustness: binary", "\xFF\x00[\x01=\x02\r\n", "Window/width", -1);
     }
     void settings() {

@@ -93,6 +93,9 @@ private slots:
         QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
         QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
+        // A subject deleted goes to the trash, here one of the test's own.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir->filePath(QStringLiteral("share"))));
+        QVERIFY(store.moveToTrash(QStringLiteral("Empty")).ok && !store.exists("Empty"));
         // The longest name a file can have saves too.
         const QString longest = repeated('a', 251);
         put(QStringLiteral("Verses/") + longest + QStringLiteral(".txt"), "x");
@@ -136,18 +139,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("removed");
-        QTest::newRow("nominal: a save's leftover") << ".vellumark-MHdX4d"
-                                                    << "old file" << true;
-        QTest::newRow("robustness: a save under way") << ".vellumark-MHdX4d"
-                                                      << "file" << false;
-        QTest::newRow("robustness: the user's backup") << "Love.txt.backup"
-                                                       << "old file" << false;
-        QTest::newRow("robustness: the user's copy") << "Love.txt.2024v1"
-                                                     << "old file" << false;
-        QTest::newRow("robustness: a folder") << ".vellumark-MHdX4d"
-                                              << "folder" << false;
-        QTest::newRow("robustness: a link") << ".vellumark-MHdX4d"
-                                            << "link" << false;
+        const QString save = QStringLiteral(".vellumark-MHdX4d");
+        const auto row = [](const char* name, const QString& file, const char* kind, bool removed) {
+            QTest::newRow(name) << file << QString(kind) << removed;
+        };
+        row("nominal: a save's leftover", save, "old file", true);
+        row("robustness: a save under way", save, "file", false);
+        row("robustness: the user's backup", "Love.txt.backup", "old file", false);
+        row("robustness: the user's copy", "Love.txt.2024v1", "old file", false);
+        row("robustness: a folder", save, "folder", false);
+        row("robustness: a link", save, "link", false);
     }
     void leftoverSavesAreRemoved() {
         QFETCH(QString, name);
@@ -196,9 +197,9 @@ private slots:
 
     void leavingTheSubjectBox_data() {
         QTest::addColumn<QString>("typed"); // trimmed
-        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("edited");    // 2: typed, then picked from the list
         QTest::addColumn<BoxLeft>("expected");
-        const auto row = [](const char* name, const char* typed, bool edited, BoxLeft expected) {
+        const auto row = [](const char* name, const char* typed, int edited, BoxLeft expected) {
             QTest::newRow(name) << QString::fromLatin1(typed) << edited << expected;
         };
         row("nominal: a new name creates it", "Hope", true, {BoxLeft::Write, "Hope"});
@@ -214,6 +215,7 @@ private slots:
         row("robustness: the shown subject in another letter case", "LOVE", true,
             {BoxLeft::Write, "Love"});
         row("nominal: nothing typed since the box got the focus", "Hope", false, {});
+        row("nominal: a pick is a load, not an edit", "Faith", 2, {});
         row("robustness: empty", "", true, {});
         row("robustness: the placeholder", "Select Subject", true, {});
         row("robustness: nothing left after cleaning", "?|?", true, {});
@@ -225,8 +227,10 @@ private slots:
     }
     void leavingTheSubjectBox() {
         QFETCH(QString, typed);
-        QFETCH(bool, edited);
-        loveShown(edited);
+        QFETCH(int, edited);
+        loveShown(edited != 0);
+        if (edited == 2)
+            m_session->subjectPicked(typed);
         QTEST(m_session->leaveSubjectBox(typed), "expected");
     }
 

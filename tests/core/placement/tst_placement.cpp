@@ -24,20 +24,26 @@ private slots:
         QTest::addColumn<int>("neededHeight");
         QTest::addColumn<QList<QRect>>("others");
         QTest::addColumn<QRect>("placed");
-
+        const auto row = [](const char* name, QRect designed, int needed, QList<QRect> others,
+                            QRect placed) {
+            QTest::newRow(name) << designed << needed << others << placed;
+        };
         const QRect box(440, 8, 169, 43);
         const QRect below(312, 64, 297, 329);
-        QTest::newRow("nominal: a line that fits leaves the box as designed")
-            << box << 30 << QList<QRect>{below} << box;
-        QTest::newRow("nominal: a taller line grows the box downward, just enough")
-            << box << 49 << QList<QRect>{below} << QRect(440, 8, 169, 49);
-        QTest::newRow("robustness: growth stops at the control below")
-            << box << 80 << QList<QRect>{below} << QRect(440, 8, 169, 56);
-        QTest::newRow("robustness: a control beside or above is not in the way")
-            << box << 80 << QList<QRect>{QRect(10, 30, 400, 300), QRect(440, 0, 169, 8)}
-            << QRect(440, 8, 169, 80);
-        QTest::newRow("robustness: with nothing below, the client area's bottom is the limit")
-            << QRect(0, 380, 100, 10) << 40 << QList<QRect>{} << QRect(0, 380, 100, 24);
+        row("nominal: a line that fits leaves the box as designed", box, 30, {below}, box);
+        row("nominal: a taller line grows the box downward, just enough", box, 49, {below},
+            {440, 8, 169, 49});
+        row("robustness: growth stops at the control below", box, 80, {below}, {440, 8, 169, 56});
+        row("robustness: a control beside or above is not in the way", box, 80,
+            {{10, 60, 400, 300}, {440, 0, 169, 8}}, {440, 8, 169, 80});
+        row("robustness: a control below sharing only the last column is in the way", box, 80,
+            {{608, 64, 9, 9}}, {440, 8, 169, 56});
+        row("robustness: with nothing below, the client area's bottom is the limit",
+            {0, 380, 100, 10}, 40, {}, {0, 380, 100, 24});
+        row("robustness: a place past the right edge ends at the edge", {360, 32, 297, 49}, 0, {},
+            {360, 32, 259, 49});
+        row("robustness: a place past the bottom edge ends at the edge", {0, 380, 100, 40}, 0, {},
+            {0, 380, 100, 24});
     }
     void controls() {
         QFETCH(QRect, designed);
@@ -138,11 +144,9 @@ private slots:
         QCOMPARE(saved && saved->maximized, stored.endsWith("true"));
     }
 
-    void dialogs_data() {
+    void dialogs_data() { // a 275 x 100 dialog on a 1280 x 800 screen
         QTest::addColumn<QRect>("owner");
         QTest::addColumn<QPoint>("topLeft");
-
-        // A 275 x 100 dialog on a 1280 x 800 screen.
         QTest::newRow("nominal: centred over its window")
             << QRect(100, 50, 620, 440) << QPoint(272, 220);
         QTest::newRow("robustness: a window past the right and bottom edges")

@@ -190,6 +190,7 @@ private slots:
             QTest::newRow(name) << QString(typed) << places << verses;
         };
         row("nominal: caret at the start", "", {1, 0, 1, 0, 1, 0}, {1});
+        row("nominal: from the first verse's second character", "", {1, 0, 1, 1, 2, 3}, {1, 2});
         row("nominal: across two boundaries", "", {1, 0, 15, 10, 17, 1}, {15, 16, 17});
         row("nominal: lines added at the top", "\r\n\r\n", {1, 0, 16, 20, 16, 20}, {16});
         row("nominal: a number typed names the verse", "\n5 ", {16, 20, 16, 30, 16, 30}, {5});
@@ -229,6 +230,14 @@ private slots:
         QCOMPARE(scripture::referencedLines(m_text, prefix, spans, touched), expected.join("\r\n"));
     }
 
+    // A chapter whose lines stand apart in the file is copied from its own lines all the same.
+    void copiesFromLinesApart() {
+        const VerseText apart(QByteArray("Job 1:1  a\r\nJob 2:1  b\r\nJob 1:2  c\r\n"));
+        const auto spans = scripture::verseSpans(apart.chapterText(QStringLiteral("Job 1:")));
+        QCOMPARE(scripture::referencedLines(apart, QStringLiteral("Job 1:"), spans, {0, 1}),
+                 QStringLiteral("Job 1:1  a\r\nJob 1:2  c"));
+    }
+
     void marksTheSearchedWords_data() {
         for (const char* column : {"query", "byPhrase", "text", "marked"})
             QTest::addColumn<QString>(column); // marked: the marked characters, in term order
@@ -242,6 +251,7 @@ private slots:
             "loveone");
         row("robustness: a trailing separator adds no empty mark", "love?", "", "love?", "love");
         row("robustness: the same word twice marks once", "love love", "", "love", "love");
+        row("robustness: a one-letter word marks each of its places", "a", "", "Isaac", "aa");
     }
     void marksTheSearchedWords() {
         QFETCH(QString, query);

@@ -59,6 +59,8 @@ private slots:
         row("robustness: only spaces list every line", "   ", "Jude", 25);
         row("robustness: empty line is never listed", ":", "", 5, true);
         row("robustness: phrase at a later place of its words", "love one", "Job", 1, true);
+        row("robustness: a match at the very first byte of the text", "genesis", "Genesis", 1533);
+        row("robustness: a later word at the very first byte", "æsir job", "Job", 2, true);
     }
     void cases() {
         QFETCH(QString, query);

@@ -235,6 +235,20 @@ private slots:
         QVERIFY(!QFile::exists(path("gone.txt")));
     }
 
+    // A file that opens but cannot be read (here the process's own memory) is no empty file.
+    void aReadThatFailsAfterOpeningFails() {
+        QStringList lines;
+        const QString memory = QStringLiteral("/proc/self/mem");
+        QVERIFY(!m_files.readBytes(memory).ok && !m_files.readLines(memory, lines, 3).ok);
+        // Started without standard input, a file may open as descriptor 0: it reads all the same.
+        QVERIFY(testfiles::put(path("zero.txt"), "read"));
+        QCOMPARE(exitCodeInChild([&] {
+                     ::close(0);
+                     return int(m_files.readBytes(path("zero.txt")).bytes == "read");
+                 }),
+                 1);
+    }
+
     // Pref.dat is read only as far as its three lines, however long the file.
     void readsOnlyTheLinesUsed() {
         const auto bytesRead = [] {

@@ -13,14 +13,14 @@ private slots:
     void offsetsCountEachBreakAsHeld_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<int>>("offsets"); // the offset of each document position
-        QTest::newRow("nominal: CR LF counts two") << QStringLiteral("a\r\nb") << QList{0, 1, 3, 4};
-        QTest::newRow("nominal: lone LF and lone CR count one")
-            << QStringLiteral("a\nb\rc") << QList{0, 1, 2, 3, 4, 5};
-        QTest::newRow("nominal: CR before CR LF is a break of its own")
-            << QStringLiteral("\r\r\n") << QList{0, 1, 3};
-        QTest::newRow("robustness: LF CR is two breaks")
-            << QStringLiteral("\n\r") << QList{0, 1, 2};
-        QTest::newRow("nominal: empty") << QString() << QList{0};
+        const auto row = [](const char* name, const char* text, QList<int> offsets) {
+            QTest::newRow(name) << QString(text) << offsets;
+        };
+        row("nominal: CR LF counts two", "a\r\nb", {0, 1, 3, 4});
+        row("nominal: lone LF and lone CR count one", "a\nb\rc", {0, 1, 2, 3, 4, 5});
+        row("nominal: CR before CR LF is a break of its own", "\r\r\n", {0, 1, 3});
+        row("robustness: LF CR is two breaks", "\n\r", {0, 1, 2});
+        row("nominal: empty", "", {0});
     }
     void offsetsCountEachBreakAsHeld() {
         QFETCH(QString, text);
@@ -31,13 +31,6 @@ private slots:
             QCOMPARE(exact.offsetAt(position), offsets[position]);
             QCOMPARE(exact.positionAt(offsets[position]), position);
         }
-    }
-
-    // An offset inside a CR LF lands before the break, one past the end at the end.
-    void offsetsBetweenOrBeyondLand() {
-        const ExactText exact(QStringLiteral("a\r\nb"));
-        QCOMPARE(exact.positionAt(2), 1);
-        QCOMPARE(exact.positionAt(99), 3);
     }
 
     // An edit of the document changes only what it touched: every other character, line breaks
@@ -66,6 +59,7 @@ private slots:
         row("robustness: deleting what stands between a lone CR and a lone LF", u"a\n\nb",
             {2, 1, 0}, u"a\r\n\nb", u"a\rX\nb");
         row("robustness: replaced by nothing", {}, {0, 7, 0}, {}, mixed);
+        row("nominal: a break typed before a lone LF", u"\n\nb", {0, 0, 1}, u"\r\n\nb", u"\nb");
     }
     void editsKeepWhatTheyDidNotTouch() {
         QFETCH(QString, text);
@@ -76,10 +70,14 @@ private slots:
         QTEST(exact.text(), "expected");
     }
 
-    void betweenGivesTheHeldBreaks() {
+    // The text between two offsets keeps its breaks; an offset inside a CR LF lands before the
+    // break, one past the end at the end.
+    void betweenAndBeyond() {
         const ExactText exact(QStringLiteral("ab\r\ncd\ne"));
         QCOMPARE(exact.between(1, 6), QStringLiteral("b\r\ncd\n"));
         QCOMPARE(exact.between(3, 3), QString());
+        QCOMPARE(exact.positionAt(3), 2);
+        QCOMPARE(exact.positionAt(99), 7);
     }
 
     void generalDate_data() {
@@ -88,7 +86,9 @@ private slots:
         for (const auto& [name, locale, text] :
              {std::array<const char*, 3>{"nominal: en_GB", "en_GB", "06/12/2026 09:08:24"},
               {"nominal: en_US keeps its AM", "en_US", "12/6/26 9:08:24 AM"},
-              {"nominal: de_DE", "de_DE", "06.12.26 09:08:24"}})
+              {"nominal: de_DE", "de_DE", "06.12.26 09:08:24"},
+              {"nominal: es_ES, its brackets go too", "es_ES", "6/12/26 9:08:24"},
+              {"nominal: zh_HK, square brackets", "zh_HK", "6/12/2026 上午9:08:24"}})
             QTest::newRow(name) << QString(locale) << QString(text);
     }
     // The date F5 writes. The long time of each of these names the time zone; the text never does.

@@ -182,7 +182,7 @@ private slots:
             const QRect item = results->visualRect(results->model()->index(row, 0));
             QHelpEvent help(QEvent::ToolTip, item.center(), results->mapToGlobal(item.center()));
             QApplication::sendEvent(results->viewport(), &help);
-            QCOMPARE(QToolTip::text(), row ? results->toolTip() : results->items()[0]);
+            QCOMPARE(QToolTip::text(), row ? results->toolTip() : results->items().constFirst());
         }
         w.move(40, 30);
         w.resize(900, 600);
