@@ -54,9 +54,16 @@ void saveWindowPlace(SettingsFile& settings, const WindowPlace& place) {
 
 QRect restoredPlace(const QRect& saved, const QSize& minimum, const QList<QRect>& screens) {
     QRect place(saved.topLeft(), saved.size().expandedTo(minimum));
-    for (const QRect& screen : screens)
-        if (onScreen(place, screen))
-            return {place.topLeft(), place.size().boundedTo(screen.size()).expandedTo(minimum)};
+    for (const QRect& screen : screens) {
+        if (!onScreen(place, screen))
+            continue;
+        const QSize fitted = place.size().boundedTo(screen.size()).expandedTo(minimum);
+        if (fitted == place.size())
+            return place;
+        // Shrunk to a smaller screen than it was left on: moved onto it as little as needed, so
+        // no edge of the window lies beyond the screen.
+        return centredOver(fitted, QRect(place.topLeft(), fitted), screen);
+    }
     if (screens.isEmpty())
         return place;
     const QRect primary = screens.first();

@@ -122,6 +122,8 @@ private slots:
         row("robustness: title bar above the screen", "100 -10 900 700 -", centred);
         row("robustness: smaller than the minimum", "100 80 100 50 -", {100, 80, 619, 423});
         row("robustness: larger than the screen", "0 0 5000 1000000 -", {0, 0, 1280, 1024});
+        row("robustness: wider than its screen, moved onto it", "418 105 1500 950 -",
+            {0, 74, 1280, 950});
         row("robustness: no number", "100 80 wide 700 -", {});
         row("robustness: a number missing", "100 - 900 700 -", {});
         row("robustness: the height missing", "100 80 900 - -", {});
