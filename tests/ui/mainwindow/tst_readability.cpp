@@ -1,11 +1,9 @@
 #include "controls/listbox.h"
-#include "controls/textbox.h"
 #include "fontdialog/fontdialog.h"
 #include "placement/placement.h"
 #include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
-#include <QAction>
 #include <QFontDatabase>
 #include <QTest>
 #include <QTimer>
@@ -52,7 +50,6 @@ private slots:
         fx.textBox("TextFavorites")
             ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
         fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
-        messageBoxIsCentredOver(w);
         auto* results = fx.control<ListBox>("ListVerse");
         results->setItems(QStringList(200, QStringLiteral("John 3:16")));
         results->setCurrentIndex(results->model()->index(30, 0));
@@ -81,7 +78,7 @@ private slots:
         fx.messages.asked.clear();
         const QByteArray before = fx.readBytes(QStringLiteral("Pref.dat"));
         MainWindow& w = fx.window();
-        fx.menuItem("mnuFavoriteVerses")->trigger(); // the search page's boxes change while hidden
+        fx.trigger("mnuFavoriteVerses"); // the search page's boxes change while hidden
         QPointer<FontDialog> dialog = openFontDialog(fx);
         QTRY_VERIFY(dialog->isVisible()); // over the window; the core's table covers the edges
         const QPoint offset = dialog->frameGeometry().center() - w.frameGeometry().center();
@@ -162,7 +159,6 @@ private slots:
     // ignored and leaves every other file as it was.
     void windowGrowsAndIsRemembered() {
         MainWindow& w = fx.window();
-        QCOMPARE(w.centralWidget()->size(), placement::kDesignedArea); // nothing saved yet
         for (const QSize& asked : {QSize(1200, 760), QSize(300, 200)}) {
             w.resize(asked);
             QTRY_COMPARE(w.size(), asked.expandedTo(w.minimumSizeHint()));
@@ -176,7 +172,7 @@ private slots:
         }
         messageBoxIsCentredOver(w);
         auto* results = fx.control<ListBox>("ListVerse");
-        fx.menuItem("mnuSearch2")->trigger();
+        fx.trigger("mnuSearch2");
         results->setItems({QString(300, 'x'), "John 3:16"});
         for (int row : {0, 1}) {
             const QRect item = results->visualRect(results->model()->index(row, 0));
