@@ -83,10 +83,8 @@ private slots:
         QTRY_VERIFY(dialog->isVisible()); // over the window; the core's table covers the edges
         const QPoint offset = dialog->frameGeometry().center() - w.frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.x())));
-        const auto list = [&](const char* name) { return dialog->findChild<ListBox*>(name); };
-        choose(list("ListFonts"), font[0]);
-        choose(list("ListFontStyle"), font[1]);
-        choose(list("ListSize"), font[2]);
+        for (int part = 0; const char* list : {"ListFonts", "ListFontStyle", "ListSize"})
+            choose(dialog->findChild<ListBox*>(list), font[part++]);
         QCOMPARE(fx.readBytes(QStringLiteral("Pref.dat")),
                  saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
@@ -94,7 +92,7 @@ private slots:
         QCOMPARE(QFontInfo(fx.textBox("TextVerses")->font())
                      .family(), // the system's own choice is no guess
                  prefs::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
-        QTest::keyClick(list("ListFonts"), Qt::Key_Escape);
+        QTest::keyClick(dialog->findChild<ListBox*>("ListFonts"), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
         w.activateWindow();

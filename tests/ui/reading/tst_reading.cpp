@@ -38,8 +38,9 @@ private slots:
     void initTestCase() { fx.start(); }
 
     // The keys show a chapter as picking it does, across books, from anywhere in the window;
-    // which chapter is next, at either end of the text too, is the core's to decide.
-    void turningChapters() {
+    // which chapter is next, at either end of the text too, is the core's to decide. Then each
+    // verse copies as the number its paragraph starts with names it, also after lines were added.
+    void turningChaptersAndCopying() {
         focusOn(fx.textBox("TextFavoritesList"));
         press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
         QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 1"));
@@ -56,11 +57,6 @@ private slots:
         press(Qt::Key_PageDown);
         QCOMPARE(fx.chapterShown(), QStringLiteral("Malachi 4"));
         QVERIFY(fx.textOf("TextVerses").startsWith(QStringLiteral("1  For, behold")));
-    }
-
-    // Each verse copies as the number its paragraph starts with names it, also after lines
-    // were added above.
-    void copyingWithReference() {
         fx.showChapter(QStringLiteral("John"), QStringLiteral("3"));
         press(Qt::Key_Return, Qt::NoModifier);
         press(Qt::Key_Return, Qt::NoModifier);
