@@ -197,11 +197,10 @@ private slots:
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QByteArray>("love");
         QTest::addColumn<QByteArray>("list");
-        const QByteArray unsaved = kLove + " unsaved";
         QTest::newRow("robustness: creating a subject") << "Hope" << false << Steps([this] {
             appendToList(" unsaved");
             enterSubject("Hope");
-        }) << unsaved << unsaved;
+        }) << kLove + " unsaved" << kLove + " unsaved";
         QTest::newRow("robustness: reading a picked subject") << "Faith" << true << Steps([this] {
             pick(subjectBox(), QStringLiteral("Faith"));
             appendToList("!");

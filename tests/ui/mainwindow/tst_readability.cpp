@@ -129,7 +129,6 @@ private slots:
     // Bigger text from the keyboard and the wheel goes the way of Display Fonts, open or not.
     void fontSizeSteps() {
         fx.files.failWrite = [](const QString&) { return false; };
-        MainWindow& w = fx.window();
         TextBox* reading = fx.textBox("TextVerses");
         QVERIFY(fx.writeBytes("Pref.dat", "Arial\r\nItalic\r\n12\r\nmore"));
         const auto stepTo = [&](const QKeySequence& keys, const char* size) {
@@ -142,11 +141,11 @@ private slots:
         QWheelEvent wheel(middle, reading->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(reading->viewport(), &wheel);
-        QCOMPARE(displayFont(w), "Comic Sans MS italic 12");
+        QCOMPARE(displayFont(fx.window()), "Comic Sans MS italic 12");
         QPointer<FontDialog> dialog = openFontDialog(fx);
         auto* sizes = dialog->findChild<ListBox*>("ListSize");
         choose(sizes, "9"); // where the next steps begin
-        QApplication::setActiveWindow(&w);
+        QApplication::setActiveWindow(&fx.window());
         stepTo(QKeySequence::ZoomOut, "8");
         QCOMPARE(sizes->text(), "8");
         stepTo(QKeySequence(Qt::CTRL | Qt::Key_0), "9");
