@@ -163,9 +163,7 @@ private slots:
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
                                "1 John 1:1  Caf\xe9\r\nJohn 1:1  CAF\xc9"));
         QProcess program;
-        QProcessEnvironment environment;
-        environment.insert("PATH", qEnvironmentVariable("PATH"));
-        program.setProcessEnvironment(environment); // no display named
+        program.setEnvironment({"PATH=" + qEnvironmentVariable("PATH")}); // no display named
         program.start(QCoreApplication::applicationDirPath() + "/vellumark",
                       {"--folder", folder.path(), "--search", "café", "--in", "John"});
         QVERIFY(program.waitForFinished());

@@ -18,7 +18,6 @@ class TestReading : public QObject {
     Q_OBJECT
     AppFixture fx;
 
-    MainWindow& w() { return fx.window(); }
     ComboBox* bookBox() { return fx.combo("ComboBooks"); }
     ComboBox* chapterBox() { return fx.combo("ComboChapter"); }
     TextBox* readingText() { return fx.textBox("TextVerses"); }
@@ -111,7 +110,7 @@ private slots:
         press(Qt::Key_Return, Qt::NoModifier);
         QVERIFY(fx.textOf("TextFavorites").startsWith(QStringLiteral(" For God so loved")));
         QStringList keys;
-        for (QAction* menu : w().menuBar()->actions())
+        for (QAction* menu : fx.window().menuBar()->actions())
             keys << QKeySequence::mnemonic(menu->text()).toString();
         keys << QKeySequence::mnemonic(fx.control<CommandButton>("CommandAddFavorite")->text())
                     .toString();
