@@ -1,10 +1,7 @@
-#include "controls/combobox.h"
 #include "controls/listbox.h"
-#include "controls/textbox.h"
 #include "reading/readingarea.h"
 #include "searchpage/searchpage.h"
 #include "support/appfixture.h"
-#include "support/testfiles.h"
 
 #include <QDir>
 #include <QProcess>
@@ -29,13 +26,9 @@ Q_DECLARE_METATYPE(Request)
 // text as the file now holds it.
 class TestStartup : public QObject {
     Q_OBJECT
-    std::unique_ptr<AppFixture> fx;
-    QSemaphore reading;
-    QSemaphore held;
+    QSemaphore reading, held;
 
 private slots:
-    void cleanup() { fx.reset(); }
-
     // A first start writes the defaults; the user's files stay byte for byte and are applied,
     // whatever their names, and a problem is reported once.
     void startUp_data() {
@@ -94,20 +87,18 @@ private slots:
     // The next start opens the chapter where reading stopped, its top line as it was, beside the
     // page that was showing.
     void opensWhereReadingStopped() {
-        fx = std::make_unique<AppFixture>();
-        fx->start();
-        pick(fx->combo("ComboBooks"), QStringLiteral("Psalms"));
-        pick(fx->combo("ComboChapter"), QStringLiteral("119"));
-        fx->textBox("TextVerses")->verticalScrollBar()->setValue(41);
-        const int top = fx->textBox("TextVerses")->topOffset();
-        fx->menuItem("mnuSearch2")->trigger();
-        QVERIFY(fx->window().close());
-        fx->start();
-        QCOMPARE(fx->combo("ComboBooks")->text() + ' ' + fx->combo("ComboChapter")->text() + ' ' +
-                     QString::number(fx->combo("ComboChapter")->count()),
+        AppFixture fx;
+        fx.start();
+        fx.showChapter(QStringLiteral("Psalms"), QStringLiteral("119"));
+        fx.textBox("TextVerses")->verticalScrollBar()->setValue(41);
+        const int top = fx.textBox("TextVerses")->topOffset();
+        fx.trigger("mnuSearch2");
+        QVERIFY(fx.window().close());
+        fx.start();
+        QCOMPARE(fx.chapterShown() + ' ' + QString::number(fx.combo("ComboChapter")->count()),
                  QStringLiteral("Psalms 119 150"));
-        QVERIFY(top > 0 && fx->textBox("TextVerses")->topOffset() == top);
-        QVERIFY(fx->textBox("TextSearch")->isVisible());
+        QVERIFY(top > 0 && fx.textBox("TextVerses")->topOffset() == top);
+        QVERIFY(fx.textBox("TextSearch")->isVisible());
     }
 
     void requestDuringTheReadWaitsForIt_data() {
@@ -142,28 +133,27 @@ private slots:
     void requestDuringTheReadWaitsForIt() {
         QFETCH(Request, request);
         QFETCH(QByteArray, fileAfter);
-        fx = std::make_unique<AppFixture>();
-        fx->writeBytes(QStringLiteral("Bible.dat"),
-                       "John 3:16  For God so loved\r\nJohn 3:17  For God sent\r\n");
-        fx->files.afterRead = [this] {
+        AppFixture fx;
+        fx.writeBytes("Bible.dat", "John 3:16  For God so loved\r\nJohn 3:17  For God sent\r\n");
+        fx.files.afterRead = [this] {
             if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
                 reading.release();
                 held.acquire();
             }
         };
-        fx->start(false);
-        fx->pointer.history.clear();
+        fx.start(false);
+        fx.pointer.history.clear();
         std::thread release([&] {
             reading.acquire();
             QThread::msleep(50);
             if (!fileAfter.isEmpty())
-                fx->writeBytes(QStringLiteral("Bible.dat"), fileAfter);
+                fx.writeBytes("Bible.dat", fileAfter);
             held.release();
         });
-        const QStringList shown = request(*fx);
+        const QStringList shown = request(fx);
         release.join();
         QTEST(shown, "shown");
-        QCOMPARE(fx->pointer.history, (QList<bool>{true, false}));
+        QCOMPARE(fx.pointer.history, (QList<bool>{true, false}));
     }
 
     // A search from a terminal needs no display and leaves the folder as it was: the lines the
@@ -173,9 +163,7 @@ private slots:
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
                                "1 John 1:1  Caf\xe9\r\nJohn 1:1  CAF\xc9"));
         QProcess program;
-        QProcessEnvironment environment;
-        environment.insert("PATH", qEnvironmentVariable("PATH"));
-        program.setProcessEnvironment(environment); // no display named
+        program.setEnvironment({"PATH=" + qEnvironmentVariable("PATH")}); // no display named
         program.start(QCoreApplication::applicationDirPath() + "/vellumark",
                       {"--folder", folder.path(), "--search", "café", "--in", "John"});
         QVERIFY(program.waitForFinished());

@@ -1,6 +1,5 @@
 #include "support/appfixture.h"
 
-#include "controls/combobox.h"
 #include "scripture/scripturetext.h"
 #include "services/systemprintservice.h"
 
@@ -28,6 +27,15 @@ BibleApp& AppFixture::start(bool waitForText) {
     if (waitForText)
         m_app->scripture().finishLoading();
     return *m_app;
+}
+
+void AppFixture::showChapter(const QString& book, const QString& chapter) {
+    pick(combo("ComboBooks"), book);
+    pick(combo("ComboChapter"), chapter);
+}
+
+QString AppFixture::chapterShown() {
+    return combo("ComboBooks")->text() + ' ' + combo("ComboChapter")->text();
 }
 
 void focusOn(QWidget* widget) {

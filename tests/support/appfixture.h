@@ -8,7 +8,6 @@
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
 #include "services/printservice.h"
-#include "storage/filesystem.h"
 #include "support/faultyfilesystem.h"
 #include "support/testfiles.h"
 
@@ -18,7 +17,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 // Message boxes that answer from a script and remember what they were asked. Unscripted, they
@@ -27,19 +25,17 @@ struct ScriptedMessageBoxes : MessageBoxes {
     struct Asked {
         QString text;
         Buttons buttons;
-        QStringList choices; // of a question whose buttons say what they do
-        bool overAWindow;    // some window was shown when it was asked
+        bool overAWindow; // some window was shown when it was asked
     };
     Answer ask(const QString& text, Buttons buttons, const QString&) override {
-        asked.append({text, buttons, {}, aWindowIsShown()});
+        asked.append({text, buttons, aWindowIsShown()});
         return !answers.isEmpty()                 ? answers.takeFirst()
                : buttons == YesNo                 ? Yes
                : buttons == OkCancelDefaultCancel ? Cancel
                                                   : Ok;
     }
-    int choose(const QString& text, const QStringList& choices, int safeChoice,
-               const QString&) override {
-        asked.append({text, OkOnly, choices, aWindowIsShown()});
+    int choose(const QString& text, const QStringList&, int safeChoice, const QString&) override {
+        asked.append({text, OkOnly, aWindowIsShown()});
         return chosen.isEmpty() ? safeChoice : chosen.takeFirst();
     }
     static bool aWindowIsShown() {
@@ -100,7 +96,12 @@ public:
     }
     ComboBox* combo(const char* name) { return control<ComboBox>(name); }
     TextBox* textBox(const char* name) { return control<TextBox>(name); }
+    QString textOf(const char* name) { return textBox(name)->text(); }
     QAction* menuItem(const char* name) { return control<QAction>(name); }
+    void trigger(const char* name) { menuItem(name)->trigger(); }
+    // Picks a book, then a chapter, as a user does; and the two as the boxes show them.
+    void showChapter(const QString& book, const QString& chapter);
+    QString chapterShown();
 
     FaultyFileSystem files;
     ScriptedMessageBoxes messages;

@@ -1,6 +1,3 @@
-#include "controls/combobox.h"
-#include "controls/commandbutton.h"
-#include "controls/textbox.h"
 #include "support/appfixture.h"
 #include "text/generaldate.h"
 
@@ -77,8 +74,7 @@ private slots:
     // focus stays where it was.
     void editKey() {
         QFETCH(Edit, edit);
-        MainWindow& w = fx.window();
-        auto* widget = w.findChild<QWidget*>(edit.control);
+        QWidget* widget = fx.control(qPrintable(edit.control));
         auto* target = dynamic_cast<TextControl*>(widget);
         focusOn(widget);
         if (target) {
@@ -92,20 +88,18 @@ private slots:
             desktop()->setText(edit.clipboard);
         const auto changes =
             target ? std::make_unique<QSignalSpy>(widget, SIGNAL(changed())) : nullptr;
-
         const QString before = text::generalDateText(QDateTime::currentDateTime());
         if (edit.key == QLatin1String("middle")) {
-            QWidget* clicked = widget; // where a user's middle click lands
-            if (auto* box = qobject_cast<TextBox*>(widget))
-                clicked = box->viewport();
-            else if (auto* comboBox = qobject_cast<ComboBox*>(widget))
-                clicked = comboBox->lineEdit();
-            QTest::mouseClick(clicked, Qt::MiddleButton, {}, QPoint(2, 2));
+            auto* box = qobject_cast<TextBox*>(widget); // where a user's middle click lands
+            auto* combo = qobject_cast<ComboBox*>(widget);
+            QTest::mouseClick(box     ? box->viewport()
+                              : combo ? combo->lineEdit()
+                                      : widget,
+                              Qt::MiddleButton, {}, QPoint(2, 2));
         } else {
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(edit.key));
         }
         const QString after = text::generalDateText(QDateTime::currentDateTime());
-
         const QString edited = target ? target->text() : QString();
         QVERIFY2(edited == QString(edit.expectedText).replace("<date>", before) ||
                      edited == QString(edit.expectedText).replace("<date>", after),
@@ -113,7 +107,7 @@ private slots:
         QCOMPARE(desktop()->text(), edit.expectedClipboard);
         QCOMPARE(target ? target->selText() : QString(), edit.expectedSelection);
         QCOMPARE(changes && changes->count() > 0, edit.expectedText != edit.text);
-        QCOMPARE(w.activeControl(), widget);
+        QCOMPARE(fx.window().activeControl(), widget);
     }
 };
 

@@ -1,11 +1,9 @@
 #include "controls/listbox.h"
-#include "controls/textbox.h"
 #include "fontdialog/fontdialog.h"
 #include "placement/placement.h"
 #include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
-#include <QAction>
 #include <QFontDatabase>
 #include <QTest>
 #include <QTimer>
@@ -52,7 +50,6 @@ private slots:
         fx.textBox("TextFavorites")
             ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
         fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
-        messageBoxIsCentredOver(w);
         auto* results = fx.control<ListBox>("ListVerse");
         results->setItems(QStringList(200, QStringLiteral("John 3:16")));
         results->setCurrentIndex(results->model()->index(30, 0));
@@ -81,15 +78,13 @@ private slots:
         fx.messages.asked.clear();
         const QByteArray before = fx.readBytes(QStringLiteral("Pref.dat"));
         MainWindow& w = fx.window();
-        fx.menuItem("mnuFavoriteVerses")->trigger(); // the search page's boxes change while hidden
+        fx.trigger("mnuFavoriteVerses"); // the search page's boxes change while hidden
         QPointer<FontDialog> dialog = openFontDialog(fx);
         QTRY_VERIFY(dialog->isVisible()); // over the window; the core's table covers the edges
         const QPoint offset = dialog->frameGeometry().center() - w.frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.x())));
-        const auto list = [&](const char* name) { return dialog->findChild<ListBox*>(name); };
-        choose(list("ListFonts"), font[0]);
-        choose(list("ListFontStyle"), font[1]);
-        choose(list("ListSize"), font[2]);
+        for (int part = 0; const char* list : {"ListFonts", "ListFontStyle", "ListSize"})
+            choose(dialog->findChild<ListBox*>(list), font[part++]);
         QCOMPARE(fx.readBytes(QStringLiteral("Pref.dat")),
                  saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
@@ -97,7 +92,7 @@ private slots:
         QCOMPARE(QFontInfo(fx.textBox("TextVerses")->font())
                      .family(), // the system's own choice is no guess
                  prefs::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
-        QTest::keyClick(list("ListFonts"), Qt::Key_Escape);
+        QTest::keyClick(dialog->findChild<ListBox*>("ListFonts"), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(dialog.isNull());
         w.activateWindow();
@@ -134,7 +129,6 @@ private slots:
     // Bigger text from the keyboard and the wheel goes the way of Display Fonts, open or not.
     void fontSizeSteps() {
         fx.files.failWrite = [](const QString&) { return false; };
-        MainWindow& w = fx.window();
         TextBox* reading = fx.textBox("TextVerses");
         QVERIFY(fx.writeBytes("Pref.dat", "Arial\r\nItalic\r\n12\r\nmore"));
         const auto stepTo = [&](const QKeySequence& keys, const char* size) {
@@ -147,11 +141,11 @@ private slots:
         QWheelEvent wheel(middle, reading->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(reading->viewport(), &wheel);
-        QCOMPARE(displayFont(w), "Comic Sans MS italic 12");
+        QCOMPARE(displayFont(fx.window()), "Comic Sans MS italic 12");
         QPointer<FontDialog> dialog = openFontDialog(fx);
         auto* sizes = dialog->findChild<ListBox*>("ListSize");
         choose(sizes, "9"); // where the next steps begin
-        QApplication::setActiveWindow(&w);
+        QApplication::setActiveWindow(&fx.window());
         stepTo(QKeySequence::ZoomOut, "8");
         QCOMPARE(sizes->text(), "8");
         stepTo(QKeySequence(Qt::CTRL | Qt::Key_0), "9");
@@ -162,7 +156,6 @@ private slots:
     // ignored and leaves every other file as it was.
     void windowGrowsAndIsRemembered() {
         MainWindow& w = fx.window();
-        QCOMPARE(w.centralWidget()->size(), placement::kDesignedArea); // nothing saved yet
         for (const QSize& asked : {QSize(1200, 760), QSize(300, 200)}) {
             w.resize(asked);
             QTRY_COMPARE(w.size(), asked.expandedTo(w.minimumSizeHint()));
@@ -176,7 +169,7 @@ private slots:
         }
         messageBoxIsCentredOver(w);
         auto* results = fx.control<ListBox>("ListVerse");
-        fx.menuItem("mnuSearch2")->trigger();
+        fx.trigger("mnuSearch2");
         results->setItems({QString(300, 'x'), "John 3:16"});
         for (int row : {0, 1}) {
             const QRect item = results->visualRect(results->model()->index(row, 0));

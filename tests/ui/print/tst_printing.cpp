@@ -1,8 +1,5 @@
-#include "controls/combobox.h"
-#include "controls/textbox.h"
 #include "support/appfixture.h"
 
-#include <QAction>
 #include <QDebug>
 #include <QDir>
 #include <QProcess>
@@ -67,13 +64,13 @@ private slots:
         fx.start();
         fx.messages.answers = {answer};
         if (subject.isEmpty()) {
-            fx.menuItem("mnuPrintForm")->trigger();
+            fx.trigger("mnuPrintForm");
         } else {
             fx.combo("ComboCategory")->setText(QStringLiteral("Love"));
             fx.textBox("TextFavoritesList")->setText(subject.join(QStringLiteral("\r\n")));
             fx.textBox("TextFavoritesList")->setFont(font);
-            fx.menuItem("mnuSearch2")->trigger(); // the list keeps its text while hidden
-            fx.menuItem("mnuPrintFavoriteSubject")->trigger();
+            fx.trigger("mnuSearch2"); // the list keeps its text while hidden
+            fx.trigger("mnuPrintFavoriteSubject");
         }
         QCOMPARE(fx.messages.asked.size(), pages < 0 ? 2 : 1);
         QCOMPARE(fx.messages.asked[0].text,

@@ -1,14 +1,11 @@
-#include "controls/combobox.h"
 #include "controls/commandbutton.h"
 #include "controls/listbox.h"
-#include "controls/textbox.h"
 #include "reading/readingarea.h"
 #include "scripture/resultline.h"
 #include "search/searchsummary.h"
 #include "support/appfixture.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -16,14 +13,11 @@
 #include <QTextBlock>
 
 // Reading through the real window: turning chapters by key, copying verses with their reference,
-// searching and opening the results by keyboard, and looking a reference up. Which chapter comes
-// next, which verses a selection touches and what a search finds are decided and tested in the
-// core.
+// searching and opening the results by keyboard, and looking a reference up.
 class TestReading : public QObject {
     Q_OBJECT
     AppFixture fx;
 
-    MainWindow& w() { return fx.window(); }
     ComboBox* bookBox() { return fx.combo("ComboBooks"); }
     ComboBox* chapterBox() { return fx.combo("ComboChapter"); }
     TextBox* readingText() { return fx.textBox("TextVerses"); }
@@ -33,7 +27,6 @@ class TestReading : public QObject {
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
-    QString shown() { return bookBox()->text() + ' ' + chapterBox()->text(); }
     // A verse as the result list shows it, its text read straight from the scripture file.
     QString resultLine(const QString& verse) {
         return verse + "  " + testfiles::verseText(testfiles::bible().lines, verse);
@@ -44,32 +37,26 @@ private slots:
     void initTestCase() { fx.start(); }
 
     // The keys show a chapter as picking it does, across books, from anywhere in the window;
-    // which chapter is next, at either end of the text too, is the core's to decide.
-    void turningChapters() {
+    // which chapter is next, at either end of the text too, is the core's to decide. Then each
+    // verse copies as the number its paragraph starts with names it, also after lines were added.
+    void turningChaptersAndCopying() {
         focusOn(fx.textBox("TextFavoritesList"));
         press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
-        QCOMPARE(shown(), QStringLiteral("Genesis 1"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 1"));
         QCOMPARE(QApplication::focusWidget(), readingText());
-        pick(bookBox(), QStringLiteral("Malachi"));
-        pick(chapterBox(), QStringLiteral("4"));
+        fx.showChapter(QStringLiteral("Malachi"), QStringLiteral("4"));
         readingText()->setSelStart(200);
         press(Qt::Key_PageDown);
-        QCOMPARE(shown(), QStringLiteral("Matthew 1"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Matthew 1"));
         QCOMPARE(chapterBox()->items().size(), 28);
         QCOMPARE(readingText()->selStart(), 0);
         press(Qt::Key_PageUp);
-        QCOMPARE(shown(), QStringLiteral("Malachi 4"));
-        fx.menuItem("mnuContents")->trigger(); // no chapter shown: the one the boxes still name
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Malachi 4"));
+        fx.trigger("mnuContents"); // no chapter shown: the one the boxes still name
         press(Qt::Key_PageDown);
-        QCOMPARE(shown(), QStringLiteral("Malachi 4"));
-        QVERIFY(readingText()->text().startsWith(QStringLiteral("1  For, behold")));
-    }
-
-    // Each verse copies as the number its paragraph starts with names it, also after lines
-    // were added above.
-    void copyingWithReference() {
-        pick(bookBox(), QStringLiteral("John"));
-        pick(chapterBox(), QStringLiteral("3"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Malachi 4"));
+        QVERIFY(fx.textOf("TextVerses").startsWith(QStringLiteral("1  For, behold")));
+        fx.showChapter(QStringLiteral("John"), QStringLiteral("3"));
         press(Qt::Key_Return, Qt::NoModifier);
         press(Qt::Key_Return, Qt::NoModifier);
         const QString text = readingText()->text();
@@ -85,10 +72,9 @@ private slots:
     // boxes step on from the chapter they show, Return in the reference box looks up, and each
     // menu has an Alt key of its own.
     void searchingAndReadingByKeyboard() {
-        fx.menuItem("mnuSearch2")->trigger();
+        fx.trigger("mnuSearch2");
         QCOMPARE(status()->text(), search::kChooseWhereHint);
-        pick(fx.combo("ComboSearch"),
-             QStringLiteral("The Bible")); // the prompt stands: no search yet
+        pick(fx.combo("ComboSearch"), QStringLiteral("The Bible")); // the prompt stands
         typeOver(queryBox(), QStringLiteral("love another"));
         queryBox()->setSelStart(4);
         fx.clipboard.setText(QStringLiteral("\r\none"));
@@ -103,12 +89,12 @@ private slots:
         const QStringList results = resultList()->items();
         for (const QString& result : results) {
             press(Qt::Key_Down, Qt::NoModifier);
-            QCOMPARE(shown() + ':', scripture::referenceOf(result)->prefix);
+            QCOMPARE(fx.chapterShown() + ':', scripture::referenceOf(result)->prefix);
             QCOMPARE(QApplication::focusWidget(), resultList());
         }
         press(Qt::Key_Home, Qt::NoModifier);
         press(Qt::Key_Return, Qt::NoModifier);
-        QCOMPARE(shown(), QStringLiteral("John 13"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("John 13"));
         QCOMPARE(QApplication::focusWidget(), readingText());
         resultList()->setText(results.filter(QStringLiteral("Romans 13:")).constFirst());
         for (ComboBox* box : {bookBox(), chapterBox()}) // in step, named for their role
@@ -117,15 +103,14 @@ private slots:
                         box->accessibleName());
         focusOn(chapterBox());
         press(Qt::Key_Down, Qt::NoModifier);
-        QCOMPARE(shown(), QStringLiteral("Romans 14"));
-        fx.menuItem("mnuFavoriteVerses")->trigger();
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Romans 14"));
+        fx.trigger("mnuFavoriteVerses");
         fx.combo("ComboBookFavorites")->setText(QStringLiteral("John"));
         typeOver(fx.control<LineTextBox>("TextVersesFavorites"), QStringLiteral("3:16"));
         press(Qt::Key_Return, Qt::NoModifier);
-        QVERIFY(
-            fx.textBox("TextFavorites")->text().startsWith(QStringLiteral(" For God so loved")));
+        QVERIFY(fx.textOf("TextFavorites").startsWith(QStringLiteral(" For God so loved")));
         QStringList keys;
-        for (QAction* menu : w().menuBar()->actions())
+        for (QAction* menu : fx.window().menuBar()->actions())
             keys << QKeySequence::mnemonic(menu->text()).toString();
         keys << QKeySequence::mnemonic(fx.control<CommandButton>("CommandAddFavorite")->text())
                     .toString();
@@ -135,8 +120,8 @@ private slots:
 
     // An opened result: its verse at the top and marked in a colour of its own, readable in a
     // light palette and a dark one; the searched words marked; the text, the caret and the
-    // selection as they would be without the marks.
-    void anOpenedResultIsEasyToSee() {
+    // selection as they would be without the marks. Then a search that finds nothing.
+    void anOpenedResultIsEasyToSeeAndTheSearchAnswers() {
         resultList()->setText(resultLine("John 15:12")); // from the search above
         const QString text = readingText()->text();
         const int verse = int(text.indexOf(QStringLiteral("12  This is my commandment")));
@@ -147,7 +132,7 @@ private slots:
         const QPalette dark(QColor(40, 40, 40));          // black base, white text
         for (const QPalette& palette : {readingText()->palette(), dark}) {
             readingText()->setPalette(palette);
-            const QList<QTextEdit::ExtraSelection> marks = readingText()->extraSelections();
+            const auto marks = readingText()->extraSelections();
             QStringList marked;
             for (const QTextEdit::ExtraSelection& mark : marks)
                 marked << mark.cursor.selectedText();
@@ -160,12 +145,9 @@ private slots:
         QTest::mouseClick(readingText()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(readingText()->extraSelections().size(), 2); // the verse's mark is gone
         QCOMPARE(readingText()->text(), text);
-    }
-
-    // Ctrl+F selects the search words to type over; the status line under the window answers
-    // each search, and a screen reader hears it.
-    void theSearchAnswers() {
-        fx.menuItem("mnuFavoriteVerses")->trigger();
+        // Ctrl+F selects the search words to type over; the status line under the window answers
+        // each search, and a screen reader hears it.
+        fx.trigger("mnuFavoriteVerses");
         focusOn(readingText());
         press(Qt::Key_F);
         QCOMPARE(QApplication::focusWidget(), queryBox());
@@ -183,26 +165,25 @@ private slots:
     // Back and Forward by key, by the mouse's buttons over any control and from the menu, each
     // place with its top line as it was left; F1 shows the instructions, which name the keys.
     void goingBackAndForward() {
-        pick(bookBox(), QStringLiteral("Genesis"));
-        pick(chapterBox(), QStringLiteral("1"));
+        fx.showChapter(QStringLiteral("Genesis"), QStringLiteral("1"));
         press(Qt::Key_PageDown);
         readingText()->verticalScrollBar()->setValue(7);
         const int top = readingText()->topOffset();
         fx.app().readingArea().openResult(resultLine("John 15:12"), false);
         press(Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(shown(), QStringLiteral("Genesis 2"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 2"));
         QCOMPARE(readingText()->topOffset(), top);
         QTest::mousePress(readingText()->viewport(), Qt::BackButton);
-        QCOMPARE(shown(), QStringLiteral("Genesis 1"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 1"));
         QTest::mousePress(fx.combo("ComboSearch"), Qt::ForwardButton);
-        QCOMPARE(shown(), QStringLiteral("Genesis 2"));
-        fx.menuItem("mnuForward")->trigger();
-        QCOMPARE(shown(), QStringLiteral("John 15"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 2"));
+        fx.trigger("mnuForward");
+        QCOMPARE(fx.chapterShown(), QStringLiteral("John 15"));
         QVERIFY(!fx.menuItem("mnuForward")->isEnabled());
         press(Qt::Key_F1, Qt::NoModifier);
         const QString help = readingText()->text();
         press(Qt::Key_Left, Qt::AltModifier); // from the instructions, to the chapter left
-        QVERIFY(readingText()->text().startsWith(QStringLiteral("1  I am the true vine")));
+        QVERIFY(fx.textOf("TextVerses").startsWith(QStringLiteral("1  I am the true vine")));
         for (const char* item :
              {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter",
               "mnuCopyWithReference", "mnuSearch2", "mnuContents", "mnuTimeDate"})
