@@ -50,7 +50,7 @@ typeSubject() {
 }
 # Waits a little for a file the program is writing.
 expectFile() {
-    for _ in $(seq 50); do [ -e "$1" ] && return; sleep 0.1; done
+    for _ in $(seq 200); do [ -e "$1" ] && return; sleep 0.1; done
     fail "$1 is missing"
 }
 expectBytes() {
