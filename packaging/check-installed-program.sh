@@ -20,7 +20,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
-for _ in $(seq 400); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+# Until the server answers, not only until its socket is there.
+for _ in $(seq 400); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 export XDG_RUNTIME_DIR=$work/runtime
