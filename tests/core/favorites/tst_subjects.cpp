@@ -78,6 +78,9 @@ private slots:
         const SubjectFiles::Loaded loaded = store.load(QStringLiteral("Love"));
         QCOMPARE(loaded.status, SubjectFiles::Loaded::Read);
         QCOMPARE(loaded.text(), QStringLiteral("caf\u00e9\r\n\r\n verse\rJohn 3:16\n"));
+        // Overwriting, as asked after a change elsewhere, writes over whatever the file holds.
+        QCOMPARE(store.save(QStringLiteral("Love"), "mine", "stale", true).status,
+                 SubjectFiles::Saved::Written);
         put(QStringLiteral("Verses/Empty.txt"), "");
         QCOMPARE(store.load(QStringLiteral("Empty")).text(), QString());
         using Mode = SubjectFiles::WriteMode;
