@@ -195,6 +195,7 @@ private slots:
         row("robustness: empty", "", true, {});
         row("robustness: the placeholder", "Select Subject", true, {});
         row("robustness: nothing left after cleaning", "?|?", true, {});
+        row("nominal: spaces and a question mark", "My Hope?", true, {BoxLeft::Write, "MyHope"});
         row("nominal: every removed character", " a\\b.c/d:e<f>g?h|i ", true,
             {BoxLeft::Write, "abcdefghi"});
         row("robustness: a path", "../Verses/Love", true, {BoxLeft::Write, "VersesLove"});
