@@ -85,8 +85,7 @@ private slots:
             kept.prepend((hundredAndOne << QString("Genesis %1").arg(chapter)).last());
         row("robustness: the oldest place goes past 100 places",
             hundredAndOne + QStringList(100, "<"),
-            kept.mid(1, 99) << "none"
-                            << "forward");
+            kept.mid(1, 99) + QStringList{"none", "forward"});
     }
     void walksThePlacesRead() {
         QFETCH(QStringList, steps);
@@ -136,14 +135,13 @@ private slots:
         FileSystem files;
         SettingsFile settings(files, folder.filePath("Vellumark.ini"));
         settings.load();
+        const VerseText bible(
+            "Genesis 1:1  In the beginning\r\nPsalms 23:1  The LORD is my shepherd.\r\n");
         reading::StartPlace start;
         const auto opened = [&] {
             start = reading::savedStartPlace(settings);
             if (start.place)
-                start.place = reading::placeInText(
-                    *start.place,
-                    VerseText("Genesis 1:1  In the "
-                              "beginning\r\nPsalms 23:1  The LORD is my shepherd.\r\n"));
+                start.place = reading::placeInText(*start.place, bible);
             return (start.searchPageShown ? "search: " : "") + textOf(start.place);
         };
         const QString shown = opened();

@@ -33,7 +33,6 @@ private slots:
         for (const char* notABook : {"***************", "Books", "genesis", " Genesis", ""})
             QCOMPARE(scripture::chapterCount(QString::fromLatin1(notABook)), std::nullopt);
         QCOMPARE(scripture::chapterCount(QStringLiteral("Song of Solomon")), 8);
-        // The book list: every book, the testaments apart.
         const QStringList books = scripture::bookList();
         QCOMPARE(books.size(), 67);
         QCOMPARE(books.indexOf(scripture::kBookListSeparator), 39);

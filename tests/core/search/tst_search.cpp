@@ -67,7 +67,6 @@ private slots:
         QFETCH(QString, scope);
         QFETCH(int, count);
         QFETCH(bool, small);
-        // The engine's result lines against the naive search over the same lines.
         static const QStringList smallLines = testfiles::linesOf(smallText());
         const VerseText& text = small ? smallText() : testfiles::bible().text;
         const QStringList found = search::resultLines(text, search::run(text, query, scope).lines);

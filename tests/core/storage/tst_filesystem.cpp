@@ -122,12 +122,8 @@ private slots:
             "\U0001F54B\uFFFD", mark + "\xF0\x9F\x95\x8B\xFF");
         row("robustness: an edit ending within one", mark + "\xFF\xF0\x9F\x95\x8A",
             "\uFFFD\U0001054A", mark + "\xFF\xF0\x90\x95\x8A");
-        row("robustness: an edit after one, the last there is",
-            mark + "\xF4\x8F\xBF\xBF"
-                   "a\xFF",
-            "\U0010FFFFb\uFFFD",
-            mark + "\xF4\x8F\xBF\xBF"
-                   "b\xFF");
+        row("robustness: an edit after one, the last there is", mark + "\xF4\x8F\xBF\xBF\x61\xFF",
+            "\U0010FFFFb\uFFFD", mark + "\xF4\x8F\xBF\xBF\x62\xFF");
         row("robustness: an edit never joins such bytes into a character", mark + "\xE2x\x82\xAC",
             "\uFFFD\uFFFD\uFFFD", mark + "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     }
