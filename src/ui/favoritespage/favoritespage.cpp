@@ -12,10 +12,6 @@
 
 #include <QCloseEvent>
 
-namespace {
-constexpr QLatin1String kTitle("Favorite Verses");
-} // namespace
-
 FavoritesPage::FavoritesPage(const FavoritesView& view, ShownSubject& shown,
                              FavoritesSession& session, MessageBoxes& messages)
     : m_view(view)
@@ -77,7 +73,7 @@ void FavoritesPage::onSubjectBoxLeft() {
         m_messages.ask(QStringLiteral("The subject name \"%1\" is too long: a file in the Verses "
                                       "folder cannot be named by it. Please choose a shorter name.")
                            .arg(left.subject),
-                       MessageBoxes::OkOnly, kTitle);
+                       MessageBoxes::OkOnly, kFavoritesTitle);
         keepShownSubject();
         break;
     case FavoritesSession::BoxLeft::Nothing:
@@ -176,6 +172,6 @@ bool FavoritesPage::mayDropUnsavedText(const QString& savedUnder, const QString&
         why = QStringLiteral("The favorite verses shown are not saved: the file of the subject "
                              "\"%1\" is gone.")
                   .arg(savedUnder);
-    return m_messages.ask(why + text::kCrLf + goOn, MessageBoxes::YesNo, kTitle) ==
+    return m_messages.ask(why + text::kCrLf + goOn, MessageBoxes::YesNo, kFavoritesTitle) ==
            MessageBoxes::Yes;
 }

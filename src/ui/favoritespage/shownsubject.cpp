@@ -10,7 +10,6 @@
 #include <QFileInfo>
 
 namespace {
-constexpr QLatin1String kTitle("Favorite Verses");
 constexpr QLatin1String
     kChangedElsewhere("Its file was changed by another window or program since it was shown here.");
 } // namespace
@@ -129,8 +128,8 @@ ShownSubject::save(const QString& subject, SubjectFiles::WriteMode mode, const Q
     SubjectFiles::Saved saved = m_subjectFiles.save(subject, bytes, m_session.knownBytes(subject));
     if (saved.status == SubjectFiles::Saved::ChangedElsewhere) {
         const FavoritesSession::Question question = FavoritesSession::conflictQuestion(subject);
-        switch (FavoritesSession::conflictAnswer(
-            m_messages.choose(question.text, question.choices, question.safeChoice, kTitle))) {
+        switch (FavoritesSession::conflictAnswer(m_messages.choose(
+            question.text, question.choices, question.safeChoice, kFavoritesTitle))) {
         case FavoritesSession::OnConflict::Overwrite:
             saved = m_subjectFiles.save(subject, bytes, std::nullopt, true);
             break;
@@ -172,5 +171,5 @@ void ShownSubject::report(const QString& subject, const QString& failed, const Q
     const QString text =
         QStringLiteral("The subject \"%1\" could not be %2.").arg(subject, failed) + text::kCrLf +
         reason;
-    m_messages.ask(text, MessageBoxes::OkOnly, kTitle);
+    m_messages.ask(text, MessageBoxes::OkOnly, kFavoritesTitle);
 }
