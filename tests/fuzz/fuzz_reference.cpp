@@ -23,14 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QString numbers = reference.chapter + reference.verse + reference.endVerse;
         FUZZ_REQUIRE(std::all_of(numbers.begin(), numbers.end(),
                                  [](QChar ch) { return ch >= u'0' && ch <= u'9'; }));
-        for (const QString& digits : {reference.verse, reference.endVerse}) {
-            // The verse number as a plain count of its digits, capped once it is past any verse.
-            int plain = 0;
-            for (const QChar ch : digits)
-                plain = std::min(plain * 10 + (ch.unicode() - u'0'), 100000);
-            FUZZ_REQUIRE(favorites::rangeVerseNumber(digits) ==
-                         (plain <= 32767 ? std::optional(plain) : std::nullopt));
-        }
         const QStringList verses = scripture::versesFor(bible, book, reference);
         FUZZ_REQUIRE(verses.size() <= bible.lineCount() &&
                      (!reference.isSingleVerse() || verses.size() <= 1));

@@ -82,7 +82,6 @@ private slots:
         row("robustness: the largest verse number ends a range", "John", "3:30-32767",
             "John 3:", 30, 36);
         none("robustness: one past it finds nothing", "John", "3:30-32768");
-        none("robustness: range to a huge end verse finds nothing", "John", "3:30-99999");
         none("robustness: reversed range", "John", "3:18-16");
         none("robustness: verse past the chapter", "John", "3:99");
         none("robustness: range past the chapter", "John", "3:37-40");
@@ -90,7 +89,6 @@ private slots:
         none("robustness: single verse compared as typed", "John", "3:016");
         none("robustness: chapter alone", "John", "3");
         none("robustness: no chapter", "John", ":16");
-        none("robustness: separator item as book", "***************", "3:16");
         none("robustness: partial book name", "Joh", "3:16");
         none("robustness: overlong digits", "John", "3:99999999999999999999-1");
         none("robustness: verse 0", "John", "3:0-2");

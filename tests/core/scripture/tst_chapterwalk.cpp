@@ -164,7 +164,6 @@ private slots:
         row("robustness: beyond the book's chapters", "1 John 6:", std::nullopt);
         row("robustness: a leading zero", "Psalms 023:", std::nullopt);
         row("robustness: the separator", "*************** 1:", std::nullopt);
-        row("robustness: the placeholders", "Books Chapter:", std::nullopt);
         row("robustness: no colon", "Genesis 1", std::nullopt);
     }
     void namesAChapter() {
