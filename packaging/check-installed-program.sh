@@ -68,6 +68,8 @@ env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --version | grep -q "^Vellumark [
     fail "--version"
 env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --help | grep -q -- "--folder <folder>" ||
     fail "--help"
+# The answers and a search load no more of the toolkit than QtCore; only the window does.
+! ldd "$installed" | grep -q Widgets || fail "the executable loads the widget toolkit"
 # Without a display the program says so in one line, and how to get one, not with an abort.
 set +e
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$installed" 2>"$work/no-display"
@@ -92,10 +94,18 @@ stop
 expectBytes "$userData/Verses/Love.txt" "Love"
 [ "$before" = "$(find "$stage" -printf '%p %s %T@\n' | sort)" ] || fail "the installed tree changed"
 
-# Portable: a folder holding the executable and Bible.dat keeps everything itself.
+# Portable: a folder holding the executable, its window library and Bible.dat keeps everything
+# itself. Without the library, it says so rather than starting nothing.
 portable=$work/portable
 mkdir -p "$portable"
 cp "$build/bin/vellumark" "$build/bin/Bible.dat" "$portable/"
+set +e
+"$portable/vellumark" 2>"$work/no-library"
+status=$?
+set -e
+[ "$status" = 1 ] && grep -q "vellumark-window.so" "$work/no-library" ||
+    fail "without its library: status $status, $(cat "$work/no-library")"
+cp "$build/bin/vellumark-window.so" "$portable/"
 rm -rf "$userData"
 start "$portable/vellumark"
 typeSubject Hope

@@ -10,6 +10,7 @@ namespace shell {
 // The exit statuses of a start that cannot show the window, and of a command line that cannot
 // be followed.
 inline constexpr int kExitNoDisplay = 1;
+inline constexpr int kExitNoWindow = 1; // the window's own library could not be loaded
 inline constexpr int kExitRefused = 2;
 
 // What the toolkit reads to find a display: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.

@@ -1,5 +1,7 @@
 #include "storage/folderchoice.h"
 
+#include "storage/filesystem.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -40,4 +42,10 @@ ProgramFolder storage::chooseFolders(const FolderFacts& facts,
             break;
     }
     return ProgramFolder(searched.last(), facts.userDataFolder, searched);
+}
+
+ProgramFolder storage::chooseFoldersOfThisMachine(FileSystem& files, const QString& namedFolder) {
+    return chooseFolders(FolderFacts::ofThisMachine(namedFolder), [&](const QString& folder) {
+        return files.fileExists(ProgramFolder(folder).biblePath());
+    });
 }

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class FileSystem;
+
 // What start-up finds out about where the program may keep its files.
 struct FolderFacts {
     QString namedFolder; // given on the command line; empty when none was
@@ -32,5 +34,8 @@ namespace storage {
 // last one looked in, for the message that says so.
 ProgramFolder chooseFolders(const FolderFacts& facts,
                             const std::function<bool(const QString& folder)>& holdsBible);
+
+// The folders of this start: those of this machine, Bible.dat looked for through the file layer.
+ProgramFolder chooseFoldersOfThisMachine(FileSystem& files, const QString& namedFolder);
 
 } // namespace storage
