@@ -16,10 +16,18 @@ constexpr char kCodecName[] = "windows-1252";
 // all 256 bytes, the five Windows-1252 leaves undefined to the C1 controls of the same value, as
 // Windows does, so every byte survives a read and a write. Without it no file could be read or
 // written faithfully: the program stops rather than lose a word.
-template <typename Converter> Converter converter() {
+template <typename Converter> Converter openConverter() {
     Converter codec(kCodecName);
     if (!codec.isValid())
         qFatal("This Qt has no %s codec: the program's files cannot be read.", kCodecName);
+    return codec;
+}
+
+// Opening the codec looks its name up in ICU's tables, which costs more than converting a verse
+// or a search's words; so each thread opens one of each once, and starts every use afresh.
+template <typename Converter> Converter& converter() {
+    thread_local Converter codec = openConverter<Converter>();
+    codec.resetState();
     return codec;
 }
 
