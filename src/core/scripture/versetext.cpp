@@ -161,9 +161,27 @@ QByteArrayView VerseText::bookAt(qsizetype start, qsizetype readEnd) const {
 
 void VerseText::Indexing::startLine(const VerseText& text, qsizetype start, qsizetype readEnd) {
     lineStart = start;
+    sameBook = continuesBook(text.m_buffer.data(), start, readEnd);
+    if (sameBook)
+        return;
     const QByteArrayView name = text.bookAt(start, readEnd);
     std::copy(name.begin(), name.end(), book.begin());
     bookSize = name.size();
+}
+
+// A line that begins with the book of the line before, a space, digits and a colon has that
+// book: bookAt() finds the same name there, since a name holds no colon. Nearly every line is
+// such a line, and this costs far less than looking for the name afresh.
+bool VerseText::Indexing::continuesBook(const char* data, qsizetype start,
+                                        qsizetype readEnd) const {
+    const qsizetype reach = std::min(readEnd, start + kBookReach);
+    qsizetype at = start + bookSize;
+    if (bookSize == 0 || at >= reach || data[at] != ' ' ||
+        std::memcmp(data + start, book.data(), std::size_t(bookSize)) != 0)
+        return false;
+    for (++at; at < reach && data[at] >= '0' && data[at] <= '9'; ++at) {
+    }
+    return at < reach && data[at] == ':';
 }
 
 void VerseText::addLine(const Indexing& indexing, qsizetype end) {
@@ -171,7 +189,7 @@ void VerseText::addLine(const Indexing& indexing, qsizetype end) {
     m_starts.push_back(indexing.lineStart);
     m_ends.push_back(end);
     const QByteArrayView book(indexing.book.data(), indexing.bookSize);
-    if (!m_bookRuns.empty() && m_bookRuns.back().book == book)
+    if (!m_bookRuns.empty() && (indexing.sameBook || m_bookRuns.back().book == book))
         m_bookRuns.back().last = line + 1;
     else
         m_bookRuns.push_back({book.toByteArray(), line, line + 1});

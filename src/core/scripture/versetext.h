@@ -108,8 +108,10 @@ private:
         qsizetype lineStart = 0; // of the line under way, and its book:
         std::array<char, kBookReach> book{};
         qsizetype bookSize = 0;
+        bool sameBook = false; // the line under way is of the book of the line before
         std::array<qsizetype, 256> sampled{}; // bytes of 0x80 and up: all of them
         void startLine(const VerseText& text, qsizetype start, qsizetype readEnd);
+        bool continuesBook(const char* data, qsizetype start, qsizetype readEnd) const;
     };
     // Indexes [indexing.done, end) of bytes read up to readEnd: the lines that end there, the
     // book of each line that starts there, then upper-cases them. end is a multiple of
