@@ -34,7 +34,8 @@ void ScriptureText::startLoading() {
         return;
     try {
         m_loading = std::async(std::launch::async, [this] {
-            return m_files.fileExists(m_path) ? read(currentStamp()) : Loaded{};
+            const Stamp stamp = currentStamp();
+            return stamp.isFile ? read(stamp) : Loaded{};
         });
     } catch (const std::system_error&) {
         // No thread to be had: the first request reads the file itself.
@@ -53,8 +54,8 @@ constexpr qint64 kNsPerMs = 1000 * 1000;
 } // namespace
 
 // Every search and chapter asks for the stamp, so it is one system call where the system offers
-// one that answers it all, with the times as counts rather than local date-times (whose time
-// zone lookups cost more than the call).
+// one that answers it all (whether the file is there too), with the times as counts rather than
+// local date-times (whose time zone lookups cost more than the call).
 ScriptureText::Stamp ScriptureText::currentStamp() const {
     Stamp stamp;
     stamp.takenMs = QDateTime::currentMSecsSinceEpoch();
@@ -62,6 +63,7 @@ ScriptureText::Stamp ScriptureText::currentStamp() const {
     struct stat info {};
     if (::stat(m_nativePath.constData(), &info) == 0) {
         // The change time moves on every write, even one that keeps size and modification time.
+        stamp.isFile = !S_ISDIR(info.st_mode);
         stamp.size = info.st_size;
         stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000 * kNsPerMs + info.st_mtim.tv_nsec;
         stamp.changedNs = qint64(info.st_ctim.tv_sec) * 1000 * kNsPerMs + info.st_ctim.tv_nsec;
@@ -71,6 +73,7 @@ ScriptureText::Stamp ScriptureText::currentStamp() const {
     const auto ns = [](const QDateTime& time) {
         return time.isValid() ? time.toMSecsSinceEpoch() * kNsPerMs : Stamp::kNoTime;
     };
+    stamp.isFile = info.exists() && !info.isDir();
     stamp.size = info.size();
     stamp.modifiedNs = ns(info.lastModified());
     stamp.changedNs = ns(info.metadataChangeTime());
@@ -93,12 +96,12 @@ bool ScriptureText::Stamp::settled() const {
 
 bool ScriptureText::refresh() {
     finishLoading();
-    if (!m_files.fileExists(m_path)) {
+    const Stamp stamp = currentStamp();
+    if (!stamp.isFile) {
         qCWarning(shell::lcScripture) << "not there:" << m_path;
         forget();
         return false;
     }
-    const Stamp stamp = currentStamp();
     if (m_loaded && m_loaded->settled() && m_loaded->sameFileAs(stamp))
         return true;
     take(read(stamp));

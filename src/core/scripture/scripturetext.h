@@ -53,7 +53,8 @@ private:
         qint64 size = -1;
         qint64 modifiedNs = kNoTime; // since the epoch
         qint64 changedNs = kNoTime;
-        qint64 takenMs = 0; // when the stamp was read from the file system, since the epoch
+        qint64 takenMs = 0;  // when the stamp was read from the file system, since the epoch
+        bool isFile = false; // there, and not a folder
         bool sameFileAs(const Stamp& other) const;
         bool settled() const;
     };
