@@ -31,18 +31,6 @@ class TestReadability : public QObject {
     Q_OBJECT
     AppFixture fx;
 
-    // A real message box opens centred over the window, wherever and however large it is.
-    static void messageBoxIsCentredOver(MainWindow& w) {
-        QPoint offset;
-        QTimer::singleShot(0, &w, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            offset = box->frameGeometry().center() - w.frameGeometry().center();
-            box->close();
-        });
-        WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
-        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
-    }
-
 private slots:
     // The carets sit at the ends of long texts, so a larger font moves their lines down.
     void initTestCase() {
@@ -167,7 +155,15 @@ private slots:
                          qPrintable(it.key()));
             }
         }
-        messageBoxIsCentredOver(w);
+        // A real message box opens centred over the window, wherever and however large it is.
+        QPoint offset;
+        QTimer::singleShot(0, &w, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            offset = box->frameGeometry().center() - w.frameGeometry().center();
+            box->close();
+        });
+        WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
+        QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
         auto* results = fx.control<ListBox>("ListVerse");
         fx.trigger("mnuSearch2");
         results->setItems({QString(300, 'x'), "John 3:16"});
