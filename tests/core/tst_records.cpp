@@ -40,7 +40,6 @@ private slots:
         row("nominal: beyond 16 bits", {"Psalms", "119", "40000"}, 40000);
         row("robustness: empty file", {}, 0);
         row("robustness: book only", {"Psalms"}, 0);
-        row("robustness: word", {"Psalms", "23", "abc"}, 0);
         row("robustness: negative", {"Psalms", "23", "-5"}, 0);
         row("robustness: digits then text", {"Psalms", "23", "12a"}, 0);
         row("robustness: surrounding spaces", {"Psalms", "23", " 42 "}, 42);

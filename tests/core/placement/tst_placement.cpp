@@ -129,7 +129,6 @@ private slots:
         row("robustness: the height missing", "100 80 900 - -", {});
         row("robustness: beyond any screen", "1000001 0 900 700 -", {});
         row("robustness: as far as a screen may be", "100 1000000 900 700 -", centred);
-        row("robustness: no size", "100 80 0 700 -", {});
     }
     void windowPlaces() {
         QFETCH(QString, stored);

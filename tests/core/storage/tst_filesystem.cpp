@@ -36,12 +36,6 @@ int exitCodeInChild(const std::function<int()>& work) {
     return WEXITSTATUS(status);
 }
 
-// Permission bits do not bind root: a child meant to meet them runs as nobody then.
-std::pair<uid_t, gid_t> plainUser() {
-    const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
-    return nobody ? std::pair(nobody->pw_uid, nobody->pw_gid) : std::pair(geteuid(), getegid());
-}
-
 // Two texts of different sizes, both holding characters stored as single high bytes.
 const QString kOldText = QStringLiteral("Old \u00E6\u2014\u20AC verse\r\n").repeated(200);
 const QString kNewText =
@@ -170,11 +164,14 @@ private slots:
         const QTemporaryDir dir;
         const QByteArray home = QFile::encodeName(dir.path()), file = home + "/f.txt";
         QVERIFY(m_files.writeAll(file, QStringLiteral("old")).ok);
-        const auto [uid, gid] = plainUser();
+        // Permission bits do not bind root: a child meant to meet them runs as nobody then.
+        const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
+        const uid_t uid = nobody ? nobody->pw_uid : geteuid();
+        const gid_t gid = nobody ? nobody->pw_gid : getegid();
         QVERIFY(chown(home, uid, gid) == 0 && chown(file, uid, gid) == 0 && chmod(file, 0400) == 0);
         QCOMPARE(chmod(home, mode_t(folderMode)), 0);
         const QString text = size ? QString(size, QLatin1Char('n')) : QStringLiteral("old");
-        const int code = exitCodeInChild([&, uid = uid, gid = gid] {
+        const int code = exitCodeInChild([&] {
             // A write past the file size limit fails with EFBIG, as one on a full disk does.
             const rlimit fileSize{rlim_t(room), rlim_t(room)};
             signal(SIGXFSZ, SIG_IGN);
