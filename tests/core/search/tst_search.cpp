@@ -3,6 +3,7 @@
 #include "search/commandsearch.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
+#include "search/searchsummary.h"
 #include "shell/placeholders.h"
 #include "storage/filesystem.h"
 #include "support/testfiles.h"
@@ -128,6 +129,16 @@ private slots:
             search::queryWhenReady(search::singleLineQuery(query), book);
         QCOMPARE(ready.has_value(), !searched.isNull());
         QCOMPARE(ready.value_or(QString()), searched);
+    }
+
+    // The status line: how to choose where to search until a book is chosen, then what was found.
+    void statusLine() {
+        QCOMPARE(search::statusBeforeSearch(shell::kSelectBook), search::kChooseWhereHint);
+        QCOMPARE(search::statusBeforeSearch(QStringLiteral("John")), QString());
+        QCOMPARE(search::foundSummary(0, QStringLiteral("xyzzy")),
+                 u"No verse holds \u201Cxyzzy\u201D");
+        QCOMPARE(search::foundSummary(1, {}), QStringLiteral("1 verse"));
+        QCOMPARE(search::foundSummary(2, {}), QStringLiteral("2 verses"));
     }
 
     // Random short texts over a small alphabet put the pattern at every place of the vector
