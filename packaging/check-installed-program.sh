@@ -8,7 +8,6 @@ set -euo pipefail
 
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
-display=:$((50 + RANDOM % 400))
 cleanup() {
     [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true
     [ -n "${server:-}" ] && kill "$server" 2>/dev/null || true
@@ -18,10 +17,15 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a display no other server holds and writes its number once it listens: a
+# number picked here could be one that another test's server is taking at the same moment. It
+# does not reset when its last client goes, which left a moment in which the next could not
+# connect.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 server=$!
-# Until the server answers, not only until its socket is there.
-for _ in $(seq 400); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 400); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=:$(head -1 "$work/display")
+[ "$display" != : ] || fail "Xvfb did not start"
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 export XDG_RUNTIME_DIR=$work/runtime
