@@ -63,6 +63,10 @@ private slots:
         QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
                  (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
         QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
+        QVERIFY(testfiles::put(dir.filePath("Pref.dat"), "Arial\r\nBold\r\n10\r\n"));
+        QVERIFY(prefs::saveSize(storage, "12").ok); // the font and its style kept
+        QCOMPARE(testfiles::bytesOf(dir.filePath("Pref.dat")), "Arial\r\nBold\r\n12\r\n");
+        QVERIFY(QFile::remove(dir.filePath("Pref.dat")));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
         QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));

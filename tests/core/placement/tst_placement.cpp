@@ -128,6 +128,7 @@ private slots:
         row("robustness: a number missing", "100 - 900 700 -", {});
         row("robustness: the height missing", "100 80 900 - -", {});
         row("robustness: beyond any screen", "1000001 0 900 700 -", {});
+        row("robustness: wider than any screen may be", "100 80 1000001 700 -", {});
         row("robustness: as far as a screen may be", "100 1000000 900 700 -", centred);
     }
     void windowPlaces() {

@@ -43,6 +43,7 @@ private slots:
         QTest::addColumn<bool>("small");
         row("nominal: phrase", "love one another", "The Bible", -1);
         row("nominal: all words in any order", "another love one", "The Bible", -1);
+        row("nominal: Z is a letter of a word", "Zion love", "The Bible", 2);
         row("nominal: phrase with a separator", "love?", "The Bible", -1);
         row("nominal: book filter typed short", "love", "Gen", -1);
         row("nominal: reference in John and 1 John", "John 3:16", "The Bible", 2);
@@ -97,6 +98,13 @@ private slots:
         QCOMPARE(output, "1\n");
         QCOMPARE(status({"love", "Jude"}), search::kExitNothingFound);
         QCOMPARE(output, "");
+        // A line of one byte above ASCII is decoded too; an output of many blocks comes whole.
+        QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
+                               "\x80\r\n" + QByteArray("Job 1:1  love\r\n").repeated(5000)));
+        QCOMPARE(status({"\u20AC"}), search::kExitFound);
+        QCOMPARE(output, "\xE2\x82\xAC\n");
+        QCOMPARE(status({"love"}), search::kExitFound);
+        QCOMPARE(output.size(), 5000 * 14);
         writable = false;
         QCOMPARE(status({"love"}), search::kExitTrouble);
     }
