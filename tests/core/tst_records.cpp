@@ -69,6 +69,7 @@ private slots:
         QVERIFY(QFile::remove(dir.filePath("Pref.dat")));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
         QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
+        QVERIFY(!prefs::saveSize(storage, "12").ok); // what it would keep was not read
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));
         QVERIFY(!prefs::savedRequest(storage));
     }

@@ -126,6 +126,7 @@ private slots:
             {0, 74, 1280, 950});
         row("robustness: no number", "100 80 wide 700 -", {});
         row("robustness: a number missing", "100 - 900 700 -", {});
+        row("robustness: the first number missing", "- 80 900 700 -", {});
         row("robustness: the height missing", "100 80 900 - -", {});
         row("robustness: beyond any screen", "1000001 0 900 700 -", {});
         row("robustness: wider than any screen may be", "100 80 1000001 700 -", {});
