@@ -269,7 +269,7 @@ const bool registered = [] {
             add("naive_rescan", naiveRescan, c, times);
             for (const auto unit : {ByteFinder::Unit::Bytes, ByteFinder::Unit::Sse2,
                                     ByteFinder::Unit::Avx2, ByteFinder::Unit::Avx512}) {
-                if (!ByteFinder::runs(unit))
+                if (!vectorunit::runs(unit))
                     continue;
                 for (const bool eachLine : {false, true}) {
                     const std::string what = eachLine ? "finder_lines_" : "finder_scan_";

@@ -1,5 +1,6 @@
 #include "scripture/versetext.h"
 
+#include "scripture/byteblocks.h"
 #include "scripture/uppercase.h"
 #include "storage/plainfile.h"
 #include "text/codepage.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -78,13 +80,180 @@ QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
     return out;
 }
 
+// Line feeds are gathered a chunk of the text at a time, into room for one at every byte of the
+// chunk and one more.
+constexpr qsizetype kLineFeedChunk = 4096;
+
+// The line feeds of [at, end), a block of the unit's width at a time, written to places; returns
+// how many, and leaves at where the blocks stop, short of end by less than a block. A block
+// without one writes a place it does not count, so the usual block of a verse's text, with none
+// or one, takes no branch the processor can mistake (with the bit instructions that count and
+// find a zero mask without a branch).
+template <typename Unit>
+qsizetype lineFeedsWith(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
+    using Mask = typename Unit::Mask;
+    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
+    qsizetype count = 0;
+    for (; at + width <= end; at += width) {
+        const Mask mask = Unit::lineFeeds(data + at);
+        const int found = std::popcount(mask);
+        places[count] = at + std::countr_zero(mask);
+        if (found > 1) [[unlikely]] {
+            qsizetype next = count + 1;
+            for (Mask rest = mask & (mask - 1); rest != 0; rest &= rest - 1)
+                places[next++] = at + std::countr_zero(rest);
+        }
+        count += found;
+    }
+    return count;
+}
+
+// Upper-cases [at, end) a block at a time, writing each block's bits at once: letters a to z in
+// the vector unit, the few bytes of 0x80 and above through the table, which are counted. at is a
+// multiple of eight, so a block's bits fill whole bytes. Returns where the blocks stop.
+template <typename Unit>
+qsizetype upperCaseWith(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
+                        std::array<qsizetype, 256>& counts) {
+    using Mask = typename Unit::Mask;
+    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
+    const auto& table = scripture::upperByteTable();
+    for (; at + width <= end; at += width) {
+        Mask high = 0;
+        Mask changed = Unit::upperCase(reinterpret_cast<char*>(bytes + at), high);
+        for (Mask rest = high; rest != 0; rest &= rest - 1) {
+            const int i = std::countr_zero(rest);
+            const unsigned char upper = table[bytes[at + i]];
+            ++counts[upper];
+            if (upper != bytes[at + i]) {
+                bytes[at + i] = upper;
+                changed |= Mask(1) << i;
+            }
+        }
+        std::memcpy(bits + at / 8, &changed, sizeof changed);
+    }
+    return at;
+}
+
+// Each unit's passes are compiled for its instructions, with the unit's functions inline.
+#if defined(__SSE2__)
+[[gnu::flatten]] qsizetype lineFeedsSse2(const char* data, qsizetype& at, qsizetype end,
+                                         qsizetype* places) {
+    return lineFeedsWith<byteblocks::Sse2>(data, at, end, places);
+}
+[[gnu::flatten]] qsizetype upperCaseSse2(unsigned char* bytes, unsigned char* bits, qsizetype at,
+                                         qsizetype end, std::array<qsizetype, 256>& counts) {
+    return upperCaseWith<byteblocks::Sse2>(bytes, bits, at, end, counts);
+}
+#endif
+#if BYTEBLOCKS_X86
+[[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] qsizetype
+lineFeedsAvx2(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
+    return lineFeedsWith<byteblocks::Avx2>(data, at, end, places);
+}
+[[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] qsizetype
+upperCaseAvx2(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
+              std::array<qsizetype, 256>& counts) {
+    return upperCaseWith<byteblocks::Avx2>(bytes, bits, at, end, counts);
+}
+[[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] qsizetype
+lineFeedsAvx512(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
+    return lineFeedsWith<byteblocks::Avx512>(data, at, end, places);
+}
+[[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] qsizetype
+upperCaseAvx512(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
+                std::array<qsizetype, 256>& counts) {
+    return upperCaseWith<byteblocks::Avx512>(bytes, bits, at, end, counts);
+}
+#endif
+
+// The line feeds of [at, end), at most kLineFeedChunk bytes, written to places; returns how many.
+qsizetype findLineFeeds(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
+                        qsizetype* places) {
+    qsizetype count = 0;
+    switch (unit) {
+#if BYTEBLOCKS_X86
+    case VectorUnit::Avx512:
+        count = lineFeedsAvx512(data, at, end, places);
+        break;
+    case VectorUnit::Avx2:
+        count = lineFeedsAvx2(data, at, end, places);
+        break;
+#endif
+#if defined(__SSE2__)
+    case VectorUnit::Sse2:
+        count = lineFeedsSse2(data, at, end, places);
+        break;
+#endif
+    default:
+        break;
+    }
+    for (; at < end; ++at) {
+        if (data[at] == '\n')
+            places[count++] = at;
+    }
+    return count;
+}
+
+qsizetype upperCaseBlocks(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
+                          qsizetype end, std::array<qsizetype, 256>& counts) {
+    switch (unit) {
+#if BYTEBLOCKS_X86
+    case VectorUnit::Avx512:
+        return upperCaseAvx512(bytes, bits, at, end, counts);
+    case VectorUnit::Avx2:
+        return upperCaseAvx2(bytes, bits, at, end, counts);
+#endif
+#if defined(__SSE2__)
+    case VectorUnit::Sse2:
+        return upperCaseSse2(bytes, bits, at, end, counts);
+#endif
+    default:
+        return at;
+    }
+}
+
+#if defined(__SSE2__)
+__m128i load16(const char* from) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+}
+#endif
+
+// Whether a and b begin with the same size bytes. For the few bytes of a book's name, each place
+// readable sixteen bytes on: tested at once, with no loop whose varying length the processor
+// cannot foresee.
+bool sameShortBytes(const char* a, const char* b, qsizetype size) {
+#if defined(__SSE2__)
+    if (size < 16) {
+        const unsigned wanted = (1u << size) - 1;
+        const auto same = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(load16(a), load16(b))));
+        return (same & wanted) == wanted;
+    }
+#endif
+    return std::memcmp(a, b, std::size_t(size)) == 0;
+}
+
+// Past the digits from at, up to reach. The first sixteen bytes from at are readable, so a
+// verse number's few digits are skipped at once.
+qsizetype pastDigits(const char* data, qsizetype at, qsizetype reach) {
+#if defined(__SSE2__)
+    const __m128i fromZero = _mm_sub_epi8(load16(data + at), _mm_set1_epi8('0'));
+    const auto digits = unsigned(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero)));
+    at += std::countr_one(digits); // sixteen digits and more go on below
+#endif
+    for (; at < reach && data[at] >= '0' && data[at] <= '9'; ++at) {
+    }
+    return at;
+}
+
 } // namespace
 
-VerseText::VerseText(QByteArrayView bytes)
+VerseText::VerseText(QByteArrayView bytes, VectorUnit unit)
     : VerseText(bufferFor(bytes.size()), bytes.size()) {
     if (!bytes.isEmpty())
         std::memcpy(m_buffer.data(), bytes.data(), std::size_t(bytes.size()));
     Indexing indexing;
+    indexing.unit = vectorunit::orWidest(unit);
     qsizetype end = 0;
     do {
         end = std::min(m_size, end + kStretch);
@@ -176,11 +345,11 @@ bool VerseText::Indexing::continuesBook(const char* data, qsizetype start,
                                         qsizetype readEnd) const {
     const qsizetype reach = std::min(readEnd, start + kBookReach);
     qsizetype at = start + bookSize;
-    if (bookSize == 0 || at >= reach || data[at] != ' ' ||
-        std::memcmp(data + start, book.data(), std::size_t(bookSize)) != 0)
+    if (bookSize == 0 || at >= reach || data[at] != ' ')
         return false;
-    for (++at; at < reach && data[at] >= '0' && data[at] <= '9'; ++at) {
-    }
+    if (!sameShortBytes(data + start, book.data(), bookSize))
+        return false;
+    at = pastDigits(data, at + 1, reach);
     return at < reach && data[at] == ':';
 }
 
@@ -234,64 +403,30 @@ void VerseText::indexBlocks() {
 
 void VerseText::indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd) {
     const char* data = m_buffer.data();
-    const auto lineFeedAt = [&](qsizetype lineFeed) {
-        qsizetype lineEnd = lineFeed;
-        if (lineEnd > indexing.lineStart && data[lineEnd - 1] == '\r')
-            --lineEnd;
-        addLine(indexing, lineEnd);
-        indexing.startLine(*this, lineFeed + 1, readEnd);
-    };
-    qsizetype at = indexing.done;
-#if defined(__SSE2__)
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    for (; at + 16 <= end; at += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-        for (auto mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed))); mask != 0;
-             mask &= mask - 1)
-            lineFeedAt(at + std::countr_zero(mask));
-    }
-#endif
-    for (; at < end; ++at) {
-        if (data[at] == '\n')
-            lineFeedAt(at);
+    std::vector<qsizetype>& places = indexing.lineFeeds;
+    places.resize(std::size_t(kLineFeedChunk + 1));
+    for (qsizetype chunk = indexing.done; chunk < end; chunk += kLineFeedChunk) {
+        const qsizetype count = findLineFeeds(indexing.unit, data, chunk,
+                                              std::min(end, chunk + kLineFeedChunk), places.data());
+        for (qsizetype i = 0; i < count; ++i) {
+            const qsizetype lineFeed = places[std::size_t(i)];
+            qsizetype lineEnd = lineFeed;
+            if (lineEnd > indexing.lineStart && data[lineEnd - 1] == '\r')
+                --lineEnd;
+            addLine(indexing, lineEnd);
+            indexing.startLine(*this, lineFeed + 1, readEnd);
+        }
     }
 }
 
-// Letters a to z are folded sixteen at a time, their sixteen bits written at once; the few
-// blocks that hold a byte of 0x80 or above go through the table for those bytes, and those
-// bytes are counted. The bits start out zero.
+// The few bytes of 0x80 and above go through the table, and are counted.
 void VerseText::upperCase(Indexing& indexing, qsizetype end) {
     const auto& table = scripture::upperByteTable();
     auto* bytes = reinterpret_cast<unsigned char*>(m_buffer.data());
     auto* bits = reinterpret_cast<unsigned char*>(m_buffer.data() + m_foldedOffset);
     auto& counts = indexing.sampled;
-    qsizetype at = indexing.done;
-#if defined(__SSE2__)
-    const __m128i afterZ = _mm_set1_epi8('z' + 1);
-    const __m128i beforeA = _mm_set1_epi8('a' - 1);
-    const __m128i caseBit = _mm_set1_epi8(0x20);
-    for (; at + 16 <= end; at += 16) {
-        auto* place = reinterpret_cast<__m128i*>(bytes + at);
-        const __m128i block = _mm_loadu_si128(place);
-        // Bytes of 0x80 and above compare as negative, so they are never taken for a to z.
-        const __m128i lower =
-            _mm_and_si128(_mm_cmpgt_epi8(block, beforeA), _mm_cmpgt_epi8(afterZ, block));
-        auto changed = unsigned(_mm_movemask_epi8(lower));
-        _mm_storeu_si128(place, _mm_sub_epi8(block, _mm_and_si128(lower, caseBit)));
-        for (auto high = unsigned(_mm_movemask_epi8(block)); high != 0; high &= high - 1) {
-            const int i = std::countr_zero(high);
-            const unsigned char upper = table[bytes[at + i]];
-            ++counts[upper];
-            if (upper != bytes[at + i]) {
-                bytes[at + i] = upper;
-                changed |= 1u << i;
-            }
-        }
-        const auto pair = quint16(changed);
-        std::memcpy(bits + at / 8, &pair, sizeof pair);
-    }
-#endif
-    for (; at < end; ++at) {
+    for (qsizetype at = upperCaseBlocks(indexing.unit, bytes, bits, indexing.done, end, counts);
+         at < end; ++at) {
         const unsigned char upper = table[bytes[at]];
         if (upper >= 0x80)
             ++counts[upper];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scripture/pagebuffer.h"
+#include "text/vectorunit.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,7 +34,9 @@ public:
     static constexpr qsizetype kPadding = 64;
 
     VerseText() = default;
-    explicit VerseText(QByteArrayView bytes);
+    // The bytes indexed with the given vector unit, or the widest the machine runs when it runs
+    // not that one; every unit gives the same text.
+    explicit VerseText(QByteArrayView bytes, VectorUnit unit = vectorunit::widest());
 
     // The file's bytes read straight into the text's own memory; nothing when the file cannot
     // be opened or read.
@@ -102,7 +105,7 @@ private:
     static constexpr qsizetype kStretch = qsizetype(256) << 10; // well within a core's cache
     static constexpr qsizetype kBookReach = 64;
     static constexpr qsizetype kVectorBytes = 64;
-    static constexpr qsizetype kSampleEvery = 16;
+    static constexpr qsizetype kSampleEvery = 64;
     struct Indexing {
         qsizetype done = 0;      // bytes indexed and upper-cased
         qsizetype lineStart = 0; // of the line under way, and its book:
@@ -110,6 +113,8 @@ private:
         qsizetype bookSize = 0;
         bool sameBook = false; // the line under way is of the book of the line before
         std::array<qsizetype, 256> sampled{}; // bytes of 0x80 and up: all of them
+        VectorUnit unit = vectorunit::widest();
+        std::vector<qsizetype> lineFeeds; // room for those of a part of the stretch
         void startLine(const VerseText& text, qsizetype start, qsizetype readEnd);
         bool continuesBook(const char* data, qsizetype start, qsizetype readEnd) const;
     };

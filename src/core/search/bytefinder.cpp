@@ -131,36 +131,12 @@ scanAvx512(const Probe& probe, const char* text, qsizetype start, qsizetype last
 }
 #endif
 
-ByteFinder::Unit machineWidest() {
-#if BYTEFINDER_X86
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512bw"))
-        return ByteFinder::Unit::Avx512;
-    if (__builtin_cpu_supports("avx2"))
-        return ByteFinder::Unit::Avx2;
-#endif
-#if defined(__SSE2__)
-    return ByteFinder::Unit::Sse2;
-#else
-    return ByteFinder::Unit::Bytes;
-#endif
-}
-
 } // namespace
-
-ByteFinder::Unit ByteFinder::widestUnit() {
-    static const Unit widest = machineWidest();
-    return widest;
-}
-
-bool ByteFinder::runs(Unit unit) {
-    return unit <= widestUnit();
-}
 
 ByteFinder::ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts,
                        Unit unit)
     : m_pattern(pattern) {
-    switch (runs(unit) ? unit : widestUnit()) {
+    switch (vectorunit::orWidest(unit)) {
 #if BYTEFINDER_X86
     case Unit::Avx512:
         m_scan = scanAvx512;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/vectorunit.h"
+
 #include <QByteArrayView>
 
 #include <array>
@@ -14,16 +16,13 @@ public:
     // Bytes past the end of a text that findPadded may read (and never counts as text).
     static constexpr qsizetype kPadding = 64;
 
-    // The ways of testing candidate places, narrowest first.
-    enum class Unit { Bytes, Sse2, Avx2, Avx512 };
-    // The widest this machine runs, and whether it runs a given one.
-    static Unit widestUnit();
-    static bool runs(Unit unit);
+    // The ways of testing candidate places.
+    using Unit = VectorUnit;
 
     // byteCounts: how often each byte occurs in the text to be searched. A unit the machine
     // does not run counts as the widest it does.
     ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts,
-               Unit unit = widestUnit());
+               Unit unit = vectorunit::widest());
 
     // True when a byte of the pattern never occurs in the text: it is found nowhere.
     bool nowhere() const { return m_nowhere; }

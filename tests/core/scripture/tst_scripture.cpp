@@ -136,16 +136,27 @@ private slots:
     }
 
     // Random texts of every length around the vector blocks and the line table's blocks, with
-    // breaks, capitals, accented and undefined bytes anywhere: the lines, the line of each place,
-    // the lines that begin with the start of one of them, the upper-cased copy and its byte
-    // counts as a plain reading finds them.
+    // breaks, capitals, accented and undefined bytes anywhere, or lines of books, chapters and
+    // verses: the lines, the line of each place, the lines that begin with the start of one of
+    // them, the upper-cased copy and its byte counts as a plain reading finds them, whichever
+    // vector unit indexed them.
     void generatedTextsMatchAPlainReading() {
         QRandomGenerator random(11);
-        const QByteArray alphabet("aAzZ{` \r\n:\x80\x9a\xe9\xff");
+        const QByteArray alphabet("aAzZ{` \r\n:1\x80\x9a\xe9\xff");
+        const QByteArrayList books{"A", "Ab", "Ab 2", "A book name longer than sixteen"};
         for (int trial = 0; trial < 3000; ++trial) {
             QByteArray bytes(random.bounded(trial % 8 == 0 ? 1500 : 150), Qt::Uninitialized);
             for (char& byte : bytes)
                 byte = alphabet.at(random.bounded(int(alphabet.size())));
+            QByteArray book = books.first(); // mostly the book of the line before
+            for (qsizetype lineStart = 0; trial % 2 == 1 && lineStart >= 0;) {
+                if (random.bounded(4) == 0)
+                    book = books.at(random.bounded(int(books.size())));
+                bytes.insert(lineStart,
+                             book + ' ' + QByteArray::number(random.bounded(1, 999)) + ':');
+                const qsizetype lineFeed = bytes.indexOf('\n', lineStart);
+                lineStart = lineFeed < 0 ? -1 : lineFeed + 1;
+            }
             const QStringList expected = FileSystem::splitLines(codepage::decodeWindows1252(bytes));
             std::array<qsizetype, 256> counts{};
             QByteArray upper = bytes;
@@ -153,7 +164,7 @@ private slots:
                 byte = char(scripture::upperByte(uchar(byte)));
                 ++counts[uchar(byte)];
             }
-            std::optional<VerseText> text(std::in_place, bytes);
+            std::optional<VerseText> text(std::in_place, bytes, VectorUnit(trial % 4));
             QCOMPARE(linesOf(*text), expected);
             QCOMPARE(text->upperBytes(), QByteArrayView(upper));
             for (std::size_t byte = 0; byte < 256; ++byte) // those below 0x80 are estimated

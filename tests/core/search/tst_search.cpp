@@ -174,7 +174,7 @@ private slots:
             const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
             const QByteArray padded = text.first(end) + pattern.repeated(ByteFinder::kPadding);
             for (const Unit unit : {Unit::Bytes, Unit::Sse2, Unit::Avx2, Unit::Avx512}) {
-                if (!ByteFinder::runs(unit))
+                if (!vectorunit::runs(unit))
                     continue;
                 const ByteFinder finder(pattern, counts, unit);
                 QCOMPARE(finder.find(text.constData(), from, end), expected);
