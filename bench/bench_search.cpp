@@ -216,7 +216,7 @@ void finder(benchmark::State& state, Case c, int times, ByteFinder::Unit unit, b
             ranges.push_back(range);
             continue;
         }
-        for (qsizetype line = text.lineAt(range.first);
+        for (qsizetype line = text.lineHolding(range.first).line;
              line < text.lineCount() && text.lineStart(line) < range.second; ++line)
             ranges.emplace_back(text.lineStart(line), text.lineEnd(line));
     }

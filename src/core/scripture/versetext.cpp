@@ -1,6 +1,6 @@
 #include "scripture/versetext.h"
 
-#include "scripture/byteblocks.h"
+#include "scripture/bytepasses.h"
 #include "scripture/uppercase.h"
 #include "storage/plainfile.h"
 #include "text/codepage.h"
@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <string.h> // memrchr
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -80,138 +81,6 @@ QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
     return out;
 }
 
-// Line feeds are gathered a chunk of the text at a time, into room for one at every byte of the
-// chunk and one more.
-constexpr qsizetype kLineFeedChunk = 4096;
-
-// The line feeds of [at, end), a block of the unit's width at a time, written to places; returns
-// how many, and leaves at where the blocks stop, short of end by less than a block. A block
-// without one writes a place it does not count, so the usual block of a verse's text, with none
-// or one, takes no branch the processor can mistake (with the bit instructions that count and
-// find a zero mask without a branch).
-template <typename Unit>
-qsizetype lineFeedsWith(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
-    using Mask = typename Unit::Mask;
-    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
-    qsizetype count = 0;
-    for (; at + width <= end; at += width) {
-        const Mask mask = Unit::lineFeeds(data + at);
-        const int found = std::popcount(mask);
-        places[count] = at + std::countr_zero(mask);
-        if (found > 1) [[unlikely]] {
-            qsizetype next = count + 1;
-            for (Mask rest = mask & (mask - 1); rest != 0; rest &= rest - 1)
-                places[next++] = at + std::countr_zero(rest);
-        }
-        count += found;
-    }
-    return count;
-}
-
-// Upper-cases [at, end) a block at a time, writing each block's bits at once: letters a to z in
-// the vector unit, the few bytes of 0x80 and above through the table, which are counted. at is a
-// multiple of eight, so a block's bits fill whole bytes. Returns where the blocks stop.
-template <typename Unit>
-qsizetype upperCaseWith(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
-                        std::array<qsizetype, 256>& counts) {
-    using Mask = typename Unit::Mask;
-    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
-    const auto& table = scripture::upperByteTable();
-    for (; at + width <= end; at += width) {
-        Mask high = 0;
-        Mask changed = Unit::upperCase(reinterpret_cast<char*>(bytes + at), high);
-        for (Mask rest = high; rest != 0; rest &= rest - 1) {
-            const int i = std::countr_zero(rest);
-            const unsigned char upper = table[bytes[at + i]];
-            ++counts[upper];
-            if (upper != bytes[at + i]) {
-                bytes[at + i] = upper;
-                changed |= Mask(1) << i;
-            }
-        }
-        std::memcpy(bits + at / 8, &changed, sizeof changed);
-    }
-    return at;
-}
-
-// Each unit's passes are compiled for its instructions, with the unit's functions inline.
-#if defined(__SSE2__)
-[[gnu::flatten]] qsizetype lineFeedsSse2(const char* data, qsizetype& at, qsizetype end,
-                                         qsizetype* places) {
-    return lineFeedsWith<byteblocks::Sse2>(data, at, end, places);
-}
-[[gnu::flatten]] qsizetype upperCaseSse2(unsigned char* bytes, unsigned char* bits, qsizetype at,
-                                         qsizetype end, std::array<qsizetype, 256>& counts) {
-    return upperCaseWith<byteblocks::Sse2>(bytes, bits, at, end, counts);
-}
-#endif
-#if BYTEBLOCKS_X86
-[[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] qsizetype
-lineFeedsAvx2(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
-    return lineFeedsWith<byteblocks::Avx2>(data, at, end, places);
-}
-[[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] qsizetype
-upperCaseAvx2(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
-              std::array<qsizetype, 256>& counts) {
-    return upperCaseWith<byteblocks::Avx2>(bytes, bits, at, end, counts);
-}
-[[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] qsizetype
-lineFeedsAvx512(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
-    return lineFeedsWith<byteblocks::Avx512>(data, at, end, places);
-}
-[[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] qsizetype
-upperCaseAvx512(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
-                std::array<qsizetype, 256>& counts) {
-    return upperCaseWith<byteblocks::Avx512>(bytes, bits, at, end, counts);
-}
-#endif
-
-// The line feeds of [at, end), at most kLineFeedChunk bytes, written to places; returns how many.
-qsizetype findLineFeeds(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
-                        qsizetype* places) {
-    qsizetype count = 0;
-    switch (unit) {
-#if BYTEBLOCKS_X86
-    case VectorUnit::Avx512:
-        count = lineFeedsAvx512(data, at, end, places);
-        break;
-    case VectorUnit::Avx2:
-        count = lineFeedsAvx2(data, at, end, places);
-        break;
-#endif
-#if defined(__SSE2__)
-    case VectorUnit::Sse2:
-        count = lineFeedsSse2(data, at, end, places);
-        break;
-#endif
-    default:
-        break;
-    }
-    for (; at < end; ++at) {
-        if (data[at] == '\n')
-            places[count++] = at;
-    }
-    return count;
-}
-
-qsizetype upperCaseBlocks(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
-                          qsizetype end, std::array<qsizetype, 256>& counts) {
-    switch (unit) {
-#if BYTEBLOCKS_X86
-    case VectorUnit::Avx512:
-        return upperCaseAvx512(bytes, bits, at, end, counts);
-    case VectorUnit::Avx2:
-        return upperCaseAvx2(bytes, bits, at, end, counts);
-#endif
-#if defined(__SSE2__)
-    case VectorUnit::Sse2:
-        return upperCaseSse2(bytes, bits, at, end, counts);
-#endif
-    default:
-        return at;
-    }
-}
-
 #if defined(__SSE2__)
 __m128i load16(const char* from) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
@@ -250,10 +119,10 @@ qsizetype pastDigits(const char* data, qsizetype at, qsizetype reach) {
 
 VerseText::VerseText(QByteArrayView bytes, VectorUnit unit)
     : VerseText(bufferFor(bytes.size()), bytes.size()) {
+    m_unit = vectorunit::orWidest(unit);
     if (!bytes.isEmpty())
         std::memcpy(m_buffer.data(), bytes.data(), std::size_t(bytes.size()));
     Indexing indexing;
-    indexing.unit = vectorunit::orWidest(unit);
     qsizetype end = 0;
     do {
         end = std::min(m_size, end + kStretch);
@@ -404,10 +273,10 @@ void VerseText::indexBlocks() {
 void VerseText::indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd) {
     const char* data = m_buffer.data();
     std::vector<qsizetype>& places = indexing.lineFeeds;
-    places.resize(std::size_t(kLineFeedChunk + 1));
-    for (qsizetype chunk = indexing.done; chunk < end; chunk += kLineFeedChunk) {
-        const qsizetype count = findLineFeeds(indexing.unit, data, chunk,
-                                              std::min(end, chunk + kLineFeedChunk), places.data());
+    places.resize(std::size_t(bytepasses::kLineFeedChunk + 1));
+    for (qsizetype chunk = indexing.done; chunk < end; chunk += bytepasses::kLineFeedChunk) {
+        const qsizetype count = bytepasses::findLineFeeds(
+            m_unit, data, chunk, std::min(end, chunk + bytepasses::kLineFeedChunk), places.data());
         for (qsizetype i = 0; i < count; ++i) {
             const qsizetype lineFeed = places[std::size_t(i)];
             qsizetype lineEnd = lineFeed;
@@ -425,7 +294,8 @@ void VerseText::upperCase(Indexing& indexing, qsizetype end) {
     auto* bytes = reinterpret_cast<unsigned char*>(m_buffer.data());
     auto* bits = reinterpret_cast<unsigned char*>(m_buffer.data() + m_foldedOffset);
     auto& counts = indexing.sampled;
-    for (qsizetype at = upperCaseBlocks(indexing.unit, bytes, bits, indexing.done, end, counts);
+    for (qsizetype at =
+             bytepasses::upperCaseBlocks(m_unit, bytes, bits, indexing.done, end, counts);
          at < end; ++at) {
         const unsigned char upper = table[bytes[at]];
         if (upper >= 0x80)
@@ -488,11 +358,37 @@ void VerseText::copyFileBytes(char* out, qsizetype from, qsizetype end) const {
         out[at - from] = char(fileByte(at));
 }
 
-qsizetype VerseText::lineAt(qsizetype place, qsizetype from) const {
-    qsizetype line = std::max(from, m_blockLines[std::size_t(place / kBlockBytes)]);
-    while (line + 1 < lineCount() && lineStart(line + 1) <= place)
-        ++line;
-    return line;
+// The line breaks before the place tell its line, counted from the given line's start or from
+// the start of the place's block, whichever is nearer, and the last of them where it starts; the
+// first one after it where it ends. A CR just before that LF belongs to the break, and lies
+// within the line.
+VerseText::LineHolding VerseText::lineHolding(qsizetype place, qsizetype from,
+                                              qsizetype fromLine) const {
+    const char* upper = m_buffer.data();
+    const qsizetype blockStart = place / kBlockBytes * kBlockBytes;
+    const qsizetype countFrom = std::max(from, blockStart);
+    const bytepasses::LineFeedCount before =
+        bytepasses::countLineFeeds(m_unit, upper, countFrom, place);
+    LineHolding holding;
+    holding.line =
+        (from >= blockStart ? fromLine : m_blockLines[std::size_t(place / kBlockBytes)]) +
+        before.count;
+    if (before.last >= 0) {
+        holding.start = before.last + 1;
+    } else {
+        const auto* lineFeed =
+            static_cast<const char*>(memrchr(upper + from, '\n', std::size_t(countFrom - from)));
+        holding.start = lineFeed ? lineFeed - upper + 1 : from;
+    }
+    const auto* lineFeed =
+        static_cast<const char*>(std::memchr(upper + place, '\n', std::size_t(m_size - place)));
+    if (!lineFeed) {
+        holding.end = holding.next = m_size;
+        return holding;
+    }
+    holding.next = lineFeed - upper + 1;
+    holding.end = lineFeed > upper && lineFeed[-1] == '\r' ? holding.next - 2 : holding.next - 1;
+    return holding;
 }
 
 QByteArray VerseText::line(qsizetype line) const {

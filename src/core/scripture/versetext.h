@@ -46,10 +46,20 @@ public:
     qsizetype lineStart(qsizetype line) const { return m_starts[std::size_t(line)]; }
     // Where the line's text ends, before its line break.
     qsizetype lineEnd(qsizetype line) const { return m_ends[std::size_t(line)]; }
-    // The line whose text holds the place, or the line whose break does; the place lies at or
-    // after lineStart(from). For a place in the text. Costs a look into a table of blocks and a
-    // step or two along the lines, however long the text.
-    qsizetype lineAt(qsizetype place, qsizetype from = 0) const;
+    // The line whose text holds a place of the text, or whose break does: its number, where its
+    // text starts and ends, and where the next line starts (the text's size after the last
+    // line). Found from the bytes about the place, which a search has just read, and at most one
+    // look into a table of blocks, however long the text: a search finds the lines of its hits
+    // without the line tables, which a long text's scan pushes out of the processor's caches.
+    // from is the start of a line at or before the place, fromLine its number: the nearer, the
+    // fewer bytes are looked at.
+    struct LineHolding {
+        qsizetype line = 0;
+        qsizetype start = 0;
+        qsizetype end = 0;
+        qsizetype next = 0;
+    };
+    LineHolding lineHolding(qsizetype place, qsizetype from = 0, qsizetype fromLine = 0) const;
     // The line's bytes as in the file.
     QByteArray line(qsizetype line) const;
     QByteArrayView upperLine(qsizetype line) const;
@@ -113,8 +123,7 @@ private:
         qsizetype bookSize = 0;
         bool sameBook = false; // the line under way is of the book of the line before
         std::array<qsizetype, 256> sampled{}; // bytes of 0x80 and up: all of them
-        VectorUnit unit = vectorunit::widest();
-        std::vector<qsizetype> lineFeeds; // room for those of a part of the stretch
+        std::vector<qsizetype> lineFeeds;     // room for those of a part of the stretch
         void startLine(const VerseText& text, qsizetype start, qsizetype readEnd);
         bool continuesBook(const char* data, qsizetype start, qsizetype readEnd) const;
     };
@@ -142,6 +151,7 @@ private:
     PageBuffer m_buffer;
     qsizetype m_size = 0;
     qsizetype m_foldedOffset = 0;
+    VectorUnit m_unit = vectorunit::widest();
     std::vector<qsizetype> m_starts;
     std::vector<qsizetype> m_ends;
     std::vector<BookRun> m_bookRuns;

@@ -49,13 +49,8 @@ std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
 static_assert(ByteFinder::kPadding <= VerseText::kPadding,
               "a finder may read past the end of the upper-cased bytes");
 
-bool lineHolds(const VerseText& text, qsizetype line, const ByteFinder& finder) {
-    return finder.findPadded(text.upperBytes().data(), text.lineStart(line), text.lineEnd(line)) >=
-           0;
-}
-
-// One pass over the upper-cased bytes of each run, telling visit(line, at) of each line that
-// holds the pattern and where it first lies in it. After a find the rest of its line needs no
+// One pass over the upper-cased bytes of each run, telling visit(holding, at) of each line that
+// holds the pattern, and where it first lies in it. After a find the rest of its line needs no
 // search, and a find that runs past the end of its line means no later place of that line can
 // hold the pattern either: the search goes on at the next line.
 template <typename Visit>
@@ -73,11 +68,11 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
             const qsizetype at = finder.findPadded(upper, from, end);
             if (at < 0)
                 break;
-            line = text.lineAt(at, line);
-            if (at + size <= text.lineEnd(line))
-                visit(line, at);
-            if (++line < run.last)
-                from = text.lineStart(line);
+            const VerseText::LineHolding holding = text.lineHolding(at, from, line);
+            if (at + size <= holding.end)
+                visit(holding, at);
+            line = holding.line + 1;
+            from = holding.next;
         }
     }
 }
@@ -85,8 +80,9 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
 std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
                                     const ByteFinder& finder) {
     std::vector<qsizetype> lines;
-    forEachLineHolding(text, runs, finder,
-                       [&](qsizetype line, qsizetype) { lines.push_back(line); });
+    forEachLineHolding(text, runs, finder, [&](const VerseText::LineHolding& holding, qsizetype) {
+        lines.push_back(holding.line);
+    });
     return lines;
 }
 
@@ -119,44 +115,57 @@ struct AllWords {
                          });
     }
 
-    // Of the lines that hold the first word, those that hold the others too.
-    std::vector<qsizetype> narrowed(const VerseText& text, std::vector<qsizetype> lines) const {
-        for (std::size_t i = 1; i < finders.size() && !lines.empty(); ++i) {
-            std::erase_if(lines,
-                          [&](qsizetype line) { return !lineHolds(text, line, finders[i]); });
-        }
-        return lines;
+    // Whether the line, which holds the first word, holds the others too: asked while the scan
+    // for the first word has the line's bytes at hand.
+    bool othersIn(const VerseText& text, const VerseText::LineHolding& holding) const {
+        const char* upper = text.upperBytes().data();
+        return std::all_of(finders.begin() + 1, finders.end(), [&](const ByteFinder& finder) {
+            return finder.findPadded(upper, holding.start, holding.end) >= 0;
+        });
     }
 };
+
+// The lines that hold every word: those that hold the first, narrowed as they are found.
+std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
+                                       const AllWords& allWords) {
+    std::vector<qsizetype> lines;
+    forEachLineHolding(text, runs, allWords.finders.front(),
+                       [&](const VerseText::LineHolding& holding, qsizetype) {
+                           if (allWords.othersIn(text, holding))
+                               lines.push_back(holding.line);
+                       });
+    return lines;
+}
 
 // The phrase holds every word of the query, so a line that holds the phrase holds the first
 // word too: one scan for that word finds the lines of both passes. Where the word lies in a
 // line, the phrase can only lie where the word stands in it.
 struct LeadScan {
-    std::vector<qsizetype> holdingWord;
+    std::vector<qsizetype> holdingAll; // complete only when no line holds the phrase
     std::vector<qsizetype> holdingPhrase;
 };
 
-LeadScan scanForWordAndPhrase(const VerseText& text, const Runs& runs, const ByteFinder& word,
-                              QByteArrayView phrase) {
+LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const AllWords& allWords,
+                               QByteArrayView phrase) {
+    const ByteFinder& word = allWords.finders.front();
     std::vector<qsizetype> offsets; // where the word stands in the phrase
     for (qsizetype at = phrase.indexOf(word.pattern()); at >= 0;
          at = phrase.indexOf(word.pattern(), at + 1))
         offsets.push_back(at);
     const char* upper = text.upperBytes().data();
-    const auto phraseAt = [&](qsizetype start, qsizetype lineStart, qsizetype lineEnd) {
-        return start >= lineStart && start + phrase.size() <= lineEnd &&
+    const auto phraseAt = [&](qsizetype start, const VerseText::LineHolding& holding) {
+        return start >= holding.start && start + phrase.size() <= holding.end &&
                std::memcmp(upper + start, phrase.data(), std::size_t(phrase.size())) == 0;
     };
     LeadScan scan;
-    forEachLineHolding(text, runs, word, [&](qsizetype line, qsizetype at) {
-        scan.holdingWord.push_back(line);
-        const qsizetype lineStart = text.lineStart(line);
-        const qsizetype lineEnd = text.lineEnd(line);
-        for (; at >= 0; at = word.findPadded(upper, at + 1, lineEnd)) {
+    forEachLineHolding(text, runs, word, [&](const VerseText::LineHolding& holding, qsizetype at) {
+        // Once the phrase is found the words' lines are not shown: no need to narrow further.
+        if (scan.holdingPhrase.empty() && allWords.othersIn(text, holding))
+            scan.holdingAll.push_back(holding.line);
+        for (; at >= 0; at = word.findPadded(upper, at + 1, holding.end)) {
             for (const qsizetype offset : offsets) {
-                if (phraseAt(at - offset, lineStart, lineEnd)) {
-                    scan.holdingPhrase.push_back(line);
+                if (phraseAt(at - offset, holding)) {
+                    scan.holdingPhrase.push_back(holding.line);
                     return;
                 }
             }
@@ -205,7 +214,7 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
     }
     const AllWords allWords(text, queryWords(prepared));
     std::vector<qsizetype> phraseLines;
-    std::optional<std::vector<qsizetype>> firstWordLines; // when the phrase's scan found them
+    std::optional<std::vector<qsizetype>> allWordsLines; // when the phrase's scan found them
     if (codepage::fitsWindows1252(prepared)) { // no line holds a character outside the code page
         const QByteArray phrase = codepage::encodeWindows1252(prepared);
         const ByteFinder phraseFinder(phrase, text.upperByteCounts());
@@ -213,9 +222,9 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
             phraseFirst(phraseFinder, allWords.finders.front(), text.upperBytes().size())) {
             phraseLines = linesHolding(text, runs, phraseFinder);
         } else {
-            LeadScan scan = scanForWordAndPhrase(text, runs, allWords.finders.front(), phrase);
+            LeadScan scan = scanForWordsAndPhrase(text, runs, allWords, phrase);
             phraseLines = std::move(scan.holdingPhrase);
-            firstWordLines = std::move(scan.holdingWord);
+            allWordsLines = std::move(scan.holdingAll);
         }
     }
     if (!phraseLines.empty()) {
@@ -223,13 +232,11 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
         outcome.foundByPhrase = true;
         return outcome;
     }
-    if (allWords.finders.empty()) {
+    if (allWords.finders.empty())
         outcome.lines = nonEmptyLines(text, runs);
-    } else {
-        if (!firstWordLines)
-            firstWordLines = linesHolding(text, runs, allWords.finders.front());
-        outcome.lines = allWords.narrowed(text, std::move(*firstWordLines));
-    }
+    else
+        outcome.lines =
+            allWordsLines ? std::move(*allWordsLines) : linesHoldingAll(text, runs, allWords);
     return outcome;
 }
 

@@ -176,7 +176,14 @@ private slots:
             for (qsizetype place = 0; place < bytes.size(); ++place) {
                 while (line + 1 < text->lineCount() && text->lineStart(line + 1) <= place)
                     ++line;
-                QCOMPARE(text->lineAt(place, random.bounded(int(line) + 1)), line);
+                const qsizetype from = random.bounded(int(line) + 1); // a line at or before
+                const VerseText::LineHolding holding =
+                    text->lineHolding(place, text->lineStart(from), from);
+                QCOMPARE(holding.line, line);
+                QCOMPARE(holding.start, text->lineStart(line));
+                QCOMPARE(holding.end, text->lineEnd(line));
+                QCOMPARE(holding.next,
+                         line + 1 < text->lineCount() ? text->lineStart(line + 1) : bytes.size());
             }
             const QByteArray prefix = bytes.mid(
                 text->lineStart(random.bounded(int(text->lineCount()))), random.bounded(13));

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "text/vectorunit.h"
+
+#include <QtGlobal>
+
+#include <array>
+
+// The passes the text makes over its bytes, each written once over the width of the vector unit
+// that runs it: finding line feeds, counting them, upper-casing letters.
+namespace bytepasses {
+
+// findLineFeeds takes at most this many bytes at a time.
+constexpr qsizetype kLineFeedChunk = 4096;
+
+// The line feeds of [at, end), at most kLineFeedChunk bytes, written in order to places, which
+// has room for kLineFeedChunk + 1; returns how many.
+qsizetype findLineFeeds(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
+                        qsizetype* places);
+
+// How many line feeds lie in [from, to), and where the last does (-1: none). The unit may read
+// up to 64 bytes past to.
+struct LineFeedCount {
+    qsizetype count = 0;
+    qsizetype last = -1;
+};
+LineFeedCount countLineFeeds(VectorUnit unit, const char* data, qsizetype from, qsizetype to);
+
+// Upper-cases [at, end) in place a block at a time and sets the bit of each byte it changed (byte
+// i at bit i % 8 of bits[i / 8]); a block's bits are written at once, so at is a multiple of 64.
+// Letters a to z are changed in the vector unit, the few bytes of 0x80 and above through the
+// table, and those are counted. Returns where the blocks stop, less than a block short of end:
+// the bytes from there are the caller's.
+qsizetype upperCaseBlocks(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
+                          qsizetype end, std::array<qsizetype, 256>& counts);
+
+} // namespace bytepasses
