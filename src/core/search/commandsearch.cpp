@@ -1,6 +1,7 @@
 #include "search/commandsearch.h"
 
 #include "scripture/scripturetext.h"
+#include "scripture/textpieces.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
 #include "storage/filesystem.h"
@@ -14,6 +15,10 @@ namespace {
 // Written in blocks of about this size, so a search that lists the whole text neither writes a
 // line at a time nor holds all its output at once.
 constexpr qsizetype kOutputBlock = 64 * 1024;
+
+// The text is read and searched in pieces of about this size, each held in the same memory as
+// the last: the search reads the text once and has no need to hold it whole.
+constexpr qsizetype kPieceBytes = 512 * 1024;
 
 // The line as the list shows it, in UTF-8: its bytes as they are where all are ASCII, which
 // nearly every line is; decoded from the code page otherwise.
@@ -30,20 +35,64 @@ void appendUtf8(QByteArray& out, const VerseText& text, qsizetype line,
     out.append('\n');
 }
 
-bool writeLines(const VerseText& text, const std::vector<qsizetype>& lines, const Output& output) {
-    QByteArray block;
-    block.reserve(kOutputBlock + 4096);
-    VerseText::LineBuffer buffer;
-    for (const qsizetype line : lines) {
-        appendUtf8(block, text, line, buffer);
-        if (block.size() >= kOutputBlock) {
-            if (!output(block))
-                return false;
-            block.clear();
+// The two passes over a text taken a piece at a time. Once a piece holds the phrase, the lines
+// that hold it are the result, those of the pieces before being none; until then each piece's
+// lines that hold every word are kept, the result when no piece holds the phrase. Lines of the
+// phrase are written as they come, in blocks; those of the words only at the end.
+class PieceResults {
+public:
+    PieceResults(const CommandSearch& asked, const Output& output)
+        : m_query(singleLineQuery(asked.query))
+        , m_scope(asked.scope)
+        , m_countOnly(asked.countOnly)
+        , m_output(output) {}
+
+    // False when the output could not be written.
+    bool take(const VerseText& piece) {
+        const Outcome found = run(piece, m_query, m_scope);
+        if (found.lines.empty() || (m_byPhrase && !found.foundByPhrase))
+            return true;
+        if (found.foundByPhrase && !m_byPhrase) {
+            m_byPhrase = true;
+            m_count = 0;
+            m_held.clear();
         }
+        m_count += qsizetype(found.lines.size());
+        if (m_countOnly)
+            return true;
+        VerseText::LineBuffer buffer;
+        for (const qsizetype line : found.lines) {
+            appendUtf8(m_held, piece, line, buffer);
+            if (m_byPhrase && m_held.size() >= kOutputBlock && !flush())
+                return false;
+        }
+        return true;
     }
-    return block.isEmpty() || output(block);
-}
+
+    bool finish() {
+        if (m_countOnly)
+            return m_output(QByteArray::number(m_count) + '\n');
+        return flush();
+    }
+
+    bool anyFound() const { return m_count > 0; }
+
+private:
+    bool flush() {
+        if (m_held.isEmpty() || !m_output(m_held))
+            return m_held.isEmpty();
+        m_held.clear();
+        return true;
+    }
+
+    QString m_query;
+    QString m_scope;
+    bool m_countOnly;
+    const Output& m_output;
+    bool m_byPhrase = false;
+    qsizetype m_count = 0;
+    QByteArray m_held; // lines to write, in UTF-8
+};
 
 QString onTerminal(QString text) {
     return text.replace(text::kCrLf, QStringLiteral("\n")) + QLatin1Char('\n');
@@ -64,17 +113,26 @@ QString scriptureProblem(FileSystem& files, const ProgramFolder& folder) {
 
 CommandAnswer searchFromCommandLine(FileSystem& files, const ProgramFolder& folder,
                                     const CommandSearch& asked, const Output& output) {
-    ScriptureText scripture(files, folder.biblePath());
-    if (!files.fileExists(folder.biblePath()) || !scripture.refresh())
+    const QString path = folder.biblePath();
+    if (!files.fileExists(path))
         return {kExitTrouble, scriptureProblem(files, folder)};
-    const VerseText& text = scripture.text();
-    const Outcome found = run(text, singleLineQuery(asked.query), asked.scope);
-    const bool written = asked.countOnly
-                             ? output(QByteArray::number(qsizetype(found.lines.size())) + '\n')
-                             : writeLines(text, found.lines, output);
-    if (!written)
+    PieceResults results(asked, output);
+    bool written = true;
+    const auto take = [&](const VerseText& piece) { return written = results.take(piece); };
+    const textpieces::Reading reading = files.mayReadDirectly()
+                                            ? textpieces::readInPieces(path, kPieceBytes, take)
+                                            : textpieces::Reading::NotInPieces;
+    if (reading == textpieces::Reading::NotInPieces) {
+        ScriptureText scripture(files, path);
+        if (!scripture.refresh())
+            return {kExitTrouble, scriptureProblem(files, folder)};
+        take(scripture.text());
+    } else if (reading == textpieces::Reading::Unreadable) {
+        return {kExitTrouble, scriptureProblem(files, folder)};
+    }
+    if (!written || !results.finish())
         return {kExitTrouble, QStringLiteral("The result could not be written.\n")};
-    return {found.lines.empty() ? kExitNothingFound : kExitFound, {}};
+    return {results.anyFound() ? kExitFound : kExitNothingFound, {}};
 }
 
 } // namespace search

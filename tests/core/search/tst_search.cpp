@@ -105,6 +105,18 @@ private slots:
         QCOMPARE(output, "\xE2\x82\xAC\n");
         QCOMPARE(status({"love"}), search::kExitFound);
         QCOMPARE(output.size(), 5000 * 14);
+        // Read in pieces: the words' lines of every piece count until a piece holds the phrase,
+        // whose lines alone are then the result, those of later pieces too.
+        const QByteArray words = QByteArray("Job 1:1  one another, love\r\n").repeated(100000);
+        QVERIFY(testfiles::put(folder.filePath("Bible.dat"), words));
+        QCOMPARE(status({"love one another", "Job", true}), search::kExitFound);
+        QCOMPARE(output, "100000\n");
+        QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
+                               words + "Job 1:2  love one another\r\n" + words));
+        QCOMPARE(status({"love one another"}), search::kExitFound);
+        QCOMPARE(output, "Job 1:2  love one another\n");
+        QCOMPARE(status({"love one another", "Job", true}), search::kExitFound);
+        QCOMPARE(output, "1\n");
         writable = false;
         QCOMPARE(status({"love"}), search::kExitTrouble);
     }
