@@ -101,18 +101,24 @@ bool sameShortBytes(const char* a, const char* b, qsizetype size) {
     return std::memcmp(a, b, std::size_t(size)) == 0;
 }
 
-// Past the digits from at, up to reach. The first sixteen bytes from at are readable, so a
-// verse number's few digits are skipped at once.
-qsizetype pastDigits(const char* data, qsizetype at, qsizetype reach) {
+// Whether digits, none or more, then a colon follow from at, before reach. The first sixteen
+// bytes from at are readable, so a verse number's few digits and its colon are tested at once,
+// with no byte waited for before the answer.
+bool digitsThenColon(const char* data, qsizetype at, qsizetype reach) {
 #if defined(__SSE2__)
-    const __m128i fromZero = _mm_sub_epi8(load16(data + at), _mm_set1_epi8('0'));
+    const __m128i bytes = load16(data + at);
+    const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
     const auto digits = unsigned(
         _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero)));
-    at += std::countr_one(digits); // sixteen digits and more go on below
+    const auto colons = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(':'))));
+    const int firstOther = std::countr_one(digits);
+    if (firstOther < 16)
+        return at + firstOther < reach && ((colons >> firstOther) & 1u) != 0;
+    at += 16; // sixteen digits and more go on below
 #endif
     for (; at < reach && data[at] >= '0' && data[at] <= '9'; ++at) {
     }
-    return at;
+    return at < reach && data[at] == ':';
 }
 
 } // namespace
@@ -216,10 +222,8 @@ bool VerseText::Indexing::continuesBook(const char* data, qsizetype start,
     qsizetype at = start + bookSize;
     if (bookSize == 0 || at >= reach || data[at] != ' ')
         return false;
-    if (!sameShortBytes(data + start, book.data(), bookSize))
-        return false;
-    at = pastDigits(data, at + 1, reach);
-    return at < reach && data[at] == ':';
+    return sameShortBytes(data + start, book.data(), bookSize) &&
+           digitsThenColon(data, at + 1, reach);
 }
 
 void VerseText::addLine(const Indexing& indexing, qsizetype end) {
@@ -240,6 +244,7 @@ void VerseText::indexStretch(Indexing& indexing, qsizetype end, qsizetype readEn
         std::memset(m_buffer.data() + m_size, 0, std::size_t(m_buffer.size() - m_size));
         m_starts.reserve(std::size_t(m_size / 64 + 1));
         m_ends.reserve(std::size_t(m_size / 64 + 1));
+        m_blockLines.assign(std::size_t(m_size / kBlockBytes + 2), 0); // room for one written ahead
         indexing.startLine(*this, 0, readEnd);
     }
     indexLines(indexing, end, readEnd);
@@ -250,7 +255,11 @@ void VerseText::indexStretch(Indexing& indexing, qsizetype end, qsizetype readEn
 void VerseText::finishIndexing(Indexing& indexing) {
     if (indexing.lineStart < m_size)
         addLine(indexing, m_size);
-    indexBlocks();
+    const std::size_t blocks = std::size_t(m_size / kBlockBytes + 1);
+    m_blockLines.resize(std::max(m_blockLines.size(), blocks));
+    for (auto block = std::size_t(indexing.blocksFilled); block < blocks; ++block)
+        m_blockLines[block] = std::max<qsizetype>(lineCount() - 1, 0);
+    m_blockLines.resize(blocks);
     // Bytes below 0x80 are counted in a sample of the text, and never as absent: their counts
     // only rank the bytes of a pattern. Those from 0x80 up are counted exactly, so an accented
     // letter the text lacks is known to be nowhere.
@@ -260,14 +269,16 @@ void VerseText::finishIndexing(Indexing& indexing) {
         m_upperCounts[byte] = indexing.sampled[byte];
 }
 
-void VerseText::indexBlocks() {
-    m_blockLines.resize(std::size_t(m_size / kBlockBytes + 1));
-    std::size_t block = 0;
-    for (qsizetype line = 0; line < lineCount(); ++line) {
-        const qsizetype next = line + 1 < lineCount() ? lineStart(line + 1) : m_size + 1;
-        for (; block < m_blockLines.size() && qsizetype(block) * kBlockBytes < next; ++block)
-            m_blockLines[block] = line;
-    }
+// Each block whose first byte lies before next and has no line yet lies in the line just added.
+// Nearly every line starts at most one block: that block's entry is written whatever, and kept
+// only when it is the line's, so no branch hangs on the lengths of the lines.
+void VerseText::fillBlocks(Indexing& indexing, qsizetype next) {
+    const qsizetype line = lineCount() - 1;
+    qsizetype& filled = indexing.blocksFilled;
+    m_blockLines[std::size_t(filled)] = line;
+    filled += static_cast<qsizetype>(filled * kBlockBytes < next);
+    for (; filled * kBlockBytes < next; ++filled)
+        m_blockLines[std::size_t(filled)] = line;
 }
 
 void VerseText::indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd) {
@@ -283,6 +294,7 @@ void VerseText::indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd)
             if (lineEnd > indexing.lineStart && data[lineEnd - 1] == '\r')
                 --lineEnd;
             addLine(indexing, lineEnd);
+            fillBlocks(indexing, lineFeed + 1);
             indexing.startLine(*this, lineFeed + 1, readEnd);
         }
     }

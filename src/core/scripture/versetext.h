@@ -121,7 +121,8 @@ private:
         qsizetype lineStart = 0; // of the line under way, and its book:
         std::array<char, kBookReach> book{};
         qsizetype bookSize = 0;
-        bool sameBook = false; // the line under way is of the book of the line before
+        qsizetype blocksFilled = 0; // blocks whose line is known
+        bool sameBook = false;      // the line under way is of the book of the line before
         std::array<qsizetype, 256> sampled{}; // bytes of 0x80 and up: all of them
         std::vector<qsizetype> lineFeeds;     // room for those of a part of the stretch
         void startLine(const VerseText& text, qsizetype start, qsizetype readEnd);
@@ -136,7 +137,7 @@ private:
     void addLine(const Indexing& indexing, qsizetype end);
     void indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd);
     void upperCase(Indexing& indexing, qsizetype end);
-    void indexBlocks();
+    void fillBlocks(Indexing& indexing, qsizetype next);
     bool folded(qsizetype place) const;
     unsigned char fileByte(qsizetype place) const;
     // Writes the file's bytes of [from, end) to out.
