@@ -132,7 +132,6 @@ private slots:
               "steps");
         const auto request = prefs::requestFromLines({"Arial", "Regular", text});
         QCOMPARE(request.pointSize.value_or(-1.0), points);
-        QCOMPARE(prefs::savedRecord("Arial", QString(), text), "Arial\r\n\r\n" + text + "\r\n");
     }
 
     // Every name of the font list shows in an installed family of its kind, made to its
