@@ -11,7 +11,6 @@
 #include "scripture/verselines.h"
 #include "search/searchengine.h"
 #include "shell/placeholders.h"
-#include "support/testfiles.h"
 #include "text/codepage.h"
 
 #include <algorithm>
@@ -53,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The search finds the lines the plain, line-by-line search finds.
     const QString scope = book == QLatin1String("*") ? shell::kTheBible : book;
     FUZZ_REQUIRE(search::resultLines(text, search::run(text, typed, scope).lines) ==
-                 naive::search(testfiles::linesOf(text), typed, scope).lines);
+                 naive::search(lines, typed, scope).lines);
 
     // The favorites page's verse lookup. Only spaces are padding: any other character, even one
     // the field drops, keeps a text.
