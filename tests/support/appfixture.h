@@ -96,7 +96,6 @@ public:
     }
     ComboBox* combo(const char* name) { return control<ComboBox>(name); }
     TextBox* textBox(const char* name) { return control<TextBox>(name); }
-    QString textOf(const char* name) { return textBox(name)->text(); }
     QAction* menuItem(const char* name) { return control<QAction>(name); }
     void trigger(const char* name) { menuItem(name)->trigger(); }
     // Picks a book, then a chapter, as a user does; and the two as the boxes show them.

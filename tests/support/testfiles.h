@@ -39,7 +39,6 @@ inline QString verseText(const QStringList& lines, const QString& reference) {
     return {};
 }
 
-#ifdef VELLUMARK_TEST_BIBLE
 // The real scripture text, read once for each test program: indexed as the program keeps it, and
 // line by line by the file layer.
 struct Bible {
@@ -54,6 +53,5 @@ inline const Bible& bible() {
     }();
     return read;
 }
-#endif
 
 } // namespace testfiles

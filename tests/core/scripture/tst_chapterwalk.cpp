@@ -227,14 +227,6 @@ private slots:
         QCOMPARE(scripture::referencedLines(m_text, prefix, spans, touched), expected.join("\r\n"));
     }
 
-    // A chapter whose lines stand apart in the file is copied from its own lines all the same.
-    void copiesFromLinesApart() {
-        const VerseText apart(QByteArray("Job 1:1  a\r\nJob 2:1  b\r\nJob 1:2  c\r\n"));
-        const auto spans = scripture::verseSpans(apart.chapterText(QStringLiteral("Job 1:")));
-        QCOMPARE(scripture::referencedLines(apart, QStringLiteral("Job 1:"), spans, {0, 1}),
-                 QStringLiteral("Job 1:1  a\r\nJob 1:2  c"));
-    }
-
     void marksTheSearchedWords_data() {
         for (const char* column : {"query", "byPhrase", "text", "marked"})
             QTest::addColumn<QString>(column); // marked: the marked characters, in term order

@@ -32,11 +32,9 @@ private slots:
                 QVERIFY(&other == &book || !QByteArray(other.name).startsWith(book.name));
         for (const char* notABook : {"***************", "Books", "genesis", " Genesis", ""})
             QCOMPARE(scripture::chapterCount(QString::fromLatin1(notABook)), std::nullopt);
-        QCOMPARE(scripture::chapterCount(QStringLiteral("Song of Solomon")), 8);
         const QStringList books = scripture::bookList();
         QCOMPARE(books.size(), 67);
         QCOMPARE(books.indexOf(scripture::kBookListSeparator), 39);
-        QCOMPARE(books.last(), QStringLiteral("Revelation"));
     }
 
     // Every chapter against a line-by-line reading of the file, and prefixes that name no

@@ -72,12 +72,6 @@ private slots:
     }
     void cleanup() { fx.reset(); }
 
-    void aKeyboardPickShowsTheSubject() {
-        focusOn(subjectBox());
-        QTest::keyClick(subjectBox(), Qt::Key_Up); // from the subject shown
-        QCOMPARE(listText(), kFaith);
-    }
-
     // Every byte comes back as it was through a pick, leaving the box, an edit and the closing.
     void untouchedBytesSurviveEverySave_data() {
         QTest::addColumn<QByteArray>("bytes");

