@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <limits>
 #include <string.h> // memrchr
 
 #if defined(__SSE2__)

@@ -107,10 +107,10 @@ private slots:
         QCOMPARE(output.size(), 5000 * 14);
         // Read in pieces: the words' lines of every piece count until a piece holds the phrase,
         // whose lines alone are then the result, those of later pieces too.
-        const QByteArray words = QByteArray("Job 1:1  one another, love\r\n").repeated(100000);
+        const QByteArray words = QByteArray("Job 1:1  one another, love\n").repeated(100000);
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"), words));
-        QCOMPARE(status({"love one another", "Job", true}), search::kExitFound);
-        QCOMPARE(output, "100000\n");
+        QCOMPARE(status({"love one another", "Job"}), search::kExitFound);
+        QCOMPARE(output, words); // with LF alone, a piece cut short of its line feed would show
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
                                words + "Job 1:2  love one another\r\n" + words));
         QCOMPARE(status({"love one another"}), search::kExitFound);
