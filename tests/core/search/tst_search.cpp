@@ -98,6 +98,13 @@ private slots:
         QCOMPARE(output, "1\n");
         QCOMPARE(status({"love", "Jude"}), search::kExitNothingFound);
         QCOMPARE(output, "");
+        // Saved as UTF-8 with its mark, read whole as the window reads it; empty, nothing found.
+        QVERIFY(
+            testfiles::put(folder.filePath("Bible.dat"), "\xEF\xBB\xBFJob 1:1  Caf\xC3\xA9\r\n"));
+        QCOMPARE(status({"café"}), search::kExitFound);
+        QCOMPARE(output, "Job 1:1  Caf\xC3\xA9\n");
+        QVERIFY(testfiles::put(folder.filePath("Bible.dat"), ""));
+        QCOMPARE(status({"love"}), search::kExitNothingFound);
         // A line of one byte above ASCII is decoded too; an output of many blocks comes whole.
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
                                "\x80\r\n" + QByteArray("Job 1:1  love\r\n").repeated(5000)));
