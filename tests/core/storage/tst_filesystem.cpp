@@ -112,8 +112,9 @@ private slots:
         row("robustness: bytes that are not UTF-8 are kept",
             mark + "\x80\xC3-\xF0\x9F\x95\x8A\xE2\x82", "\uFFFD\uFFFD+\U0001F54A\uFFFD\uFFFD",
             mark + "\x80\xC3+\xF0\x9F\x95\x8A\xE2\x82");
-        row("robustness: an encoded surrogate is not UTF-8", mark + "\xED\xA0\x80-",
-            "\uFFFD\uFFFD\uFFFD+", mark + "\xED\xA0\x80+");
+        row("robustness: encoded surrogates, first and last, are not UTF-8",
+            mark + "\xED\xA0\x80\xED\xBF\xBF-", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD+",
+            mark + "\xED\xA0\x80\xED\xBF\xBF+");
         row("robustness: an edit within a character of two units", mark + "\xF0\x9F\x95\x8A\xFF",
             "\U0001F54B\uFFFD", mark + "\xF0\x9F\x95\x8B\xFF");
         row("robustness: an edit ending within one", mark + "\xFF\xF0\x9F\x95\x8A",
