@@ -105,7 +105,7 @@ private:
         qsizetype last;
     };
     // Each block of the text knows the line its first byte lies in.
-    static constexpr qsizetype kBlockBytes = 512;
+    static constexpr qsizetype kBlockBytes = 2048;
     static qsizetype foldedOffsetFor(qsizetype size);
     static PageBuffer bufferFor(qsizetype size);
 

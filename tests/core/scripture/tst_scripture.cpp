@@ -143,7 +143,7 @@ private slots:
         const QByteArray alphabet("aAzZ{` \r\n:1\x80\x9a\xe9\xff");
         const QByteArrayList books{"A", "Ab", "Ab 2", "A book name longer than sixteen"};
         for (int trial = 0; trial < 3000; ++trial) {
-            QByteArray bytes(random.bounded(trial % 8 == 0 ? 1500 : 150), Qt::Uninitialized);
+            QByteArray bytes(random.bounded(trial % 8 == 0 ? 5000 : 150), Qt::Uninitialized);
             for (char& byte : bytes)
                 byte = alphabet.at(random.bounded(int(alphabet.size())));
             QByteArray book = books.first(); // mostly the book of the line before
