@@ -79,6 +79,8 @@ private slots:
             {"Genesis 1@3", "none", "Exodus 2@40", "back"});
         row("nominal: from the instructions, back to the chapter read last",
             {"Genesis 1", "Exodus 2", "(", "<"}, {"Exodus 2", "Genesis 1", "forward"});
+        row("robustness: from the instructions, back to the one place read", {"Genesis 1", "("},
+            {"Genesis 1"});
         row("robustness: nothing read yet", {"<", "(", ">"}, {"none", "none", "none"});
         QStringList hundredAndOne, kept; // "Genesis 1" to "Genesis 101", and backwards
         for (int chapter = 1; chapter <= 101; ++chapter)
