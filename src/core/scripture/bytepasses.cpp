@@ -103,26 +103,35 @@ qsizetype lineFeedsWith(const char* data, qsizetype& at, qsizetype end, qsizetyp
     return count;
 }
 
+using Table = std::array<unsigned char, 256>;
+
+// Upper-cases one byte through the table, counting it when it is 0x80 or above; whether it
+// changed.
+bool upperCaseByte(const Table& table, unsigned char& byte, Counts& counts) {
+    const unsigned char upper = table[byte];
+    if (upper >= 0x80)
+        ++counts[upper];
+    const bool changed = upper != byte;
+    byte = upper;
+    return changed;
+}
+
 // Upper-cases [at, end) a block at a time, writing each block's bits at once: letters a to z in
-// the vector unit, the few bytes of 0x80 and above through the table, which are counted. at is a
-// multiple of eight, so a block's bits fill whole bytes. Returns where the blocks stop.
+// the vector unit, the few bytes of 0x80 and above through the table. at is a multiple of eight,
+// so a block's bits fill whole bytes. Returns where the blocks stop.
 template <typename Unit>
 qsizetype upperCaseWith(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
                         Counts& counts) {
     using Mask = typename Unit::Mask;
     constexpr qsizetype width = std::numeric_limits<Mask>::digits;
-    const auto& table = scripture::upperByteTable();
+    const Table& table = scripture::upperByteTable();
     for (; at + width <= end; at += width) {
         Mask high = 0;
         Mask changed = Unit::upperCase(reinterpret_cast<char*>(bytes + at), high);
         for (Mask rest = high; rest != 0; rest &= rest - 1) {
             const int i = std::countr_zero(rest);
-            const unsigned char upper = table[bytes[at + i]];
-            ++counts[upper];
-            if (upper != bytes[at + i]) {
-                bytes[at + i] = upper;
+            if (upperCaseByte(table, bytes[at + i], counts))
                 changed |= Mask(1) << i;
-            }
         }
         std::memcpy(bits + at / 8, &changed, sizeof changed);
     }
@@ -258,21 +267,29 @@ LineFeedCount countLineFeeds(VectorUnit unit, const char* data, qsizetype from, 
     }
 }
 
-qsizetype upperCaseBlocks(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
-                          qsizetype end, Counts& counts) {
+void upperCase(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
+               qsizetype end, Counts& counts) {
     switch (unit) {
 #if BYTEPASSES_X86
     case VectorUnit::Avx512:
-        return Passes<Avx512>::upperCase(bytes, bits, at, end, counts);
+        at = Passes<Avx512>::upperCase(bytes, bits, at, end, counts);
+        break;
     case VectorUnit::Avx2:
-        return Passes<Avx2>::upperCase(bytes, bits, at, end, counts);
+        at = Passes<Avx2>::upperCase(bytes, bits, at, end, counts);
+        break;
 #endif
 #if defined(__SSE2__)
     case VectorUnit::Sse2:
-        return Passes<Sse2>::upperCase(bytes, bits, at, end, counts);
+        at = Passes<Sse2>::upperCase(bytes, bits, at, end, counts);
+        break;
 #endif
     default:
-        return at;
+        break;
+    }
+    const Table& table = scripture::upperByteTable();
+    for (; at < end; ++at) {
+        if (upperCaseByte(table, bytes[at], counts))
+            bits[at / 8] |= static_cast<unsigned char>(1u << (at % 8));
     }
 }
 

@@ -26,12 +26,11 @@ struct LineFeedCount {
 };
 LineFeedCount countLineFeeds(VectorUnit unit, const char* data, qsizetype from, qsizetype to);
 
-// Upper-cases [at, end) in place a block at a time and sets the bit of each byte it changed (byte
-// i at bit i % 8 of bits[i / 8]); a block's bits are written at once, so at is a multiple of 64.
-// Letters a to z are changed in the vector unit, the few bytes of 0x80 and above through the
-// table, and those are counted. Returns where the blocks stop, less than a block short of end:
-// the bytes from there are the caller's.
-qsizetype upperCaseBlocks(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
-                          qsizetype end, std::array<qsizetype, 256>& counts);
+// Upper-cases [at, end) in place and sets the bit of each byte it changed (byte i at bit i % 8 of
+// bits[i / 8], which start out zero); a block's bits are written at once, so at is a multiple of
+// 64. Letters a to z are changed in the vector unit, the few bytes of 0x80 and above through the
+// table, and those are counted.
+void upperCase(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
+               qsizetype end, std::array<qsizetype, 256>& counts);
 
 } // namespace bytepasses

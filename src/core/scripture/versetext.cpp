@@ -299,23 +299,12 @@ void VerseText::indexLines(Indexing& indexing, qsizetype end, qsizetype readEnd)
     }
 }
 
-// The few bytes of 0x80 and above go through the table, and are counted.
+// Upper-cased with the bytes of 0x80 and above counted exactly; those below in a sample.
 void VerseText::upperCase(Indexing& indexing, qsizetype end) {
-    const auto& table = scripture::upperByteTable();
     auto* bytes = reinterpret_cast<unsigned char*>(m_buffer.data());
     auto* bits = reinterpret_cast<unsigned char*>(m_buffer.data() + m_foldedOffset);
     auto& counts = indexing.sampled;
-    for (qsizetype at =
-             bytepasses::upperCaseBlocks(m_unit, bytes, bits, indexing.done, end, counts);
-         at < end; ++at) {
-        const unsigned char upper = table[bytes[at]];
-        if (upper >= 0x80)
-            ++counts[upper];
-        if (upper != bytes[at]) {
-            bytes[at] = upper;
-            bits[at / 8] |= static_cast<unsigned char>(1u << (at % 8));
-        }
-    }
+    bytepasses::upperCase(m_unit, bytes, bits, indexing.done, end, counts);
     // The sample: the first kVectorBytes of every kSampleEvery-th stretch of that size.
     constexpr qsizetype kSampleStride = kVectorBytes * kSampleEvery;
     for (qsizetype sample = (indexing.done + kSampleStride - 1) / kSampleStride * kSampleStride;

@@ -12,8 +12,8 @@
 namespace search {
 namespace {
 
-// Written in blocks of about this size, so a search that lists the whole text neither writes a
-// line at a time nor holds all its output at once.
+// The phrase's lines are written in blocks of about this size as they are found, neither a line
+// at a time nor all at once.
 constexpr qsizetype kOutputBlock = 64 * 1024;
 
 // The text is read and searched in pieces of about this size, each held in the same memory as
@@ -79,8 +79,10 @@ public:
 
 private:
     bool flush() {
-        if (m_held.isEmpty() || !m_output(m_held))
-            return m_held.isEmpty();
+        if (m_held.isEmpty())
+            return true;
+        if (!m_output(m_held))
+            return false;
         m_held.clear();
         return true;
     }
