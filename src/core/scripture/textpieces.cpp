@@ -3,35 +3,39 @@
 #include "storage/filesystem.h"
 #include "storage/plainfile.h"
 
+#include <cstring>
+
 namespace textpieces {
 
-// The bytes after the last line feed wait for the next read; at the end of the file they are the
-// last line, which has no break.
+// One buffer serves every piece: memory touched for the first time costs a page fault for each
+// page, which would cost more than the read itself if every piece had fresh memory. The bytes
+// after the last line feed move to the buffer's front to wait for the next read; at the end of
+// the file they are the last line, which has no break.
 Reading readInPieces(const QString& path, qsizetype pieceBytes,
-                     const std::function<bool(const VerseText&)>& take) {
+                     const std::function<bool(QByteArrayView)>& take) {
     PlainFile plain(path);
     if (!plain.isOpen())
         return Reading::Unreadable;
     QFile& file = plain.file();
-    QByteArray pending;
+    QByteArray buffer(2 * pieceBytes, Qt::Uninitialized);
+    qsizetype held = 0;
     bool first = true;
     for (;;) {
-        const qsizetype held = pending.size();
-        pending.resize(held + pieceBytes);
-        const qint64 got = file.read(pending.data() + held, pieceBytes);
+        if (buffer.size() - held < pieceBytes) // a line longer than a piece
+            buffer.resize(held + pieceBytes);
+        const qint64 got = file.read(buffer.data() + held, pieceBytes);
         if (got < 0)
             return Reading::Unreadable;
-        pending.resize(held + got);
-        if (first && pending.startsWith(FileSystem::kUtf8ByteOrderMark))
+        const QByteArrayView bytes(buffer.constData(), held + got);
+        if (first && bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
             return Reading::NotInPieces;
         first = false;
         const bool atEnd = got == 0;
-        const qsizetype pieceEnd = atEnd ? pending.size() : pending.lastIndexOf('\n') + 1;
-        if (pieceEnd > 0) {
-            if (!take(VerseText(QByteArrayView(pending).first(pieceEnd))))
-                return Reading::Read;
-            pending.remove(0, pieceEnd);
-        }
+        const qsizetype pieceEnd = atEnd ? bytes.size() : bytes.lastIndexOf('\n') + 1;
+        if (pieceEnd > 0 && !take(bytes.first(pieceEnd)))
+            return Reading::Read;
+        held = bytes.size() - pieceEnd;
+        std::memmove(buffer.data(), bytes.data() + pieceEnd, std::size_t(held));
         if (atEnd)
             return Reading::Read;
     }

@@ -37,4 +37,21 @@ const std::array<unsigned char, 256>& upperByteTable() {
     return table;
 }
 
+const std::array<unsigned char, 256>& unfoldByteTable() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> bytes{};
+        for (int byte = 0; byte < 256; ++byte)
+            bytes[std::size_t(byte)] = static_cast<unsigned char>(byte);
+        const auto& upper = upperByteTable();
+        for (int byte = 0; byte < 256; ++byte) {
+            if (upper[std::size_t(byte)] == byte)
+                continue;
+            Q_ASSERT(bytes[upper[std::size_t(byte)]] == upper[std::size_t(byte)]);
+            bytes[upper[std::size_t(byte)]] = static_cast<unsigned char>(byte);
+        }
+        return bytes;
+    }();
+    return table;
+}
+
 } // namespace scripture

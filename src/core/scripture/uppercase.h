@@ -19,4 +19,9 @@ inline unsigned char upperByte(unsigned char byte) {
     return upperByteTable()[byte];
 }
 
+// The byte that upper-cases to each byte, where another than itself does; the byte itself
+// otherwise. Upper-casing maps no two bytes to one other byte, so this undoes it, and a byte
+// of an upper-cased text stood for itself or for this one.
+const std::array<unsigned char, 256>& unfoldByteTable();
+
 } // namespace scripture

@@ -48,25 +48,6 @@ QChar* decodeInto(QChar* out, QByteArrayView bytes) {
     return out + bytes.size();
 }
 
-// The byte that upper-cases to each byte, where another than itself does; the byte itself
-// otherwise. Upper-casing maps no two bytes to one, so this undoes it.
-const std::array<unsigned char, 256>& unfoldTable() {
-    static const std::array<unsigned char, 256> table = [] {
-        std::array<unsigned char, 256> bytes{};
-        for (int byte = 0; byte < 256; ++byte)
-            bytes[std::size_t(byte)] = static_cast<unsigned char>(byte);
-        const auto& upper = scripture::upperByteTable();
-        for (int byte = 0; byte < 256; ++byte) {
-            if (upper[std::size_t(byte)] == byte)
-                continue;
-            Q_ASSERT(bytes[upper[std::size_t(byte)]] == upper[std::size_t(byte)]);
-            bytes[upper[std::size_t(byte)]] = static_cast<unsigned char>(byte);
-        }
-        return bytes;
-    }();
-    return table;
-}
-
 // Writes the line, decoded, with every occurrence of the prefix taken out; returns the end.
 QChar* writeWithout(QChar* out, QByteArrayView line, QByteArrayView prefix) {
     qsizetype from = 0;
@@ -323,7 +304,7 @@ bool VerseText::folded(qsizetype place) const {
 
 unsigned char VerseText::fileByte(qsizetype place) const {
     const auto upper = static_cast<unsigned char>(m_buffer.data()[place]);
-    return folded(place) ? unfoldTable()[upper] : upper;
+    return folded(place) ? scripture::unfoldByteTable()[upper] : upper;
 }
 
 // Sixteen bytes at a time where none is 0x80 or above: then only letters A to Z were folded,

@@ -1,5 +1,7 @@
 #include "search/bytefinder.h"
 
+#include "scripture/uppercase.h"
+
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -15,25 +17,39 @@ namespace {
 
 using Probe = ByteFinder::Probe;
 
-bool matchesAt(const Probe& probe, const char* text, qsizetype start) {
-    return std::memcmp(text + start, probe.pattern, std::size_t(probe.size)) == 0;
+// Whether the whole pattern lies at start; letters as written compare by their upper case.
+template <bool asWritten> bool matchesAt(const Probe& probe, const char* text, qsizetype start) {
+    if constexpr (!asWritten) {
+        return std::memcmp(text + start, probe.pattern, std::size_t(probe.size)) == 0;
+    } else {
+        const auto& upper = scripture::upperByteTable();
+        for (qsizetype i = 0; i < probe.size; ++i) {
+            if (upper[static_cast<unsigned char>(text[start + i])] !=
+                static_cast<unsigned char>(probe.pattern[i]))
+                return false;
+        }
+        return true;
+    }
 }
 
+template <bool asWritten>
 qsizetype findOneByOne(const Probe& probe, const char* text, qsizetype from, qsizetype lastStart) {
     const char first = probe.pattern[probe.first];
+    const char firstOther = asWritten ? probe.firstOther : first;
     for (qsizetype start = from; start <= lastStart; ++start) {
-        if (text[start + probe.first] == first && matchesAt(probe, text, start))
+        const char at = text[start + probe.first];
+        if ((at == first || at == firstOther) && matchesAt<asWritten>(probe, text, start))
             return start;
     }
     return -1;
 }
 
 // The first candidate of the block that holds the whole pattern, or -1.
-template <typename Mask>
+template <bool asWritten, typename Mask>
 qsizetype firstMatch(Mask candidates, const Probe& probe, const char* text, qsizetype start) {
     for (; candidates != 0; candidates &= candidates - 1) {
         const qsizetype candidate = start + std::countr_zero(candidates);
-        if (matchesAt(probe, text, candidate))
+        if (matchesAt<asWritten>(probe, text, candidate))
             return candidate;
     }
     return -1;
@@ -47,37 +63,50 @@ template <typename Mask> Mask upTo(qsizetype start, qsizetype lastStart) {
 
 qsizetype scanBytes(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
                     bool) {
-    return findOneByOne(probe, text, start, lastStart);
+    return probe.asWritten ? findOneByOne<true>(probe, text, start, lastStart)
+                           : findOneByOne<false>(probe, text, start, lastStart);
 }
 
 // The scan of every vector unit, written once. A unit tests as many places at once as its Mask
-// has bits; both() tells which places from a and from b hold the first and the second byte.
-// Each unit's scan function is compiled for its instructions and takes all this inline
-// (flatten), the unit's both() too, which, compiled for those instructions, could not be inlined
-// into this template alone. A stretch shorter than the unit is tested at once when padded, one
-// place at a time otherwise.
-template <typename Unit>
-qsizetype scanWith(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
+// has bits; both() tells which places from a and from b hold the first and the second byte, or
+// either of the bytes each stands for in letters as written. Each unit's scan function is
+// compiled for its instructions and takes all this inline (flatten), the unit's both() too,
+// which, compiled for those instructions, could not be inlined into this template alone. A
+// stretch shorter than the unit is tested at once when padded, one place at a time otherwise.
+template <typename Unit, bool asWritten>
+qsizetype scanEach(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
                    bool padded) {
     using Mask = typename Unit::Mask;
     constexpr qsizetype width = std::numeric_limits<Mask>::digits;
     const char first = probe.pattern[probe.first];
     const char second = probe.pattern[probe.second];
     const auto candidates = [&](qsizetype at) {
-        return Unit::both(text + at + probe.first, first, text + at + probe.second, second);
+        const char* a = text + at + probe.first;
+        const char* b = text + at + probe.second;
+        if constexpr (asWritten)
+            return Unit::both(a, first, probe.firstOther, b, second, probe.secondOther);
+        else
+            return Unit::both(a, first, b, second);
     };
     for (; start + width - 1 <= lastStart; start += width) {
         if (const Mask mask = candidates(start); mask != 0) [[unlikely]] {
-            if (const qsizetype at = firstMatch(mask, probe, text, start); at >= 0)
+            if (const qsizetype at = firstMatch<asWritten>(mask, probe, text, start); at >= 0)
                 return at;
         }
     }
     if (start > lastStart)
         return -1;
     if (padded)
-        return firstMatch(Mask(candidates(start) & upTo<Mask>(start, lastStart)), probe, text,
-                          start);
-    return findOneByOne(probe, text, start, lastStart);
+        return firstMatch<asWritten>(Mask(candidates(start) & upTo<Mask>(start, lastStart)), probe,
+                                     text, start);
+    return findOneByOne<asWritten>(probe, text, start, lastStart);
+}
+
+template <typename Unit>
+qsizetype scanWith(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
+                   bool padded) {
+    return probe.asWritten ? scanEach<Unit, true>(probe, text, start, lastStart, padded)
+                           : scanEach<Unit, false>(probe, text, start, lastStart, padded);
 }
 
 #if defined(__SSE2__)
@@ -88,6 +117,17 @@ struct Sse2 {
         const __m128i atB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
         return Mask(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(atA, _mm_set1_epi8(first)),
                                                     _mm_cmpeq_epi8(atB, _mm_set1_epi8(second)))));
+    }
+    static __m128i either(__m128i bytes, char one, char other) {
+        return _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(one)),
+                            _mm_cmpeq_epi8(bytes, _mm_set1_epi8(other)));
+    }
+    static Mask both(const char* a, char first, char firstOther, const char* b, char second,
+                     char secondOther) {
+        const __m128i atA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a));
+        const __m128i atB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
+        return Mask(_mm_movemask_epi8(
+            _mm_and_si128(either(atA, first, firstOther), either(atB, second, secondOther))));
     }
 };
 
@@ -108,6 +148,17 @@ struct Avx2 {
             _mm256_and_si256(_mm256_cmpeq_epi8(atA, _mm256_set1_epi8(first)),
                              _mm256_cmpeq_epi8(atB, _mm256_set1_epi8(second)))));
     }
+    [[gnu::target("avx2")]] static __m256i either(__m256i bytes, char one, char other) {
+        return _mm256_or_si256(_mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(one)),
+                               _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(other)));
+    }
+    [[gnu::target("avx2")]] static Mask both(const char* a, char first, char firstOther,
+                                             const char* b, char second, char secondOther) {
+        const __m256i atA = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a));
+        const __m256i atB = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b));
+        return Mask(_mm256_movemask_epi8(
+            _mm256_and_si256(either(atA, first, firstOther), either(atB, second, secondOther))));
+    }
 };
 
 struct Avx512 {
@@ -116,6 +167,15 @@ struct Avx512 {
                                                          char second) {
         return Mask(_mm512_cmpeq_epi8_mask(_mm512_loadu_si512(a), _mm512_set1_epi8(first)) &
                     _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(b), _mm512_set1_epi8(second)));
+    }
+    [[gnu::target("avx512f,avx512bw")]] static Mask either(const char* at, char one, char other) {
+        const __m512i bytes = _mm512_loadu_si512(at);
+        return Mask(_mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(one)) |
+                    _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(other)));
+    }
+    [[gnu::target("avx512f,avx512bw")]] static Mask
+    both(const char* a, char first, char firstOther, const char* b, char second, char secondOther) {
+        return either(a, first, firstOther) & either(b, second, secondOther);
     }
 };
 
@@ -134,7 +194,7 @@ scanAvx512(const Probe& probe, const char* text, qsizetype start, qsizetype last
 } // namespace
 
 ByteFinder::ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts,
-                       Unit unit)
+                       Unit unit, Letters letters)
     : m_pattern(pattern) {
     switch (vectorunit::orWidest(unit)) {
 #if BYTEFINDER_X86
@@ -165,7 +225,17 @@ ByteFinder::ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>&
         if (i != first && countAt(i) < countAt(second))
             second = i;
     }
-    m_probe = {pattern.data(), pattern.size(), first, second};
+    const auto& unfold = scripture::unfoldByteTable();
+    const auto otherOf = [&](qsizetype i) {
+        return pattern.isEmpty() ? char(0) : char(unfold[static_cast<unsigned char>(pattern[i])]);
+    };
+    m_probe = {pattern.data(),
+               pattern.size(),
+               first,
+               second,
+               otherOf(first),
+               otherOf(second),
+               letters == Letters::AsWritten};
     m_nowhere = !pattern.isEmpty() && countAt(first) == 0;
     qsizetype total = 0;
     for (const qsizetype count : byteCounts)

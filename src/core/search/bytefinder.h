@@ -19,10 +19,16 @@ public:
     // The ways of testing candidate places.
     using Unit = VectorUnit;
 
-    // byteCounts: how often each byte occurs in the text to be searched. A unit the machine
-    // does not run counts as the widest it does.
+    // How the text to be searched holds its letters: upper-cased, as the scripture text keeps
+    // them for searching, or as they were written, each byte then compared by its upper case.
+    // The pattern is upper-cased either way.
+    enum class Letters { UpperCased, AsWritten };
+
+    // byteCounts: how often each byte occurs in the text to be searched, upper-cased; a byte
+    // counted as none is taken to be nowhere in it. A unit the machine does not run counts as
+    // the widest it does.
     ByteFinder(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts,
-               Unit unit = vectorunit::widest());
+               Unit unit = vectorunit::widest(), Letters letters = Letters::UpperCased);
 
     // True when a byte of the pattern never occurs in the text: it is found nowhere.
     bool nowhere() const { return m_nowhere; }
@@ -44,6 +50,10 @@ public:
         qsizetype size;
         qsizetype first;  // place of the rarest byte
         qsizetype second; // place of the next rarest byte, elsewhere when there is one
+        // Letters as written: the other byte whose upper case each of the two is, or the same.
+        char firstOther;
+        char secondOther;
+        bool asWritten;
     };
 
 private:

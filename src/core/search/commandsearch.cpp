@@ -2,12 +2,19 @@
 
 #include "scripture/scripturetext.h"
 #include "scripture/textpieces.h"
+#include "scripture/uppercase.h"
+#include "search/bytefinder.h"
 #include "search/searchengine.h"
 #include "search/searchreadiness.h"
 #include "storage/filesystem.h"
 #include "text/linebreak.h"
 
 #include <QDir>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
 
 namespace search {
 namespace {
@@ -17,8 +24,10 @@ namespace {
 constexpr qsizetype kOutputBlock = 64 * 1024;
 
 // The text is read and searched in pieces of about this size, each held in the same memory as
-// the last: the search reads the text once and has no need to hold it whole.
-constexpr qsizetype kPieceBytes = 512 * 1024;
+// the last: the search reads the text once and has no need to hold it whole. Small pieces keep
+// the pages touched for the first time few, each a page fault, and a piece's indexing within a
+// core's cache; much smaller, and each piece's own costs would tell.
+constexpr qsizetype kPieceBytes = 64 * 1024;
 
 // The line as the list shows it, in UTF-8: its bytes as they are where all are ASCII, which
 // nearly every line is; decoded from the code page otherwise.
@@ -35,6 +44,51 @@ void appendUtf8(QByteArray& out, const VerseText& text, qsizetype line,
     out.append('\n');
 }
 
+// Whether a piece of the text, its letters as written, may hold a line of the result: one that
+// holds the phrase, or, until a piece has held it, one that holds every word. Only such a piece
+// is indexed and searched; once the phrase is found, most pieces of a long text hold neither,
+// and cost a scan of their bytes alone. The finders' rarest bytes are judged from a sample of
+// the first piece.
+class PieceSieve {
+    Q_DISABLE_COPY_MOVE(PieceSieve)
+
+public:
+    explicit PieceSieve(const QString& prepared)
+        : m_terms(searchTerms(prepared)) {}
+
+    bool mayHold(QByteArrayView piece, bool phraseFound) {
+        if (!m_ready)
+            makeFinders(piece);
+        if (m_phrase && m_phrase->find(piece.data(), 0, piece.size()) >= 0)
+            return true;
+        return !phraseFound && std::all_of(m_words.begin(), m_words.end(), [&](const auto& word) {
+            return word.find(piece.data(), 0, piece.size()) >= 0;
+        });
+    }
+
+private:
+    static constexpr qsizetype kSampleEvery = 64;
+
+    // Every byte counted once at least: the sample may miss one the piece holds.
+    void makeFinders(QByteArrayView piece) {
+        std::array<qsizetype, 256> counts;
+        counts.fill(1);
+        for (qsizetype at = 0; at < piece.size(); at += kSampleEvery)
+            ++counts[scripture::upperByte(static_cast<unsigned char>(piece[at]))];
+        constexpr auto asWritten = ByteFinder::Letters::AsWritten;
+        if (m_terms.phrase)
+            m_phrase.emplace(*m_terms.phrase, counts, vectorunit::widest(), asWritten);
+        for (const QByteArray& word : m_terms.words)
+            m_words.emplace_back(word, counts, vectorunit::widest(), asWritten);
+        m_ready = true;
+    }
+
+    const Terms m_terms; // the finders look into these
+    bool m_ready = false;
+    std::optional<ByteFinder> m_phrase;
+    std::vector<ByteFinder> m_words;
+};
+
 // The two passes over a text taken a piece at a time. Once a piece holds the phrase, the lines
 // that hold it are the result, those of the pieces before being none; until then each piece's
 // lines that hold every word are kept, the result when no piece holds the phrase. Lines of the
@@ -45,9 +99,14 @@ public:
         : m_query(singleLineQuery(asked.query))
         , m_scope(asked.scope)
         , m_countOnly(asked.countOnly)
-        , m_output(output) {}
+        , m_output(output)
+        , m_sieve(preparedQuery(m_query)) {}
 
     // False when the output could not be written.
+    bool take(QByteArrayView piece) {
+        return !m_sieve.mayHold(piece, m_byPhrase) || take(VerseText(piece));
+    }
+
     bool take(const VerseText& piece) {
         const Outcome found = run(piece, m_query, m_scope);
         if (found.lines.empty() || (m_byPhrase && !found.foundByPhrase))
@@ -91,6 +150,7 @@ private:
     QString m_scope;
     bool m_countOnly;
     const Output& m_output;
+    PieceSieve m_sieve;
     bool m_byPhrase = false;
     qsizetype m_count = 0;
     QByteArray m_held; // lines to write, in UTF-8
@@ -120,7 +180,7 @@ CommandAnswer searchFromCommandLine(FileSystem& files, const ProgramFolder& fold
         return {kExitTrouble, scriptureProblem(files, folder)};
     PieceResults results(asked, output);
     bool written = true;
-    const auto take = [&](const VerseText& piece) { return written = results.take(piece); };
+    const auto take = [&](QByteArrayView piece) { return written = results.take(piece); };
     const textpieces::Reading reading = files.mayReadDirectly()
                                             ? textpieces::readInPieces(path, kPieceBytes, take)
                                             : textpieces::Reading::NotInPieces;
@@ -128,7 +188,7 @@ CommandAnswer searchFromCommandLine(FileSystem& files, const ProgramFolder& fold
         ScriptureText scripture(files, path);
         if (!scripture.refresh())
             return {kExitTrouble, scriptureProblem(files, folder)};
-        take(scripture.text());
+        written = results.take(scripture.text());
     } else if (reading == textpieces::Reading::Unreadable) {
         return {kExitTrouble, scriptureProblem(files, folder)};
     }

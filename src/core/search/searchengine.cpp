@@ -104,8 +104,8 @@ struct AllWords {
     std::vector<QByteArray> words; // the finders look into these
     std::vector<ByteFinder> finders;
 
-    AllWords(const VerseText& text, const QStringList& queryWords)
-        : words(distinctWords(queryWords)) {
+    AllWords(const VerseText& text, std::vector<QByteArray> distinctWords)
+        : words(std::move(distinctWords)) {
         for (const QByteArray& word : words)
             finders.emplace_back(word, text.upperByteCounts());
         const qsizetype size = text.upperBytes().size();
@@ -212,11 +212,12 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
         outcome.lines = nonEmptyLines(text, runs);
         return outcome;
     }
-    const AllWords allWords(text, queryWords(prepared));
+    Terms terms = searchTerms(prepared);
+    const AllWords allWords(text, std::move(terms.words));
     std::vector<qsizetype> phraseLines;
     std::optional<std::vector<qsizetype>> allWordsLines; // when the phrase's scan found them
-    if (codepage::fitsWindows1252(prepared)) { // no line holds a character outside the code page
-        const QByteArray phrase = codepage::encodeWindows1252(prepared);
+    if (terms.phrase) {
+        const QByteArray& phrase = *terms.phrase;
         const ByteFinder phraseFinder(phrase, text.upperByteCounts());
         if (allWords.finders.empty() ||
             phraseFirst(phraseFinder, allWords.finders.front(), text.upperBytes().size())) {
@@ -238,6 +239,14 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
         outcome.lines =
             allWordsLines ? std::move(*allWordsLines) : linesHoldingAll(text, runs, allWords);
     return outcome;
+}
+
+Terms searchTerms(const QString& prepared) {
+    Terms terms;
+    if (codepage::fitsWindows1252(prepared)) // no line holds a character outside the code page
+        terms.phrase = codepage::encodeWindows1252(prepared);
+    terms.words = distinctWords(queryWords(prepared));
+    return terms;
 }
 
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines) {

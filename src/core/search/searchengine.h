@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // The two-pass search over the scripture text. The phrase pass lists every line in scope
@@ -29,6 +30,16 @@ QString preparedQuery(const QString& query);
 // The words the all-words pass tests, in query order; the last is empty when the prepared
 // query ends with a separator.
 QStringList queryWords(const QString& prepared);
+
+// What a line must hold to be found, upper-cased and in the code page: by the phrase pass, the
+// whole prepared query (none when the code page lacks one of its characters, so no line holds
+// it); by the all-words pass, every one of the distinct non-empty words (none: every non-empty
+// line is found).
+struct Terms {
+    std::optional<QByteArray> phrase;
+    std::vector<QByteArray> words;
+};
+Terms searchTerms(const QString& prepared);
 
 // The result lines themselves, as read.
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines);

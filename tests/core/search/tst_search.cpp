@@ -1,4 +1,5 @@
 #include "naivesearch.h"
+#include "scripture/uppercase.h"
 #include "search/bytefinder.h"
 #include "search/commandsearch.h"
 #include "search/searchengine.h"
@@ -119,10 +120,14 @@ private slots:
         QCOMPARE(status({"love one another", "Job"}), search::kExitFound);
         QCOMPARE(output, words); // with LF alone, a piece cut short of its line feed would show
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"),
-                               words + "Job 1:2  love one another\r\n" + words));
+                               words + "Job 1:2  love one another\r\n" + words + "Job 1:3  Zion"));
         QCOMPARE(status({"love one another"}), search::kExitFound);
         QCOMPARE(output, "Job 1:2  love one another\n");
         QCOMPARE(status({"love one another", "Job", true}), search::kExitFound);
+        QCOMPARE(output, "1\n");
+        // A piece is passed over only when it cannot hold what is looked for, even a letter
+        // the first piece lacks.
+        QCOMPARE(status({"zion", "Job", true}), search::kExitFound);
         QCOMPARE(output, "1\n");
         writable = false;
         QCOMPARE(status({"love"}), search::kExitTrouble);
@@ -171,31 +176,42 @@ private slots:
     // Random short texts over a small alphabet put the pattern at every place of the vector
     // blocks, across the window's ends, and absent, for every unit this machine runs; the padded
     // find reads past the end into bytes that hold the pattern too, and must not report them.
+    // Every other text keeps its letters as written, in either case, é among them, and must be
+    // found as its upper-cased copy is.
     void byteFinderMatchesPlainFind() {
         using Unit = ByteFinder::Unit;
         QRandomGenerator random(7);
-        const auto letter = [&](int letters) { return char('a' + random.bounded(letters)); };
+        const auto letter = [&](int letters) {
+            return "ab\xe9"
+                   "d"[random.bounded(letters)];
+        };
         for (int trial = 0; trial < 20000; ++trial) {
+            const bool asWritten = trial % 2 == 1;
             QByteArray text(random.bounded(200), Qt::Uninitialized);
             for (char& byte : text)
-                byte = letter(3);
+                byte = char(letter(3) & (asWritten && random.bounded(2) ? ~0x20 : ~0));
             QByteArray pattern(1 + random.bounded(6), Qt::Uninitialized);
             for (char& byte : pattern)
-                byte = letter(4);
+                byte = asWritten ? char(scripture::upperByte(uchar(letter(4)))) : letter(4);
+            QByteArray upper = text;
+            for (char& byte : upper)
+                byte = asWritten ? char(scripture::upperByte(uchar(byte))) : byte;
             const qsizetype from = text.isEmpty() ? 0 : random.bounded(int(text.size()));
             const qsizetype end = from + random.bounded(int(text.size() - from) + 1);
             std::array<qsizetype, 256> counts{};
-            for (const char byte : text)
+            for (const char byte : upper)
                 ++counts[static_cast<unsigned char>(byte)];
-            const std::string_view window(text.constData() + from, std::size_t(end - from));
+            const std::string_view window(upper.constData() + from, std::size_t(end - from));
             const std::size_t at =
                 window.find(std::string_view(pattern.constData(), pattern.size()));
             const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
             const QByteArray padded = text.first(end) + pattern.repeated(ByteFinder::kPadding);
+            const auto letters =
+                asWritten ? ByteFinder::Letters::AsWritten : ByteFinder::Letters::UpperCased;
             for (const Unit unit : {Unit::Bytes, Unit::Sse2, Unit::Avx2, Unit::Avx512}) {
                 if (!vectorunit::runs(unit))
                     continue;
-                const ByteFinder finder(pattern, counts, unit);
+                const ByteFinder finder(pattern, counts, unit, letters);
                 QCOMPARE(finder.find(text.constData(), from, end), expected);
                 QCOMPARE(finder.findPadded(padded.constData(), from, end), expected);
             }
