@@ -286,8 +286,11 @@ void upperCase(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsize
     default:
         break;
     }
+    // The blocks stop at a multiple of eight: each bits byte of the rest is begun here.
     const Table& table = scripture::upperByteTable();
     for (; at < end; ++at) {
+        if (at % 8 == 0)
+            bits[at / 8] = 0;
         if (upperCaseByte(table, bytes[at], counts))
             bits[at / 8] |= static_cast<unsigned char>(1u << (at % 8));
     }

@@ -26,10 +26,11 @@ struct LineFeedCount {
 };
 LineFeedCount countLineFeeds(VectorUnit unit, const char* data, qsizetype from, qsizetype to);
 
-// Upper-cases [at, end) in place and sets the bit of each byte it changed (byte i at bit i % 8 of
-// bits[i / 8], which start out zero); a block's bits are written at once, so at is a multiple of
-// 64. Letters a to z are changed in the vector unit, the few bytes of 0x80 and above through the
-// table, and those are counted.
+// Upper-cases [at, end) in place and writes whether it changed each byte (byte i at bit i % 8 of
+// bits[i / 8]): every bits byte from at / 8 on that holds a byte of the range is written whole,
+// the bits past end zero, so they need not be cleared first. A block's bits are written at once,
+// so at is a multiple of 64. Letters a to z are changed in the vector unit, the few bytes of 0x80
+// and above through the table, and those are counted.
 void upperCase(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
                qsizetype end, std::array<qsizetype, 256>& counts);
 

@@ -162,7 +162,10 @@ std::optional<VerseText> VerseText::readFile(const QString& path) {
         if (read < size && end > indexing.done)
             text.indexStretch(indexing, end, read);
     }
+    // A file that shrank since its size was taken leaves bytes and bits that nothing writes.
     std::memset(data + read, 0, std::size_t(size - read));
+    const qsizetype bitsRead = text.m_foldedOffset + (read + 7) / 8;
+    std::memset(data + bitsRead, 0, std::size_t(text.m_foldedOffset + (size + 7) / 8 - bitsRead));
     text.m_size = read;
     text.indexStretch(indexing, read, read);
     text.finishIndexing(indexing);
@@ -221,7 +224,11 @@ void VerseText::addLine(const Indexing& indexing, qsizetype end) {
 // so that a text of verses grows it rarely.
 void VerseText::indexStretch(Indexing& indexing, qsizetype end, qsizetype readEnd) {
     if (indexing.done == 0) {
-        std::memset(m_buffer.data() + m_size, 0, std::size_t(m_buffer.size() - m_size));
+        // The upper-casing writes every bits byte; what lies around them is zeroed here.
+        char* data = m_buffer.data();
+        const qsizetype bitsEnd = m_foldedOffset + (m_size + 7) / 8;
+        std::memset(data + m_size, 0, std::size_t(m_foldedOffset - m_size));
+        std::memset(data + bitsEnd, 0, std::size_t(m_buffer.size() - bitsEnd));
         m_starts.reserve(std::size_t(m_size / 64 + 1));
         m_ends.reserve(std::size_t(m_size / 64 + 1));
         m_blockLines.assign(std::size_t(m_size / kBlockBytes + 2), 0); // room for one written ahead
