@@ -6,6 +6,16 @@
 #include <cstring>
 
 namespace textpieces {
+namespace {
+
+// Where the bytes' last line ends, after its line feed, looked for from the place on; 0 when no
+// line ends there.
+qsizetype lastLineEnd(QByteArrayView bytes, qsizetype from) {
+    const qsizetype lineFeed = bytes.sliced(from).lastIndexOf('\n');
+    return lineFeed < 0 ? 0 : from + lineFeed + 1;
+}
+
+} // namespace
 
 // One buffer serves every piece: memory touched for the first time costs a page fault for each
 // page, which would cost more than the read itself if every piece had fresh memory. The bytes
@@ -31,7 +41,9 @@ Reading readInPieces(const QString& path, qsizetype pieceBytes,
             return Reading::NotInPieces;
         first = false;
         const bool atEnd = got == 0;
-        const qsizetype pieceEnd = atEnd ? bytes.size() : bytes.lastIndexOf('\n') + 1;
+        // The bytes held hold no line feed: only those just read are looked at, so that a line
+        // of many pieces is not looked through again at every read.
+        const qsizetype pieceEnd = atEnd ? bytes.size() : lastLineEnd(bytes, held);
         if (pieceEnd > 0 && !take(bytes.first(pieceEnd)))
             return Reading::Read;
         held = bytes.size() - pieceEnd;

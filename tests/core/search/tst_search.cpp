@@ -129,6 +129,11 @@ private slots:
         // of one byte, without a break, of a letter the first piece lacks.
         QCOMPARE(status({"z", shell::kTheBible, true}), search::kExitFound);
         QCOMPARE(output, "1\n");
+        // A line longer than several pieces comes whole, and so does the line after it.
+        const QByteArray longLine = "Job 1:1  " + QByteArray(200000, 'x') + " love";
+        QVERIFY(testfiles::put(folder.filePath("Bible.dat"), longLine + "\r\nJob 1:2  love\r\n"));
+        QCOMPARE(status({"love", "Job"}), search::kExitFound);
+        QCOMPARE(output, longLine + "\nJob 1:2  love\n");
         writable = false;
         QCOMPARE(status({"love"}), search::kExitTrouble);
     }
