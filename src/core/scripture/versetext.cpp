@@ -242,8 +242,8 @@ void VerseText::indexStretch(Indexing& indexing, qsizetype end, qsizetype readEn
 void VerseText::finishIndexing(Indexing& indexing) {
     if (indexing.lineStart < m_size)
         addLine(indexing, m_size);
+    // The table was sized at the first stretch, for a size the text can only have kept or lost.
     const std::size_t blocks = std::size_t(m_size / kBlockBytes + 1);
-    m_blockLines.resize(std::max(m_blockLines.size(), blocks));
     for (auto block = std::size_t(indexing.blocksFilled); block < blocks; ++block)
         m_blockLines[block] = std::max<qsizetype>(lineCount() - 1, 0);
     m_blockLines.resize(blocks);

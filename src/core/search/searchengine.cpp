@@ -104,8 +104,8 @@ struct AllWords {
     std::vector<QByteArray> words; // the finders look into these
     std::vector<ByteFinder> finders;
 
-    AllWords(const VerseText& text, std::vector<QByteArray> distinctWords)
-        : words(std::move(distinctWords)) {
+    AllWords(const VerseText& text, std::vector<QByteArray> distinct)
+        : words(std::move(distinct)) {
         for (const QByteArray& word : words)
             finders.emplace_back(word, text.upperByteCounts());
         const qsizetype size = text.upperBytes().size();

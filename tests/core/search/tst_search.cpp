@@ -211,12 +211,12 @@ private slots:
                 window.find(std::string_view(pattern.constData(), pattern.size()));
             const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
             const QByteArray padded = text.first(end) + pattern.repeated(ByteFinder::kPadding);
-            const auto letters =
+            const auto held =
                 asWritten ? ByteFinder::Letters::AsWritten : ByteFinder::Letters::UpperCased;
             for (const Unit unit : {Unit::Bytes, Unit::Sse2, Unit::Avx2, Unit::Avx512}) {
                 if (!vectorunit::runs(unit))
                     continue;
-                const ByteFinder finder(pattern, counts, unit, letters);
+                const ByteFinder finder(pattern, counts, unit, held);
                 QCOMPARE(finder.find(text.constData(), from, end), expected);
                 QCOMPARE(finder.findPadded(padded.constData(), from, end), expected);
             }
