@@ -32,20 +32,34 @@ int searchFromCommandLine(const shell::CommandLineDecision& asked) {
 struct Start {
     shell::CommandLineDecision asked;
     int searchStatus = 0;
-    QString executableFolder;
 };
+
+// As the application object reads them: Qt takes the command line in the system's encoding,
+// which is UTF-8 on every system it runs on here.
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
 
 // Reads the command line before the window system is reached, so that --help, --version, a
 // search and a refused command line answer on a terminal without a display, with no more of the
-// toolkit than QtCore.
+// toolkit than QtCore. A search makes no application object, which costs about as much as the
+// search itself at the text's usual size; --help makes one, as its usage line names the program
+// by it.
 Start readCommandLine(int argc, char* argv[]) {
-    QCoreApplication commandLine(argc, argv);
     nameTheApplication();
-    Start start{
-        shell::decideCommandLine(QCoreApplication::arguments(), shell::Display::ofThisProcess()), 0,
-        QCoreApplication::applicationDirPath()};
-    if (start.asked.outcome == shell::CommandLineDecision::Search)
+    const QStringList arguments = argumentsOf(argc, argv);
+    const shell::Display display = shell::Display::ofThisProcess();
+    Start start{shell::decideCommandLine(arguments, display), 0};
+    if (start.asked.outcome == shell::CommandLineDecision::Search) {
         start.searchStatus = searchFromCommandLine(start.asked);
+        return start;
+    }
+    const QCoreApplication commandLine(argc, argv);
+    start.asked = shell::decideCommandLine(arguments, display);
     return start;
 }
 
@@ -62,7 +76,7 @@ int main(int argc, char* argv[]) {
         if (!asked.showInWindow)
             return asked.exitStatus;
     }
-    const LoadedWindow window = loadWindowLibrary(start.executableFolder);
+    const LoadedWindow window = loadWindowLibrary(storage::executableFolder());
     if (!window.entry) {
         std::fputs(qPrintable(QStringLiteral("vellumark: ") + window.problem), stderr);
         return asked.outcome == shell::CommandLineDecision::Run ? shell::kExitNoWindow

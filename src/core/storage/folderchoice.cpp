@@ -14,7 +14,7 @@ constexpr QLatin1String kInstalledName("vellumark");
 FolderFacts FolderFacts::ofThisMachine(const QString& namedFolder) {
     FolderFacts facts;
     facts.namedFolder = namedFolder;
-    facts.executableFolder = QCoreApplication::applicationDirPath();
+    facts.executableFolder = storage::executableFolder();
     facts.executableFolderWritable = QFileInfo(facts.executableFolder).isWritable();
     facts.installedFolders << QDir::cleanPath(facts.executableFolder +
                                               QStringLiteral("/../share/") + kInstalledName);
@@ -48,4 +48,12 @@ ProgramFolder storage::chooseFoldersOfThisMachine(FileSystem& files, const QStri
     return chooseFolders(FolderFacts::ofThisMachine(namedFolder), [&](const QString& folder) {
         return files.fileExists(ProgramFolder(folder).biblePath());
     });
+}
+
+// As the application object finds it, through the link the system keeps to the executable.
+QString storage::executableFolder() {
+    const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (executable.isEmpty())
+        return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return QFileInfo(executable).absolutePath();
 }

@@ -38,4 +38,8 @@ ProgramFolder chooseFolders(const FolderFacts& facts,
 // The folders of this start: those of this machine, Bible.dat looked for through the file layer.
 ProgramFolder chooseFoldersOfThisMachine(FileSystem& files, const QString& namedFolder);
 
+// The folder of the running executable, known with or without an application object: a search
+// from the command line makes none, as it would cost more than the search at the usual sizes.
+QString executableFolder();
+
 } // namespace storage
