@@ -14,6 +14,8 @@ constexpr QLatin1String kInstalledName("vellumark");
 FolderFacts FolderFacts::ofThisMachine(const QString& namedFolder) {
     FolderFacts facts;
     facts.namedFolder = namedFolder;
+    if (!namedFolder.isEmpty())
+        return facts; // it holds everything: nothing else is looked at
     facts.executableFolder = storage::executableFolder();
     facts.executableFolderWritable = QFileInfo(facts.executableFolder).isWritable();
     facts.installedFolders << QDir::cleanPath(facts.executableFolder +

@@ -20,7 +20,7 @@ struct FolderFacts {
     QString userDataFolder;
 
     // Looks at this machine: the executable's folder, the installed data folders and the
-    // user's data folder.
+    // user's data folder; not when a folder is named, which holds everything.
     static FolderFacts ofThisMachine(const QString& namedFolder);
 };
 
