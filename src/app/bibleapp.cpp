@@ -67,14 +67,8 @@ BibleApp::BibleApp(Storage storage, Services services)
                      [this] { m_favoritesSession->verseLookedUp(); });
     m_reading = std::make_unique<ReadingArea>(w.readingView(), menus, m_services.pointer,
                                               *m_scripture, m_services.clipboard);
-    m_search = std::make_unique<SearchPage>(w.searchView(), m_services.pointer, *m_scripture);
-    QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
-                     &ReadingArea::setSearchedTerms);
-    QObject::connect(m_search.get(), &SearchPage::resultPicked, m_reading.get(),
-                     &ReadingArea::openResult);
-    QObject::connect(m_search.get(), &SearchPage::resultEntered, m_reading.get(),
-                     &ReadingArea::focusReadingText);
-    m_pages = std::make_unique<PageSwitcher>(w.searchView(), w.favoritesView(), menus);
+    QObject::connect(&w, &MainWindow::searchPageBuilt, &w, [this] { startSearchPage(); });
+    m_pages = std::make_unique<PageSwitcher>(w);
     m_help = std::make_unique<HelpPage>(*w.readingView().readingText, menus, m_storage.folder);
     QObject::connect(m_help.get(), &HelpPage::shown, m_reading.get(), &ReadingArea::forgetChapter);
     m_editCommands = std::make_unique<EditCommands>(w, m_services.clipboard);
@@ -84,9 +78,7 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
-    m_fontSizeKeys =
-        std::make_unique<FontSizeKeys>(w, *w.readingView().readingText, w.displayControls(),
-                                       *m_setFont, m_storage, m_services.messages);
+    m_fontSizeKeys = std::make_unique<FontSizeKeys>(w, *m_setFont, m_storage, m_services.messages);
     // After every handler that may keep the window open has had its say.
     QObject::connect(&w, &MainWindow::closing, &w,
                      [this](const QCloseEvent* closing) { saveSettings(closing); });
@@ -101,7 +93,6 @@ void BibleApp::load() {
     m_scripture->startLoading();
     BusyScope busy(m_services.pointer);
     m_reading->prepare();
-    m_search->prepare();
     m_verseLookup->prepare();
     m_pages->show(PageSwitcher::Page::Favorites);
     checkScriptureFile();
@@ -115,6 +106,24 @@ void BibleApp::load() {
     m_favorites->prepare();
     m_settings->load();
     openWhereReadingStopped();
+}
+
+// The search page's handlers, once its controls are built.
+void BibleApp::startSearchPage() {
+    m_search =
+        std::make_unique<SearchPage>(m_window->searchView(), m_services.pointer, *m_scripture);
+    QObject::connect(m_search.get(), &SearchPage::searched, m_reading.get(),
+                     &ReadingArea::setSearchedTerms);
+    QObject::connect(m_search.get(), &SearchPage::resultPicked, m_reading.get(),
+                     &ReadingArea::openResult);
+    QObject::connect(m_search.get(), &SearchPage::resultEntered, m_reading.get(),
+                     &ReadingArea::focusReadingText);
+    m_search->prepare();
+}
+
+SearchPage& BibleApp::searchPage() {
+    m_window->buildSearchPage();
+    return *m_search;
 }
 
 // Waits for the text, which start-up otherwise never does, only when there is a chapter to open.

@@ -50,7 +50,8 @@ public:
     ReadingArea& readingArea() { return *m_reading; }
     // What the window remembers between runs: read by load(), written as the window closes.
     SettingsFile& settings() { return *m_settings; }
-    SearchPage& searchPage() { return *m_search; }
+    // Built, hidden, when asked for before the page was first shown.
+    SearchPage& searchPage();
 
 private:
     void checkScriptureFile();
@@ -58,6 +59,7 @@ private:
     void tellOnceShown(const QString& text);
     void prepareDataFolders();
     void openWhereReadingStopped();
+    void startSearchPage();
     void saveSettings(const QCloseEvent* closing);
 
     Storage m_storage;

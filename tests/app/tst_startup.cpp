@@ -1,4 +1,5 @@
 #include "controls/listbox.h"
+#include "placement/placement.h"
 #include "reading/readingarea.h"
 #include "searchpage/searchpage.h"
 #include "support/appfixture.h"
@@ -82,6 +83,30 @@ private slots:
             QVERIFY(fx.messages.asked[0].overAWindow);
         }
         QVERIFY(fx.window().isVisible());
+        QVERIFY(!fx.window().findChild<QWidget*>("TextSearch")); // built when first shown
+        fx.trigger("mnuSearch2");
+        QCOMPARE(fx.window().displayControls().size(), 5);
+        QTEST(displayFont(fx.window()), "font");
+    }
+
+    // The search page, built when first shown, takes its designed place, in the tab order too,
+    // and offers the Edit menu on a right click.
+    void searchPageBuiltWhenFirstShown() {
+        AppFixture fx;
+        MainWindow& w = fx.start().window();
+        fx.trigger("mnuSearch2");
+        QCOMPARE(QApplication::focusWidget(), fx.textBox("TextSearch"));
+        focusOn(fx.textBox("TextVerses"));
+        for (const char* next : {"ComboSearch", "TextSearch", "ListVerse", "ComboBooks"}) {
+            pressTab();
+            QWidget* control = fx.control(next);
+            QVERIFY2(control == QApplication::focusWidget() ||
+                         control->isAncestorOf(QApplication::focusWidget()),
+                     next);
+        }
+        QCOMPARE(fx.control("Label2")->geometry(),
+                 placement::windowLayout(w.centralWidget()->size()).value("Label2"));
+        QVERIFY(fx.textBox("TextSearch")->actions().contains(w.menus().copy));
     }
 
     // The next start opens the chapter where reading stopped, its top line as it was, beside the
@@ -107,9 +132,10 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         const QByteArray changed("John 3:16  Changed while read\r\n");
         QTest::newRow("nominal: search") << Request([](AppFixture& fx) {
+            SearchPage& page = fx.app().searchPage();
             fx.textBox("TextSearch")->setText(QStringLiteral("3:1"));
             fx.combo("ComboSearch")->setText(QStringLiteral("The Bible"));
-            fx.app().searchPage().search();
+            page.search();
             return fx.control<ListBox>("ListVerse")->items();
         }) << QByteArray() << QStringList{"John 3:16  For God so loved", "John 3:17  For God sent"};
         QTest::newRow("robustness: chapter, file changed during the read")

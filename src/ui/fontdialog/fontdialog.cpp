@@ -3,6 +3,7 @@
 #include "controls/design.h"
 #include "controls/listbox.h"
 #include "fontdialog/savedfont.h"
+#include "mainwindow/mainwindow.h"
 #include "prefs/preferencesfile.h"
 #include "services/messageboxes.h"
 #include "text/linebreak.h"
@@ -26,10 +27,9 @@ ListBox* list(QWidget* parent, const char* name, const QRect& rect, QLabel* capt
 
 } // namespace
 
-FontDialog::FontDialog(QWidget& mainWindow, const QList<QWidget*>& displayControls,
-                       Storage& storage, MessageBoxes& messages)
+FontDialog::FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& messages)
     : QWidget(&mainWindow, Qt::Window)
-    , m_displayControls(displayControls)
+    , m_mainWindow(mainWindow)
     , m_storage(storage)
     , m_messages(messages) {
     setObjectName(QStringLiteral("frmFont"));
@@ -76,7 +76,7 @@ void FontDialog::preselectSavedChoice() {
 }
 
 template <typename Change> void FontDialog::changeDisplayFonts(Change change) {
-    for (QWidget* control : m_displayControls) {
+    for (QWidget* control : m_mainWindow.displayControls()) {
         QFont font = control->font();
         change(font);
         control->setFont(font);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class ListBox;
+class MainWindow;
 class MessageBoxes;
 struct Storage;
 
@@ -14,8 +15,7 @@ class FontDialog : public QWidget {
     Q_OBJECT
 public:
     // A window of its own over the main window, whose display controls it sets.
-    FontDialog(QWidget& mainWindow, const QList<QWidget*>& displayControls, Storage& storage,
-               MessageBoxes& messages);
+    FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& messages);
 
     void onFontPicked();
     void onStylePicked();
@@ -39,7 +39,7 @@ private:
     ListBox* m_fontList;  // "ListFonts"
     ListBox* m_styleList; // "ListFontStyle"
     ListBox* m_sizeList;  // "ListSize"
-    QList<QWidget*> m_displayControls;
+    MainWindow& m_mainWindow;
     Storage& m_storage;
     MessageBoxes& m_messages;
     bool m_loading = false;

@@ -1,8 +1,10 @@
 #include "fontdialog/fontsizekeys.h"
 
+#include "controls/textbox.h"
 #include "fontdialog/fontdialog.h"
 #include "fontdialog/savedfont.h"
 #include "fontdialog/setfontcommand.h"
+#include "mainwindow/mainwindow.h"
 #include "prefs/preferencesfile.h"
 
 #include <QAbstractScrollArea>
@@ -17,10 +19,9 @@ constexpr int kWheelNotch = 120;
 
 } // namespace
 
-FontSizeKeys::FontSizeKeys(QWidget& window, QAbstractScrollArea& readingText,
-                           const QList<QWidget*>& displayControls, SetFontCommand& setFont,
-                           Storage& storage, MessageBoxes& messages)
-    : m_displayControls(displayControls)
+FontSizeKeys::FontSizeKeys(MainWindow& window, SetFontCommand& setFont, Storage& storage,
+                           MessageBoxes& messages)
+    : m_window(window)
     , m_setFont(setFont)
     , m_storage(storage)
     , m_messages(messages) {
@@ -33,11 +34,11 @@ FontSizeKeys::FontSizeKeys(QWidget& window, QAbstractScrollArea& readingText,
     keys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { step(1); });
     keys({QKeySequence::ZoomOut}, [this] { step(-1); });
     keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { backToStart(); });
-    readingText.viewport()->installEventFilter(this);
+    window.readingView().readingText->viewport()->installEventFilter(this);
 }
 
 double FontSizeKeys::shownSize() const {
-    return m_displayControls.first()->font().pointSizeF();
+    return m_window.displayControls().first()->font().pointSizeF();
 }
 
 void FontSizeKeys::step(int step) {
@@ -60,7 +61,7 @@ void FontSizeKeys::show(const QString& size) {
         return;
     prefs::FontRequest request;
     request.pointSize = size.toDouble();
-    applyFontRequest(request, m_displayControls);
+    applyFontRequest(request, m_window.displayControls());
     if (const FileSystem::Result saved = prefs::saveSize(m_storage, size); !saved.ok)
         tellFontNotSaved(m_messages, saved.error);
 }

@@ -4,9 +4,8 @@
 
 #include <optional>
 
+class MainWindow;
 class MessageBoxes;
-class QAbstractScrollArea;
-class QWidget;
 class SetFontCommand;
 struct Storage;
 
@@ -17,8 +16,7 @@ struct Storage;
 class FontSizeKeys : public QObject {
     Q_OBJECT
 public:
-    FontSizeKeys(QWidget& window, QAbstractScrollArea& readingText,
-                 const QList<QWidget*>& displayControls, SetFontCommand& setFont, Storage& storage,
+    FontSizeKeys(MainWindow& window, SetFontCommand& setFont, Storage& storage,
                  MessageBoxes& messages);
 
     void step(int step);
@@ -31,7 +29,7 @@ private:
     double shownSize() const;
     void show(const QString& size);
 
-    QList<QWidget*> m_displayControls;
+    MainWindow& m_window;
     SetFontCommand& m_setFont;
     Storage& m_storage;
     MessageBoxes& m_messages;

@@ -15,7 +15,7 @@ SetFontCommand::SetFontCommand(MainWindow& window, Storage& storage, MessageBoxe
 
 void SetFontCommand::openDialog() {
     if (!m_dialog) {
-        m_dialog = new FontDialog(m_window, m_window.displayControls(), m_storage, m_messages);
+        m_dialog = new FontDialog(m_window, m_storage, m_messages);
         // A closed dialog waits for deletion a moment; it is unloaded from now on.
         connect(m_dialog, &FontDialog::unloaded, this, [this] { m_dialog = nullptr; });
         placeOver(*m_dialog, m_window);

@@ -26,9 +26,13 @@ int oneLineHeight(const QAbstractScrollArea* box) {
 
 ClientLayout::ClientLayout(QWidget* area, const QList<QWidget*>& boxes)
     : QObject(area)
-    , m_area(area)
-    , m_boxes(boxes) {
+    , m_area(area) {
     area->installEventFilter(this);
+    adopt(boxes);
+}
+
+void ClientLayout::adopt(const QList<QWidget*>& boxes) {
+    m_boxes += boxes;
     for (QWidget* box : boxes)
         box->installEventFilter(this);
     place();

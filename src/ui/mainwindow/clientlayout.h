@@ -17,6 +17,9 @@ public:
     // The controls are the area's direct children, found by their design names.
     ClientLayout(QWidget* area, const QList<QWidget*>& boxes);
 
+    // Places controls made since, and keeps these display boxes readable too.
+    void adopt(const QList<QWidget*>& boxes);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

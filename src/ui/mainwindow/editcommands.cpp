@@ -18,13 +18,20 @@ EditCommands::EditCommands(MainWindow& window, Clipboard& clipboard)
     connect(m.deleteForward, &QAction::triggered, this, &EditCommands::deleteForward);
     connect(m.selectAll, &QAction::triggered, this, &EditCommands::selectAll);
     connect(m.insertDateTime, &QAction::triggered, this, &EditCommands::insertDateTime);
-    offerMiddleClickPaste<TextBox>();
-    offerMiddleClickPaste<LineTextBox>();
-    offerMiddleClickPaste<ComboBox>();
+    offerMiddleClickPaste(m_window.findChildren<QWidget*>());
+    connect(&m_window, &MainWindow::searchPageBuilt, this, &EditCommands::offerMiddleClickPaste);
 }
 
-template <typename Box> void EditCommands::offerMiddleClickPaste() {
-    for (Box* box : m_window.findChildren<Box*>())
+void EditCommands::offerMiddleClickPaste(const QList<QWidget*>& controls) {
+    for (QWidget* control : controls) {
+        offerMiddleClickPasteIn<TextBox>(control);
+        offerMiddleClickPasteIn<LineTextBox>(control);
+        offerMiddleClickPasteIn<ComboBox>(control);
+    }
+}
+
+template <typename Box> void EditCommands::offerMiddleClickPasteIn(QWidget* control) {
+    if (auto* box = qobject_cast<Box*>(control))
         connect(box, &Box::pasteSelectionRequested, this, [this, box] { pasteSelection(*box); });
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class MainWindow;
 class TextControl;
 class Clipboard;
+class QWidget;
 
 // The Edit menu: text commands on the control that has the keyboard focus. They work through
 // the control's own text operations, so an edit made here runs the control's change handler
@@ -27,7 +29,8 @@ public:
     void pasteSelection(TextControl& control);
 
 private:
-    template <typename Box> void offerMiddleClickPaste();
+    void offerMiddleClickPaste(const QList<QWidget*>& controls);
+    template <typename Box> void offerMiddleClickPasteIn(QWidget* control);
     void pasteInto(TextControl& control, const QString& text);
     TextControl* focusedText() const;
 

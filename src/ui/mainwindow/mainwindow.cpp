@@ -44,6 +44,12 @@ void describe(QWidget* control, const QString& tip, const QString& accessibleNam
     control->setFont(design::font());
 }
 
+// Tab goes from each control to the next as listed.
+void setTabOrderOf(const QList<QWidget*>& order) {
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 // The client area with its frame lines along the four edges.
 class ClientArea : public QWidget {
     Q_OBJECT
@@ -78,15 +84,30 @@ MainWindow::MainWindow(QWidget* parent)
     area->setMinimumSize(placement::kDesignedArea);
     setCentralWidget(area);
     createReadingArea(area);
-    createSearchPage(area);
     createFavoritesPage(area);
     setTabOrder();
     m_menus = buildMenus(menuBar());
     createStatusLine();
     new HistoryButtons(this, m_menus.back, m_menus.forward);
-    offerEditCommandsOnRightClick();
+    offerEditCommandsOnRightClick(findChildren<QWidget*>());
     m_focus = new FocusTracker(this);
-    new ClientLayout(area, displayControls());
+    m_layout = new ClientLayout(area, displayControls());
+}
+
+void MainWindow::buildSearchPage() {
+    if (hasSearchPage())
+        return;
+    createSearchPage(centralWidget());
+    const SearchView& v = m_search;
+    const QList<QWidget*> controls = {v.heading, v.queryBox, v.scopeBox, v.resultList};
+    for (QWidget* box : QList<QWidget*>{v.queryBox, v.resultList})
+        box->setFont(m_reading.readingText->font()); // the display font, as the others have it
+    for (QWidget* control : controls)
+        control->hide(); // until the page is shown
+    putSearchPageInTabOrder();
+    offerEditCommandsOnRightClick(controls);
+    m_layout->adopt({v.queryBox, v.resultList});
+    emit searchPageBuilt(controls);
 }
 
 void MainWindow::createReadingArea(QWidget* area) {
@@ -147,22 +168,27 @@ void MainWindow::createStatusLine() {
 }
 
 void MainWindow::setTabOrder() {
-    const QList<QWidget*> order = {
-        m_reading.bookBox,          m_reading.chapterBox,     m_reading.readingText,
-        m_favorites.lookupBookBox,  m_favorites.referenceBox, m_favorites.subjectBox,
-        m_favorites.addVerseButton, m_favorites.subjectText,  m_search.scopeBox,
-        m_search.queryBox,          m_search.resultList,      m_favorites.lookedUpVerses};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    setTabOrderOf({m_reading.bookBox, m_reading.chapterBox, m_reading.readingText,
+                   m_favorites.lookupBookBox, m_favorites.referenceBox, m_favorites.subjectBox,
+                   m_favorites.addVerseButton, m_favorites.subjectText,
+                   m_favorites.lookedUpVerses});
+}
+
+// Between the subject's list and the looked-up verses, where the design has it.
+void MainWindow::putSearchPageInTabOrder() {
+    setTabOrderOf({m_favorites.subjectText, m_search.scopeBox, m_search.queryBox,
+                   m_search.resultList, m_favorites.lookedUpVerses});
 }
 
 // A right click offers the Edit menu's commands, never Qt's own clipboard handling.
-void MainWindow::offerEditCommandsOnRightClick() {
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    const QList<QAction*> commands = {m_menus.cut,           m_menus.copy, m_menus.paste,
-                                      m_menus.deleteForward, separator,    m_menus.selectAll};
-    for (QWidget* clicked : findChildren<QWidget*>()) {
+void MainWindow::offerEditCommandsOnRightClick(const QList<QWidget*>& controls) {
+    if (!m_editSeparator) {
+        m_editSeparator = new QAction(this);
+        m_editSeparator->setSeparator(true);
+    }
+    const QList<QAction*> commands = {m_menus.cut,           m_menus.copy,    m_menus.paste,
+                                      m_menus.deleteForward, m_editSeparator, m_menus.selectAll};
+    for (QWidget* clicked : controls) {
         if (!dynamic_cast<TextControl*>(clicked))
             continue;
         if (auto* combo = qobject_cast<ComboBox*>(clicked))
@@ -177,6 +203,8 @@ QWidget* MainWindow::activeControl() const {
 }
 
 QList<QWidget*> MainWindow::displayControls() const {
+    if (!hasSearchPage())
+        return {m_reading.readingText, m_favorites.lookedUpVerses, m_favorites.subjectText};
     return {m_reading.readingText, m_search.queryBox, m_search.resultList,
             m_favorites.lookedUpVerses, m_favorites.subjectText};
 }

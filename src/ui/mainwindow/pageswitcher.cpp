@@ -4,14 +4,17 @@
 #include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "mainwindow/menus.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QAction>
 #include <QLabel>
 
 namespace {
 
+// Only the status line until the page is built.
 QList<QWidget*> controlsOf(const SearchView& v) {
+    if (!v.queryBox)
+        return {v.status};
     return {v.heading, v.queryBox, v.scopeBox, v.resultList, v.status};
 }
 
@@ -25,10 +28,9 @@ QList<QWidget*> controlsOf(const FavoritesView& v) {
 
 } // namespace
 
-PageSwitcher::PageSwitcher(const SearchView& search, const FavoritesView& favorites,
-                           const Menus& menus)
-    : m_search(search)
-    , m_favorites(favorites) {
+PageSwitcher::PageSwitcher(MainWindow& window)
+    : m_window(window) {
+    const Menus& menus = window.menus();
     connect(menus.showFavorites, &QAction::triggered, this, [this] { show(Page::Favorites); });
     connect(menus.showSearch, &QAction::triggered, this, &PageSwitcher::showSearchForTyping);
 }
@@ -36,7 +38,7 @@ PageSwitcher::PageSwitcher(const SearchView& search, const FavoritesView& favori
 // Ready for new words: the first key typed replaces the ones there.
 void PageSwitcher::showSearchForTyping() {
     show(Page::Search);
-    TextBox& query = *m_search.queryBox;
+    TextBox& query = *m_window.searchView().queryBox;
     query.setFocus(Qt::ShortcutFocusReason);
     query.setSelStart(0);
     query.setSelLength(int(query.text().size()));
@@ -48,8 +50,10 @@ void PageSwitcher::showSearchForTyping() {
 void PageSwitcher::show(Page page) {
     m_shown = page;
     const bool searching = page == Page::Search;
-    for (QWidget* control : controlsOf(m_search))
+    if (searching)
+        m_window.buildSearchPage();
+    for (QWidget* control : controlsOf(m_window.searchView()))
         control->setVisible(searching);
-    for (QWidget* control : controlsOf(m_favorites))
+    for (QWidget* control : controlsOf(m_window.favoritesView()))
         control->setVisible(!searching);
 }

@@ -1,21 +1,18 @@
 #pragma once
 
-#include "favoritespage/favoritesview.h"
-#include "searchpage/searchview.h"
-
 #include <QObject>
 
-struct Menus;
+class MainWindow;
 
 // Favorites > Favorite Verses and Search > Search Text (Ctrl+F): the right-hand column shows one
 // of its two pages. The pages differ only in which controls are visible; texts, lists and
-// selections of the hidden page stay as they were.
+// selections of the hidden page stay as they were. The search page is built when first shown.
 class PageSwitcher : public QObject {
     Q_OBJECT
 public:
     enum class Page { Search, Favorites };
 
-    PageSwitcher(const SearchView& search, const FavoritesView& favorites, const Menus& menus);
+    explicit PageSwitcher(MainWindow& window);
 
     // The page's controls shown and the other page's hidden; the reading area is not touched.
     void show(Page page);
@@ -25,7 +22,6 @@ public:
     Page shown() const { return m_shown; }
 
 private:
-    SearchView m_search;
-    FavoritesView m_favorites;
+    MainWindow& m_window;
     Page m_shown = Page::Favorites;
 };

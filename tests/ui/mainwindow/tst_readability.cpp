@@ -35,6 +35,7 @@ private slots:
     // The carets sit at the ends of long texts, so a larger font moves their lines down.
     void initTestCase() {
         MainWindow& w = fx.start().window();
+        fx.app().searchPage(); // its boxes too, though hidden
         fx.textBox("TextFavorites")
             ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
         fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
