@@ -225,6 +225,8 @@ private slots:
              {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
             QVERIFY2(help.contains(data + place), place);
         QCOMPARE(help.count("\r\n"), 51);
+        // Found as the application object finds it, which a command-line search goes without.
+        QCOMPARE(storage::executableFolder(), QCoreApplication::applicationDirPath());
     }
 
     // Start-up makes the data folder where missing, and tells when it cannot; a save makes no
