@@ -39,7 +39,7 @@ ProgramFolder chooseFolders(const FolderFacts& facts,
 ProgramFolder chooseFoldersOfThisMachine(FileSystem& files, const QString& namedFolder);
 
 // The folder of the running executable, known with or without an application object: a search
-// from the command line makes none, as it would cost more than the search at the usual sizes.
+// from the command line makes none, which costs about as much as the search itself.
 QString executableFolder();
 
 } // namespace storage

@@ -109,6 +109,17 @@ private slots:
         QCOMPARE(changes && changes->count() > 0, edit.expectedText != edit.text);
         QCOMPARE(fx.window().activeControl(), widget);
     }
+
+    // The search page, built when first shown, pastes the desktop's selection at a middle click.
+    void middleClickOnTheSearchPage() {
+        fx.trigger("mnuSearch2");
+        TextBox* box = fx.textBox("TextSearch");
+        box->setText("love");
+        desktop()->setText("one ", QClipboard::Selection);
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, QPoint(2, 2));
+        QCOMPARE(box->text(), QStringLiteral("one love"));
+        fx.trigger("mnuFavoriteVerses");
+    }
 };
 
 QTEST_MAIN(TestEditKeys)
