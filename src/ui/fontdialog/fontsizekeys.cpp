@@ -38,7 +38,7 @@ FontSizeKeys::FontSizeKeys(MainWindow& window, SetFontCommand& setFont, Storage&
 }
 
 double FontSizeKeys::shownSize() const {
-    return m_window.displayControls().first()->font().pointSizeF();
+    return m_window.readingView().readingText->font().pointSizeF(); // as in every display box
 }
 
 void FontSizeKeys::step(int step) {
