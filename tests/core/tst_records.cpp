@@ -226,7 +226,8 @@ private slots:
             QVERIFY2(help.contains(data + place), place);
         QCOMPARE(help.count("\r\n"), 51);
         // Found as the application object finds it, which a command-line search goes without.
-        QCOMPARE(storage::executableFolder(), QCoreApplication::applicationDirPath());
+        QCOMPARE(FolderFacts::ofThisMachine({}).executableFolder,
+                 QCoreApplication::applicationDirPath());
     }
 
     // Start-up makes the data folder where missing, and tells when it cannot; a save makes no
