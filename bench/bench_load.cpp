@@ -48,10 +48,12 @@ void load(benchmark::State& state, int times, bool cold) {
     state.SetBytesProcessed(qint64(state.iterations()) * size);
 }
 
-// As a load reads the file: its size asked first, then one read into fresh memory of that size,
+// As a load reads the file: its size asked first, then a read into fresh memory sized for it,
 // taken as the load takes its own (a buffer kept between reads would save the page faults that
-// any first read of the text pays).
-void readFloor(benchmark::State& state, int times, bool cold) {
+// any first read of the text pays). readInto reads the open file into the memory.
+template <typename ReadInto>
+void readEachTime(benchmark::State& state, int times, bool cold, qsizetype (*memoryFor)(qsizetype),
+                  ReadInto readInto) {
     const QString path = benchTextPath(times);
     qsizetype size = 0;
     for (auto _ : state) {
@@ -62,58 +64,59 @@ void readFloor(benchmark::State& state, int times, bool cold) {
             break;
         }
         size = file.size();
-        std::optional<PageBuffer> bytes(std::in_place, size);
-        qsizetype read = 0;
-        for (qsizetype got = 0; read < size; read += got) {
-            got = ::read(file.handle(), bytes->data() + read, std::size_t(size - read));
-            if (got <= 0)
-                break;
-        }
-        benchmark::DoNotOptimize(std::memchr(bytes->data(), 0, std::size_t(read)));
+        std::optional<PageBuffer> memory(std::in_place, memoryFor(size));
+        readInto(file.handle(), memory->data(), size);
         state.PauseTiming();
-        bytes.reset();
+        memory.reset();
         state.ResumeTiming();
     }
     state.SetBytesProcessed(qint64(state.iterations()) * size);
 }
 
-// The load's stretch, its block of 64 bytes, and the padding its vector passes read into.
+// One read of the whole file, then memchr for a byte it lacks.
+void readFloor(benchmark::State& state, int times, bool cold) {
+    const auto justTheBytes = [](qsizetype size) { return size; };
+    readEachTime(state, times, cold, justTheBytes, [](int handle, char* bytes, qsizetype size) {
+        qsizetype read = 0;
+        for (qsizetype got = 0; read < size; read += got) {
+            got = ::read(handle, bytes + read, std::size_t(size - read));
+            if (got <= 0)
+                break;
+        }
+        benchmark::DoNotOptimize(std::memchr(bytes, 0, std::size_t(read)));
+    });
+}
+
+// The load's stretch, and its block of 64 bytes.
 constexpr qsizetype kStretch = qsizetype(256) << 10;
 constexpr qsizetype kBlock = 64;
 
+// Where the case bits begin, past the bytes and the padding the vector passes read into.
+qsizetype caseBitsAt(qsizetype size) {
+    return (size + 2 * kBlock) / kBlock * kBlock;
+}
+
+// A stretch at a time, each upper-cased with its case bits and its line feeds counted as it
+// arrives, as the load does, with no line table.
 void onePass(benchmark::State& state, int times, bool cold) {
-    const QString path = benchTextPath(times);
+    const auto withCaseBits = [](qsizetype size) { return caseBitsAt(size) + size / 8 + kBlock; };
     const VectorUnit unit = vectorunit::widest();
-    qsizetype size = 0;
-    for (auto _ : state) {
-        evictIfCold(state, path, cold);
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            state.SkipWithError("Bible.dat not read");
-            break;
-        }
-        size = file.size();
-        const qsizetype bitsAt = (size + 2 * kBlock) / kBlock * kBlock;
-        std::optional<PageBuffer> buffer(std::in_place, bitsAt + size / 8 + kBlock);
-        auto* bytes = reinterpret_cast<unsigned char*>(buffer->data());
+    readEachTime(state, times, cold, withCaseBits, [unit](int handle, char* data, qsizetype size) {
+        auto* bytes = reinterpret_cast<unsigned char*>(data);
         std::array<qsizetype, 256> counts{};
-        qsizetype read = 0;
         qsizetype lineFeeds = 0;
+        qsizetype read = 0;
         for (qsizetype got = 0; read < size; read += got) {
-            got = ::read(file.handle(), bytes + read, std::size_t(std::min(kStretch, size - read)));
+            got = ::read(handle, data + read, std::size_t(std::min(kStretch, size - read)));
             if (got <= 0)
                 break;
             const qsizetype from = read / kBlock * kBlock;
             const qsizetype to = (read + got) / kBlock * kBlock;
-            lineFeeds += bytepasses::countLineFeeds(unit, buffer->data(), from, to).count;
-            bytepasses::upperCase(unit, bytes, bytes + bitsAt, from, to, counts);
+            lineFeeds += bytepasses::countLineFeeds(unit, data, from, to).count;
+            bytepasses::upperCase(unit, bytes, bytes + caseBitsAt(size), from, to, counts);
         }
         benchmark::DoNotOptimize(lineFeeds);
-        state.PauseTiming();
-        buffer.reset();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(qint64(state.iterations()) * size);
+    });
 }
 
 const bool registered = [] {
