@@ -46,9 +46,9 @@ QStringList argumentsOf(int argc, char* argv[]) {
 
 // Reads the command line before the window system is reached, so that --help, --version, a
 // search and a refused command line answer on a terminal without a display, with no more of the
-// toolkit than QtCore. A search makes no application object, which costs about as much as the
-// search itself at the text's usual size; --help makes one, as its usage line names the program
-// by it.
+// toolkit than QtCore. Only --help and --version make an application object, as the usage line
+// names the program through it: for a search it would cost about as much as the search itself,
+// and the window makes its own.
 Start readCommandLine(int argc, char* argv[]) {
     nameTheApplication();
     const QStringList arguments = argumentsOf(argc, argv);
@@ -56,10 +56,10 @@ Start readCommandLine(int argc, char* argv[]) {
     Start start{shell::decideCommandLine(arguments, display), 0};
     if (start.asked.outcome == shell::CommandLineDecision::Search) {
         start.searchStatus = searchFromCommandLine(start.asked);
-        return start;
+    } else if (start.asked.outcome == shell::CommandLineDecision::Answer) {
+        const QCoreApplication namingTheProgram(argc, argv);
+        start.asked = shell::decideCommandLine(arguments, display);
     }
-    const QCoreApplication commandLine(argc, argv);
-    start.asked = shell::decideCommandLine(arguments, display);
     return start;
 }
 

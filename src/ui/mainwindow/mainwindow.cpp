@@ -89,6 +89,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_menus = buildMenus(menuBar());
     createStatusLine();
     new HistoryButtons(this, m_menus.back, m_menus.forward);
+    m_editSeparator = new QAction(this);
+    m_editSeparator->setSeparator(true);
     offerEditCommandsOnRightClick(findChildren<QWidget*>());
     m_focus = new FocusTracker(this);
     m_layout = new ClientLayout(area, displayControls());
@@ -182,10 +184,6 @@ void MainWindow::putSearchPageInTabOrder() {
 
 // A right click offers the Edit menu's commands, never Qt's own clipboard handling.
 void MainWindow::offerEditCommandsOnRightClick(const QList<QWidget*>& controls) {
-    if (!m_editSeparator) {
-        m_editSeparator = new QAction(this);
-        m_editSeparator->setSeparator(true);
-    }
     const QList<QAction*> commands = {m_menus.cut,           m_menus.copy,    m_menus.paste,
                                       m_menus.deleteForward, m_editSeparator, m_menus.selectAll};
     for (QWidget* clicked : controls) {
@@ -203,10 +201,10 @@ QWidget* MainWindow::activeControl() const {
 }
 
 QList<QWidget*> MainWindow::displayControls() const {
-    if (!hasSearchPage())
-        return {m_reading.readingText, m_favorites.lookedUpVerses, m_favorites.subjectText};
-    return {m_reading.readingText, m_search.queryBox, m_search.resultList,
-            m_favorites.lookedUpVerses, m_favorites.subjectText};
+    QList<QWidget*> controls{m_reading.readingText};
+    if (hasSearchPage())
+        controls << m_search.queryBox << m_search.resultList;
+    return controls << m_favorites.lookedUpVerses << m_favorites.subjectText;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

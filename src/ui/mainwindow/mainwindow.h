@@ -63,5 +63,5 @@ private:
     Menus m_menus;
     FocusTracker* m_focus;
     ClientLayout* m_layout;
-    QAction* m_editSeparator = nullptr; // in every text control's right-click menu
+    QAction* m_editSeparator; // in every text control's right-click menu
 };
