@@ -16,7 +16,7 @@ int searchFromCommandLine(const shell::CommandLineDecision& asked) {
     FileSystem files;
     const search::CommandAnswer answer = search::searchFromCommandLine(
         files, storage::chooseFoldersOfThisMachine(files, asked.namedFolder),
-        {asked.query, asked.scope, asked.countOnly}, [](QByteArrayView bytes) {
+        {asked.query, asked.book, asked.countOnly}, [](QByteArrayView bytes) {
             return std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) ==
                    std::size_t(bytes.size());
         });

@@ -132,10 +132,7 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         const QByteArray changed("John 3:16  Changed while read\r\n");
         QTest::newRow("nominal: search") << Request([](AppFixture& fx) {
-            SearchPage& page = fx.app().searchPage();
-            fx.textBox("TextSearch")->setText(QStringLiteral("3:1"));
-            fx.combo("ComboSearch")->setText(QStringLiteral("The Bible"));
-            page.search();
+            fx.app().searchPage().search(QStringLiteral("3:1"), std::nullopt);
             return fx.control<ListBox>("ListVerse")->items();
         }) << QByteArray() << QStringList{"John 3:16  For God so loved", "John 3:17  For God sent"};
         QTest::newRow("robustness: chapter, file changed during the read")

@@ -1,17 +1,16 @@
 // Bible.dat as read, and what is asked of it, each against a plain reading of the same bytes.
-// Two lines typed above the file: the first is a search query, a reference typed in the
-// favorites page and a line of the result list; the second a book as typed ("*" for every book
-// in the search), also the prefix of a chapter.
+// Two lines typed above the file: the first is a search query and a reference typed in the
+// favorites page; the second a book as typed, also the start of lines.
 #include "fuzzinput.h"
 #include "naivesearch.h"
 
 #include "favorites/versereference.h"
+#include "scripture/bookcatalogue.h"
+#include "scripture/chaptertext.h"
 #include "scripture/resultline.h"
-#include "scripture/uppercase.h"
 #include "scripture/verselines.h"
 #include "search/searchengine.h"
-#include "shell/placeholders.h"
-#include "text/codepage.h"
+#include "storage/filesystem.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,36 +22,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString book = input.textLine();
     const QByteArrayView bytes = input.rest;
     const VerseText text{bytes.toByteArray()};
+    const TextEncoding encoding = text.encoding();
 
-    // The line index, the upper-cased copy, the lines beginning with the prefix and its chapter.
-    const QStringList lines = plainLines(codepage::decodeWindows1252(bytes));
-    FUZZ_REQUIRE(text.lineCount() == lines.size() && text.upperBytes().size() == bytes.size());
-    std::vector<qsizetype> beginning, found;
+    // The line index, the lines that begin with the typed text, those of its book and its first
+    // chapter, each against a plain reading of the same bytes.
+    const QStringList lines = plainLines(FileSystem::decode(bytes.toByteArray()));
+    FUZZ_REQUIRE(text.lineCount() == lines.size());
+    const std::optional<QByteArray> prefix = text.encoded(book);
+    const QString chapterPrefix = book + QStringLiteral(" 1:");
+    std::vector<qsizetype> beginning, found, ofBook, inBook;
     QString chapter;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        FUZZ_REQUIRE(codepage::decodeWindows1252(text.upperLine(i)) ==
-                     scripture::upperCase(lines[i]));
-        if (!codepage::fitsWindows1252(book) || !lines[i].startsWith(book))
-            continue;
-        beginning.push_back(i);
-        chapter += (book.isEmpty() ? lines[i] : QString(lines[i]).remove(book)) +
-                   QStringLiteral("\r\n\r\n");
+        FUZZ_REQUIRE(text.decodedLine(i) == lines[i]);
+        if (naive::bookOf(lines[i], encoding) == book)
+            ofBook.push_back(i);
+        if (prefix && text.lineBytes(i).startsWith(*prefix))
+            beginning.push_back(i);
+        if (lines[i].startsWith(chapterPrefix))
+            chapter += QString(lines[i]).remove(chapterPrefix) + QStringLiteral("\r\n\r\n");
     }
     // Runs are as long as they can be: two in a row always have a line between them.
-    qsizetype previousEnd = -1;
-    for (const VerseText::LineRun& run : text.linesBeginningWith(QStringView(book))) {
-        FUZZ_REQUIRE(run.first < run.last && previousEnd < run.first);
-        for (qsizetype line = run.first; line < run.last; ++line)
-            found.push_back(line);
-        previousEnd = run.last;
-    }
-    FUZZ_REQUIRE(found == beginning);
-    FUZZ_REQUIRE(text.chapterText(book) == chapter);
+    const auto linesOf = [](const std::vector<VerseText::LineRun>& runs) {
+        std::vector<qsizetype> listed;
+        qsizetype previousEnd = -1;
+        for (const VerseText::LineRun& run : runs) {
+            FUZZ_REQUIRE(run.first < run.last && previousEnd < run.first);
+            for (qsizetype line = run.first; line < run.last; ++line)
+                listed.push_back(line);
+            previousEnd = run.last;
+        }
+        return listed;
+    };
+    if (prefix)
+        FUZZ_REQUIRE(linesOf(text.linesBeginningWith(*prefix)) == beginning);
+    if (prefix && !prefix->contains('\n'))
+        FUZZ_REQUIRE(linesOf(text.linesOfBook(*prefix)) == ofBook);
+    if (encoding == TextEncoding::Windows1252 ||
+        !chapterPrefix.contains(QChar::ReplacementCharacter))
+        FUZZ_REQUIRE(scripture::chapterText(text, {book, 1}).text == chapter);
 
     // The search finds the lines the plain, line-by-line search finds.
-    const QString scope = book == QLatin1String("*") ? shell::kTheBible : book;
-    FUZZ_REQUIRE(search::resultLines(text, search::run(text, typed, scope).lines) ==
-                 naive::search(lines, typed, scope).lines);
+    const std::optional<int> index = scripture::bookIndex(book);
+    const QString searched = index ? book : QString();
+    FUZZ_REQUIRE(search::resultLines(text, search::run(text, typed, index).lines) ==
+                 naive::search(lines, typed, searched, encoding).lines);
 
     // The favorites page's verse lookup. Only spaces are padding: any other character, even one
     // the field drops, keeps a text.
@@ -73,26 +86,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(!shown.isEmpty() && verses.isEmpty() == !shown.startsWith(u' '));
     }
 
-    // Opening a result line, read as the list shows it: the reference, the chapter text and
-    // where the verse starts in it.
-    const QString line = codepage::decodeWindows1252(first);
-    const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
-    const qsizetype referenceEnd = line.indexOf(QStringLiteral("  "));
-    const qsizetype colon = line.indexOf(QLatin1Char(':'));
-    FUZZ_REQUIRE(reference.has_value() == (colon >= 0 && colon < referenceEnd));
-    if (!reference)
-        return 0;
-    FUZZ_REQUIRE(reference->prefix == line.first(colon + 1));
-    // The chapter follows the prefix's last space; the book, trimmed of spaces, comes before.
-    const qsizetype lastSpace = reference->prefix.lastIndexOf(QLatin1Char(' '));
-    FUZZ_REQUIRE(reference->prefix.sliced(lastSpace + 1) == reference->chapter + QLatin1Char(':'));
-    FUZZ_REQUIRE(!reference->book.startsWith(u' ') && !reference->book.endsWith(u' ') &&
-                 reference->prefix.first(lastSpace + 1).contains(reference->book));
-    const QString opened = text.chapterText(reference->prefix);
-    const qsizetype offset = scripture::verseOffset(opened, line, reference->prefix);
-    const QString verse = QString(line).remove(reference->prefix);
-    FUZZ_REQUIRE(offset >= 0 && offset <= opened.size());
-    FUZZ_REQUIRE(opened.contains(verse) ? QStringView(opened).sliced(offset).startsWith(verse)
-                                        : offset == 0);
+    // Opening each line as a result: the place its reference names, and the line found in the
+    // chapter shown for it, from its own text.
+    for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), 8); ++i) {
+        const std::optional<scripture::VersePlace> place = scripture::versePlaceOf(text, i);
+        const qsizetype referenceEnd = lines[i].indexOf(QStringLiteral("  "));
+        const qsizetype colon = lines[i].indexOf(QLatin1Char(':'));
+        FUZZ_REQUIRE(!place || (colon >= 0 && colon < referenceEnd));
+        if (!place)
+            continue;
+        const QString shownPrefix = place->chapter.book + QLatin1Char(' ') +
+                                    QString::number(place->chapter.chapter) + QLatin1Char(':');
+        const scripture::ChapterText opened = scripture::chapterText(text, place->chapter);
+        FUZZ_REQUIRE(opened.offsetOfLine(i).has_value() == lines[i].startsWith(shownPrefix));
+        if (const std::optional<qsizetype> offset = opened.offsetOfLine(i))
+            FUZZ_REQUIRE(QStringView(opened.text)
+                             .sliced(*offset)
+                             .startsWith(QString(lines[i]).remove(shownPrefix)));
+    }
     return 0;
 }

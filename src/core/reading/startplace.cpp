@@ -1,6 +1,6 @@
 #include "reading/startplace.h"
 
-#include "scripture/chapterprefix.h"
+#include "scripture/chaptertext.h"
 #include "scripture/versetext.h"
 #include "settings/settingsfile.h"
 
@@ -28,9 +28,7 @@ reading::StartPlace reading::savedStartPlace(const SettingsFile& settings) {
 
 std::optional<reading::ReadingPlace> reading::placeInText(const ReadingPlace& place,
                                                           const VerseText& text) {
-    const QString prefix =
-        scripture::chapterPrefix(place.chapter.book, QString::number(place.chapter.chapter));
-    const qsizetype length = text.chapterText(prefix).size();
+    const qsizetype length = scripture::chapterText(text, place.chapter).text.size();
     if (length == 0)
         return std::nullopt; // the chapter is gone from Bible.dat
     return ReadingPlace{place.chapter, std::min(place.top, length)};

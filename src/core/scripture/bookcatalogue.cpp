@@ -51,12 +51,17 @@ QStringList bookList() {
     return list;
 }
 
-std::optional<int> chapterCount(const QString& name) {
-    for (const Book& book : kBooks) {
-        if (name == QLatin1String(book.name))
-            return book.chapters;
+std::optional<int> bookIndex(QStringView name) {
+    for (std::size_t i = 0; i < kBooks.size(); ++i) {
+        if (name == QLatin1String(kBooks[i].name))
+            return int(i);
     }
     return std::nullopt;
+}
+
+std::optional<int> chapterCount(const QString& name) {
+    const std::optional<int> index = bookIndex(name);
+    return index ? std::optional(kBooks[std::size_t(*index)].chapters) : std::nullopt;
 }
 
 QStringList chapterList(int chapterCount) {

@@ -23,6 +23,9 @@ inline const QString kBookListSeparator = QStringLiteral("***************");
 // The 67 items of a book combo box: 39 names, the separator, 27 names.
 QStringList bookList();
 
+// The place in the catalogue of the book of exactly this name, or nothing.
+std::optional<int> bookIndex(QStringView name);
+
 // The chapter count of the book of exactly this name, or nothing.
 std::optional<int> chapterCount(const QString& name);
 

@@ -1,188 +1,48 @@
 #include "scripture/bytepasses.h"
 
-#include "scripture/uppercase.h"
+#include "scripture/bytepassunits.h"
 
 #include <bit>
 #include <cstring>
 #include <limits>
 
-#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
-#include <immintrin.h>
-#define BYTEPASSES_X86 1
-#elif defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace bytepasses {
 namespace {
 
-// What each vector unit does to a block of bytes: finds its line feeds; upper-cases its letters a
-// to z in place, telling which bytes changed and which are 0x80 and above. Taken a away, the
-// bytes below a and those from 0x80 up lie beyond z - a, unsigned. Each unit's functions are
-// compiled for its instructions; a function that takes them inline must be compiled for them too
-// (and flattened).
+using namespace bytepassunits;
 
-#if defined(__SSE2__)
-struct Sse2 {
-    using Mask = quint16;
-    static Mask lineFeeds(const char* at) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        return Mask(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))));
-    }
-    static Mask upperCase(char* at, Mask& high) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const __m128i fromA = _mm_sub_epi8(block, _mm_set1_epi8('a'));
-        const __m128i lower = _mm_cmpeq_epi8(_mm_min_epu8(fromA, _mm_set1_epi8('z' - 'a')), fromA);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(at),
-                         _mm_sub_epi8(block, _mm_and_si128(lower, _mm_set1_epi8(0x20))));
-        high = Mask(_mm_movemask_epi8(block));
-        return Mask(_mm_movemask_epi8(lower));
-    }
-};
-#endif
-
-#if BYTEPASSES_X86
-struct Avx2 {
-    using Mask = quint32;
-    [[gnu::target("avx2")]] static Mask lineFeeds(const char* at) {
-        const __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-        return Mask(_mm256_movemask_epi8(_mm256_cmpeq_epi8(block, _mm256_set1_epi8('\n'))));
-    }
-    [[gnu::target("avx2")]] static Mask upperCase(char* at, Mask& high) {
-        const __m256i block = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-        const __m256i fromA = _mm256_sub_epi8(block, _mm256_set1_epi8('a'));
-        const __m256i lower =
-            _mm256_cmpeq_epi8(_mm256_min_epu8(fromA, _mm256_set1_epi8('z' - 'a')), fromA);
-        _mm256_storeu_si256(
-            reinterpret_cast<__m256i*>(at),
-            _mm256_sub_epi8(block, _mm256_and_si256(lower, _mm256_set1_epi8(0x20))));
-        high = Mask(_mm256_movemask_epi8(block));
-        return Mask(_mm256_movemask_epi8(lower));
-    }
-};
-
-struct Avx512 {
-    using Mask = quint64;
-    [[gnu::target("avx512f,avx512bw")]] static Mask lineFeeds(const char* at) {
-        return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), _mm512_set1_epi8('\n'));
-    }
-    [[gnu::target("avx512f,avx512bw")]] static Mask upperCase(char* at, Mask& high) {
-        const __m512i block = _mm512_loadu_si512(at);
-        const __mmask64 lower = _mm512_cmple_epu8_mask(
-            _mm512_sub_epi8(block, _mm512_set1_epi8('a')), _mm512_set1_epi8('z' - 'a'));
-        _mm512_storeu_si512(at, _mm512_mask_sub_epi8(block, lower, block, _mm512_set1_epi8(0x20)));
-        high = _mm512_movepi8_mask(block);
-        return lower;
-    }
-};
-#endif
-
-using Counts = std::array<qsizetype, 256>;
-
-// The line feeds of [at, end), a block of the unit's width at a time, written to places; returns
+// The line starts of [at, end), a block of the unit's width at a time, written to starts; returns
 // how many, and leaves at where the blocks stop, short of end by less than a block. A block
-// without one writes a place it does not count, so the usual block of a verse's text, with none
-// or one, takes no branch the processor can mistake (with the bit instructions that count and
-// find a zero mask without a branch).
+// without a feed writes a place it does not count, so the usual block of a verse's text, with
+// none or one, takes no branch the processor can mistake (with the bit instructions that count
+// and find a zero mask without a branch).
 template <typename Unit>
-qsizetype lineFeedsWith(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
+qsizetype lineStartsWith(const char* data, qsizetype& at, qsizetype end, qsizetype* starts) {
     using Mask = typename Unit::Mask;
     constexpr qsizetype width = std::numeric_limits<Mask>::digits;
     qsizetype count = 0;
     for (; at + width <= end; at += width) {
         const Mask mask = Unit::lineFeeds(data + at);
         const int found = std::popcount(mask);
-        places[count] = at + std::countr_zero(mask);
+        starts[count] = at + std::countr_zero(mask) + 1;
         if (found > 1) [[unlikely]] {
             qsizetype next = count + 1;
             for (Mask rest = mask & (mask - 1); rest != 0; rest &= rest - 1)
-                places[next++] = at + std::countr_zero(rest);
+                starts[next++] = at + std::countr_zero(rest) + 1;
         }
         count += found;
     }
     return count;
 }
 
-using Table = std::array<unsigned char, 256>;
-
-// Upper-cases one byte through the table, counting it when it is 0x80 or above; whether it
-// changed.
-bool upperCaseByte(const Table& table, unsigned char& byte, Counts& counts) {
-    const unsigned char upper = table[byte];
-    if (upper >= 0x80)
-        ++counts[upper];
-    const bool changed = upper != byte;
-    byte = upper;
-    return changed;
-}
-
-// Upper-cases [at, end) a block at a time, writing each block's bits at once: letters a to z in
-// the vector unit, the few bytes of 0x80 and above through the table. at is a multiple of eight,
-// so a block's bits fill whole bytes. Returns where the blocks stop.
-template <typename Unit>
-qsizetype upperCaseWith(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
-                        Counts& counts) {
-    using Mask = typename Unit::Mask;
-    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
-    const Table& table = scripture::upperByteTable();
-    for (; at + width <= end; at += width) {
-        Mask high = 0;
-        Mask changed = Unit::upperCase(reinterpret_cast<char*>(bytes + at), high);
-        for (Mask rest = high; rest != 0; rest &= rest - 1) {
-            const int i = std::countr_zero(rest);
-            if (upperCaseByte(table, bytes[at + i], counts))
-                changed |= Mask(1) << i;
-        }
-        std::memcpy(bits + at / 8, &changed, sizeof changed);
-    }
-    return at;
-}
-
-// A block past to is masked off.
-template <typename Unit>
-LineFeedCount countLineFeedsWith(const char* data, qsizetype from, qsizetype to) {
-    using Mask = typename Unit::Mask;
-    constexpr qsizetype width = std::numeric_limits<Mask>::digits;
-    LineFeedCount counted;
-    for (qsizetype at = from; at < to; at += width) {
-        Mask mask = Unit::lineFeeds(data + at);
-        if (to - at < width)
-            mask &= (Mask(1) << (to - at)) - 1;
-        if (mask != 0) {
-            counted.count += std::popcount(mask);
-            counted.last = at + width - 1 - std::countl_zero(mask);
-        }
-    }
-    return counted;
-}
-
-LineFeedCount countOneByOne(const char* data, qsizetype from, qsizetype to) {
-    LineFeedCount counted;
-    for (qsizetype at = from; at < to; ++at) {
-        if (data[at] == '\n') {
-            ++counted.count;
-            counted.last = at;
-        }
-    }
-    return counted;
-}
-
-// Each unit's passes, compiled for its instructions with the unit's functions inline (and the
-// bit instructions that count and find a zero mask without a branch).
+// Each unit's pass, compiled for its instructions with the unit's functions inline.
 template <typename Unit> struct Passes;
 
 #if defined(__SSE2__)
 template <> struct Passes<Sse2> {
-    [[gnu::flatten]] static qsizetype lineFeeds(const char* data, qsizetype& at, qsizetype end,
-                                                qsizetype* places) {
-        return lineFeedsWith<Sse2>(data, at, end, places);
-    }
-    [[gnu::flatten]] static LineFeedCount count(const char* data, qsizetype from, qsizetype to) {
-        return countLineFeedsWith<Sse2>(data, from, to);
-    }
-    [[gnu::flatten]] static qsizetype upperCase(unsigned char* bytes, unsigned char* bits,
-                                                qsizetype at, qsizetype end, Counts& counts) {
-        return upperCaseWith<Sse2>(bytes, bits, at, end, counts);
+    [[gnu::flatten]] static qsizetype lineStarts(const char* data, qsizetype& at, qsizetype end,
+                                                 qsizetype* starts) {
+        return lineStartsWith<Sse2>(data, at, end, starts);
     }
 };
 #endif
@@ -190,54 +50,66 @@ template <> struct Passes<Sse2> {
 #if BYTEPASSES_X86
 template <> struct Passes<Avx2> {
     [[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] static qsizetype
-    lineFeeds(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
-        return lineFeedsWith<Avx2>(data, at, end, places);
-    }
-    [[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] static LineFeedCount
-    count(const char* data, qsizetype from, qsizetype to) {
-        return countLineFeedsWith<Avx2>(data, from, to);
-    }
-    [[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] static qsizetype
-    upperCase(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
-              Counts& counts) {
-        return upperCaseWith<Avx2>(bytes, bits, at, end, counts);
+    lineStarts(const char* data, qsizetype& at, qsizetype end, qsizetype* starts) {
+        return lineStartsWith<Avx2>(data, at, end, starts);
     }
 };
 
 template <> struct Passes<Avx512> {
     [[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] static qsizetype
-    lineFeeds(const char* data, qsizetype& at, qsizetype end, qsizetype* places) {
-        return lineFeedsWith<Avx512>(data, at, end, places);
-    }
-    [[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] static LineFeedCount
-    count(const char* data, qsizetype from, qsizetype to) {
-        return countLineFeedsWith<Avx512>(data, from, to);
-    }
-    [[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] static qsizetype
-    upperCase(unsigned char* bytes, unsigned char* bits, qsizetype at, qsizetype end,
-              Counts& counts) {
-        return upperCaseWith<Avx512>(bytes, bits, at, end, counts);
+    lineStarts(const char* data, qsizetype& at, qsizetype end, qsizetype* starts) {
+        return lineStartsWith<Avx512>(data, at, end, starts);
     }
 };
 #endif
 
+bool isDigit(char byte) {
+    return byte >= '0' && byte <= '9';
+}
+
+// Whether digits, none or more, then a colon follow from at, before reach.
+bool digitsThenColon(const char* data, qsizetype at, qsizetype reach) {
+#if defined(__SSE2__)
+    // A reference's few digits and its colon are tested at once, with no byte waited for
+    // before the answer; sixteen digits and more go on one by one.
+    const int firstOther = std::countr_one(unsigned(Sse2::digits(data + at)));
+    if (firstOther < 16)
+        return at + firstOther < reach && ((Sse2::colons(data + at) >> firstOther) & 1u) != 0;
+    at += 16;
+#endif
+    while (at < reach && isDigit(data[at]))
+        ++at;
+    return at < reach && data[at] == ':';
+}
+
+// Whether the line begins with the name and its space, up to sixteen bytes tested at once.
+bool beginsWith(const char* line, QByteArrayView nameAndSpace) {
+#if defined(__SSE2__)
+    if (nameAndSpace.size() <= 16) {
+        const auto wanted = quint16((1u << nameAndSpace.size()) - 1);
+        return (Sse2::same(line, nameAndSpace.data()) & wanted) == wanted;
+    }
+#endif
+    return std::memcmp(line, nameAndSpace.data(), std::size_t(nameAndSpace.size())) == 0;
+}
+
 } // namespace
 
-qsizetype findLineFeeds(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
-                        qsizetype* places) {
+qsizetype findLineStarts(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
+                         qsizetype* starts) {
     qsizetype count = 0;
     switch (unit) {
 #if BYTEPASSES_X86
     case VectorUnit::Avx512:
-        count = Passes<Avx512>::lineFeeds(data, at, end, places);
+        count = Passes<Avx512>::lineStarts(data, at, end, starts);
         break;
     case VectorUnit::Avx2:
-        count = Passes<Avx2>::lineFeeds(data, at, end, places);
+        count = Passes<Avx2>::lineStarts(data, at, end, starts);
         break;
 #endif
 #if defined(__SSE2__)
     case VectorUnit::Sse2:
-        count = Passes<Sse2>::lineFeeds(data, at, end, places);
+        count = Passes<Sse2>::lineStarts(data, at, end, starts);
         break;
 #endif
     default:
@@ -245,55 +117,59 @@ qsizetype findLineFeeds(VectorUnit unit, const char* data, qsizetype at, qsizety
     }
     for (; at < end; ++at) {
         if (data[at] == '\n')
-            places[count++] = at;
+            starts[count++] = at + 1;
     }
     return count;
 }
 
-LineFeedCount countLineFeeds(VectorUnit unit, const char* data, qsizetype from, qsizetype to) {
-    switch (unit) {
-#if BYTEPASSES_X86
-    case VectorUnit::Avx512:
-        return Passes<Avx512>::count(data, from, to);
-    case VectorUnit::Avx2:
-        return Passes<Avx2>::count(data, from, to);
-#endif
-#if defined(__SSE2__)
-    case VectorUnit::Sse2:
-        return Passes<Sse2>::count(data, from, to);
-#endif
-    default:
-        return countOneByOne(data, from, to);
+qsizetype firstOfAnotherBook(const char* data, const qsizetype* starts, qsizetype count,
+                             QByteArrayView nameAndSpace, qsizetype readEnd) {
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype start = starts[i];
+        const qsizetype reach = std::min(readEnd, start + kBookReach);
+        const qsizetype digits = start + nameAndSpace.size();
+        if (digits >= reach || !beginsWith(data + start, nameAndSpace) ||
+            !digitsThenColon(data, digits, reach))
+            return i;
     }
+    return count;
 }
 
-void upperCase(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
-               qsizetype end, Counts& counts) {
-    switch (unit) {
-#if BYTEPASSES_X86
-    case VectorUnit::Avx512:
-        at = Passes<Avx512>::upperCase(bytes, bits, at, end, counts);
-        break;
-    case VectorUnit::Avx2:
-        at = Passes<Avx2>::upperCase(bytes, bits, at, end, counts);
-        break;
-#endif
+qsizetype findAnyOf(const char* data, qsizetype from, qsizetype to, QByteArrayView bytes) {
+    Q_ASSERT(!bytes.isEmpty() && bytes.size() <= 8);
+    Accepted first{};
+    Accepted second{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        first[i] = bytes[std::min(qsizetype(i), bytes.size() - 1)];
+        second[i] = bytes[std::min(qsizetype(i) + 4, bytes.size() - 1)];
+    }
+    qsizetype at = from;
 #if defined(__SSE2__)
-    case VectorUnit::Sse2:
-        at = Passes<Sse2>::upperCase(bytes, bits, at, end, counts);
-        break;
+    for (; at + 16 <= to; at += 16) {
+        const __m128i block = Sse2::load(data + at);
+        const auto found = unsigned(
+            _mm_movemask_epi8(_mm_or_si128(Sse2::anyOf(block, first), Sse2::anyOf(block, second))));
+        if (found != 0)
+            return at + std::countr_zero(found);
+    }
 #endif
-    default:
-        break;
+    for (; at < to; ++at) {
+        if (bytes.contains(data[at]))
+            return at;
     }
-    // The blocks stop at a multiple of eight: each bits byte of the rest is begun here.
-    const Table& table = scripture::upperByteTable();
-    for (; at < end; ++at) {
-        if (at % 8 == 0)
-            bits[at / 8] = 0;
-        if (upperCaseByte(table, bytes[at], counts))
-            bits[at / 8] |= static_cast<unsigned char>(1u << (at % 8));
-    }
+    return to;
+}
+
+qsizetype widenAscii(const char* in, qsizetype size, char16_t* out) {
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    for (; at + 16 <= size && Sse2::high(in + at) == 0; at += 16)
+        Sse2::widen(in + at, out + at);
+#else
+    Q_UNUSED(in);
+    Q_UNUSED(out);
+#endif
+    return at;
 }
 
 } // namespace bytepasses

@@ -2,36 +2,41 @@
 
 #include "text/vectorunit.h"
 
+#include <QByteArrayView>
 #include <QtGlobal>
 
-#include <array>
-
 // The passes the text makes over its bytes, each written once over the width of the vector unit
-// that runs it: finding line feeds, counting them, upper-casing letters.
+// that runs it: finding where lines start, telling which lines go on with the book of the line
+// before, widening plain ASCII to UTF-16.
 namespace bytepasses {
 
-// findLineFeeds takes at most this many bytes at a time.
+// findLineStarts takes at most this many bytes at a time.
 constexpr qsizetype kLineFeedChunk = 4096;
 
-// The line feeds of [at, end), at most kLineFeedChunk bytes, written in order to places, which
-// has room for kLineFeedChunk + 1; returns how many.
-qsizetype findLineFeeds(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
-                        qsizetype* places);
+// Where the lines after the line feeds of [at, end) start (one past each feed), at most
+// kLineFeedChunk bytes, written in order to starts, which has room for kLineFeedChunk + 1;
+// returns how many.
+qsizetype findLineStarts(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
+                         qsizetype* starts);
 
-// How many line feeds lie in [from, to), and where the last does (-1: none). The unit may read
-// up to 64 bytes past to.
-struct LineFeedCount {
-    qsizetype count = 0;
-    qsizetype last = -1;
-};
-LineFeedCount countLineFeeds(VectorUnit unit, const char* data, qsizetype from, qsizetype to);
+// How far a line's book name may reach: the bytes from a line's start up to its reference's
+// colon lie within this many bytes.
+constexpr qsizetype kBookReach = 64;
 
-// Upper-cases [at, end) in place and writes whether it changed each byte (byte i at bit i % 8 of
-// bits[i / 8]): every bits byte from at / 8 on that holds a byte of the range is written whole,
-// the bits past end zero, so they need not be cleared first. A block's bits are written at once,
-// so at is a multiple of 64. Letters a to z are changed in the vector unit, the few bytes of 0x80
-// and above through the table, and those are counted.
-void upperCase(VectorUnit unit, unsigned char* bytes, unsigned char* bits, qsizetype at,
-               qsizetype end, std::array<qsizetype, 256>& counts);
+// Of the lines starting at starts[0, count), the first that does not begin with the book's name
+// and a space (nameAndSpace, never empty), then digits (none or more) and a colon, all before
+// readEnd and within kBookReach of the line's start; count when every one does. Such a line has
+// that book, whatever else it holds, as a name holds no colon. Sixteen bytes from each start and
+// from nameAndSpace.data() must be readable.
+qsizetype firstOfAnotherBook(const char* data, const qsizetype* starts, qsizetype count,
+                             QByteArrayView nameAndSpace, qsizetype readEnd);
+
+// The first place of [from, to) that holds one of the bytes (eight at most); to when none does.
+qsizetype findAnyOf(const char* data, qsizetype from, qsizetype to, QByteArrayView bytes);
+
+// Widens the bytes to UTF-16 sixteen at a time while all are below 0x80 (the same in every
+// encoding the text is kept in); returns how many it widened, stopping at the first block that
+// holds another byte.
+qsizetype widenAscii(const char* in, qsizetype size, char16_t* out);
 
 } // namespace bytepasses

@@ -8,14 +8,6 @@
 namespace scripture {
 namespace {
 
-// The book's place in the catalogue, or -1.
-qsizetype bookIndex(const QString& name) {
-    const std::span<const Book> all = catalogue();
-    const auto found = std::find_if(
-        all.begin(), all.end(), [&](const Book& book) { return name == QLatin1String(book.name); });
-    return found == all.end() ? -1 : found - all.begin();
-}
-
 ChapterPlace placeIn(qsizetype index, int chapter) {
     return {QString::fromLatin1(catalogue()[std::size_t(index)].name), chapter};
 }
@@ -30,7 +22,7 @@ std::optional<ChapterPlace> namedChapter(const QString& book, const QString& cha
 }
 
 std::optional<ChapterPlace> nextChapter(const ChapterPlace& place) {
-    const qsizetype index = bookIndex(place.book);
+    const qsizetype index = bookIndex(place.book).value_or(-1);
     if (index < 0)
         return std::nullopt;
     if (place.chapter < catalogue()[std::size_t(index)].chapters)
@@ -41,7 +33,7 @@ std::optional<ChapterPlace> nextChapter(const ChapterPlace& place) {
 }
 
 std::optional<ChapterPlace> previousChapter(const ChapterPlace& place) {
-    const qsizetype index = bookIndex(place.book);
+    const qsizetype index = bookIndex(place.book).value_or(-1);
     if (index < 0)
         return std::nullopt;
     if (place.chapter > 1)
@@ -55,9 +47,14 @@ ChapterPlace firstChapter() {
     return placeIn(0, 1);
 }
 
-std::optional<ChapterPlace> placeOfPrefix(const QString& prefix) {
-    const std::optional<PrefixParts> parts = splitChapterPrefix(prefix);
-    return parts ? namedChapter(parts->book, parts->chapter) : std::nullopt;
+ChapterPlace typedChapter(const QString& book, const QString& chapter) {
+    const bool digits =
+        !chapter.isEmpty() && std::all_of(chapter.begin(), chapter.end(), [](QChar ch) {
+            return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+        });
+    bool ok = false;
+    const int number = digits ? chapter.toInt(&ok) : 0;
+    return {book, ok ? number : 0};
 }
 
 } // namespace scripture

@@ -25,7 +25,8 @@ std::optional<ChapterPlace> previousChapter(const ChapterPlace& place);
 // The first chapter of the text.
 ChapterPlace firstChapter();
 
-// The chapter a chapter prefix ("Psalms 23:") names, by the rules of namedChapter().
-std::optional<ChapterPlace> placeOfPrefix(const QString& prefix);
+// The chapter the two boxes name as typed: the book as it stands, the chapter by its number;
+// chapter 0, which no text holds, when the chapter box holds no number.
+ChapterPlace typedChapter(const QString& book, const QString& chapter);
 
 } // namespace scripture

@@ -1,24 +1,31 @@
 #pragma once
 
-#include <QString>
+#include "scripture/chapterwalk.h"
+#include "scripture/versetext.h"
 
+#include <memory>
 #include <optional>
 
-// What opening a result line (a verse line exactly as read) in its chapter needs from it.
+// Where a line of the text, such as a search's result, is read in its chapter.
 namespace scripture {
 
-struct ResultReference {
-    QString prefix;  // "Song of Solomon 2:": up to the colon after the chapter number
-    QString book;    // "Song of Solomon": before the last space of the prefix
-    QString chapter; // "2"
+struct VersePlace {
+    ChapterPlace chapter;
+    int verse = 0;
+    bool operator==(const VersePlace&) const = default;
 };
 
-// The reference ends at the first two spaces in a row and the prefix at the first colon
-// before them. Nothing when the line holds no such reference (the list's hint, for one).
-std::optional<ResultReference> referenceOf(const QString& line);
+// The place a verse line names ("Song of Solomon 2:1  I am the rose..."): its reference ends at
+// the first two spaces in a row; the book is what comes before the last space ahead of the
+// reference's first colon, the chapter the number between them and the verse the digits after
+// the colon (0 for none). Nothing when the line holds no such reference.
+std::optional<VersePlace> versePlaceOf(const VerseText& text, qsizetype line);
 
-// Where the line's verse (the line without its prefix) begins in the chapter text, counted
-// from 0; 0 when the chapter text no longer holds it (the file changed since the search).
-qsizetype verseOffset(const QString& chapterText, const QString& line, const QString& prefix);
+// A line of a text as a search found it, to be opened in its chapter: the text it was found in
+// is kept, so the line can still be read when the text has been read again since.
+struct FoundLine {
+    std::shared_ptr<const VerseText> text;
+    qsizetype line = 0;
+};
 
 } // namespace scripture

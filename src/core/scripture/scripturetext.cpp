@@ -21,10 +21,11 @@ std::shared_ptr<const VerseText> emptyText() {
 }
 } // namespace
 
-ScriptureText::ScriptureText(FileSystem& files, QString path)
+ScriptureText::ScriptureText(FileSystem& files, QString path, TextEncoding unmarked)
     : m_files(files)
     , m_path(std::move(path))
     , m_nativePath(QFile::encodeName(m_path))
+    , m_unmarked(unmarked)
     , m_text(emptyText()) {}
 
 ScriptureText::~ScriptureText() = default;
@@ -127,19 +128,14 @@ void ScriptureText::take(Loaded loaded) {
     m_loaded = loaded.stamp;
 }
 
-// The text reads the file straight into its own memory where the file layer allows it. A file
-// saved as UTF-8 (with its byte-order mark) is read again through the file layer and indexed
-// as the same single-byte text.
+// The text reads the file straight into its own memory where the file layer allows it.
 std::optional<VerseText> ScriptureText::readText() const {
-    if (m_files.mayReadDirectly()) {
-        std::optional<VerseText> text = VerseText::readFile(m_path);
-        if (!text || !text->startsWith(FileSystem::kUtf8ByteOrderMark))
-            return text;
-    }
+    if (m_files.mayReadDirectly())
+        return VerseText::readFile(m_path, m_unmarked);
     const FileSystem::BytesResult read = m_files.readBytes(m_path);
     if (!read.ok)
         return std::nullopt;
-    return VerseText(QByteArrayView(FileSystem::asWindows1252(read.bytes)));
+    return VerseText(QByteArrayView(read.bytes), m_unmarked);
 }
 
 void ScriptureText::forget() {
@@ -147,8 +143,8 @@ void ScriptureText::forget() {
     m_loaded.reset();
 }
 
-std::optional<QString> ScriptureText::chapterText(const QString& prefix) {
+std::optional<scripture::ChapterText> ScriptureText::chapter(const scripture::ChapterPlace& place) {
     if (!refresh())
         return std::nullopt;
-    return m_text->chapterText(prefix);
+    return scripture::chapterText(*m_text, place);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scripture/chaptertext.h"
 #include "scripture/versetext.h"
 
 #include <QByteArray>
@@ -18,7 +19,9 @@ class FileSystem;
 // and the verse lookup all read this one copy.
 class ScriptureText {
 public:
-    ScriptureText(FileSystem& files, QString path);
+    // unmarked: the encoding of a file that does not begin with the UTF-8 byte-order mark.
+    ScriptureText(FileSystem& files, QString path,
+                  TextEncoding unmarked = TextEncoding::Windows1252);
     // Waits for a read under way.
     ~ScriptureText();
     ScriptureText(const ScriptureText&) = delete;
@@ -42,10 +45,9 @@ public:
     // keeps it, even when a later refresh reads a changed file.
     std::shared_ptr<const VerseText> sharedText() const { return m_text; }
 
-    // The display form of one chapter: each line that begins with the prefix ("Genesis 1:"),
-    // with every occurrence of the prefix removed, followed by CR LF CR LF. Empty when no line
-    // begins with it; nothing when the file is missing or unreadable.
-    std::optional<QString> chapterText(const QString& prefix);
+    // The display form of one chapter (scripture::chapterText), empty when the text lacks it;
+    // nothing when the file is missing or unreadable.
+    std::optional<scripture::ChapterText> chapter(const scripture::ChapterPlace& place);
 
 private:
     struct Stamp {
@@ -74,6 +76,7 @@ private:
     FileSystem& m_files;
     const QString m_path;
     const QByteArray m_nativePath; // the path as the system takes it
+    const TextEncoding m_unmarked;
 
     std::shared_ptr<const VerseText> m_text;
     std::optional<Stamp> m_loaded;

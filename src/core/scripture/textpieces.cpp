@@ -1,6 +1,5 @@
 #include "scripture/textpieces.h"
 
-#include "storage/filesystem.h"
 #include "storage/plainfile.h"
 
 #include <cstring>
@@ -29,7 +28,6 @@ Reading readInPieces(const QString& path, qsizetype pieceBytes,
     QFile& file = plain.file();
     QByteArray buffer(2 * pieceBytes, Qt::Uninitialized);
     qsizetype held = 0;
-    bool first = true;
     for (;;) {
         if (buffer.size() - held < pieceBytes) // a line longer than a piece
             buffer.resize(held + pieceBytes);
@@ -37,9 +35,6 @@ Reading readInPieces(const QString& path, qsizetype pieceBytes,
         if (got < 0)
             return Reading::Unreadable;
         const QByteArrayView bytes(buffer.constData(), held + got);
-        if (first && bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
-            return Reading::NotInPieces;
-        first = false;
         const bool atEnd = got == 0;
         // The bytes held hold no line feed: only those just read are looked at, so that a line
         // of many pieces is not looked through again at every read.

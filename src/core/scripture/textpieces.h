@@ -10,13 +10,7 @@
 // put in place and give back than reading it does.
 namespace textpieces {
 
-enum class Reading {
-    Read,
-    Unreadable,
-    // The file begins with the UTF-8 byte-order mark: it is read whole, through the file layer,
-    // which turns it into the code page. Nothing was handed on.
-    NotInPieces,
-};
+enum class Reading { Read, Unreadable };
 
 // Hands each piece's bytes in file order to take, which returns false to stop the reading; they
 // last until take returns. A piece is about pieceBytes long, or one line that is longer.

@@ -10,9 +10,12 @@ bool isDigit(char byte) {
     return byte >= '0' && byte <= '9';
 }
 
-// The first line, in file order, that begins with the prefix; -1 when none does.
+// The first line, in text order, that begins with the prefix; -1 when none does.
 qsizetype firstLineBeginningWith(const VerseText& text, const QString& prefix) {
-    const std::vector<VerseText::LineRun> runs = text.linesBeginningWith(QStringView(prefix));
+    const std::optional<QByteArray> bytes = text.encoded(prefix);
+    if (!bytes)
+        return -1;
+    const std::vector<VerseText::LineRun> runs = text.linesBeginningWith(*bytes);
     return runs.empty() ? -1 : runs.front().first;
 }
 
@@ -23,11 +26,11 @@ QStringList singleVerse(const VerseText& text, const QString& book,
     const qsizetype line = firstLineBeginningWith(text, prefix);
     if (line < 0)
         return {};
-    return {text::spaceTrimmed(text.decodedLine(line).sliced(prefix.size()))};
+    return {text::spaceTrimmed(text.decoded(text.lineBytes(line).sliced(prefix.size())))};
 }
 
 // From the line of the first verse on, while the lines stay in the chapter and their verse
-// numbers within the range. A prefix is one byte a character, as the text is.
+// numbers within the range. A prefix is one byte a character, as its book's name is ASCII.
 QStringList verseRange(const VerseText& text, const QString& book,
                        const VerseReference& reference) {
     const std::optional<int> first = favorites::rangeVerseNumber(reference.verse);
@@ -39,13 +42,13 @@ QStringList verseRange(const VerseText& text, const QString& book,
         firstLineBeginningWith(text, inChapter + QString::number(*first) + QLatin1Char(' '));
     if (start < 0)
         return {};
-    const QByteArray chapterBytes = text.line(start).first(inChapter.size());
+    const QByteArrayView chapterBytes = text.lineBytes(start).first(inChapter.size());
     QStringList verses;
     for (qsizetype line = start; line < text.lineCount(); ++line) {
-        const QByteArray bytes = text.line(line);
+        const QByteArrayView bytes = text.lineBytes(line);
         if (!bytes.startsWith(chapterBytes))
             break;
-        const QByteArrayView rest = QByteArrayView(bytes).sliced(chapterBytes.size());
+        const QByteArrayView rest = bytes.sliced(chapterBytes.size());
         qsizetype digits = 0;
         while (digits < rest.size() && isDigit(rest[digits]))
             ++digits;
@@ -55,8 +58,7 @@ QStringList verseRange(const VerseText& text, const QString& book,
             favorites::rangeVerseNumber(QString::fromLatin1(rest.first(digits)));
         if (!number || *number > *last)
             break;
-        verses.append(
-            text::spaceTrimmed(text.decodedLine(line).sliced(chapterBytes.size() + digits)));
+        verses.append(text::spaceTrimmed(text.decoded(rest.sliced(digits))));
     }
     return verses;
 }

@@ -67,8 +67,11 @@ QString referencedLines(const VerseText& text, const QString& chapterPrefix,
         if (copied.contains(number))
             continue;
         copied.append(number);
-        const QString versePrefix = chapterPrefix + QString::number(number) + QLatin1Char(' ');
-        const std::vector<VerseText::LineRun> found = text.linesBeginningWith(versePrefix);
+        const std::optional<QByteArray> versePrefix =
+            text.encoded(chapterPrefix + QString::number(number) + QLatin1Char(' '));
+        if (!versePrefix)
+            continue;
+        const std::vector<VerseText::LineRun> found = text.linesBeginningWith(*versePrefix);
         if (!found.empty())
             lines.append(text.decodedLine(found.front().first));
     }

@@ -3,6 +3,7 @@
 #include "scripture/versetext.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 

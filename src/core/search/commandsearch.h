@@ -1,6 +1,5 @@
 #pragma once
 
-#include "shell/placeholders.h"
 #include "storage/programfolder.h"
 
 #include <QByteArrayView>
@@ -20,8 +19,8 @@ inline constexpr int kExitNothingFound = 1;
 inline constexpr int kExitTrouble = 2;
 
 struct CommandSearch {
-    QString query;                    // as typed: line breaks become spaces, spaces are trimmed
-    QString scope = shell::kTheBible; // as the search page's book box takes it
+    QString query; // as typed: line breaks become spaces, spaces are trimmed
+    QString book;  // the one book searched, by its name; every book when empty
     bool countOnly = false;
 };
 

@@ -1,14 +1,13 @@
 #include "search/searchengine.h"
 
+#include "scripture/bookcatalogue.h"
 #include "scripture/pagebuffer.h"
-#include "scripture/uppercase.h"
 #include "search/bytefinder.h"
-#include "shell/placeholders.h"
-#include "text/codepage.h"
 #include "text/spacetrim.h"
 
+#include <QSet>
+
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace search {
@@ -16,63 +15,82 @@ namespace {
 
 using Runs = std::vector<VerseText::LineRun>;
 
-bool isLetter(QChar ch) {
-    return ch >= QLatin1Char('A') && ch <= QLatin1Char('Z');
+static_assert(ByteFinder::kPadding <= VerseText::kPadding,
+              "a finder may read past the end of the text");
+
+Runs linesInScope(const VerseText& text, std::optional<int> book) {
+    if (!book)
+        return text.allLines();
+    const auto books = scripture::catalogue();
+    if (*book < 0 || std::size_t(*book) >= books.size())
+        return {};
+    return text.linesOfBook(QByteArrayView(books[std::size_t(*book)].name));
 }
 
-Runs linesInScope(const VerseText& text, const QString& scope) {
-    return scope == shell::kTheBible ? text.allLines()
-                                     : text.linesBeginningWith(QStringView(scope));
-}
-
-bool isEmptyLine(const VerseText& text, qsizetype line) {
-    return text.lineEnd(line) == text.lineStart(line);
-}
-
-// The empty text is held by every line that is not empty itself.
-std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
+qsizetype lineCountOf(const Runs& runs) {
     qsizetype count = 0;
     for (const VerseText::LineRun& run : runs)
         count += run.last - run.first;
+    return count;
+}
+
+// The lines of the runs that pass the test, in text order.
+template <typename Test> std::vector<qsizetype> linesWhere(const Runs& runs, Test test) {
     std::vector<qsizetype> lines;
-    lines.reserve(std::size_t(count));
-    prepareForFilling(lines.data(), count * qsizetype(sizeof(qsizetype)));
     for (const VerseText::LineRun& run : runs) {
         for (qsizetype line = run.first; line < run.last; ++line) {
-            if (!isEmptyLine(text, line))
+            if (test(line))
                 lines.push_back(line);
         }
     }
     return lines;
 }
 
-static_assert(ByteFinder::kPadding <= VerseText::kPadding,
-              "a finder may read past the end of the upper-cased bytes");
+// The empty text is held by every line that is not empty itself.
+std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
+    const qsizetype count = lineCountOf(runs);
+    std::vector<qsizetype> lines;
+    lines.reserve(std::size_t(count));
+    prepareForFilling(lines.data(), count * qsizetype(sizeof(qsizetype)));
+    for (const VerseText::LineRun& run : runs) {
+        for (qsizetype line = run.first; line < run.last; ++line) {
+            if (text.lineEnd(line) > text.lineStart(line))
+                lines.push_back(line);
+        }
+    }
+    return lines;
+}
 
-// One pass over the upper-cased bytes of each run, telling visit(holding, at) of each line that
-// holds the pattern, and where it first lies in it. After a find the rest of its line needs no
-// search, and a find that runs past the end of its line means no later place of that line can
-// hold the pattern either: the search goes on at the next line.
+// A line that holds a pattern, and where its text lies.
+struct LineHolding {
+    qsizetype line = 0;
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+// One pass over the bytes of each run, telling visit(holding, at) of each line that holds the
+// pattern, and where it first lies in it. After a find the rest of its line needs no search,
+// and a find that runs past the end of its line means no later place of that line can hold the
+// pattern either: the search goes on at the next line. Each hit's line is found from the line
+// index, a few steps on from the last.
 template <typename Visit>
 void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinder& finder,
                         Visit visit) {
-    if (finder.nowhere())
-        return;
-    const char* upper = text.upperBytes().data();
+    const char* data = text.data();
     const qsizetype size = finder.pattern().size();
     for (const VerseText::LineRun& run : runs) {
         const qsizetype end = text.lineEnd(run.last - 1);
         qsizetype line = run.first;
         qsizetype from = text.lineStart(line);
         while (line < run.last) {
-            const qsizetype at = finder.findPadded(upper, from, end);
+            const qsizetype at = finder.findPadded(data, from, end);
             if (at < 0)
                 break;
-            const VerseText::LineHolding holding = text.lineHolding(at, from, line);
+            line = text.lineAt(at, line);
+            const LineHolding holding{line, text.lineStart(line), text.lineEnd(line)};
             if (at + size <= holding.end)
                 visit(holding, at);
-            line = holding.line + 1;
-            from = holding.next;
+            from = text.lineStart(++line);
         }
     }
 }
@@ -80,35 +98,21 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
 std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
                                     const ByteFinder& finder) {
     std::vector<qsizetype> lines;
-    forEachLineHolding(text, runs, finder, [&](const VerseText::LineHolding& holding, qsizetype) {
+    forEachLineHolding(text, runs, finder, [&](const LineHolding& holding, qsizetype) {
         lines.push_back(holding.line);
     });
     return lines;
 }
 
-// The distinct non-empty words.
-std::vector<QByteArray> distinctWords(const QStringList& words) {
-    std::vector<QByteArray> distinct;
-    for (const QString& word : words) {
-        const QByteArray bytes = word.toLatin1();
-        if (!bytes.isEmpty() &&
-            std::find(distinct.begin(), distinct.end(), bytes) == distinct.end())
-            distinct.push_back(bytes);
-    }
-    return distinct;
-}
-
 // The words of the all-words pass, the one whose scan is expected to stop at the fewest places
 // first: the lines that hold it are the only ones the other words are looked for in.
 struct AllWords {
-    std::vector<QByteArray> words; // the finders look into these
     std::vector<ByteFinder> finders;
 
-    AllWords(const VerseText& text, std::vector<QByteArray> distinct)
-        : words(std::move(distinct)) {
-        for (const QByteArray& word : words)
-            finders.emplace_back(word, text.upperByteCounts());
-        const qsizetype size = text.upperBytes().size();
+    AllWords(const VerseText& text, const std::vector<FoldedPattern>& words) {
+        for (const FoldedPattern& word : words)
+            finders.emplace_back(word, text.byteCounts());
+        const qsizetype size = text.size();
         std::stable_sort(finders.begin(), finders.end(),
                          [size](const ByteFinder& a, const ByteFinder& b) {
                              return a.expectedCandidates(size) < b.expectedCandidates(size);
@@ -117,10 +121,9 @@ struct AllWords {
 
     // Whether the line, which holds the first word, holds the others too: asked while the scan
     // for the first word has the line's bytes at hand.
-    bool othersIn(const VerseText& text, const VerseText::LineHolding& holding) const {
-        const char* upper = text.upperBytes().data();
+    bool othersIn(const VerseText& text, const LineHolding& holding) const {
         return std::all_of(finders.begin() + 1, finders.end(), [&](const ByteFinder& finder) {
-            return finder.findPadded(upper, holding.start, holding.end) >= 0;
+            return finder.findPadded(text.data(), holding.start, holding.end) >= 0;
         });
     }
 };
@@ -130,7 +133,7 @@ std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
                                        const AllWords& allWords) {
     std::vector<qsizetype> lines;
     forEachLineHolding(text, runs, allWords.finders.front(),
-                       [&](const VerseText::LineHolding& holding, qsizetype) {
+                       [&](const LineHolding& holding, qsizetype) {
                            if (allWords.othersIn(text, holding))
                                lines.push_back(holding.line);
                        });
@@ -138,36 +141,32 @@ std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
 }
 
 // The phrase holds every word of the query, so a line that holds the phrase holds the first
-// word too: one scan for that word finds the lines of both passes. Where the word lies in a
-// line, the phrase can only lie where the word stands in it.
+// word too: one scan for that word finds the lines of both passes. Wherever the phrase lies in a
+// line, the word's first place in the phrase lies at one of the word's places in the line: each
+// of those is tried once, however often the word recurs in the phrase.
 struct LeadScan {
     std::vector<qsizetype> holdingAll; // complete only when no line holds the phrase
     std::vector<qsizetype> holdingPhrase;
 };
 
 LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const AllWords& allWords,
-                               QByteArrayView phrase) {
+                               const FoldedPattern& phrase) {
     const ByteFinder& word = allWords.finders.front();
-    std::vector<qsizetype> offsets; // where the word stands in the phrase
-    for (qsizetype at = phrase.indexOf(word.pattern()); at >= 0;
-         at = phrase.indexOf(word.pattern(), at + 1))
-        offsets.push_back(at);
-    const char* upper = text.upperBytes().data();
-    const auto phraseAt = [&](qsizetype start, const VerseText::LineHolding& holding) {
+    const qsizetype offset = phrase.bytes().indexOf(word.pattern().bytes());
+    const char* data = text.data();
+    const auto phraseAt = [&](qsizetype start, const LineHolding& holding) {
         return start >= holding.start && start + phrase.size() <= holding.end &&
-               std::memcmp(upper + start, phrase.data(), std::size_t(phrase.size())) == 0;
+               phrase.matchesAt(data + start);
     };
     LeadScan scan;
-    forEachLineHolding(text, runs, word, [&](const VerseText::LineHolding& holding, qsizetype at) {
+    forEachLineHolding(text, runs, word, [&](const LineHolding& holding, qsizetype at) {
         // Once the phrase is found the words' lines are not shown: no need to narrow further.
         if (scan.holdingPhrase.empty() && allWords.othersIn(text, holding))
             scan.holdingAll.push_back(holding.line);
-        for (; at >= 0; at = word.findPadded(upper, at + 1, holding.end)) {
-            for (const qsizetype offset : offsets) {
-                if (phraseAt(at - offset, holding)) {
-                    scan.holdingPhrase.push_back(holding.line);
-                    return;
-                }
+        for (; at >= 0; at = word.findPadded(data, at + 1, holding.end)) {
+            if (phraseAt(at - offset, holding)) {
+                scan.holdingPhrase.push_back(holding.line);
+                return;
             }
         }
     });
@@ -182,18 +181,57 @@ bool phraseFirst(const ByteFinder& phrase, const ByteFinder& word, qsizetype siz
            2 * phrase.expectedCandidates(size) + kPlacesPerScanByte * double(size);
 }
 
-} // namespace
-
-QString preparedQuery(const QString& query) {
-    return scripture::upperCase(text::spaceTrimmed(query));
+// Both passes, a line at a time: each line decoded and folded whole. For a text whose bytes do
+// not fold in place, and a pattern no probe can test.
+Outcome searchLineByLine(const VerseText& text, const Runs& runs, const QString& prepared,
+                         const QStringList& words) {
+    const auto foldedLine = [&](qsizetype line) {
+        return folded(text.decodedLine(line), text.encoding());
+    };
+    const bool phraseWritable = text.encoded(prepared).has_value();
+    Outcome outcome;
+    if (phraseWritable) {
+        outcome.lines = linesWhere(runs, [&](qsizetype line) {
+            return text.lineEnd(line) > text.lineStart(line) && foldedLine(line).contains(prepared);
+        });
+    }
+    outcome.foundByPhrase = !outcome.lines.empty();
+    if (outcome.foundByPhrase)
+        return outcome;
+    outcome.lines = linesWhere(runs, [&](qsizetype line) {
+        if (text.lineEnd(line) == text.lineStart(line))
+            return false;
+        const QString folded = foldedLine(line);
+        return std::all_of(words.begin(), words.end(),
+                           [&](const QString& word) { return folded.contains(word); });
+    });
+    return outcome;
 }
 
-QStringList queryWords(const QString& prepared) {
+bool scannable(const Terms& terms) {
+    const auto probed = [](const FoldedPattern& pattern) { return pattern.canBeProbed(); };
+    return (!terms.phrase || probed(*terms.phrase)) &&
+           std::all_of(terms.words.begin(), terms.words.end(), probed);
+}
+
+bool isWordCharacter(char32_t character, TextEncoding encoding) {
+    if (encoding == TextEncoding::Windows1252)
+        return character >= 'A' && character <= 'Z';
+    return QChar::isLetter(character) || QChar::isMark(character);
+}
+
+} // namespace
+
+QString preparedQuery(const QString& query, TextEncoding encoding) {
+    return folded(text::spaceTrimmed(query), encoding);
+}
+
+QStringList queryWords(const QString& prepared, TextEncoding encoding) {
     QStringList words;
     QString word;
-    for (const QChar ch : prepared) {
-        if (isLetter(ch)) {
-            word += ch;
+    for (const char32_t character : prepared.toUcs4()) {
+        if (isWordCharacter(character, encoding)) {
+            word += QString::fromUcs4(&character, 1);
         } else if (!word.isEmpty()) {
             words.append(word);
             word.clear();
@@ -204,26 +242,46 @@ QStringList queryWords(const QString& prepared) {
     return words;
 }
 
-Outcome run(const VerseText& text, const QString& query, const QString& scope) {
-    const QString prepared = preparedQuery(query);
-    const Runs runs = linesInScope(text, scope);
+// A word repeated however often is looked for once.
+Terms searchTerms(const QString& prepared, TextEncoding encoding) {
+    Terms terms;
+    terms.phrase = FoldedPattern::of(prepared, encoding);
+    QSet<QString> seen;
+    for (const QString& word : queryWords(prepared, encoding)) {
+        if (word.isEmpty() || seen.contains(word))
+            continue;
+        seen.insert(word);
+        if (std::optional<FoldedPattern> pattern = FoldedPattern::of(word, encoding))
+            terms.words.push_back(std::move(*pattern));
+    }
+    return terms;
+}
+
+Outcome run(const VerseText& text, const QString& query, std::optional<int> book) {
+    const QString prepared = preparedQuery(query, text.encoding());
+    const Runs runs = linesInScope(text, book);
     Outcome outcome;
     if (prepared.isEmpty()) {
         outcome.lines = nonEmptyLines(text, runs);
         return outcome;
     }
-    Terms terms = searchTerms(prepared);
-    const AllWords allWords(text, std::move(terms.words));
+    const Terms terms = searchTerms(prepared, text.encoding());
+    if (!text.foldsInPlace() || !scannable(terms)) {
+        QStringList words;
+        for (const FoldedPattern& word : terms.words)
+            words.append(text.decoded(word.bytes()));
+        return searchLineByLine(text, runs, prepared, words);
+    }
+    const AllWords allWords(text, terms.words);
     std::vector<qsizetype> phraseLines;
     std::optional<std::vector<qsizetype>> allWordsLines; // when the phrase's scan found them
     if (terms.phrase) {
-        const QByteArray& phrase = *terms.phrase;
-        const ByteFinder phraseFinder(phrase, text.upperByteCounts());
+        const ByteFinder phraseFinder(*terms.phrase, text.byteCounts());
         if (allWords.finders.empty() ||
-            phraseFirst(phraseFinder, allWords.finders.front(), text.upperBytes().size())) {
+            phraseFirst(phraseFinder, allWords.finders.front(), text.size())) {
             phraseLines = linesHolding(text, runs, phraseFinder);
         } else {
-            LeadScan scan = scanForWordsAndPhrase(text, runs, allWords, phrase);
+            LeadScan scan = scanForWordsAndPhrase(text, runs, allWords, *terms.phrase);
             phraseLines = std::move(scan.holdingPhrase);
             allWordsLines = std::move(scan.holdingAll);
         }
@@ -239,14 +297,6 @@ Outcome run(const VerseText& text, const QString& query, const QString& scope) {
         outcome.lines =
             allWordsLines ? std::move(*allWordsLines) : linesHoldingAll(text, runs, allWords);
     return outcome;
-}
-
-Terms searchTerms(const QString& prepared) {
-    Terms terms;
-    if (codepage::fitsWindows1252(prepared)) // no line holds a character outside the code page
-        terms.phrase = codepage::encodeWindows1252(prepared);
-    terms.words = distinctWords(queryWords(prepared));
-    return terms;
 }
 
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scripture/versetext.h"
+#include "search/foldedpattern.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,38 +9,38 @@
 #include <optional>
 #include <vector>
 
-// The two-pass search over the scripture text. The phrase pass lists every line in scope
-// whose upper-cased form holds the whole query; only when it finds nothing does the all-words
-// pass list the lines that hold every word of the query, in any order. Words are runs of the
-// letters A to Z; any other character separates them, and a query that ends in a separator
-// adds an empty word, which every non-empty line holds.
+// The two-pass search over a scripture text, its letters in any case. The phrase pass lists
+// every line in scope that holds the whole query; only when it finds nothing does the all-words
+// pass list the lines that hold every word of the query, in any order. A query that ends in a
+// separator adds an empty word, which every non-empty line holds. Both sides are folded as the
+// text's encoding folds (search::folded).
 namespace search {
 
 struct Outcome {
-    std::vector<qsizetype> lines; // indices of the result lines, in file order
+    std::vector<qsizetype> lines; // the result lines, in text order
     bool foundByPhrase = false;   // the phrase pass found them; the all-words pass did not run
 };
 
-// query: the search box's text as it stands; scope: the book box's text, where "The Bible"
-// means every line and any other text is a prefix the line must begin with.
-Outcome run(const VerseText& text, const QString& query, const QString& scope);
+// book: the one book searched, by its place in the book catalogue; every book when none.
+Outcome run(const VerseText& text, const QString& query, std::optional<int> book = std::nullopt);
 
-// The query as matched: trimmed of spaces (only spaces) and upper-cased.
-QString preparedQuery(const QString& query);
+// The query as matched in a text of the encoding: trimmed of spaces (only spaces) and folded.
+QString preparedQuery(const QString& query, TextEncoding encoding);
 
-// The words the all-words pass tests, in query order; the last is empty when the prepared
-// query ends with a separator.
-QStringList queryWords(const QString& prepared);
+// The words the all-words pass tests, in query order: runs of the letters A to Z in a
+// Windows-1252 text, where any other character separates them, and of any letters and marks in
+// a UTF-8 one. The last is empty when the prepared query ends with a separator.
+QStringList queryWords(const QString& prepared, TextEncoding encoding);
 
-// What a line must hold to be found, upper-cased and in the code page: by the phrase pass, the
-// whole prepared query (none when the code page lacks one of its characters, so no line holds
+// What a line must hold to be found, folded and in the text's encoding: by the phrase pass, the
+// whole prepared query (none when the encoding lacks one of its characters, so no line holds
 // it); by the all-words pass, every one of the distinct non-empty words (none: every non-empty
 // line is found).
 struct Terms {
-    std::optional<QByteArray> phrase;
-    std::vector<QByteArray> words;
+    std::optional<FoldedPattern> phrase;
+    std::vector<FoldedPattern> words;
 };
-Terms searchTerms(const QString& prepared);
+Terms searchTerms(const QString& prepared, TextEncoding encoding);
 
 // The result lines themselves, as read.
 QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines);

@@ -1,5 +1,6 @@
 #include "search/searchreadiness.h"
 
+#include "scripture/bookcatalogue.h"
 #include "shell/placeholders.h"
 #include "text/exacttext.h"
 #include "text/spacetrim.h"
@@ -10,6 +11,14 @@ std::optional<QString> queryWhenReady(const QString& query, const QString& book)
     if (query == shell::kSearchPrompt || book == shell::kSelectBook)
         return std::nullopt;
     return text::spaceTrimmed(query);
+}
+
+std::optional<Scope> scopeNamed(const QString& boxText) {
+    if (boxText == shell::kTheBible)
+        return Scope{};
+    if (const std::optional<int> book = scripture::bookIndex(boxText))
+        return Scope{book};
+    return std::nullopt;
 }
 
 QString singleLineQuery(const QString& typed) {

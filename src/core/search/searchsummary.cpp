@@ -6,6 +6,10 @@ QString search::statusBeforeSearch(const QString& book) {
     return book == shell::kSelectBook ? kChooseWhereHint : QString();
 }
 
+QString search::unknownScopeSummary(const QString& boxText) {
+    return QStringLiteral("There is no book named \u201C%1\u201D to search.").arg(boxText);
+}
+
 QString search::foundSummary(qsizetype found, const QString& query) {
     if (found == 0)
         return QStringLiteral("No verse holds \u201C%1\u201D").arg(query);

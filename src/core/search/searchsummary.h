@@ -12,6 +12,9 @@ inline const QString kChooseWhereHint =
 
 // The status after leaving the search box or picking a book, before any search runs.
 QString statusBeforeSearch(const QString& book);
+// The status when the book box names no book to search.
+QString unknownScopeSummary(const QString& boxText);
+
 // The status after a search for the query found so many verses.
 QString foundSummary(qsizetype found, const QString& query);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scripture/textencoding.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,11 +12,12 @@
 namespace search {
 
 // What a search's results are marked with: the phrase when the phrase pass found them, else
-// each word of the query.
-QStringList markedTerms(const QString& query, bool foundByPhrase);
+// each word of the query, each once; folded as a text in the encoding is searched.
+QStringList markedTerms(const QString& query, bool foundByPhrase, TextEncoding encoding);
 
 // Where the terms occur in a text, as (start, length), compared as the search compares: both
-// sides upper-cased alike, then code by code.
-std::vector<std::pair<qsizetype, qsizetype>> termRanges(QStringView text, const QStringList& terms);
+// sides folded alike, then code by code.
+std::vector<std::pair<qsizetype, qsizetype>> termRanges(QStringView text, const QStringList& terms,
+                                                        TextEncoding encoding);
 
 } // namespace search

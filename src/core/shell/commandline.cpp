@@ -1,7 +1,6 @@
 #include "shell/commandline.h"
 
 #include "search/searchreadiness.h"
-#include "shell/placeholders.h"
 #include "text/spacetrim.h"
 
 #include <QCommandLineParser>
@@ -86,7 +85,7 @@ bool onAScreen(const Display& display, const QString& platformArgument) {
 
 // A search is asked for on a terminal: a refusal is told there only. A query that trims to
 // nothing is refused, as the search page searches for nothing then.
-CommandLineDecision searchDecision(const QString& query, const QString& scope, bool countOnly,
+CommandLineDecision searchDecision(const QString& query, const QString& book, bool countOnly,
                                    const QString& folder) {
     if (text::spaceTrimmed(search::singleLineQuery(query)).isEmpty())
         return refused(QStringLiteral("--search needs words, a phrase or a verse to look for."),
@@ -94,7 +93,7 @@ CommandLineDecision searchDecision(const QString& query, const QString& scope, b
     CommandLineDecision decision;
     decision.outcome = CommandLineDecision::Search;
     decision.query = query;
-    decision.scope = scope;
+    decision.book = book;
     decision.countOnly = countOnly;
     if (!folder.isEmpty())
         decision.namedFolder = QFileInfo(folder).absoluteFilePath();
@@ -176,9 +175,8 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
             return refused(problem, seen && !parser.isSet(search));
     }
     if (parser.isSet(search))
-        return searchDecision(parser.value(search),
-                              parser.isSet(book) ? parser.value(book) : shell::kTheBible,
-                              parser.isSet(count), parser.value(folder));
+        return searchDecision(parser.value(search), parser.value(book), parser.isSet(count),
+                              parser.value(folder));
     if (parser.isSet(book) || parser.isSet(count))
         return refused(QStringLiteral("--in and --count go with --search."), seen);
     if (!displayNamed(display, parser.value(QStringLiteral("platform"))))

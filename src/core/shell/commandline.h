@@ -33,7 +33,7 @@ struct CommandLineDecision {
     QString namedFolder;       // the folder --folder names, absolute; empty when none is named
     bool showInWindow = false; // a refusal is also shown in a message box, on a screen one sees
     QString query;             // what --search looks for, as given
-    QString scope;             // the book --in names; "The Bible" when none is named
+    QString book;              // the book --in names, as given; empty when none is named
     bool countOnly = false;    // --count: only how many lines were found
 };
 

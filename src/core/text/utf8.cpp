@@ -1,15 +1,7 @@
 #include "text/utf8.h"
 
 namespace text {
-namespace {
-
-struct Sequence {
-    char32_t code = QChar::ReplacementCharacter;
-    qsizetype length = 1; // an invalid byte is read alone
-};
-
-// The character whose bytes begin at `at`: not overlong, no surrogate, at most U+10FFFF.
-Sequence sequenceAt(QByteArrayView bytes, qsizetype at) {
+Utf8Sequence utf8SequenceAt(QByteArrayView bytes, qsizetype at) {
     const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
     const unsigned char lead = byte(at);
     if (lead < 0x80)
@@ -37,13 +29,11 @@ Sequence sequenceAt(QByteArrayView bytes, qsizetype at) {
     return {code, length};
 }
 
-} // namespace
-
 QString decodeUtf8(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
     for (qsizetype at = 0; at < bytes.size();) {
-        const Sequence read = sequenceAt(bytes, at);
+        const Utf8Sequence read = utf8SequenceAt(bytes, at);
         if (QChar::requiresSurrogates(read.code)) {
             text.append(QChar::highSurrogate(read.code));
             text.append(QChar::lowSurrogate(read.code));
@@ -58,7 +48,7 @@ QString decodeUtf8(QByteArrayView bytes) {
 qsizetype utf8BytesOfUnits(QByteArrayView bytes, qsizetype units) {
     qsizetype at = 0;
     for (qsizetype unit = 0; unit < units && at < bytes.size();) {
-        const Sequence read = sequenceAt(bytes, at);
+        const Utf8Sequence read = utf8SequenceAt(bytes, at);
         unit += QChar::requiresSurrogates(read.code) ? 2 : 1;
         at += read.length;
     }

@@ -9,6 +9,14 @@
 // edited.
 namespace text {
 
+// One character read: its code, and how many bytes it was read from.
+struct Utf8Sequence {
+    char32_t code = QChar::ReplacementCharacter;
+    qsizetype length = 1; // an invalid byte is read alone
+};
+// The character whose bytes begin at `at`: not overlong, no surrogate, at most U+10FFFF.
+Utf8Sequence utf8SequenceAt(QByteArrayView bytes, qsizetype at);
+
 QString decodeUtf8(QByteArrayView bytes);
 // How many bytes the first `units` UTF-16 units of decodeUtf8(bytes) were read from; `units`
 // never ends between the two units of one character.

@@ -6,7 +6,7 @@
 #include "controls/textbox.h"
 #include "mainwindow/menus.h"
 #include "reading/readingarea.h"
-#include "scripture/chapterprefix.h"
+#include "scripture/chapterwalk.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
 #include "services/services.h"
@@ -55,7 +55,7 @@ void BookmarkCommands::goToBookmark() {
     // The chapter list follows the bookmark's book, so that a chapter picked from it next
     // exists.
     m_reading.showBookAndChapter(position.book, position.chapter);
-    if (m_reading.showChapter(scripture::chapterPrefix(position.book, position.chapter))) {
+    if (m_reading.showChapter(scripture::typedChapter(position.book, position.chapter))) {
         m_view.readingText->setSelStart(position.caretOffset);
         m_reading.arrived(m_reading.markVerseAt(m_view.readingText->selStart()));
     }

@@ -6,7 +6,6 @@
 #include "reading/readingmarks.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/chapterprefix.h"
-#include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
@@ -71,27 +70,26 @@ void ReadingArea::fillChapterList(const QString& book) {
 
 void ReadingArea::onChapterPicked() {
     BusyScope busy(m_pointer);
-    const QString prefix =
-        scripture::chapterPrefix(m_view.bookBox->text(), m_view.chapterBox->text());
-    if (showChapter(prefix)) {
+    if (showChapter(scripture::typedChapter(m_view.bookBox->text(), m_view.chapterBox->text()))) {
         m_view.readingText->setSelStart(0);
         arrived(0);
     }
 }
 
 // Every chapter shown starts unmarked; an opened result marks it afterwards.
-std::optional<QString> ReadingArea::showChapter(const QString& prefix, Focus focus) {
-    std::optional<QString> chapterText = m_scripture.chapterText(prefix);
-    if (!chapterText)
+std::optional<scripture::ChapterText> ReadingArea::showChapter(const scripture::ChapterPlace& place,
+                                                               Focus focus) {
+    std::optional<scripture::ChapterText> chapter = m_scripture.chapter(place);
+    if (!chapter)
         return std::nullopt; // no readable Bible.dat: the reading area keeps what it shows
     if (const std::optional<reading::ReadingPlace> left = shownPlace())
         m_history.keepTop(*left);
     m_marks->clear();
-    m_view.readingText->setText(*chapterText);
+    m_view.readingText->setText(chapter->text);
     if (focus == Focus::Take)
         focusReadingText();
-    m_shown = chapterText->isEmpty() ? std::nullopt : std::optional(prefix);
-    return chapterText;
+    m_shown = chapter->text.isEmpty() ? std::nullopt : std::optional(place);
+    return chapter;
 }
 
 void ReadingArea::focusReadingText() {
@@ -105,20 +103,26 @@ void ReadingArea::showBookAndChapter(const QString& book, const QString& chapter
     fillChapterList(book);
 }
 
-void ReadingArea::openResult(const QString& line, bool byKeyboard) {
+// The line is found in its chapter where the text is still the one searched, and by its verse
+// number where the text has been read again since.
+void ReadingArea::openResult(const scripture::FoundLine& found, bool byKeyboard) {
     BusyScope busy(m_pointer);
-    const std::optional<scripture::ResultReference> reference = scripture::referenceOf(line);
-    if (!reference)
-        return; // the hint, or any line that is no verse line
-    const std::optional<QString> chapterText =
-        showChapter(reference->prefix, byKeyboard ? Focus::Leave : Focus::Take);
-    if (!chapterText)
+    const std::optional<scripture::VersePlace> place =
+        scripture::versePlaceOf(*found.text, found.line);
+    if (!place)
+        return; // a line that is no verse line
+    const std::optional<scripture::ChapterText> chapter =
+        showChapter(place->chapter, byKeyboard ? Focus::Leave : Focus::Take);
+    if (!chapter)
         return;
-    const qsizetype offset = scripture::verseOffset(*chapterText, line, reference->prefix);
-    m_view.readingText->setSelStart(int(offset));
-    showBookAndChapter(reference->book, reference->chapter);
-    m_marks->markTerms(search::termRanges(*chapterText, m_searchedTerms));
-    arrived(markVerseAt(offset));
+    const std::optional<qsizetype> offset = m_scripture.sharedText() == found.text
+                                                ? chapter->offsetOfLine(found.line)
+                                                : chapter->offsetOfVerse(place->verse);
+    m_view.readingText->setSelStart(int(offset.value_or(0)));
+    showBookAndChapter(place->chapter.book, QString::number(place->chapter.chapter));
+    m_marks->markTerms(
+        search::termRanges(chapter->text, m_searchedTerms, m_scripture.text().encoding()));
+    arrived(markVerseAt(offset.value_or(0)));
 }
 
 qsizetype ReadingArea::markVerseAt(qsizetype offset) {
@@ -161,10 +165,9 @@ void ReadingArea::showPlace(const reading::ReadingPlace& place) {
 // The place as it was left: the caret at its top line, nothing marked.
 void ReadingArea::goTo(const reading::ReadingPlace& place) {
     BusyScope busy(m_pointer);
-    const QString chapter = QString::number(place.chapter.chapter);
-    if (!showChapter(scripture::chapterPrefix(place.chapter.book, chapter)))
+    if (!showChapter(place.chapter))
         return;
-    showBookAndChapter(place.chapter.book, chapter);
+    showBookAndChapter(place.chapter.book, QString::number(place.chapter.chapter));
     m_view.readingText->setSelStart(int(place.top));
     m_marks->scrollToTop(m_view.readingText->selStart());
 }
@@ -186,8 +189,10 @@ void ReadingArea::goForward() {
     showHistoryCommands();
 }
 
+// Only a chapter of the book catalogue has chapters before and after it.
 std::optional<scripture::ChapterPlace> ReadingArea::turningPoint() const {
-    return m_shown ? scripture::placeOfPrefix(*m_shown) : std::nullopt;
+    return m_shown ? scripture::namedChapter(m_shown->book, QString::number(m_shown->chapter))
+                   : std::nullopt;
 }
 
 // Through the same steps as picking the book and then the chapter.
@@ -227,7 +232,9 @@ void ReadingArea::copyWithReference() {
     const std::vector<scripture::VerseSpan> spans = scripture::verseSpans(text.text());
     const scripture::VerseRange touched =
         scripture::versesTouched(spans, start, start + text.selLength());
-    const QString lines = scripture::referencedLines(m_scripture.text(), *m_shown, spans, touched);
+    const QString lines = scripture::referencedLines(
+        m_scripture.text(),
+        scripture::chapterPrefix(m_shown->book, QString::number(m_shown->chapter)), spans, touched);
     if (!lines.isEmpty())
         m_clipboard.setText(lines);
 }

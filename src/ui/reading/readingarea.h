@@ -2,7 +2,9 @@
 
 #include "reading/readinghistory.h"
 #include "reading/readingview.h"
+#include "scripture/chaptertext.h"
 #include "scripture/chapterwalk.h"
+#include "scripture/resultline.h"
 
 #include <QObject>
 #include <QString>
@@ -40,7 +42,7 @@ public:
     void onChapterPicked();
     // A result line picked in the search page's list; one picked by a key leaves the focus
     // there.
-    void openResult(const QString& line, bool byKeyboard);
+    void openResult(const scripture::FoundLine& found, bool byKeyboard);
     void focusReadingText();
     void showNextChapter();
     void showPreviousChapter();
@@ -55,11 +57,12 @@ public:
     // The chapter just shown, with the top line given, is a place read.
     void arrived(qsizetype top);
 
-    // Shows the chapter of the prefix ("Psalms 23:") and gives it the focus, unless told not
-    // to; returns the text shown, or nothing (and shows nothing) when Bible.dat cannot be read.
-    // The caller places the caret.
+    // Shows the chapter and gives it the focus, unless told not to; returns the chapter shown
+    // (empty when the text lacks it), or nothing (and shows nothing) when Bible.dat cannot be
+    // read. The caller places the caret.
     enum class Focus { Take, Leave };
-    std::optional<QString> showChapter(const QString& prefix, Focus focus = Focus::Take);
+    std::optional<scripture::ChapterText> showChapter(const scripture::ChapterPlace& place,
+                                                      Focus focus = Focus::Take);
     // Names the book and chapter in the two boxes, with the book's chapter list (empty for a
     // text that names no book).
     void showBookAndChapter(const QString& book, const QString& chapter);
@@ -85,7 +88,7 @@ private:
     ScriptureText& m_scripture;
     Clipboard& m_clipboard;
     ReadingMarks* m_marks;
-    std::optional<QString> m_shown; // the prefix of the chapter the reading text shows
+    std::optional<scripture::ChapterPlace> m_shown; // the chapter the reading text shows
     QStringList m_searchedTerms;
     ReadingHistory m_history;
     QAction* m_back;

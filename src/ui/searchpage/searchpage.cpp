@@ -15,8 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-namespace {
-
 // The result lines, each decoded when the list shows it, from the text the search ran on: a
 // list of every verse holds the line numbers, not the text a second time over in UTF-16.
 class ResultLines : public ListItems {
@@ -26,6 +24,7 @@ public:
         , m_lines(std::move(lines)) {}
 
     int count() const override { return int(m_lines.size()); }
+    scripture::FoundLine found(int row) const { return {m_text, m_lines[std::size_t(row)]}; }
     QString item(int row) const override { return m_text->decodedLine(m_lines[row]); }
 
     // A line decodes to as many characters as it has bytes, so only lines of the text's length
@@ -44,8 +43,6 @@ private:
     std::vector<qsizetype> m_lines;
 };
 
-} // namespace
-
 SearchPage::SearchPage(const SearchView& view, MousePointer& pointer, ScriptureText& scripture)
     : m_view(view)
     , m_pointer(pointer)
@@ -54,9 +51,7 @@ SearchPage::SearchPage(const SearchView& view, MousePointer& pointer, ScriptureT
     connect(view.queryBox, &TextBox::gotFocus, this, &SearchPage::onQueryBoxEntered);
     connect(view.queryBox, &TextBox::lostFocus, this, &SearchPage::onQueryBoxLeft);
     connect(view.scopeBox, &ComboBox::picked, this, &SearchPage::onScopePicked);
-    connect(view.resultList, &ListBox::picked, this, [this] {
-        emit resultPicked(m_view.resultList->text(), m_view.resultList->pickedByKeyboard());
-    });
+    connect(view.resultList, &ListBox::picked, this, &SearchPage::pickResult);
     connect(view.resultList, &ListBox::returnPressed, this, &SearchPage::resultEntered);
     view.queryBox->installEventFilter(this);
 }
@@ -106,25 +101,39 @@ void SearchPage::onScopePicked() {
     searchIfReady();
 }
 
+// Only the hint and lines of the last search are in the list: a row of the results is one of
+// its lines.
+void SearchPage::pickResult() {
+    const int row = m_view.resultList->listIndex();
+    if (!m_results || row < 0 || row >= m_results->count())
+        return;
+    emit resultPicked(m_results->found(row), m_view.resultList->pickedByKeyboard());
+}
+
 void SearchPage::searchIfReady() {
-    const QString book = m_view.scopeBox->text();
-    m_view.status->setText(search::statusBeforeSearch(book));
-    const std::optional<QString> query = search::queryWhenReady(m_view.queryBox->text(), book);
+    const QString scope = m_view.scopeBox->text();
+    m_view.status->setText(search::statusBeforeSearch(scope));
+    const std::optional<QString> query = search::queryWhenReady(m_view.queryBox->text(), scope);
     if (!query)
         return;
     m_view.queryBox->setText(*query);
+    const std::optional<search::Scope> book = search::scopeNamed(scope);
+    if (!book) {
+        m_view.status->setText(search::unknownScopeSummary(scope));
+        return;
+    }
     if (!query->isEmpty())
-        search();
+        search(*query, book->book);
 }
 
-void SearchPage::search() {
+void SearchPage::search(const QString& query, std::optional<int> book) {
     BusyScope busy(m_pointer);
     m_scripture.refresh(); // a missing or unreadable file leaves no lines to search
     std::shared_ptr<const VerseText> text = m_scripture.sharedText();
-    const QString query = m_view.queryBox->text();
-    search::Outcome outcome = search::run(*text, query, m_view.scopeBox->text());
+    search::Outcome outcome = search::run(*text, query, book);
     m_view.status->setText(search::foundSummary(qsizetype(outcome.lines.size()), query));
-    m_view.resultList->setItemSource(
-        std::make_shared<ResultLines>(std::move(text), std::move(outcome.lines)));
-    emit searched(search::markedTerms(query, outcome.foundByPhrase));
+    const QStringList marked = search::markedTerms(query, outcome.foundByPhrase, text->encoding());
+    m_results = std::make_shared<ResultLines>(std::move(text), std::move(outcome.lines));
+    m_view.resultList->setItemSource(m_results);
+    emit searched(marked);
 }

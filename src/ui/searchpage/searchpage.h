@@ -2,9 +2,14 @@
 
 #include "searchpage/searchview.h"
 
+#include "scripture/resultline.h"
+
 #include <QObject>
 
+#include <optional>
+
 class MousePointer;
+class ResultLines;
 class ScriptureText;
 
 // The search page: the search box selects its whole text on entry, and leaving it, Enter in
@@ -24,13 +29,14 @@ public:
     void onQueryBoxEntered();
     void onQueryBoxLeft();
     void onScopePicked();
-    void search();
+    // Searches the book (every book when none) for the query, as given.
+    void search(const QString& query, std::optional<int> book);
 
 signals:
     // A search ran: what its results' chapters are to mark.
     void searched(const QStringList& markedTerms);
     // A result line was picked, by a key that moves through the list or otherwise.
-    void resultPicked(const QString& line, bool byKeyboard);
+    void resultPicked(const scripture::FoundLine& found, bool byKeyboard);
     // Enter or Return in the result list.
     void resultEntered();
 
@@ -39,8 +45,10 @@ protected:
 
 private:
     void searchIfReady();
+    void pickResult();
 
     SearchView m_view;
     MousePointer& m_pointer;
     ScriptureText& m_scripture;
+    std::shared_ptr<const ResultLines> m_results; // of the last search
 };

@@ -1,7 +1,7 @@
 #include "reading/readinghistory.h"
 #include "reading/startplace.h"
 #include "scripture/bookcatalogue.h"
-#include "scripture/chapterprefix.h"
+#include "scripture/chaptertext.h"
 #include "scripture/chapterwalk.h"
 #include "scripture/versespans.h"
 #include "search/termmarks.h"
@@ -154,26 +154,27 @@ private slots:
         QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
     }
 
-    void namesAChapter_data() {
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<std::optional<ChapterPlace>>("place");
-        const auto row = [](const char* name, const char* prefix, std::optional<ChapterPlace> p) {
-            QTest::newRow(name) << QString::fromLatin1(prefix) << p;
+    // The chapter the reading area's two boxes name as typed.
+    void typedChapter_data() {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("chapter");
+        QTest::addColumn<int>("number");
+        const auto row = [](const char* name, const char* book, const char* chapter, int number) {
+            QTest::newRow(name) << QString::fromLatin1(book) << QString::fromLatin1(chapter)
+                                << number;
         };
-        row("nominal: a book with spaces",
-            "Song of Solomon 8:", ChapterPlace{"Song of Solomon", 8});
-        row("nominal: a book with a number", "1 John 5:", ChapterPlace{"1 John", 5});
-        row("robustness: beyond the book's chapters", "1 John 6:", std::nullopt);
-        row("robustness: a leading zero", "Psalms 023:", std::nullopt);
-        row("robustness: the separator", "*************** 1:", std::nullopt);
-        row("robustness: no colon", "Genesis 1", std::nullopt);
+        row("nominal: a book with spaces", "Song of Solomon", "8", 8);
+        row("nominal: a leading zero", "Psalms", "023", 23);
+        row("robustness: no number", "Genesis", "x", 0);
+        row("robustness: nothing typed", "Genesis", "", 0);
+        row("robustness: a sign", "Genesis", "-1", 0);
+        row("robustness: too large", "Genesis", "99999999999", 0);
     }
-    void namesAChapter() {
-        QFETCH(QString, prefix);
-        QTEST(scripture::placeOfPrefix(prefix), "place");
-        if (const auto place = scripture::placeOfPrefix(prefix)) // and back
-            QCOMPARE(scripture::chapterPrefix(place->book, QString::number(place->chapter)),
-                     prefix);
+    void typedChapter() {
+        QFETCH(QString, book);
+        QFETCH(QString, chapter);
+        QFETCH(int, number);
+        QCOMPARE(scripture::typedChapter(book, chapter), (ChapterPlace{book, number}));
     }
 
     // Copied verses are the file's own lines of every verse the selection touches, each named
@@ -206,7 +207,7 @@ private slots:
         QFETCH(QList<int>, places);
         QFETCH(QList<int>, verses);
         const QString prefix = QStringLiteral("John 3:");
-        QString chapter = m_text.chapterText(prefix);
+        QString chapter = scripture::chapterText(m_text, {QStringLiteral("John"), 3}).text;
         std::vector<scripture::VerseSpan> spans = scripture::verseSpans(chapter);
         QCOMPARE(spans.size(), std::size_t(36));
         const auto at = [&](int verse, int into) {
@@ -249,10 +250,18 @@ private slots:
         QFETCH(QString, byPhrase);
         QFETCH(QString, text);
         QString found;
-        for (const auto& [start, length] :
-             search::termRanges(text, search::markedTerms(query, !byPhrase.isEmpty())))
+        const auto encoding = TextEncoding::Windows1252;
+        for (const auto& [start, length] : search::termRanges(
+                 text, search::markedTerms(query, !byPhrase.isEmpty(), encoding), encoding))
             found += text.sliced(start, length);
         QTEST(found, "marked");
+        // A UTF-8 text's words fold as its search folds them.
+        const QString greek =
+            QStringLiteral("\u03A3\u039F\u03A6\u038A\u0391 \u03C3\u03BF\u03C6\u03AF\u03B1");
+        const auto utf8 = TextEncoding::Utf8;
+        QCOMPARE(
+            search::termRanges(greek, search::markedTerms(greek.right(5), true, utf8), utf8).size(),
+            std::size_t(2));
     }
 };
 

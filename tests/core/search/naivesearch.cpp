@@ -14,47 +14,66 @@ bool holds(const QString& line, const QString& text) {
     return !line.isEmpty() && line.contains(text);
 }
 
-// The runs of capital letters A to Z, and an empty word last when a separator ends the query.
-QStringList wordList(const QString& query) {
-    static const QRegularExpression separators(QStringLiteral("[^A-Z]+"));
+QString folded(const QString& text, TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? text.toCaseFolded() : scripture::upperCase(text);
+}
+
+// Runs of the capital letters A to Z, or of any letters and marks in UTF-8, and an empty word
+// last when a separator ends the query.
+QStringList wordList(const QString& query, TextEncoding encoding) {
+    static const QRegularExpression capitals(QStringLiteral("[^A-Z]+"));
+    static const QRegularExpression letters(QStringLiteral("[^\\p{L}\\p{M}]+"));
+    const QRegularExpression& separators = encoding == TextEncoding::Utf8 ? letters : capitals;
     QStringList words = query.split(separators, Qt::SkipEmptyParts);
-    if (query.back() < QLatin1Char('A') || query.back() > QLatin1Char('Z'))
+    if (separators.match(query.right(QChar::isLowSurrogate(query.back().unicode()) ? 2 : 1))
+            .hasMatch())
         words.append(QString());
     return words;
 }
 
 } // namespace
 
-SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& scope) {
+QString bookOf(const QString& line, TextEncoding encoding) {
+    const QByteArray bytes = encoding == TextEncoding::Utf8 ? line.toUtf8() : line.toLatin1();
+    const qsizetype colon = bytes.first(std::min<qsizetype>(bytes.size(), 64)).indexOf(':');
+    const qsizetype space = colon < 0 ? -1 : bytes.first(colon).lastIndexOf(' ');
+    if (space < 0)
+        return {};
+    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes.first(space))
+                                          : line.left(space);
+}
+
+SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& book,
+                     TextEncoding encoding) {
     static const QRegularExpression outerSpaces(QStringLiteral("^ +| +$"));
-    const QString upperQuery = scripture::upperCase(QString(query).remove(outerSpaces));
-    const auto matching = [&](const std::function<bool(const QString& upperLine)>& test) {
+    const QString foldedQuery = folded(QString(query).remove(outerSpaces), encoding);
+    const auto matching = [&](const std::function<bool(const QString& foldedLine)>& test) {
         SearchOutcome outcome;
         forEachLine([&](const QString& line) {
-            if ((scope == QStringLiteral("The Bible") || line.startsWith(scope)) &&
-                test(scripture::upperCase(line)))
+            if ((book.isEmpty() || bookOf(line, encoding) == book) && test(folded(line, encoding)))
                 outcome.lines.append(line);
         });
         return outcome;
     };
     SearchOutcome outcome =
-        matching([&](const QString& upperLine) { return holds(upperLine, upperQuery); });
-    if (!outcome.lines.isEmpty() || upperQuery.isEmpty())
+        matching([&](const QString& foldedLine) { return holds(foldedLine, foldedQuery); });
+    if (!outcome.lines.isEmpty() || foldedQuery.isEmpty())
         return outcome;
-    const QStringList words = wordList(upperQuery);
-    return matching([&](const QString& upperLine) {
+    const QStringList words = wordList(foldedQuery, encoding);
+    return matching([&](const QString& foldedLine) {
         return std::all_of(words.begin(), words.end(),
-                           [&](const QString& word) { return holds(upperLine, word); });
+                           [&](const QString& word) { return holds(foldedLine, word); });
     });
 }
 
-SearchOutcome search(const QStringList& lines, const QString& query, const QString& scope) {
+SearchOutcome search(const QStringList& lines, const QString& query, const QString& book,
+                     TextEncoding encoding) {
     return search(
         [&](const std::function<void(const QString&)>& visit) {
             for (const QString& line : lines)
                 visit(line);
         },
-        query, scope);
+        query, book, encoding);
 }
 
 } // namespace naive

@@ -87,7 +87,7 @@ private slots:
         const QStringList results = resultList()->items();
         for (const QString& result : results) {
             press(Qt::Key_Down, Qt::NoModifier);
-            QCOMPARE(fx.chapterShown() + ':', scripture::referenceOf(result)->prefix);
+            QCOMPARE(fx.chapterShown(), result.section(u':', 0, 0));
             QCOMPARE(QApplication::focusWidget(), resultList());
         }
         press(Qt::Key_Home, Qt::NoModifier);
@@ -156,7 +156,7 @@ private slots:
         press(Qt::Key_PageDown);
         readingText()->verticalScrollBar()->setValue(7);
         const int top = readingText()->topOffset();
-        fx.app().readingArea().openResult(resultLine("John 15:12"), false);
+        resultList()->setText(resultLine("John 15:12")); // from the search above
         press(Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 2"));
         QCOMPARE(readingText()->topOffset(), top);
