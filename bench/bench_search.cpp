@@ -1,22 +1,21 @@
-// The search at 1x, 10x and 100x the text, each figure beside its references in the same run:
-// the engine on the text kept in memory (the result's line numbers handed on, as the search page
-// does; with the scope looked up in every iteration, as every search does), the same with the
-// processor's caches emptied before each search, the first search on a text just loaded (beside
-// the engine's warm loop), the scope lookup alone, the floor (one read of the bytes in scope:
-// memchr for a byte the text lacks) and the lower bound (one plain scan of the same upper-cased
-// bytes in scope for the whole query, by two rare bytes with the widest vector unit, and by
-// memmem). At 1x and 10x besides: the engine decoding every result line, the literal search that
-// rescans the file line by line and upper-cases each line (only a check of correctness: it
-// decodes every line), and the byte finder alone with each vector unit this machine runs.
+// The search at 1x, 10x and 100x the text, in Windows-1252 and the same text in UTF-8, each
+// figure beside its references in the same run: the engine on the text kept in memory (the
+// result's line numbers handed on, as the search page does; with the book's lines looked up in
+// every search, as every search does), the same with the processor's caches emptied before each
+// search, the first search on a text just loaded (beside the engine's warm loop), the floor (one
+// read of the bytes in scope: memchr for a byte the text lacks) and the bound: one plain scan of
+// the same bytes in scope, as written, for the term every search of the query must scan for,
+// under the same case rule (plainscan.h), counting every place it lies at and knowing nothing of
+// lines. At 1x besides: the literal search that rescans the file line by line and folds each line
+// (only a check of correctness: it decodes every line).
 #include "benchmain.h"
 #include "naivescan.h"
 #include "plainscan.h"
+#include "scripture/bookcatalogue.h"
 #include "scripture/scripturetext.h"
-#include "search/bytefinder.h"
+#include "scripture/textfile.h"
 #include "search/searchengine.h"
-#include "shell/placeholders.h"
 #include "storage/filesystem.h"
-#include "text/codepage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,16 +27,24 @@ namespace {
 struct Case {
     const char* name;
     const char* query;
-    const char* scope;
+    const char* book;  // empty: every book
+    const char* bound; // the term whose scan bounds the search
 };
 
+// The phrase pass finds a phrase; the all-words pass scans for one word and narrows its lines
+// by the others, the bound being a scan for the word it leads with; a rare word, a common word
+// and a word in one book need one scan each.
 constexpr Case kCases[] = {
-    {"phrase_love_one_another", "love one another", "The Bible"},
-    {"words_another_love_one", "another love one", "The Bible"},
-    {"reference_John_3_16", "John 3:16", "The Bible"},
-    {"every_line_3_99", "3:99", "The Bible"},
-    {"love_in_Genesis", "love", "Genesis"},
+    {"phrase_love_one_another", "love one another", "", "love one another"},
+    {"words_another_love_one", "another love one", "", "another"},
+    {"rare_word_Melchizedek", "Melchizedek", "", "Melchizedek"},
+    {"common_word_lord", "lord", "", "lord"},
+    {"love_in_Genesis", "love", "Genesis", "love"},
 };
+
+std::optional<int> bookOf(const Case& c) {
+    return scripture::bookIndex(QString::fromUtf8(c.book));
+}
 
 // What every search from the search page does: make sure the text is current, search, and hand
 // the result's line numbers to the list, which decodes only the lines it shows. The list keeps
@@ -45,17 +52,16 @@ constexpr Case kCases[] = {
 // are found.
 qsizetype searchOnce(ScriptureText& scripture, const Case& c, std::vector<qsizetype>& shown) {
     scripture.refresh(); // the file is unchanged
-    search::Outcome outcome =
-        search::run(scripture.text(), QString::fromUtf8(c.query), QString::fromUtf8(c.scope));
+    search::Outcome outcome = search::run(scripture.text(), QString::fromUtf8(c.query), bookOf(c));
     benchmark::DoNotOptimize(outcome.lines.data());
     shown = std::move(outcome.lines);
     return qsizetype(shown.size());
 }
 
 // cold: the processor's caches emptied before each search, so the text comes from memory.
-void engine(benchmark::State& state, Case c, int times, bool cold) {
+void engine(benchmark::State& state, Case c, int times, BenchEncoding encoding, bool cold) {
     FileSystem files;
-    ScriptureText scripture(files, benchTextPath(times));
+    ScriptureText scripture(files, benchTextPath(times, encoding));
     if (!scripture.refresh())
         state.SkipWithError("Bible.dat not found");
     std::vector<qsizetype> shown;
@@ -72,35 +78,15 @@ void engine(benchmark::State& state, Case c, int times, bool cold) {
     state.counters["lines"] = double(found);
 }
 
-// The engine with every result line decoded as well, as a list that held all its lines as text
-// would need them.
-void engineDecodingAll(benchmark::State& state, Case c, int times) {
-    FileSystem files;
-    ScriptureText scripture(files, benchTextPath(times));
-    if (!scripture.refresh())
-        state.SkipWithError("Bible.dat not found");
-    QStringList shown;
-    qsizetype found = 0;
-    for (auto _ : state) {
-        scripture.refresh();
-        const search::Outcome outcome =
-            search::run(scripture.text(), QString::fromUtf8(c.query), QString::fromUtf8(c.scope));
-        QStringList lines = search::resultLines(scripture.text(), outcome.lines);
-        benchmark::DoNotOptimize(lines.constData());
-        shown = std::move(lines);
-        found = shown.size();
-    }
-    state.counters["lines"] = double(found);
-}
-
 // The first search on a text just read: the load is not timed. Put beside the engine's warm
 // loop, the difference is what a first search costs over any other.
-void firstAfterLoad(benchmark::State& state, Case c, int times) {
+void firstAfterLoad(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
     FileSystem files;
     qsizetype found = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        std::optional<ScriptureText> scripture(std::in_place, files, benchTextPath(times));
+        std::optional<ScriptureText> scripture(std::in_place, files,
+                                               benchTextPath(times, encoding));
         if (!scripture->refresh())
             state.SkipWithError("Bible.dat not found");
         std::vector<qsizetype> shown;
@@ -114,54 +100,40 @@ void firstAfterLoad(benchmark::State& state, Case c, int times) {
     state.counters["lines"] = double(found);
 }
 
-// The byte ranges in scope, as the engine's scope lookup finds them.
+// The byte ranges in scope, as the engine finds them.
 std::vector<std::pair<qsizetype, qsizetype>> scopeRanges(const VerseText& text, const Case& c) {
-    const QString scope = QString::fromUtf8(c.scope);
+    const std::optional<int> book = bookOf(c);
     const auto runs =
-        scope == shell::kTheBible ? text.allLines() : text.linesBeginningWith(QStringView(scope));
+        book ? text.linesOfBook(scripture::catalogue()[std::size_t(*book)].name) : text.allLines();
     std::vector<std::pair<qsizetype, qsizetype>> ranges;
     for (const VerseText::LineRun& run : runs)
         ranges.emplace_back(text.lineStart(run.first), text.lineEnd(run.last - 1));
     return ranges;
 }
 
-// The whole query, as the phrase pass matches it.
-QByteArray upperPattern(const Case& c) {
-    return codepage::encodeWindows1252(search::preparedQuery(QString::fromUtf8(c.query)));
-}
-
-template <typename Scan> void plainScan(benchmark::State& state, Case c, int times, Scan scan) {
-    FileSystem files;
-    const VerseText text(files.readBytes(benchTextPath(times)).bytes);
-    const QByteArray pattern = upperPattern(c);
-    const auto ranges = scopeRanges(text, c);
-    const char* upper = text.upperBytes().data();
+template <typename Scan>
+void plainScan(benchmark::State& state, Case c, int times, BenchEncoding encoding, Scan scan) {
+    const std::optional<VerseText> text = scripture::readVerseText(benchTextPath(times, encoding));
+    const std::optional<FoldedPattern> pattern = FoldedPattern::of(
+        search::folded(QString::fromUtf8(c.bound), text->encoding()), text->encoding());
+    const auto ranges = scopeRanges(*text, c);
+    std::array<qsizetype, 256> counts{};
+    for (qsizetype at = 0; at < text->size(); ++at)
+        ++counts[static_cast<unsigned char>(text->data()[at])];
     qsizetype found = 0;
     for (auto _ : state) {
         found = 0;
         for (const auto& [from, end] : ranges)
-            found += scan(upper, from, end, pattern, text.upperByteCounts());
+            found += scan(text->data(), from, end, *pattern, counts);
         benchmark::DoNotOptimize(found);
     }
     state.counters["places"] = double(found);
 }
 
-// The scope looked up alone, as every search begins.
-void scopeLookup(benchmark::State& state, Case c, int times) {
-    FileSystem files;
-    const VerseText text(files.readBytes(benchTextPath(times)).bytes);
-    qsizetype ranges = 0;
-    for (auto _ : state) {
-        ranges = qsizetype(scopeRanges(text, c).size());
-        benchmark::DoNotOptimize(ranges);
-    }
-    state.counters["ranges"] = double(ranges);
-}
-
 // One read of the bytes in scope and no more: memchr for a byte the text does not hold.
-void readFloor(benchmark::State& state, Case c, int times) {
-    plainScan(state, c, times,
-              [](const char* text, qsizetype from, qsizetype end, QByteArrayView,
+void readFloor(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
+    plainScan(state, c, times, encoding,
+              [](const char* text, qsizetype from, qsizetype end, const FoldedPattern&,
                  const std::array<qsizetype, 256>& counts) {
                   const auto absent =
                       int(std::find(counts.begin(), counts.end(), 0) - counts.begin());
@@ -169,75 +141,21 @@ void readFloor(benchmark::State& state, Case c, int times) {
               });
 }
 
-void lowerBound(benchmark::State& state, Case c, int times) {
+void bound(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
     const plainscan::Unit unit = plainscan::widestUnit();
     state.SetLabel(plainscan::unitName(unit));
-    plainScan(state, c, times,
-              [unit](const char* text, qsizetype from, qsizetype end, QByteArrayView pattern,
+    plainScan(state, c, times, encoding,
+              [unit](const char* text, qsizetype from, qsizetype end, const FoldedPattern& pattern,
                      const std::array<qsizetype, 256>& counts) {
                   return plainscan::count(unit, text, from, end, pattern, counts);
               });
-}
-
-void lowerBoundMemmem(benchmark::State& state, Case c, int times) {
-    plainScan(state, c, times,
-              [](const char* text, qsizetype from, qsizetype end, QByteArrayView pattern,
-                 const std::array<qsizetype, 256>&) {
-                  return plainscan::countMemmem(text, from, end, pattern);
-              });
-}
-
-const char* unitName(ByteFinder::Unit unit) {
-    switch (unit) {
-    case ByteFinder::Unit::Avx512:
-        return "avx512";
-    case ByteFinder::Unit::Avx2:
-        return "avx2";
-    case ByteFinder::Unit::Sse2:
-        return "sse2";
-    case ByteFinder::Unit::Bytes:
-        break;
-    }
-    return "bytes";
-}
-
-// The finder for the whole query with the given unit, over the text in scope: every place of the
-// query found by padded finds, each going on from the last (the long scans of the engine's pass
-// over a run), or one padded find in each line in scope (the short ones that narrow lines down).
-void finder(benchmark::State& state, Case c, int times, ByteFinder::Unit unit, bool eachLine) {
-    FileSystem files;
-    const VerseText text(files.readBytes(benchTextPath(times)).bytes);
-    const QByteArray pattern = upperPattern(c);
-    const ByteFinder finder(pattern, text.upperByteCounts(), unit);
-    const char* upper = text.upperBytes().data();
-    std::vector<std::pair<qsizetype, qsizetype>> ranges;
-    for (const auto& range : scopeRanges(text, c)) {
-        if (!eachLine) {
-            ranges.push_back(range);
-            continue;
-        }
-        for (qsizetype line = text.lineHolding(range.first).line;
-             line < text.lineCount() && text.lineStart(line) < range.second; ++line)
-            ranges.emplace_back(text.lineStart(line), text.lineEnd(line));
-    }
-    qsizetype found = 0;
-    for (auto _ : state) {
-        found = 0;
-        for (const auto& [from, end] : ranges) {
-            for (qsizetype at = finder.findPadded(upper, from, end); at >= 0;
-                 at = finder.findPadded(upper, at + 1, end))
-                ++found;
-        }
-        benchmark::DoNotOptimize(found);
-    }
-    state.counters["places"] = double(found);
 }
 
 void naiveRescan(benchmark::State& state, Case c, int times) {
     qsizetype found = 0;
     for (auto _ : state) {
         const naive::SearchOutcome outcome = naive::search(
-            benchTextPath(times), QString::fromUtf8(c.query), QString::fromUtf8(c.scope));
+            benchTextPath(times), QString::fromUtf8(c.query), QString::fromUtf8(c.book));
         found = outcome.lines.size();
         benchmark::DoNotOptimize(outcome);
     }
@@ -246,35 +164,25 @@ void naiveRescan(benchmark::State& state, Case c, int times) {
 
 const bool registered = [] {
     for (const Case& c : kCases) {
-        for (const int times : kBenchSizesUpToHundredfold) {
-            const std::string name = std::string(c.name) + "/" + benchSizeName(times) + "/";
-            const auto add = [&](const char* what, auto&&... arguments) {
-                return benchmark::RegisterBenchmark((name + what).c_str(), arguments...)
-                    ->Unit(benchmark::kMicrosecond);
-            };
-            add("engine", engine, c, times, false);
-            // Emptying the caches takes far longer than a search: a fixed count of searches.
-            add("engine_cold", engine, c, times, true)->Iterations(times == 100 ? 10 : 50);
-            add("first_after_load", firstAfterLoad, c, times)
-                ->Iterations(times == 1    ? 20
-                             : times == 10 ? 4
-                                           : 2);
-            add("scope", scopeLookup, c, times);
-            add("read_floor", readFloor, c, times);
-            add("lower_bound", lowerBound, c, times);
-            if (times == 100)
-                continue;
-            add("engine_decoding_all", engineDecodingAll, c, times);
-            add("lower_bound_memmem", lowerBoundMemmem, c, times);
-            add("naive_rescan", naiveRescan, c, times);
-            for (const auto unit : {ByteFinder::Unit::Bytes, ByteFinder::Unit::Sse2,
-                                    ByteFinder::Unit::Avx2, ByteFinder::Unit::Avx512}) {
-                if (!vectorunit::runs(unit))
+        for (const BenchEncoding encoding : {BenchEncoding::Windows1252, BenchEncoding::Utf8}) {
+            for (const int times : kBenchSizesUpToHundredfold) {
+                const std::string name = std::string(c.name) + "/" + benchEncodingName(encoding) +
+                                         "/" + benchSizeName(times) + "/";
+                const auto add = [&](const char* what, auto&&... arguments) {
+                    return benchmark::RegisterBenchmark((name + what).c_str(), arguments...)
+                        ->Unit(benchmark::kMicrosecond);
+                };
+                add("engine", engine, c, times, encoding, false);
+                add("bound", bound, c, times, encoding);
+                add("read_floor", readFloor, c, times, encoding);
+                if (times == 100)
                     continue;
-                for (const bool eachLine : {false, true}) {
-                    const std::string what = eachLine ? "finder_lines_" : "finder_scan_";
-                    add((what + unitName(unit)).c_str(), finder, c, times, unit, eachLine);
-                }
+                // Emptying the caches takes far longer than a search: a fixed count of searches.
+                add("engine_cold", engine, c, times, encoding, true)->Iterations(50);
+                add("first_after_load", firstAfterLoad, c, times, encoding)
+                    ->Iterations(times == 1 ? 20 : 4);
+                if (times == 1 && encoding == BenchEncoding::Windows1252)
+                    add("naive_rescan", naiveRescan, c, times);
             }
         }
     }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -34,15 +35,25 @@ inline QTemporaryDir& benchFolder() {
     return folder;
 }
 
+// How the texts are written: as Bible.dat is, in Windows-1252, or the same text in UTF-8 after
+// its byte-order mark, of nearly the same size.
+enum class BenchEncoding { Windows1252, Utf8 };
+
 // Writes the text that many times over into the folder; empty when it cannot.
-inline QString writeCopies(int times) {
+inline QString writeCopies(int times, BenchEncoding encoding = BenchEncoding::Windows1252) {
     QFile source(benchBiblePath());
     if (!benchFolder().isValid() || !source.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray bytes = source.readAll();
-    const QString path = benchFolder().filePath(QStringLiteral("Bible%1x.dat").arg(times));
+    QByteArray bytes = source.readAll();
+    const bool utf8 = encoding == BenchEncoding::Utf8;
+    if (utf8)
+        bytes = QString(QStringDecoder("windows-1252")(bytes)).toUtf8();
+    const QString path = benchFolder().filePath(
+        QStringLiteral("Bible%1x%2.dat").arg(times).arg(utf8 ? "-utf8" : ""));
     QFile target(path);
     if (!target.open(QIODevice::WriteOnly))
+        return {};
+    if (utf8 && target.write("\xEF\xBB\xBF") != 3)
         return {};
     for (int copy = 0; copy < times; ++copy) {
         if (target.write(bytes) != bytes.size())
@@ -57,14 +68,19 @@ inline QString writeCopies(int times) {
 
 // The text for 1, 10 or 100 times the length of the real one, written the first time it is
 // asked for (so a run filtered to the smaller sizes never writes the largest).
-inline const QString& benchTextPath(int times) {
-    static std::map<int, QString> paths;
-    if (times == 1)
+inline const QString& benchTextPath(int times,
+                                    BenchEncoding encoding = BenchEncoding::Windows1252) {
+    static std::map<std::pair<int, BenchEncoding>, QString> paths;
+    if (times == 1 && encoding == BenchEncoding::Windows1252)
         return benchBiblePath();
-    auto [it, made] = paths.try_emplace(times);
+    auto [it, made] = paths.try_emplace({times, encoding});
     if (made)
-        it->second = writeCopies(times);
+        it->second = writeCopies(times, encoding);
     return it->second;
+}
+
+inline std::string benchEncodingName(BenchEncoding encoding) {
+    return encoding == BenchEncoding::Utf8 ? "utf8" : "cp1252";
 }
 
 inline std::string benchSizeName(int times) {

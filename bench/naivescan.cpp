@@ -33,11 +33,11 @@ std::optional<QString> chapterText(const QString& path, const QString& prefix) {
     return text;
 }
 
-SearchOutcome search(const QString& biblePath, const QString& query, const QString& scope) {
+SearchOutcome search(const QString& biblePath, const QString& query, const QString& book) {
     const EachLine eachLine = [&](const std::function<void(const QString&)>& visit) {
         forEachLine(biblePath, visit);
     };
-    return search(eachLine, query, scope);
+    return search(eachLine, query, book);
 }
 
 } // namespace naive

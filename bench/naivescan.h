@@ -18,7 +18,7 @@ bool forEachLine(const QString& path, const std::function<void(const QString& li
 // The chapter text for the prefix, or nothing when the file cannot be opened.
 std::optional<QString> chapterText(const QString& path, const QString& prefix);
 
-// The plain search, reading the file afresh for each pass.
-SearchOutcome search(const QString& biblePath, const QString& query, const QString& scope);
+// The plain search, reading the file afresh for each pass; book: every book when empty.
+SearchOutcome search(const QString& biblePath, const QString& query, const QString& book);
 
 } // namespace naive

@@ -1,8 +1,7 @@
 #include "plainscan.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
-#include <string.h> // memmem
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -12,97 +11,132 @@
 namespace plainscan {
 namespace {
 
-struct Places {
-    qsizetype first = 0;  // the rarest byte
-    qsizetype second = 0; // the next rarest, at another place when there is one
+// The two rarest places, by the bytes each accepts, and those bytes.
+struct Probes {
+    qsizetype first = 0;
+    qsizetype second = 0;
+    FoldedPattern::Accepted firstBytes{};
+    FoldedPattern::Accepted secondBytes{};
 };
 
-Places rarestPlaces(QByteArrayView pattern, const std::array<qsizetype, 256>& byteCounts) {
-    auto countAt = [&](qsizetype i) { return byteCounts[static_cast<unsigned char>(pattern[i])]; };
-    Places places;
+Probes rarestPlaces(const FoldedPattern& pattern, const std::array<qsizetype, 256>& byteCounts) {
+    const auto weight = [&](qsizetype place) {
+        if (pattern.acceptedCount(place) > FoldedPattern::kMostAccepted)
+            return std::numeric_limits<qsizetype>::max();
+        qsizetype sum = 0;
+        for (int i = 0; i < pattern.acceptedCount(place); ++i)
+            sum += byteCounts[static_cast<unsigned char>(pattern.accepted(place)[std::size_t(i)])];
+        return sum;
+    };
+    Probes probes;
     for (qsizetype i = 1; i < pattern.size(); ++i) {
-        if (countAt(i) < countAt(places.first))
-            places.first = i;
+        if (weight(i) < weight(probes.first))
+            probes.first = i;
     }
-    places.second = places.first == 0 && pattern.size() > 1 ? 1 : 0;
+    probes.second = probes.first == 0 && pattern.size() > 1 ? 1 : 0;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (i != places.first && countAt(i) < countAt(places.second))
-            places.second = i;
+        if (i != probes.first && weight(i) < weight(probes.second))
+            probes.second = i;
     }
-    return places;
+    probes.firstBytes = pattern.accepted(probes.first);
+    probes.secondBytes = pattern.accepted(probes.second);
+    return probes;
 }
 
-bool matchesAt(const char* text, qsizetype start, QByteArrayView pattern) {
-    return std::memcmp(text + start, pattern.data(), std::size_t(pattern.size())) == 0;
+bool accepts(const FoldedPattern::Accepted& accepted, char byte) {
+    return std::find(accepted.begin(), accepted.end(), byte) != accepted.end();
 }
 
-// From start to lastStart one place at a time.
-qsizetype countRest(const char* text, qsizetype start, qsizetype lastStart, QByteArrayView pattern,
-                    Places places) {
+qsizetype countRest(const char* text, qsizetype start, qsizetype lastStart,
+                    const FoldedPattern& pattern, const Probes& probes) {
     qsizetype found = 0;
     for (; start <= lastStart; ++start) {
-        if (text[start + places.first] == pattern[places.first] &&
-            text[start + places.second] == pattern[places.second] &&
-            matchesAt(text, start, pattern))
+        if (accepts(probes.firstBytes, text[start + probes.first]) &&
+            accepts(probes.secondBytes, text[start + probes.second]) &&
+            pattern.matchesAt(text + start))
             ++found;
     }
     return found;
 }
 
 template <typename Mask>
-qsizetype countIn(Mask mask, const char* text, qsizetype start, QByteArrayView pattern) {
+qsizetype countIn(Mask mask, const char* text, qsizetype start, const FoldedPattern& pattern) {
     qsizetype found = 0;
     for (; mask != 0; mask &= mask - 1)
-        found += matchesAt(text, start + std::countr_zero(mask), pattern) ? 1 : 0;
+        found += pattern.matchesAt(text + start + std::countr_zero(mask)) ? 1 : 0;
     return found;
 }
 
 #if PLAINSCAN_X86
-qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart, QByteArrayView pattern,
-                    Places places) {
-    const __m128i first = _mm_set1_epi8(pattern[places.first]);
-    const __m128i second = _mm_set1_epi8(pattern[places.second]);
+__m128i anyOf(__m128i bytes, const FoldedPattern::Accepted& accepted) {
+    __m128i any = _mm_setzero_si128();
+    for (const char byte : accepted)
+        any = _mm_or_si128(any, _mm_cmpeq_epi8(bytes, _mm_set1_epi8(byte)));
+    return any;
+}
+
+qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart,
+                    const FoldedPattern& pattern, const Probes& probes) {
     qsizetype found = 0;
     for (; start + 15 <= lastStart; start += 16) {
-        const auto* a = reinterpret_cast<const __m128i*>(text + start + places.first);
-        const auto* b = reinterpret_cast<const __m128i*>(text + start + places.second);
-        const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(a), first),
-                                           _mm_cmpeq_epi8(_mm_loadu_si128(b), second));
+        const auto* a = reinterpret_cast<const __m128i*>(text + start + probes.first);
+        const auto* b = reinterpret_cast<const __m128i*>(text + start + probes.second);
+        const __m128i both = _mm_and_si128(anyOf(_mm_loadu_si128(a), probes.firstBytes),
+                                           anyOf(_mm_loadu_si128(b), probes.secondBytes));
         found += countIn(unsigned(_mm_movemask_epi8(both)), text, start, pattern);
     }
-    return found + countRest(text, start, lastStart, pattern, places);
+    return found + countRest(text, start, lastStart, pattern, probes);
+}
+
+__attribute__((target("avx2"))) __m256i anyOf(__m256i bytes,
+                                              const FoldedPattern::Accepted& accepted) {
+    return _mm256_or_si256(
+        _mm256_or_si256(_mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(accepted[0])),
+                        _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(accepted[1]))),
+        _mm256_or_si256(_mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(accepted[2])),
+                        _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(accepted[3]))));
 }
 
 __attribute__((target("avx2"))) qsizetype countAvx2(const char* text, qsizetype start,
-                                                    qsizetype lastStart, QByteArrayView pattern,
-                                                    Places places) {
-    const __m256i first = _mm256_set1_epi8(pattern[places.first]);
-    const __m256i second = _mm256_set1_epi8(pattern[places.second]);
+                                                    qsizetype lastStart,
+                                                    const FoldedPattern& pattern,
+                                                    const Probes& probes) {
     qsizetype found = 0;
     for (; start + 31 <= lastStart; start += 32) {
-        const auto* a = reinterpret_cast<const __m256i*>(text + start + places.first);
-        const auto* b = reinterpret_cast<const __m256i*>(text + start + places.second);
-        const __m256i both = _mm256_and_si256(_mm256_cmpeq_epi8(_mm256_loadu_si256(a), first),
-                                              _mm256_cmpeq_epi8(_mm256_loadu_si256(b), second));
+        const auto* a = reinterpret_cast<const __m256i*>(text + start + probes.first);
+        const auto* b = reinterpret_cast<const __m256i*>(text + start + probes.second);
+        const __m256i both = _mm256_and_si256(anyOf(_mm256_loadu_si256(a), probes.firstBytes),
+                                              anyOf(_mm256_loadu_si256(b), probes.secondBytes));
         found += countIn(unsigned(_mm256_movemask_epi8(both)), text, start, pattern);
     }
-    return found + countRest(text, start, lastStart, pattern, places);
+    return found + countRest(text, start, lastStart, pattern, probes);
 }
 
-__attribute__((target("avx512f,avx512bw"))) qsizetype countAvx512(const char* text, qsizetype start,
-                                                                  qsizetype lastStart,
-                                                                  QByteArrayView pattern,
-                                                                  Places places) {
-    const __m512i first = _mm512_set1_epi8(pattern[places.first]);
-    const __m512i second = _mm512_set1_epi8(pattern[places.second]);
+// Two bytes a probe where they are two (a letter's cases), so the common probe costs two
+// comparisons, not four.
+template <bool pairs>
+__attribute__((target("avx512f,avx512bw"))) __mmask64
+anyOf(const char* at, const FoldedPattern::Accepted& accepted) {
+    const __m512i bytes = _mm512_loadu_si512(at);
+    __mmask64 any = _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(accepted[0])) |
+                    _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(accepted[1]));
+    if constexpr (!pairs)
+        any |= _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(accepted[2])) |
+               _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8(accepted[3]));
+    return any;
+}
+
+template <bool pairs>
+__attribute__((target("avx512f,avx512bw"))) qsizetype
+countAvx512(const char* text, qsizetype start, qsizetype lastStart, const FoldedPattern& pattern,
+            const Probes& probes) {
     qsizetype found = 0;
     for (; start + 63 <= lastStart; start += 64) {
-        const __m512i a = _mm512_loadu_si512(text + start + places.first);
-        const __m512i b = _mm512_loadu_si512(text + start + places.second);
-        const __mmask64 both = _mm512_cmpeq_epi8_mask(a, first) & _mm512_cmpeq_epi8_mask(b, second);
+        const __mmask64 both = anyOf<pairs>(text + start + probes.first, probes.firstBytes) &
+                               anyOf<pairs>(text + start + probes.second, probes.secondBytes);
         found += countIn(quint64(both), text, start, pattern);
     }
-    return found + countRest(text, start, lastStart, pattern, places);
+    return found + countRest(text, start, lastStart, pattern, probes);
 }
 #endif
 
@@ -135,41 +169,32 @@ const char* unitName(Unit unit) {
     return "bytes";
 }
 
-qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end, QByteArrayView pattern,
-                const std::array<qsizetype, 256>& byteCounts) {
-    if (pattern.isEmpty() || end - from < pattern.size())
+qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end,
+                const FoldedPattern& pattern, const std::array<qsizetype, 256>& byteCounts) {
+    if (pattern.size() == 0 || end - from < pattern.size())
         return 0;
-    const Places places = rarestPlaces(pattern, byteCounts);
+    const Probes probes = rarestPlaces(pattern, byteCounts);
     const qsizetype lastStart = end - pattern.size();
 #if PLAINSCAN_X86
+    const auto twoEach = [](const FoldedPattern::Accepted& accepted) {
+        return accepted[2] == accepted[0] && accepted[3] == accepted[0];
+    };
+    const bool pairs = twoEach(probes.firstBytes) && twoEach(probes.secondBytes);
     switch (unit) {
     case Unit::Avx512:
-        return countAvx512(text, from, lastStart, pattern, places);
+        return pairs ? countAvx512<true>(text, from, lastStart, pattern, probes)
+                     : countAvx512<false>(text, from, lastStart, pattern, probes);
     case Unit::Avx2:
-        return countAvx2(text, from, lastStart, pattern, places);
+        return countAvx2(text, from, lastStart, pattern, probes);
     case Unit::Sse2:
-        return countSse2(text, from, lastStart, pattern, places);
+        return countSse2(text, from, lastStart, pattern, probes);
     case Unit::Bytes:
         break;
     }
 #else
     (void)unit;
 #endif
-    return countRest(text, from, lastStart, pattern, places);
-}
-
-qsizetype countMemmem(const char* text, qsizetype from, qsizetype end, QByteArrayView pattern) {
-    if (pattern.isEmpty())
-        return 0;
-    qsizetype found = 0;
-    const char* at = text + from;
-    const char* const stop = text + end;
-    while (const void* hit =
-               memmem(at, std::size_t(stop - at), pattern.data(), std::size_t(pattern.size()))) {
-        ++found;
-        at = static_cast<const char*>(hit) + 1;
-    }
-    return found;
+    return countRest(text, from, lastStart, pattern, probes);
 }
 
 } // namespace plainscan

@@ -1,5 +1,6 @@
 #include "scripture/scripturetext.h"
 
+#include "scripture/textfile.h"
 #include "shell/logging.h"
 #include "storage/filesystem.h"
 
@@ -131,7 +132,7 @@ void ScriptureText::take(Loaded loaded) {
 // The text reads the file straight into its own memory where the file layer allows it.
 std::optional<VerseText> ScriptureText::readText() const {
     if (m_files.mayReadDirectly())
-        return VerseText::readFile(m_path, m_unmarked);
+        return scripture::readVerseText(m_path, m_unmarked);
     const FileSystem::BytesResult read = m_files.readBytes(m_path);
     if (!read.ok)
         return std::nullopt;

@@ -2,23 +2,14 @@
 
 #include "scripture/bytepasses.h"
 #include "scripture/casefolding.h"
-#include "storage/plainfile.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
 #include <mutex>
 
 namespace {
-
-const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
-
-// The file is read this much at a time, each stretch indexed while the processor's caches still
-// hold it: the bytes come from memory once, not once for the read and again for the index.
-constexpr qsizetype kStretch = qsizetype(256) << 10;
 
 // Decodes Windows-1252 bytes into out, plain ASCII sixteen at a time; returns the end.
 QChar* decodeWindows1252Into(QChar* out, QByteArrayView bytes) {
@@ -52,90 +43,31 @@ struct VerseText::Sampled {
 };
 
 VerseText::VerseText()
-    : m_buffer(kPadding)
-    , m_sampled(std::make_unique<Sampled>()) {
-    std::memset(m_buffer.data(), 0, std::size_t(kPadding));
-    LineIndex::Builder index(0, 0, vectorunit::widest());
-    index.take(m_buffer.data(), 0, 0);
-    m_lines = index.finish(0);
-}
+    : VerseText(QByteArrayView()) {}
 
 VerseText::~VerseText() = default;
 VerseText::VerseText(VerseText&& other) noexcept = default;
 VerseText& VerseText::operator=(VerseText&& other) noexcept = default;
 
-VerseText::VerseText(PageBuffer buffer, qsizetype size, TextEncoding encoding)
+VerseText::VerseText(PageBuffer buffer, qsizetype size, TextEncoding encoding, LineIndex lines)
     : m_buffer(std::move(buffer))
     , m_size(size)
     , m_encoding(encoding)
+    , m_lines(std::move(lines))
     , m_sampled(std::make_unique<Sampled>()) {}
 
 VerseText::VerseText(QByteArrayView bytes, TextEncoding unmarked, VectorUnit unit)
-    : VerseText(PageBuffer(bytes.size() + kPadding), bytes.size(), encodingOf(bytes, unmarked)) {
+    : m_buffer(bytes.size() + kPadding)
+    , m_size(bytes.size())
+    , m_encoding(scripture::encodingOf(bytes, unmarked))
+    , m_sampled(std::make_unique<Sampled>()) {
     char* data = m_buffer.data();
     if (!bytes.isEmpty())
         std::memcpy(data, bytes.data(), std::size_t(bytes.size()));
     std::memset(data + m_size, 0, std::size_t(kPadding));
-    LineIndex::Builder index(firstLineStart(bytes), m_size, unit);
+    LineIndex::Builder index(scripture::firstLineStart(bytes), m_size, unit);
     index.take(data, m_size, m_size);
     m_lines = index.finish(m_size);
-}
-
-TextEncoding VerseText::encodingOf(QByteArrayView bytes, TextEncoding unmarked) {
-    return bytes.startsWith(kByteOrderMark) ? TextEncoding::Utf8 : unmarked;
-}
-
-qsizetype VerseText::firstLineStart(QByteArrayView bytes) {
-    return bytes.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
-}
-
-// QFile::readAll would read into a fresh heap block that is then copied; reading into the
-// text's own memory saves the copy and the page faults of a second block as large as the file.
-std::optional<VerseText> VerseText::readFile(const QString& path, TextEncoding unmarked) {
-    PlainFile plain(path);
-    if (!plain.isOpen())
-        return std::nullopt;
-    QFile& file = plain.file();
-    const qint64 size = file.size();
-    if (size <= 0) { // a file whose size the system does not know is read to its end
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return std::nullopt;
-        return VerseText(QByteArrayView(bytes), unmarked);
-    }
-    VerseText text(PageBuffer(size + kPadding), size, unmarked);
-    char* data = text.m_buffer.data();
-    std::optional<LineIndex::Builder> index;
-    qint64 read = 0;
-    while (read < size) {
-        const qint64 got = file.read(data + read, std::min<qint64>(kStretch, size - read));
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break; // the file shrank since its size was taken
-        read += got;
-        // A line's book is looked for up to kBookReach bytes on, which must be read already.
-        const qsizetype end = (read - bytepasses::kBookReach) / 64 * 64;
-        if (read == size || end <= 0)
-            continue;
-        if (!index) {
-            const QByteArrayView first(data, read);
-            text.m_encoding = encodingOf(first, unmarked);
-            index.emplace(firstLineStart(first), size, vectorunit::widest());
-        }
-        index->take(data, end, read);
-    }
-    // The padding, and what a file that shrank left unwritten.
-    std::memset(data + read, 0, std::size_t(size + kPadding - read));
-    text.m_size = read;
-    if (!index) {
-        const QByteArrayView all(data, read);
-        text.m_encoding = encodingOf(all, unmarked);
-        index.emplace(firstLineStart(all), read, vectorunit::widest());
-    }
-    index->take(data, read, read);
-    text.m_lines = index->finish(read);
-    return text;
 }
 
 qsizetype VerseText::lineEnd(qsizetype line) const {

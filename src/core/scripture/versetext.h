@@ -10,13 +10,11 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <vector>
 
-// A scripture text as read from its file, one verse a line: its bytes, held once and as written,
-// and the index of its lines and books. A file that begins with the UTF-8 byte-order mark is
-// UTF-8, its first line starting after the mark; any other file is in the encoding its reader
-// names (Bible.dat: Windows-1252). A line is put back into characters only when asked for.
+// A scripture text, one verse a line: its bytes, held once and as written, and the index of its
+// lines and books. A line is put back into characters only when asked for. Read from a file by
+// scripture::readVerseText (textfile.h).
 class VerseText {
 public:
     using LineRun = LineIndex::LineRun;
@@ -26,13 +24,12 @@ public:
 
     VerseText();
     // The bytes copied and indexed with the given vector unit, or the widest the machine runs
-    // when it runs not that one; every unit gives the same text.
+    // when it runs not that one; every unit gives the same text. Their encoding is UTF-8 after
+    // a byte-order mark, the one named otherwise (scripture::encodingOf).
     explicit VerseText(QByteArrayView bytes, TextEncoding unmarked = TextEncoding::Windows1252,
                        VectorUnit unit = vectorunit::widest());
-    // The file's bytes read straight into the text's own memory; nothing when the file cannot be
-    // opened or read.
-    static std::optional<VerseText> readFile(const QString& path,
-                                             TextEncoding unmarked = TextEncoding::Windows1252);
+    // The first size bytes of the buffer, followed by kPadding zero bytes, and their index.
+    VerseText(PageBuffer buffer, qsizetype size, TextEncoding encoding, LineIndex lines);
     ~VerseText();
     VerseText(VerseText&& other) noexcept;
     VerseText& operator=(VerseText&& other) noexcept;
@@ -75,9 +72,6 @@ public:
     bool foldsInPlace() const;
 
 private:
-    VerseText(PageBuffer buffer, qsizetype size, TextEncoding encoding);
-    static qsizetype firstLineStart(QByteArrayView bytes);
-    static TextEncoding encodingOf(QByteArrayView bytes, TextEncoding unmarked);
     struct Sampled;
 
     PageBuffer m_buffer;

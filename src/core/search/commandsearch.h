@@ -19,8 +19,8 @@ inline constexpr int kExitNothingFound = 1;
 inline constexpr int kExitTrouble = 2;
 
 struct CommandSearch {
-    QString query; // as typed: line breaks become spaces, spaces are trimmed
-    QString book;  // the one book searched, by its name; every book when empty
+    QString query;     // as typed: line breaks become spaces, spaces are trimmed
+    QString book = {}; // the one book searched, by its name; every book when empty
     bool countOnly = false;
 };
 

@@ -2,6 +2,7 @@
 #include "scripture/chaptertext.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
+#include "scripture/textfile.h"
 #include "scripture/uppercase.h"
 #include "storage/filesystem.h"
 #include "support/faultyfilesystem.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(reads, 1);
         QCOMPARE(linesOf(scripture.text()), lines);
         // Read a stretch at a time from the file, as the program reads it, the text is the same.
-        const std::optional<VerseText> direct = VerseText::readFile(kBible);
+        const std::optional<VerseText> direct = scripture::readVerseText(kBible);
         QVERIFY(direct);
         QCOMPARE(QByteArrayView(direct->data(), direct->size()), testfiles::bytesOf(kBible));
         QCOMPARE(linesOf(*direct), lines);
