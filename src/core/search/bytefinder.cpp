@@ -176,7 +176,8 @@ ByteFinder::ByteFinder(const FoldedPattern& pattern, const std::array<qsizetype,
     if (first < 0) {
         m_probe = {&pattern, size, 0, 0, {}, {}};
     } else {
-        const qsizetype second = std::max(rarest(first), first);
+        const qsizetype other = rarest(first);
+        const qsizetype second = other < 0 ? first : other;
         m_probe = {
             &pattern, size, first, second, pattern.accepted(first), pattern.accepted(second)};
         m_firstShare = shares[std::size_t(first)];

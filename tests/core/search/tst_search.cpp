@@ -376,6 +376,7 @@ private slots:
             return ByteFinder(*pattern, counts).expectedCandidates(1000);
         };
         QCOMPARE(expected("BA"), 1000 * (30 / 101.0) * (60 / 101.0));
+        QCOMPARE(expected("AB"), expected("BA"));
         QCOMPARE(expected("C"), 1000 * (10 / 101.0));
     }
 };
