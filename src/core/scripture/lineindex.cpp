@@ -23,17 +23,22 @@ QByteArrayView bookAt(const char* data, qsizetype start, qsizetype readEnd) {
 
 } // namespace
 
-// A search for a run of words finds its hits in text order, each a few lines after the one
-// before: the steps from there double until they pass the place, and the last stretch is halved.
+// A search finds its hits in text order, often a few lines after the one before: the steps from
+// there double until they pass the place, within the place's block and up to the next block's
+// first line, a stretch of a few dozen lines whose starts lie close together; the last steps are
+// halved.
 qsizetype LineIndex::lineAt(qsizetype place, qsizetype from) const {
     const qsizetype* starts = m_starts.get();
-    qsizetype low = from;
-    qsizetype high = from + 1;
-    for (qsizetype step = 1; high < m_lineCount && starts[high] <= place; step *= 2) {
+    const auto block = std::size_t(place / kBlockBytes);
+    qsizetype low = std::max(from, m_blockLines[block]);
+    qsizetype last = block + 1 < m_blockLines.size() ? m_blockLines[block + 1] + 1 : m_lineCount;
+    last = std::min(last, m_lineCount);
+    qsizetype high = low + 1;
+    for (qsizetype step = 1; high < last && starts[high] <= place; step *= 2) {
         low = high;
         high += step;
     }
-    high = std::min(high, m_lineCount);
+    high = std::min(high, last);
     while (high - low > 1) {
         const qsizetype middle = low + (high - low) / 2;
         (starts[middle] <= place ? low : high) = middle;
@@ -47,6 +52,7 @@ LineIndex::Builder::Builder(qsizetype firstStart, qsizetype sizeHint, VectorUnit
     : m_done(firstStart)
     , m_unit(vectorunit::orWidest(unit)) {
     reserve(sizeHint / 64 + bytepasses::kLineFeedChunk + 2);
+    m_index.m_blockLines.reserve(std::size_t(sizeHint / kBlockBytes + 2));
     m_index.m_starts.get()[0] = firstStart;
     m_count = 1;
 }
@@ -63,16 +69,23 @@ void LineIndex::Builder::reserve(qsizetype room) {
     m_capacity = capacity;
 }
 
+// The text is taken a block at a time, each but the first beginning at a block's first byte:
+// the line that byte lies in is the last one started so far (the first block's is the first,
+// whose start may follow a byte-order mark).
 void LineIndex::Builder::take(const char* data, qsizetype end, qsizetype readEnd) {
+    static_assert(kBlockBytes == bytepasses::kLineFeedChunk);
     if (m_index.m_bookRuns.empty())
         startBook(data, 0, readEnd);
-    for (qsizetype chunk = m_done; chunk < end; chunk += bytepasses::kLineFeedChunk) {
+    for (qsizetype chunk = m_done; chunk < end;) {
+        if (chunk % kBlockBytes == 0 || m_index.m_blockLines.empty())
+            m_index.m_blockLines.push_back(m_count - 1);
+        const qsizetype chunkEnd = std::min(end, (chunk / kBlockBytes + 1) * kBlockBytes);
         reserve(m_count + bytepasses::kLineFeedChunk + 1);
         const qsizetype from = m_count;
-        m_count += bytepasses::findLineStarts(m_unit, data, chunk,
-                                              std::min(end, chunk + bytepasses::kLineFeedChunk),
+        m_count += bytepasses::findLineStarts(m_unit, data, chunk, chunkEnd,
                                               m_index.m_starts.get() + m_count);
         indexBooks(data, from, readEnd);
+        chunk = chunkEnd;
     }
     m_done = std::max(m_done, end);
 }
@@ -120,6 +133,11 @@ LineIndex LineIndex::Builder::finish(qsizetype size) {
         runs.pop_back();
     if (!runs.empty())
         runs.back().lines.last = lines;
+    // Blocks past the last line's start lie in it; a text that shrank as it was read has fewer.
+    std::vector<qsizetype>& blocks = m_index.m_blockLines;
+    blocks.resize(std::size_t(size / kBlockBytes + 1), std::max<qsizetype>(lines - 1, 0));
+    for (qsizetype& line : blocks)
+        line = std::min(line, std::max<qsizetype>(lines - 1, 0));
     m_index.m_lineCount = lines;
     return std::move(m_index);
 }

@@ -40,8 +40,11 @@ public:
     // Where the line after it starts: one past the line's break.
     qsizetype nextStart(qsizetype line) const { return m_starts.get()[line + 1]; }
     // The line that holds the place, looked for from a line that starts at or before it on:
-    // a search that finds its hits in text order finds each hit's line in a few steps.
+    // among the few lines of the place's block, never further than the next block's first.
     qsizetype lineAt(qsizetype place, qsizetype from = 0) const;
+
+    // Each block of this many bytes knows the line its first byte lies in.
+    static constexpr qsizetype kBlockBytes = 4096;
     const std::vector<BookRun>& bookRuns() const { return m_bookRuns; }
 
     // Made as the text is read: given each stretch of bytes in turn.
@@ -55,6 +58,7 @@ private:
     std::unique_ptr<qsizetype, Free> m_starts;
     qsizetype m_lineCount = 0;
     std::vector<BookRun> m_bookRuns;
+    std::vector<qsizetype> m_blockLines; // the line of each block's first byte
 };
 
 class LineIndex::Builder {

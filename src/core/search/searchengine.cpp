@@ -61,18 +61,20 @@ std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
     return lines;
 }
 
-// A line that holds a pattern, and where its text lies.
-struct LineHolding {
-    qsizetype line = 0;
-    qsizetype start = 0;
-    qsizetype end = 0;
+// A place a scan found the pattern at, in a line that ends as told; the line starts at or after
+// from, which the scan started at.
+struct Hit {
+    qsizetype at = 0;
+    qsizetype from = 0;
+    VerseText::LineEnd line;
+
+    qsizetype lineStart(const VerseText& text) const { return text.lineStartBefore(at, from); }
 };
 
-// One pass over the bytes of each run, telling visit(holding, at) of each line that holds the
-// pattern, and where it first lies in it. After a find the rest of its line needs no search,
-// and a find that runs past the end of its line means no later place of that line can hold the
-// pattern either: the search goes on at the next line. Each hit's line is found from the line
-// index, a few steps on from the last.
+// One pass over the bytes of each run, telling visit(hit) of each line that holds the pattern,
+// and where it first lies in it. After a find the rest of its line needs no search, and a find
+// that runs past the end of its line means no later place of that line can hold the pattern
+// either: the search goes on at the next line.
 template <typename Visit>
 void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinder& finder,
                         Visit visit) {
@@ -80,28 +82,33 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
     const qsizetype size = finder.pattern().size();
     for (const VerseText::LineRun& run : runs) {
         const qsizetype end = text.lineEnd(run.last - 1);
-        qsizetype line = run.first;
-        qsizetype from = text.lineStart(line);
-        while (line < run.last) {
+        for (qsizetype from = text.lineStart(run.first); from <= end;) {
             const qsizetype at = finder.findPadded(data, from, end);
             if (at < 0)
                 break;
-            line = text.lineAt(at, line);
-            const LineHolding holding{line, text.lineStart(line), text.lineEnd(line)};
-            if (at + size <= holding.end)
-                visit(holding, at);
-            from = text.lineStart(++line);
+            const Hit hit{at, from, text.lineEndAfter(at)};
+            if (at + size <= hit.line.end)
+                visit(hit);
+            from = hit.line.next;
         }
     }
 }
 
+// The lines that hold the places, in text order, found in the index once the scans are done:
+// the entries a long scan has just passed are no longer in the processor's caches, and looked
+// up one after another, with nothing else to do, the processor waits for several at once.
+std::vector<qsizetype> linesHoldingPlaces(const VerseText& text, std::vector<qsizetype> places) {
+    qsizetype line = 0;
+    for (qsizetype& place : places)
+        place = line = text.lineAt(place, line);
+    return places;
+}
+
 std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
                                     const ByteFinder& finder) {
-    std::vector<qsizetype> lines;
-    forEachLineHolding(text, runs, finder, [&](const LineHolding& holding, qsizetype) {
-        lines.push_back(holding.line);
-    });
-    return lines;
+    std::vector<qsizetype> places;
+    forEachLineHolding(text, runs, finder, [&](const Hit& hit) { places.push_back(hit.at); });
+    return linesHoldingPlaces(text, std::move(places));
 }
 
 // The words of the all-words pass, the one whose scan is expected to stop at the fewest places
@@ -121,9 +128,12 @@ struct AllWords {
 
     // Whether the line, which holds the first word, holds the others too: asked while the scan
     // for the first word has the line's bytes at hand.
-    bool othersIn(const VerseText& text, const LineHolding& holding) const {
+    bool othersIn(const VerseText& text, const Hit& hit) const {
+        if (finders.size() == 1)
+            return true;
+        const qsizetype start = hit.lineStart(text);
         return std::all_of(finders.begin() + 1, finders.end(), [&](const ByteFinder& finder) {
-            return finder.findPadded(text.data(), holding.start, holding.end) >= 0;
+            return finder.findPadded(text.data(), start, hit.line.end) >= 0;
         });
     }
 };
@@ -131,17 +141,18 @@ struct AllWords {
 // The lines that hold every word: those that hold the first, narrowed as they are found.
 std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
                                        const AllWords& allWords) {
-    std::vector<qsizetype> lines;
-    forEachLineHolding(text, runs, allWords.finders.front(),
-                       [&](const LineHolding& holding, qsizetype) {
-                           if (allWords.othersIn(text, holding))
-                               lines.push_back(holding.line);
-                       });
-    return lines;
+    std::vector<qsizetype> places;
+    forEachLineHolding(text, runs, allWords.finders.front(), [&](const Hit& hit) {
+        if (allWords.othersIn(text, hit))
+            places.push_back(hit.at);
+    });
+    return linesHoldingPlaces(text, std::move(places));
 }
 
 // The phrase holds every word of the query, so a line that holds the phrase holds the first
-// word too: one scan for that word finds the lines of both passes. Wherever the phrase lies in a
+// word too: one scan for that word finds the lines of both passes. A phrase that matches from
+// the line the scan started at up to the line's end lies within the line, as it holds no line
+// feed (searchTerms). Wherever the phrase lies in a
 // line, the word's first place in the phrase lies at one of the word's places in the line: each
 // of those is tried once, however often the word recurs in the phrase.
 struct LeadScan {
@@ -154,22 +165,23 @@ LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const Al
     const ByteFinder& word = allWords.finders.front();
     const qsizetype offset = phrase.bytes().indexOf(word.pattern().bytes());
     const char* data = text.data();
-    const auto phraseAt = [&](qsizetype start, const LineHolding& holding) {
-        return start >= holding.start && start + phrase.size() <= holding.end &&
-               phrase.matchesAt(data + start);
-    };
     LeadScan scan;
-    forEachLineHolding(text, runs, word, [&](const LineHolding& holding, qsizetype at) {
+    forEachLineHolding(text, runs, word, [&](const Hit& hit) {
         // Once the phrase is found the words' lines are not shown: no need to narrow further.
-        if (scan.holdingPhrase.empty() && allWords.othersIn(text, holding))
-            scan.holdingAll.push_back(holding.line);
-        for (; at >= 0; at = word.findPadded(data, at + 1, holding.end)) {
-            if (phraseAt(at - offset, holding)) {
-                scan.holdingPhrase.push_back(holding.line);
+        if (scan.holdingPhrase.empty() && allWords.othersIn(text, hit))
+            scan.holdingAll.push_back(hit.at);
+        const qsizetype end = hit.line.end;
+        for (qsizetype at = hit.at; at >= 0; at = word.findPadded(data, at + 1, end)) {
+            const qsizetype start = at - offset;
+            if (start >= hit.from && start + phrase.size() <= end &&
+                phrase.matchesAt(data + start)) {
+                scan.holdingPhrase.push_back(hit.at);
                 return;
             }
         }
     });
+    scan.holdingAll = linesHoldingPlaces(text, std::move(scan.holdingAll));
+    scan.holdingPhrase = linesHoldingPlaces(text, std::move(scan.holdingPhrase));
     return scan;
 }
 
@@ -245,7 +257,8 @@ QStringList queryWords(const QString& prepared, TextEncoding encoding) {
 // A word repeated however often is looked for once.
 Terms searchTerms(const QString& prepared, TextEncoding encoding) {
     Terms terms;
-    terms.phrase = FoldedPattern::of(prepared, encoding);
+    if (!prepared.contains(QLatin1Char('\n'))) // no line holds a line feed
+        terms.phrase = FoldedPattern::of(prepared, encoding);
     QSet<QString> seen;
     for (const QString& word : queryWords(prepared, encoding)) {
         if (word.isEmpty() || seen.contains(word))
