@@ -1,0 +1,236 @@
+#include "favorites/versereference.h"
+#include "scripture/bookcatalogue.h"
+#include "scripture/booknames.h"
+#include "scripture/reference.h"
+#include "scripture/verselines.h"
+#include "support/testfiles.h"
+
+#include <QTest>
+
+namespace {
+
+QString formatted(const std::optional<scripture::Reference>& reference) {
+    return reference ? reference->formatted() : QString();
+}
+
+QString bookName(int book) {
+    return QLatin1String(scripture::catalogue()[std::size_t(book)].name);
+}
+
+// The verses of the real text a reference of one chapter names, in order.
+QStringList versesNamed(const scripture::Reference& reference) {
+    QStringList verses;
+    const QString chapter =
+        bookName(reference.book) + QLatin1Char(' ') + QString::number(reference.firstChapter);
+    for (int verse = reference.firstVerse; verse <= reference.lastVerse; ++verse) {
+        const QString text = testfiles::verseText(
+            testfiles::bible().lines, chapter + QLatin1Char(':') + QString::number(verse));
+        if (text.isEmpty())
+            break;
+        verses.append(text);
+    }
+    return verses;
+}
+
+} // namespace
+
+class TestReferences : public QObject {
+    Q_OBJECT
+
+private slots:
+    // As readers write references, and as the status line names them; empty: no reference.
+    void readsAReference_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("named");
+        const auto row = [](const char* name, const char* typed, const char* named) {
+            QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromLatin1(named);
+        };
+        row("nominal: a book alone", "John", "John");
+        row("nominal: an abbreviation alone", "1jn", "1 John");
+        row("nominal: a chapter", "John 3", "John 3");
+        row("nominal: a verse", "jn 3:16", "John 3:16");
+        row("nominal: verses", "John 3:16-18", "John 3:16-18");
+        row("nominal: across chapters", "Gen 1:31-2:2", "Genesis 1:31-2:2");
+        row("nominal: chapters", "Ps 23-24", "Psalms 23-24");
+        row("nominal: Psalm", "Psalm 23", "Psalms 23");
+        row("nominal: upper case, no space after the name", "JHN3:16", "John 3:16");
+        row("nominal: a number joined to the name", "1John 2:1", "1 John 2:1");
+        row("nominal: an abbreviation with its number", "1 Jn 2", "1 John 2");
+        row("nominal: a Roman number", "II Kings 2", "2 Kings 2");
+        row("nominal: a Roman three", "iii jn 4", "3 John 1:4");
+        row("nominal: a period and spaces", "Gen. 1 . 1 \u2013 3", "Genesis 1:1-3");
+        row("nominal: Song", "Song 2:1", "Song of Solomon 2:1");
+        row("nominal: Song of Songs", "song of songs 8", "Song of Solomon 8");
+        row("nominal: Song's leading letters", "Song of Sol 1", "Song of Solomon 1");
+        row("nominal: Qoheleth", "Qoh 1:2", "Ecclesiastes 1:2");
+        row("nominal: Jon is Jonah", "Jon 1:17", "Jonah 1:17");
+        row("nominal: Jud is Jude", "Jud 3", "Jude 1:3");
+        row("nominal: Phil is Philippians", "phil 4:13", "Philippians 4:13");
+        row("nominal: Philemon", "Phlm 6", "Philemon 1:6");
+        row("nominal: Apocalypse", "Apocalypse 22:21", "Revelation 22:21");
+        row("nominal: leading letters beside a chapter", "Lamen 3:22", "Lamentations 3:22");
+        row("nominal: leading letters shared with 1 to 3 John", "joh 3:16", "John 3:16");
+        row("nominal: leading letters after a number", "1 Thes 4", "1 Thessalonians 4");
+        row("nominal: a verse of a book of one chapter", "Jude 3", "Jude 1:3");
+        row("nominal: verses of a book of one chapter", "Obad 3-5", "Obadiah 1:3-5");
+        row("nominal: its one chapter named", "2 John 1:12", "2 John 1:12");
+        row("nominal: a run of one verse", "John 3:16-16", "John 3:16");
+        row("nominal: past a chapter's end, kept", "John 3:30-99", "John 3:30-99");
+        row("nominal: the largest number", "Ps 119:32767", "Psalms 119:32767");
+        row("nominal: leading zeros", "Ps 023:01", "Psalms 23:1");
+        row("robustness: J", "J 3", "");
+        row("robustness: Ju", "Ju 3", "");
+        row("robustness: Ph", "Ph 4", "");
+        row("robustness: Co, Colossians or Corinthians", "Co 3", "");
+        row("robustness: Sam without its number", "Sam 3", "");
+        row("robustness: no fourth John", "4 John 1", "");
+        row("robustness: an unknown name", "Johnny 3", "");
+        row("robustness: leading letters alone", "he", "");
+        row("robustness: a name outside ASCII", "J\u014dhn 3:16", "");
+        row("robustness: no book", "3:16", "");
+        row("robustness: words", "love one another", "");
+        row("robustness: empty", "", "");
+        row("robustness: a chapter past the book's", "John 22", "");
+        row("robustness: a second chapter of a book of one", "Jude 2:1", "");
+        row("robustness: chapter 0", "John 0", "");
+        row("robustness: verse 0", "John 3:0", "");
+        row("robustness: verses backwards", "John 3:18-16", "");
+        row("robustness: across chapters backwards", "Gen 2:1-1:31", "");
+        row("robustness: chapters backwards", "Ps 24-23", "");
+        row("robustness: past the largest number", "Ps 119:32768", "");
+        row("robustness: a run without its end", "John 3:16-", "");
+        row("robustness: a verse without its number", "John 3:", "");
+        row("robustness: three numbers", "John 3:16:1", "");
+        row("robustness: a chapter up to a verse", "Gen 1-2:3", "");
+        row("robustness: a list of verses", "John 3:16,18", "");
+    }
+    void readsAReference() {
+        QFETCH(QString, typed);
+        const std::optional<scripture::Reference> reference = scripture::parseReference(typed);
+        QTEST(formatted(reference), "named");
+        if (reference) // the status line's name reads as the same place
+            QCOMPARE(scripture::parseReference(reference->formatted()), reference);
+    }
+
+    // The boxes that expect a book take a name however it is written, and no more than one book.
+    void findsABookByItsName_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("book"); // empty: none
+        const auto row = [](const char* name, const char* typed, const char* book) {
+            QTest::newRow(name) << QString::fromLatin1(typed) << QString::fromLatin1(book);
+        };
+        row("nominal: as listed", "John", "John");
+        row("nominal: lower case", "john", "John");
+        row("nominal: with spaces around", " JOHN ", "John");
+        row("nominal: leading letters", "he", "Hebrews");
+        row("nominal: Judg", "Judg", "Judges");
+        row("nominal: Col", "col", "Colossians");
+        row("nominal: a number and letters", "1 Co", "1 Corinthians");
+        row("nominal: the longest name", "2 thessalonians", "2 Thessalonians");
+        row("robustness: two books", "Jo", "");
+        row("robustness: a letter", "r", "");
+        row("robustness: a placeholder", "The Bible", "");
+        row("robustness: the separator", "***************", "");
+        row("robustness: a number alone", "1", "");
+        row("robustness: a Roman number joined to the name", "IJohn", "");
+    }
+    void findsABookByItsName() {
+        QFETCH(QString, typed);
+        const std::optional<int> book = scripture::bookIndex(typed);
+        QTEST(book ? bookName(*book) : QString(), "book");
+    }
+
+    // The verses a reference holds, and the chapter a reader is taken to.
+    void holdsItsVerses_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QStringList>("inside");
+        QTest::addColumn<QStringList>("outside");
+        QTest::newRow("nominal: a book")
+            << "Ps" << 1 << QStringList{"1:1", "150:6"} << QStringList{};
+        QTest::newRow("nominal: chapters")
+            << "Ps 23-24" << 23 << QStringList{"23:1", "24:10"} << QStringList{"22:31", "25:1"};
+        QTest::newRow("nominal: across chapters")
+            << "Gen 1:31-2:2" << 1 << QStringList{"1:31", "2:1", "2:2"}
+            << QStringList{"1:30", "2:3", "3:1"};
+        QTest::newRow("nominal: one verse")
+            << "John 3:16" << 3 << QStringList{"3:16"} << QStringList{"3:15", "3:17", "4:16"};
+    }
+    void holdsItsVerses() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, inside);
+        QFETCH(QStringList, outside);
+        const std::optional<scripture::Reference> reference = scripture::parseReference(typed);
+        QVERIFY(reference);
+        QTEST(reference->chapterToShow(), "shown");
+        const auto holds = [&](const QString& place) {
+            return reference->includes(place.section(':', 0, 0).toInt(),
+                                       place.section(':', 1).toInt());
+        };
+        for (const QString& place : inside)
+            QVERIFY2(holds(place), qPrintable(place));
+        for (const QString& place : outside)
+            QVERIFY2(!holds(place), qPrintable(place));
+    }
+
+    // A reference typed beside a chosen book finds the verses the favourites page's lookup has
+    // always found, except that a number's leading zeros no longer hide its verse.
+    void readsAReferenceBesideItsBook_data() {
+        QTest::addColumn<QString>("book");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<bool>("asBefore"); // false: found now, where the lookup found nothing
+        const auto row = [](const char* name, const char* book, const char* typed,
+                            const char* named, bool asBefore = true) {
+            QTest::newRow(name) << QString::fromLatin1(book) << QString::fromLatin1(typed)
+                                << QString::fromLatin1(named) << asBefore;
+        };
+        row("nominal: a verse", "John", "3:16", "John 3:16");
+        row("nominal: verses", "Genesis", "1:1-6", "Genesis 1:1-6");
+        row("nominal: a run of one verse", "John", "3:16-16", "John 3:16");
+        row("nominal: leading zeros in a run", "John", "3:016-018", "John 3:16-18");
+        row("nominal: the verse before the last separator", "Genesis", "1:1-6-9", "Genesis 1:6-9");
+        row("nominal: a numbered book", "1 John", "3:16", "1 John 3:16");
+        row("nominal: a space separates", "John", "3 16", "John 3:16");
+        row("nominal: a dash separates", "John", "3-16", "John 3:16");
+        row("nominal: a semicolon separates", "John", "3;16", "John 3:16");
+        row("robustness: a doubled separator", "John", "3::16", "John 3:16");
+        row("robustness: a trailing separator", "John", "3-16;", "John 3:16");
+        row("robustness: past the chapter's end", "John", "3:30-99", "John 3:30-99");
+        row("robustness: to the largest number", "John", "3:30-32767", "John 3:30-32767");
+        row("robustness: from the last verse", "Jude", "1:25-99", "Jude 1:25-99");
+        row("nominal: the last book", "Revelation", "22:21", "Revelation 22:21");
+        row("robustness: past the largest number", "John", "3:30-32768", "");
+        row("robustness: backwards", "John", "3:18-16", "");
+        row("robustness: a verse past the chapter", "John", "3:99", "John 3:99");
+        row("robustness: verses past the chapter", "John", "3:37-40", "John 3:37-40");
+        row("robustness: a chapter alone", "John", "3", "");
+        row("robustness: no chapter", "John", ":16", "");
+        row("robustness: empty", "John", "", "");
+        row("robustness: overlong digits", "John", "3:99999999999999999999-1", "");
+        row("robustness: verse 0", "John", "3:0-2", "");
+        row("robustness: a chapter the book lacks", "Jude", "2:1", "");
+        row("nominal: a leading zero in the chapter", "John", "03:16", "John 3:16", false);
+        row("nominal: a leading zero in the verse", "John", "3:016", "John 3:16", false);
+    }
+    void readsAReferenceBesideItsBook() {
+        QFETCH(QString, book);
+        QFETCH(QString, typed);
+        const std::optional<int> index = scripture::bookIndex(book);
+        QVERIFY(index);
+        const std::optional<scripture::Reference> reference =
+            scripture::parseReferenceIn(*index, typed);
+        QTEST(formatted(reference), "named");
+        const QStringList before =
+            scripture::versesFor(testfiles::bible().text, book, VerseReference::parse(typed));
+        const QStringList now = reference ? versesNamed(*reference) : QStringList();
+        QFETCH(bool, asBefore);
+        if (asBefore)
+            QCOMPARE(now, before);
+        else
+            QVERIFY(before.isEmpty() && !now.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReferences)
+#include "tst_references.moc"
