@@ -14,7 +14,7 @@ namespace {
 // forms that are ordinary words a search looks for ("Am", "Ho", "Act", "Is") are left out: the
 // book's leading letters still name it beside a chapter.
 // clang-format off
-constexpr std::array<const char*, 66> kAbbreviations = {
+constexpr auto kAbbreviations = std::to_array<const char*>({
     "gen gn ge",           "ex exo exod",          "lev lv le",
     "num nu nm nb",        "deut dt deu",          "josh jos",
     "judg jdg jg jdgs",    "ru rth",               "1sam 1sa 1sm",
@@ -38,8 +38,9 @@ constexpr std::array<const char*, 66> kAbbreviations = {
     "1pet 1pe 1pt",        "2pet 2pe 2pt",         "1jn 1jhn",
     "2jn 2jhn",            "3jn 3jhn",             "jud jd",
     "rev re rv revelations apocalypse apoc",
-};
+});
 // clang-format on
+static_assert(kAbbreviations.size() == 66);
 
 // Fewer letters than this name no book by themselves being its first ones.
 constexpr qsizetype kFewestLeadingLetters = 2;
@@ -53,19 +54,20 @@ bool isAsciiLetter(QChar c) {
            (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 
-// A Roman number and the space after it, at the start of the name: its value, or 0.
+// A Roman number and a space after it, at the start of the name: its value, or 0.
 int romanNumberAt(QStringView name) {
     for (std::size_t i = 0; i < kRomanNumbers.size(); ++i) {
         const QLatin1String roman(kRomanNumbers[i]);
-        if (name.size() > roman.size() && name.startsWith(roman, Qt::CaseInsensitive) &&
-            name.at(roman.size()).isSpace())
+        if (name.startsWith(roman, Qt::CaseInsensitive) &&
+            name.sliced(roman.size()).startsWith(QLatin1Char(' ')))
             return int(kRomanNumbers.size() - i);
     }
     return 0;
 }
 
 // A name as compared: its number as a digit, then its letters in lower case, without spaces
-// ("1 John" and "I  john." both become "1john"). Empty when it holds anything else.
+// ("1 John" and "I  john." both become "1john"). Empty when it holds anything else; a number
+// alone stays, and names no book.
 QString nameKey(QStringView typed) {
     QStringView name = typed.trimmed();
     if (name.endsWith(QLatin1Char('.')))
@@ -78,7 +80,6 @@ QString nameKey(QStringView typed) {
         key.append(QChar(u'0' + roman));
         name = name.sliced(roman); // as many letters as it counts
     }
-    const qsizetype numberLength = key.size();
     for (const QChar c : name) {
         if (c.isSpace())
             continue;
@@ -86,7 +87,7 @@ QString nameKey(QStringView typed) {
             return {};
         key.append(c.toLower());
     }
-    return key.size() > numberLength ? key : QString();
+    return key;
 }
 
 struct BookKeys {

@@ -3,6 +3,8 @@
 #include "scripture/bookcatalogue.h"
 #include "scripture/booknames.h"
 
+#include <algorithm>
+
 namespace scripture {
 namespace {
 
@@ -18,28 +20,34 @@ bool isDash(QChar c) {
     return c == QLatin1Char('-') || c == QChar(0x2013); // the en dash typeset ranges have
 }
 
-// A chapter or verse number written in digits, leading zeros allowed: nothing for 0 or for a
-// number past the largest.
+// A chapter or verse number written in digits, leading zeros allowed: nothing for no digits, 0
+// or a number past the largest.
 std::optional<int> numberOf(QStringView digits) {
-    while (digits.startsWith(QLatin1Char('0')))
-        digits = digits.sliced(1);
-    if (digits.isEmpty() || digits.size() > 5)
-        return std::nullopt;
-    const int number = digits.toInt();
-    if (number > kLargestVerseNumber)
+    bool isNumber = false;
+    const int number = digits.toInt(&isNumber);
+    if (!isNumber || number < 1 || number > kLargestVerseNumber)
         return std::nullopt;
     return number;
+}
+
+// The text from the first character that is not one of a kind.
+QStringView skipping(QStringView text, bool (*is)(QChar)) {
+    return QStringView(std::find_if_not(text.begin(), text.end(), is), text.end());
+}
+
+bool isSpace(QChar c) {
+    return c.isSpace();
 }
 
 // The numbers after a book's name, read left to right; spaces may stand around each part.
 class NumberReader {
 public:
     explicit NumberReader(QStringView text)
-        : m_text(text) {}
+        : m_rest(text) {}
 
     // A chapter, and the verse after it when a separator follows; nothing for no number.
     struct Place {
-        int number = 0;
+        int number;
         std::optional<int> verse;
     };
     std::optional<Place> place() {
@@ -54,32 +62,22 @@ public:
         return Place{*number, verse};
     }
     bool take(bool (*is)(QChar)) {
-        skipSpaces();
-        if (m_at == m_text.size() || !is(m_text[m_at]))
+        m_rest = skipping(m_rest, isSpace);
+        if (m_rest.isEmpty() || !is(m_rest.front()))
             return false;
-        ++m_at;
+        m_rest = m_rest.sliced(1);
         return true;
     }
-    bool atEnd() {
-        skipSpaces();
-        return m_at == m_text.size();
-    }
+    bool atEnd() { return skipping(m_rest, isSpace).isEmpty(); }
 
 private:
     std::optional<int> number() {
-        skipSpaces();
-        const qsizetype start = m_at;
-        while (m_at < m_text.size() && isDigit(m_text[m_at]))
-            ++m_at;
-        return numberOf(m_text.sliced(start, m_at - start));
-    }
-    void skipSpaces() {
-        while (m_at < m_text.size() && m_text[m_at].isSpace())
-            ++m_at;
+        const QStringView from = skipping(m_rest, isSpace);
+        m_rest = skipping(from, isDigit);
+        return numberOf(QStringView(from.begin(), m_rest.begin()));
     }
 
-    QStringView m_text;
-    qsizetype m_at = 0;
+    QStringView m_rest; // what is still to be read
 };
 
 int chapterCountOf(int book) {
@@ -115,15 +113,10 @@ std::optional<Reference> referenceTo(int book, const NumberReader::Place& first,
 }
 
 // Where the numbers begin: the first digit after a letter, as a leading digit is the book's.
-qsizetype numbersStart(QStringView typed) {
-    bool afterALetter = false;
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        if (typed[i].isLetter())
-            afterALetter = true;
-        else if (afterALetter && isDigit(typed[i]))
-            return i;
-    }
-    return typed.size();
+QStringView::const_iterator numbersStart(QStringView typed) {
+    const auto letter =
+        std::find_if(typed.begin(), typed.end(), [](QChar c) { return c.isLetter(); });
+    return std::find_if(letter, typed.end(), isDigit);
 }
 
 } // namespace
@@ -161,15 +154,15 @@ QString Reference::formatted() const {
 }
 
 std::optional<Reference> parseReference(QStringView typed) {
-    const qsizetype split = numbersStart(typed);
-    const std::optional<NamedBook> named = findBook(typed.first(split));
+    const auto split = numbersStart(typed);
+    const std::optional<NamedBook> named = findBook(QStringView(typed.begin(), split));
     if (!named)
         return std::nullopt;
-    NumberReader numbers(typed.sliced(split));
+    NumberReader numbers(QStringView(split, typed.end()));
     if (numbers.atEnd()) {
         if (named->byLeadingLetters)
             return std::nullopt;
-        return Reference{named->book, 0, 0, 0, 0};
+        return Reference{.book = named->book};
     }
     const std::optional<NumberReader::Place> first = numbers.place();
     if (!first)
@@ -186,19 +179,14 @@ std::optional<Reference> parseReferenceIn(int book, QStringView typed) {
     QStringView chapter;
     QStringView verse;
     QStringView lastVerse;
-    qsizetype runStart = 0;
-    for (qsizetype i = 0; i <= typed.size(); ++i) {
-        if (i < typed.size() && isDigit(typed[i]))
+    auto run = typed.begin(); // the digits since the last separator
+    for (auto at = typed.begin(); at != typed.end(); ++at) {
+        if (isDigit(*at))
             continue;
-        const QStringView run = typed.sliced(runStart, i - runStart);
-        runStart = i + 1;
-        if (i < typed.size())
-            (chapter.isEmpty() ? chapter : verse) = run;
-        else
-            (verse.isEmpty() ? verse : lastVerse) = run;
+        (chapter.isEmpty() ? chapter : verse) = QStringView(run, at);
+        run = std::next(at);
     }
-    if (chapter.isEmpty() || verse.isEmpty())
-        return std::nullopt;
+    (verse.isEmpty() ? verse : lastVerse) = QStringView(run, typed.end());
     const std::optional<int> chapterNumber = numberOf(chapter);
     const std::optional<int> first = numberOf(verse);
     const std::optional<int> last = lastVerse.isEmpty() ? first : numberOf(lastVerse);

@@ -70,7 +70,7 @@ private slots:
         row("nominal: Apocalypse", "Apocalypse 22:21", "Revelation 22:21");
         row("nominal: leading letters beside a chapter", "Lamen 3:22", "Lamentations 3:22");
         row("nominal: leading letters shared with 1 to 3 John", "joh 3:16", "John 3:16");
-        row("nominal: leading letters after a number", "1 Thes 4", "1 Thessalonians 4");
+        row("nominal: leading letters after a number", "1 Thessal 4", "1 Thessalonians 4");
         row("nominal: a verse of a book of one chapter", "Jude 3", "Jude 1:3");
         row("nominal: verses of a book of one chapter", "Obad 3-5", "Obadiah 1:3-5");
         row("nominal: its one chapter named", "2 John 1:12", "2 John 1:12");
@@ -86,7 +86,7 @@ private slots:
         row("robustness: no fourth John", "4 John 1", "");
         row("robustness: an unknown name", "Johnny 3", "");
         row("robustness: leading letters alone", "he", "");
-        row("robustness: a name outside ASCII", "J\u014dhn 3:16", "");
+        row("robustness: a letter that is ASCII in lower case only", "MAR\u212a 3", "");
         row("robustness: no book", "3:16", "");
         row("robustness: words", "love one another", "");
         row("robustness: empty", "", "");
@@ -125,7 +125,11 @@ private slots:
         row("nominal: leading letters", "he", "Hebrews");
         row("nominal: Judg", "Judg", "Judges");
         row("nominal: Col", "col", "Colossians");
-        row("nominal: a number and letters", "1 Co", "1 Corinthians");
+        row("nominal: a number and letters", "1 Cori", "1 Corinthians");
+        row("nominal: a Roman one", "I John", "1 John");
+        row("nominal: a period after the name", "Jude.", "Jude");
+        row("nominal: the first book by abbreviation", "gn", "Genesis");
+        row("nominal: the first book by leading letters", "Genes", "Genesis");
         row("nominal: the longest name", "2 thessalonians", "2 Thessalonians");
         row("robustness: two books", "Jo", "");
         row("robustness: a letter", "r", "");
@@ -195,6 +199,7 @@ private slots:
         row("nominal: a dash separates", "John", "3-16", "John 3:16");
         row("nominal: a semicolon separates", "John", "3;16", "John 3:16");
         row("robustness: a doubled separator", "John", "3::16", "John 3:16");
+        row("robustness: a leading separator", "John", ":3:16", "John 3:16");
         row("robustness: a trailing separator", "John", "3-16;", "John 3:16");
         row("robustness: past the chapter's end", "John", "3:30-99", "John 3:30-99");
         row("robustness: to the largest number", "John", "3:30-32767", "John 3:30-32767");
@@ -210,16 +215,16 @@ private slots:
         row("robustness: overlong digits", "John", "3:99999999999999999999-1", "");
         row("robustness: verse 0", "John", "3:0-2", "");
         row("robustness: a chapter the book lacks", "Jude", "2:1", "");
+        row("robustness: no book", "Books", "1:1", "");
         row("nominal: a leading zero in the chapter", "John", "03:16", "John 3:16", false);
         row("nominal: a leading zero in the verse", "John", "3:016", "John 3:16", false);
     }
     void readsAReferenceBesideItsBook() {
         QFETCH(QString, book);
         QFETCH(QString, typed);
-        const std::optional<int> index = scripture::bookIndex(book);
-        QVERIFY(index);
+        const int noBook = int(scripture::catalogue().size());
         const std::optional<scripture::Reference> reference =
-            scripture::parseReferenceIn(*index, typed);
+            scripture::parseReferenceIn(scripture::bookIndex(book).value_or(noBook), typed);
         QTEST(formatted(reference), "named");
         const QStringList before =
             scripture::versesFor(testfiles::bible().text, book, VerseReference::parse(typed));
