@@ -4,6 +4,7 @@
 #include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QTest>
 #include <QTimer>
@@ -136,6 +137,44 @@ private slots:
         stepTo(QKeySequence::ZoomOut, "8");
         QCOMPARE(sizes->text(), "8");
         stepTo(QKeySequence(Qt::CTRL | Qt::Key_0), "9");
+        dialog->close();
+    }
+
+    // What a screen reader says of each box: the caption the window shows for it, then its tip.
+    void screenReaderNamesEachBox_data() {
+        for (const char* column : {"control", "name", "description"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* control, const char* name, const char* description) {
+            QTest::newRow(control) << control << name << description;
+        };
+        row("ComboBooks", "Book", "");
+        row("ComboChapter", "Chapter", "");
+        row("TextSearch", "Search words", "Enter search words, phrase, or verse and select book.");
+        row("ComboSearch", "Book to search", "Select Book to Search");
+        row("ListVerse", "Results", "List Results (click to view)");
+        row("ComboBookFavorites", "Book to look up", "Select Book");
+        row("TextVersesFavorites", "Reference", "Enter Verse(s)");
+        row("TextFavorites", "Verse", "Verse");
+        row("ComboCategory", "Subject", "Select or Enter New Category");
+    }
+    void screenReaderNamesEachBox() {
+        QFETCH(QString, control);
+        QWidget* box = fx.control(qPrintable(control));
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(box);
+        QTEST(heard->text(QAccessible::Name), "name");
+        QTEST(heard->text(QAccessible::Description), "description");
+        QTEST(box->toolTip(), "description");
+    }
+
+    // Display Fonts is a dialog, named by its title; its lists by their captions.
+    void screenReaderHearsADialog() {
+        QPointer<FontDialog> dialog = openFontDialog(fx);
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(dialog);
+        QCOMPARE(heard->role(), QAccessible::Dialog);
+        QCOMPARE(heard->text(QAccessible::Name), "Display Fonts");
+        auto* styles = dialog->findChild<ListBox*>("ListFontStyle");
+        QCOMPARE(QAccessible::queryAccessibleInterface(styles)->text(QAccessible::Name),
+                 "Font style:");
         dialog->close();
     }
 
