@@ -140,7 +140,8 @@ private slots:
         dialog->close();
     }
 
-    // What a screen reader says of each box: the caption the window shows for it, then its tip.
+    // What a screen reader says of each box: the caption the window shows for it, then its tip;
+    // and of Display Fonts, a dialog, its title.
     void screenReaderNamesEachBox_data() {
         for (const char* column : {"control", "name", "description"})
             QTest::addColumn<QString>(column);
@@ -156,26 +157,17 @@ private slots:
         row("TextVersesFavorites", "Reference", "Enter Verse(s)");
         row("TextFavorites", "Verse", "Verse");
         row("ComboCategory", "Subject", "Select or Enter New Category");
+        row("frmFont", "Display Fonts", "");
     }
     void screenReaderNamesEachBox() {
         QFETCH(QString, control);
-        QWidget* box = fx.control(qPrintable(control));
+        QWidget* box = control == "frmFont" ? openFontDialog(fx) : fx.control(qPrintable(control));
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(box);
         QTEST(heard->text(QAccessible::Name), "name");
         QTEST(heard->text(QAccessible::Description), "description");
-        QTEST(box->toolTip(), "description");
-    }
-
-    // Display Fonts is a dialog, named by its title; its lists by their captions.
-    void screenReaderHearsADialog() {
-        QPointer<FontDialog> dialog = openFontDialog(fx);
-        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(dialog);
-        QCOMPARE(heard->role(), QAccessible::Dialog);
-        QCOMPARE(heard->text(QAccessible::Name), "Display Fonts");
-        auto* styles = dialog->findChild<ListBox*>("ListFontStyle");
-        QCOMPARE(QAccessible::queryAccessibleInterface(styles)->text(QAccessible::Name),
-                 "Font style:");
-        dialog->close();
+        QCOMPARE(heard->role() == QAccessible::Dialog, box->isWindow());
+        if (box->isWindow())
+            box->close();
     }
 
     // The window as a user resizes it, and where it opens next time.
