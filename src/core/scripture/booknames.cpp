@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace scripture {
@@ -145,11 +146,12 @@ std::optional<NamedBook> findBook(QStringView typed) {
     const QString key = nameKey(typed);
     if (key.isEmpty())
         return std::nullopt;
-    for (int i = 0; i < int(bookKeys().size()); ++i) {
-        const BookKeys& book = bookKeys()[std::size_t(i)];
-        if (book.name == key || book.abbreviations.contains(key))
-            return NamedBook{i, false};
-    }
+    const auto& books = bookKeys();
+    const auto named = std::ranges::find_if(books, [&](const BookKeys& book) {
+        return book.name == key || book.abbreviations.contains(key);
+    });
+    if (named != books.end())
+        return NamedBook{int(named - books.begin()), false};
     if (const std::optional<int> book = byLeadingLetters(key))
         return NamedBook{*book, true};
     return std::nullopt;
