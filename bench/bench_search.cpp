@@ -43,7 +43,7 @@ constexpr Case kCases[] = {
 };
 
 std::optional<int> bookOf(const Case& c) {
-    return scripture::bookIndex(QString::fromUtf8(c.book));
+    return scripture::catalogueIndex(QString::fromUtf8(c.book));
 }
 
 // What every search from the search page does: make sure the text is current, search, and hand

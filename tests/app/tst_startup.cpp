@@ -194,6 +194,12 @@ private slots:
                  "John 1:1  CAF\xc3\x89\n0");
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"Bible.dat"});
+        // Its mistakes are told there too, never in a window that would keep the terminal waiting.
+        program.setEnvironment({"DISPLAY=:99"}); // a display named, though none is there
+        program.start(program.program(), {"--search"});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardError().contains("--search"));
     }
 };
 

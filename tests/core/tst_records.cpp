@@ -308,8 +308,8 @@ private slots:
     }
 
     // The toolkit's own options, with or without their values, are no concern of the program's;
-    // a folder named must be there already, a refusal is shown where a window would be seen, and
-    // a start with no display named says how to get one.
+    // a folder named must be there already, a refusal is shown where a window would be seen
+    // unless a search was asked for, and a start with no display named says how to get one.
     void commandLine_data() {
         for (const char* column : {"arguments", "display"})
             QTest::addColumn<QStringList>(column); // display: DISPLAY and QT_QPA_PLATFORM
@@ -347,7 +347,18 @@ private slots:
             Decision::Search, {"", ""});
         row("robustness: a search for spaces, no display", {"--search", " \n "}, Decision::Refuse,
             {"", ""});
-        row("robustness: --count without --search", {"--count"}, Decision::Refuse);
+        // A search's command line is refused on the terminal, with a display or without one.
+        const auto terminalRow = [](const char* name, const QStringList& arguments) {
+            QTest::newRow(name) << arguments << QStringList{":1", ""} << int(Decision::Refuse)
+                                << shell::kExitRefused << false << QString();
+        };
+        terminalRow("robustness: --search without its query", {"--search"});
+        terminalRow("robustness: -search without its query", {"-search"});
+        terminalRow("robustness: --search beside an unknown option", {"--bogus", "--search", "x"});
+        terminalRow("robustness: --search with a missing folder", {"--folder=/none", "--search=x"});
+        terminalRow("robustness: --in without --search", {"-in", "John"});
+        terminalRow("robustness: --count without --search", {"--count"});
+        row("robustness: a search option after --", {"--", "--count"}, Decision::Refuse);
     }
     void commandLine() {
         QFETCH(QStringList, arguments);

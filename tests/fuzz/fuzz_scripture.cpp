@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(scripture::chapterText(text, {book, 1}).text == chapter);
 
     // The search finds the lines the plain, line-by-line search finds.
-    const std::optional<int> index = scripture::bookIndex(book);
+    const std::optional<int> index = scripture::catalogueIndex(book);
     const QString searched = index ? book : QString();
     FUZZ_REQUIRE(search::resultLines(text, search::run(text, typed, index).lines) ==
                  naive::search(lines, typed, searched, encoding).lines);

@@ -1,5 +1,6 @@
 #include "favorites/versereference.h"
 
+#include "scripture/reference.h"
 #include "shell/placeholders.h"
 #include "text/spacetrim.h"
 
@@ -13,8 +14,6 @@ bool isReferenceCharacter(QChar c) {
     const char16_t code = c.unicode();
     return code == 32 || code == 45 || (code >= 48 && code <= 59);
 }
-
-constexpr int kLargestVerseNumber = 32767;
 
 } // namespace
 
@@ -57,7 +56,7 @@ std::optional<int> favorites::rangeVerseNumber(const QString& digits) {
         return std::nullopt;
     bool ok = false;
     const int number = significant.toInt(&ok);
-    if (!ok || number > kLargestVerseNumber)
+    if (!ok || number > scripture::kLargestVerseNumber)
         return std::nullopt;
     return number;
 }

@@ -51,7 +51,7 @@ QStringList bookList() {
     return list;
 }
 
-std::optional<int> bookIndex(QStringView name) {
+std::optional<int> catalogueIndex(QStringView name) {
     for (std::size_t i = 0; i < kBooks.size(); ++i) {
         if (name == QLatin1String(kBooks[i].name))
             return int(i);
@@ -60,7 +60,7 @@ std::optional<int> bookIndex(QStringView name) {
 }
 
 std::optional<int> chapterCount(const QString& name) {
-    const std::optional<int> index = bookIndex(name);
+    const std::optional<int> index = catalogueIndex(name);
     return index ? std::optional(kBooks[std::size_t(*index)].chapters) : std::nullopt;
 }
 

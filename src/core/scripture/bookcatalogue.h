@@ -24,7 +24,7 @@ inline const QString kBookListSeparator = QStringLiteral("***************");
 QStringList bookList();
 
 // The place in the catalogue of the book of exactly this name, or nothing.
-std::optional<int> bookIndex(QStringView name);
+std::optional<int> catalogueIndex(QStringView name);
 
 // The chapter count of the book of exactly this name, or nothing.
 std::optional<int> chapterCount(const QString& name);

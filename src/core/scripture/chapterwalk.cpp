@@ -22,7 +22,7 @@ std::optional<ChapterPlace> namedChapter(const QString& book, const QString& cha
 }
 
 std::optional<ChapterPlace> nextChapter(const ChapterPlace& place) {
-    const qsizetype index = bookIndex(place.book).value_or(-1);
+    const qsizetype index = catalogueIndex(place.book).value_or(-1);
     if (index < 0)
         return std::nullopt;
     if (place.chapter < catalogue()[std::size_t(index)].chapters)
@@ -33,7 +33,7 @@ std::optional<ChapterPlace> nextChapter(const ChapterPlace& place) {
 }
 
 std::optional<ChapterPlace> previousChapter(const ChapterPlace& place) {
-    const qsizetype index = bookIndex(place.book).value_or(-1);
+    const qsizetype index = catalogueIndex(place.book).value_or(-1);
     if (index < 0)
         return std::nullopt;
     if (place.chapter > 1)

@@ -1,6 +1,6 @@
 #include "search/commandsearch.h"
 
-#include "scripture/bookcatalogue.h"
+#include "scripture/booknames.h"
 #include "scripture/casefolding.h"
 #include "scripture/scripturetext.h"
 #include "scripture/textpieces.h"

@@ -1,6 +1,6 @@
 #include "search/searchreadiness.h"
 
-#include "scripture/bookcatalogue.h"
+#include "scripture/booknames.h"
 #include "shell/placeholders.h"
 #include "text/exacttext.h"
 #include "text/spacetrim.h"

@@ -83,8 +83,31 @@ bool onAScreen(const Display& display, const QString& platformArgument) {
     return displayNamed(display, platformArgument);
 }
 
-// A search is asked for on a terminal: a refusal is told there only. A query that trims to
-// nothing is refused, as the search page searches for nothing then.
+// The option an argument names, without its dashes and value; empty for one that is no option.
+QStringView optionNamed(const QString& argument) {
+    if (!argument.startsWith(QLatin1Char('-')))
+        return {};
+    const QStringView name =
+        QStringView(argument).sliced(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    return equals < 0 ? name : name.first(equals);
+}
+
+// Whether one of the options is among the arguments, however the rest of them reads.
+bool namesAnyOf(const QStringList& arguments, const QList<QCommandLineOption>& options) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break; // what follows is no option
+        const QStringView name = optionNamed(argument);
+        for (const QCommandLineOption& option : options) {
+            if (option.names().contains(name))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A query that trims to nothing is refused, as the search page searches for nothing then.
 CommandLineDecision searchDecision(const QString& query, const QString& book, bool countOnly,
                                    const QString& folder) {
     if (text::spaceTrimmed(search::singleLineQuery(query)).isEmpty())
@@ -156,7 +179,10 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
     acceptToolkitOptions(parser);
 
     const bool parsed = parser.parse(arguments);
-    const bool seen = onAScreen(display, parser.value(QStringLiteral("platform")));
+    // A search is asked for on a terminal, where someone waits for its answer and may see no
+    // window: whatever is wrong with its command line is told there only.
+    const bool seen = onAScreen(display, parser.value(QStringLiteral("platform"))) &&
+                      !namesAnyOf(arguments, {search, book, count});
     if (!parsed)
         return refused(parser.errorText() + QStringLiteral("\nTry '") + kCommand +
                            QStringLiteral(" --help'."),
@@ -172,7 +198,7 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
                         QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     if (parser.isSet(folder)) {
         if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
-            return refused(problem, seen && !parser.isSet(search));
+            return refused(problem, seen);
     }
     if (parser.isSet(search))
         return searchDecision(parser.value(search), parser.value(book), parser.isSet(count),

@@ -8,6 +8,7 @@
 #include "services/messageboxes.h"
 #include "text/linebreak.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +26,15 @@ ListBox* list(QWidget* parent, const char* name, const QRect& rect, QLabel* capt
     return l;
 }
 
+// Qt announces a plain window as a filler; this one is a dialog, which a screen reader names by
+// its title.
+QAccessibleInterface* accessibleFontDialog(const QString& className, QObject* object) {
+    auto* dialog = qobject_cast<FontDialog*>(object);
+    return dialog && className == QLatin1String("FontDialog")
+               ? new QAccessibleWidget(dialog, QAccessible::Dialog)
+               : nullptr;
+}
+
 } // namespace
 
 FontDialog::FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& messages)
@@ -32,6 +42,8 @@ FontDialog::FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& m
     , m_mainWindow(mainWindow)
     , m_storage(storage)
     , m_messages(messages) {
+    static const bool announced = (QAccessible::installFactory(accessibleFontDialog), true);
+    Q_UNUSED(announced);
     setObjectName(QStringLiteral("frmFont"));
     setWindowTitle(kFontDialogTitle);
     setAttribute(Qt::WA_DeleteOnClose);

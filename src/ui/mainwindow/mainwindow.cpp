@@ -37,10 +37,13 @@ QLabel* label(QWidget* area, const char* name, const QString& caption) {
     return design::label(area, name, caption, {}, true);
 }
 
-void describe(QWidget* control, const QString& tip, const QString& accessibleName) {
+// A screen reader names a box by the caption the window shows for it, or the one it would show,
+// and reads the box's tip after the name.
+void describe(QWidget* control, const QString& caption, const QString& tip = {}) {
+    control->setAccessibleName(caption);
     if (!tip.isEmpty())
         control->setToolTip(tip);
-    control->setAccessibleName(accessibleName.isEmpty() ? tip : accessibleName);
+    control->setAccessibleDescription(tip);
     control->setFont(design::font());
 }
 
@@ -116,42 +119,44 @@ void MainWindow::createReadingArea(QWidget* area) {
     label(area, "Label1", QStringLiteral("Vellumark"));
     ReadingView& v = m_reading;
     v.bookBox = named(new ComboBox(area), "ComboBooks");
-    describe(v.bookBox, {}, QStringLiteral("Book"));
+    describe(v.bookBox, QStringLiteral("Book"));
     v.chapterBox = named(new ComboBox(area), "ComboChapter");
-    describe(v.chapterBox, {}, QStringLiteral("Chapter"));
+    describe(v.chapterBox, QStringLiteral("Chapter"));
     v.readingText = named(new TextBox(area), "TextVerses");
-    describe(v.readingText, {}, QStringLiteral("Chapter text"));
+    describe(v.readingText, QStringLiteral("Chapter text"));
 }
 
 void MainWindow::createSearchPage(QWidget* area) {
     SearchView& v = m_search;
     v.heading = label(area, "Label2", QStringLiteral("Search the Bible"));
     v.queryBox = named(new TextBox(area), "TextSearch");
-    describe(v.queryBox, QStringLiteral("Enter search words, phrase, or verse and select book."),
-             {});
+    describe(v.queryBox, QStringLiteral("Search words"),
+             QStringLiteral("Enter search words, phrase, or verse and select book."));
     v.scopeBox = named(new ComboBox(area), "ComboSearch");
-    describe(v.scopeBox, QStringLiteral("Select Book to Search"), {});
+    describe(v.scopeBox, QStringLiteral("Book to search"), QStringLiteral("Select Book to Search"));
     v.resultList = named(new ListBox(area), "ListVerse");
-    describe(v.resultList, QStringLiteral("List Results (click to view)"), {});
+    describe(v.resultList, QStringLiteral("Results"),
+             QStringLiteral("List Results (click to view)"));
 }
 
 void MainWindow::createFavoritesPage(QWidget* area) {
     FavoritesView& v = m_favorites;
     v.heading = label(area, "Label4", QStringLiteral("Favorite Verses"));
     v.lookupBookBox = named(new ComboBox(area), "ComboBookFavorites");
-    describe(v.lookupBookBox, QStringLiteral("Select Book"), {});
+    describe(v.lookupBookBox, QStringLiteral("Book to look up"), QStringLiteral("Select Book"));
     v.referenceBox = named(new LineTextBox(area), "TextVersesFavorites");
-    describe(v.referenceBox, QStringLiteral("Enter Verse(s)"), {});
+    describe(v.referenceBox, QStringLiteral("Reference"), QStringLiteral("Enter Verse(s)"));
     v.lookedUpVerses = named(new TextBox(area), "TextFavorites");
-    describe(v.lookedUpVerses, QStringLiteral("Verse"), {});
+    describe(v.lookedUpVerses, QStringLiteral("Verse"), QStringLiteral("Verse"));
     v.subjectCaption = label(area, "Label3", QStringLiteral("Subject"));
     v.subjectBox = named(new ComboBox(area), "ComboCategory");
-    describe(v.subjectBox, QStringLiteral("Select or Enter New Category"), {});
+    describe(v.subjectBox, v.subjectCaption->text(),
+             QStringLiteral("Select or Enter New Category"));
     v.addVerseButton =
         named(new CommandButton(QStringLiteral("&Add Verse"), area), "CommandAddFavorite");
-    describe(v.addVerseButton, QStringLiteral("Add Verse"), {});
+    describe(v.addVerseButton, QStringLiteral("Add Verse"), QStringLiteral("Add Verse"));
     v.subjectText = named(new TextBox(area), "TextFavoritesList");
-    describe(v.subjectText, QStringLiteral("Favorite Verses"), {});
+    describe(v.subjectText, v.heading->text(), QStringLiteral("Favorite Verses"));
 }
 
 // Below the client area, which keeps its designed size: the window is that much taller. The

@@ -1,9 +1,33 @@
 #include "favorites/versereference.h"
+#include "scripture/bookcatalogue.h"
+#include "scripture/reference.h"
 #include "scripture/verselines.h"
 #include "storage/filesystem.h"
 #include "support/testfiles.h"
 
 #include <QTest>
+
+namespace {
+
+// The verses the reference parser reads in a reference typed beside a book named exactly.
+QStringList versesRead(const QString& book, const QString& typed) {
+    const auto books = scripture::catalogue();
+    const auto named = std::ranges::find(books, book, [](const auto& b) { return b.name; });
+    const std::optional<scripture::Reference> read =
+        scripture::parseReferenceIn(int(named - books.begin()), typed);
+    QStringList verses;
+    for (int verse = read ? read->firstVerse : 1; read && verse <= read->lastVerse; ++verse) {
+        const QString place =
+            QStringLiteral("%1 %2:%3").arg(book).arg(read->firstChapter).arg(verse);
+        const QString text = testfiles::verseText(testfiles::bible().lines, place);
+        if (text.isEmpty())
+            break;
+        verses.append(text);
+    }
+    return verses;
+}
+
+} // namespace
 
 class TestVerseReference : public QObject {
     Q_OBJECT
@@ -36,13 +60,15 @@ private slots:
         for (const char* column : {"book", "reference", "chapter"})
             QTest::addColumn<QString>(column);
         QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last"); // below first: nothing found
+        QTest::addColumn<int>("last");       // below first: nothing found
+        QTest::addColumn<bool>("zerosHide"); // the parser reads John 3:16 where this finds none
         const auto row = [](const char* name, const char* book, const char* reference,
-                            const char* chapter, int first, int last) {
-            QTest::newRow(name) << book << reference << chapter << first << last;
+                            const char* chapter, int first, int last, bool zerosHide = false) {
+            QTest::newRow(name) << book << reference << chapter << first << last << zerosHide;
         };
-        const auto none = [&](const char* name, const char* book, const char* reference) {
-            row(name, book, reference, "John 3:", 1, 0);
+        const auto none = [&](const char* name, const char* book, const char* reference,
+                              bool zerosHide = false) {
+            row(name, book, reference, "John 3:", 1, 0, zerosHide);
         };
         row("nominal: single verse", "John", "3:16", "John 3:", 16, 16);
         row("nominal: range includes its end", "Genesis", "1:1-6", "Genesis 1:", 1, 6);
@@ -60,8 +86,8 @@ private slots:
         none("robustness: reversed range", "John", "3:18-16");
         none("robustness: verse past the chapter", "John", "3:99");
         none("robustness: range past the chapter", "John", "3:37-40");
-        none("robustness: chapter compared as typed", "John", "03:16");
-        none("robustness: single verse compared as typed", "John", "3:016");
+        none("robustness: chapter compared as typed", "John", "03:16", true);
+        none("robustness: single verse compared as typed", "John", "3:016", true);
         none("robustness: no chapter", "John", ":16");
         none("robustness: empty", "John", "");
         none("robustness: partial book name", "Joh", "3:16");
@@ -87,6 +113,11 @@ private slots:
             QVERIFY(!expected.last().isEmpty());
         }
         QCOMPARE(found, expected);
+        QFETCH(bool, zerosHide);
+        QCOMPARE(versesRead(book, reference),
+                 zerosHide
+                     ? QStringList{testfiles::verseText(testfiles::bible().lines, "John 3:16")}
+                     : expected);
     }
 
     // The verses found as one line; the lookup starts once a reference is typed and a book named,

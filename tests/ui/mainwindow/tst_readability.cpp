@@ -4,6 +4,7 @@
 #include "prefs/fontstandins.h"
 #include "support/appfixture.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QTest>
 #include <QTimer>
@@ -137,6 +138,36 @@ private slots:
         QCOMPARE(sizes->text(), "8");
         stepTo(QKeySequence(Qt::CTRL | Qt::Key_0), "9");
         dialog->close();
+    }
+
+    // What a screen reader says of each box: the caption the window shows for it, then its tip;
+    // and of Display Fonts, a dialog, its title.
+    void screenReaderNamesEachBox_data() {
+        for (const char* column : {"control", "name", "description"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* control, const char* name, const char* description) {
+            QTest::newRow(control) << control << name << description;
+        };
+        row("ComboBooks", "Book", "");
+        row("ComboChapter", "Chapter", "");
+        row("TextSearch", "Search words", "Enter search words, phrase, or verse and select book.");
+        row("ComboSearch", "Book to search", "Select Book to Search");
+        row("ListVerse", "Results", "List Results (click to view)");
+        row("ComboBookFavorites", "Book to look up", "Select Book");
+        row("TextVersesFavorites", "Reference", "Enter Verse(s)");
+        row("TextFavorites", "Verse", "Verse");
+        row("ComboCategory", "Subject", "Select or Enter New Category");
+        row("frmFont", "Display Fonts", "");
+    }
+    void screenReaderNamesEachBox() {
+        QFETCH(QString, control);
+        QWidget* box = control == "frmFont" ? openFontDialog(fx) : fx.control(qPrintable(control));
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(box);
+        QTEST(heard->text(QAccessible::Name), "name");
+        QTEST(heard->text(QAccessible::Description), "description");
+        QCOMPARE(heard->role() == QAccessible::Dialog, box->isWindow());
+        if (box->isWindow())
+            box->close();
     }
 
     // The window as a user resizes it, and where it opens next time.
