@@ -4,8 +4,9 @@
 #include "fuzzinput.h"
 #include "naivesearch.h"
 
-#include "favorites/versereference.h"
+#include "favorites/referencefield.h"
 #include "scripture/bookcatalogue.h"
+#include "scripture/booknames.h"
 #include "scripture/chaptertext.h"
 #include "scripture/resultline.h"
 #include "scripture/verselines.h"
@@ -73,15 +74,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(kept.has_value() == (typed.count(u' ') < typed.size()));
     for (const QChar ch : kept.value_or(QString()))
         FUZZ_REQUIRE(ch == u' ' || ch == u'-' || (ch >= u'0' && ch <= u';'));
+    const std::optional<int> named = scripture::bookIndex(book);
     for (const QString& asked : {typed, kept.value_or(QString())}) {
-        const VerseReference reference = VerseReference::parse(asked);
-        const QString numbers = reference.chapter + reference.verse + reference.endVerse;
-        FUZZ_REQUIRE(std::all_of(numbers.begin(), numbers.end(),
-                                 [](QChar ch) { return ch >= u'0' && ch <= u'9'; }));
-        const QStringList verses = scripture::versesFor(text, book, reference);
-        FUZZ_REQUIRE(verses.size() <= text.lineCount() &&
-                     (!reference.isSingleVerse() || verses.size() <= 1));
-        FUZZ_REQUIRE(reference.isSingleVerse() || reference.isRange() || verses.isEmpty());
+        const std::optional<scripture::Reference> reference =
+            named ? scripture::parseReferenceIn(*named, asked) : std::nullopt;
+        FUZZ_REQUIRE(!reference || (reference->book == *named && reference->firstVerse > 0 &&
+                                    reference->firstVerse <= reference->lastVerse));
+        const QStringList verses =
+            reference ? scripture::versesOf(text, *reference) : QStringList();
+        const std::vector<qsizetype> found =
+            reference ? scripture::linesOf(text, *reference) : std::vector<qsizetype>();
+        FUZZ_REQUIRE(verses.size() == qsizetype(found.size()));
+        const QString name =
+            QString::fromLatin1(named ? scripture::catalogue()[std::size_t(*named)].name : "");
+        for (const qsizetype line : found)
+            FUZZ_REQUIRE(naive::bookOf(lines[line], encoding) == name);
         const QString shown = favorites::lookupResultText(verses);
         FUZZ_REQUIRE(!shown.isEmpty() && verses.isEmpty() == !shown.startsWith(u' '));
     }

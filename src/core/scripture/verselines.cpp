@@ -1,76 +1,76 @@
 #include "scripture/verselines.h"
 
-#include "scripture/chapterprefix.h"
+#include "scripture/bookcatalogue.h"
 #include "text/spacetrim.h"
+
+#include <limits>
 
 namespace scripture {
 namespace {
 
-bool isDigit(char byte) {
-    return byte >= '0' && byte <= '9';
-}
-
-// The first line, in text order, that begins with the prefix; -1 when none does.
-qsizetype firstLineBeginningWith(const VerseText& text, const QString& prefix) {
-    const std::optional<QByteArray> bytes = text.encoded(prefix);
-    if (!bytes)
-        return -1;
-    const std::vector<VerseText::LineRun> runs = text.linesBeginningWith(*bytes);
-    return runs.empty() ? -1 : runs.front().first;
-}
-
-QStringList singleVerse(const VerseText& text, const QString& book,
-                        const VerseReference& reference) {
-    const QString prefix =
-        chapterPrefix(book, reference.chapter) + reference.verse + QLatin1Char(' ');
-    const qsizetype line = firstLineBeginningWith(text, prefix);
-    if (line < 0)
-        return {};
-    return {text::spaceTrimmed(text.decoded(text.lineBytes(line).sliced(prefix.size())))};
-}
-
-// From the line of the first verse on, while the lines stay in the chapter and their verse
-// numbers within the range. A prefix is one byte a character, as its book's name is ASCII.
-QStringList verseRange(const VerseText& text, const QString& book,
-                       const VerseReference& reference) {
-    const std::optional<int> first = favorites::rangeVerseNumber(reference.verse);
-    const std::optional<int> last = favorites::rangeVerseNumber(reference.endVerse);
-    if (!first || !last || *last < *first)
-        return {};
-    const QString inChapter = chapterPrefix(book, reference.chapter);
-    const qsizetype start =
-        firstLineBeginningWith(text, inChapter + QString::number(*first) + QLatin1Char(' '));
-    if (start < 0)
-        return {};
-    const QByteArrayView chapterBytes = text.lineBytes(start).first(inChapter.size());
-    QStringList verses;
-    for (qsizetype line = start; line < text.lineCount(); ++line) {
-        const QByteArrayView bytes = text.lineBytes(line);
-        if (!bytes.startsWith(chapterBytes))
-            break;
-        const QByteArrayView rest = bytes.sliced(chapterBytes.size());
-        qsizetype digits = 0;
-        while (digits < rest.size() && isDigit(rest[digits]))
-            ++digits;
-        if (digits == 0 || digits >= rest.size() || rest[digits] != ' ')
-            break;
-        const std::optional<int> number =
-            favorites::rangeVerseNumber(QString::fromLatin1(rest.first(digits)));
-        if (!number || *number > *last)
-            break;
-        verses.append(text::spaceTrimmed(text.decoded(rest.sliced(digits))));
+// The number the digits from `at` write, and where they end; nothing for no digits or a number
+// past any verse's.
+struct Number {
+    int value = 0;
+    qsizetype end = 0;
+};
+std::optional<Number> numberAt(QByteArrayView bytes, qsizetype at) {
+    qint64 value = 0;
+    qsizetype end = at;
+    for (; end < bytes.size() && bytes[end] >= '0' && bytes[end] <= '9'; ++end) {
+        value = value * 10 + (bytes[end] - '0');
+        if (value > kLargestVerseNumber)
+            return std::nullopt;
     }
-    return verses;
+    if (end == at)
+        return std::nullopt;
+    return Number{int(value), end};
+}
+
+// A line of the book: its name, a space, the chapter, a colon, the verse and a space, after
+// which the verse's text follows.
+struct LineVerse {
+    int chapter = 0;
+    int verse = 0;
+    qsizetype textStart = 0;
+};
+std::optional<LineVerse> verseOfLine(QByteArrayView line, qsizetype nameSize) {
+    const std::optional<Number> chapter = numberAt(line, nameSize + 1);
+    if (!chapter || chapter->end >= line.size() || line[chapter->end] != ':')
+        return std::nullopt;
+    const std::optional<Number> verse = numberAt(line, chapter->end + 1);
+    if (!verse || verse->end >= line.size() || line[verse->end] != ' ')
+        return std::nullopt;
+    return LineVerse{chapter->value, verse->value, verse->end};
+}
+
+template <typename Visit>
+void forEachVerse(const VerseText& text, const Reference& reference, Visit visit) {
+    const QByteArrayView name(catalogue()[std::size_t(reference.book)].name);
+    for (const VerseText::LineRun& run : text.linesOfBook(name)) {
+        for (qsizetype line = run.first; line < run.last; ++line) {
+            const std::optional<LineVerse> verse = verseOfLine(text.lineBytes(line), name.size());
+            if (verse && reference.includes(verse->chapter, verse->verse))
+                visit(line, *verse);
+        }
+    }
 }
 
 } // namespace
 
-QStringList versesFor(const VerseText& text, const QString& book, const VerseReference& reference) {
-    if (reference.isSingleVerse())
-        return singleVerse(text, book, reference);
-    if (reference.isRange())
-        return verseRange(text, book, reference);
-    return {};
+std::vector<qsizetype> linesOf(const VerseText& text, const Reference& reference) {
+    std::vector<qsizetype> lines;
+    forEachVerse(text, reference, [&](qsizetype line, const LineVerse&) { lines.push_back(line); });
+    return lines;
+}
+
+QStringList versesOf(const VerseText& text, const Reference& reference) {
+    QStringList verses;
+    forEachVerse(text, reference, [&](qsizetype line, const LineVerse& verse) {
+        verses.append(
+            text::spaceTrimmed(text.decoded(text.lineBytes(line).sliced(verse.textStart))));
+    });
+    return verses;
 }
 
 } // namespace scripture

@@ -1,16 +1,20 @@
 #pragma once
 
-#include "favorites/versereference.h"
+#include "scripture/reference.h"
 #include "scripture/versetext.h"
 
-#include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace scripture {
 
-// The verses a reference names in a book, each verse's text trimmed of spaces, in text order:
-// the same answer as versesFor() over the decoded lines, found through the text's index of line
-// beginnings so that only the lines of the answer are decoded.
-QStringList versesFor(const VerseText& text, const QString& book, const VerseReference& reference);
+// The lines of the text that hold the verses a reference names, in text order: the lines of its
+// book whose chapter and verse it includes. A verse the text lacks adds nothing, so a run that
+// goes past a chapter's end takes the verses there are.
+std::vector<qsizetype> linesOf(const VerseText& text, const Reference& reference);
+
+// The same verses' texts, each without its reference and trimmed of spaces.
+QStringList versesOf(const VerseText& text, const Reference& reference);
 
 } // namespace scripture

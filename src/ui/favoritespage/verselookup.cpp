@@ -2,8 +2,9 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "favorites/versereference.h"
+#include "favorites/referencefield.h"
 #include "scripture/bookcatalogue.h"
+#include "scripture/booknames.h"
 #include "scripture/scripturetext.h"
 #include "scripture/verselines.h"
 #include "services/mousepointer.h"
@@ -49,11 +50,12 @@ void VerseLookup::lookUpWhenReady() {
 void VerseLookup::lookUpVerses() {
     BusyScope busy(m_pointer);
     m_view.lookedUpVerses->setText(QString());
-    const QString book = m_view.lookupBookBox->text();
     emit lookedUp();
-    const VerseReference reference = VerseReference::parse(m_view.referenceBox->text());
+    const std::optional<int> book = scripture::bookIndex(m_view.lookupBookBox->text());
+    const std::optional<scripture::Reference> reference =
+        book ? scripture::parseReferenceIn(*book, m_view.referenceBox->text()) : std::nullopt;
     QStringList verses;
-    if (m_scripture.refresh())
-        verses = scripture::versesFor(m_scripture.text(), book, reference);
+    if (reference && m_scripture.refresh())
+        verses = scripture::versesOf(m_scripture.text(), *reference);
     m_view.lookedUpVerses->setText(favorites::lookupResultText(verses));
 }
