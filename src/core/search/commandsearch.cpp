@@ -1,5 +1,6 @@
 #include "search/commandsearch.h"
 
+#include "scripture/bookcatalogue.h"
 #include "scripture/booknames.h"
 #include "scripture/casefolding.h"
 #include "scripture/scripturetext.h"
@@ -110,6 +111,7 @@ public:
     PieceResults(const CommandSearch& asked, std::optional<int> book, const Output& output)
         : m_query(singleLineQuery(asked.query))
         , m_book(book)
+        , m_reference(referenceIn(m_query, book))
         , m_countOnly(asked.countOnly)
         , m_output(output) {}
 
@@ -122,14 +124,18 @@ public:
             }
             m_sieve.emplace(preparedQuery(m_query, m_encoding), m_encoding);
         }
+        if (m_reference) // only a piece that holds the book's name can hold its verses
+            return !piece.contains(scripture::catalogue()[std::size_t(m_reference->book)].name) ||
+                   take(VerseText(piece, m_encoding));
         return !m_sieve->mayHold(piece, m_byPhrase) || take(VerseText(piece, m_encoding));
     }
 
+    // The verses a reference names are written as they are found, as the phrase's lines are.
     bool take(const VerseText& piece) {
         const Outcome found = run(piece, m_query, m_book);
         if (found.lines.empty() || (m_byPhrase && !found.foundByPhrase))
             return true;
-        if (found.foundByPhrase && !m_byPhrase) {
+        if ((found.foundByPhrase || found.byReference) && !m_byPhrase) {
             m_byPhrase = true;
             m_count = 0;
             m_held.clear();
@@ -165,6 +171,7 @@ private:
 
     QString m_query;
     std::optional<int> m_book;
+    std::optional<scripture::Reference> m_reference;
     bool m_countOnly;
     const Output& m_output;
     TextEncoding m_encoding = TextEncoding::Windows1252;

@@ -2,6 +2,7 @@
 
 #include "scripture/bookcatalogue.h"
 #include "scripture/pagebuffer.h"
+#include "scripture/verselines.h"
 #include "search/bytefinder.h"
 #include "text/spacetrim.h"
 
@@ -270,7 +271,24 @@ Terms searchTerms(const QString& prepared, TextEncoding encoding) {
     return terms;
 }
 
+std::optional<scripture::Reference> referenceIn(const QString& query, std::optional<int> book) {
+    const QString trimmed = text::spaceTrimmed(query);
+    const std::optional<scripture::Reference> named = scripture::parseReference(trimmed);
+    if (named && named->kind() != scripture::Reference::Kind::WholeBook)
+        return named;
+    if (!book || trimmed.isEmpty() || !trimmed.front().isDigit())
+        return std::nullopt;
+    const QString inBook =
+        QLatin1String(scripture::catalogue()[std::size_t(*book)].name) + QLatin1Char(' ') + trimmed;
+    const std::optional<scripture::Reference> verses = scripture::parseReference(inBook);
+    if (verses && verses->book == *book && verses->kind() == scripture::Reference::Kind::Verses)
+        return verses;
+    return std::nullopt;
+}
+
 Outcome run(const VerseText& text, const QString& query, std::optional<int> book) {
+    if (const std::optional<scripture::Reference> reference = referenceIn(query, book))
+        return {scripture::linesOf(text, *reference), false, true};
     const QString prepared = preparedQuery(query, text.encoding());
     const Runs runs = linesInScope(text, book);
     Outcome outcome;

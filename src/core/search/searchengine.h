@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scripture/reference.h"
 #include "scripture/versetext.h"
 #include "search/foldedpattern.h"
 
@@ -9,9 +10,11 @@
 #include <optional>
 #include <vector>
 
-// The two-pass search over a scripture text, its letters in any case. The phrase pass lists
-// every line in scope that holds the whole query; only when it finds nothing does the all-words
-// pass list the lines that hold every word of the query, in any order. A query that ends in a
+// The search over a scripture text. A query that names verses as readers write them ("John
+// 3:16-18", "Ps 23", or "3:16" when one book is searched) lists those verses in text order. Any
+// other query is searched in two passes, its letters in any case: the phrase pass lists every
+// line in scope that holds the whole query; only when it finds nothing does the all-words pass
+// list the lines that hold every word of the query, in any order. A query that ends in a
 // separator adds an empty word, which every non-empty line holds. Both sides are folded as the
 // text's encoding folds (search::folded).
 namespace search {
@@ -19,10 +22,16 @@ namespace search {
 struct Outcome {
     std::vector<qsizetype> lines; // the result lines, in text order
     bool foundByPhrase = false;   // the phrase pass found them; the all-words pass did not run
+    bool byReference = false;     // the query named them
 };
 
 // book: the one book searched, by its place in the book catalogue; every book when none.
 Outcome run(const VerseText& text, const QString& query, std::optional<int> book = std::nullopt);
+
+// The verses a query names, when it names any: a reference to chapters or verses, or, in one
+// book, a chapter and verse or a run of them written without the book. A book's name alone is
+// searched as a word ("Job", "Mark", "Acts").
+std::optional<scripture::Reference> referenceIn(const QString& query, std::optional<int> book);
 
 // The query as matched in a text of the encoding: trimmed of spaces (only spaces) and folded.
 QString preparedQuery(const QString& query, TextEncoding encoding);

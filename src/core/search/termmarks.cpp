@@ -4,9 +4,11 @@
 
 namespace search {
 
-QStringList markedTerms(const QString& query, bool foundByPhrase, TextEncoding encoding) {
+QStringList markedTerms(const QString& query, const Outcome& found, TextEncoding encoding) {
+    if (found.byReference)
+        return {};
     const QString prepared = preparedQuery(query, encoding);
-    if (foundByPhrase)
+    if (found.foundByPhrase)
         return prepared.isEmpty() ? QStringList() : QStringList{prepared};
     QStringList words = queryWords(prepared, encoding);
     words.removeAll(QString());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scripture/textencoding.h"
+#include "search/searchengine.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,9 +12,10 @@
 // The searched words shown in the chapter of a result.
 namespace search {
 
-// What a search's results are marked with: the phrase when the phrase pass found them, else
-// each word of the query, each once; folded as a text in the encoding is searched.
-QStringList markedTerms(const QString& query, bool foundByPhrase, TextEncoding encoding);
+// What a search's results are marked with: nothing when the query named them, the phrase when
+// the phrase pass found them, else each word of the query, each once; folded as a text in the
+// encoding is searched.
+QStringList markedTerms(const QString& query, const Outcome& found, TextEncoding encoding);
 
 // Where the terms occur in a text, as (start, length), compared as the search compares: both
 // sides folded alike, then code by code.

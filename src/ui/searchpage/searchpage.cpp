@@ -132,7 +132,7 @@ void SearchPage::search(const QString& query, std::optional<int> book) {
     std::shared_ptr<const VerseText> text = m_scripture.sharedText();
     search::Outcome outcome = search::run(*text, query, book);
     m_view.status->setText(search::foundSummary(qsizetype(outcome.lines.size()), query));
-    const QStringList marked = search::markedTerms(query, outcome.foundByPhrase, text->encoding());
+    const QStringList marked = search::markedTerms(query, outcome, text->encoding());
     m_results = std::make_shared<ResultLines>(std::move(text), std::move(outcome.lines));
     m_view.resultList->setItemSource(m_results);
     emit searched(marked);

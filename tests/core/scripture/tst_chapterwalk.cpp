@@ -251,17 +251,20 @@ private slots:
         QFETCH(QString, text);
         QString found;
         const auto encoding = TextEncoding::Windows1252;
-        for (const auto& [start, length] : search::termRanges(
-                 text, search::markedTerms(query, !byPhrase.isEmpty(), encoding), encoding))
+        const search::Outcome outcome{{}, !byPhrase.isEmpty(), false};
+        for (const auto& [start, length] :
+             search::termRanges(text, search::markedTerms(query, outcome, encoding), encoding))
             found += text.sliced(start, length);
         QTEST(found, "marked");
         // A UTF-8 text's words fold as its search folds them.
         const QString greek =
             QStringLiteral("\u03A3\u039F\u03A6\u038A\u0391 \u03C3\u03BF\u03C6\u03AF\u03B1");
         const auto utf8 = TextEncoding::Utf8;
-        QCOMPARE(
-            search::termRanges(greek, search::markedTerms(greek.right(5), true, utf8), utf8).size(),
-            std::size_t(2));
+        const search::Outcome phrase{{}, true, false};
+        QCOMPARE(search::termRanges(greek, search::markedTerms(greek.right(5), phrase, utf8), utf8)
+                     .size(),
+                 std::size_t(2));
+        QVERIFY(search::markedTerms(greek, {{}, false, true}, utf8).isEmpty()); // verses named
     }
 };
 

@@ -1,6 +1,8 @@
 #include "naivesearch.h"
 
+#include "scripture/bookcatalogue.h"
 #include "scripture/uppercase.h"
+#include "search/searchengine.h"
 
 #include <QRegularExpression>
 
@@ -45,6 +47,21 @@ QString bookOf(const QString& line, TextEncoding encoding) {
 
 SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& book,
                      TextEncoding encoding) {
+    const std::optional<scripture::Reference> reference =
+        search::referenceIn(query, scripture::catalogueIndex(book));
+    if (reference) {
+        static const QRegularExpression verseLine(QStringLiteral("^(.+) (\\d+):(\\d+) "));
+        const QString name =
+            QLatin1String(scripture::catalogue()[std::size_t(reference->book)].name);
+        SearchOutcome outcome;
+        forEachLine([&](const QString& line) {
+            const QRegularExpressionMatch match = verseLine.match(line);
+            if (match.hasMatch() && match.captured(1) == name &&
+                reference->includes(match.captured(2).toInt(), match.captured(3).toInt()))
+                outcome.lines.append(line);
+        });
+        return outcome;
+    }
     static const QRegularExpression outerSpaces(QStringLiteral("^ +| +$"));
     const QString foldedQuery = folded(QString(query).remove(outerSpaces), encoding);
     const auto matching = [&](const std::function<bool(const QString& foldedLine)>& test) {

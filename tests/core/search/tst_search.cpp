@@ -95,9 +95,16 @@ private slots:
         row("nominal: Z is a letter of a word", "Zion love", "", 2);
         row("nominal: phrase with a separator", "love?", "", -1);
         row("nominal: one book", "love", "Genesis", -1);
-        row("nominal: reference in John and 1 John", "John 3:16", "", 2);
-        row("nominal: reference in John only", "John 3:16", "John", 1);
-        row("nominal: references 3:1 and 3:10 to 3:19", "John 3:1", "", 22);
+        row("nominal: a reference lists its verse", "John 3:16", "", 1);
+        row("nominal: a range of verses", "John 3:16-18", "", 3);
+        row("nominal: a range across chapters", "Gen 1:31-2:2", "", 3);
+        row("nominal: a chapter", "Ps 23", "", 6);
+        row("nominal: a short name in any case", "jn 3:16", "", 1);
+        row("nominal: a verse of the book searched", "3:16", "John", 1);
+        row("nominal: a reference names its own book", "John 3:16", "Genesis", 1);
+        row("robustness: a book's name alone is a word", "Job", "", -1);
+        row("robustness: a verse past the chapter's end", "John 3:36-99", "", 1);
+        row("robustness: a chapter alone in a book searched is no verse", "3", "John", -1);
         row("nominal: é matches É", "café", "Job", 2, Text::Small);
         row("nominal: Æ matches æ", "ÆSIR", "Job", 2, Text::Small);
         row("nominal: accented letter splits words", "jésus love", "Job", 1, Text::Small);
@@ -233,6 +240,9 @@ private slots:
         QCOMPARE(output, "Job 1:2  love one another\n");
         QCOMPARE(status({"love one another", "Job", true}), search::kExitFound);
         QCOMPARE(output, "1\n");
+        // A reference lists its verses, from whichever piece holds them.
+        QCOMPARE(status({"jb 1:2-3"}), search::kExitFound);
+        QCOMPARE(output, "Job 1:2  love one another\n");
         // A piece is passed over only when it cannot hold what is looked for: here a last line
         // of one byte, without a break, of a letter the first piece lacks.
         QCOMPARE(status({"z", {}, true}), search::kExitFound);
