@@ -78,6 +78,7 @@ constexpr Piece kKeys[] = {
     {"Alt+Right: Forward again (or the mouse's forward button)", 1},
     {"Ctrl+PgDown: Next Chapter", 1},
     {"Ctrl+PgUp: Previous Chapter", 1},
+    {"Ctrl+L: Go to Reference: type a book or a verse (John 3:16) in the book box, then Enter", 1},
     {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},
     {"Enter in the search words: search", 1},

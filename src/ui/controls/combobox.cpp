@@ -72,6 +72,7 @@ ComboBox::ComboBox(QWidget* parent)
     // or Enter is pressed; neither is a pick from the list.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    connect(lineEdit(), &QLineEdit::returnPressed, this, &ComboBox::entered);
 }
 
 void ComboBox::keepTextWhile(const std::function<void()>& listChange) {

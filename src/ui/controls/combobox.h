@@ -34,6 +34,8 @@ public:
 signals:
     void changed();
     void picked();
+    // Enter or Return in the box's text.
+    void entered();
     void gotFocus();
     void lostFocus();
     void pasteSelectionRequested();

@@ -70,6 +70,9 @@ Menus buildMenus(QMenuBar* bar) {
                          {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
     m.previousChapter = item(go, "mnuPreviousChapter", QStringLiteral("&Previous Chapter"),
                              {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    go->addSeparator();
+    m.goToReference = item(go, "mnuGoToReference", QStringLiteral("Go to &Reference"),
+                           {QKeySequence(Qt::CTRL | Qt::Key_L)});
     bar->addMenu(go);
 
     QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("Fa&vorites"));

@@ -23,6 +23,7 @@ struct Menus {
     QAction* forward = nullptr;           // Go > Forward
     QAction* nextChapter = nullptr;       // Go > Next Chapter
     QAction* previousChapter = nullptr;   // Go > Previous Chapter
+    QAction* goToReference = nullptr;     // Go > Go to Reference
     QAction* showFavorites = nullptr;     // Favorites > Favorite Verses
     QAction* showSearch = nullptr;        // Search > Search Text
     QAction* setFont = nullptr;           // Options > Set Font

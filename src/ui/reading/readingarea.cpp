@@ -4,6 +4,7 @@
 #include "controls/textbox.h"
 #include "mainwindow/menus.h"
 #include "reading/readingmarks.h"
+#include "reading/typedplace.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/chapterprefix.h"
 #include "scripture/scripturetext.h"
@@ -26,6 +27,8 @@ ReadingArea::ReadingArea(const ReadingView& view, const Menus& menus, MousePoint
     , m_back(menus.back)
     , m_forward(menus.forward) {
     connect(view.bookBox, &ComboBox::picked, this, &ReadingArea::onBookPicked);
+    connect(view.bookBox, &ComboBox::gotFocus, this, &ReadingArea::onBookBoxEntered);
+    connect(view.bookBox, &ComboBox::entered, this, &ReadingArea::goToTyped);
     connect(view.chapterBox, &ComboBox::picked, this, &ReadingArea::onChapterPicked);
     connectCommands(menus);
     showHistoryCommands();
@@ -39,6 +42,7 @@ void ReadingArea::connectCommands(const Menus& menus) {
     connect(menus.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
     connect(menus.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
     connect(menus.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
+    connect(menus.goToReference, &QAction::triggered, this, &ReadingArea::focusBookBox);
     connect(menus.back, &QAction::triggered, this, &ReadingArea::goBack);
     connect(menus.forward, &QAction::triggered, this, &ReadingArea::goForward);
 }
@@ -56,10 +60,42 @@ void ReadingArea::prepare() {
     m_view.readingText->setText(shell::welcomeText());
 }
 
+// A book picked is read from its first chapter on.
 void ReadingArea::onBookPicked() {
+    showFirstChapterOfBook();
+    if (scripture::chapterCount(m_view.bookBox->text()))
+        onChapterPicked();
+}
+
+void ReadingArea::showFirstChapterOfBook() {
     m_view.chapterBox->clear();
     m_view.chapterBox->setText(QStringLiteral("1"));
     fillChapterList(m_view.bookBox->text());
+}
+
+void ReadingArea::onBookBoxEntered() {
+    m_view.bookBox->setSelStart(0);
+    m_view.bookBox->setSelLength(int(m_view.bookBox->text().size()));
+}
+
+void ReadingArea::focusBookBox() {
+    m_view.bookBox->setFocus(Qt::ShortcutFocusReason);
+    onBookBoxEntered();
+}
+
+// A reference's first verse is put at the top and marked, as an opened result's is.
+void ReadingArea::goToTyped() {
+    const std::optional<scripture::VersePlace> place = reading::placeTyped(m_view.bookBox->text());
+    if (!place)
+        return; // the box keeps what was typed, to be mended
+    BusyScope busy(m_pointer);
+    const std::optional<scripture::ChapterText> chapter = showChapter(place->chapter);
+    if (!chapter)
+        return;
+    showBookAndChapter(place->chapter.book, QString::number(place->chapter.chapter));
+    const qsizetype offset = chapter->offsetOfVerse(place->verse).value_or(0);
+    m_view.readingText->setSelStart(int(offset));
+    arrived(place->verse > 0 ? markVerseAt(offset) : 0);
 }
 
 // A text that names no book (the separator between the testaments) leaves the list empty.
@@ -198,7 +234,7 @@ std::optional<scripture::ChapterPlace> ReadingArea::turningPoint() const {
 // Through the same steps as picking the book and then the chapter.
 void ReadingArea::showAsPicked(const scripture::ChapterPlace& place) {
     m_view.bookBox->setText(place.book);
-    onBookPicked();
+    showFirstChapterOfBook();
     m_view.chapterBox->setText(QString::number(place.chapter));
     onChapterPicked();
 }

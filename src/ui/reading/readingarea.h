@@ -40,6 +40,12 @@ public:
 
     void onBookPicked();
     void onChapterPicked();
+    // The book box reached: its text selected, to type over.
+    void onBookBoxEntered();
+    // Enter in the book box: the book or the reference typed there is shown.
+    void goToTyped();
+    // Go > Go to Reference: the book box, to type a book or a reference into.
+    void focusBookBox();
     // A result line picked in the search page's list; one picked by a key leaves the focus
     // there.
     void openResult(const scripture::FoundLine& found, bool byKeyboard);
@@ -80,6 +86,7 @@ private:
     void showHistoryCommands();
     void fillChapterList(const QString& book);
     void showAsPicked(const scripture::ChapterPlace& place);
+    void showFirstChapterOfBook();
     // The chapter to turn from: the one shown, else the one the boxes name, else none.
     std::optional<scripture::ChapterPlace> turningPoint() const;
 

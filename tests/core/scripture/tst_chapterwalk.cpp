@@ -1,5 +1,6 @@
 #include "reading/readinghistory.h"
 #include "reading/startplace.h"
+#include "reading/typedplace.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/chaptertext.h"
 #include "scripture/chapterwalk.h"
@@ -175,6 +176,36 @@ private slots:
         QFETCH(QString, chapter);
         QFETCH(int, number);
         QCOMPARE(scripture::typedChapter(book, chapter), (ChapterPlace{book, number}));
+    }
+
+    // Where a book or a reference typed into the book box takes the reader.
+    void placeTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("place"); // book, chapter and verse; empty: nowhere
+        QTest::newRow("nominal: a book") << "Romans"
+                                         << "Romans 1:0";
+        QTest::newRow("nominal: a verse") << "jn 3:16"
+                                          << "John 3:16";
+        QTest::newRow("nominal: a chapter") << "Ps 23"
+                                            << "Psalms 23:0";
+        QTest::newRow("nominal: a range across chapters") << "Gen 1:31-2:2"
+                                                          << "Genesis 1:31";
+        QTest::newRow("nominal: a verse of a book of one chapter") << "Jude 3"
+                                                                   << "Jude 1:3";
+        QTest::newRow("robustness: no book") << "Rome"
+                                             << "";
+        QTest::newRow("robustness: the placeholder") << "Books"
+                                                     << "";
+    }
+    void placeTyped() {
+        QFETCH(QString, typed);
+        const std::optional<scripture::VersePlace> place = reading::placeTyped(typed);
+        QTEST(place ? QStringLiteral("%1 %2:%3")
+                          .arg(place->chapter.book)
+                          .arg(place->chapter.chapter)
+                          .arg(place->verse)
+                    : QString(),
+              "place");
     }
 
     // Copied verses are the file's own lines of every verse the selection touches, each named

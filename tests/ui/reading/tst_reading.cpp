@@ -38,6 +38,9 @@ private slots:
     // which chapter is next, at either end of the text too, is the core's to decide. Then each
     // verse copies as the number its paragraph starts with names it, also after lines were added.
     void turningChaptersAndCopying() {
+        // At start the book box has the focus, its text selected to type over.
+        QCOMPARE(fx.window().focusWidget(), fx.combo("ComboBooks"));
+        QCOMPARE(fx.combo("ComboBooks")->selLength(), fx.combo("ComboBooks")->text().size());
         focusOn(fx.textBox("TextFavoritesList"));
         press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
         QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 1"));
@@ -172,9 +175,39 @@ private slots:
         press(Qt::Key_Left, Qt::AltModifier); // from the instructions, to the chapter left
         QVERIFY(readingText()->text().startsWith(QStringLiteral("1  I am the true vine")));
         for (const char* item :
-             {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter",
+             {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter", "mnuGoToReference",
               "mnuCopyWithReference", "mnuSearch2", "mnuContents", "mnuTimeDate"})
             QVERIFY2(help.contains(fx.menuItem(item)->shortcut().toString() + ": "), item);
+    }
+    // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
+    // Enter show the book's first chapter; a reference shows its chapter with the verse at the
+    // top and marked; a book picked from the list shows its first chapter; the search box lists
+    // the verses of a range.
+    void goingAnywhereByTyping() {
+        ComboBox* bookBox = fx.combo("ComboBooks");
+        press(Qt::Key_L);
+        QTest::keyClicks(bookBox, QStringLiteral("Romans"));
+        QTest::keyClick(bookBox, Qt::Key_Return);
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Romans 1"));
+        press(Qt::Key_L);
+        QCOMPARE(QApplication::focusWidget(), bookBox);
+        QTest::keyClicks(bookBox, QStringLiteral("jn 3:16"));
+        QTest::keyClick(bookBox, Qt::Key_Return);
+        QCOMPARE(fx.chapterShown(), QStringLiteral("John 3"));
+        const QString chapter = readingText()->text();
+        QVERIFY(chapter.sliced(readingText()->selStart()).startsWith(u"16  For God so loved"));
+        QCOMPARE(readingText()->extraSelections().size(), 1); // the verse, marked
+        pick(bookBox, QStringLiteral("Jude"));
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Jude 1"));
+        QVERIFY(readingText()->text().startsWith(u"1  Jude, the servant"));
+        fx.trigger("mnuSearch2");
+        pick(fx.combo("ComboSearch"), QStringLiteral("The Bible"));
+        typeOver(queryBox(), QStringLiteral("John 3:16-18"));
+        press(Qt::Key_Return, Qt::NoModifier);
+        QCOMPARE(resultList()->items(),
+                 QStringList(
+                     {resultLine("John 3:16"), resultLine("John 3:17"), resultLine("John 3:18")}));
+        QCOMPARE(status()->text(), QStringLiteral("3 verses"));
     }
 };
 

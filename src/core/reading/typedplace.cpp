@@ -1,0 +1,12 @@
+#include "reading/typedplace.h"
+
+#include "scripture/bookcatalogue.h"
+#include "scripture/reference.h"
+
+std::optional<scripture::VersePlace> reading::placeTyped(const QString& typed) {
+    const std::optional<scripture::Reference> reference = scripture::parseReference(typed);
+    if (!reference)
+        return std::nullopt;
+    const QString book = QLatin1String(scripture::catalogue()[std::size_t(reference->book)].name);
+    return scripture::VersePlace{{book, reference->chapterToShow()}, reference->firstVerse};
+}
