@@ -31,3 +31,7 @@ Position parse(const QStringList& lines) {
 }
 
 } // namespace bookmark
+
+QString bookmark::setSummary(const QString& book, const QString& chapter) {
+    return QStringLiteral("Bookmark set at %1 %2").arg(book, chapter);
+}

@@ -27,4 +27,7 @@ Position parse(const QStringList& lines);
 // The caret offset of the third line, by the rules above.
 int parseCaretOffset(const QString& text);
 
+// What the status line says once the bookmark is set: "Bookmark set at John 3".
+QString setSummary(const QString& book, const QString& chapter);
+
 } // namespace bookmark

@@ -172,6 +172,7 @@ void MainWindow::createStatusLine() {
     status->setAccessibleDescription(QStringLiteral("Search status"));
     bar->addWidget(status, 1);
     m_search.status = status;
+    m_reading.statusLine = bar;
 }
 
 void MainWindow::setTabOrder() {

@@ -15,10 +15,12 @@
 #include "text/linebreak.h"
 
 #include <QAction>
+#include <QStatusBar>
 
 namespace {
 constexpr QLatin1String kTitle("Bible ORV");
-}
+constexpr int kSummaryShownMs = 8000;
+} // namespace
 
 BookmarkCommands::BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,
                                    Services& services, ReadingArea& reading)
@@ -30,10 +32,14 @@ BookmarkCommands::BookmarkCommands(const ReadingView& view, const Menus& menus, 
     connect(menus.goToBookmark, &QAction::triggered, this, &BookmarkCommands::goToBookmark);
 }
 
+// The status line tells where it was set, for a while: a bookmark set leaves no other sign.
 void BookmarkCommands::setBookmark() {
+    const QString book = m_view.bookBox->text();
+    const QString chapter = m_view.chapterBox->text();
     const FileSystem::Result written =
-        bookmark::save(m_storage, m_view.bookBox->text(), m_view.chapterBox->text(),
-                       m_view.readingText->selStart());
+        bookmark::save(m_storage, book, chapter, m_view.readingText->selStart());
+    if (written.ok)
+        m_view.statusLine->showMessage(bookmark::setSummary(book, chapter), kSummaryShownMs);
     if (!written.ok)
         m_services.messages.ask(QStringLiteral("The bookmark could not be saved.") + text::kCrLf +
                                     written.error,

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -181,8 +182,8 @@ private slots:
     }
     // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
     // Enter show the book's first chapter; a reference shows its chapter with the verse at the
-    // top and marked; a book picked from the list shows its first chapter; the search box lists
-    // the verses of a range.
+    // top and marked; a book picked from the list shows its first chapter, where a bookmark set
+    // says so; the search box lists the verses of a range.
     void goingAnywhereByTyping() {
         ComboBox* bookBox = fx.combo("ComboBooks");
         press(Qt::Key_L);
@@ -200,6 +201,9 @@ private slots:
         pick(bookBox, QStringLiteral("Jude"));
         QCOMPARE(fx.chapterShown(), QStringLiteral("Jude 1"));
         QVERIFY(readingText()->text().startsWith(u"1  Jude, the servant"));
+        fx.trigger("mnuSetBookmark"); // says where
+        QCOMPARE(fx.window().statusBar()->currentMessage(),
+                 QStringLiteral("Bookmark set at Jude 1"));
         fx.trigger("mnuSearch2");
         pick(fx.combo("ComboSearch"), QStringLiteral("The Bible"));
         typeOver(queryBox(), QStringLiteral("John 3:16-18"));
