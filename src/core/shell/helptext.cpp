@@ -82,6 +82,9 @@ constexpr Piece kKeys[] = {
     {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},
     {"Enter in the search words: search", 1},
+    {"Ctrl++: Bigger Text (or Ctrl with the mouse wheel over the chapter)", 1},
+    {"Ctrl+-: Smaller Text", 1},
+    {"Ctrl+0: Normal Size, the size before the last steps", 1},
     {"F1: these instructions", 1},
     {"F5: insert the date and time", 1},
 };

@@ -8,7 +8,7 @@
 #include "prefs/preferencesfile.h"
 
 #include <QAbstractScrollArea>
-#include <QShortcut>
+#include <QAction>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -25,15 +25,10 @@ FontSizeKeys::FontSizeKeys(MainWindow& window, SetFontCommand& setFont, Storage&
     , m_setFont(setFont)
     , m_storage(storage)
     , m_messages(messages) {
-    const auto keys = [&](const QList<QKeySequence>& sequences, auto handler) {
-        auto* shortcut = new QShortcut(&window);
-        shortcut->setKeys(sequences);
-        connect(shortcut, &QShortcut::activated, this, handler);
-    };
-    // Ctrl with = as well: on many keyboards + is the shifted =.
-    keys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { step(1); });
-    keys({QKeySequence::ZoomOut}, [this] { step(-1); });
-    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { backToStart(); });
+    const Menus& menus = window.menus();
+    connect(menus.biggerText, &QAction::triggered, this, [this] { step(1); });
+    connect(menus.smallerText, &QAction::triggered, this, [this] { step(-1); });
+    connect(menus.normalSize, &QAction::triggered, this, &FontSizeKeys::backToStart);
     window.readingView().readingText->viewport()->installEventFilter(this);
 }
 

@@ -9,10 +9,11 @@ class MessageBoxes;
 class SetFontCommand;
 struct Storage;
 
-// Bigger text made easy: Ctrl+Plus and Ctrl+Minus, or Ctrl with the wheel over the reading
-// area, step the display font through the sizes Display Fonts offers; Ctrl+0 goes back to the
-// size the steps started from. A step is a pick of that size in Display Fonts: applied to the
-// display controls and saved in Pref.dat at once, and selected in the dialog when it is open.
+// Bigger text made easy: Options > Bigger Text and Smaller Text (Ctrl+Plus and Ctrl+Minus), or
+// Ctrl with the wheel over the reading area, step the display font through the sizes Display
+// Fonts offers; Normal Size (Ctrl+0) goes back to the size the steps started from. A step is a pick
+// of that size in Display Fonts: applied to the display controls and saved in Pref.dat at once, and
+// selected in the dialog when it is open.
 class FontSizeKeys : public QObject {
     Q_OBJECT
 public:

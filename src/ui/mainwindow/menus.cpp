@@ -86,6 +86,14 @@ Menus buildMenus(QMenuBar* bar) {
 
     QMenu* options = menu(bar, "mnuOptions", QStringLiteral("&Options"));
     m.setFont = item(options, "mnuSetFont", QStringLiteral("Set &Font"));
+    options->addSeparator();
+    // Ctrl with = as well: on many keyboards + is the shifted =.
+    m.biggerText = item(options, "mnuBiggerText", QStringLiteral("&Bigger Text"),
+                        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m.smallerText =
+        item(options, "mnuSmallerText", QStringLiteral("&Smaller Text"), {QKeySequence::ZoomOut});
+    m.normalSize = item(options, "mnuNormalSize", QStringLiteral("&Normal Size"),
+                        {QKeySequence(Qt::CTRL | Qt::Key_0)});
     bar->addMenu(options);
 
     QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));

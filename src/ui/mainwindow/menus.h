@@ -27,6 +27,9 @@ struct Menus {
     QAction* showFavorites = nullptr;     // Favorites > Favorite Verses
     QAction* showSearch = nullptr;        // Search > Search Text
     QAction* setFont = nullptr;           // Options > Set Font
+    QAction* biggerText = nullptr;        // Options > Bigger Text
+    QAction* smallerText = nullptr;       // Options > Smaller Text
+    QAction* normalSize = nullptr;        // Options > Normal Size
     QAction* showHelp = nullptr;          // Help > Contents
 };
 

@@ -177,7 +177,8 @@ private slots:
         QVERIFY(readingText()->text().startsWith(QStringLiteral("1  I am the true vine")));
         for (const char* item :
              {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter", "mnuGoToReference",
-              "mnuCopyWithReference", "mnuSearch2", "mnuContents", "mnuTimeDate"})
+              "mnuBiggerText", "mnuSmallerText", "mnuNormalSize", "mnuCopyWithReference",
+              "mnuSearch2", "mnuContents", "mnuTimeDate"})
             QVERIFY2(help.contains(fx.menuItem(item)->shortcut().toString() + ": "), item);
     }
     // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
