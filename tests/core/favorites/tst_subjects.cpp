@@ -88,13 +88,6 @@ private slots:
         QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
         QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
-        // A subject deleted goes to the trash, here one of the test's own: a home on the same
-        // device, with its data folder made, so that the trash is never sought elsewhere.
-        qputenv("HOME", QFile::encodeName(dir->path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir->filePath(QStringLiteral("share"))));
-        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("share")));
-        QVERIFY(store.moveToTrash(QStringLiteral("Empty")).ok && !store.exists("Empty"));
-        QCOMPARE(bytesOf(QStringLiteral("share/Trash/files/Empty.txt")), QByteArray());
         const QString longest = QString(251, u'a');
         put(QStringLiteral("Verses/") + longest + QStringLiteral(".txt"), "x");
         QCOMPARE(store.save(longest, "y", "x").status, SubjectFiles::Saved::Written);

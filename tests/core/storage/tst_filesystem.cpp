@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -229,6 +230,69 @@ private slots:
         QVERIFY(!m_files.writeAll(kind == "missing" ? file + "/x" : file, "lost").ok);
         QCOMPARE(bytesOf("target.txt"), QByteArray("keep"));
         QVERIFY(!QFile::exists(path("gone.txt")));
+    }
+
+    // A deleted subject goes to the desktop's home trash, made where missing, with a note of
+    // where it was and when; a name the trash holds already is not taken again. Without a home
+    // folder that names a trash, or where the trash cannot be made, the file stays. Nothing is
+    // ever put in the folder the program was started from. ("~": the test's home folder.)
+    void trashIsTheHomeOne_data() {
+        for (const char* column : {"dataHome", "home", "before", "trashed"}) // before: a file there
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const char* dataHome, const char* home,
+                            const char* before, const char* trashed) {
+            QTest::newRow(name) << QString(dataHome) << QString(home) << QString(before)
+                                << QString(trashed);
+        };
+        const char* note = "share/Trash/info/Love.txt.trashinfo";
+        row("nominal: the trash there is", "~/share", "~", "share/Trash/info/Hope.txt.trashinfo",
+            "share/Trash/files/Love.txt");
+        row("nominal: a fresh account", "", "~", "", ".local/share/Trash/files/Love.txt");
+        row("robustness: a data folder not made yet", "~/new/share", "~", "",
+            "new/share/Trash/files/Love.txt");
+        row("robustness: a relative data folder", "share", "~", "",
+            ".local/share/Trash/files/Love.txt");
+        row("robustness: a name the trash holds", "~/share", "~", note,
+            "share/Trash/files/Love.2.txt");
+        row("robustness: a trashed file without its note", "~/share", "~",
+            "share/Trash/files/Love.txt", "share/Trash/files/Love.2.txt");
+        row("robustness: no home", "", "", "", "");
+        row("robustness: a relative home", "", "home", "", "");
+        row("robustness: a file where the trash goes", "~/share", "~", "share/Trash", "");
+    }
+    void trashIsTheHomeOne() {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, home);
+        QFETCH(QString, before);
+        QFETCH(QString, trashed);
+        const QTemporaryDir dir;
+        const auto at = [&dir](const QString& name) { return dir.filePath(name); };
+        const QString love = at("Verses dir/Love.txt"), started = at("started here");
+        QVERIFY(QDir().mkpath(at("Verses dir")) && QDir().mkpath(started));
+        QVERIFY(testfiles::put(love, "Love"));
+        if (!before.isEmpty())
+            QVERIFY(QDir().mkpath(QFileInfo(at(before)).path()) && testfiles::put(at(before), ""));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.replace('~', dir.path())));
+        qputenv("HOME", QFile::encodeName(home.replace('~', dir.path())));
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(started));
+        const FileSystem::Result trashing = m_files.moveToTrash(love);
+        QVERIFY(QDir::setCurrent(current));
+        QVERIFY(QDir(started).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(trashing.ok, !trashed.isEmpty());
+        QCOMPARE(testfiles::bytesOf(love), trashed.isEmpty() ? "Love" : "<missing>");
+        if (trashed.isEmpty())
+            return;
+        QCOMPARE(testfiles::bytesOf(at(trashed)), "Love");
+        if (!before.contains("/files/"))
+            QCOMPARE(modeOf(QFileInfo(at(trashed)).path()), 0700);
+        const QRegularExpression noted("^\\[Trash Info\\]\nPath=(\\S+)\nDeletionDate=\\d{4}-\\d\\d-"
+                                       "\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$");
+        const QString noteOf = QString(at(trashed)).replace("/files/", "/info/") + ".trashinfo";
+        const QRegularExpressionMatch match = noted.match(testfiles::bytesOf(noteOf));
+        QVERIFY2(match.hasMatch(), testfiles::bytesOf(noteOf).constData());
+        QCOMPARE(match.captured(1), QString(QFile::encodeName(love).toPercentEncoding("/")));
+        QVERIFY(match.captured(1).contains("Verses%20dir"));
     }
 
     // A file that opens but cannot be read (here the process's own memory) is no empty file.
