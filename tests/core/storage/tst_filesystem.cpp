@@ -145,7 +145,8 @@ private slots:
     // A save that cannot be done keeps the old file whole, with its mode, and leaves no
     // temporary file: a read-only folder, or a full disk at any size, also one that still fits
     // the device's buffer and so only fails when flushed. A read-only file of the user's is
-    // saved all the same, made writable for its owner, its other permissions kept.
+    // saved all the same, made writable for its owner, its other permissions kept; so is a file
+    // in a folder that cannot be listed, and so not opened to be synced.
     void aSaveThatFailsKeepsTheOldFile_data() {
         for (const char* column : {"folderMode", "room", "size", "fileMode"}) // room: -1 any
             QTest::addColumn<int>(column);
@@ -155,6 +156,7 @@ private slots:
         };
         row("nominal: a read-only file is saved", 0755, -1, 3, true);
         row("robustness: a read-only folder", 0555, -1, 3, false);
+        row("robustness: a folder that can be written but not listed", 0333, -1, 3, true);
         row("robustness: equal bytes in a read-only folder write nothing", 0555, -1, 0, true);
         row("robustness: no room for a short save", 0755, 0, 100, false);
         row("robustness: room for the start of a short save", 0755, 4096, 10240, false);
