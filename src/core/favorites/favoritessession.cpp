@@ -3,17 +3,19 @@
 #include "shell/placeholders.h"
 #include "text/linebreak.h"
 
+#include <utility>
+
 FavoritesSession::FavoritesSession(const SubjectFiles& subjectFiles)
     : m_subjectFiles(subjectFiles) {}
 
 void FavoritesSession::subjectBoxEntered(const QString& boxText) {
     m_remembered = boxText;
-    m_subjectEdited = false;
+    m_boxEdited = false;
 }
 
 void FavoritesSession::subjectPicked(const QString& subject) {
     m_remembered = subject;
-    m_subjectEdited = false;
+    m_boxEdited = false;
 }
 
 void FavoritesSession::subjectLoaded(const QString& subject, std::optional<StoredText> file,
@@ -31,7 +33,7 @@ void FavoritesSession::subjectSaved(const QString& subject, StoredText file) {
 }
 
 std::optional<QString> FavoritesSession::subjectToDelete(const QString& boxText) const {
-    if (!m_subjectEdited || !boxText.isEmpty())
+    if (!m_boxEdited || !boxText.isEmpty())
         return std::nullopt;
     return m_subjectFiles.existingName(m_remembered);
 }
@@ -39,7 +41,7 @@ std::optional<QString> FavoritesSession::subjectToDelete(const QString& boxText)
 // A name that differs from an existing subject only in letter case, or that cleans to one,
 // is that subject; only a name of no existing subject creates one.
 FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimmedBoxText) const {
-    if (!m_subjectEdited || trimmedBoxText.isEmpty() || trimmedBoxText == shell::kSelectSubject)
+    if (!m_boxEdited || trimmedBoxText.isEmpty() || trimmedBoxText == shell::kSelectSubject)
         return {};
     const QString cleaned = SubjectFiles::cleanedName(trimmedBoxText);
     const QString target = m_subjectFiles.existingName(trimmedBoxText)
@@ -54,9 +56,7 @@ FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimm
 }
 
 bool FavoritesSession::leaveSubjectText() {
-    const bool save = m_subjectEdited;
-    m_subjectEdited = false;
-    return save;
+    return std::exchange(m_textEdited, false);
 }
 
 std::optional<QString> FavoritesSession::saveTarget(const QString& boxText) const {

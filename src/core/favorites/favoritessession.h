@@ -43,22 +43,21 @@ public:
         int safeChoice = 0;  // the default, and the answer when the box is closed
     };
 
-    // Events, as they happen.
+    // Events, as they happen. The box and the text each count their own edits since they got
+    // the focus: a subject loaded into the text is no name typed into the box.
     void subjectBoxEntered(const QString& boxText);
-    void subjectBoxChanged() { m_subjectEdited = true; }
+    void subjectBoxChanged() { m_boxEdited = true; }
     // A pick loads the subject; it is no edit of it.
     void subjectPicked(const QString& subject);
-    void subjectTextEntered() { m_subjectEdited = false; }
-    void subjectTextChanged() { m_subjectEdited = true; }
-    void verseLookedUp() { m_subjectEdited = false; }
+    void subjectTextEntered() { m_textEdited = false; }
+    void subjectTextChanged() { m_textEdited = true; }
+    void verseLookedUp() { m_boxEdited = m_textEdited = false; }
     // The subject text now holds the subject's text as read from its file (nothing: it has none).
     void subjectLoaded(const QString& subject, std::optional<StoredText> file,
                        const QString& subjectText);
     // The subject text is now in the subject's file, stored so.
     void subjectSaved(const QString& subject, StoredText file);
 
-    // The subject box or the subject text was edited since it got the focus.
-    bool subjectEdited() const { return m_subjectEdited; }
     const QString& shownSubject() const { return m_shown; }
 
     // Leaving the subject box with the text it holds: the existing subject to offer to delete,
@@ -67,7 +66,7 @@ public:
     // Leaving the subject box, its text trimmed; subjectBoxLeft() clears the flag once the page
     // has acted on the answer.
     BoxLeft leaveSubjectBox(const QString& trimmedBoxText) const;
-    void subjectBoxLeft() { m_subjectEdited = false; }
+    void subjectBoxLeft() { m_boxEdited = false; }
     // Leaving the subject text: whether to save it; the flag is cleared.
     bool leaveSubjectText();
 
@@ -104,9 +103,10 @@ private:
     bool holdsTextOf(const QString& subject) const;
 
     const SubjectFiles& m_subjectFiles;
-    bool m_subjectEdited = false;
-    QString m_remembered;   // the box's text when it got the focus, or the subject picked last
-    QString m_shown;        // the subject whose text is shown
-    QString m_textAsStored; // the subject text as last loaded or saved
+    bool m_boxEdited = false;  // the subject box, since it got the focus
+    bool m_textEdited = false; // the subject text, since it got the focus
+    QString m_remembered;      // the box's text when it got the focus, or the subject picked last
+    QString m_shown;           // the subject whose text is shown
+    QString m_textAsStored;    // the subject text as last loaded or saved
     std::optional<StoredText> m_file; // the shown subject's file as last read or written
 };
