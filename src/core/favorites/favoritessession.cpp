@@ -89,13 +89,42 @@ bool FavoritesSession::followsFile(const QString& subjectText,
     return !m_file || m_file->bytes() != now.stored.bytes();
 }
 
+bool FavoritesSession::fileWentAway(const QString& boxText, const QString& subjectText) const {
+    return m_file && boxText == m_shown && hasUnsavedText(subjectText) &&
+           !m_subjectFiles.exists(m_shown);
+}
+
+QString FavoritesSession::whyNotSaved(const QString& savedUnder,
+                                      const std::optional<QString>& saveError,
+                                      const QString& folderProblem) const {
+    using text::kCrLf;
+    if (saveError)
+        return QStringLiteral("The subject \"%1\" could not be saved.")
+                   .arg(m_subjectFiles.existingName(savedUnder).value_or(savedUnder)) +
+               kCrLf + *saveError;
+    if (!folderProblem.isEmpty())
+        return QStringLiteral("The favorite verses shown are not saved.") + kCrLf + folderProblem;
+    if (!savedUnder.isEmpty() && savedUnder == m_shown)
+        return QStringLiteral("The favorite verses shown are not saved: the file of the subject "
+                              "\"%1\" is gone.")
+            .arg(savedUnder);
+    return QStringLiteral(
+        "The favorite verses shown are not saved: no subject is named to save them under.");
+}
+
+// Each answer says where the words it does not keep in the file go.
 FavoritesSession::Question FavoritesSession::conflictQuestion(const QString& subject) {
+    using text::kCrLf;
     return {QStringLiteral("The subject \"%1\" was changed in its file by another window or "
                            "program since it was shown here.")
                     .arg(subject) +
-                text::kCrLf +
-                QStringLiteral("Replace the file's text with the text shown here, show the file's "
-                               "text instead, or keep editing without saving?"),
+                kCrLf + kCrLf +
+                QStringLiteral("Replace the File: the text shown here is saved, and the file's "
+                               "text is moved to the trash, from where it can be restored.") +
+                kCrLf +
+                QStringLiteral("Show the File: the file's text is shown instead; Edit > Undo "
+                               "(Ctrl+Z) in the favorite verses brings back the text shown here.") +
+                kCrLf + QStringLiteral("Keep Editing: nothing is saved for now."),
             {QStringLiteral("&Replace the File"), QStringLiteral("&Show the File"),
              QStringLiteral("&Keep Editing")},
             int(OnConflict::KeepEditing)};

@@ -33,8 +33,8 @@ public:
 
     // What the user chose when a subject's file changed elsewhere since this window read it.
     enum class OnConflict {
-        Overwrite,   // replace the file with the text shown
-        LoadFile,    // show the file's text instead
+        Overwrite,   // replace the file with the text shown, once the file's text is in the trash
+        LoadFile,    // show the file's text instead, the text shown kept for Undo
         KeepEditing, // write nothing; the text shown stays unsaved
     };
     struct Question {
@@ -75,6 +75,14 @@ public:
     std::optional<QString> saveTarget(const QString& boxText) const;
     // The subject text holds text that is in no file.
     bool hasUnsavedText(const QString& subjectText) const { return subjectText != m_textAsStored; }
+    // The subject text holds words the user meant for the file of the subject shown, which the
+    // box still names, and that file (or its folder) has gone since.
+    bool fileWentAway(const QString& boxText, const QString& subjectText) const;
+    // Why the subject text is in no file, for the user: the save under the name that failed and
+    // why, the folder that cannot take a file, the file of the subject shown gone, or no subject
+    // named to save it under.
+    QString whyNotSaved(const QString& savedUnder, const std::optional<QString>& saveError,
+                        const QString& folderProblem) const;
     // Whether saving the subject text writes anything: to the subject shown, only what
     // the user changed.
     bool needsWriting(const QString& subject, const QString& subjectText) const;

@@ -79,8 +79,10 @@ private slots:
         QCOMPARE(loaded.status, SubjectFiles::Loaded::Read);
         QCOMPARE(loaded.text(), QStringLiteral("caf\u00e9\r\n\r\n verse\rJohn 3:16\n"));
         // Overwriting, as asked after a change elsewhere, writes over whatever the file holds.
-        QCOMPARE(store.save(QStringLiteral("Love"), "mine", "stale", true).status,
-                 SubjectFiles::Saved::Written);
+        QCOMPARE(
+            store.save(QStringLiteral("Love"), "mine", "stale", SubjectFiles::Overwrite::ForGood)
+                .status,
+            SubjectFiles::Saved::Written);
         put(QStringLiteral("Verses/Empty.txt"), "");
         QCOMPARE(store.load(QStringLiteral("Empty")).text(), QString());
         using Mode = SubjectFiles::WriteMode;
@@ -117,7 +119,8 @@ private slots:
         QVERIFY(store.subjectNames().isEmpty());
         QVERIFY(!store.exists(subject));
         QCOMPARE(store.load(subject).status, SubjectFiles::Loaded::Missing);
-        QCOMPARE(store.save(subject, "lost", {}, true).status, SubjectFiles::Saved::Failed);
+        QCOMPARE(store.save(subject, "lost", {}, SubjectFiles::Overwrite::ForGood).status,
+                 SubjectFiles::Saved::Failed);
         QVERIFY(!store.remove(subject).ok && !store.moveToTrash(subject).ok);
         QCOMPARE(bytesOf(QStringLiteral("outside.txt")), QByteArray("keep"));
         QCOMPARE(bytesOf(QStringLiteral("Verses/Sub.txt/inner.txt")), QByteArray("keep"));
