@@ -131,6 +131,7 @@ private slots:
         row("robustness: beyond any screen", "1000001 0 900 700 -", {});
         row("robustness: wider than any screen may be", "100 80 1000001 700 -", {});
         row("robustness: as far as a screen may be", "100 1000000 900 700 -", centred);
+        row("robustness: as far left as a screen may be", "-1000000 80 900 700 -", centred);
         row("robustness: the least int", "-2147483648 80 900 700 -", {});
         row("robustness: the greatest int", "100 2147483647 900 700 -", {});
     }

@@ -235,21 +235,24 @@ private slots:
     }
 
     // A deleted subject goes to the desktop's home trash, made where missing, with a note of
-    // where it was and when; a name the trash holds already is not taken again. Without a home
-    // folder that names a trash, or where the trash cannot be made, the file stays. Nothing is
-    // ever put in the folder the program was started from. ("~": the test's home folder.)
+    // where it was and when; a name the trash holds already is not taken again, and one from
+    // another disk is copied there. Without a home folder that names a trash, or where the trash
+    // cannot be made, the file stays. Nothing is ever put in the folder the program was started
+    // from. ("~": the test's home folder.)
     void trashIsTheHomeOne_data() {
         for (const char* column : {"dataHome", "home", "before", "trashed"}) // before: a file there
             QTest::addColumn<QString>(column);
+        QTest::addColumn<bool>("otherDisk"); // the subject's, if the machine has one
         const auto row = [](const char* name, const char* dataHome, const char* home,
-                            const char* before, const char* trashed) {
+                            const char* before, const char* trashed, bool otherDisk = false) {
             QTest::newRow(name) << QString(dataHome) << QString(home) << QString(before)
-                                << QString(trashed);
+                                << QString(trashed) << otherDisk;
         };
         const char* note = "share/Trash/info/Love.txt.trashinfo";
         row("nominal: the trash there is", "~/share", "~", "share/Trash/info/Hope.txt.trashinfo",
             "share/Trash/files/Love.txt");
         row("nominal: a fresh account", "", "~", "", ".local/share/Trash/files/Love.txt");
+        row("nominal: from another disk", "", "~", "", ".local/share/Trash/files/Love.txt", true);
         row("robustness: a data folder not made yet", "~/new/share", "~", "",
             "new/share/Trash/files/Love.txt");
         row("robustness: a relative data folder", "share", "~", "",
@@ -267,13 +270,17 @@ private slots:
         QFETCH(QString, home);
         QFETCH(QString, before);
         QFETCH(QString, trashed);
-        const QTemporaryDir dir;
+        QFETCH(bool, otherDisk);
+        const QTemporaryDir dir, disk(QStringLiteral("/dev/shm/Verses dir-XXXXXX"));
+        if (otherDisk && !disk.isValid())
+            QSKIP("no memory file system at /dev/shm");
         const auto at = [&dir](const QString& name) { return dir.filePath(name); };
-        const QString love = at("Verses dir/Love.txt"), started = at("started here");
-        QVERIFY(QDir().mkpath(at("Verses dir")) && QDir().mkpath(started));
+        const QString verses = otherDisk ? disk.path() : at("Verses dir");
+        const QString love = verses + "/Love.txt", started = at("started here");
+        QVERIFY(QDir().mkpath(verses) && QDir().mkpath(started));
         QVERIFY(testfiles::put(love, "Love"));
         if (!before.isEmpty())
-            QVERIFY(QDir().mkpath(QFileInfo(at(before)).path()) && testfiles::put(at(before), ""));
+            QVERIFY(QDir().mkpath(QFileInfo(at(before)).path()) && testfiles::put(at(before), "x"));
         qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.replace('~', dir.path())));
         qputenv("HOME", QFile::encodeName(home.replace('~', dir.path())));
         const QString current = QDir::currentPath();
@@ -295,6 +302,8 @@ private slots:
         QVERIFY2(match.hasMatch(), testfiles::bytesOf(noteOf).constData());
         QCOMPARE(match.captured(1), QString(QFile::encodeName(love).toPercentEncoding("/")));
         QVERIFY(match.captured(1).contains("Verses%20dir"));
+        for (const QFileInfo& other : QDir(QFileInfo(noteOf).path()).entryInfoList(QDir::Files))
+            QVERIFY2(other.size() > 0, qPrintable(other.fileName())); // no note left unwritten
     }
 
     // A file that opens but cannot be read (here the process's own memory) is no empty file.
