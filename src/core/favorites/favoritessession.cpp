@@ -112,6 +112,14 @@ QString FavoritesSession::whyNotSaved(const QString& savedUnder,
         "The favorite verses shown are not saved: no subject is named to save them under.");
 }
 
+QString FavoritesSession::fileGoneNotice(const QString& boxText,
+                                         const QString& folderProblem) const {
+    return whyNotSaved(boxText, std::nullopt, folderProblem) + text::kCrLf +
+           (folderProblem.isEmpty() ? QStringLiteral("They stay here: to save them, type a "
+                                                     "subject name for them in the subject box.")
+                                    : QStringLiteral("They stay here."));
+}
+
 // Each answer says where the words it does not keep in the file go.
 FavoritesSession::Question FavoritesSession::conflictQuestion(const QString& subject) {
     using text::kCrLf;

@@ -83,6 +83,9 @@ public:
     // named to save it under.
     QString whyNotSaved(const QString& savedUnder, const std::optional<QString>& saveError,
                         const QString& folderProblem) const;
+    // What the user is told once the file went away: why the text is not saved, that it stays,
+    // and, where the folder can still take a file, how to save it.
+    QString fileGoneNotice(const QString& boxText, const QString& folderProblem) const;
     // Whether saving the subject text writes anything: to the subject shown, only what
     // the user changed.
     bool needsWriting(const QString& subject, const QString& subjectText) const;

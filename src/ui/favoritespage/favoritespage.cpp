@@ -143,13 +143,12 @@ void FavoritesPage::onSubjectTextLeft() {
 // A file gone under an edit is told of at once, not first when the window closes.
 void FavoritesPage::saveNamedSubject() {
     const QString boxText = m_view.subjectBox->text();
-    if (const std::optional<QString> subject = m_session.saveTarget(boxText))
+    if (const std::optional<QString> subject = m_session.saveTarget(boxText)) {
         m_shown.write(*subject, SubjectFiles::WriteMode::ExistingOnly, boxText);
-    else if (m_session.fileWentAway(boxText, m_view.subjectText->text()))
-        m_messages.ask(m_session.whyNotSaved(boxText, std::nullopt, m_shown.folderProblem()) +
-                           text::kCrLf +
-                           QStringLiteral("They stay here: to save them, type a subject name "
-                                          "for them in the subject box."),
+        return;
+    }
+    if (m_session.fileWentAway(boxText, m_view.subjectText->text()))
+        m_messages.ask(m_session.fileGoneNotice(boxText, m_shown.folderProblem()),
                        MessageBoxes::OkOnly, kFavoritesTitle);
 }
 

@@ -124,14 +124,15 @@ private slots:
             kTheirs, mine, "Replace it for good?");
         row("robustness: only looked at, it follows", false, "changed", "leave", -1, kTheirs,
             kTheirs, "");
-        row("robustness: removed", true, "removed", "leave", -1, none, mine, "is gone");
+        row("robustness: removed", true, "removed", "leave", -1, none, mine,
+            "is gone.\r\nThey stay here: to save them, type a subject name");
         row("robustness: renamed, then Add Verse", true, "renamed", "add", -1, none, mine,
             "is gone");
         row("robustness: a folder in its place", true, "folder", "leave", -1, none, mine,
             "is gone");
         row("robustness: a link in its place", true, "link", "leave", -1, kFaith, mine, "is gone");
         row("robustness: the Verses folder gone", true, "folder gone", "leave", -1, none, mine,
-            "is not there");
+            "is not there.\r\nThey stay here.");
         row("robustness: removed, then closing", true, "removed", "close", -1, none, mine,
             "Close anyway?");
         row("robustness: removed while looked at, the box left", false, "removed", "box", -1, none,
