@@ -262,7 +262,8 @@ private slots:
 
     // Only what the user changed is written: an edit, or a save that failed; looking, a pick
     // or a lookup is none. While the list holds no edit it follows its file when another
-    // program changes it, and a save knows what the file held when it was read or written.
+    // program changes it, and a save knows what the file held when it was read or written; an
+    // edit whose file went since it was read is told of.
     void unsavedText() {
         loveShown(false);
         const QString love = QStringLiteral("Love text"), edit = love + "!";
@@ -284,6 +285,11 @@ private slots:
         m_session->subjectTextChanged();
         m_session->verseLookedUp();
         QVERIFY(!m_session->leaveSubjectText());
+        m_session->subjectLoaded(QStringLiteral("Gone"), StoredText("x"), QStringLiteral("x"));
+        QVERIFY(m_session->fileWentAway("Gone", "x!") && !m_session->fileWentAway("Gone", "x"));
+        QVERIFY(!m_session->fileWentAway("Hope", "x!"));
+        m_session->subjectLoaded(QStringLiteral("Gone"), std::nullopt, QStringLiteral("x"));
+        QVERIFY(!m_session->fileWentAway("Gone", "x!"));
     }
 
     // No subject file is ever written empty; Add Verse puts the looked-up verses after an empty

@@ -300,6 +300,7 @@ private slots:
         const QString noteOf = QString(at(trashed)).replace("/files/", "/info/") + ".trashinfo";
         const QRegularExpressionMatch match = noted.match(testfiles::bytesOf(noteOf));
         QVERIFY2(match.hasMatch(), testfiles::bytesOf(noteOf).constData());
+        QCOMPARE(modeOf(noteOf), 0600);
         QCOMPARE(match.captured(1), QString(QFile::encodeName(love).toPercentEncoding("/")));
         QVERIFY(match.captured(1).contains("Verses%20dir"));
         for (const QFileInfo& other : QDir(QFileInfo(noteOf).path()).entryInfoList(QDir::Files))
