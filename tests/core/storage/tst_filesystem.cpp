@@ -305,6 +305,10 @@ private slots:
         QVERIFY(match.captured(1).contains("Verses%20dir"));
         for (const QFileInfo& other : QDir(QFileInfo(noteOf).path()).entryInfoList(QDir::Files))
             QVERIFY2(other.size() > 0, qPrintable(other.fileName())); // no note left unwritten
+        for (int time = 0; time < 2; ++time) // the file of a subject with an empty name
+            QVERIFY(testfiles::put(verses + "/.txt", "") &&
+                    m_files.moveToTrash(verses + "/.txt").ok);
+        QVERIFY(QFileInfo::exists(QFileInfo(at(trashed)).path() + "/.txt.2"));
     }
 
     // A file that opens but cannot be read (here the process's own memory) is no empty file.
