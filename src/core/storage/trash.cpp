@@ -71,14 +71,14 @@ QString trashUnderFreeName(const QString& path, const QString& trash, const Put&
         if (fd < 0)
             return reason();
         struct stat taken {};
-        const bool free = ::lstat(trashed.constData(), &taken) != 0;
+        const bool nameIsFree = ::lstat(trashed.constData(), &taken) != 0;
         QString error;
-        if (free)
+        if (nameIsFree)
             error = writeNote(fd, noteFor(path)) ? put(trashed) : reason();
         ::close(fd);
-        if (!free || !error.isEmpty())
+        if (!nameIsFree || !error.isEmpty())
             ::unlink(note.constData());
-        if (free)
+        if (nameIsFree)
             return error;
     }
     return QStringLiteral("The trash holds too many files of this name.");

@@ -295,8 +295,9 @@ private slots:
         QCOMPARE(testfiles::bytesOf(at(trashed)), "Love");
         if (!before.contains("/files/"))
             QCOMPARE(modeOf(QFileInfo(at(trashed)).path()), 0700);
-        const QRegularExpression noted("^\\[Trash Info\\]\nPath=(\\S+)\nDeletionDate=\\d{4}-\\d\\d-"
-                                       "\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$");
+        static const QRegularExpression noted(
+            "^\\[Trash Info\\]\nPath=(\\S+)\nDeletionDate=\\d{4}-\\d\\d-"
+            "\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$");
         const QString noteOf = QString(at(trashed)).replace("/files/", "/info/") + ".trashinfo";
         const QRegularExpressionMatch match = noted.match(testfiles::bytesOf(noteOf));
         QVERIFY2(match.hasMatch(), testfiles::bytesOf(noteOf).constData());
