@@ -290,6 +290,9 @@ private slots:
         QVERIFY(!m_session->fileWentAway("Hope", "x!"));
         m_session->subjectLoaded(QStringLiteral("Gone"), std::nullopt, QStringLiteral("x"));
         QVERIFY(!m_session->fileWentAway("Gone", "x!"));
+        // A new subject is stored as any new file, not in the encoding of the one shown.
+        m_session->subjectLoaded(QStringLiteral("Love"), StoredText("\xEF\xBB\xBFx"), "x");
+        QCOMPARE(m_session->bytesFor(QStringLiteral("Hope"), QStringLiteral("x")), "x");
     }
 
     // No subject file is ever written empty; Add Verse puts the looked-up verses after an empty
