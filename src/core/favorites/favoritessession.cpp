@@ -3,17 +3,19 @@
 #include "shell/placeholders.h"
 #include "text/linebreak.h"
 
+#include <utility>
+
 FavoritesSession::FavoritesSession(const SubjectFiles& subjectFiles)
     : m_subjectFiles(subjectFiles) {}
 
 void FavoritesSession::subjectBoxEntered(const QString& boxText) {
     m_remembered = boxText;
-    m_subjectEdited = false;
+    m_boxEdited = false;
 }
 
 void FavoritesSession::subjectPicked(const QString& subject) {
     m_remembered = subject;
-    m_subjectEdited = false;
+    m_boxEdited = false;
 }
 
 void FavoritesSession::subjectLoaded(const QString& subject, std::optional<StoredText> file,
@@ -31,7 +33,7 @@ void FavoritesSession::subjectSaved(const QString& subject, StoredText file) {
 }
 
 std::optional<QString> FavoritesSession::subjectToDelete(const QString& boxText) const {
-    if (!m_subjectEdited || !boxText.isEmpty())
+    if (!m_boxEdited || !boxText.isEmpty())
         return std::nullopt;
     return m_subjectFiles.existingName(m_remembered);
 }
@@ -39,7 +41,7 @@ std::optional<QString> FavoritesSession::subjectToDelete(const QString& boxText)
 // A name that differs from an existing subject only in letter case, or that cleans to one,
 // is that subject; only a name of no existing subject creates one.
 FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimmedBoxText) const {
-    if (!m_subjectEdited || trimmedBoxText.isEmpty() || trimmedBoxText == shell::kSelectSubject)
+    if (!m_boxEdited || trimmedBoxText.isEmpty() || trimmedBoxText == shell::kSelectSubject)
         return {};
     const QString cleaned = SubjectFiles::cleanedName(trimmedBoxText);
     const QString target = m_subjectFiles.existingName(trimmedBoxText)
@@ -54,9 +56,7 @@ FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimm
 }
 
 bool FavoritesSession::leaveSubjectText() {
-    const bool save = m_subjectEdited;
-    m_subjectEdited = false;
-    return save;
+    return std::exchange(m_textEdited, false);
 }
 
 std::optional<QString> FavoritesSession::saveTarget(const QString& boxText) const {
@@ -89,13 +89,50 @@ bool FavoritesSession::followsFile(const QString& subjectText,
     return !m_file || m_file->bytes() != now.stored.bytes();
 }
 
+bool FavoritesSession::fileWentAway(const QString& boxText, const QString& subjectText) const {
+    return m_file && boxText == m_shown && hasUnsavedText(subjectText) &&
+           !m_subjectFiles.exists(m_shown);
+}
+
+QString FavoritesSession::whyNotSaved(const QString& savedUnder,
+                                      const std::optional<QString>& saveError,
+                                      const QString& folderProblem) const {
+    using text::kCrLf;
+    if (saveError)
+        return QStringLiteral("The subject \"%1\" could not be saved.")
+                   .arg(m_subjectFiles.existingName(savedUnder).value_or(savedUnder)) +
+               kCrLf + *saveError;
+    if (!folderProblem.isEmpty())
+        return QStringLiteral("The favorite verses shown are not saved.") + kCrLf + folderProblem;
+    if (!savedUnder.isEmpty() && savedUnder == m_shown)
+        return QStringLiteral("The favorite verses shown are not saved: the file of the subject "
+                              "\"%1\" is gone.")
+            .arg(savedUnder);
+    return QStringLiteral(
+        "The favorite verses shown are not saved: no subject is named to save them under.");
+}
+
+QString FavoritesSession::fileGoneNotice(const QString& boxText,
+                                         const QString& folderProblem) const {
+    return whyNotSaved(boxText, std::nullopt, folderProblem) + text::kCrLf +
+           (folderProblem.isEmpty() ? QStringLiteral("They stay here: to save them, type a "
+                                                     "subject name for them in the subject box.")
+                                    : QStringLiteral("They stay here."));
+}
+
+// Each answer says where the words it does not keep in the file go.
 FavoritesSession::Question FavoritesSession::conflictQuestion(const QString& subject) {
+    using text::kCrLf;
     return {QStringLiteral("The subject \"%1\" was changed in its file by another window or "
                            "program since it was shown here.")
                     .arg(subject) +
-                text::kCrLf +
-                QStringLiteral("Replace the file's text with the text shown here, show the file's "
-                               "text instead, or keep editing without saving?"),
+                kCrLf + kCrLf +
+                QStringLiteral("Replace the File: the text shown here is saved, and the file's "
+                               "text is moved to the trash, from where it can be restored.") +
+                kCrLf +
+                QStringLiteral("Show the File: the file's text is shown instead; Edit > Undo "
+                               "(Ctrl+Z) in the favorite verses brings back the text shown here.") +
+                kCrLf + QStringLiteral("Keep Editing: nothing is saved for now."),
             {QStringLiteral("&Replace the File"), QStringLiteral("&Show the File"),
              QStringLiteral("&Keep Editing")},
             int(OnConflict::KeepEditing)};

@@ -33,8 +33,8 @@ public:
 
     // What the user chose when a subject's file changed elsewhere since this window read it.
     enum class OnConflict {
-        Overwrite,   // replace the file with the text shown
-        LoadFile,    // show the file's text instead
+        Overwrite,   // replace the file with the text shown, once the file's text is in the trash
+        LoadFile,    // show the file's text instead, the text shown kept for Undo
         KeepEditing, // write nothing; the text shown stays unsaved
     };
     struct Question {
@@ -43,22 +43,21 @@ public:
         int safeChoice = 0;  // the default, and the answer when the box is closed
     };
 
-    // Events, as they happen.
+    // Events, as they happen. The box and the text each count their own edits since they got
+    // the focus: a subject loaded into the text is no name typed into the box.
     void subjectBoxEntered(const QString& boxText);
-    void subjectBoxChanged() { m_subjectEdited = true; }
+    void subjectBoxChanged() { m_boxEdited = true; }
     // A pick loads the subject; it is no edit of it.
     void subjectPicked(const QString& subject);
-    void subjectTextEntered() { m_subjectEdited = false; }
-    void subjectTextChanged() { m_subjectEdited = true; }
-    void verseLookedUp() { m_subjectEdited = false; }
+    void subjectTextEntered() { m_textEdited = false; }
+    void subjectTextChanged() { m_textEdited = true; }
+    void verseLookedUp() { m_boxEdited = m_textEdited = false; }
     // The subject text now holds the subject's text as read from its file (nothing: it has none).
     void subjectLoaded(const QString& subject, std::optional<StoredText> file,
                        const QString& subjectText);
     // The subject text is now in the subject's file, stored so.
     void subjectSaved(const QString& subject, StoredText file);
 
-    // The subject box or the subject text was edited since it got the focus.
-    bool subjectEdited() const { return m_subjectEdited; }
     const QString& shownSubject() const { return m_shown; }
 
     // Leaving the subject box with the text it holds: the existing subject to offer to delete,
@@ -67,7 +66,7 @@ public:
     // Leaving the subject box, its text trimmed; subjectBoxLeft() clears the flag once the page
     // has acted on the answer.
     BoxLeft leaveSubjectBox(const QString& trimmedBoxText) const;
-    void subjectBoxLeft() { m_subjectEdited = false; }
+    void subjectBoxLeft() { m_boxEdited = false; }
     // Leaving the subject text: whether to save it; the flag is cleared.
     bool leaveSubjectText();
 
@@ -76,6 +75,17 @@ public:
     std::optional<QString> saveTarget(const QString& boxText) const;
     // The subject text holds text that is in no file.
     bool hasUnsavedText(const QString& subjectText) const { return subjectText != m_textAsStored; }
+    // The subject text holds words the user meant for the file of the subject shown, which the
+    // box still names, and that file (or its folder) has gone since.
+    bool fileWentAway(const QString& boxText, const QString& subjectText) const;
+    // Why the subject text is in no file, for the user: the save under the name that failed and
+    // why, the folder that cannot take a file, the file of the subject shown gone, or no subject
+    // named to save it under.
+    QString whyNotSaved(const QString& savedUnder, const std::optional<QString>& saveError,
+                        const QString& folderProblem) const;
+    // What the user is told once the file went away: why the text is not saved, that it stays,
+    // and, where the folder can still take a file, how to save it.
+    QString fileGoneNotice(const QString& boxText, const QString& folderProblem) const;
     // Whether saving the subject text writes anything: to the subject shown, only what
     // the user changed.
     bool needsWriting(const QString& subject, const QString& subjectText) const;
@@ -104,9 +114,10 @@ private:
     bool holdsTextOf(const QString& subject) const;
 
     const SubjectFiles& m_subjectFiles;
-    bool m_subjectEdited = false;
-    QString m_remembered;   // the box's text when it got the focus, or the subject picked last
-    QString m_shown;        // the subject whose text is shown
-    QString m_textAsStored; // the subject text as last loaded or saved
+    bool m_boxEdited = false;  // the subject box, since it got the focus
+    bool m_textEdited = false; // the subject text, since it got the focus
+    QString m_remembered;      // the box's text when it got the focus, or the subject picked last
+    QString m_shown;           // the subject whose text is shown
+    QString m_textAsStored;    // the subject text as last loaded or saved
     std::optional<StoredText> m_file; // the shown subject's file as last read or written
 };

@@ -86,17 +86,23 @@ bool SubjectFiles::willWrite(const QString& subject, WriteMode mode) const {
 }
 
 SubjectFiles::Saved SubjectFiles::save(const QString& subject, const QByteArray& bytes,
-                                       const std::optional<QByteArray>& known, bool overwrite) {
+                                       const std::optional<QByteArray>& known,
+                                       Overwrite overwrite) {
     const std::optional<QString> path = pathOf(subject);
     if (!path)
         return {Saved::Failed, kNotAFile};
-    if (!overwrite && m_files.fileExists(*path)) {
+    if (overwrite != Overwrite::ForGood && m_files.fileExists(*path)) {
         const FileSystem::BytesResult now = m_files.readBytes(*path);
         if (!now.ok)
             return {Saved::Failed, now.error};
-        if (now.bytes != bytes && now.bytes != known)
+        const bool changed = now.bytes != bytes && now.bytes != known;
+        if (changed && overwrite == Overwrite::No)
             return {Saved::ChangedElsewhere, {}};
-    } else if (!overwrite && known) {
+        if (changed) {
+            if (const FileSystem::Result kept = m_files.copyToTrash(*path, now.bytes); !kept.ok)
+                return {Saved::NotTrashed, kept.error};
+        }
+    } else if (overwrite == Overwrite::No && known) {
         return {Saved::ChangedElsewhere, {}}; // deleted elsewhere
     }
     const FileSystem::Result written = m_files.writeBytes(*path, bytes);

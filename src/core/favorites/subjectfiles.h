@@ -30,9 +30,16 @@ public:
         enum Status {
             Written,
             ChangedElsewhere, // the file no longer holds what was known of it: nothing written
+            NotTrashed,       // the text it held could not be put in the trash: nothing written
             Failed,
         } status = Failed;
         QString error;
+    };
+    // What a save does with a file that no longer holds what was known of it.
+    enum class Overwrite {
+        No,          // leaves it as it is
+        KeepInTrash, // replaces it once a copy of it is in the trash
+        ForGood,     // replaces it
     };
 
     SubjectFiles(FileSystem& files, QString versesFolder);
@@ -64,7 +71,7 @@ public:
     // (nothing known: while there is no file), unless told to overwrite whatever it holds. A
     // file that already holds the bytes counts as written.
     Saved save(const QString& subject, const QByteArray& bytes,
-               const std::optional<QByteArray>& known, bool overwrite = false);
+               const std::optional<QByteArray>& known, Overwrite overwrite = Overwrite::No);
     // Moves the subject's file to the trash; fails where there is none.
     FileSystem::Result moveToTrash(const QString& subject);
     FileSystem::Result remove(const QString& subject);

@@ -5,8 +5,6 @@
 
 #include <QStringList>
 
-#include <cstdlib>
-
 namespace placement {
 namespace {
 
@@ -25,6 +23,11 @@ constexpr int kFarthest = 1'000'000;
 // The piece of the window's top edge that must lie on a screen for a user to take it by.
 constexpr QSize kGrip(48, 16);
 
+// Compared without std::abs, which the least int has no positive value for.
+bool withinReach(int coordinate) {
+    return coordinate >= -kFarthest && coordinate <= kFarthest;
+}
+
 bool onScreen(const QRect& window, const QRect& screen) {
     const QRect topEdge(window.topLeft(), QSize(window.width(), kGrip.height()));
     const QRect seen = topEdge.intersected(screen);
@@ -38,8 +41,8 @@ std::optional<WindowPlace> savedWindowPlace(const SettingsFile& settings) {
     const int y = settings.intValue(kY, kFarthest + 1);
     const int width = settings.intValue(kWidth, 0);
     const int height = settings.intValue(kHeight, 0);
-    if (std::abs(x) > kFarthest || std::abs(y) > kFarthest || width <= 0 || height <= 0 ||
-        width > kFarthest || height > kFarthest)
+    if (!withinReach(x) || !withinReach(y) || width <= 0 || height <= 0 || width > kFarthest ||
+        height > kFarthest)
         return std::nullopt;
     return WindowPlace{QRect(x, y, width, height), settings.value(kMaximized) == kTrue};
 }

@@ -44,11 +44,13 @@ bool writeInFull(int fd, const QByteArray& bytes) {
     return true;
 }
 
-// Some file systems cannot sync a folder at all; that is no failure of the save.
-bool syncFolder(const QByteArray& folder) {
+// Some file systems cannot sync a folder at all; that is no failure of the save. A folder that
+// can be written but not listed cannot be opened: the whole file system the renamed file is on
+// is synced instead, which keeps its new name too.
+bool syncFolder(const QByteArray& folder, int renamedFile) {
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return errno == EACCES && ::syncfs(renamedFile) == 0;
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
     const int error = errno;
     ::close(fd);
@@ -112,8 +114,9 @@ QString saveAtomically(const QString& path, const QByteArray& bytes) {
     if (::stat(target.constData(), &old) == 0 &&
         ::fchmod(temporary.fd(), (old.st_mode & 07777) | S_IWUSR) != 0)
         qCWarning(shell::lcFiles) << "saved without its permissions:" << path << reason();
-    if (!writeInFull(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0 || !temporary.close() ||
-        !temporary.renameTo(target) || !syncFolder(folder))
+    // Kept open past the rename, for a folder that can only be synced through it.
+    if (!writeInFull(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0 ||
+        !temporary.renameTo(target) || !syncFolder(folder, temporary.fd()) || !temporary.close())
         return reason();
     return {};
 }

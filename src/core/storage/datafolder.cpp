@@ -53,11 +53,12 @@ QString folderProblem(const QString& folder) {
                                         .arg(QDir::toNativeSeparators(folder));
 }
 
-QString prepareFolder(const QString& folder) {
+QString prepareFolder(const QString& folder, unsigned permissions) {
     for (const QString& step : pathTo(folder).missing) {
         // One made at the same moment by another start of the program is as good; anything
         // else in its place is found below.
-        if (::mkdir(QFile::encodeName(step).constData(), 0777) != 0 && errno != EEXIST)
+        if (::mkdir(QFile::encodeName(step).constData(), mode_t(permissions)) != 0 &&
+            errno != EEXIST)
             return told(kNotMade, folder, errno);
     }
     return folderProblem(folder);

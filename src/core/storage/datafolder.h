@@ -14,8 +14,9 @@ namespace storage {
 // cannot be written. Empty when they can.
 QString folderProblem(const QString& folder);
 
-// Makes the folder, and those above it, where missing; then as folderProblem().
-QString prepareFolder(const QString& folder);
+// Makes the folder, and those above it, where missing, with the permissions given (before the
+// umask); then as folderProblem().
+QString prepareFolder(const QString& folder, unsigned permissions = 0777);
 
 // The data folder and its Verses folder prepared at start-up: what the user is told when files
 // cannot be kept there; empty when they can.

@@ -4,6 +4,7 @@
 #include "storage/atomicsave.h"
 #include "storage/datafolder.h"
 #include "storage/plainfile.h"
+#include "storage/trash.h"
 #include "text/codepage.h"
 #include "text/linebreak.h"
 #include "text/utf8.h"
@@ -144,10 +145,13 @@ FileSystem::Result FileSystem::remove(const QString& path) {
 }
 
 FileSystem::Result FileSystem::moveToTrash(const QString& path) {
-    QFile file(path);
-    if (!file.moveToTrash())
-        return {false, file.errorString()};
-    return {true, {}};
+    const QString error = storage::moveToTrash(path);
+    return {error.isEmpty(), error};
+}
+
+FileSystem::Result FileSystem::copyToTrash(const QString& path, const QByteArray& bytes) {
+    const QString error = storage::copyToTrash(path, bytes);
+    return {error.isEmpty(), error};
 }
 
 void FileSystem::removeLeftoverSaves(const QString& folder, std::chrono::seconds minimumAge) {

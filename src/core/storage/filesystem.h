@@ -82,6 +82,8 @@ public:
     // Moves the file to the desktop's trash, from where the user can restore it; fails where
     // there is none.
     virtual Result moveToTrash(const QString& path);
+    // Puts the bytes in the desktop's trash as a copy of the file, which stays as it is.
+    virtual Result copyToTrash(const QString& path, const QByteArray& bytes);
 
     // Deletes the temporary files that saves cut short left in the folder, older than the age
     // given. Only files named with the save's own mark are ever removed.

@@ -160,6 +160,10 @@ void ComboBox::deleteForward() {
     lineEdit()->del();
 }
 
+void ComboBox::undoEdit() {
+    lineEdit()->undo();
+}
+
 void ComboBox::wheelEvent(QWheelEvent* event) {
     // The wheel scrolls the window, never silently picks another book or subject.
     event->ignore();

@@ -28,6 +28,7 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     void deleteForward() override;
+    void undoEdit() override;
     void raiseGotFocus() override { emit gotFocus(); }
     void raiseLostFocus() override { emit lostFocus(); }
 

@@ -36,4 +36,6 @@ public:
     virtual void setSelText(const QString& text) = 0;
     // What the Del key does: remove the selection, or the character after the caret.
     virtual void deleteForward() = 0;
+    // Takes back the last edit. An assigned text is none, unless assigned to be taken back.
+    virtual void undoEdit() = 0;
 };

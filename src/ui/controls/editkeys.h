@@ -19,6 +19,9 @@ inline QList<QKeySequence> bindings(QKeySequence::StandardKey command,
     return keys;
 }
 
+inline QList<QKeySequence> undo() {
+    return bindings(QKeySequence::Undo);
+}
 inline QList<QKeySequence> cut() {
     return bindings(QKeySequence::Cut, QKeySequence(Qt::SHIFT | Qt::Key_Delete));
 }
@@ -39,7 +42,8 @@ inline bool isEditKey(const QKeyEvent* event) {
     // The Del of the keypad is the same key.
     const QKeySequence pressed(
         QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
-    for (const QList<QKeySequence>& keys : {cut(), copy(), paste(), deleteKey(), selectAll()}) {
+    for (const QList<QKeySequence>& keys :
+         {undo(), cut(), copy(), paste(), deleteKey(), selectAll()}) {
         if (keys.contains(pressed))
             return true;
     }

@@ -30,13 +30,29 @@ TextBox::TextBox(QWidget* parent)
 }
 
 void TextBox::setText(const QString& text) {
+    assign(text, false);
+}
+
+void TextBox::setTextUndoably(const QString& text) {
+    assign(text, true);
+}
+
+void TextBox::assign(const QString& text, bool undoable) {
     if (text == m_exact.text())
         return;
     // Qt may report the emptied document before the new text: report one change, at the end.
     m_assigning = true;
     ++m_assignments;
     m_exact = ExactText(text);
-    setPlainText(m_exact.documentText());
+    if (undoable) {
+        QTextCursor whole(document());
+        whole.beginEditBlock();
+        whole.select(QTextCursor::Document);
+        whole.insertText(m_exact.documentText());
+        whole.endEditBlock();
+    } else {
+        setPlainText(m_exact.documentText()); // which forgets every edit there was to undo
+    }
     m_documentText = document()->toRawText();
     m_assigning = false;
     if (!hasFocus())

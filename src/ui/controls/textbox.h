@@ -21,6 +21,8 @@ public:
 
     QString text() const override { return m_exact.text(); }
     void setText(const QString& text) override;
+    // As setText(), but as one edit that Undo takes back, the text before it returning.
+    void setTextUndoably(const QString& text);
     int selStart() const override;
     void setSelStart(int offset) override;
     int selLength() const override;
@@ -28,6 +30,7 @@ public:
     QString selText() const override;
     void setSelText(const QString& text) override;
     void deleteForward() override;
+    void undoEdit() override { undo(); }
     // Where an offset of the text falls in Qt's document, which counts a line break once.
     int positionOfOffset(int offset) const { return m_exact.positionAt(offset); }
     // The offset the top line shown starts at.
@@ -50,6 +53,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void assign(const QString& text, bool undoable);
     void followDocument(int position, int removed, int added);
     void noticeChange();
 
@@ -80,6 +84,7 @@ public:
     QString selText() const override { return selectedText(); }
     void setSelText(const QString& text) override { insert(text); }
     void deleteForward() override { del(); }
+    void undoEdit() override { undo(); }
     void raiseGotFocus() override { emit gotFocus(); }
     void raiseLostFocus() override { emit lostFocus(); }
 

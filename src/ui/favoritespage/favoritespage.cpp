@@ -140,9 +140,16 @@ void FavoritesPage::onSubjectTextLeft() {
         saveNamedSubject();
 }
 
+// A file gone under an edit is told of at once, not first when the window closes.
 void FavoritesPage::saveNamedSubject() {
-    if (const std::optional<QString> subject = m_session.saveTarget(m_view.subjectBox->text()))
-        m_shown.write(*subject, SubjectFiles::WriteMode::ExistingOnly, m_view.subjectBox->text());
+    const QString boxText = m_view.subjectBox->text();
+    if (const std::optional<QString> subject = m_session.saveTarget(boxText)) {
+        m_shown.write(*subject, SubjectFiles::WriteMode::ExistingOnly, boxText);
+        return;
+    }
+    if (m_session.fileWentAway(boxText, m_view.subjectText->text()))
+        m_messages.ask(m_session.fileGoneNotice(boxText, m_shown.folderProblem()),
+                       MessageBoxes::OkOnly, kFavoritesTitle);
 }
 
 void FavoritesPage::onWindowClosing(QCloseEvent* closing) {
@@ -151,27 +158,20 @@ void FavoritesPage::onWindowClosing(QCloseEvent* closing) {
 }
 
 // Text that is in no file is saved one last time; when that cannot be done, the user decides
-// whether to go on and lose it.
+// whether to go on and lose it. Having chosen to see the file's text, the user stays to read it.
 bool FavoritesPage::mayDropUnsavedText(const QString& savedUnder, const QString& goOn) {
     if (!m_session.hasUnsavedText(m_view.subjectText->text()))
         return true;
     const std::optional<QString> subject = m_session.saveTarget(savedUnder);
-    std::optional<FileSystem::Result> written;
+    std::optional<ShownSubject::Written> written;
     if (subject)
         written = m_shown.writeQuietly(*subject, SubjectFiles::WriteMode::ExistingOnly, savedUnder);
+    if (written && written->outcome == ShownSubject::Written::FileShown)
+        return false;
     if (!m_session.hasUnsavedText(m_view.subjectText->text()))
         return true;
-    QString why = QStringLiteral("The favorite verses shown are not saved: no subject is named "
-                                 "to save them under.");
-    if (written && !written->ok)
-        why = QStringLiteral("The subject \"%1\" could not be saved.").arg(*subject) + text::kCrLf +
-              written->error;
-    else if (const QString folder = m_shown.folderProblem(); !folder.isEmpty())
-        why = QStringLiteral("The favorite verses shown are not saved.") + text::kCrLf + folder;
-    else if (!savedUnder.isEmpty() && savedUnder == m_session.shownSubject())
-        why = QStringLiteral("The favorite verses shown are not saved: the file of the subject "
-                             "\"%1\" is gone.")
-                  .arg(savedUnder);
-    return m_messages.ask(why + text::kCrLf + goOn, MessageBoxes::YesNo, kFavoritesTitle) ==
-           MessageBoxes::Yes;
+    const std::optional<QString> saveError = written ? std::optional(written->error) : std::nullopt;
+    return m_messages.ask(m_session.whyNotSaved(savedUnder, saveError, m_shown.folderProblem()) +
+                              text::kCrLf + goOn,
+                          MessageBoxes::YesNo, kFavoritesTitle) == MessageBoxes::Yes;
 }

@@ -93,37 +93,22 @@ void ShownSubject::followFile() {
 
 bool ShownSubject::write(const QString& subject, SubjectFiles::WriteMode mode,
                          const QString& fallback) {
-    const std::optional<SubjectFiles::Saved> saved = save(subject, mode, fallback);
-    if (saved && saved->status == SubjectFiles::Saved::Failed)
-        report(subject, QStringLiteral("saved"), saved->error);
-    return saved && saved->status == SubjectFiles::Saved::Written;
+    const std::optional<Written> written = writeQuietly(subject, mode, fallback);
+    if (written && written->failed)
+        report(subject, QStringLiteral("saved"), written->error);
+    return written && written->outcome == Written::Saved;
 }
 
-std::optional<FileSystem::Result> ShownSubject::writeQuietly(const QString& subject,
-                                                             SubjectFiles::WriteMode mode,
-                                                             const QString& fallback) {
-    const std::optional<SubjectFiles::Saved> saved = save(subject, mode, fallback);
-    if (!saved)
-        return std::nullopt;
-    switch (saved->status) {
-    case SubjectFiles::Saved::Written:
-        return FileSystem::Result{true, {}};
-    case SubjectFiles::Saved::ChangedElsewhere:
-        return FileSystem::Result{false, kChangedElsewhere};
-    default:
-        return FileSystem::Result{false, saved->error};
-    }
-}
-
-// Written, in the end, also when nothing needed writing or the user chose the file's text.
-std::optional<SubjectFiles::Saved>
-ShownSubject::save(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback) {
+// Saved, in the end, also when nothing needed writing.
+std::optional<ShownSubject::Written> ShownSubject::writeQuietly(const QString& subject,
+                                                                SubjectFiles::WriteMode mode,
+                                                                const QString& fallback) {
     if (!m_subjectFiles.willWrite(subject, mode))
         return std::nullopt;
     refillIfEmptied(fallback);
     const QString text = m_view.subjectText->text();
     if (!m_session.needsWriting(subject, text))
-        return SubjectFiles::Saved{SubjectFiles::Saved::Written, {}};
+        return Written{Written::Saved, {}};
     const QByteArray bytes = m_session.bytesFor(subject, text);
     SubjectFiles::Saved saved = m_subjectFiles.save(subject, bytes, m_session.knownBytes(subject));
     if (saved.status == SubjectFiles::Saved::ChangedElsewhere) {
@@ -131,17 +116,50 @@ ShownSubject::save(const QString& subject, SubjectFiles::WriteMode mode, const Q
         switch (FavoritesSession::conflictAnswer(m_messages.choose(
             question.text, question.choices, question.safeChoice, kFavoritesTitle))) {
         case FavoritesSession::OnConflict::Overwrite:
-            saved = m_subjectFiles.save(subject, bytes, std::nullopt, true);
+            saved = replaceFile(subject, bytes);
             break;
         case FavoritesSession::OnConflict::LoadFile:
-            return load(subject) ? SubjectFiles::Saved{SubjectFiles::Saved::Written, {}} : saved;
+            if (showFileText(subject))
+                return Written{Written::FileShown, {}};
+            [[fallthrough]];
         case FavoritesSession::OnConflict::KeepEditing:
-            return saved;
+            return Written{Written::LeftUnsaved, kChangedElsewhere};
         }
     }
-    if (saved.status == SubjectFiles::Saved::Written)
+    switch (saved.status) {
+    case SubjectFiles::Saved::Written:
         m_session.subjectSaved(subject, StoredText(bytes));
-    return saved;
+        return Written{Written::Saved, {}};
+    case SubjectFiles::Saved::Failed:
+        return Written{Written::LeftUnsaved, saved.error, true};
+    default:
+        return Written{Written::LeftUnsaved, saved.error};
+    }
+}
+
+// The file's text goes to the trash first; where it cannot, it is lost only when the user agrees.
+SubjectFiles::Saved ShownSubject::replaceFile(const QString& subject, const QByteArray& bytes) {
+    const SubjectFiles::Saved saved =
+        m_subjectFiles.save(subject, bytes, std::nullopt, SubjectFiles::Overwrite::KeepInTrash);
+    if (saved.status != SubjectFiles::Saved::NotTrashed ||
+        !mayLoseForGood(QStringLiteral("The text of \"%1\" in its file").arg(subject), saved.error,
+                        QStringLiteral("Replace it for good?")))
+        return saved;
+    return m_subjectFiles.save(subject, bytes, std::nullopt, SubjectFiles::Overwrite::ForGood);
+}
+
+// One edit replaces the text shown, so that Undo brings it back.
+bool ShownSubject::showFileText(const QString& subject) {
+    const SubjectFiles::Loaded loaded = m_subjectFiles.load(subject);
+    if (loaded.status == SubjectFiles::Loaded::Failed)
+        report(subject, QStringLiteral("read"), loaded.error);
+    if (loaded.status != SubjectFiles::Loaded::Read)
+        return false;
+    TextBox& text = *m_view.subjectText;
+    text.setTextUndoably(FavoritesSession::refill(loaded.text(), subject).value_or(loaded.text()));
+    m_session.subjectLoaded(subject, loaded.stored, text.text());
+    watchShownSubject();
+    return true;
 }
 
 void ShownSubject::refillIfEmptied(const QString& name) {
@@ -151,20 +169,24 @@ void ShownSubject::refillIfEmptied(const QString& name) {
 }
 
 bool ShownSubject::remove(const QString& subject) {
-    if (m_subjectFiles.moveToTrash(subject).ok)
-        return true;
-    const QString question =
-        QStringLiteral("\"%1\" could not be moved to the trash, from where it could have been "
-                       "restored.")
-            .arg(subject) +
-        text::kCrLf + QStringLiteral("Delete it for good?");
-    if (m_messages.ask(question, MessageBoxes::OkCancelDefaultCancel, QStringLiteral("Warning")) !=
-        MessageBoxes::Ok)
-        return false;
+    const FileSystem::Result trashed = m_subjectFiles.moveToTrash(subject);
+    if (trashed.ok || !mayLoseForGood(QStringLiteral("\"%1\"").arg(subject), trashed.error,
+                                      QStringLiteral("Delete it for good?")))
+        return trashed.ok;
     const FileSystem::Result removed = m_subjectFiles.remove(subject);
     if (!removed.ok)
         report(subject, QStringLiteral("deleted"), removed.error);
     return removed.ok;
+}
+
+// Cancel is the default answer: a reflexive Enter loses nothing.
+bool ShownSubject::mayLoseForGood(const QString& what, const QString& reason, const QString& goOn) {
+    const QString question = what +
+                             QStringLiteral(" could not be moved to the trash, from where it "
+                                            "could have been restored:") +
+                             text::kCrLf + reason + text::kCrLf + goOn;
+    return m_messages.ask(question, MessageBoxes::OkCancelDefaultCancel,
+                          QStringLiteral("Warning")) == MessageBoxes::Ok;
 }
 
 void ShownSubject::report(const QString& subject, const QString& failed, const QString& reason) {

@@ -29,15 +29,25 @@ public:
     // Loads the subject named by the subject box into the subject text.
     void showNamedSubject();
 
+    // What a write came to.
+    struct Written {
+        enum Outcome {
+            Saved,       // the file holds the text shown
+            FileShown,   // the user chose the file's text, shown now; Undo brings the text back
+            LeftUnsaved, // the user chose to keep the text unsaved, or it could not be saved
+        } outcome = LeftUnsaved;
+        QString error;       // why it is not saved
+        bool failed = false; // the file could not be read or written: not the user's choice
+    };
+
     // Writes the subject text to the subject's file when the mode allows and the user changed
     // it. An empty text is first refilled with the fallback name, or the placeholder, so no file
     // is ever written empty. When the file was changed elsewhere, the user chooses what is
-    // kept. True when the file and the text then agree; a failure is reported.
+    // kept, and no side's words are lost. True when saved; a failure is reported.
     bool write(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback);
-    // The same without reporting a failure: nothing when the mode allows no write, else
-    // whether the file and the text agree, or why not.
-    std::optional<FileSystem::Result>
-    writeQuietly(const QString& subject, SubjectFiles::WriteMode mode, const QString& fallback);
+    // The same without reporting a failure; nothing when the mode allows no write.
+    std::optional<Written> writeQuietly(const QString& subject, SubjectFiles::WriteMode mode,
+                                        const QString& fallback);
     // Moves the subject's file to the trash; where there is none, deletes it for good when the
     // user agrees. False when it is still there (a failure is reported).
     bool remove(const QString& subject);
@@ -47,8 +57,9 @@ public:
     QString folderProblem() const { return storage::folderProblem(m_subjectFiles.folder()); }
 
 private:
-    std::optional<SubjectFiles::Saved> save(const QString& subject, SubjectFiles::WriteMode mode,
-                                            const QString& fallback);
+    SubjectFiles::Saved replaceFile(const QString& subject, const QByteArray& bytes);
+    bool showFileText(const QString& subject);
+    bool mayLoseForGood(const QString& what, const QString& reason, const QString& goOn);
     bool load(const QString& subject);
     void show(const QString& subject, const SubjectFiles::Loaded& loaded);
     void followFile();

@@ -12,6 +12,7 @@ EditCommands::EditCommands(MainWindow& window, Clipboard& clipboard)
     : m_window(window)
     , m_clipboard(clipboard) {
     const Menus& m = window.menus();
+    connect(m.undo, &QAction::triggered, this, &EditCommands::undo);
     connect(m.cut, &QAction::triggered, this, &EditCommands::cut);
     connect(m.copy, &QAction::triggered, this, &EditCommands::copy);
     connect(m.paste, &QAction::triggered, this, &EditCommands::paste);
@@ -37,6 +38,11 @@ template <typename Box> void EditCommands::offerMiddleClickPasteIn(QWidget* cont
 
 TextControl* EditCommands::focusedText() const {
     return dynamic_cast<TextControl*>(m_window.activeControl());
+}
+
+void EditCommands::undo() {
+    if (TextControl* control = focusedText())
+        control->undoEdit();
 }
 
 // With nothing selected, Cut and Copy leave the clipboard alone: emptying it would lose what

@@ -17,6 +17,8 @@ class EditCommands : public QObject {
 public:
     EditCommands(MainWindow& window, Clipboard& clipboard);
 
+    // Takes back the last edit of the focused control.
+    void undo();
     void cut();
     void copy();
     void paste();

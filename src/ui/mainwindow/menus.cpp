@@ -43,6 +43,8 @@ Menus buildMenus(QMenuBar* bar) {
     bar->addMenu(file);
 
     QMenu* edit = menu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    m.undo = item(edit, "mnuUndo", QStringLiteral("&Undo"), editkeys::undo());
+    separator(edit, "mnuBar3");
     m.cut = item(edit, "mnuCut", QStringLiteral("&Cut"), editkeys::cut());
     m.copy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
     m.copyWithReference = item(edit, "mnuCopyWithReference", QStringLiteral("Copy with &Reference"),

@@ -10,6 +10,7 @@ struct Menus {
     QAction* printSubject = nullptr;      // File > Print > Favorite Subject & Verses
     QAction* printWindow = nullptr;       // File > Print > Print Form
     QAction* exit = nullptr;              // File > Exit
+    QAction* undo = nullptr;              // Edit > Undo
     QAction* cut = nullptr;               // Edit > Cut
     QAction* copy = nullptr;              // Edit > Copy
     QAction* copyWithReference = nullptr; // Edit > Copy with Reference

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,7 +145,8 @@ private slots:
     // A save that cannot be done keeps the old file whole, with its mode, and leaves no
     // temporary file: a read-only folder, or a full disk at any size, also one that still fits
     // the device's buffer and so only fails when flushed. A read-only file of the user's is
-    // saved all the same, made writable for its owner, its other permissions kept.
+    // saved all the same, made writable for its owner, its other permissions kept; so is a file
+    // in a folder that cannot be listed, and so not opened to be synced.
     void aSaveThatFailsKeepsTheOldFile_data() {
         for (const char* column : {"folderMode", "room", "size", "fileMode"}) // room: -1 any
             QTest::addColumn<int>(column);
@@ -154,6 +156,7 @@ private slots:
         };
         row("nominal: a read-only file is saved", 0755, -1, 3, true);
         row("robustness: a read-only folder", 0555, -1, 3, false);
+        row("robustness: a folder that can be written but not listed", 0333, -1, 3, true);
         row("robustness: equal bytes in a read-only folder write nothing", 0555, -1, 0, true);
         row("robustness: no room for a short save", 0755, 0, 100, false);
         row("robustness: room for the start of a short save", 0755, 4096, 10240, false);
@@ -229,6 +232,84 @@ private slots:
         QVERIFY(!m_files.writeAll(kind == "missing" ? file + "/x" : file, "lost").ok);
         QCOMPARE(bytesOf("target.txt"), QByteArray("keep"));
         QVERIFY(!QFile::exists(path("gone.txt")));
+    }
+
+    // A deleted subject goes to the desktop's home trash, made where missing, with a note of
+    // where it was and when; a name the trash holds already is not taken again, and one from
+    // another disk is copied there. Without a home folder that names a trash, or where the trash
+    // cannot be made, the file stays. Nothing is ever put in the folder the program was started
+    // from. ("~": the test's home folder.)
+    void trashIsTheHomeOne_data() {
+        for (const char* column : {"dataHome", "home", "before", "trashed"}) // before: a file there
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<bool>("otherDisk"); // the subject's, if the machine has one
+        const auto row = [](const char* name, const char* dataHome, const char* home,
+                            const char* before, const char* trashed, bool otherDisk = false) {
+            QTest::newRow(name) << QString(dataHome) << QString(home) << QString(before)
+                                << QString(trashed) << otherDisk;
+        };
+        const char* note = "share/Trash/info/Love.txt.trashinfo";
+        row("nominal: the trash there is", "~/share", "~", "share/Trash/info/Hope.txt.trashinfo",
+            "share/Trash/files/Love.txt");
+        row("nominal: a fresh account", "", "~", "", ".local/share/Trash/files/Love.txt");
+        row("nominal: from another disk", "", "~", "", ".local/share/Trash/files/Love.txt", true);
+        row("robustness: a data folder not made yet", "~/new/share", "~", "",
+            "new/share/Trash/files/Love.txt");
+        row("robustness: a relative data folder", "share", "~", "",
+            ".local/share/Trash/files/Love.txt");
+        row("robustness: a name the trash holds", "~/share", "~", note,
+            "share/Trash/files/Love.2.txt");
+        row("robustness: a trashed file without its note", "~/share", "~",
+            "share/Trash/files/Love.txt", "share/Trash/files/Love.2.txt");
+        row("robustness: no home", "", "", "", "");
+        row("robustness: a relative home", "", "home", "", "");
+        row("robustness: a file where the trash goes", "~/share", "~", "share/Trash", "");
+    }
+    void trashIsTheHomeOne() {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, home);
+        QFETCH(QString, before);
+        QFETCH(QString, trashed);
+        QFETCH(bool, otherDisk);
+        const QTemporaryDir dir, disk(QStringLiteral("/dev/shm/Verses dir-XXXXXX"));
+        if (otherDisk && !disk.isValid())
+            QSKIP("no memory file system at /dev/shm");
+        const auto at = [&dir](const QString& name) { return dir.filePath(name); };
+        const QString verses = otherDisk ? disk.path() : at("Verses dir");
+        const QString love = verses + "/Love.txt", started = at("started here");
+        QVERIFY(QDir().mkpath(verses) && QDir().mkpath(started));
+        QVERIFY(testfiles::put(love, "Love"));
+        if (!before.isEmpty())
+            QVERIFY(QDir().mkpath(QFileInfo(at(before)).path()) && testfiles::put(at(before), "x"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.replace('~', dir.path())));
+        qputenv("HOME", QFile::encodeName(home.replace('~', dir.path())));
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(started));
+        const FileSystem::Result trashing = m_files.moveToTrash(love);
+        QVERIFY(QDir::setCurrent(current));
+        QVERIFY(QDir(started).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(trashing.ok, !trashed.isEmpty());
+        QCOMPARE(testfiles::bytesOf(love), trashed.isEmpty() ? "Love" : "<missing>");
+        if (trashed.isEmpty())
+            return;
+        QCOMPARE(testfiles::bytesOf(at(trashed)), "Love");
+        if (!before.contains("/files/"))
+            QCOMPARE(modeOf(QFileInfo(at(trashed)).path()), 0700);
+        static const QRegularExpression noted(
+            "^\\[Trash Info\\]\nPath=(\\S+)\nDeletionDate=\\d{4}-\\d\\d-"
+            "\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$");
+        const QString noteOf = QString(at(trashed)).replace("/files/", "/info/") + ".trashinfo";
+        const QRegularExpressionMatch match = noted.match(testfiles::bytesOf(noteOf));
+        QVERIFY2(match.hasMatch(), testfiles::bytesOf(noteOf).constData());
+        QCOMPARE(modeOf(noteOf), 0600);
+        QCOMPARE(match.captured(1), QString(QFile::encodeName(love).toPercentEncoding("/")));
+        QVERIFY(match.captured(1).contains("Verses%20dir"));
+        for (const QFileInfo& other : QDir(QFileInfo(noteOf).path()).entryInfoList(QDir::Files))
+            QVERIFY2(other.size() > 0, qPrintable(other.fileName())); // no note left unwritten
+        for (int time = 0; time < 2; ++time) // the file of a subject with an empty name
+            QVERIFY(testfiles::put(verses + "/.txt", "") &&
+                    m_files.moveToTrash(verses + "/.txt").ok);
+        QVERIFY(QFileInfo::exists(QFileInfo(at(trashed)).path() + "/.txt.2"));
     }
 
     // A file that opens but cannot be read (here the process's own memory) is no empty file.

@@ -23,6 +23,7 @@ const QByteArray kUtf8 =
     "\xEF\xBB\xBF"
     "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x80\x93 na\xC3\xAFve\xFF\xE2\x82";
 const QStringList kSubjects = {"Faith.txt", "Love.txt", "Odd.txt"};
+const QByteArray none = "<missing>"; // a file that cannot be read
 
 using Steps = std::function<void()>;
 
@@ -55,11 +56,10 @@ class TestSubjectEditing : public QObject {
 
 private slots:
     // The desktop's trash, of a home of the test's own.
-    void initTestCase() {
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
-    }
+    void initTestCase() { qputenv("HOME", QFile::encodeName(m_home.path())); }
     void init() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path()));
+        QDir(m_home.filePath("Trash")).removeRecursively();
         fx = std::make_unique<AppFixture>();
         QDir(fx->folder()).mkdir(QStringLiteral("Verses"));
         fx->writeBytes("Verses/Love.txt", kLove);
@@ -91,42 +91,108 @@ private slots:
         QCOMPARE(file("Odd"), bytes + "!?");
     }
 
-    // A change made to the shown subject's file elsewhere (another window, an editor) is never
-    // written over unasked: a subject only looked at follows its file; an edited one asks, and
-    // replaces the file, shows it, or keeps the text unsaved, as the user chooses.
-    void aChangeMadeElsewhereIsKept_data() {
-        for (const char* column : {"edited", "closing"}) // else leaving the box or the list
-            QTest::addColumn<bool>(column);
-        QTest::addColumn<QList<int>>("chosen");
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<QByteArray>("list");
-        const QByteArray edited = kLove + "!";
-        for (const auto& [name, edit, closing, choice, after, list] :
-             {std::tuple("robustness: picked, the box left", false, false, -1, kTheirs, kTheirs),
-              {"robustness: picked, the window closed", false, true, -1, kTheirs, kTheirs},
-              {"nominal: edited, the file replaced", true, false, 0, edited, edited},
-              {"nominal: edited, the file's text shown", true, false, 1, kTheirs, kTheirs},
-              {"robustness: edited, kept unsaved, then closed", true, true, 2, kTheirs, edited}})
-            QTest::newRow(name) << edit << closing << QList<int>{choice} << after << list;
+    // A change made to the shown subject's file elsewhere (another window, an editor, a file
+    // manager) never costs either side its words. A subject only looked at follows its file and
+    // is never made again; an edited one asks, default Keep Editing: Replace the File puts their
+    // text in the trash first, Show the File keeps the user's for Undo (Ctrl+Z) and keeps the
+    // window open. A file or folder gone under an edit is reported, the text kept on screen.
+    void noSideLosesItsWords_data() {
+        QTest::addColumn<bool>("edited");
+        for (const char* column : {"elsewhere", "then"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<int>("chosen"); // -1: the question closed
+        for (const char* column : {"file", "list"})
+            QTest::addColumn<QByteArray>(column);
+        QTest::addColumn<QString>("told"); // in the last message; empty: none
+        const QByteArray mine = kLove + "!";
+        const auto row = [](const char* name, bool edited, const char* elsewhere, const char* then,
+                            int chosen, const QByteArray& file, const QByteArray& list,
+                            const char* told) {
+            QTest::newRow(name) << edited << QString(elsewhere) << QString(then) << chosen << file
+                                << list << QString(told);
+        };
+        row("nominal: Replace the File", true, "changed", "leave", 0, mine, mine, "to the trash");
+        row("nominal: Show the File", true, "changed", "leave", 1, kTheirs, kTheirs, "Undo");
+        row("nominal: Keep Editing", true, "changed", "leave", 2, kTheirs, mine, "Keep Editing");
+        row("robustness: the question closed", true, "changed", "leave", -1, kTheirs, mine,
+            "was changed");
+        row("robustness: Show the File when closing", true, "changed", "close", 1, kTheirs, kTheirs,
+            "Undo");
+        row("robustness: Keep Editing, then closing", true, "changed", "close", 2, kTheirs, mine,
+            "Close anyway?");
+        row("robustness: Replace the File with no trash", true, "changed, no trash", "leave", 0,
+            kTheirs, mine, "Replace it for good?");
+        row("robustness: only looked at, it follows", false, "changed", "leave", -1, kTheirs,
+            kTheirs, "");
+        row("robustness: removed", true, "removed", "leave", -1, none, mine,
+            "is gone.\r\nThey stay here: to save them, type a subject name");
+        row("robustness: renamed, then Add Verse", true, "renamed", "add", -1, none, mine,
+            "is gone");
+        row("robustness: a folder in its place", true, "folder", "leave", -1, none, mine,
+            "is gone");
+        row("robustness: a link in its place", true, "link", "leave", -1, kFaith, mine, "is gone");
+        row("robustness: the Verses folder gone", true, "folder gone", "leave", -1, none, mine,
+            "is not there.\r\nThey stay here.");
+        row("robustness: removed, then closing", true, "removed", "close", -1, none, mine,
+            "Close anyway?");
+        row("robustness: removed while looked at, the box left", false, "removed", "box", -1, none,
+            kLove, "");
+        row("robustness: renamed while looked at, the box left", false, "renamed", "box", -1, none,
+            kLove, "");
     }
-    void aChangeMadeElsewhereIsKept() {
+    void noSideLosesItsWords() {
         QFETCH(bool, edited);
-        QFETCH(bool, closing);
-        QFETCH(QList<int>, chosen);
-        fx->messages.chosen = chosen;
-        fx->messages.answers = {MessageBoxes::No}; // not to close after all
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, then);
+        QFETCH(int, chosen);
+        QFETCH(QString, told);
+        fx->messages.chosen = chosen < 0 ? QList<int>() : QList<int>{chosen};
+        fx->messages.answers = {MessageBoxes::No, MessageBoxes::No}; // neither for good nor close
         pick(subjectBox(), QStringLiteral("Love"));
         if (edited)
             appendToList(QStringLiteral("!"), false);
-        fx->writeBytes("Verses/Love.txt", kTheirs);
-        QTest::qWait(100); // for the notice of the change
-        if (closing)
-            QCOMPARE(w().close(), !edited);
+        QDir verses(fx->path("Verses"));
+        if (elsewhere.startsWith("changed"))
+            fx->writeBytes("Verses/Love.txt", kTheirs);
+        else if (elsewhere == "renamed")
+            QVERIFY(verses.rename("Love.txt", "Amor.txt"));
+        else if (elsewhere == "folder gone")
+            QVERIFY(QDir(fx->folder()).rename("Verses", "Verses.gone"));
         else
-            pressTab();
-        QTEST(file("Love"), "after");
-        QTEST(listText(), "list");
-        QCOMPARE(fx->messages.asked.size(), edited ? 1 + closing : 0);
+            QVERIFY(verses.remove("Love.txt"));
+        if (elsewhere == "folder")
+            QVERIFY(verses.mkdir("Love.txt"));
+        if (elsewhere == "link")
+            QVERIFY(QFile::link(verses.filePath("Faith.txt"), verses.filePath("Love.txt")));
+        if (elsewhere.endsWith("no trash")) // a file where the trash would be made
+            qputenv("XDG_DATA_HOME", QFile::encodeName(fx->path("Bible.dat")));
+        QTest::qWait(100); // for the notice of the change
+        if (then == "close")
+            QVERIFY(!w().close());
+        else if (then == "add")
+            QTest::mouseClick(fx->control<CommandButton>("CommandAddFavorite"), Qt::LeftButton);
+        else
+            pressTab(); // from the list, or from the box the pick left the focus in
+        QTEST(file("Love"), "file");
+        QFETCH(QByteArray, list);
+        QVERIFY2(listText().startsWith(list), listText().constData());
+        QCOMPARE(fx->messages.asked.isEmpty(), told.isEmpty());
+        if (!told.isEmpty())
+            QVERIFY2(fx->messages.asked.last().text.contains(told),
+                     qPrintable(fx->messages.asked.last().text));
+        // Where the words not kept in the file are.
+        const QByteArray trashed = testfiles::bytesOf(m_home.filePath("Trash/files/Love.txt"));
+        QCOMPARE(trashed, chosen == 0 && !elsewhere.endsWith("no trash") ? kTheirs : none);
+        if (chosen == 1) {
+            focusOn(subjectText());
+            QTest::keyClick(subjectText(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(listText(), kLove + "!");
+        }
+        QCOMPARE(fx->readBytes("Verses/Amor.txt"), elsewhere == "renamed" ? kLove : none);
+        QCOMPARE(QFileInfo(verses.filePath("Love.txt")).isDir(), elsewhere == "folder");
+        QCOMPARE(fx->readBytes("Verses/Faith.txt"), elsewhere == "folder gone" ? none : kFaith);
+        QCOMPARE(fx->readBytes("Verses.gone/Love.txt"), elsewhere == "folder gone" ? kLove : none);
+        QVERIFY(w().isVisible());
     }
 
     void aNameInAnotherCaseIsTheExistingSubject() {
