@@ -118,7 +118,10 @@ void FavoritesPage::writeTypedSubject(const QString& subject) {
     m_shown.listSubjects();
 }
 
+// The focus moves to the button as a click moves it, whatever pressed it: leaving the reference
+// box looks up what was typed there, so its key (Alt+A) files the verses a click files.
 void FavoritesPage::onAddVerseClicked() {
+    m_view.addVerseButton->setFocus(Qt::ShortcutFocusReason);
     TextBox& text = *m_view.subjectText;
     text.setText(FavoritesSession::withVerseAdded(text.text(), m_view.lookedUpVerses->text(),
                                                   m_view.lookupBookBox->text(),

@@ -250,6 +250,15 @@ private slots:
         QVERIFY(listText().startsWith((refill + "\r\n\r\n").toLatin1()));
     }
 
+    // Add Verse by its key (Alt+A) files what a click files: the verse just typed, looked up
+    // first, as the click's leaving the reference box looks it up.
+    void addVerseByKeyFilesWhatAClickFiles() {
+        fx->combo("ComboBookFavorites")->setText(QStringLiteral("John"));
+        typeOver(fx->control<LineTextBox>("TextVersesFavorites"), QStringLiteral("3:16"));
+        fx->control<CommandButton>("CommandAddFavorite")->click(); // as its key does: no focus
+        QVERIFY(file("Love").endsWith("not perish, but have everlasting life.\r\nJohn 3:16"));
+    }
+
     // Reported by name and reason; the text on screen stays and no edit goes to another file.
     void failuresKeepTheFileAndTheText_data() {
         QTest::addColumn<QString>("subject"); // whose file fails
