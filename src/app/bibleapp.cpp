@@ -23,12 +23,12 @@
 #include "reading/bookmarkcommands.h"
 #include "reading/readingarea.h"
 #include "reading/startplace.h"
+#include "report/logging.h"
 #include "scripture/scripturetext.h"
 #include "searchpage/searchpage.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
 #include "settings/settingsfile.h"
-#include "shell/logging.h"
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 #include "text/linebreak.h"
@@ -148,7 +148,7 @@ void BibleApp::saveSettings(const QCloseEvent* closing) {
     reading::keepStartPlace(
         *m_settings, {m_reading->shownPlace(), m_pages->shown() == PageSwitcher::Page::Search});
     if (const FileSystem::Result saved = m_settings->save(); !saved.ok)
-        qCWarning(shell::lcFiles) << "settings not saved:" << saved.error;
+        qCWarning(report::lcFiles) << "settings not saved:" << saved.error;
 }
 
 // The text is read on a thread of its own: a file that is there but cannot be read is found

@@ -76,7 +76,7 @@ private slots:
 
     // Only OK or Yes prints.
     void printAnswers() {
-        using enum shell::Answer;
+        using enum report::Answer;
         QVERIFY(print::printsOn(Ok) && print::printsOn(Yes));
         QVERIFY(!print::printsOn(Cancel) && !print::printsOn(No));
     }

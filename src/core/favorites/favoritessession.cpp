@@ -1,6 +1,6 @@
 #include "favorites/favoritessession.h"
 
-#include "shell/placeholders.h"
+#include "favorites/subjectplaceholders.h"
 #include "text/linebreak.h"
 
 #include <utility>
@@ -41,7 +41,7 @@ std::optional<QString> FavoritesSession::subjectToDelete(const QString& boxText)
 // A name that differs from an existing subject only in letter case, or that cleans to one,
 // is that subject; only a name of no existing subject creates one.
 FavoritesSession::BoxLeft FavoritesSession::leaveSubjectBox(const QString& trimmedBoxText) const {
-    if (!m_boxEdited || trimmedBoxText.isEmpty() || trimmedBoxText == shell::kSelectSubject)
+    if (!m_boxEdited || trimmedBoxText.isEmpty() || trimmedBoxText == favorites::kSelectSubject)
         return {};
     const QString cleaned = SubjectFiles::cleanedName(trimmedBoxText);
     const QString target = m_subjectFiles.existingName(trimmedBoxText)
@@ -157,7 +157,7 @@ bool FavoritesSession::holdsTextOf(const QString& subject) const {
 std::optional<QString> FavoritesSession::refill(const QString& subjectText, const QString& name) {
     if (!subjectText.isEmpty())
         return std::nullopt;
-    return name.isEmpty() ? shell::kNewSubjectText : name;
+    return name.isEmpty() ? favorites::kNewSubjectText : name;
 }
 
 QString FavoritesSession::withVerseAdded(const QString& subjectText, const QString& verses,

@@ -1,6 +1,6 @@
 #include "favorites/referencefield.h"
 
-#include "shell/placeholders.h"
+#include "scripture/bookcatalogue.h"
 #include "text/spacetrim.h"
 
 namespace {
@@ -26,7 +26,7 @@ std::optional<QString> favorites::filterReference(const QString& text) {
 }
 
 bool favorites::canLookUp(const QString& reference, const QString& book) {
-    return !reference.isEmpty() && book != shell::kBooks;
+    return !reference.isEmpty() && book != scripture::kBooks;
 }
 
 QString favorites::lookupResultText(const QStringList& verses) {

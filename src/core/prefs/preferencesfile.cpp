@@ -1,6 +1,6 @@
 #include "prefs/preferencesfile.h"
 
-#include "shell/logging.h"
+#include "report/logging.h"
 #include "storage/storage.h"
 #include "text/linebreak.h"
 
@@ -24,7 +24,7 @@ void writeDefaultIfMissing(Storage& storage) {
 std::optional<FontRequest> savedRequest(Storage& storage) {
     const RecordFile::Contents saved = read(storage);
     if (saved.status == RecordFile::Contents::Failed)
-        qCWarning(shell::lcFiles) << "the display font was not read:" << saved.error;
+        qCWarning(report::lcFiles) << "the display font was not read:" << saved.error;
     if (saved.status != RecordFile::Contents::Read)
         return std::nullopt;
     return requestFromLines(saved.fields);

@@ -2,18 +2,18 @@
 
 namespace print {
 
-shell::Question windowQuestion() {
-    return {QStringLiteral("Print Current Form"), shell::Buttons::OkCancel,
+report::Question windowQuestion() {
+    return {QStringLiteral("Print Current Form"), report::Buttons::OkCancel,
             QStringLiteral("Print Form")};
 }
 
-shell::Question subjectQuestion(const QString& subject) {
+report::Question subjectQuestion(const QString& subject) {
     return {QStringLiteral("Do you want to print ") + subject + QStringLiteral(" ?"),
-            shell::Buttons::YesNo, QStringLiteral("Print Favorite Verses")};
+            report::Buttons::YesNo, QStringLiteral("Print Favorite Verses")};
 }
 
-bool printsOn(shell::Answer answer) {
-    return answer == shell::Answer::Ok || answer == shell::Answer::Yes;
+bool printsOn(report::Answer answer) {
+    return answer == report::Answer::Ok || answer == report::Answer::Yes;
 }
 
 } // namespace print

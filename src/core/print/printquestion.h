@@ -1,14 +1,14 @@
 #pragma once
 
-#include "shell/question.h"
+#include "report/question.h"
 
 // What the user is asked before anything is printed, and which answers print.
 namespace print {
 
-shell::Question windowQuestion();
-shell::Question subjectQuestion(const QString& subject);
+report::Question windowQuestion();
+report::Question subjectQuestion(const QString& subject);
 
 // Only OK or Yes prints; Cancel, No, or a box closed without a choice prints nothing.
-bool printsOn(shell::Answer answer);
+bool printsOn(report::Answer answer);
 
 } // namespace print

@@ -6,7 +6,7 @@ namespace scripture {
 namespace {
 
 // clang-format off
-constexpr std::array<Book, 66> kBooks = {{
+constexpr std::array<Book, 66> kCatalogue = {{
     {"Genesis", 50},         {"Exodus", 40},          {"Leviticus", 27},
     {"Numbers", 36},         {"Deuteronomy", 34},     {"Joshua", 24},
     {"Judges", 21},          {"Ruth", 4},             {"1 Samuel", 31},
@@ -37,23 +37,23 @@ constexpr int kOldTestamentBooks = 39;
 } // namespace
 
 std::span<const Book> catalogue() {
-    return kBooks;
+    return kCatalogue;
 }
 
 QStringList bookList() {
     QStringList list;
-    list.reserve(int(kBooks.size()) + 1);
-    for (std::size_t i = 0; i < kBooks.size(); ++i) {
+    list.reserve(int(kCatalogue.size()) + 1);
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         if (i == kOldTestamentBooks)
             list.append(kBookListSeparator);
-        list.append(QString::fromLatin1(kBooks[i].name));
+        list.append(QString::fromLatin1(kCatalogue[i].name));
     }
     return list;
 }
 
 std::optional<int> catalogueIndex(QStringView name) {
-    for (std::size_t i = 0; i < kBooks.size(); ++i) {
-        if (name == QLatin1String(kBooks[i].name))
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        if (name == QLatin1String(kCatalogue[i].name))
             return int(i);
     }
     return std::nullopt;
@@ -61,7 +61,7 @@ std::optional<int> catalogueIndex(QStringView name) {
 
 std::optional<int> chapterCount(const QString& name) {
     const std::optional<int> index = catalogueIndex(name);
-    return index ? std::optional(kBooks[std::size_t(*index)].chapters) : std::nullopt;
+    return index ? std::optional(kCatalogue[std::size_t(*index)].chapters) : std::nullopt;
 }
 
 QStringList chapterList(int chapterCount) {

@@ -17,6 +17,10 @@ struct Book {
 
 std::span<const Book> catalogue();
 
+// What the book boxes and the reading area's chapter box show before anything is chosen.
+inline const QString kBooks = QStringLiteral("Books");
+inline const QString kChapter = QStringLiteral("Chapter");
+
 // The separator item that stands between the two testaments in every book list.
 inline const QString kBookListSeparator = QStringLiteral("***************");
 

@@ -1,7 +1,7 @@
 #include "scripture/scripturetext.h"
 
+#include "report/logging.h"
 #include "scripture/textfile.h"
-#include "shell/logging.h"
 #include "storage/filesystem.h"
 
 #include <QFile>
@@ -100,7 +100,7 @@ bool ScriptureText::refresh() {
     finishLoading();
     const Stamp stamp = currentStamp();
     if (!stamp.isFile) {
-        qCWarning(shell::lcScripture) << "not there:" << m_path;
+        qCWarning(report::lcScripture) << "not there:" << m_path;
         forget();
         return false;
     }
@@ -114,7 +114,7 @@ bool ScriptureText::refresh() {
 ScriptureText::Loaded ScriptureText::read(const Stamp& stamp) const {
     std::optional<VerseText> text = readText();
     if (!text) {
-        qCWarning(shell::lcScripture) << "not read:" << m_path;
+        qCWarning(report::lcScripture) << "not read:" << m_path;
         return {};
     }
     return {std::make_shared<const VerseText>(std::move(*text)), stamp};

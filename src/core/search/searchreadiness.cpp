@@ -1,20 +1,20 @@
 #include "search/searchreadiness.h"
 
 #include "scripture/booknames.h"
-#include "shell/placeholders.h"
+#include "search/searchplaceholders.h"
 #include "text/exacttext.h"
 #include "text/spacetrim.h"
 
 namespace search {
 
 std::optional<QString> queryWhenReady(const QString& query, const QString& book) {
-    if (query == shell::kSearchPrompt || book == shell::kSelectBook)
+    if (query == search::kSearchPrompt || book == search::kSelectBook)
         return std::nullopt;
     return text::spaceTrimmed(query);
 }
 
 std::optional<Scope> scopeNamed(const QString& boxText) {
-    if (boxText == shell::kTheBible)
+    if (boxText == search::kTheBible)
         return Scope{};
     if (const std::optional<int> book = scripture::bookIndex(boxText))
         return Scope{book};

@@ -1,9 +1,9 @@
 #include "search/searchsummary.h"
 
-#include "shell/placeholders.h"
+#include "search/searchplaceholders.h"
 
 QString search::statusBeforeSearch(const QString& book) {
-    return book == shell::kSelectBook ? kChooseWhereHint : QString();
+    return book == search::kSelectBook ? kChooseWhereHint : QString();
 }
 
 QString search::unknownScopeSummary(const QString& boxText) {

@@ -1,6 +1,6 @@
 #include "settings/settingsfile.h"
 
-#include "shell/logging.h"
+#include "report/logging.h"
 #include "text/linebreak.h"
 
 namespace {
@@ -27,7 +27,7 @@ void SettingsFile::load() {
         return;
     const FileSystem::BytesResult read = m_files.readBytes(m_path, kMostLines);
     if (!read.ok) {
-        qCWarning(shell::lcFiles) << "settings not read:" << m_path << read.error;
+        qCWarning(report::lcFiles) << "settings not read:" << m_path << read.error;
         return;
     }
     m_values = parse(FileSystem::decode(read.bytes));

@@ -1,6 +1,6 @@
 #include "storage/atomicsave.h"
 
-#include "shell/logging.h"
+#include "report/logging.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -113,7 +113,7 @@ QString saveAtomically(const QString& path, const QByteArray& bytes) {
     struct stat old {};
     if (::stat(target.constData(), &old) == 0 &&
         ::fchmod(temporary.fd(), (old.st_mode & 07777) | S_IWUSR) != 0)
-        qCWarning(shell::lcFiles) << "saved without its permissions:" << path << reason();
+        qCWarning(report::lcFiles) << "saved without its permissions:" << path << reason();
     // Kept open past the rename, for a folder that can only be synced through it.
     if (!writeInFull(temporary.fd(), bytes) || ::fsync(temporary.fd()) != 0 ||
         !temporary.renameTo(target) || !syncFolder(folder, temporary.fd()) || !temporary.close())

@@ -1,6 +1,6 @@
 #include "storage/filesystem.h"
 
-#include "shell/logging.h"
+#include "report/logging.h"
 #include "storage/atomicsave.h"
 #include "storage/datafolder.h"
 #include "storage/plainfile.h"
@@ -163,7 +163,7 @@ void FileSystem::removeLeftoverSaves(const QString& folder, std::chrono::seconds
             continue;
         // One that stays is still never listed.
         if (const Result removed = remove(file.filePath()); !removed.ok)
-            qCWarning(shell::lcFiles)
+            qCWarning(report::lcFiles)
                 << "leftover save not removed:" << file.filePath() << removed.error;
     }
 }

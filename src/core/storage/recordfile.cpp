@@ -1,6 +1,6 @@
 #include "storage/recordfile.h"
 
-#include "shell/logging.h"
+#include "report/logging.h"
 
 RecordFile::RecordFile(FileSystem& files, QString path, qsizetype fieldCount)
     : m_files(files)
@@ -25,5 +25,5 @@ void RecordFile::writeIfMissing(const QString& record) {
     if (m_files.fileExists(m_path))
         return;
     if (const FileSystem::Result written = write(record); !written.ok)
-        qCWarning(shell::lcFiles) << "not made:" << m_path << written.error;
+        qCWarning(report::lcFiles) << "not made:" << m_path << written.error;
 }

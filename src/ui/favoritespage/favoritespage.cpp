@@ -4,9 +4,9 @@
 #include "controls/commandbutton.h"
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
+#include "favorites/subjectplaceholders.h"
 #include "favoritespage/shownsubject.h"
 #include "services/messageboxes.h"
-#include "shell/placeholders.h"
 #include "text/linebreak.h"
 #include "text/spacetrim.h"
 
@@ -34,7 +34,7 @@ FavoritesPage::FavoritesPage(const FavoritesView& view, ShownSubject& shown,
 // box or the subject text first gets the focus.
 void FavoritesPage::prepare() {
     m_shown.listSubjects();
-    m_view.subjectBox->setText(shell::kSelectSubject);
+    m_view.subjectBox->setText(favorites::kSelectSubject);
 }
 
 void FavoritesPage::onSubjectBoxEntered() {
@@ -97,7 +97,7 @@ void FavoritesPage::offerDelete(const QString& subject) {
     if (answer != MessageBoxes::Ok || !m_shown.remove(subject))
         return;
     m_shown.listSubjects();
-    m_view.subjectBox->setText(shell::kSelectSubject);
+    m_view.subjectBox->setText(favorites::kSelectSubject);
 }
 
 void FavoritesPage::loadTypedSubject(const QString& subject) {

@@ -77,7 +77,7 @@ void PrintSubjectCommand::print() {
     const QFont font = printFont(m_view.subjectText->font());
     const QStringList lines = favorites::subjectPrintLines(m_view.subjectText->text());
     const QString subject = m_view.subjectBox->text();
-    const shell::Question question = print::subjectQuestion(subject);
+    const report::Question question = print::subjectQuestion(subject);
     if (!print::printsOn(m_services.messages.ask(question)))
         return;
     const PrintService::Outcome outcome = m_services.printer.print(

@@ -3,8 +3,8 @@
 #include "controls/combobox.h"
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
+#include "report/logging.h"
 #include "services/messageboxes.h"
-#include "shell/logging.h"
 #include "text/linebreak.h"
 
 #include <QFileInfo>
@@ -69,7 +69,7 @@ void ShownSubject::watchShownSubject() {
         m_watcher.removePaths(m_watcher.files());
     const auto watch = [this](const QString& path) {
         if (!m_watcher.addPath(path))
-            qCWarning(shell::lcFavorites) << "changes made elsewhere not followed:" << path;
+            qCWarning(report::lcFavorites) << "changes made elsewhere not followed:" << path;
     };
     if (m_watcher.directories().isEmpty() && QFileInfo(m_subjectFiles.folder()).isDir())
         watch(m_subjectFiles.folder());

@@ -8,7 +8,6 @@
 #include "scripture/scripturetext.h"
 #include "scripture/verselines.h"
 #include "services/mousepointer.h"
-#include "shell/placeholders.h"
 
 VerseLookup::VerseLookup(const FavoritesView& view, MousePointer& pointer, ScriptureText& scripture)
     : m_view(view)
@@ -21,7 +20,7 @@ VerseLookup::VerseLookup(const FavoritesView& view, MousePointer& pointer, Scrip
 }
 
 void VerseLookup::prepare() {
-    m_view.lookupBookBox->setText(shell::kBooks);
+    m_view.lookupBookBox->setText(scripture::kBooks);
     m_view.lookupBookBox->addItems(scripture::bookList());
 }
 

@@ -32,7 +32,7 @@ PrintWindowCommand::PrintWindowCommand(QWidget& window, const Menus& menus, Serv
 }
 
 void PrintWindowCommand::print() {
-    const shell::Question question = print::windowQuestion();
+    const report::Question question = print::windowQuestion();
     if (!print::printsOn(m_services.messages.ask(question)))
         return;
     const QPixmap picture = m_window.grab();

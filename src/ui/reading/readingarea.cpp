@@ -12,7 +12,6 @@
 #include "search/termmarks.h"
 #include "services/clipboard.h"
 #include "services/mousepointer.h"
-#include "shell/placeholders.h"
 #include "shell/welcometext.h"
 
 #include <QAction>
@@ -54,9 +53,9 @@ void ReadingArea::showHistoryCommands() {
 }
 
 void ReadingArea::prepare() {
-    m_view.bookBox->setText(shell::kBooks);
+    m_view.bookBox->setText(scripture::kBooks);
     m_view.bookBox->addItems(scripture::bookList());
-    m_view.chapterBox->setText(shell::kChapter);
+    m_view.chapterBox->setText(scripture::kChapter);
     m_view.readingText->setText(shell::welcomeText());
 }
 

@@ -6,11 +6,11 @@
 #include "scripture/bookcatalogue.h"
 #include "scripture/scripturetext.h"
 #include "search/searchengine.h"
+#include "search/searchplaceholders.h"
 #include "search/searchreadiness.h"
 #include "search/searchsummary.h"
 #include "search/termmarks.h"
 #include "services/mousepointer.h"
-#include "shell/placeholders.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,13 +57,13 @@ SearchPage::SearchPage(const SearchView& view, MousePointer& pointer, ScriptureT
 }
 
 void SearchPage::prepare() {
-    m_view.scopeBox->setText(shell::kSelectBook);
-    m_view.scopeBox->addItem(shell::kTheBible);
+    m_view.scopeBox->setText(search::kSelectBook);
+    m_view.scopeBox->addItem(search::kTheBible);
     m_view.scopeBox->addItems(scripture::bookList());
-    m_view.queryBox->setText(shell::kSearchPrompt);
+    m_view.queryBox->setText(search::kSearchPrompt);
     m_view.resultList->clear();
-    m_view.resultList->addItem(shell::kResultHint);
-    m_view.status->setText(search::statusBeforeSearch(shell::kSelectBook));
+    m_view.resultList->addItem(search::kResultHint);
+    m_view.status->setText(search::statusBeforeSearch(search::kSelectBook));
 }
 
 // The caret stays after what it followed.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/question.h"
+#include "report/question.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,10 +13,10 @@ class MessageBoxes {
 public:
     MessageBoxes() = default;
     Q_DISABLE_COPY_MOVE(MessageBoxes)
-    using Buttons = shell::Buttons;
-    using enum shell::Buttons;
-    using Answer = shell::Answer;
-    using enum shell::Answer;
+    using Buttons = report::Buttons;
+    using enum report::Buttons;
+    using Answer = report::Answer;
+    using enum report::Answer;
 
     virtual ~MessageBoxes() = default;
     virtual Answer ask(const QString& text, Buttons buttons, const QString& title) = 0;
@@ -24,7 +24,7 @@ public:
     // choice is the default button and the answer when the box is closed otherwise.
     virtual int choose(const QString& text, const QStringList& choices, int safeChoice,
                        const QString& title) = 0;
-    Answer ask(const shell::Question& question) {
+    Answer ask(const report::Question& question) {
         return ask(question.text, question.buttons, question.title);
     }
 };

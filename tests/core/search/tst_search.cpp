@@ -5,9 +5,9 @@
 #include "search/bytefinder.h"
 #include "search/commandsearch.h"
 #include "search/searchengine.h"
+#include "search/searchplaceholders.h"
 #include "search/searchreadiness.h"
 #include "search/searchsummary.h"
-#include "shell/placeholders.h"
 #include "storage/filesystem.h"
 #include "support/testfiles.h"
 #include "text/codepage.h"
@@ -291,7 +291,7 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("searched"); // null: not ready
-        const QString prompt = shell::kSearchPrompt;
+        const QString prompt = search::kSearchPrompt;
         const auto ready = [](const char* name, const QString& query, const char* book,
                               const QString& searched) {
             QTest::newRow(name) << query << QString(book) << searched;
@@ -317,7 +317,7 @@ private slots:
 
     // The status line: how to choose where to search until a book is chosen, then what was found.
     void statusLine() {
-        QCOMPARE(search::statusBeforeSearch(shell::kSelectBook), search::kChooseWhereHint);
+        QCOMPARE(search::statusBeforeSearch(search::kSelectBook), search::kChooseWhereHint);
         QCOMPARE(search::statusBeforeSearch(QStringLiteral("John")), QString());
         QCOMPARE(search::foundSummary(0, QStringLiteral("xyzzy")),
                  u"No verse holds \u201Cxyzzy\u201D");

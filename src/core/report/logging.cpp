@@ -1,9 +1,9 @@
-#include "shell/logging.h"
+#include "report/logging.h"
 
-namespace shell {
+namespace report {
 
 Q_LOGGING_CATEGORY(lcFiles, "vellumark.files", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcScripture, "vellumark.scripture", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcFavorites, "vellumark.favorites", QtWarningMsg)
 
-} // namespace shell
+} // namespace report

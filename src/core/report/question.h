@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace report {
 
 // The classic message box codes: the buttons a box shows (the default button is the first,
 // except where the code adds 256: the second), and the one the user pressed.
@@ -16,4 +16,4 @@ struct Question {
     QString title;
 };
 
-} // namespace shell
+} // namespace report
