@@ -153,7 +153,12 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("With --search: print only how many lines "
                                                   "were found."));
-    parser.addOptions({search, book, count});
+    const QCommandLineOption texts(
+        QStringLiteral("texts"),
+        QStringLiteral("Print the texts there are, one a line: its name, a tab and its "
+                       "description; Bible.dat first, then every Bible text module of the SWORD "
+                       "library."));
+    parser.addOptions({search, book, count, texts});
     acceptToolkitOptions(parser);
 
     const bool parsed = parser.parse(arguments);
@@ -173,7 +178,17 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
                         QCoreApplication::applicationVersion() + QLatin1Char('\n'));
     if (parser.isSet(folder)) {
         if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
-            return refused(problem, seen && !parser.isSet(search));
+            return refused(problem, seen && !parser.isSet(search) && !parser.isSet(texts));
+    }
+    if (parser.isSet(texts)) {
+        if (parser.isSet(search) || parser.isSet(book) || parser.isSet(count))
+            return refused(QStringLiteral("--texts goes alone, without --search, --in or --count."),
+                           false);
+        CommandLineDecision listing;
+        listing.outcome = CommandLineDecision::ListTexts;
+        if (parser.isSet(folder))
+            listing.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
+        return listing;
     }
     if (parser.isSet(search))
         return searchDecision(parser.value(search),
