@@ -51,11 +51,11 @@ public:
     }
     QString cachePath(const QString& name) const { return m_folder.filePath("cache/" + name); }
 
-    // The lines of the module's rendering, made by a start of the program; or why there are none.
+    // The lines of the module's rendering, as a start of the program loads its library; or why not.
     QByteArray rendered() {
         qputenv("SWORD_PATH", m_folder.path().toUtf8());
         texts::TextShelf shelf(m_files, {}, m_folder.filePath("cache"), [] {
-            return texts::OpenedLibrary{std::make_unique<SwordLibrary>(), {}};
+            return texts::openLibrary(texts::libraryPaths(QCoreApplication::applicationDirPath()));
         });
         const texts::Rendering rendering = shelf.fileOf(shelf.texts().value(1));
         if (rendering.path.isEmpty())
