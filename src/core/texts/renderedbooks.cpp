@@ -4,6 +4,7 @@
 #include "texts/verseline.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace texts {
@@ -11,7 +12,7 @@ namespace {
 
 // The OSIS abbreviations of the 66 books, in the order of the program's catalogue.
 // clang-format off
-constexpr std::array<const char*, 66> kOsisBooks = {
+constexpr const char* kOsisBooks[] = {
     "Gen", "Exod", "Lev", "Num", "Deut", "Josh", "Judg", "Ruth", "1Sam", "2Sam", "1Kgs", "2Kgs",
     "1Chr", "2Chr", "Ezra", "Neh", "Esth", "Job", "Ps", "Prov", "Eccl", "Song", "Isa", "Jer",
     "Lam", "Ezek", "Dan", "Hos", "Joel", "Amos", "Obad", "Jonah", "Mic", "Nah", "Hab", "Zeph",
@@ -20,12 +21,13 @@ constexpr std::array<const char*, 66> kOsisBooks = {
     "1Thess", "2Thess", "1Tim", "2Tim", "Titus", "Phlm", "Heb", "Jas", "1Pet", "2Pet", "1John",
     "2John", "3John", "Jude", "Rev"};
 // clang-format on
+static_assert(std::size(kOsisBooks) == 66);
 
 // The book's place in the program's order, or -1 for a book outside the 66.
 int bookIndex(QByteArrayView osisBook) {
-    const auto* found = std::find_if(kOsisBooks.begin(), kOsisBooks.end(),
+    const auto* found = std::find_if(std::begin(kOsisBooks), std::end(kOsisBooks),
                                      [&](const char* osis) { return osisBook == osis; });
-    return found == kOsisBooks.end() ? -1 : int(found - kOsisBooks.begin());
+    return found == std::end(kOsisBooks) ? -1 : int(found - std::begin(kOsisBooks));
 }
 
 } // namespace
@@ -61,7 +63,6 @@ bool RenderedBooks::isEmpty() const {
 }
 
 QByteArray RenderedBooks::lines() {
-    m_book = -1;
     m_booksDone = kBookCount;
     report();
     qsizetype size = 0;

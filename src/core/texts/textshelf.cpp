@@ -73,8 +73,8 @@ TextShelf::Found TextShelf::find(const QString& name) {
         std::find_if(all.begin(), all.end(), [&](const Text& text) { return named(text.name); });
     if (byName != all.end())
         return {int(byName - all.begin()), {}};
-    QList<int> abbreviated;
-    for (int i = 0; i < all.size(); ++i)
+    QList<int> abbreviated; // Bible.dat, the first, goes by its name alone
+    for (int i = 1; i < all.size(); ++i)
         if (!all[i].abbreviation.isEmpty() && named(all[i].abbreviation))
             abbreviated << i;
     if (abbreviated.size() == 1)
