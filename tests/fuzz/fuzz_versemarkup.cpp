@@ -1,7 +1,6 @@
 // Marked-up verse text rendered as an OSIS module's own verses are, through all its filters: the
 // line kept holds no line break, no run of spaces and none at either end, whatever the markup.
 #include "fuzzinput.h"
-#include "support/testfiles.h"
 #include "swordlibrary.h"
 
 #include <QDir>
@@ -17,8 +16,9 @@ SwordLibrary& library() {
         for (const char* filter : {"OSISStrongs", "OSISMorph", "OSISFootnotes", "OSISHeadings",
                                    "OSISScripref", "OSISLemma", "OSISVariants", "UTF8GreekAccents"})
             description += QByteArray("GlobalOptionFilter=") + filter + '\n';
-        if (!QDir(folder.path()).mkpath("mods.d") ||
-            !testfiles::put(folder.filePath("mods.d/fuzz.conf"), description))
+        QFile conf(folder.filePath("mods.d/fuzz.conf"));
+        if (!QDir(folder.path()).mkpath("mods.d") || !conf.open(QIODevice::WriteOnly) ||
+            conf.write(description) != description.size() || !conf.flush())
             std::abort();
         qputenv("SWORD_PATH", QFile::encodeName(folder.path()));
         return new SwordLibrary;
