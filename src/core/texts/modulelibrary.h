@@ -49,12 +49,12 @@ public:
     virtual QString readVerses(const QString& moduleName, VerseSink& sink) = 0;
 };
 
-// The library's one entry, which makes the library's object; the caller owns it.
+// The library's one entry, which makes the library's object; the caller owns it. It is named for
+// the program's version: a library left from another version, whose interface may differ, is
+// refused.
 using LibraryEntry = ModuleLibrary* (*)();
 // Beside the executable in a portable copy and a build, and with the window's library under
 // libexec once installed.
 inline constexpr char kLibraryFileName[] = "vellumark-sword.so";
-// Its entry is named for the program's version: a library left from another version, whose
-// interface may differ, is refused.
 
 } // namespace texts
