@@ -74,6 +74,17 @@ env -u DISPLAY -u QT_QPA_PLATFORM "$installed" --help | grep -q -- "--folder <fo
     fail "--help"
 # The answers and a search load no more of the toolkit than QtCore; only the window does.
 ! ldd "$installed" | grep -q Widgets || fail "the executable loads the widget toolkit"
+# The texts are listed through the SWORD library, loaded from where it is installed; a search of
+# Bible.dat never loads it.
+sword=$work/sword
+mkdir -p "$sword/mods.d"
+printf '[Test]\nDataPath=./none/\nModDrv=RawText\nDescription=Test Bible\n' >"$sword/mods.d/t.conf"
+texts=$(SWORD_PATH=$sword "$installed" --texts) || fail "--texts exited with $?"
+[ "$texts" = "$(printf 'Bible.dat\tOrrisant Version\nTest\tTest Bible')" ] || fail "--texts: $texts"
+printf 'Genesis 1:3  Let there be light.\r\n' >"$sword/Bible.dat"
+[ "$(LD_DEBUG=files "$installed" --folder "$sword" --search light --count 2>"$work/loaded")" = 1 ] ||
+    fail "--search in $sword"
+! grep -q libsword "$work/loaded" || fail "a search loads the SWORD library"
 # Without a display the program says so in one line, and how to get one, not with an abort.
 set +e
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$installed" 2>"$work/no-display"

@@ -20,11 +20,14 @@ esac
 # tests, and clazy (checks of Qt's usage, a plugin of that clang) the clazy preset CI builds;
 # xdotool, desktop-file-utils, appstream, groff-base, dpkg-dev and lintian drive, check and
 # package the installed program (lintian, Debian's own check of the package, is the largest of
-# them; CI installs it to keep the package passing).
-packages=(cmake g++ make qt6-base-dev fonts-liberation librsvg2-bin xvfb xauth)
+# them; CI installs it to keep the package passing). The SWORD library (libsword-dev, found
+# through pkg-config) reads the Bible text modules beside Bible.dat; the tests check one real
+# module, the King James Version (sword-text-kjv), against the library's own diatheke.
+packages=(cmake g++ make pkg-config qt6-base-dev libsword-dev fonts-liberation librsvg2-bin xvfb
+          xauth)
 if [ "$mode" = test ]; then
     packages+=(clang-format poppler-utils clang libclang-rt-14-dev clazy xdotool
-               desktop-file-utils appstream groff-base dpkg-dev lintian)
+               desktop-file-utils appstream groff-base dpkg-dev lintian sword-text-kjv diatheke)
 fi
 missing=()
 for p in "${packages[@]}"; do

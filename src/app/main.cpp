@@ -3,6 +3,7 @@
 #include "shell/commandline.h"
 #include "storage/filesystem.h"
 #include "storage/folderchoice.h"
+#include "texts/textshelf.h"
 #include "windowloader.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,25 @@ int searchFromCommandLine(const shell::CommandLineDecision& asked) {
     if (!answer.problem.isEmpty())
         std::fputs(qUtf8Printable(QStringLiteral("vellumark: ") + answer.problem), stderr);
     return answer.exitStatus;
+}
+
+// The texts there are, one a line on standard output: the SWORD library is loaded for them.
+int listTexts(const shell::CommandLineDecision& asked) {
+    FileSystem files;
+    texts::TextShelf shelf = texts::TextShelf::ofThisProgram(
+        files, storage::chooseFoldersOfThisMachine(files, asked.namedFolder).biblePath());
+    const QByteArray lines = texts::listing(shelf.texts()).toUtf8();
+    if (std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout) !=
+            std::size_t(lines.size()) ||
+        std::fflush(stdout) != 0) {
+        std::fputs("vellumark: the texts could not be written.\n", stderr);
+        return shell::kExitRefused;
+    }
+    if (shelf.problem().isEmpty())
+        return 0;
+    std::fputs(qUtf8Printable(QStringLiteral("vellumark: ") + shelf.problem() + QLatin1Char('\n')),
+               stderr);
+    return shell::kExitRefused;
 }
 
 struct Start {
@@ -68,6 +88,8 @@ Start readCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     const Start start = readCommandLine(argc, argv);
     const shell::CommandLineDecision& asked = start.asked;
+    if (asked.outcome == shell::CommandLineDecision::ListTexts)
+        return listTexts(asked);
     if (asked.outcome == shell::CommandLineDecision::Search)
         return start.searchStatus;
     if (asked.outcome != shell::CommandLineDecision::Run) {

@@ -359,6 +359,10 @@ private slots:
         terminalRow("robustness: --in without --search", {"-in", "John"});
         terminalRow("robustness: --count without --search", {"--count"});
         row("robustness: a search option after --", {"--", "--count"}, Decision::Refuse);
+        row("nominal: the texts need no display", {"--texts", "--folder", "/tmp"},
+            Decision::ListTexts, {"", ""}, "/tmp");
+        row("robustness: --texts with a search", {"--texts", "--search", "love"}, Decision::Refuse,
+            {"", ""});
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -370,8 +374,8 @@ private slots:
         QTEST(decision.showInWindow, "shown");
         QTEST(decision.namedFolder, "named");
         QCOMPARE(decision.text.isEmpty(),
-                 decision.outcome == shell::CommandLineDecision::Run ||
-                     decision.outcome == shell::CommandLineDecision::Search);
+                 decision.outcome != shell::CommandLineDecision::Answer &&
+                     decision.outcome != shell::CommandLineDecision::Refuse);
         QCOMPARE(decision.text.contains("Xvfb"), decision.exitStatus == shell::kExitNoDisplay);
     }
 };

@@ -12,5 +12,6 @@ namespace report {
 Q_DECLARE_LOGGING_CATEGORY(lcFiles)     // vellumark.files: the file layer and the data files
 Q_DECLARE_LOGGING_CATEGORY(lcScripture) // vellumark.scripture: Bible.dat
 Q_DECLARE_LOGGING_CATEGORY(lcFavorites) // vellumark.favorites: the subjects
+Q_DECLARE_LOGGING_CATEGORY(lcTexts)     // vellumark.texts: the SWORD modules' renderings
 
 } // namespace report

@@ -175,14 +175,19 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("With --search: print only how many lines "
                                                   "were found."));
-    parser.addOptions({search, book, count});
+    const QCommandLineOption texts(
+        QStringLiteral("texts"),
+        QStringLiteral("Print the texts there are, one a line: its name, a tab and its "
+                       "description; Bible.dat first, then every Bible text module of the SWORD "
+                       "library."));
+    parser.addOptions({search, book, count, texts});
     acceptToolkitOptions(parser);
 
     const bool parsed = parser.parse(arguments);
     // A search is asked for on a terminal, where someone waits for its answer and may see no
     // window: whatever is wrong with its command line is told there only.
     const bool seen = onAScreen(display, parser.value(QStringLiteral("platform"))) &&
-                      !namesAnyOf(arguments, {search, book, count});
+                      !namesAnyOf(arguments, {search, book, count, texts});
     if (!parsed)
         return refused(parser.errorText() + QStringLiteral("\nTry '") + kCommand +
                            QStringLiteral(" --help'."),
@@ -199,6 +204,16 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
     if (parser.isSet(folder)) {
         if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
             return refused(problem, seen);
+    }
+    if (parser.isSet(texts)) {
+        if (parser.isSet(search) || parser.isSet(book) || parser.isSet(count))
+            return refused(QStringLiteral("--texts goes alone, without --search, --in or --count."),
+                           false);
+        CommandLineDecision listing;
+        listing.outcome = CommandLineDecision::ListTexts;
+        if (parser.isSet(folder))
+            listing.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
+        return listing;
     }
     if (parser.isSet(search))
         return searchDecision(parser.value(search), parser.value(book), parser.isSet(count),

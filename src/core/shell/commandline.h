@@ -26,8 +26,9 @@ struct Display {
 QString noDisplayText(const Display& display);
 
 struct CommandLineDecision {
-    // Search: search the text and print what is found, without a window.
-    enum Outcome { Run, Answer, Refuse, Search } outcome = Run;
+    // Search: search the text and print what is found, without a window. ListTexts: print the
+    // texts there are, without a window.
+    enum Outcome { Run, Answer, Refuse, Search, ListTexts } outcome = Run;
     QString text; // what is printed: the answer on standard output, a refusal on standard error
     int exitStatus = 0;
     QString namedFolder;       // the folder --folder names, absolute; empty when none is named
@@ -42,7 +43,7 @@ struct CommandLineDecision {
 // for the application object, which reads them itself. A folder named by --folder must be there
 // already: a mistyped one is refused rather than made. With no display named anywhere the start
 // is refused too, before the toolkit would end the process. A search (--search, with --in and
-// --count) needs no display: it is answered on the terminal.
+// --count) and the list of texts (--texts) need no display: they are answered on the terminal.
 CommandLineDecision decideCommandLine(const QStringList& arguments, const Display& display);
 
 } // namespace shell
