@@ -11,13 +11,20 @@ namespace {
 
 using namespace bytepassunits;
 
-// The line starts of [at, end), a block of the unit's width at a time, written to starts; returns
-// how many, and leaves at where the blocks stop, short of end by less than a block. A block
-// without a feed writes a place it does not count, so the usual block of a verse's text, with
-// none or one, takes no branch the processor can mistake (with the bit instructions that count
-// and find a zero mask without a branch).
+// The line starts of [at, end), a block of the unit's width at a time, written to starts: how
+// many, and where the blocks stop, short of end by less than a block. A block without a feed
+// writes a place it does not count, so the usual block of a verse's text, with none or one,
+// takes no branch the processor can mistake (with the bit instructions that count and find a
+// zero mask without a branch). The place is kept in a register, not read back through a
+// reference the stores might alias, so the next block's bytes are read while this one's start
+// is written.
+struct Found {
+    qsizetype count = 0;
+    qsizetype end = 0;
+};
+
 template <typename Unit>
-qsizetype lineStartsWith(const char* data, qsizetype& at, qsizetype end, qsizetype* starts) {
+Found lineStartsWith(const char* data, qsizetype at, qsizetype end, qsizetype* starts) {
     using Mask = typename Unit::Mask;
     constexpr qsizetype width = std::numeric_limits<Mask>::digits;
     qsizetype count = 0;
@@ -32,7 +39,7 @@ qsizetype lineStartsWith(const char* data, qsizetype& at, qsizetype end, qsizety
         }
         count += found;
     }
-    return count;
+    return {count, at};
 }
 
 // Each unit's pass, compiled for its instructions with the unit's functions inline.
@@ -40,8 +47,8 @@ template <typename Unit> struct Passes;
 
 #if defined(__SSE2__)
 template <> struct Passes<Sse2> {
-    [[gnu::flatten]] static qsizetype lineStarts(const char* data, qsizetype& at, qsizetype end,
-                                                 qsizetype* starts) {
+    [[gnu::flatten]] static Found lineStarts(const char* data, qsizetype at, qsizetype end,
+                                             qsizetype* starts) {
         return lineStartsWith<Sse2>(data, at, end, starts);
     }
 };
@@ -49,15 +56,15 @@ template <> struct Passes<Sse2> {
 
 #if BYTEPASSES_X86
 template <> struct Passes<Avx2> {
-    [[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] static qsizetype
-    lineStarts(const char* data, qsizetype& at, qsizetype end, qsizetype* starts) {
+    [[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] static Found
+    lineStarts(const char* data, qsizetype at, qsizetype end, qsizetype* starts) {
         return lineStartsWith<Avx2>(data, at, end, starts);
     }
 };
 
 template <> struct Passes<Avx512> {
-    [[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] static qsizetype
-    lineStarts(const char* data, qsizetype& at, qsizetype end, qsizetype* starts) {
+    [[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] static Found
+    lineStarts(const char* data, qsizetype at, qsizetype end, qsizetype* starts) {
         return lineStartsWith<Avx512>(data, at, end, starts);
     }
 };
@@ -97,24 +104,26 @@ bool beginsWith(const char* line, QByteArrayView nameAndSpace) {
 
 qsizetype findLineStarts(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
                          qsizetype* starts) {
-    qsizetype count = 0;
+    Found found{0, at};
     switch (unit) {
 #if BYTEPASSES_X86
     case VectorUnit::Avx512:
-        count = Passes<Avx512>::lineStarts(data, at, end, starts);
+        found = Passes<Avx512>::lineStarts(data, at, end, starts);
         break;
     case VectorUnit::Avx2:
-        count = Passes<Avx2>::lineStarts(data, at, end, starts);
+        found = Passes<Avx2>::lineStarts(data, at, end, starts);
         break;
 #endif
 #if defined(__SSE2__)
     case VectorUnit::Sse2:
-        count = Passes<Sse2>::lineStarts(data, at, end, starts);
+        found = Passes<Sse2>::lineStarts(data, at, end, starts);
         break;
 #endif
     default:
         break;
     }
+    qsizetype count = found.count;
+    at = found.end;
     for (; at < end; ++at) {
         if (data[at] == '\n')
             starts[count++] = at + 1;
