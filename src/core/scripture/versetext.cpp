@@ -101,7 +101,7 @@ QByteArrayView VerseText::lineBytes(qsizetype line) const {
 // U+FFFD of its own.
 QString VerseText::decoded(QByteArrayView bytes) const {
     if (m_encoding == TextEncoding::Utf8)
-        return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : text::decodeUtf8(bytes);
+        return text::decodeUtf8(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     decodeWindows1252Into(text.data(), bytes);
     return text;

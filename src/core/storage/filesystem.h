@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/utf8.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +33,7 @@ public:
     };
 
     // What a file saved as UTF-8 begins with; a file without it is Windows-1252.
-    inline static const QByteArray kUtf8ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+    inline static const QByteArray kUtf8ByteOrderMark = text::kUtf8ByteOrderMark.toByteArray();
     // How much of a file a reader of its first lines reads at most.
     static constexpr qsizetype kMostLineBytes = 64 * 1024;
     // A save's temporary file younger than this may be one that another window is writing.

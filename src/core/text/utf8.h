@@ -17,6 +17,10 @@ struct Utf8Sequence {
 // The character whose bytes begin at `at`: not overlong, no surrogate, at most U+10FFFF.
 Utf8Sequence utf8SequenceAt(QByteArrayView bytes, qsizetype at);
 
+// The mark a UTF-8 file may begin with; anywhere else it is a character (U+FEFF).
+inline constexpr QByteArrayView kUtf8ByteOrderMark("\xEF\xBB\xBF");
+
+// The bytes as text, a mark at their start kept as the character it is.
 QString decodeUtf8(QByteArrayView bytes);
 // How many bytes the first `units` UTF-16 units of decodeUtf8(bytes) were read from; `units`
 // never ends between the two units of one character.

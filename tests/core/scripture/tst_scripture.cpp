@@ -107,6 +107,10 @@ private slots:
             "\xEF\xBB\xBFJob 1:1  \xCE\xB2\xCE\xB1 \xF0\x9F\x95\x8A\r\nJob 1:2  "
             "\xE2\x80\x9Cq\xE2\x80\x9D",
             "Job", QString::fromUtf8("1  βα 🕊\r\n\r\n2  “q”\r\n\r\n"));
+        row("robustness: U+FEFF after the mark is a character of the verse",
+            "\xEF\xBB\xBFJob 1:\xEF\xBB\xBF"
+            "1 a",
+            "Job", QStringLiteral("\uFEFF1 a\r\n\r\n"));
         row("robustness: bytes Windows-1252 leaves undefined",
             "Job 1:1 J\xe9sus \x80 \xe6\xff\x81\r\n", "Job",
             QString::fromUtf8("1 Jésus € æÿ\u0081\r\n\r\n"));
