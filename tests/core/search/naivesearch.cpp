@@ -1,6 +1,7 @@
 #include "naivesearch.h"
 
 #include "scripture/bookcatalogue.h"
+#include "scripture/reference.h"
 #include "scripture/uppercase.h"
 #include "search/searchengine.h"
 
@@ -50,14 +51,26 @@ SearchOutcome search(const EachLine& forEachLine, const QString& query, const QS
     const std::optional<scripture::Reference> reference =
         search::referenceIn(query, scripture::catalogueIndex(book));
     if (reference) {
-        static const QRegularExpression verseLine(QStringLiteral("^(.+) (\\d+):(\\d+) "));
+        // After the line's book: a space, the chapter, a colon, the verse and a space, in ASCII
+        // digits; a number past any verse's makes no verse line.
+        static const QRegularExpression verseAfterBook(QStringLiteral("^ ([0-9]+):([0-9]+) "));
         const QString name =
             QLatin1String(scripture::catalogue()[std::size_t(reference->book)].name);
+        const auto number = [](const QString& digits) {
+            bool ok = false;
+            const qlonglong value = digits.toLongLong(&ok);
+            return ok && value <= scripture::kLargestVerseNumber ? int(value) : -1;
+        };
         SearchOutcome outcome;
         forEachLine([&](const QString& line) {
-            const QRegularExpressionMatch match = verseLine.match(line);
-            if (match.hasMatch() && match.captured(1) == name &&
-                reference->includes(match.captured(2).toInt(), match.captured(3).toInt()))
+            if (bookOf(line, encoding) != name)
+                return;
+            const QRegularExpressionMatch match = verseAfterBook.match(line.sliced(name.size()));
+            if (!match.hasMatch())
+                return;
+            const int chapter = number(match.captured(1));
+            const int verse = number(match.captured(2));
+            if (chapter >= 0 && verse >= 0 && reference->includes(chapter, verse))
                 outcome.lines.append(line);
         });
         return outcome;
