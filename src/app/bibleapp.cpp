@@ -131,6 +131,7 @@ void BibleApp::openWhereReadingStopped() {
     const reading::StartPlace start = reading::savedStartPlace(*m_settings);
     if (start.searchPageShown)
         m_pages->show(PageSwitcher::Page::Search);
+    m_favorites->reopen(start.subject);
     if (!start.place)
         return;
     m_scripture->refresh();
@@ -145,8 +146,9 @@ void BibleApp::saveSettings(const QCloseEvent* closing) {
     if (!closing->isAccepted())
         return;
     m_windowMemory->keep();
-    reading::keepStartPlace(
-        *m_settings, {m_reading->shownPlace(), m_pages->shown() == PageSwitcher::Page::Search});
+    reading::keepStartPlace(*m_settings, {m_reading->shownPlace(),
+                                          m_pages->shown() == PageSwitcher::Page::Search,
+                                          m_favorites->subjectToReopen().value_or(QString())});
     if (const FileSystem::Result saved = m_settings->save(); !saved.ok)
         qCWarning(report::lcFiles) << "settings not saved:" << saved.error;
 }

@@ -1,3 +1,4 @@
+#include "controls/combobox.h"
 #include "controls/listbox.h"
 #include "placement/placement.h"
 #include "reading/readingarea.h"
@@ -110,10 +111,13 @@ private slots:
     }
 
     // The next start opens the chapter where reading stopped, its top line as it was, beside the
-    // page that was showing.
+    // page that was showing and the subject last shown, while its file is there.
     void opensWhereReadingStopped() {
         AppFixture fx;
+        QVERIFY(QDir(fx.folder()).mkdir(QStringLiteral("Verses")));
+        QVERIFY(fx.writeBytes("Verses/Hope.txt", "Romans 5:5"));
         fx.start();
+        pick(fx.combo("ComboCategory"), QStringLiteral("Hope"));
         fx.showChapter(QStringLiteral("Psalms"), QStringLiteral("119"));
         fx.textBox("TextVerses")->verticalScrollBar()->setValue(41);
         const int top = fx.textBox("TextVerses")->topOffset();
@@ -124,6 +128,13 @@ private slots:
                  QStringLiteral("Psalms 119 150"));
         QVERIFY(top > 0 && fx.textBox("TextVerses")->topOffset() == top);
         QVERIFY(fx.textBox("TextSearch")->isVisible());
+        QCOMPARE(fx.combo("ComboCategory")->text() + '|' + fx.textBox("TextFavoritesList")->text(),
+                 QStringLiteral("Hope|Romans 5:5"));
+        QVERIFY(QFile::remove(fx.path("Verses/Hope.txt")));
+        QVERIFY(fx.window().close());
+        fx.start();
+        QCOMPARE(fx.combo("ComboCategory")->text(), QStringLiteral("Select Subject"));
+        QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files), QStringList());
     }
 
     void requestDuringTheReadWaitsForIt_data() {

@@ -59,6 +59,8 @@ public:
     void subjectSaved(const QString& subject, StoredText file);
 
     const QString& shownSubject() const { return m_shown; }
+    // The subject to show again at the next start: the shown one, while its file is there.
+    std::optional<QString> subjectToReopen() const { return m_subjectFiles.existingName(m_shown); }
 
     // Leaving the subject box with the text it holds: the existing subject to offer to delete,
     // when the box was emptied.

@@ -12,6 +12,7 @@ constexpr QLatin1String kBook("Reading/book");
 constexpr QLatin1String kChapter("Reading/chapter");
 constexpr QLatin1String kTop("Reading/topLine");
 constexpr QLatin1String kPage("Reading/page");
+constexpr QLatin1String kSubject("Favorites/subject");
 constexpr QLatin1String kSearchPage("search");
 constexpr QLatin1String kFavoritesPage("favorites");
 
@@ -20,6 +21,7 @@ constexpr QLatin1String kFavoritesPage("favorites");
 reading::StartPlace reading::savedStartPlace(const SettingsFile& settings) {
     StartPlace start;
     start.searchPageShown = settings.value(kPage) == kSearchPage;
+    start.subject = settings.value(kSubject);
     if (const std::optional<scripture::ChapterPlace> named =
             scripture::namedChapter(settings.value(kBook), settings.value(kChapter)))
         start.place = ReadingPlace{*named, std::max(settings.intValue(kTop, 0), 0)};
@@ -36,6 +38,10 @@ std::optional<reading::ReadingPlace> reading::placeInText(const ReadingPlace& pl
 
 void reading::keepStartPlace(SettingsFile& settings, const StartPlace& shown) {
     settings.setValue(kPage, shown.searchPageShown ? kSearchPage : kFavoritesPage);
+    if (shown.subject.isEmpty())
+        settings.remove(kSubject);
+    else
+        settings.setValue(kSubject, shown.subject);
     if (!shown.place) {
         for (QLatin1String key : {kBook, kChapter, kTop})
             settings.remove(key);

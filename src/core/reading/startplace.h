@@ -18,6 +18,8 @@ struct StartPlace {
     // the chapter.
     std::optional<ReadingPlace> place;
     bool searchPageShown = false;
+    // The favourites subject last shown, by name; empty for none.
+    QString subject;
 };
 
 // What the settings say to open; a damaged or missing value opens as the first start does.

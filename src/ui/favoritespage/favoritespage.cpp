@@ -37,6 +37,18 @@ void FavoritesPage::prepare() {
     m_view.subjectBox->setText(favorites::kSelectSubject);
 }
 
+void FavoritesPage::reopen(const QString& subject) {
+    if (subject.isEmpty() || !m_shown.exists(subject))
+        return;
+    m_session.subjectPicked(subject);
+    m_view.subjectBox->setText(subject);
+    m_shown.showNamedSubject();
+}
+
+std::optional<QString> FavoritesPage::subjectToReopen() const {
+    return m_session.subjectToReopen();
+}
+
 void FavoritesPage::onSubjectBoxEntered() {
     m_session.subjectBoxEntered(m_view.subjectBox->text());
 }

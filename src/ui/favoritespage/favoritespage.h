@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class FavoritesSession;
 class MessageBoxes;
 class QCloseEvent;
@@ -22,6 +24,9 @@ public:
     // The subjects listed, the one the box names shown, and the box's placeholder, as the
     // program starts.
     void prepare();
+    // Shows the subject again as a pick would, when its file is still there.
+    void reopen(const QString& subject);
+    std::optional<QString> subjectToReopen() const;
 
     void onSubjectBoxEntered();
     void onSubjectPicked();

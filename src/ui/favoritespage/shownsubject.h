@@ -53,6 +53,7 @@ public:
     bool remove(const QString& subject);
     // An emptied subject text is refilled with the name, so that no file is ever written empty.
     void refillIfEmptied(const QString& name);
+    bool exists(const QString& subject) const { return m_subjectFiles.exists(subject); }
     // Why no subject can be saved in the Verses folder; empty when one can.
     QString folderProblem() const { return storage::folderProblem(m_subjectFiles.folder()); }
 

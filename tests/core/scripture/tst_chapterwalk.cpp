@@ -119,8 +119,9 @@ private slots:
         const auto row = [](const char* name, const char* stored, const char* opened) {
             QTest::newRow(name) << QByteArray("[Reading]\n") + stored << QString(opened);
         };
-        row("nominal: the chapter, its top line, the page",
-            "book=Psalms\nchapter=23\npage=search\ntopLine=12\n", "search: Psalms 23@12");
+        row("nominal: the chapter, its top line, the page, the subject",
+            "book=Psalms\nchapter=23\npage=search\ntopLine=12\n[Favorites]\nsubject= Hope = Joy\n",
+            "search: Psalms 23@12 in Hope = Joy");
         row("nominal: the first start", "", "none");
         row("nominal: the welcome or help text shown last", "page=favorites\n", "none");
         row("robustness: Bible.dat lost the chapter", "book=John\nchapter=3\n", "none");
@@ -145,13 +146,14 @@ private slots:
             start = reading::savedStartPlace(settings);
             if (start.place)
                 start.place = reading::placeInText(*start.place, bible);
-            return (start.searchPageShown ? "search: " : "") + textOf(start.place);
+            return (start.searchPageShown ? "search: " : "") + textOf(start.place) +
+                   (start.subject.isEmpty() ? "" : " in " + start.subject);
         };
         const QString shown = opened();
         QTEST(shown, "opened");
         reading::keepStartPlace(settings, start); // read back as it was
         QCOMPARE(opened(), shown);
-        reading::keepStartPlace(settings, {std::nullopt, !start.searchPageShown});
+        reading::keepStartPlace(settings, {std::nullopt, !start.searchPageShown, QString()});
         QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
     }
 
