@@ -213,6 +213,8 @@ private slots:
                  QStringList(
                      {resultLine("John 3:16"), resultLine("John 3:17"), resultLine("John 3:18")}));
         QCOMPARE(status()->text(), QStringLiteral("3 verses"));
+        fx.trigger("mnuFavoriteVerses"); // the count is the search page's alone
+        QVERIFY(!status()->isVisible());
     }
 };
 
