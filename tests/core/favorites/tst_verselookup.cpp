@@ -71,6 +71,7 @@ private slots:
         row("nominal: book by its first letters", "Joh", "3:16", "John 3:", 16, 16);
         row("robustness: a doubled separator", "John", "3::16", "John 3:", 16, 16);
         row("robustness: a trailing separator", "John", "3-16;", "John 3:", 16, 16);
+        row("robustness: a leading separator", "John", ":3:16", "John 3:", 16, 16);
         row("robustness: range stops at the chapter's end", "John", "3:30-99", "John 3:", 30, 36);
         row("robustness: the largest verse number ends a range", "John", "3:30-32767",
             "John 3:", 30, 36);
@@ -79,6 +80,8 @@ private slots:
         none("robustness: verse past the chapter", "John", "3:99");
         none("robustness: range past the chapter", "John", "3:37-40");
         none("robustness: no chapter", "John", ":16");
+        none("robustness: a chapter alone", "John", "3");
+        none("robustness: a chapter the book lacks", "Jude", "2:1");
         none("robustness: empty", "John", "");
         none("robustness: a name of several books", "Jo", "3:16");
         none("robustness: overlong digits", "John", "3:99999999999999999999-1");

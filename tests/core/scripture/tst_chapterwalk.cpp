@@ -184,20 +184,16 @@ private slots:
     void placeTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("place"); // book, chapter and verse; empty: nowhere
-        QTest::newRow("nominal: a book") << "Romans"
-                                         << "Romans 1:0";
-        QTest::newRow("nominal: a verse") << "jn 3:16"
-                                          << "John 3:16";
-        QTest::newRow("nominal: a chapter") << "Ps 23"
-                                            << "Psalms 23:0";
-        QTest::newRow("nominal: a range across chapters") << "Gen 1:31-2:2"
-                                                          << "Genesis 1:31";
-        QTest::newRow("nominal: a verse of a book of one chapter") << "Jude 3"
-                                                                   << "Jude 1:3";
-        QTest::newRow("robustness: no book") << "Rome"
-                                             << "";
-        QTest::newRow("robustness: the placeholder") << "Books"
-                                                     << "";
+        const auto row = [](const char* name, const char* typed, const char* place) {
+            QTest::newRow(name) << QString(typed) << QString(place);
+        };
+        row("nominal: a book", "Romans", "Romans 1:0");
+        row("nominal: a verse", "jn 3:16", "John 3:16");
+        row("nominal: a chapter", "Ps 23", "Psalms 23:0");
+        row("nominal: a range across chapters", "Gen 1:31-2:2", "Genesis 1:31");
+        row("nominal: a verse of a book of one chapter", "Jude 3", "Jude 1:3");
+        row("robustness: no book", "Rome", "");
+        row("robustness: the placeholder", "Books", "");
     }
     void placeTyped() {
         QFETCH(QString, typed);

@@ -147,39 +147,6 @@ private slots:
         for (const QString& place : outside)
             QVERIFY2(!holds(place), qPrintable(place));
     }
-
-    // A reference typed beside a chosen book, as the favourites page's lookup reads it; the
-    // lookup's own test shows the verses found are those it has always found.
-    void readsAReferenceBesideItsBook_data() {
-        for (const char* column : {"book", "typed", "named"})
-            QTest::addColumn<QString>(column);
-        const auto row = [](const char* name, const char* book, const char* typed,
-                            const char* named) {
-            QTest::newRow(name) << QString(book) << QString(typed) << QString(named);
-        };
-        row("nominal: a verse", "John", "3:16", "John 3:16");
-        row("nominal: verses", "Genesis", "1:1-6", "Genesis 1:1-6");
-        row("nominal: the verse before the last separator", "Genesis", "1:1-6-9", "Genesis 1:6-9");
-        row("nominal: a run of one verse", "John", "3:16-16", "John 3:16");
-        row("nominal: a space separates", "1 John", "3 16", "1 John 3:16");
-        row("nominal: leading zeros", "John", "03:016-018", "John 3:16-18");
-        row("robustness: a leading separator", "John", ":3:16", "John 3:16");
-        row("robustness: a trailing separator", "John", "3-16;", "John 3:16");
-        row("robustness: past the chapter's end", "John", "3:30-32767", "John 3:30-32767");
-        row("robustness: past the largest number", "John", "3:30-32768", "");
-        row("robustness: backwards", "John", "3:18-16", "");
-        row("robustness: a chapter alone", "John", "3", "");
-        row("robustness: verse 0", "John", "3:0-2", "");
-        row("robustness: a chapter the book lacks", "Jude", "2:1", "");
-        row("robustness: no book", "Books", "1:1", "");
-    }
-    void readsAReferenceBesideItsBook() {
-        QFETCH(QString, book);
-        QFETCH(QString, typed);
-        QTEST(
-            formatted(scripture::parseReferenceIn(scripture::bookIndex(book).value_or(-1), typed)),
-            "named");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestReferences)
