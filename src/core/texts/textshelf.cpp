@@ -97,6 +97,7 @@ Rendering TextShelf::fileOf(const Text& text, const Progress& progress, std::sto
     texts();
     if (!m_library)
         return {{}, QStringLiteral("%1 cannot be rendered: %2").arg(text.name, m_problem)};
+    const std::scoped_lock oneAtATime(*m_libraryCalls);
     return renderModule(*m_library, m_files, text.module, m_cacheFolder, progress, std::move(stop));
 }
 

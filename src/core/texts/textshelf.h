@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <stop_token>
 
 class FileSystem;
@@ -57,8 +58,9 @@ public:
 
     // Where the text's lines are read: Bible.dat's own path, or the module's rendering, made first
     // when there is none for the module as it is now. Once the texts are listed, it may run on a
-    // thread of its own (the library takes its calls one at a time) while this thread reads the
-    // list; it reports its progress and stops when asked, on that thread.
+    // thread of its own while this thread reads the list; it reports its progress and stops when
+    // asked, on that thread. The library takes its calls one at a time: a rendering asked for
+    // while another runs waits for it.
     Rendering fileOf(const Text& text, const Progress& progress = {}, std::stop_token stop = {});
 
     // What a name given on the command line leads to: the file to read, rendered first when
@@ -76,6 +78,7 @@ private:
     QString m_cacheFolder;
     Opener m_opener;
     std::unique_ptr<ModuleLibrary> m_library;
+    std::unique_ptr<std::mutex> m_libraryCalls = std::make_unique<std::mutex>();
     QList<Text> m_texts;
     bool m_listed = false;
     QString m_problem;
