@@ -13,11 +13,24 @@
 namespace {
 
 // The search asked for on the command line, its lines on standard output.
+// A text named by --text is rendered first when it has not been: the SWORD library is loaded
+// for a module's text only.
 int searchFromCommandLine(const shell::CommandLineDecision& asked) {
     FileSystem files;
+    const ProgramFolder folder = storage::chooseFoldersOfThisMachine(files, asked.namedFolder);
+    QString textPath;
+    if (!asked.textName.isEmpty()) {
+        texts::TextShelf shelf = texts::TextShelf::ofThisProgram(files, folder.biblePath());
+        const texts::TextShelf::Resolved resolved = shelf.resolve(asked.textName);
+        if (resolved.path.isEmpty()) {
+            std::fputs(qUtf8Printable(QStringLiteral("vellumark: ") + resolved.problem), stderr);
+            return resolved.exitStatus;
+        }
+        textPath = resolved.path;
+    }
     const search::CommandAnswer answer = search::searchFromCommandLine(
-        files, storage::chooseFoldersOfThisMachine(files, asked.namedFolder),
-        {asked.query, asked.book, asked.countOnly}, [](QByteArrayView bytes) {
+        files, folder, {asked.query, asked.book, asked.countOnly, textPath},
+        [](QByteArrayView bytes) {
             return std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) ==
                    std::size_t(bytes.size());
         });

@@ -345,6 +345,8 @@ private slots:
             {"", "wayland"});
         row("nominal: a search needs no display", {"--search", "love", "--in", "Jude", "--count"},
             Decision::Search, {"", ""});
+        row("nominal: a search of another text", {"--text", "KJV", "--search", "love"},
+            Decision::Search);
         row("robustness: a search for spaces, no display", {"--search", " \n "}, Decision::Refuse,
             {"", ""});
         // A search's command line is refused on the terminal, with a display or without one.
@@ -358,6 +360,8 @@ private slots:
         terminalRow("robustness: --search with a missing folder", {"--folder=/none", "--search=x"});
         terminalRow("robustness: --in without --search", {"-in", "John"});
         terminalRow("robustness: --count without --search", {"--count"});
+        terminalRow("robustness: --text without --search", {"--text", "KJV"});
+        terminalRow("robustness: --texts with --text", {"--texts", "--text", "KJV"});
         row("robustness: a search option after --", {"--", "--count"}, Decision::Refuse);
         row("nominal: the texts need no display", {"--texts", "--folder", "/tmp"},
             Decision::ListTexts, {"", ""}, "/tmp");
@@ -373,6 +377,11 @@ private slots:
         QTEST(decision.exitStatus, "status");
         QTEST(decision.showInWindow, "shown");
         QTEST(decision.namedFolder, "named");
+        const qsizetype textNamed = arguments.indexOf("--text");
+        QCOMPARE(decision.textName,
+                 decision.outcome == shell::CommandLineDecision::Search && textNamed >= 0
+                     ? arguments[textNamed + 1]
+                     : QString());
         QCOMPARE(decision.text.isEmpty(),
                  decision.outcome != shell::CommandLineDecision::Answer &&
                      decision.outcome != shell::CommandLineDecision::Refuse);

@@ -186,10 +186,11 @@ QString onTerminal(QString text) {
 }
 
 // Why the text could not be searched: missing, or there but not to be read.
-QString scriptureProblem(FileSystem& files, const ProgramFolder& folder) {
-    const QString path = folder.biblePath();
+QString scriptureProblem(FileSystem& files, const ProgramFolder& folder, const QString& path) {
     if (!files.fileExists(path))
-        return onTerminal(storage::scriptureMissingText(folder));
+        return onTerminal(path == folder.biblePath()
+                              ? storage::scriptureMissingText(folder)
+                              : QDir::toNativeSeparators(path) + QStringLiteral(" is not there."));
     const FileSystem::Result readable = files.canRead(path);
     return onTerminal(
         QDir::toNativeSeparators(path) + QStringLiteral(" could not be read: ") +
@@ -207,19 +208,19 @@ CommandAnswer searchFromCommandLine(FileSystem& files, const ProgramFolder& fold
             return {kExitTrouble,
                     QStringLiteral("--in %1: there is no book of that name.\n").arg(asked.book)};
     }
-    const QString path = folder.biblePath();
+    const QString path = asked.textPath.isEmpty() ? folder.biblePath() : asked.textPath;
     if (!files.fileExists(path))
-        return {kExitTrouble, scriptureProblem(files, folder)};
+        return {kExitTrouble, scriptureProblem(files, folder, path)};
     PieceResults results(asked, book, output);
     bool written = true;
     if (files.mayReadDirectly()) {
         const auto take = [&](QByteArrayView piece) { return written = results.take(piece); };
         if (textpieces::readInPieces(path, kPieceBytes, take) == textpieces::Reading::Unreadable)
-            return {kExitTrouble, scriptureProblem(files, folder)};
+            return {kExitTrouble, scriptureProblem(files, folder, path)};
     } else {
         ScriptureText scripture(files, path);
         if (!scripture.refresh())
-            return {kExitTrouble, scriptureProblem(files, folder)};
+            return {kExitTrouble, scriptureProblem(files, folder, path)};
         written = results.take(scripture.text());
     }
     if (!written || !results.finish())

@@ -22,6 +22,7 @@ struct CommandSearch {
     QString query;     // as typed: line breaks become spaces, spaces are trimmed
     QString book = {}; // the one book searched, by its name; every book when empty
     bool countOnly = false;
+    QString textPath = {}; // the text searched, in Bible.dat's form; Bible.dat when empty
 };
 
 struct CommandAnswer {

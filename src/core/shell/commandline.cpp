@@ -109,7 +109,7 @@ bool namesAnyOf(const QStringList& arguments, const QList<QCommandLineOption>& o
 
 // A query that trims to nothing is refused, as the search page searches for nothing then.
 CommandLineDecision searchDecision(const QString& query, const QString& book, bool countOnly,
-                                   const QString& folder) {
+                                   const QString& textName, const QString& folder) {
     if (text::spaceTrimmed(search::singleLineQuery(query)).isEmpty())
         return refused(QStringLiteral("--search needs words, a phrase or a verse to look for."),
                        false);
@@ -118,6 +118,7 @@ CommandLineDecision searchDecision(const QString& query, const QString& book, bo
     decision.query = query;
     decision.book = book;
     decision.countOnly = countOnly;
+    decision.textName = textName;
     if (!folder.isEmpty())
         decision.namedFolder = QFileInfo(folder).absoluteFilePath();
     return decision;
@@ -162,32 +163,40 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
     parser.addOption(folder);
     const QCommandLineOption search(
         QStringLiteral("search"),
-        QStringLiteral("Print the verse lines that hold <query> as a phrase or, when none does, "
-                       "all its words in any order, as the search page lists them: one a line, "
+        QStringLiteral("Print the verses <query> names when it is a reference (John 3:16-18), "
+                       "else the verse lines that hold it as a phrase or, when none does, all "
+                       "its words in any order, as the search page lists them: one a line, "
                        "in UTF-8, without a window. Exit status 0 when lines were found, 1 when "
                        "none were, 2 on an error."),
         QStringLiteral("query"));
     const QCommandLineOption book(
         QStringLiteral("in"),
-        QStringLiteral("With --search: only the lines that begin with <book> (case counts), as "
-                       "in the search page's book box. Every book by default."),
+        QStringLiteral("With --search: only the lines of <book>, named in any case or by a "
+                       "common abbreviation, as the search page's book box takes it. Every book "
+                       "by default."),
         QStringLiteral("book"));
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("With --search: print only how many lines "
                                                   "were found."));
+    const QCommandLineOption text(
+        QStringLiteral("text"),
+        QStringLiteral("With --search: search <name> instead of Bible.dat: Bible.dat, or a Bible "
+                       "text module of the SWORD library by its name or abbreviation, in any "
+                       "case, as --texts lists them."),
+        QStringLiteral("name"));
     const QCommandLineOption texts(
         QStringLiteral("texts"),
         QStringLiteral("Print the texts there are, one a line: its name, a tab and its "
                        "description; Bible.dat first, then every Bible text module of the SWORD "
                        "library."));
-    parser.addOptions({search, book, count, texts});
+    parser.addOptions({search, book, count, text, texts});
     acceptToolkitOptions(parser);
 
     const bool parsed = parser.parse(arguments);
     // A search is asked for on a terminal, where someone waits for its answer and may see no
     // window: whatever is wrong with its command line is told there only.
     const bool seen = onAScreen(display, parser.value(QStringLiteral("platform"))) &&
-                      !namesAnyOf(arguments, {search, book, count, texts});
+                      !namesAnyOf(arguments, {search, book, count, text, texts});
     if (!parsed)
         return refused(parser.errorText() + QStringLiteral("\nTry '") + kCommand +
                            QStringLiteral(" --help'."),
@@ -206,9 +215,10 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
             return refused(problem, seen);
     }
     if (parser.isSet(texts)) {
-        if (parser.isSet(search) || parser.isSet(book) || parser.isSet(count))
-            return refused(QStringLiteral("--texts goes alone, without --search, --in or --count."),
-                           false);
+        if (parser.isSet(search) || parser.isSet(book) || parser.isSet(count) || parser.isSet(text))
+            return refused(
+                QStringLiteral("--texts goes alone, without --search, --in, --count or --text."),
+                false);
         CommandLineDecision listing;
         listing.outcome = CommandLineDecision::ListTexts;
         if (parser.isSet(folder))
@@ -217,9 +227,9 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
     }
     if (parser.isSet(search))
         return searchDecision(parser.value(search), parser.value(book), parser.isSet(count),
-                              parser.value(folder));
-    if (parser.isSet(book) || parser.isSet(count))
-        return refused(QStringLiteral("--in and --count go with --search."), seen);
+                              parser.value(text), parser.value(folder));
+    if (parser.isSet(book) || parser.isSet(count) || parser.isSet(text))
+        return refused(QStringLiteral("--in, --count and --text go with --search."), seen);
     if (!displayNamed(display, parser.value(QStringLiteral("platform"))))
         return refusal(noDisplayText(display), kExitNoDisplay, false);
     CommandLineDecision run;

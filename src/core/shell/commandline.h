@@ -36,14 +36,16 @@ struct CommandLineDecision {
     QString query;             // what --search looks for, as given
     QString book;              // the book --in names, as given; empty when none is named
     bool countOnly = false;    // --count: only how many lines were found
+    QString textName;          // the text --text names, as given; empty for Bible.dat
 };
 
 // The arguments as given, the program's path first. The toolkit's own options (-style,
 // -platform, -reverse, -stylesheet and the others every Qt program takes) are accepted and left
 // for the application object, which reads them itself. A folder named by --folder must be there
 // already: a mistyped one is refused rather than made. With no display named anywhere the start
-// is refused too, before the toolkit would end the process. A search (--search, with --in and
-// --count) and the list of texts (--texts) need no display: they are answered on the terminal.
+// is refused too, before the toolkit would end the process. A search (--search, with --in,
+// --count and --text) and the list of texts (--texts) need no display: they are answered on the
+// terminal.
 CommandLineDecision decideCommandLine(const QStringList& arguments, const Display& display);
 
 } // namespace shell

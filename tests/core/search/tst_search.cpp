@@ -252,6 +252,13 @@ private slots:
         QVERIFY(testfiles::put(folder.filePath("Bible.dat"), longLine + "\r\nJob 1:2  love\r\n"));
         QCOMPARE(status({"love", "Job"}), search::kExitFound);
         QCOMPARE(output, longLine + "\nJob 1:2  love\n");
+        // Another text in the same form, named by its path; one that is gone is told.
+        const QString other = folder.filePath("other.txt");
+        QVERIFY(testfiles::put(other,
+                               "\xEF\xBB\xBFJohn 1:1  \xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82\n"));
+        QCOMPARE(status({"ΛΌΓΟΣ", {}, false, other}), search::kExitFound);
+        QCOMPARE(output, "John 1:1  \xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82\n");
+        QCOMPARE(status({"love", {}, false, other + ".gone"}), search::kExitTrouble);
         writable = false;
         QCOMPARE(status({"love"}), search::kExitTrouble);
     }
