@@ -32,6 +32,9 @@
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 #include "text/linebreak.h"
+#include "texts/textshelf.h"
+#include "texts/textsmenu.h"
+#include "texts/textswitcher.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -79,6 +82,7 @@ BibleApp::BibleApp(Storage storage, Services services)
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
     m_fontSizeKeys = std::make_unique<FontSizeKeys>(w, *m_setFont, m_storage, m_services.messages);
+    startTexts();
     // After every handler that may keep the window open has had its say.
     QObject::connect(&w, &MainWindow::closing, &w,
                      [this](const QCloseEvent* closing) { saveSettings(closing); });
@@ -108,6 +112,33 @@ void BibleApp::load() {
     openWhereReadingStopped();
 }
 
+// The SWORD library's texts beside Bible.dat: listed when the Texts menu is first opened, so
+// that a start on Bible.dat never loads the library.
+void BibleApp::startTexts() {
+    MainWindow& w = *m_window;
+    m_shelf = std::make_unique<texts::TextShelf>(
+        texts::TextShelf::ofThisProgram(m_storage.files, m_storage.folder.biblePath()));
+    m_textsMenu =
+        std::make_unique<TextsMenu>(w.menus().texts, &w, texts::kBibleDatDescription, [this] {
+            QStringList descriptions;
+            for (const texts::Text& text : m_shelf->texts())
+                descriptions << text.description;
+            return descriptions;
+        });
+    m_textSwitcher = std::make_unique<TextSwitcher>(*m_shelf, *m_scripture, *m_textsMenu,
+                                                    w.menus().stopRendering, w.statusBar());
+    QObject::connect(m_textSwitcher.get(), &TextSwitcher::switched, &w,
+                     [this](const QString& description) { showInTextPicked(description); });
+}
+
+// The chapter read stays, its top line as near as the other text allows.
+void BibleApp::showInTextPicked(const QString& description) {
+    m_window->nameText(description);
+    if (const std::optional<reading::ReadingPlace> shown = m_reading->shownPlace())
+        m_reading->showPlace(reading::placeInText(*shown, m_scripture->text())
+                                 .value_or(reading::ReadingPlace{shown->chapter, 0}));
+}
+
 // The search page's handlers, once its controls are built.
 void BibleApp::startSearchPage() {
     m_search =
@@ -132,6 +163,7 @@ void BibleApp::openWhereReadingStopped() {
     if (start.searchPageShown)
         m_pages->show(PageSwitcher::Page::Search);
     m_favorites->reopen(start.subject);
+    m_textSwitcher->reopen(start.text);
     if (!start.place)
         return;
     m_scripture->refresh();
@@ -148,7 +180,8 @@ void BibleApp::saveSettings(const QCloseEvent* closing) {
     m_windowMemory->keep();
     reading::keepStartPlace(*m_settings, {m_reading->shownPlace(),
                                           m_pages->shown() == PageSwitcher::Page::Search,
-                                          m_favorites->subjectToReopen().value_or(QString())});
+                                          m_favorites->subjectToReopen().value_or(QString()),
+                                          m_textSwitcher->shownName()});
     if (const FileSystem::Result saved = m_settings->save(); !saved.ok)
         qCWarning(report::lcFiles) << "settings not saved:" << saved.error;
 }

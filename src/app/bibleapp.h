@@ -28,8 +28,14 @@ class SearchPage;
 class SetFontCommand;
 class ShownSubject;
 class SubjectFiles;
+class TextsMenu;
+class TextSwitcher;
 class VerseLookup;
 class WindowMemory;
+
+namespace texts {
+class TextShelf;
+}
 
 // Builds the main window, gives every page's handlers the controls of their page, connects the
 // pages, and runs the start-up.
@@ -61,6 +67,8 @@ private:
     void openWhereReadingStopped();
     void startSearchPage();
     void saveSettings(const QCloseEvent* closing);
+    void startTexts();
+    void showInTextPicked(const QString& description);
 
     Storage m_storage;
     Services m_services;
@@ -70,6 +78,7 @@ private:
     std::unique_ptr<SettingsFile> m_settings;
     std::unique_ptr<WindowMemory> m_windowMemory;
     std::unique_ptr<ScriptureText> m_scripture;
+    std::unique_ptr<texts::TextShelf> m_shelf;
     std::unique_ptr<ReadingArea> m_reading;
     std::unique_ptr<SearchPage> m_search;
     std::unique_ptr<SubjectFiles> m_subjectFiles;
@@ -86,4 +95,6 @@ private:
     std::unique_ptr<BookmarkCommands> m_bookmark;
     std::unique_ptr<SetFontCommand> m_setFont;
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;
+    std::unique_ptr<TextsMenu> m_textsMenu;
+    std::unique_ptr<TextSwitcher> m_textSwitcher; // its rendering stopped before the text goes
 };

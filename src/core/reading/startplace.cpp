@@ -13,6 +13,7 @@ constexpr QLatin1String kChapter("Reading/chapter");
 constexpr QLatin1String kTop("Reading/topLine");
 constexpr QLatin1String kPage("Reading/page");
 constexpr QLatin1String kSubject("Favorites/subject");
+constexpr QLatin1String kText("Reading/text");
 constexpr QLatin1String kSearchPage("search");
 constexpr QLatin1String kFavoritesPage("favorites");
 
@@ -22,6 +23,7 @@ reading::StartPlace reading::savedStartPlace(const SettingsFile& settings) {
     StartPlace start;
     start.searchPageShown = settings.value(kPage) == kSearchPage;
     start.subject = settings.value(kSubject);
+    start.text = settings.value(kText);
     if (const std::optional<scripture::ChapterPlace> named =
             scripture::namedChapter(settings.value(kBook), settings.value(kChapter)))
         start.place = ReadingPlace{*named, std::max(settings.intValue(kTop, 0), 0)};
@@ -38,10 +40,12 @@ std::optional<reading::ReadingPlace> reading::placeInText(const ReadingPlace& pl
 
 void reading::keepStartPlace(SettingsFile& settings, const StartPlace& shown) {
     settings.setValue(kPage, shown.searchPageShown ? kSearchPage : kFavoritesPage);
-    if (shown.subject.isEmpty())
-        settings.remove(kSubject);
-    else
-        settings.setValue(kSubject, shown.subject);
+    for (const auto& [key, value] : {std::pair(kSubject, shown.subject), {kText, shown.text}}) {
+        if (value.isEmpty())
+            settings.remove(key);
+        else
+            settings.setValue(key, value);
+    }
     if (!shown.place) {
         for (QLatin1String key : {kBook, kChapter, kTop})
             settings.remove(key);

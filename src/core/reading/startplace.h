@@ -20,6 +20,8 @@ struct StartPlace {
     bool searchPageShown = false;
     // The favourites subject last shown, by name; empty for none.
     QString subject;
+    // The text read, by name (a module's); empty for Bible.dat.
+    QString text;
 };
 
 // What the settings say to open; a damaged or missing value opens as the first start does.

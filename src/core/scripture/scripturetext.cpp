@@ -139,6 +139,14 @@ std::optional<VerseText> ScriptureText::readText() const {
     return VerseText(QByteArrayView(read.bytes), m_unmarked);
 }
 
+bool ScriptureText::readFrom(const QString& path) {
+    finishLoading();
+    m_path = path;
+    m_nativePath = QFile::encodeName(path);
+    forget();
+    return refresh();
+}
+
 void ScriptureText::forget() {
     m_text = emptyText();
     m_loaded.reset();

@@ -38,6 +38,9 @@ public:
     // Brings the copy up to date, after a read under way; false when the file is missing or
     // cannot be read (then there are no lines).
     bool refresh();
+    // Reads another file from now on, after a read under way ends, and reads it at once.
+    bool readFrom(const QString& path);
+    const QString& path() const { return m_path; }
 
     // The text as of the last refresh.
     const VerseText& text() const { return *m_text; }
@@ -72,10 +75,10 @@ private:
     void take(Loaded loaded);
     void forget();
 
-    // Read on the loading thread as well: set once, at construction.
+    // Read on the loading thread as well: changed only while no read is under way.
     FileSystem& m_files;
-    const QString m_path;
-    const QByteArray m_nativePath; // the path as the system takes it
+    QString m_path;
+    QByteArray m_nativePath; // the path as the system takes it
     const TextEncoding m_unmarked;
 
     std::shared_ptr<const VerseText> m_text;

@@ -79,6 +79,8 @@ constexpr Piece kKeys[] = {
     {"Ctrl+PgDown: Next Chapter", 1},
     {"Ctrl+PgUp: Previous Chapter", 1},
     {"Ctrl+L: Go to Reference: type a book or a verse (John 3:16) in the book box, then Enter", 1},
+    {"Ctrl+1 to Ctrl+9: read the Texts menu's first nine texts (Ctrl+1: the Orrisant Version)", 1},
+    {"Esc: Stop Rendering a text being made ready for its first reading", 1},
     {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},
     {"Enter in the search words: search", 1},

@@ -10,6 +10,7 @@
 #include "mainwindow/clientlayout.h"
 #include "mainwindow/historybuttons.h"
 #include "placement/placement.h"
+#include "texts/textshelf.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -78,7 +79,7 @@ protected:
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmBible"));
-    setWindowTitle(kMaker + QStringLiteral(" - Vellumark ~ Orrisant Version"));
+    nameText(texts::kBibleDatDescription);
     // Linux has none of the font list's names, and what fontconfig puts in their place can be
     // far off: a calligraphic italic for Comic Sans MS, and for MS Sans Serif, the design font,
     // a family so much wider that the narrow boxes cut their text ("Chapter" reads ":hapter").
@@ -161,6 +162,10 @@ void MainWindow::createFavoritesPage(QWidget* area) {
 
 // Below the client area, which keeps its designed size: the window is that much taller. The
 // line's text is its accessible name, so a screen reader hears each change of it.
+void MainWindow::nameText(const QString& description) {
+    setWindowTitle(kMaker + QStringLiteral(" - Vellumark ~ ") + description);
+}
+
 void MainWindow::createStatusLine() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));

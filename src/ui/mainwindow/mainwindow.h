@@ -28,6 +28,8 @@ public:
     // The search page's controls, in their places, in the tab order and in the display font;
     // searchPageBuilt tells of them once. Does nothing once they are there.
     void buildSearchPage();
+    // The caption names the text read, by its description.
+    void nameText(const QString& description);
     bool hasSearchPage() const { return m_search.queryBox != nullptr; }
 
     // The control that has the keyboard focus, as the handlers see it (a menu does not take it).

@@ -77,6 +77,14 @@ Menus buildMenus(QMenuBar* bar) {
                            {QKeySequence(Qt::CTRL | Qt::Key_L)});
     bar->addMenu(go);
 
+    // The texts' items go above the separator; Esc stops a first rendering only while one runs.
+    m.texts = menu(bar, "mnuTexts", QStringLiteral("&Texts"));
+    separator(m.texts, "mnuBar4");
+    m.stopRendering = item(m.texts, "mnuStopRendering", QStringLiteral("&Stop Rendering"),
+                           {QKeySequence(Qt::Key_Escape)});
+    m.stopRendering->setEnabled(false);
+    bar->addMenu(m.texts);
+
     QMenu* favorites = menu(bar, "mnuFavorites", QStringLiteral("Fa&vorites"));
     m.showFavorites = item(favorites, "mnuFavoriteVerses", QStringLiteral("Favorite &Verses"));
     bar->addMenu(favorites);

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 // The main window's menu items, each named for its command; the design's names (mnuCut, ...)
@@ -25,6 +26,8 @@ struct Menus {
     QAction* nextChapter = nullptr;       // Go > Next Chapter
     QAction* previousChapter = nullptr;   // Go > Previous Chapter
     QAction* goToReference = nullptr;     // Go > Go to Reference
+    QMenu* texts = nullptr;               // Texts: an item a text, put in by TextsMenu
+    QAction* stopRendering = nullptr;     // Texts > Stop Rendering
     QAction* showFavorites = nullptr;     // Favorites > Favorite Verses
     QAction* showSearch = nullptr;        // Search > Search Text
     QAction* setFont = nullptr;           // Options > Set Font

@@ -120,8 +120,10 @@ private slots:
             QTest::newRow(name) << QByteArray("[Reading]\n") + stored << QString(opened);
         };
         row("nominal: the chapter, its top line, the page, the subject",
-            "book=Psalms\nchapter=23\npage=search\ntopLine=12\n[Favorites]\nsubject= Hope = Joy\n",
-            "search: Psalms 23@12 in Hope = Joy");
+            "book=Psalms\nchapter=23\npage=search\ntopLine=12\ntext=KJV\n[Favorites]\nsubject= "
+            "Hope = "
+            "Joy\n",
+            "search: Psalms 23@12 in Hope = Joy of KJV");
         row("nominal: the first start", "", "none");
         row("nominal: the welcome or help text shown last", "page=favorites\n", "none");
         row("robustness: Bible.dat lost the chapter", "book=John\nchapter=3\n", "none");
@@ -147,13 +149,14 @@ private slots:
             if (start.place)
                 start.place = reading::placeInText(*start.place, bible);
             return (start.searchPageShown ? "search: " : "") + textOf(start.place) +
-                   (start.subject.isEmpty() ? "" : " in " + start.subject);
+                   (start.subject.isEmpty() ? "" : " in " + start.subject) +
+                   (start.text.isEmpty() ? "" : " of " + start.text);
         };
         const QString shown = opened();
         QTEST(shown, "opened");
         reading::keepStartPlace(settings, start); // read back as it was
         QCOMPARE(opened(), shown);
-        reading::keepStartPlace(settings, {std::nullopt, !start.searchPageShown, QString()});
+        reading::keepStartPlace(settings, {std::nullopt, !start.searchPageShown, {}, {}});
         QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
     }
 

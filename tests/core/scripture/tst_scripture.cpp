@@ -236,6 +236,13 @@ private slots:
         QVERIFY(!scripture.refresh());
         QVERIFY(!scripture.chapter(job1));
         QCOMPARE(scripture.text().lineCount(), 0);
+
+        // Another text, as another translation is picked, a read of the first under way.
+        QVERIFY(put(path, "Job 1:1  first\r\n") &&
+                put(path + "2", "\xEF\xBB\xBFJob 1:1  \xCE\xB1\n"));
+        scripture.startLoading();
+        QVERIFY(scripture.readFrom(path + "2"));
+        QCOMPARE(scripture.chapter(job1)->text, QStringLiteral("1  \u03B1\r\n\r\n"));
     }
 
     // Every byte, the five Windows-1252 leaves undefined too, reads as a character that is

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QWidget;
+
+// Texts: an item a text, by its description, the text shown checked, Ctrl+1 to Ctrl+9 for the
+// first nine. Until the menu is first opened it holds Bible.dat's item alone, so that listing
+// the SWORD library's modules waits until they are asked for; Ctrl+2 to Ctrl+9 list them then.
+class TextsMenu : public QObject {
+    Q_OBJECT
+public:
+    // descriptions: every text's, Bible.dat's first; called once, when the texts are first asked
+    // for.
+    TextsMenu(QMenu* menu, QWidget* window, QString bibleDatDescription,
+              std::function<QStringList()> descriptions);
+
+    // Lists every text in the menu, once.
+    void fill();
+    void check(int index);
+
+signals:
+    void picked(int index);
+
+private:
+    QAction* addText(const QString& description, int index);
+
+    QMenu* m_menu;
+    QActionGroup* m_group;
+    QList<QAction*> m_beforeListed; // Ctrl+2 to Ctrl+9 until the texts are listed
+    std::function<QStringList()> m_descriptions;
+    bool m_filled = false;
+};
