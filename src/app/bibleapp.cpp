@@ -1,6 +1,7 @@
 #include "bibleapp.h"
 
 #include "bookmark/bookmarkfile.h"
+#include "comparedialog/comparecommand.h"
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
 #include "favorites/subjectfiles.h"
@@ -32,6 +33,7 @@
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
 #include "text/linebreak.h"
+#include "texts/textshelf.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -79,6 +81,10 @@ BibleApp::BibleApp(Storage storage, Services services)
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
     m_fontSizeKeys = std::make_unique<FontSizeKeys>(w, *m_setFont, m_storage, m_services.messages);
+    m_shelf = std::make_unique<texts::TextShelf>(
+        texts::TextShelf::ofThisProgram(m_storage.files, m_storage.folder.biblePath()));
+    m_compare = std::make_unique<CompareCommand>(w, menus, *m_reading, *m_shelf, m_services.pointer,
+                                                 m_services.clipboard);
     // After every handler that may keep the window open has had its say.
     QObject::connect(&w, &MainWindow::closing, &w,
                      [this](const QCloseEvent* closing) { saveSettings(closing); });

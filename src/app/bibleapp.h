@@ -10,6 +10,7 @@ class QCloseEvent;
 #include <memory>
 
 class BookmarkCommands;
+class CompareCommand;
 class EditCommands;
 class ExitCommand;
 class FavoritesPage;
@@ -30,6 +31,10 @@ class ShownSubject;
 class SubjectFiles;
 class VerseLookup;
 class WindowMemory;
+
+namespace texts {
+class TextShelf;
+}
 
 // Builds the main window, gives every page's handlers the controls of their page, connects the
 // pages, and runs the start-up.
@@ -86,4 +91,6 @@ private:
     std::unique_ptr<BookmarkCommands> m_bookmark;
     std::unique_ptr<SetFontCommand> m_setFont;
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;
+    std::unique_ptr<texts::TextShelf> m_shelf;
+    std::unique_ptr<CompareCommand> m_compare; // after the shelf: gone before it
 };

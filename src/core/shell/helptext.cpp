@@ -80,6 +80,7 @@ constexpr Piece kKeys[] = {
     {"Ctrl+PgUp: Previous Chapter", 1},
     {"Ctrl+L: Go to Reference: type a book or a verse (John 3:16) in the book box, then Enter", 1},
     {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
+    {"Ctrl+K: Compare Translations: the verse at the caret in every text", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},
     {"Enter in the search words: search", 1},
     {"Ctrl++: Bigger Text (or Ctrl with the mouse wheel over the chapter)", 1},
