@@ -241,7 +241,7 @@ private slots:
             if (waiting)
                 QVERIFY(QTest::qWaitFor([dialog] { return dialog->isComplete(); }, 120000));
             dialog->findChild<QPushButton*>("cmdCopyComparison")->click();
-            dialog->close();
+            QTest::keyClick(dialog, Qt::Key_Escape);
             QTRY_VERIFY(!fx.window().findChild<CompareDialog*>());
         }
         const QString verse = testfiles::verseText(testfiles::bible().lines, "John 3:16");
