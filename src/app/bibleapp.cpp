@@ -1,6 +1,7 @@
 #include "bibleapp.h"
 
 #include "bookmark/bookmarkfile.h"
+#include "comparedialog/comparecommand.h"
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
 #include "favorites/subjectfiles.h"
@@ -83,6 +84,8 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
     m_fontSizeKeys = std::make_unique<FontSizeKeys>(w, *m_setFont, m_storage, m_services.messages);
     startTexts();
+    m_compare = std::make_unique<CompareCommand>(w, menus, *m_reading, *m_shelf, m_services.pointer,
+                                                 m_services.clipboard);
     // After every handler that may keep the window open has had its say.
     QObject::connect(&w, &MainWindow::closing, &w,
                      [this](const QCloseEvent* closing) { saveSettings(closing); });

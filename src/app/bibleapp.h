@@ -10,6 +10,7 @@ class QCloseEvent;
 #include <memory>
 
 class BookmarkCommands;
+class CompareCommand;
 class EditCommands;
 class ExitCommand;
 class FavoritesPage;
@@ -97,4 +98,5 @@ private:
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;
     std::unique_ptr<TextsMenu> m_textsMenu;
     std::unique_ptr<TextSwitcher> m_textSwitcher; // its rendering stopped before the text goes
+    std::unique_ptr<CompareCommand> m_compare;    // after the shelf: gone before it
 };

@@ -82,6 +82,7 @@ constexpr Piece kKeys[] = {
     {"Ctrl+1 to Ctrl+9: read the Texts menu's first nine texts (Ctrl+1: the Orrisant Version)", 1},
     {"Esc: Stop Rendering a text being made ready for its first reading", 1},
     {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
+    {"Ctrl+K: Compare Translations: the verse at the caret in every text", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},
     {"Enter in the search words: search", 1},
     {"Ctrl++: Bigger Text (or Ctrl with the mouse wheel over the chapter)", 1},

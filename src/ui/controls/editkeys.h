@@ -38,12 +38,18 @@ inline QList<QKeySequence> selectAll() {
     return bindings(QKeySequence::SelectAll);
 }
 
+// Compare Translations: where the platform binds it to deleting to the line's end (X11), a text
+// control would take it before the menu does.
+inline QList<QKeySequence> compareTexts() {
+    return {QKeySequence(Qt::CTRL | Qt::Key_K)};
+}
+
 inline bool isEditKey(const QKeyEvent* event) {
     // The Del of the keypad is the same key.
     const QKeySequence pressed(
         QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
     for (const QList<QKeySequence>& keys :
-         {undo(), cut(), copy(), paste(), deleteKey(), selectAll()}) {
+         {undo(), cut(), copy(), paste(), deleteKey(), selectAll(), compareTexts()}) {
         if (keys.contains(pressed))
             return true;
     }

@@ -49,6 +49,8 @@ Menus buildMenus(QMenuBar* bar) {
     m.copy = item(edit, "mnuCopy", QStringLiteral("&Copy"), editkeys::copy());
     m.copyWithReference = item(edit, "mnuCopyWithReference", QStringLiteral("Copy with &Reference"),
                                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    m.compareTexts = item(edit, "mnuCompareTranslations", QStringLiteral("Compare &Translations"),
+                          editkeys::compareTexts());
     m.paste = item(edit, "mnuPaste", QStringLiteral("&Paste"), editkeys::paste());
     m.deleteForward = item(edit, "mnuDelete", QStringLiteral("De&lete"), editkeys::deleteKey());
     separator(edit, "mnuBar2");

@@ -15,6 +15,7 @@ struct Menus {
     QAction* cut = nullptr;               // Edit > Cut
     QAction* copy = nullptr;              // Edit > Copy
     QAction* copyWithReference = nullptr; // Edit > Copy with Reference
+    QAction* compareTexts = nullptr;      // Edit > Compare Translations
     QAction* paste = nullptr;             // Edit > Paste
     QAction* deleteForward = nullptr;     // Edit > Delete
     QAction* selectAll = nullptr;         // Edit > Select All

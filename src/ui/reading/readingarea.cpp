@@ -3,6 +3,7 @@
 #include "controls/combobox.h"
 #include "controls/textbox.h"
 #include "mainwindow/menus.h"
+#include "reading/caretverse.h"
 #include "reading/readingmarks.h"
 #include "reading/typedplace.h"
 #include "scripture/bookcatalogue.h"
@@ -37,7 +38,7 @@ void ReadingArea::connectCommands(const Menus& menus) {
     TextBox* text = m_view.readingText;
     auto* separator = new QAction(text);
     separator->setSeparator(true);
-    text->addActions({separator, menus.copyWithReference});
+    text->addActions({separator, menus.copyWithReference, menus.compareTexts});
     connect(menus.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
     connect(menus.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
     connect(menus.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
@@ -272,4 +273,12 @@ void ReadingArea::copyWithReference() {
         scripture::chapterPrefix(m_shown->book, QString::number(m_shown->chapter)), spans, touched);
     if (!lines.isEmpty())
         m_clipboard.setText(lines);
+}
+
+std::optional<scripture::Reference> ReadingArea::verseAtCaret() const {
+    const std::optional<scripture::ChapterPlace> chapter = turningPoint();
+    if (!chapter)
+        return std::nullopt;
+    const TextBox& text = *m_view.readingText;
+    return reading::verseAtCaret(*chapter, text.text(), text.selStart());
 }

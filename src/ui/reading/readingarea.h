@@ -4,6 +4,7 @@
 #include "reading/readingview.h"
 #include "scripture/chaptertext.h"
 #include "scripture/chapterwalk.h"
+#include "scripture/reference.h"
 #include "scripture/resultline.h"
 
 #include <QObject>
@@ -53,6 +54,8 @@ public:
     void showNextChapter();
     void showPreviousChapter();
     void copyWithReference();
+    // The verse the caret is in, in the chapter shown; nothing for the welcome or help text.
+    std::optional<scripture::Reference> verseAtCaret() const;
     void goBack();
     void goForward();
 

@@ -1,5 +1,7 @@
+#include "reading/caretverse.h"
 #include "storage/filesystem.h"
 #include "support/testfiles.h"
+#include "texts/comparison.h"
 #include "texts/textshelf.h"
 #include "texts/verseline.h"
 
@@ -18,10 +20,13 @@ public:
     QList<texts::ModuleFacts> modules;
     QByteArrayList verses;
     QString problem;
+    QString unreadable; // the one module whose verses cannot be read
 
     QString version() const override { return QStringLiteral("1.9.0"); }
     QList<texts::ModuleFacts> bibleModules() override { return modules; }
-    QString readVerses(const QString&, texts::VerseSink& sink) override {
+    QString readVerses(const QString& name, texts::VerseSink& sink) override {
+        if (name == unreadable)
+            return QStringLiteral("it is locked.");
         QByteArray book;
         bool wanted = false;
         for (qsizetype i = 0; i < verses.size() && !sink.stopped(); ++i) {
@@ -190,6 +195,68 @@ private slots:
         QCOMPARE(unknown.problem + QString::number(unknown.exitStatus),
                  "no text is named TST; the texts are named:\n"
                  "  Bible.dat\nThe SWORD library's texts cannot be listed: it is missing\n2");
+    }
+
+    // The verse at the caret in every text, Bible.dat first, each under its description; a text
+    // without it, or that cannot be read, says why. A comparison asked to stop ends where it is.
+    void compare_data() {
+        QTest::addColumn<QByteArray>("bibleDat"); // none: no file
+        QTest::addColumn<QString>("unreadable");
+        QTest::addColumn<int>("caret"); // in "John 3\r\n\r\n15  W\r\n\r\n16  F\r\n\r\n"
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<QString>("compared");
+        const QByteArray bible = "John 3:15  Whoever\r\nJohn 3:16  For God\r\nJohn 3:17  Sent\r\n";
+        QTest::newRow("nominal: the verse in every text")
+            << bible << "" << 22 << false
+            << "John 3:16|Orrisant Version: For God|A test: So loved|Another: So loved";
+        QTest::newRow("nominal: the caret at the verse's number")
+            << bible << "" << 10 << false
+            << "John 3:15|Orrisant Version: Whoever|A test: (not in this text)|"
+               "Another: (not in this text)";
+        QTest::newRow("robustness: a module that cannot be rendered")
+            << bible << "Other" << 20 << false
+            << "John 3:16|Orrisant Version: For God|A test: So loved|"
+               "Another: (Other cannot be rendered: it is locked.)";
+        QTest::newRow("robustness: no Bible.dat, asked to stop")
+            << QByteArray() << "" << 23 << true
+            << "John 3:16|Orrisant Version: (%1/Bible.dat could not be read)";
+        QTest::newRow("robustness: the caret before the first verse")
+            << bible << "" << 7 << false << "";
+    }
+    void compare() {
+        QFETCH(QByteArray, bibleDat);
+        QFETCH(bool, stopped);
+        QFETCH(QString, compared);
+        Shelf fx({"John 3:16 So loved", "John 3:18 Not"});
+        fx.library.modules = {fx.library.modules[0], {"Other", {}, "Another", {}, fx.path("data")}};
+        QFETCH(QString, unreadable);
+        fx.library.unreadable = unreadable;
+        if (!bibleDat.isNull())
+            QVERIFY(testfiles::put(fx.path("Bible.dat"), bibleDat));
+        QFETCH(int, caret);
+        const std::optional<scripture::Reference> verse =
+            reading::verseAtCaret({"John", 3}, u"John 3\r\n\r\n15  W\r\n\r\n16  F\r\n\r\n", caret);
+        QCOMPARE(verse.has_value(), !compared.isEmpty());
+        if (!verse)
+            return;
+        std::stop_source stop;
+        if (stopped)
+            stop.request_stop();
+        texts::TextShelf shelf = fx.open();
+        QString shown = verse->formatted();
+        for (const texts::Text& text : shelf.texts())
+            if (const auto found = texts::compareIn(shelf, text, *verse, {}, stop.get_token()))
+                shown += '|' + found->description + ": " +
+                         (found->words.isEmpty() ? '(' + found->absence + ')' : found->words);
+        QCOMPARE(shown, compared.replace("%1", QDir::toNativeSeparators(fx.folder.path())));
+    }
+
+    // What is copied of a comparison begins with its reference, with the program's line breaks.
+    void copiedWithReference() {
+        const scripture::Reference verse{42, 3, 16, 3, 16};
+        QCOMPARE(texts::copiedWithReference(verse, "A test\nSo loved"),
+                 "John 3:16\r\nA test\r\nSo loved");
+        QCOMPARE(texts::copiedWithReference(verse, "John 3:16\n\nA"), "John 3:16\r\n\r\nA");
     }
 
     // The library is looked for beside the executable, then where it is installed.

@@ -1,3 +1,4 @@
+#include "comparedialog/comparedialog.h"
 #include "controls/commandbutton.h"
 #include "controls/listbox.h"
 #include "reading/readingarea.h"
@@ -7,6 +8,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
@@ -33,7 +35,11 @@ class TestReading : public QObject {
 
 private slots:
     // One window for every test: each shows the chapter it needs.
-    void initTestCase() { fx.start(); }
+    // The modules compared are rendered into a cache of the test's own.
+    void initTestCase() {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(fx.path("cache")));
+        fx.start();
+    }
 
     // The keys show a chapter as picking it does, across books, from anywhere in the window;
     // which chapter is next, at either end of the text too, is the core's to decide. Then each
@@ -178,7 +184,7 @@ private slots:
         for (const char* item :
              {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter", "mnuGoToReference",
               "mnuBiggerText", "mnuSmallerText", "mnuNormalSize", "mnuCopyWithReference",
-              "mnuSearch2", "mnuContents", "mnuTimeDate"})
+              "mnuCompareTranslations", "mnuSearch2", "mnuContents", "mnuTimeDate"})
             QVERIFY2(help.contains(fx.menuItem(item)->shortcut().toString() + ": "), item);
     }
     // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
@@ -215,6 +221,32 @@ private slots:
         QCOMPARE(status()->text(), QStringLiteral("3 verses"));
         fx.trigger("mnuFavoriteVerses"); // the count is the search page's alone
         QVERIFY(!status()->isVisible());
+    }
+
+    // Ctrl+K on a verse shows it in every text, Bible.dat first, in a window of its own, copied
+    // with its reference; on the instructions it does nothing. Closing the window stops the
+    // renderings it started, and the window goes.
+    void comparingTranslations() {
+        press(Qt::Key_F1, Qt::NoModifier);
+        press(Qt::Key_K);
+        QVERIFY(!fx.window().findChild<CompareDialog*>());
+        fx.showChapter(QStringLiteral("John"), QStringLiteral("3"));
+        readingText()->setSelStart(int(readingText()->text().indexOf("16  For God")) + 9);
+        for (bool waiting : {false, true}) {
+            QApplication::setActiveWindow(&fx.window()); // as the comparison's window closes
+            focusOn(readingText());
+            press(Qt::Key_K);
+            auto* dialog = fx.window().findChild<CompareDialog*>();
+            QVERIFY(dialog && dialog->isVisible());
+            if (waiting)
+                QVERIFY(QTest::qWaitFor([dialog] { return dialog->isComplete(); }, 120000));
+            dialog->findChild<QPushButton*>("cmdCopyComparison")->click();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QTRY_VERIFY(!fx.window().findChild<CompareDialog*>());
+        }
+        const QString verse = testfiles::verseText(testfiles::bible().lines, "John 3:16");
+        QVERIFY2(fx.clipboard.text().startsWith("John 3:16\r\n\r\nOrrisant Version\r\n" + verse),
+                 qPrintable(fx.clipboard.text()));
     }
 };
 
