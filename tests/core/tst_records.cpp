@@ -74,13 +74,6 @@ private slots:
         QVERIFY(!prefs::savedRequest(storage));
     }
 
-    // Only OK or Yes prints.
-    void printAnswers() {
-        using enum report::Answer;
-        QVERIFY(print::printsOn(Ok) && print::printsOn(Yes));
-        QVERIFY(!print::printsOn(Cancel) && !print::printsOn(No));
-    }
-
     // The dialog takes the style word by equality, start-up by substring; for the four words
     // the program writes they agree.
     void fontStyle_data() {

@@ -139,57 +139,6 @@ private slots:
         QVERIFY(count < 0 ? !found.isEmpty() : found.size() == count);
     }
 
-    // Random texts of lines of three books, over every Windows-1252 letter or a UTF-8 alphabet of
-    // Greek, Cyrillic and accented Latin letters in both cases (with, in some, characters whose
-    // folded form is longer or shorter), searched for parts of their own lines in another case
-    // and for words in any order: the engine lists what the plain reading of the rule lists.
-    void generatedTextsMatchThePlainReading() {
-        QRandomGenerator random(23);
-        QString windows1252Letters;
-        for (int byte = 0x20; byte < 0x100; ++byte) {
-            const QChar ch = codepage::fromWindows1252(uchar(byte));
-            if (ch.isLetter())
-                windows1252Letters += ch;
-        }
-        const QString utf8Letters = QString::fromUtf8("aAbBsSkKéÉæÆßσςΣάΆλΛόΌἀἈῇЖжЁёСсΩω");
-        const QString changingLength = QString::fromUtf8("ſKÅẞΩι");
-        const QStringList books{QStringLiteral("Genesis"), QStringLiteral("John"),
-                                QStringLiteral("1 John")};
-        for (int trial = 0; trial < 300; ++trial) {
-            const bool utf8 = trial % 2 == 1;
-            QString alphabet = (utf8 ? utf8Letters : windows1252Letters) + QStringLiteral("   ,:");
-            if (utf8 && trial % 3 == 0)
-                alphabet += changingLength;
-            QStringList lines;
-            for (int line = 0; line < 1 + random.bounded(60); ++line) {
-                QString verse;
-                for (int i = random.bounded(40); i > 0; --i)
-                    verse += alphabet.at(random.bounded(int(alphabet.size())));
-                lines.append(QStringLiteral("%1 %2:%3  ")
-                                 .arg(books.at(random.bounded(3)))
-                                 .arg(random.bounded(1, 4))
-                                 .arg(line + 1) +
-                             verse);
-            }
-            const QString joined = lines.join(QStringLiteral("\r\n"));
-            const QByteArray bytes =
-                utf8 ? "\xEF\xBB\xBF" + joined.toUtf8() : codepage::encodeWindows1252(joined);
-            const VerseText text(bytes);
-            for (int query = 0; query < 20; ++query) {
-                const QString& line = lines.at(random.bounded(int(lines.size())));
-                const qsizetype from = random.bounded(int(line.size()));
-                QString typed = line.mid(from, random.bounded(1, 12));
-                if (query % 2 == 0)
-                    typed = query % 4 == 0 ? typed.toUpper() : typed.toLower();
-                if (query % 5 == 0)
-                    typed = typed.split(u' ').mid(1).join(u' ') + u' ' + typed.section(u' ', 0, 0);
-                const QString book = query % 3 == 0 ? books.at(query % 2) : QString();
-                QCOMPARE(engineLines(text, typed, book),
-                         naive::search(lines, typed, book, text.encoding()).lines);
-            }
-        }
-    }
-
     // From a terminal: the lines as the list shows them, in UTF-8, one a line, or their number,
     // and grep's exit status; with no Bible.dat, or output that cannot be written, the reason.
     void commandLineSearch() {

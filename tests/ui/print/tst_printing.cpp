@@ -43,6 +43,7 @@ private slots:
         row("nominal: the window, OK", {}, QFont(), MessageBoxes::Ok, 1);
         row("nominal: a subject, Yes", love, serif, MessageBoxes::Yes, 1);
         row("nominal: a subject, No", love, serif, MessageBoxes::No, 0);
+        row("nominal: the window, Cancel", {}, QFont(), MessageBoxes::Cancel, 0);
         row("robustness: the printer fails, and says so", love, serif, MessageBoxes::Yes, -1);
         row("nominal: a subject of several pages", entries, serif, MessageBoxes::Yes, 2);
         row("robustness: forty characters of 24 pt bold Courier New", QStringList(12, love[2]),
