@@ -232,21 +232,16 @@ private slots:
         QVERIFY(!fx.window().findChild<CompareDialog*>());
         fx.showChapter(QStringLiteral("John"), QStringLiteral("3"));
         readingText()->setSelStart(int(readingText()->text().indexOf("16  For God")) + 9);
-        for (bool waiting : {false, true}) {
-            QApplication::setActiveWindow(&fx.window()); // as the comparison's window closes
-            focusOn(readingText());
-            press(Qt::Key_K);
-            auto* dialog = fx.window().findChild<CompareDialog*>();
-            QVERIFY(dialog && dialog->isVisible());
-            if (waiting)
-                QVERIFY(QTest::qWaitFor([dialog] { return dialog->isComplete(); }, 120000));
-            dialog->findChild<QPushButton*>("cmdCopyComparison")->click();
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            QTRY_VERIFY(!fx.window().findChild<CompareDialog*>());
-        }
+        focusOn(readingText());
+        press(Qt::Key_K);
+        auto* dialog = fx.window().findChild<CompareDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
         const QString verse = testfiles::verseText(testfiles::bible().lines, "John 3:16");
-        QVERIFY2(fx.clipboard.text().startsWith("John 3:16\r\n\r\nOrrisant Version\r\n" + verse),
-                 qPrintable(fx.clipboard.text()));
+        QTRY_VERIFY(
+            (dialog->findChild<QPushButton*>("cmdCopyComparison")->click(),
+             fx.clipboard.text().startsWith("John 3:16\r\n\r\nOrrisant Version\r\n" + verse)));
+        QTest::keyClick(dialog, Qt::Key_Escape); // the modules still rendered stop
+        QTRY_VERIFY(!fx.window().findChild<CompareDialog*>());
     }
 };
 
