@@ -38,13 +38,9 @@ private slots:
         row("nominal: a Roman three", "iii jn 4", "3 John 1:4");
         row("nominal: a period and spaces", "Gen. 1 . 1 \u2013 3", "Genesis 1:1-3");
         row("nominal: Song", "Song 2:1", "Song of Solomon 2:1");
-        row("nominal: Jon is Jonah", "Jon 1:17", "Jonah 1:17");
-        row("nominal: Jud is Jude", "Jud 3", "Jude 1:3");
         row("nominal: Phil is Philippians", "phil 4:13", "Philippians 4:13");
-        row("nominal: Apocalypse", "Apocalypse 22:21", "Revelation 22:21");
         row("nominal: leading letters beside a chapter", "Lamen 3:22", "Lamentations 3:22");
         row("nominal: leading letters shared with 1 to 3 John", "joh 3:16", "John 3:16");
-        row("nominal: leading letters after a number", "1 Thessal 4", "1 Thessalonians 4");
         row("nominal: a verse of a book of one chapter", "Jude 3", "Jude 1:3");
         row("nominal: verses of a book of one chapter", "Obad 3-5", "Obadiah 1:3-5");
         row("nominal: its one chapter named", "2 John 1:12", "2 John 1:12");
@@ -53,7 +49,6 @@ private slots:
         row("nominal: the largest number", "Ps 119:32767", "Psalms 119:32767");
         row("nominal: leading zeros", "Ps 023:01", "Psalms 23:1");
         row("robustness: J", "J 3", "");
-        row("robustness: Ph", "Ph 4", "");
         row("robustness: Co, Colossians or Corinthians", "Co 3", "");
         row("robustness: Sam without its number", "Sam 3", "");
         row("robustness: no fourth John", "4 John 1", "");
@@ -113,39 +108,6 @@ private slots:
         const std::optional<int> book = scripture::bookIndex(typed);
         QTEST(formatted(book ? std::optional(scripture::Reference{.book = *book}) : std::nullopt),
               "book");
-    }
-
-    // The verses a reference holds, and the chapter a reader is taken to.
-    void holdsItsVerses_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<QStringList>("inside");
-        QTest::addColumn<QStringList>("outside");
-        const auto row = [](const char* name, const char* typed, int shown, const char* inside,
-                            const char* outside) {
-            QTest::newRow(name) << typed << shown << QString(inside).split(' ', Qt::SkipEmptyParts)
-                                << QString(outside).split(' ', Qt::SkipEmptyParts);
-        };
-        row("nominal: a book", "Ps", 1, "1:1 150:6", "");
-        row("nominal: chapters", "Ps 23-24", 23, "23:1 24:10", "22:31 25:1");
-        row("nominal: across chapters", "Gen 1:31-2:2", 1, "1:31 2:1 2:2", "1:30 2:3 3:1");
-        row("nominal: one verse", "John 3:16", 3, "3:16", "3:15 3:17 4:16");
-    }
-    void holdsItsVerses() {
-        QFETCH(QString, typed);
-        QFETCH(QStringList, inside);
-        QFETCH(QStringList, outside);
-        const std::optional<scripture::Reference> reference = scripture::parseReference(typed);
-        QVERIFY(reference);
-        QTEST(reference->chapterToShow(), "shown");
-        const auto holds = [&](const QString& place) {
-            return reference->includes(place.section(':', 0, 0).toInt(),
-                                       place.section(':', 1).toInt());
-        };
-        for (const QString& place : inside)
-            QVERIFY2(holds(place), qPrintable(place));
-        for (const QString& place : outside)
-            QVERIFY2(!holds(place), qPrintable(place));
     }
 };
 
