@@ -6,10 +6,14 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace texts {
 namespace {
+
+// How often a rendering waiting for another looks whether it is to stop.
+constexpr std::chrono::milliseconds kStopCheck(50);
 
 Text bibleDat() {
     return {kBibleDatName, {}, kBibleDatDescription, {}};
@@ -97,7 +101,11 @@ Rendering TextShelf::fileOf(const Text& text, const Progress& progress, std::sto
     texts();
     if (!m_library)
         return {{}, QStringLiteral("%1 cannot be rendered: %2").arg(text.name, m_problem)};
-    const std::scoped_lock oneAtATime(*m_libraryCalls);
+    std::unique_lock oneAtATime(*m_libraryCalls, std::defer_lock);
+    while (!oneAtATime.try_lock_for(kStopCheck)) {
+        if (stop.stop_requested())
+            return {{}, {}, true};
+    }
     return renderModule(*m_library, m_files, text.module, m_cacheFolder, progress, std::move(stop));
 }
 

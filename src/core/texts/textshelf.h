@@ -60,7 +60,7 @@ public:
     // when there is none for the module as it is now. Once the texts are listed, it may run on a
     // thread of its own while this thread reads the list; it reports its progress and stops when
     // asked, on that thread. The library takes its calls one at a time: a rendering asked for
-    // while another runs waits for it.
+    // while another runs waits for it, or stops waiting when asked to stop.
     Rendering fileOf(const Text& text, const Progress& progress = {}, std::stop_token stop = {});
 
     // What a name given on the command line leads to: the file to read, rendered first when
@@ -78,7 +78,7 @@ private:
     QString m_cacheFolder;
     Opener m_opener;
     std::unique_ptr<ModuleLibrary> m_library;
-    std::unique_ptr<std::mutex> m_libraryCalls = std::make_unique<std::mutex>();
+    std::unique_ptr<std::timed_mutex> m_libraryCalls = std::make_unique<std::timed_mutex>();
     QList<Text> m_texts;
     bool m_listed = false;
     QString m_problem;

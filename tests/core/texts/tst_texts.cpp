@@ -6,10 +6,12 @@
 #include "texts/verseline.h"
 
 #include <QDir>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <stop_token>
+#include <thread>
 
 namespace {
 
@@ -138,6 +140,15 @@ private slots:
         QVERIFY(stopped.stopped && stopped.path.isEmpty() && stopped.problem.isEmpty());
         QCOMPARE(done, (QList<int>{166, 266, 6666, 1}));
         QCOMPARE(fx.cached().size(), 1);
+        // One waiting for another's turn with the library stops waiting when asked to.
+        texts::TextShelf shelf = fx.open();
+        QSemaphore inside, release;
+        std::jthread first([&] {
+            shelf.fileOf(shelf.texts()[1], [&](int, int) { inside.release(), release.acquire(); });
+        });
+        inside.acquire();
+        QVERIFY(shelf.fileOf(shelf.texts()[1], {}, stop.get_token()).stopped);
+        release.release(66);
     }
 
     // The user's cache folder: XDG_CACHE_HOME when it is an absolute path, else ~/.cache.
