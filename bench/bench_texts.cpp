@@ -2,12 +2,17 @@
 // is read in, beside the SWORD library's own loop over every verse's plain text, its reference:
 // the least a rendering through the library can cost. Each iteration starts the library afresh,
 // as a first rendering does, with nothing of the module read before; the rendering also writes
-// its file, synced, into a temporary cache folder emptied before each iteration.
+// its file, synced, into a temporary cache folder emptied before each iteration. And a later open
+// of the module, in a session whose texts are listed: its rendering found in the cache and read
+// as the window reads it, beside a load of a Bible.dat of the same size, its reference.
+#include "scripture/textfile.h"
 #include "storage/filesystem.h"
 #include "swordlibrary.h"
 #include "texts/renderedcache.h"
+#include "texts/textshelf.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -58,6 +63,59 @@ void libraryPlainLoop(benchmark::State& state) {
     }
 }
 
+// The module rendered once into a cache of its own, and Bible.dat's lines written over and over
+// into a file of the rendering's size, cut at a line's end.
+struct Rendered {
+    QTemporaryDir folder;
+    FileSystem files;
+    texts::TextShelf shelf{files, {}, folder.filePath("cache"), [] {
+                               return texts::OpenedLibrary{std::make_unique<SwordLibrary>(), {}};
+                           }};
+    texts::Text kjv;
+    QString sameSize = folder.filePath("Bible.dat");
+
+    Rendered() {
+        for (const texts::Text& text : shelf.texts())
+            if (text.name == QLatin1String(kModule))
+                kjv = text;
+        const QString rendered = shelf.fileOf(kjv).path;
+        const qint64 size = QFileInfo(rendered).size();
+        QFile source(QStringLiteral("Bible.dat"));
+        if (rendered.isEmpty() || !source.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray lines = source.readAll();
+        QByteArray bytes = lines.repeated(int(size / lines.size()) + 1);
+        bytes.truncate(bytes.lastIndexOf('\n', size - 1) + 1);
+        QFile file(sameSize);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            sameSize.clear();
+    }
+};
+Rendered& rendered() {
+    static Rendered made;
+    return made;
+}
+
+void laterOpen(benchmark::State& state) {
+    Rendered& made = rendered();
+    if (made.kjv.name.isEmpty())
+        return state.SkipWithError("the King James module (sword-text-kjv) is not installed");
+    for (auto _ : state) {
+        const texts::Rendering rendering = made.shelf.fileOf(made.kjv);
+        benchmark::DoNotOptimize(scripture::readVerseText(rendering.path));
+    }
+}
+
+void sameSizeLoad(benchmark::State& state) {
+    Rendered& made = rendered();
+    if (made.sameSize.isEmpty())
+        return state.SkipWithError("no Bible.dat of the rendering's size");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(scripture::readVerseText(made.sameSize));
+}
+
+BENCHMARK(laterOpen)->Name("kjv/later_open")->Unit(benchmark::kMillisecond);
+BENCHMARK(sameSizeLoad)->Name("kjv/same_size_bible_dat_load")->Unit(benchmark::kMillisecond);
 BENCHMARK(firstRendering)->Name("kjv/first_rendering")->Unit(benchmark::kMillisecond);
 BENCHMARK(libraryPlainLoop)->Name("kjv/library_plain_loop")->Unit(benchmark::kMillisecond);
 
