@@ -121,12 +121,14 @@ void BibleApp::startTexts() {
     MainWindow& w = *m_window;
     m_shelf = std::make_unique<texts::TextShelf>(
         texts::TextShelf::ofThisProgram(m_storage.files, m_storage.folder.biblePath()));
+    // Without the SWORD library the menu holds Bible.dat alone, and says why.
     m_textsMenu =
         std::make_unique<TextsMenu>(w.menus().texts, &w, texts::kBibleDatDescription, [this] {
-            QStringList descriptions;
+            TextsMenu::Listing listing;
             for (const texts::Text& text : m_shelf->texts())
-                descriptions << text.description;
-            return descriptions;
+                listing.descriptions << text.description;
+            listing.problem = m_shelf->problemText();
+            return listing;
         });
     m_textSwitcher = std::make_unique<TextSwitcher>(*m_shelf, *m_scripture, *m_textsMenu,
                                                     w.menus().stopRendering, w.statusBar());

@@ -90,9 +90,14 @@ TextShelf::Found TextShelf::find(const QString& name) {
                   .arg(name);
     problem += namesThereAre(all);
     if (!m_problem.isEmpty())
-        problem +=
-            QStringLiteral("The SWORD library's texts cannot be listed: %1\n").arg(m_problem);
+        problem += problemText() + QLatin1Char('\n');
     return {-1, problem};
+}
+
+QString TextShelf::problemText() const {
+    return m_problem.isEmpty()
+               ? QString()
+               : QStringLiteral("The SWORD library's texts cannot be listed: %1").arg(m_problem);
 }
 
 Rendering TextShelf::fileOf(const Text& text, const Progress& progress, std::stop_token stop) {

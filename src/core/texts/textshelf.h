@@ -46,6 +46,8 @@ public:
     const QList<Text>& texts();
     // Why the modules could not be listed; empty when they were.
     const QString& problem() const { return m_problem; }
+    // The same, as a sentence for the user; empty when they were.
+    QString problemText() const;
 
     struct Found {
         int index = -1;  // in texts(); -1 when the name names no one text

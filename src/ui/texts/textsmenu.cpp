@@ -15,11 +15,11 @@ QKeySequence numberKey(int index) {
 } // namespace
 
 TextsMenu::TextsMenu(QMenu* menu, QWidget* window, QString bibleDatDescription,
-                     std::function<QStringList()> descriptions)
+                     std::function<Listing()> list)
     : QObject(menu)
     , m_menu(menu)
     , m_group(new QActionGroup(menu))
-    , m_descriptions(std::move(descriptions)) {
+    , m_list(std::move(list)) {
     addText(bibleDatDescription, 0)->setChecked(true);
     for (int index = 1; index < kNumberedTexts; ++index) {
         auto* key = new QAction(window);
@@ -35,17 +35,26 @@ TextsMenu::TextsMenu(QMenu* menu, QWidget* window, QString bibleDatDescription,
     connect(menu, &QMenu::aboutToShow, this, &TextsMenu::fill);
 }
 
+// Why the texts beyond Bible.dat are missing is said in the menu, where they would be.
 void TextsMenu::fill() {
     if (std::exchange(m_filled, true))
         return;
-    const QStringList descriptions = m_descriptions();
+    const Listing listing = m_list();
     // The keys' own items take them over; deleted later, as one of them may be running this.
     for (QAction* key : std::exchange(m_beforeListed, {})) {
         key->setShortcut({});
         key->deleteLater();
     }
-    for (int index = 1; index < descriptions.size(); ++index)
-        addText(descriptions[index], index);
+    for (int index = 1; index < listing.descriptions.size(); ++index)
+        addText(listing.descriptions[index], index);
+    if (!listing.problem.isEmpty()) {
+        // The reason's first clause; the whole of it, with the paths looked in, as its tip.
+        auto* note = new QAction(listing.problem.section(u';', 0, 0), m_menu);
+        note->setStatusTip(listing.problem);
+        note->setToolTip(listing.problem);
+        note->setEnabled(false);
+        m_menu->insertAction(m_menu->actions().value(m_group->actions().size()), note);
+    }
 }
 
 void TextsMenu::check(int index) {

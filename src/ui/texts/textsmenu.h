@@ -16,10 +16,14 @@ class QWidget;
 class TextsMenu : public QObject {
     Q_OBJECT
 public:
-    // descriptions: every text's, Bible.dat's first; called once, when the texts are first asked
-    // for.
+    // Every text's description, Bible.dat's first, and why no more could be listed, if so.
+    struct Listing {
+        QStringList descriptions;
+        QString problem;
+    };
+    // list: called once, when the texts are first asked for.
     TextsMenu(QMenu* menu, QWidget* window, QString bibleDatDescription,
-              std::function<QStringList()> descriptions);
+              std::function<Listing()> list);
 
     // Lists every text in the menu, once.
     void fill();
@@ -34,6 +38,6 @@ private:
     QMenu* m_menu;
     QActionGroup* m_group;
     QList<QAction*> m_beforeListed; // Ctrl+2 to Ctrl+9 until the texts are listed
-    std::function<QStringList()> m_descriptions;
+    std::function<Listing()> m_list;
     bool m_filled = false;
 };
