@@ -229,7 +229,7 @@ void BibleApp::show() {
         QThread::msleep(5);
     }
     for (const QString& text : std::exchange(m_startupMessages, {}))
-        m_services.messages.ask(text, MessageBoxes::OkOnly, QStringLiteral("Bible ORV"));
+        m_services.messages.ask(text, MessageBoxes::OkOnly, kProgramMessageTitle);
 }
 
 // The user hears once, naming the folder and the reason, when what they save cannot be kept;

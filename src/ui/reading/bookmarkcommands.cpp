@@ -18,7 +18,6 @@
 #include <QStatusBar>
 
 namespace {
-constexpr QLatin1String kTitle("Bible ORV");
 constexpr int kSummaryShownMs = 8000;
 } // namespace
 
@@ -43,7 +42,7 @@ void BookmarkCommands::setBookmark() {
     if (!written.ok)
         m_services.messages.ask(QStringLiteral("The bookmark could not be saved.") + text::kCrLf +
                                     written.error,
-                                MessageBoxes::OkOnly, kTitle);
+                                MessageBoxes::OkOnly, kProgramMessageTitle);
 }
 
 void BookmarkCommands::goToBookmark() {
@@ -54,7 +53,7 @@ void BookmarkCommands::goToBookmark() {
     if (saved.status == RecordFile::Contents::Failed) {
         m_services.messages.ask(QStringLiteral("The bookmark could not be read.") + text::kCrLf +
                                     saved.error,
-                                MessageBoxes::OkOnly, kTitle);
+                                MessageBoxes::OkOnly, kProgramMessageTitle);
         return;
     }
     const bookmark::Position position = bookmark::parse(saved.fields);

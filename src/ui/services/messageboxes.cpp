@@ -12,6 +12,7 @@ namespace {
 // and guesses wrong when they have no side borders (a maximized window, or no window
 // manager); so the box is centred here, once its size is known.
 class CentredMessageBox : public QMessageBox {
+    Q_OBJECT
 public:
     using QMessageBox::QMessageBox;
 
@@ -80,3 +81,5 @@ int WidgetMessageBoxes::choose(const QString& text, const QStringList& choices, 
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     return chosen < 0 ? safeChoice : int(chosen);
 }
+
+#include "messageboxes.moc"

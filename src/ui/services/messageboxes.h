@@ -7,6 +7,9 @@
 
 class QWidget;
 
+// The title of the messages that speak for the whole program rather than one page.
+inline constexpr QLatin1String kProgramMessageTitle("Bible ORV");
+
 // Message boxes with the classic button codes and answers. The window asks through this
 // interface so a test can script the answers and read back what was asked.
 class MessageBoxes {
