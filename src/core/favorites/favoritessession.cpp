@@ -121,7 +121,7 @@ QString FavoritesSession::fileGoneNotice(const QString& boxText,
 }
 
 // Each answer says where the words it does not keep in the file go.
-FavoritesSession::Question FavoritesSession::conflictQuestion(const QString& subject) {
+FavoritesSession::ChoiceQuestion FavoritesSession::conflictQuestion(const QString& subject) {
     using text::kCrLf;
     return {QStringLiteral("The subject \"%1\" was changed in its file by another window or "
                            "program since it was shown here.")

@@ -37,7 +37,8 @@ public:
         LoadFile,    // show the file's text instead, the text shown kept for Undo
         KeepEditing, // write nothing; the text shown stays unsaved
     };
-    struct Question {
+    // A question whose buttons say what each does (the OK-and-Cancel kind is report::Question).
+    struct ChoiceQuestion {
         QString text;
         QStringList choices; // each says what it does
         int safeChoice = 0;  // the default, and the answer when the box is closed
@@ -101,7 +102,7 @@ public:
     // it holds no edit of the user's; a file gone or unreadable leaves the text shown.
     bool followsFile(const QString& subjectText, const SubjectFiles::Loaded& now) const;
 
-    static Question conflictQuestion(const QString& subject);
+    static ChoiceQuestion conflictQuestion(const QString& subject);
     static OnConflict conflictAnswer(int choice);
     // What the subject text is refilled with once emptied, so that no subject file is ever
     // written empty: the name given (the subject box's text), else the placeholder. Nothing

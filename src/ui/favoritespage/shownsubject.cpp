@@ -112,7 +112,8 @@ std::optional<ShownSubject::Written> ShownSubject::writeQuietly(const QString& s
     const QByteArray bytes = m_session.bytesFor(subject, text);
     SubjectFiles::Saved saved = m_subjectFiles.save(subject, bytes, m_session.knownBytes(subject));
     if (saved.status == SubjectFiles::Saved::ChangedElsewhere) {
-        const FavoritesSession::Question question = FavoritesSession::conflictQuestion(subject);
+        const FavoritesSession::ChoiceQuestion question =
+            FavoritesSession::conflictQuestion(subject);
         switch (FavoritesSession::conflictAnswer(m_messages.choose(
             question.text, question.choices, question.safeChoice, kFavoritesTitle))) {
         case FavoritesSession::OnConflict::Overwrite:
