@@ -67,10 +67,6 @@ bool FileSystem::folderExists(const QString& path) const {
     return QFileInfo(path).isDir();
 }
 
-bool FileSystem::createFolder(const QString& path) {
-    return QDir().mkpath(path);
-}
-
 QStringList FileSystem::fileNames(const QString& folder) const {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }

@@ -49,7 +49,6 @@ public:
     // A regular file that is itself no link: not a folder, a device, a pipe or a link to a file.
     virtual bool isPlainFile(const QString& path) const;
     virtual bool folderExists(const QString& path) const;
-    virtual bool createFolder(const QString& path);
     // Names (with extension, without folder) of the plain files directly in the folder.
     virtual QStringList fileNames(const QString& folder) const;
     // The longest file name, in bytes, that the folder takes.
