@@ -27,8 +27,8 @@ TextsMenu::TextsMenu(QMenu* menu, QWidget* window, QString bibleDatDescription,
         window->addAction(key);
         connect(key, &QAction::triggered, this, [this, index] {
             fill();
-            if (index < m_group->actions().size())
-                m_group->actions()[index]->trigger();
+            if (QAction* item = m_group->actions().value(index))
+                item->trigger();
         });
         m_beforeListed << key;
     }
