@@ -9,6 +9,7 @@
 #include "scripture/booknames.h"
 #include "scripture/chaptertext.h"
 #include "scripture/resultline.h"
+#include "scripture/textencoding.h"
 #include "scripture/verselines.h"
 #include "search/searchengine.h"
 #include "storage/filesystem.h"
@@ -56,7 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     if (prefix)
         FUZZ_REQUIRE(linesOf(text.linesBeginningWith(*prefix)) == beginning);
-    if (prefix && !prefix->contains('\n'))
+    // A byte that is not UTF-8 reads as U+FFFD, three bytes when written again: the plain
+    // reading's book rule, on a line's first 64 bytes, then counts other bytes than the file's,
+    // and its search finds a U+FFFD typed where the engine, searching the bytes, rightly does not.
+    const bool decodesExactly = encoding == TextEncoding::Windows1252 ||
+                                bytes.sliced(scripture::firstLineStart(bytes)).isValidUtf8();
+    if (prefix && !prefix->contains('\n') && decodesExactly)
         FUZZ_REQUIRE(linesOf(text.linesOfBook(*prefix)) == ofBook);
     if (encoding == TextEncoding::Windows1252 ||
         !chapterPrefix.contains(QChar::ReplacementCharacter))
@@ -65,8 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The search finds the lines the plain, line-by-line search finds.
     const std::optional<int> index = scripture::catalogueIndex(book);
     const QString searched = index ? book : QString();
-    FUZZ_REQUIRE(search::resultLines(text, search::run(text, typed, index).lines) ==
-                 naive::search(lines, typed, searched, encoding).lines);
+    if (decodesExactly)
+        FUZZ_REQUIRE(search::resultLines(text, search::run(text, typed, index).lines) ==
+                     naive::search(lines, typed, searched, encoding).lines);
 
     // The favorites page's verse lookup. Only spaces are padding: any other character, even one
     // the field drops, keeps a text.

@@ -4,6 +4,7 @@
 #include "scripture/reference.h"
 #include "scripture/uppercase.h"
 #include "search/searchengine.h"
+#include "text/utf8.h"
 
 #include <QRegularExpression>
 
@@ -42,8 +43,8 @@ QString bookOf(const QString& line, TextEncoding encoding) {
     const qsizetype space = colon < 0 ? -1 : bytes.first(colon).lastIndexOf(' ');
     if (space < 0)
         return {};
-    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes.first(space))
-                                          : line.left(space);
+    // A mark the line begins with stays a character of its book's name.
+    return encoding == TextEncoding::Utf8 ? text::decodeUtf8(bytes.first(space)) : line.left(space);
 }
 
 SearchOutcome search(const EachLine& forEachLine, const QString& query, const QString& book,
