@@ -57,9 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     if (prefix)
         FUZZ_REQUIRE(linesOf(text.linesBeginningWith(*prefix)) == beginning);
-    // A byte that is not UTF-8 reads as U+FFFD, three bytes when written again: the plain
-    // reading's book rule, on a line's first 64 bytes, then counts other bytes than the file's,
-    // and its search finds a U+FFFD typed where the engine, searching the bytes, rightly does not.
+    // A byte that is not UTF-8 reads as U+FFFD, three bytes written again: the plain reading's
+    // book rule and search then see other bytes than the file's, which the engine searches.
     const bool decodesExactly = encoding == TextEncoding::Windows1252 ||
                                 bytes.sliced(scripture::firstLineStart(bytes)).isValidUtf8();
     if (prefix && !prefix->contains('\n') && decodesExactly)

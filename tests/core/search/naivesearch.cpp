@@ -43,7 +43,6 @@ QString bookOf(const QString& line, TextEncoding encoding) {
     const qsizetype space = colon < 0 ? -1 : bytes.first(colon).lastIndexOf(' ');
     if (space < 0)
         return {};
-    // A mark the line begins with stays a character of its book's name.
     return encoding == TextEncoding::Utf8 ? text::decodeUtf8(bytes.first(space)) : line.left(space);
 }
 
