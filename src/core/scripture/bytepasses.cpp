@@ -144,42 +144,6 @@ qsizetype firstOfAnotherBook(const char* data, const qsizetype* starts, qsizetyp
     return count;
 }
 
-namespace {
-
-// A verse's line feed lies some dozens of bytes on: a block or two of the widest unit.
-template <typename Unit> qsizetype firstLineFeedWith(const char* data, qsizetype at, qsizetype to) {
-    constexpr qsizetype width = std::numeric_limits<typename Unit::Mask>::digits;
-    for (; at < to; at += width) {
-        if (const auto found = Unit::lineFeeds(data + at); found != 0)
-            return std::min(to, at + std::countr_zero(found));
-    }
-    return to;
-}
-
-#if BYTEPASSES_X86
-[[gnu::target("avx512f,avx512bw,bmi"), gnu::flatten]] qsizetype
-firstLineFeedAvx512(const char* data, qsizetype at, qsizetype to) {
-    return firstLineFeedWith<Avx512>(data, at, to);
-}
-#endif
-
-} // namespace
-
-qsizetype firstLineFeed(const char* data, qsizetype from, qsizetype to) {
-#if BYTEPASSES_X86
-    static const bool avx512 = vectorunit::widest() == VectorUnit::Avx512;
-    if (avx512)
-        return firstLineFeedAvx512(data, from, to);
-#endif
-#if defined(__SSE2__)
-    return firstLineFeedWith<Sse2>(data, from, to);
-#else
-    while (from < to && data[from] != '\n')
-        ++from;
-    return from;
-#endif
-}
-
 qsizetype findAnyOf(const char* data, qsizetype from, qsizetype to, QByteArrayView bytes) {
     Q_ASSERT(!bytes.isEmpty() && bytes.size() <= 8);
     Accepted first{};

@@ -31,10 +31,6 @@ constexpr qsizetype kBookReach = 64;
 qsizetype firstOfAnotherBook(const char* data, const qsizetype* starts, qsizetype count,
                              QByteArrayView nameAndSpace, qsizetype readEnd);
 
-// The first line feed of [from, to), or to when there is none. Sixteen bytes from every place
-// before to must be readable.
-qsizetype firstLineFeed(const char* data, qsizetype from, qsizetype to);
-
 // The first place of [from, to) that holds one of the bytes (eight at most); to when none does.
 qsizetype findAnyOf(const char* data, qsizetype from, qsizetype to, QByteArrayView bytes);
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
-#include <string.h> // memrchr
 
 namespace {
 
@@ -77,20 +76,6 @@ qsizetype VerseText::lineEnd(qsizetype line) const {
         return m_size; // the last line, without a break
     const qsizetype lineFeed = next - 1;
     return lineFeed > lineStart(line) && data()[lineFeed - 1] == '\r' ? lineFeed - 1 : lineFeed;
-}
-
-VerseText::LineEnd VerseText::lineEndAfter(qsizetype place) const {
-    const qsizetype lineFeed = bytepasses::firstLineFeed(data(), place, m_size);
-    if (lineFeed == m_size)
-        return {m_size, m_size + 1};
-    const bool crBefore = lineFeed > place && data()[lineFeed - 1] == '\r';
-    return {crBefore ? lineFeed - 1 : lineFeed, lineFeed + 1};
-}
-
-qsizetype VerseText::lineStartBefore(qsizetype place, qsizetype from) const {
-    const auto* before =
-        static_cast<const char*>(memrchr(data() + from, '\n', std::size_t(place - from)));
-    return before ? before - data() + 1 : from;
 }
 
 QByteArrayView VerseText::lineBytes(qsizetype line) const {

@@ -48,17 +48,6 @@ public:
     qsizetype lineAt(qsizetype place, qsizetype from = 0) const {
         return m_lines.lineAt(place, from);
     }
-    // The same line's bounds, found from the bytes about the place rather than from the index,
-    // whose entries for a place a long scan has just reached are far from the processor's
-    // caches. Where the line ends, before its break, and where the next starts (past the text's
-    // size after the last):
-    struct LineEnd {
-        qsizetype end = 0;
-        qsizetype next = 0;
-    };
-    LineEnd lineEndAfter(qsizetype place) const;
-    // Where it starts; from, the start of a line at or before the place, bounds the look back.
-    qsizetype lineStartBefore(qsizetype place, qsizetype from) const;
     QByteArrayView lineBytes(qsizetype line) const;
     QString decodedLine(qsizetype line) const { return decoded(lineBytes(line)); }
     // Bytes of this text put into characters.

@@ -62,14 +62,14 @@ std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
     return lines;
 }
 
-// A place a scan found the pattern at, in a line that ends as told; the line starts at or after
-// from, which the scan started at.
+// A place a scan found the pattern at, and the line that holds it, from the line index: the
+// scan moves forward through the text and so through the index, whose entries about the line
+// the scan started at are near at hand.
 struct Hit {
     qsizetype at = 0;
-    qsizetype from = 0;
-    VerseText::LineEnd line;
-
-    qsizetype lineStart(const VerseText& text) const { return text.lineStartBefore(at, from); }
+    qsizetype line = 0;
+    qsizetype lineStart = 0;
+    qsizetype lineEnd = 0; // before the line's break
 };
 
 // One pass over the bytes of each run, telling visit(hit) of each line that holds the pattern,
@@ -83,33 +83,24 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
     const qsizetype size = finder.pattern().size();
     for (const VerseText::LineRun& run : runs) {
         const qsizetype end = text.lineEnd(run.last - 1);
-        for (qsizetype from = text.lineStart(run.first); from <= end;) {
-            const qsizetype at = finder.findPadded(data, from, end);
+        for (qsizetype line = run.first; line < run.last;) {
+            const qsizetype at = finder.findPadded(data, text.lineStart(line), end);
             if (at < 0)
                 break;
-            const Hit hit{at, from, text.lineEndAfter(at)};
-            if (at + size <= hit.line.end)
+            line = text.lineAt(at, line);
+            const Hit hit{at, line, text.lineStart(line), text.lineEnd(line)};
+            if (at + size <= hit.lineEnd)
                 visit(hit);
-            from = hit.line.next;
+            ++line;
         }
     }
 }
 
-// The lines that hold the places, in text order, found in the index once the scans are done:
-// the entries a long scan has just passed are no longer in the processor's caches, and looked
-// up one after another, with nothing else to do, the processor waits for several at once.
-std::vector<qsizetype> linesHoldingPlaces(const VerseText& text, std::vector<qsizetype> places) {
-    qsizetype line = 0;
-    for (qsizetype& place : places)
-        place = line = text.lineAt(place, line);
-    return places;
-}
-
 std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
                                     const ByteFinder& finder) {
-    std::vector<qsizetype> places;
-    forEachLineHolding(text, runs, finder, [&](const Hit& hit) { places.push_back(hit.at); });
-    return linesHoldingPlaces(text, std::move(places));
+    std::vector<qsizetype> lines;
+    forEachLineHolding(text, runs, finder, [&](const Hit& hit) { lines.push_back(hit.line); });
+    return lines;
 }
 
 // The words of the all-words pass, the one whose scan is expected to stop at the fewest places
@@ -132,9 +123,8 @@ struct AllWords {
     bool othersIn(const VerseText& text, const Hit& hit) const {
         if (finders.size() == 1)
             return true;
-        const qsizetype start = hit.lineStart(text);
         return std::all_of(finders.begin() + 1, finders.end(), [&](const ByteFinder& finder) {
-            return finder.findPadded(text.data(), start, hit.line.end) >= 0;
+            return finder.findPadded(text.data(), hit.lineStart, hit.lineEnd) >= 0;
         });
     }
 };
@@ -142,12 +132,12 @@ struct AllWords {
 // The lines that hold every word: those that hold the first, narrowed as they are found.
 std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
                                        const AllWords& allWords) {
-    std::vector<qsizetype> places;
+    std::vector<qsizetype> lines;
     forEachLineHolding(text, runs, allWords.finders.front(), [&](const Hit& hit) {
         if (allWords.othersIn(text, hit))
-            places.push_back(hit.at);
+            lines.push_back(hit.line);
     });
-    return linesHoldingPlaces(text, std::move(places));
+    return lines;
 }
 
 // The phrase holds every word of the query, so a line that holds the phrase holds the first
@@ -170,19 +160,17 @@ LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const Al
     forEachLineHolding(text, runs, word, [&](const Hit& hit) {
         // Once the phrase is found the words' lines are not shown: no need to narrow further.
         if (scan.holdingPhrase.empty() && allWords.othersIn(text, hit))
-            scan.holdingAll.push_back(hit.at);
-        const qsizetype end = hit.line.end;
+            scan.holdingAll.push_back(hit.line);
+        const qsizetype end = hit.lineEnd;
         for (qsizetype at = hit.at; at >= 0; at = word.findPadded(data, at + 1, end)) {
             const qsizetype start = at - offset;
-            if (start >= hit.from && start + phrase.size() <= end &&
+            if (start >= hit.lineStart && start + phrase.size() <= end &&
                 phrase.matchesAt(data + start)) {
-                scan.holdingPhrase.push_back(hit.at);
+                scan.holdingPhrase.push_back(hit.line);
                 return;
             }
         }
     });
-    scan.holdingAll = linesHoldingPlaces(text, std::move(scan.holdingAll));
-    scan.holdingPhrase = linesHoldingPlaces(text, std::move(scan.holdingPhrase));
     return scan;
 }
 
