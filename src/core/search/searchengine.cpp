@@ -6,8 +6,6 @@
 #include "search/bytefinder.h"
 #include "text/spacetrim.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <optional>
 
@@ -215,6 +213,10 @@ bool scannable(const Terms& terms) {
            std::all_of(terms.words.begin(), terms.words.end(), probed);
 }
 
+bool isAsciiDigit(QChar character) {
+    return character >= QLatin1Char('0') && character <= QLatin1Char('9');
+}
+
 bool isWordCharacter(char32_t character, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252)
         return character >= 'A' && character <= 'Z';
@@ -229,17 +231,22 @@ QString preparedQuery(const QString& query, TextEncoding encoding) {
 
 QStringList queryWords(const QString& prepared, TextEncoding encoding) {
     QStringList words;
-    QString word;
-    for (const char32_t character : prepared.toUcs4()) {
-        if (isWordCharacter(character, encoding)) {
-            word += QString::fromUcs4(&character, 1);
-        } else if (!word.isEmpty()) {
-            words.append(word);
-            word.clear();
+    qsizetype wordStart = 0;
+    for (qsizetype at = 0; at < prepared.size();) {
+        const bool pair = at + 1 < prepared.size() && prepared[at].isHighSurrogate() &&
+                          prepared[at + 1].isLowSurrogate();
+        const char32_t character =
+            pair ? QChar::surrogateToUcs4(prepared[at], prepared[at + 1]) : prepared[at].unicode();
+        const qsizetype next = at + (pair ? 2 : 1);
+        if (!isWordCharacter(character, encoding)) {
+            if (at > wordStart)
+                words.append(prepared.sliced(wordStart, at - wordStart));
+            wordStart = next;
         }
+        at = next;
     }
     if (!prepared.isEmpty())
-        words.append(word); // empty after a trailing separator
+        words.append(prepared.sliced(wordStart)); // empty after a trailing separator
     return words;
 }
 
@@ -248,12 +255,11 @@ Terms searchTerms(const QString& prepared, TextEncoding encoding) {
     Terms terms;
     if (!prepared.contains(QLatin1Char('\n'))) // no line holds a line feed
         terms.phrase = FoldedPattern::of(prepared, encoding);
-    QSet<QString> seen;
-    for (const QString& word : queryWords(prepared, encoding)) {
-        if (word.isEmpty() || seen.contains(word))
+    const QStringList words = queryWords(prepared, encoding);
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words[i].isEmpty() || words.indexOf(words[i]) < i)
             continue;
-        seen.insert(word);
-        if (std::optional<FoldedPattern> pattern = FoldedPattern::of(word, encoding))
+        if (std::optional<FoldedPattern> pattern = FoldedPattern::of(words[i], encoding))
             terms.words.push_back(std::move(*pattern));
     }
     return terms;
@@ -261,6 +267,9 @@ Terms searchTerms(const QString& prepared, TextEncoding encoding) {
 
 std::optional<scripture::Reference> referenceIn(const QString& query, std::optional<int> book) {
     const QString trimmed = text::spaceTrimmed(query);
+    // Every reference but a whole book's names a chapter in digits: without one, it is words.
+    if (std::none_of(trimmed.begin(), trimmed.end(), isAsciiDigit))
+        return std::nullopt;
     const std::optional<scripture::Reference> named = scripture::parseReference(trimmed);
     if (named && named->kind() != scripture::Reference::Kind::WholeBook)
         return named;
