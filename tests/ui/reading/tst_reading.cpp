@@ -190,7 +190,7 @@ private slots:
     // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
     // Enter show the book's first chapter; a reference shows its chapter with the verse at the
     // top and marked; a book picked from the list shows its first chapter, where a bookmark set
-    // says so; the search box lists the verses of a range.
+    // says so and Go to Bookmark returns; the search box lists the verses of a range.
     void goingAnywhereByTyping() {
         ComboBox* bookBox = fx.combo("ComboBooks");
         press(Qt::Key_L);
@@ -211,6 +211,7 @@ private slots:
         fx.trigger("mnuSetBookmark"); // says where
         QCOMPARE(fx.window().statusBar()->currentMessage(),
                  QStringLiteral("Bookmark set at Jude 1"));
+        QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("Jude\r\n1\r\n0"));
         fx.trigger("mnuSearch2");
         pick(fx.combo("ComboSearch"), QStringLiteral("The Bible"));
         typeOver(queryBox(), QStringLiteral("John 3:16-18"));
@@ -221,6 +222,9 @@ private slots:
         QCOMPARE(status()->text(), QStringLiteral("3 verses"));
         fx.trigger("mnuFavoriteVerses"); // the count is the search page's alone
         QVERIFY(!status()->isVisible());
+        fx.showChapter(QStringLiteral("Romans"), QStringLiteral("2"));
+        fx.trigger("mnuGoToBookmark");
+        QCOMPARE(fx.chapterShown(), QStringLiteral("Jude 1"));
     }
 
     // Ctrl+K on a verse shows it in every text, Bible.dat first, in a window of its own, copied
