@@ -14,8 +14,12 @@ set(clazy_canary_qfileinfo-exists
     "#include <QFileInfo>\nbool found(const QString& path) { return QFileInfo(path).exists(); }\n")
 set(clazy_canary_non-pod-global-static
     "#include <QString>\nconst QString kName = QStringLiteral(\"x\");\n")
+set(clazy_canary_missing-qobject-macro
+    "#include <QObject>\nclass Plain : public QObject {\npublic:\n    using QObject::QObject;\n};\n")
+set(clazy_canary_copyable-polymorphic
+    "struct Shape {\n    virtual ~Shape() = default;\n    virtual int sides() const = 0;\n};\n")
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
-foreach(check qfileinfo-exists non-pod-global-static)
+foreach(check qfileinfo-exists non-pod-global-static missing-qobject-macro copyable-polymorphic)
     set(canary ${CMAKE_BINARY_DIR}/clazy-canary/${check}.cpp)
     file(WRITE ${canary} "${clazy_canary_${check}}")
     separate_arguments(option UNIX_COMMAND "${VELLUMARK_CLAZY_OPTION}")

@@ -22,6 +22,8 @@ struct ModuleFacts {
 // Takes a module's verses, book by book in the module's own order.
 class VerseSink {
 public:
+    VerseSink() = default;
+    Q_DISABLE_COPY_MOVE(VerseSink) // copied, a sink would lose what its kind adds
     virtual ~VerseSink() = default;
     // A book begins, named by its OSIS abbreviation ("Gen", "1Macc"); false when none of its
     // verses are wanted.
@@ -37,6 +39,8 @@ public:
 // any thread, one at a time or not: they are taken one after the other.
 class ModuleLibrary {
 public:
+    ModuleLibrary() = default;
+    Q_DISABLE_COPY_MOVE(ModuleLibrary)
     virtual ~ModuleLibrary() = default;
     // The SWORD library's version, on which the rendering of every module depends.
     virtual QString version() const = 0;

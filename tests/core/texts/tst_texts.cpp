@@ -17,17 +17,24 @@ namespace {
 
 // A module library that hands over the verses it is given ("Gen 1:1 text"), as the SWORD
 // library's does: book by book, until the sink stops it.
-class FakeLibrary : public texts::ModuleLibrary {
-public:
+struct FakeModules {
     QList<texts::ModuleFacts> modules;
     QByteArrayList verses;
     QString problem;
     QString unreadable; // the one module whose verses cannot be read
+};
+
+class FakeLibrary : public texts::ModuleLibrary {
+public:
+    explicit FakeLibrary(FakeModules given)
+        : fake(std::move(given)) {}
+    const FakeModules fake;
 
     QString version() const override { return QStringLiteral("1.9.0"); }
-    QList<texts::ModuleFacts> bibleModules() override { return modules; }
+    QList<texts::ModuleFacts> bibleModules() override { return fake.modules; }
     QString readVerses(const QString& name, texts::VerseSink& sink) override {
-        if (name == unreadable)
+        const QByteArrayList& verses = fake.verses;
+        if (name == fake.unreadable)
             return QStringLiteral("it is locked.");
         QByteArray book;
         bool wanted = false;
@@ -40,7 +47,7 @@ public:
                 sink.verse(place[0].toInt(), place[1].toInt(),
                            verses[i].sliced(parts[0].size() + parts[1].size() + 2));
         }
-        return problem;
+        return fake.problem;
     }
 };
 
@@ -48,7 +55,7 @@ public:
 struct Shelf {
     QTemporaryDir folder;
     FileSystem files;
-    FakeLibrary library;
+    FakeModules library;
     int opened = 0;
 
     explicit Shelf(const QByteArrayList& verses = {}) {
