@@ -4,12 +4,13 @@
 #include "controls/commandbutton.h"
 #include "controls/design.h"
 #include "controls/focustracker.h"
+#include "controls/fontsubstitution.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "fontdialog/fontstandins.h"
 #include "mainwindow/clientlayout.h"
 #include "mainwindow/historybuttons.h"
 #include "placement/placement.h"
+#include "prefs/displayfont.h"
 #include "texts/textshelf.h"
 
 #include <QAction>
@@ -83,7 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Linux has none of the font list's names, and what fontconfig puts in their place can be
     // far off: a calligraphic italic for Comic Sans MS, and for MS Sans Serif, the design font,
     // a family so much wider that the narrow boxes cut their text ("Chapter" reads ":hapter").
-    standInForMissingFonts();
+    substituteMissingFonts();
     auto* area = new ClientArea(this);
     area->setMinimumSize(placement::kDesignedArea);
     setCentralWidget(area);
@@ -216,6 +217,20 @@ QList<QWidget*> MainWindow::displayControls() const {
     if (hasSearchPage())
         controls << m_search.queryBox << m_search.resultList;
     return controls << m_favorites.lookedUpVerses << m_favorites.subjectText;
+}
+
+void MainWindow::showDisplayFont(const prefs::FontChoice& choice) {
+    QFont font = design::font();
+    if (choice.family)
+        font.setFamily(*choice.family);
+    if (choice.bold)
+        font.setBold(*choice.bold);
+    if (choice.italic)
+        font.setItalic(*choice.italic);
+    if (choice.pointSize)
+        font.setPointSizeF(*choice.pointSize);
+    for (QWidget* control : displayControls())
+        control->setFont(font);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
