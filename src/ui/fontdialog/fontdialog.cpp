@@ -80,20 +80,18 @@ void FontDialog::preselectSavedChoice() {
                        MessageBoxes::OkOnly, kFontDialogTitle);
         return;
     }
-    m_loading = true;
+    m_preselection.begin();
     m_fontList->setText(saved.fields.value(0));
     m_styleList->setText(saved.fields.value(1));
     m_sizeList->setText(saved.fields.value(2));
-    m_loading = false;
+    m_preselection.end();
 }
 
 void FontDialog::choose(prefs::FontPart picked) {
     const FileSystem::Result written =
         m_font.choose(picked, {m_fontList->text(), m_styleList->text(), m_sizeList->text()});
-    if (written.ok || (m_loading && m_reportedWhileLoading))
-        return; // the preselection's three saves report one failure, not three
-    m_reportedWhileLoading = m_loading;
-    tellFontNotSaved(m_messages, written.error);
+    if (m_preselection.tells(written.ok))
+        tellFontNotSaved(m_messages, written.error);
 }
 
 // Selected without acting as a pick. A size the list lacks leaves it without a selection rather

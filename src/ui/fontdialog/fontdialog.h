@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prefs/displayfont.h"
+#include "report/failurerun.h"
 
 #include <QWidget>
 
@@ -36,6 +37,5 @@ private:
     ListBox* m_sizeList;  // "ListSize"
     prefs::DisplayFont& m_font;
     MessageBoxes& m_messages;
-    bool m_loading = false;
-    bool m_reportedWhileLoading = false;
+    report::FailureRun m_preselection; // its three saves fail alike
 };

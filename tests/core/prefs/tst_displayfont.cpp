@@ -1,5 +1,6 @@
 #include "prefs/displayfont.h"
 #include "prefs/sizesteps.h"
+#include "report/failurerun.h"
 #include "storage/storage.h"
 #include "support/faultyfilesystem.h"
 #include "support/testfiles.h"
@@ -9,7 +10,7 @@
 #include <QTest>
 
 // The display font as start-up, the Display Fonts lists and the size keys set it, what it saves,
-// and the steps of the size keys.
+// the steps of the size keys, and the failures told of saves made together.
 class TestDisplayFont : public QObject {
     Q_OBJECT
 
@@ -90,6 +91,31 @@ private slots:
         QTEST(int(sizes.size()), "sizeChanges");
         QCOMPARE(sizes.isEmpty() ? font.pointSize() : sizes.last().at(0).toDouble(),
                  font.pointSize());
+    }
+
+    // Saves in order, "o" kept, "x" failed, a run of them between "[" and "]"; "1" for each
+    // failure told.
+    void failuresTold_data() {
+        QTest::addColumn<QString>("saves");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("nominal: outside a run, each failure") << QString("xox") << QString("101");
+        QTest::newRow("nominal: in a run, the first only") << QString("[oxx]x") << QString("0101");
+        QTest::newRow("robustness: a second run tells its own")
+            << QString("[x][x]") << QString("11");
+    }
+    void failuresTold() {
+        QFETCH(QString, saves);
+        report::FailureRun run;
+        QString told;
+        for (const QChar save : saves) {
+            if (save == '[')
+                run.begin();
+            else if (save == ']')
+                run.end();
+            else
+                told += run.tells(save == 'o') ? '1' : '0';
+        }
+        QTEST(told, "told");
     }
 };
 
