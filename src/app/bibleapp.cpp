@@ -70,7 +70,11 @@ BibleApp::BibleApp(Storage storage, Services services)
         std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
                      [this] { m_favoritesSession->verseLookedUp(); });
-    m_reading = std::make_unique<ReadingArea>(w.readingView(), menus, m_services.pointer,
+    const ReadingCommands reading{
+        menus.nextChapter,  menus.previousChapter, menus.copyWithReference,
+        menus.compareTexts, menus.goToReference,   menus.back,
+        menus.forward};
+    m_reading = std::make_unique<ReadingArea>(w.readingView(), reading, m_services.pointer,
                                               *m_scripture, m_services.clipboard);
     QObject::connect(&w, &MainWindow::searchPageBuilt, &w, [this] { startSearchPage(); });
     m_pages = std::make_unique<PageSwitcher>(w);
@@ -80,8 +84,8 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_printWindow = std::make_unique<PrintWindowCommand>(w, menus, m_services);
     m_exit = std::make_unique<ExitCommand>(w, menus, *m_windows);
     m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus, m_services);
-    m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
-                                                    *m_reading);
+    m_bookmark = std::make_unique<BookmarkCommands>(
+        w.readingView(), menus.setBookmark, menus.goToBookmark, m_storage, m_services, *m_reading);
     startDisplayFont();
     startTexts();
     m_compare = std::make_unique<CompareCommand>(w, menus, *m_reading, *m_shelf, m_services.pointer,

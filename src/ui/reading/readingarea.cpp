@@ -2,7 +2,6 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "mainwindow/menus.h"
 #include "reading/caretverse.h"
 #include "reading/readingmarks.h"
 #include "reading/typedplace.h"
@@ -17,34 +16,34 @@
 
 #include <QAction>
 
-ReadingArea::ReadingArea(const ReadingView& view, const Menus& menus, MousePointer& pointer,
-                         ScriptureText& scripture, Clipboard& clipboard)
+ReadingArea::ReadingArea(const ReadingView& view, const ReadingCommands& commands,
+                         MousePointer& pointer, ScriptureText& scripture, Clipboard& clipboard)
     : m_view(view)
     , m_pointer(pointer)
     , m_scripture(scripture)
     , m_clipboard(clipboard)
     , m_marks(new ReadingMarks(*view.readingText))
-    , m_back(menus.back)
-    , m_forward(menus.forward) {
+    , m_back(commands.back)
+    , m_forward(commands.forward) {
     connect(view.bookBox, &ComboBox::picked, this, &ReadingArea::onBookPicked);
     connect(view.bookBox, &ComboBox::gotFocus, this, &ReadingArea::onBookBoxEntered);
     connect(view.bookBox, &ComboBox::entered, this, &ReadingArea::goToTyped);
     connect(view.chapterBox, &ComboBox::picked, this, &ReadingArea::onChapterPicked);
-    connectCommands(menus);
+    connectCommands(commands);
     showHistoryCommands();
 }
 
-void ReadingArea::connectCommands(const Menus& menus) {
+void ReadingArea::connectCommands(const ReadingCommands& commands) {
     TextBox* text = m_view.readingText;
     auto* separator = new QAction(text);
     separator->setSeparator(true);
-    text->addActions({separator, menus.copyWithReference, menus.compareTexts});
-    connect(menus.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
-    connect(menus.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
-    connect(menus.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
-    connect(menus.goToReference, &QAction::triggered, this, &ReadingArea::focusBookBox);
-    connect(menus.back, &QAction::triggered, this, &ReadingArea::goBack);
-    connect(menus.forward, &QAction::triggered, this, &ReadingArea::goForward);
+    text->addActions({separator, commands.copyWithReference, commands.compareTexts});
+    connect(commands.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
+    connect(commands.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
+    connect(commands.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
+    connect(commands.goToReference, &QAction::triggered, this, &ReadingArea::focusBookBox);
+    connect(commands.back, &QAction::triggered, this, &ReadingArea::goBack);
+    connect(commands.forward, &QAction::triggered, this, &ReadingArea::goForward);
 }
 
 // Back and Forward are offered only where they lead somewhere.
