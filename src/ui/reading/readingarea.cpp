@@ -38,8 +38,10 @@ void ReadingArea::connectCommands(const ReadingCommands& commands) {
     auto* separator = new QAction(text);
     separator->setSeparator(true);
     text->addActions({separator, commands.copyWithReference, commands.compareTexts});
-    connect(commands.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
-    connect(commands.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
+    connect(commands.nextChapter, &QAction::triggered, this,
+            [this] { turnChapter(scripture::Turn::Next); });
+    connect(commands.previousChapter, &QAction::triggered, this,
+            [this] { turnChapter(scripture::Turn::Previous); });
     connect(commands.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
     connect(commands.goToReference, &QAction::triggered, this, &ReadingArea::focusBookBox);
     connect(commands.back, &QAction::triggered, this, &ReadingArea::goBack);
@@ -238,25 +240,11 @@ void ReadingArea::showAsPicked(const scripture::ChapterPlace& place) {
     onChapterPicked();
 }
 
-// With no chapter shown, the keys show the chapter the boxes name, or the first of the text.
-void ReadingArea::showNextChapter() {
-    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<scripture::ChapterPlace> next = scripture::nextChapter(*from))
-            showAsPicked(*next);
-        return;
-    }
-    showAsPicked(scripture::namedChapter(m_view.bookBox->text(), m_view.chapterBox->text())
-                     .value_or(scripture::firstChapter()));
-}
-
-void ReadingArea::showPreviousChapter() {
-    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<scripture::ChapterPlace> previous =
-                scripture::previousChapter(*from))
-            showAsPicked(*previous);
-        return;
-    }
-    showNextChapter();
+void ReadingArea::turnChapter(scripture::Turn turn) {
+    if (const std::optional<scripture::ChapterPlace> chapter = scripture::turnedChapter(
+            turn, turningPoint(),
+            scripture::namedChapter(m_view.bookBox->text(), m_view.chapterBox->text())))
+        showAsPicked(*chapter);
 }
 
 void ReadingArea::copyWithReference() {

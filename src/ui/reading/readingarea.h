@@ -51,8 +51,8 @@ public:
     // there.
     void openResult(const scripture::FoundLine& found, bool byKeyboard);
     void focusReadingText();
-    void showNextChapter();
-    void showPreviousChapter();
+    // Go > Next Chapter and Previous Chapter.
+    void turnChapter(scripture::Turn turn);
     void copyWithReference();
     // The verse the caret is in, in the chapter shown; nothing for the welcome or help text.
     std::optional<scripture::Reference> verseAtCaret() const;
