@@ -29,14 +29,16 @@ constexpr QLatin1String kMaker("Lanternfield Software");
 // The status line's text starts in line with the reading area's controls.
 constexpr int kStatusIndent = 120 / design::kTwipsPerPixel;
 
+using enum placement::Control;
+
 // A control named as designed; the client layout places it by its name.
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
+template <typename W> W* named(W* widget, placement::Control control) {
+    widget->setObjectName(placement::designName(control));
     return widget;
 }
 
-QLabel* label(QWidget* area, const char* name, const QString& caption) {
-    return design::label(area, name, caption, {}, true);
+QLabel* label(QWidget* area, placement::Control control, const QString& caption) {
+    return design::label(area, placement::designName(control).data(), caption, {}, true);
 }
 
 // A screen reader names a box by the caption the window shows for it, or the one it would show,
@@ -118,46 +120,46 @@ void MainWindow::buildSearchPage() {
 }
 
 void MainWindow::createReadingArea(QWidget* area) {
-    label(area, "Label1", QStringLiteral("Vellumark"));
+    label(area, Label1, QStringLiteral("Vellumark"));
     ReadingView& v = m_reading;
-    v.bookBox = named(new ComboBox(area), "ComboBooks");
+    v.bookBox = named(new ComboBox(area), ComboBooks);
     describe(v.bookBox, QStringLiteral("Book"));
-    v.chapterBox = named(new ComboBox(area), "ComboChapter");
+    v.chapterBox = named(new ComboBox(area), ComboChapter);
     describe(v.chapterBox, QStringLiteral("Chapter"));
-    v.readingText = named(new TextBox(area), "TextVerses");
+    v.readingText = named(new TextBox(area), TextVerses);
     describe(v.readingText, QStringLiteral("Chapter text"));
 }
 
 void MainWindow::createSearchPage(QWidget* area) {
     SearchView& v = m_search;
-    v.heading = label(area, "Label2", QStringLiteral("Search the Bible"));
-    v.queryBox = named(new TextBox(area), "TextSearch");
+    v.heading = label(area, Label2, QStringLiteral("Search the Bible"));
+    v.queryBox = named(new TextBox(area), TextSearch);
     describe(v.queryBox, QStringLiteral("Search words"),
              QStringLiteral("Enter search words, phrase, or verse and select book."));
-    v.scopeBox = named(new ComboBox(area), "ComboSearch");
+    v.scopeBox = named(new ComboBox(area), ComboSearch);
     describe(v.scopeBox, QStringLiteral("Book to search"), QStringLiteral("Select Book to Search"));
-    v.resultList = named(new ListBox(area), "ListVerse");
+    v.resultList = named(new ListBox(area), ListVerse);
     describe(v.resultList, QStringLiteral("Results"),
              QStringLiteral("List Results (click to view)"));
 }
 
 void MainWindow::createFavoritesPage(QWidget* area) {
     FavoritesView& v = m_favorites;
-    v.heading = label(area, "Label4", QStringLiteral("Favorite Verses"));
-    v.lookupBookBox = named(new ComboBox(area), "ComboBookFavorites");
+    v.heading = label(area, Label4, QStringLiteral("Favorite Verses"));
+    v.lookupBookBox = named(new ComboBox(area), ComboBookFavorites);
     describe(v.lookupBookBox, QStringLiteral("Book to look up"), QStringLiteral("Select Book"));
-    v.referenceBox = named(new LineTextBox(area), "TextVersesFavorites");
+    v.referenceBox = named(new LineTextBox(area), TextVersesFavorites);
     describe(v.referenceBox, QStringLiteral("Reference"), QStringLiteral("Enter Verse(s)"));
-    v.lookedUpVerses = named(new TextBox(area), "TextFavorites");
+    v.lookedUpVerses = named(new TextBox(area), TextFavorites);
     describe(v.lookedUpVerses, QStringLiteral("Verse"), QStringLiteral("Verse"));
-    v.subjectCaption = label(area, "Label3", QStringLiteral("Subject"));
-    v.subjectBox = named(new ComboBox(area), "ComboCategory");
+    v.subjectCaption = label(area, Label3, QStringLiteral("Subject"));
+    v.subjectBox = named(new ComboBox(area), ComboCategory);
     describe(v.subjectBox, v.subjectCaption->text(),
              QStringLiteral("Select or Enter New Category"));
     v.addVerseButton =
-        named(new CommandButton(QStringLiteral("&Add Verse"), area), "CommandAddFavorite");
+        named(new CommandButton(QStringLiteral("&Add Verse"), area), CommandAddFavorite);
     describe(v.addVerseButton, QStringLiteral("Add Verse"), QStringLiteral("Add Verse"));
-    v.subjectText = named(new TextBox(area), "TextFavoritesList");
+    v.subjectText = named(new TextBox(area), TextFavoritesList);
     describe(v.subjectText, v.heading->text(), QStringLiteral("Favorite Verses"));
 }
 
