@@ -1,7 +1,6 @@
 #include "bookmark/bookmarkfile.h"
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/fontstandins.h"
-#include "prefs/preferencesfile.h"
 #include "prefs/preferencesrecord.h"
 #include "print/printquestion.h"
 #include "settings/settingsfile.h"
@@ -16,8 +15,6 @@
 #include <QTest>
 
 #include <limits>
-
-#include <sys/stat.h>
 
 static const QStringList kDebianFonts{"DejaVu Sans",      "DejaVu Sans Mono",
                                       "DejaVu Serif",     "Liberation Mono",
@@ -63,10 +60,6 @@ private slots:
         QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
                  (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
         QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
-        QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));
-        QVERIFY(!prefs::savedRequest(storage));
     }
 
     // The dialog takes the style word by equality, start-up by substring; for the four words
