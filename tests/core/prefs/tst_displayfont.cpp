@@ -43,7 +43,7 @@ private slots:
             << QByteArray("Arial\r\nItalic\r\n12\r\nmore") << QStringList{"+", "+", "0"}
             << "Arial italic 12" << QByteArray("Arial\r\nItalic\r\n12\r\n") << 4;
         QTest::newRow("nominal: a size picked between steps starts them afresh")
-            << QByteArray("Arial\r\nBold\r\n8") << QStringList{"+", "Size=12", "-", "0"}
+            << QByteArray("Arial\r\nBold\r\n8") << QStringList{"+", "Size=12", "0", "-", "0"}
             << "Arial bold 12" << QByteArray("\r\n\r\n12\r\n") << 5;
         QTest::newRow("robustness: past the list's end, Normal Size before a step")
             << QByteArray("Arial\r\nRegular\r\n24") << QStringList{"+", "0", "-"} << "Arial 22"
