@@ -42,9 +42,10 @@ private slots:
         QTest::newRow("nominal: the keys step and go back, keeping Pref.dat's font and style")
             << QByteArray("Arial\r\nItalic\r\n12\r\nmore") << QStringList{"+", "+", "0"}
             << "Arial italic 12" << QByteArray("Arial\r\nItalic\r\n12\r\n") << 4;
-        QTest::newRow("nominal: a size picked between steps starts them afresh")
-            << QByteArray("Arial\r\nBold\r\n8") << QStringList{"+", "Size=12", "0", "-", "0"}
-            << "Arial bold 12" << QByteArray("\r\n\r\n12\r\n") << 5;
+        QTest::newRow("nominal: a size picked starts the steps afresh; a font pick keeps the size")
+            << QByteArray("Arial\r\nBold\r\n8")
+            << QStringList{"+", "Size=12", "0", "-", "0", "-", "Family=Verdana"}
+            << "Verdana bold 11" << QByteArray("Verdana\r\n\r\n12\r\n") << 6;
         QTest::newRow("robustness: past the list's end, Normal Size before a step")
             << QByteArray("Arial\r\nRegular\r\n24") << QStringList{"+", "0", "-"} << "Arial 22"
             << QByteArray("Arial\r\nRegular\r\n22\r\n") << 2;
@@ -70,19 +71,18 @@ private slots:
         prefs::FontLines lists;
         prefs::SizeSteps keys;
         for (const QString& step : steps) {
-            const QString value = step.section(QLatin1Char('='), 1);
+            const qsizetype part =
+                QStringList{"Family", "Style", "Size"}.indexOf(step.section('=', 0, 0));
             // A key with no size to give saves nothing.
             FileSystem::Result written{saved != "?", {}};
-            if (step.startsWith("Fa"))
-                written = font.choose(prefs::FontPart::Family, {lists.font = value, {}, {}});
-            else if (step.startsWith("St"))
-                written =
-                    font.choose(prefs::FontPart::Style, {lists.font, lists.style = value, {}});
-            else if (step.startsWith("Si"))
-                written = font.choose(prefs::FontPart::Size, {lists.font, lists.style, value});
-            else if (const std::optional<double> size =
-                         step == "0" ? keys.backToStart(font.pointSize())
-                                     : keys.step(font.pointSize(), step == "+" ? 1 : -1))
+            if (part >= 0) {
+                (part == 0   ? lists.font
+                 : part == 1 ? lists.style
+                             : lists.size) = step.section('=', 1);
+                written = font.choose(prefs::FontPart(part), lists);
+            } else if (const std::optional<double> size =
+                           step == "0" ? keys.backToStart(font.pointSize())
+                                       : keys.step(font.pointSize(), step == "+" ? 1 : -1))
                 written = font.chooseSize(*size);
             QCOMPARE(written.ok, saved != "?");
         }
