@@ -2,6 +2,7 @@
 
 #include "bookmark/bookmarkfile.h"
 #include "comparedialog/comparecommand.h"
+#include "controls/design.h"
 #include "controls/textbox.h"
 #include "favorites/favoritessession.h"
 #include "favorites/subjectfiles.h"
@@ -10,7 +11,6 @@
 #include "favoritespage/shownsubject.h"
 #include "favoritespage/verselookup.h"
 #include "fontdialog/fontsizekeys.h"
-#include "fontdialog/savedfont.h"
 #include "fontdialog/setfontcommand.h"
 #include "mainwindow/editcommands.h"
 #include "mainwindow/exitcommand.h"
@@ -20,6 +20,7 @@
 #include "mainwindow/pageswitcher.h"
 #include "mainwindow/printwindowcommand.h"
 #include "mainwindow/windowmemory.h"
+#include "prefs/displayfont.h"
 #include "prefs/preferencesfile.h"
 #include "reading/bookmarkcommands.h"
 #include "reading/readingarea.h"
@@ -69,7 +70,11 @@ BibleApp::BibleApp(Storage storage, Services services)
         std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
                      [this] { m_favoritesSession->verseLookedUp(); });
-    m_reading = std::make_unique<ReadingArea>(w.readingView(), menus, m_services.pointer,
+    const ReadingCommands reading{
+        menus.nextChapter,  menus.previousChapter, menus.copyWithReference,
+        menus.compareTexts, menus.goToReference,   menus.back,
+        menus.forward};
+    m_reading = std::make_unique<ReadingArea>(w.readingView(), reading, m_services.pointer,
                                               *m_scripture, m_services.clipboard);
     QObject::connect(&w, &MainWindow::searchPageBuilt, &w, [this] { startSearchPage(); });
     m_pages = std::make_unique<PageSwitcher>(w);
@@ -79,10 +84,9 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_printWindow = std::make_unique<PrintWindowCommand>(w, menus, m_services);
     m_exit = std::make_unique<ExitCommand>(w, menus, *m_windows);
     m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus, m_services);
-    m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
-                                                    *m_reading);
-    m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
-    m_fontSizeKeys = std::make_unique<FontSizeKeys>(w, *m_setFont, m_storage, m_services.messages);
+    m_bookmark = std::make_unique<BookmarkCommands>(
+        w.readingView(), menus.setBookmark, menus.goToBookmark, m_storage, m_services, *m_reading);
+    startDisplayFont();
     startTexts();
     m_compare = std::make_unique<CompareCommand>(w, menus, *m_reading, *m_shelf, m_services.pointer,
                                                  m_services.clipboard);
@@ -108,11 +112,25 @@ void BibleApp::load() {
         m_storage.files.removeLeftoverSaves(folder);
     prefs::writeDefaultIfMissing(m_storage);
     bookmark::writeDefaultIfMissing(m_storage);
-    if (const std::optional<prefs::FontRequest> font = prefs::savedRequest(m_storage))
-        applyFontRequest(*font, m_window->displayControls());
+    m_displayFont->takeSaved();
     m_favorites->prepare();
     m_settings->load();
     openWhereReadingStopped();
+}
+
+// The dialog and the size keys set the display font; the window shows it as it changes.
+void BibleApp::startDisplayFont() {
+    MainWindow& w = *m_window;
+    const Menus& menus = w.menus();
+    m_displayFont = std::make_unique<prefs::DisplayFont>(m_storage, design::font().pointSizeF());
+    QObject::connect(m_displayFont.get(), &prefs::DisplayFont::changed, &w,
+                     &MainWindow::showDisplayFont);
+    m_setFont =
+        std::make_unique<SetFontCommand>(menus.setFont, w, *m_displayFont, m_services.messages);
+    m_fontSizeKeys = std::make_unique<FontSizeKeys>(
+        FontSizeKeys::Commands{menus.biggerText, menus.smallerText, menus.normalSize,
+                               w.readingView().readingText->viewport()},
+        *m_displayFont, m_services.messages);
 }
 
 // The SWORD library's texts beside Bible.dat: listed when the Texts menu is first opened, so

@@ -34,6 +34,9 @@ class TextSwitcher;
 class VerseLookup;
 class WindowMemory;
 
+namespace prefs {
+class DisplayFont;
+}
 namespace texts {
 class TextShelf;
 }
@@ -69,6 +72,7 @@ private:
     void startSearchPage();
     void saveSettings(const QCloseEvent* closing);
     void startTexts();
+    void startDisplayFont();
     void showInTextPicked(const QString& description);
 
     Storage m_storage;
@@ -94,6 +98,7 @@ private:
     std::unique_ptr<ExitCommand> m_exit;
     std::unique_ptr<PrintSubjectCommand> m_printSubject;
     std::unique_ptr<BookmarkCommands> m_bookmark;
+    std::unique_ptr<prefs::DisplayFont> m_displayFont;
     std::unique_ptr<SetFontCommand> m_setFont;
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;
     std::unique_ptr<TextsMenu> m_textsMenu;

@@ -14,6 +14,8 @@
 
 #include <thread>
 
+using enum placement::Control;
+
 namespace {
 
 // A request of the user's, and what it shows: the result list, the chapter or the lookup's verse.
@@ -84,7 +86,7 @@ private slots:
             QVERIFY(fx.messages.asked[0].overAWindow);
         }
         QVERIFY(fx.window().isVisible());
-        QVERIFY(!fx.window().findChild<QWidget*>("TextSearch")); // built when first shown
+        QVERIFY(!fx.window().findChild<QWidget*>(designName(TextSearch))); // built when first shown
         fx.trigger("mnuSearch2");
         QCOMPARE(fx.window().displayControls().size(), 5);
         QTEST(displayFont(fx.window()), "font");
@@ -96,18 +98,18 @@ private slots:
         AppFixture fx;
         MainWindow& w = fx.start().window();
         fx.trigger("mnuSearch2");
-        QCOMPARE(QApplication::focusWidget(), fx.textBox("TextSearch"));
-        focusOn(fx.textBox("TextVerses"));
-        for (const char* next : {"ComboSearch", "TextSearch", "ListVerse", "ComboBooks"}) {
+        QCOMPARE(QApplication::focusWidget(), fx.textBox(TextSearch));
+        focusOn(fx.textBox(TextVerses));
+        for (const placement::Control next : {ComboSearch, TextSearch, ListVerse, ComboBooks}) {
             pressTab();
             QWidget* control = fx.control(next);
             QVERIFY2(control == QApplication::focusWidget() ||
                          control->isAncestorOf(QApplication::focusWidget()),
-                     next);
+                     designName(next).data());
         }
-        QCOMPARE(fx.control("Label2")->geometry(),
-                 placement::windowLayout(w.centralWidget()->size()).value("Label2"));
-        QVERIFY(fx.textBox("TextSearch")->actions().contains(w.menus().copy));
+        QCOMPARE(fx.control(Label2)->geometry(),
+                 placement::windowLayout(w.centralWidget()->size()).value(Label2));
+        QVERIFY(fx.textBox(TextSearch)->actions().contains(w.menus().copy));
     }
 
     // The next start opens the chapter where reading stopped, its top line as it was, beside the
@@ -117,23 +119,23 @@ private slots:
         QVERIFY(QDir(fx.folder()).mkdir(QStringLiteral("Verses")));
         QVERIFY(fx.writeBytes("Verses/Hope.txt", "Romans 5:5"));
         fx.start();
-        pick(fx.combo("ComboCategory"), QStringLiteral("Hope"));
+        pick(fx.combo(ComboCategory), QStringLiteral("Hope"));
         fx.showChapter(QStringLiteral("Psalms"), QStringLiteral("119"));
-        fx.textBox("TextVerses")->verticalScrollBar()->setValue(41);
-        const int top = fx.textBox("TextVerses")->topOffset();
+        fx.textBox(TextVerses)->verticalScrollBar()->setValue(41);
+        const int top = fx.textBox(TextVerses)->topOffset();
         fx.trigger("mnuSearch2");
         QVERIFY(fx.window().close());
         fx.start();
-        QCOMPARE(fx.chapterShown() + ' ' + QString::number(fx.combo("ComboChapter")->count()),
+        QCOMPARE(fx.chapterShown() + ' ' + QString::number(fx.combo(ComboChapter)->count()),
                  QStringLiteral("Psalms 119 150"));
-        QVERIFY(top > 0 && fx.textBox("TextVerses")->topOffset() == top);
-        QVERIFY(fx.textBox("TextSearch")->isVisible());
-        QCOMPARE(fx.combo("ComboCategory")->text() + '|' + fx.textBox("TextFavoritesList")->text(),
+        QVERIFY(top > 0 && fx.textBox(TextVerses)->topOffset() == top);
+        QVERIFY(fx.textBox(TextSearch)->isVisible());
+        QCOMPARE(fx.combo(ComboCategory)->text() + '|' + fx.textBox(TextFavoritesList)->text(),
                  QStringLiteral("Hope|Romans 5:5"));
         QVERIFY(QFile::remove(fx.path("Verses/Hope.txt")));
         QVERIFY(fx.window().close());
         fx.start();
-        QCOMPARE(fx.combo("ComboCategory")->text(), QStringLiteral("Select Subject"));
+        QCOMPARE(fx.combo(ComboCategory)->text(), QStringLiteral("Select Subject"));
         QCOMPARE(QDir(fx.path("Verses")).entryList(QDir::Files), QStringList());
     }
 
@@ -144,21 +146,21 @@ private slots:
         const QByteArray changed("John 3:16  Changed while read\r\n");
         QTest::newRow("nominal: search") << Request([](AppFixture& fx) {
             fx.app().searchPage().search(QStringLiteral("3:1"), std::nullopt);
-            return fx.control<ListBox>("ListVerse")->items();
+            return fx.control<ListBox>(ListVerse)->items();
         }) << QByteArray() << QStringList{"John 3:16  For God so loved", "John 3:17  For God sent"};
         QTest::newRow("robustness: chapter, file changed during the read")
             << Request([](AppFixture& fx) {
-                   fx.combo("ComboBooks")->setText(QStringLiteral("John"));
-                   fx.combo("ComboChapter")->setText(QStringLiteral("3"));
+                   fx.combo(ComboBooks)->setText(QStringLiteral("John"));
+                   fx.combo(ComboChapter)->setText(QStringLiteral("3"));
                    fx.app().readingArea().onChapterPicked();
-                   return QStringList{fx.textBox("TextVerses")->text()};
+                   return QStringList{fx.textBox(TextVerses)->text()};
                })
             << changed << QStringList{"16  Changed while read\r\n\r\n"};
         QTest::newRow("robustness: lookup, file changed during the read")
             << Request([](AppFixture& fx) {
-                   fx.control<LineTextBox>("TextVersesFavorites")->setText(QStringLiteral("3:16"));
-                   fx.combo("ComboBookFavorites")->setText(QStringLiteral("John")); // looks it up
-                   return QStringList{fx.textBox("TextFavorites")->text()};
+                   fx.control<LineTextBox>(TextVersesFavorites)->setText(QStringLiteral("3:16"));
+                   fx.combo(ComboBookFavorites)->setText(QStringLiteral("John")); // looks it up
+                   return QStringList{fx.textBox(TextFavorites)->text()};
                })
             << changed << QStringList{" Changed while read"};
     }

@@ -1,7 +1,6 @@
 #include "bookmark/bookmarkfile.h"
 #include "bookmark/bookmarkrecord.h"
 #include "prefs/fontstandins.h"
-#include "prefs/preferencesfile.h"
 #include "prefs/preferencesrecord.h"
 #include "print/printquestion.h"
 #include "settings/settingsfile.h"
@@ -16,8 +15,6 @@
 #include <QTest>
 
 #include <limits>
-
-#include <sys/stat.h>
 
 static const QStringList kDebianFonts{"DejaVu Sans",      "DejaVu Sans Mono",
                                       "DejaVu Serif",     "Liberation Mono",
@@ -63,15 +60,6 @@ private slots:
         QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
                  (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
         QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
-        QVERIFY(testfiles::put(dir.filePath("Pref.dat"), "Arial\r\nBold\r\n10\r\n"));
-        QVERIFY(prefs::saveSize(storage, "12").ok); // the font and its style kept
-        QCOMPARE(testfiles::bytesOf(dir.filePath("Pref.dat")), "Arial\r\nBold\r\n12\r\n");
-        QVERIFY(QFile::remove(dir.filePath("Pref.dat")));
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("Pref.dat")), 0600), 0); // never read
-        QCOMPARE(prefs::read(storage).status, RecordFile::Contents::Failed);
-        QVERIFY(!prefs::saveSize(storage, "12").ok); // what it would keep was not read
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));
-        QVERIFY(!prefs::savedRequest(storage));
     }
 
     // The dialog takes the style word by equality, start-up by substring; for the four words
@@ -106,11 +94,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("points"); // -1: not a size, the design font's stays
         QTest::addColumn<QString>("steps");
-        const QStringList sizes = prefs::sizes();
-        for (qsizetype i = 0; i < sizes.size(); ++i)
-            QTest::addRow("nominal: listed size %s", qPrintable(sizes[i]))
-                << sizes[i] << sizes[i].toDouble()
-                << sizes.value(i + 1, "-") + ' ' + sizes.value(i - 1, "-");
+        QTest::newRow("nominal: a listed size") << "12" << 12.0 << "14 11";
+        QTest::newRow("nominal: the smallest") << "8" << 8.0 << "9 -";
         QTest::newRow("nominal: a fraction") << "10.5" << 10.5 << "11 10";
         QTest::newRow("robustness: past the largest") << "30" << 30.0 << "- 24";
         for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})

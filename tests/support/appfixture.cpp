@@ -30,12 +30,13 @@ BibleApp& AppFixture::start(bool waitForText) {
 }
 
 void AppFixture::showChapter(const QString& book, const QString& chapter) {
-    pick(combo("ComboBooks"), book);
-    pick(combo("ComboChapter"), chapter);
+    pick(combo(placement::Control::ComboBooks), book);
+    pick(combo(placement::Control::ComboChapter), chapter);
 }
 
 QString AppFixture::chapterShown() {
-    return combo("ComboBooks")->text() + ' ' + combo("ComboChapter")->text();
+    return combo(placement::Control::ComboBooks)->text() + ' ' +
+           combo(placement::Control::ComboChapter)->text();
 }
 
 void focusOn(QWidget* widget) {

@@ -4,6 +4,7 @@
 #include "controls/combobox.h"
 #include "controls/textbox.h"
 #include "mainwindow/mainwindow.h"
+#include "placement/designnames.h"
 #include "services/clipboard.h"
 #include "services/messageboxes.h"
 #include "services/mousepointer.h"
@@ -88,12 +89,17 @@ public:
     MainWindow& window() { return m_app->window(); }
     // A control or menu item of the main window, found by the design's name for it, which the
     // window keeps as its object name; a name the window lacks ends the test program.
-    template <typename Control = QWidget> Control* control(const char* name) {
-        Control* found = window().findChild<Control*>(QLatin1String(name));
+    template <typename Widget = QWidget> Widget* control(const char* name) {
+        Widget* found = window().findChild<Widget*>(QLatin1String(name));
         if (!found)
             qFatal("The main window has no %s", name);
         return found;
     }
+    template <typename Widget = QWidget> Widget* control(placement::Control placed) {
+        return control<Widget>(placement::designName(placed).data());
+    }
+    ComboBox* combo(placement::Control placed) { return control<ComboBox>(placed); }
+    TextBox* textBox(placement::Control placed) { return control<TextBox>(placed); }
     ComboBox* combo(const char* name) { return control<ComboBox>(name); }
     TextBox* textBox(const char* name) { return control<TextBox>(name); }
     QAction* menuItem(const char* name) { return control<QAction>(name); }

@@ -4,6 +4,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+using enum placement::Control;
+
 // Another translation read through the window: picked by its key, shown at the chapter read and
 // named in the caption, opened again at the next start, and Bible.dat again once it has gone.
 class TestSwordWindow : public QObject {
@@ -11,7 +13,7 @@ class TestSwordWindow : public QObject {
     QTemporaryDir m_home; // no ~/.sword, and a cache of the test's own
 
     QString caption(AppFixture& fx) { return fx.window().windowTitle().section(" ~ ", 1); }
-    QString chapter(AppFixture& fx) { return fx.textBox("TextVerses")->text(); }
+    QString chapter(AppFixture& fx) { return fx.textBox(TextVerses)->text(); }
 
 private slots:
     void initTestCase() {

@@ -16,7 +16,7 @@ enum class Share {
 };
 
 struct DesignedControl {
-    const char* name;
+    Control control;
     QRect place; // as designed, in pixels (15 twips each)
     Share moveRight, widen, moveDown, lengthen;
 };
@@ -25,22 +25,22 @@ struct DesignedControl {
 // box beside them; their words end well before.
 using enum Share;
 const DesignedControl kControls[] = {
-    {"Label1", {8, 8, 105, 17}, None, None, None, None},
-    {"ComboBooks", {120, 8, 121, 21}, None, None, None, None},
-    {"ComboChapter", {248, 8, 65, 21}, None, None, None, None},
-    {"TextVerses", {8, 32, 297, 355}, None, ReadingWidth, None, Height},
-    {"Label2", {320, 8, 113, 17}, ReadingWidth, None, None, None},
-    {"TextSearch", {440, 8, 169, 43}, ReadingWidth, PageWidth, None, None},
-    {"ComboSearch", {312, 32, 121, 21}, ReadingWidth, None, None, None},
-    {"ListVerse", {312, 64, 297, 329}, ReadingWidth, PageWidth, None, Height},
-    {"Label4", {320, 8, 104, 17}, ReadingWidth, None, None, None},
-    {"ComboBookFavorites", {424, 8, 113, 21}, ReadingWidth, None, None, None},
-    {"TextVersesFavorites", {544, 8, 65, 19}, ReadingWidth, PageWidth, None, None},
-    {"TextFavorites", {360, 32, 297, 49}, ReadingWidth, PageWidth, None, LookupHeight},
-    {"Label3", {312, 88, 48, 17}, ReadingWidth, None, LookupHeight, None},
-    {"ComboCategory", {360, 88, 169, 21}, ReadingWidth, None, LookupHeight, None},
-    {"CommandAddFavorite", {536, 88, 73, 25}, ReadingWidth, None, LookupHeight, None},
-    {"TextFavoritesList",
+    {Control::Label1, {8, 8, 105, 17}, None, None, None, None},
+    {Control::ComboBooks, {120, 8, 121, 21}, None, None, None, None},
+    {Control::ComboChapter, {248, 8, 65, 21}, None, None, None, None},
+    {Control::TextVerses, {8, 32, 297, 355}, None, ReadingWidth, None, Height},
+    {Control::Label2, {320, 8, 113, 17}, ReadingWidth, None, None, None},
+    {Control::TextSearch, {440, 8, 169, 43}, ReadingWidth, PageWidth, None, None},
+    {Control::ComboSearch, {312, 32, 121, 21}, ReadingWidth, None, None, None},
+    {Control::ListVerse, {312, 64, 297, 329}, ReadingWidth, PageWidth, None, Height},
+    {Control::Label4, {320, 8, 104, 17}, ReadingWidth, None, None, None},
+    {Control::ComboBookFavorites, {424, 8, 113, 21}, ReadingWidth, None, None, None},
+    {Control::TextVersesFavorites, {544, 8, 65, 19}, ReadingWidth, PageWidth, None, None},
+    {Control::TextFavorites, {360, 32, 297, 49}, ReadingWidth, PageWidth, None, LookupHeight},
+    {Control::Label3, {312, 88, 48, 17}, ReadingWidth, None, LookupHeight, None},
+    {Control::ComboCategory, {360, 88, 169, 21}, ReadingWidth, None, LookupHeight, None},
+    {Control::CommandAddFavorite, {536, 88, 73, 25}, ReadingWidth, None, LookupHeight, None},
+    {Control::TextFavoritesList,
      {312, 120, 297, 265},
      ReadingWidth,
      PageWidth,
@@ -53,7 +53,7 @@ constexpr QPoint kFrameCorner(616, 400);
 
 } // namespace
 
-QMap<QString, QRect> windowLayout(const QSize& area) {
+QMap<Control, QRect> windowLayout(const QSize& area) {
     const QSize room = area.expandedTo(kDesignedArea);
     const int extraWidth = room.width() - kDesignedArea.width();
     const int extraHeight = room.height() - kDesignedArea.height();
@@ -65,12 +65,12 @@ QMap<QString, QRect> windowLayout(const QSize& area) {
                           extraHeight - extraHeight / 4,
                           extraHeight};
     const auto share = [&](Share part) { return shares[static_cast<int>(part)]; };
-    QMap<QString, QRect> layout;
+    QMap<Control, QRect> layout;
     for (const DesignedControl& control : kControls) {
         QRect place = control.place;
         place.translate(share(control.moveRight), share(control.moveDown));
         place.setSize(place.size() + QSize(share(control.widen), share(control.lengthen)));
-        layout.insert(QLatin1String(control.name), withinArea(place, room));
+        layout.insert(control.control, withinArea(place, room));
     }
     return layout;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "placement/designnames.h"
+
 #include <QList>
 #include <QMap>
 #include <QRect>
@@ -13,14 +15,14 @@ namespace placement {
 // The main window's client area as designed, in pixels: the smallest it may be.
 inline constexpr QSize kDesignedArea(619, 404);
 
-// Every control of the main window, by its design name, in a client area of that size. At the
+// Every control of the main window in a client area of that size. At the
 // designed size each is where the design puts it. Extra room is shared by the columns: half of
 // the extra width widens the reading area and moves the page column right, the other half
 // widens the page column's text boxes and lists; the extra height lengthens the reading area,
 // the result list and the subject text, a quarter of it going to the looked-up verses above
 // the subject (which moves the subject's row down by as much). Labels, combo boxes and the
 // button keep their size. A smaller area is laid out as the designed one.
-QMap<QString, QRect> windowLayout(const QSize& area);
+QMap<Control, QRect> windowLayout(const QSize& area);
 
 // The bottom right corner of the frame drawn along the client area's edges.
 QPoint frameCorner(const QSize& area);

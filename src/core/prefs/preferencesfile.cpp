@@ -39,11 +39,4 @@ FileSystem::Result save(Storage& storage, const QString& font, const QString& st
     return file(storage).write(savedRecord(font, style, size));
 }
 
-FileSystem::Result saveSize(Storage& storage, const QString& size) {
-    const RecordFile::Contents saved = read(storage);
-    if (saved.status == RecordFile::Contents::Failed)
-        return {false, saved.error};
-    return save(storage, saved.fields.value(0), saved.fields.value(1), size);
-}
-
 } // namespace prefs

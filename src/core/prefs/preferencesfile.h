@@ -9,7 +9,7 @@ struct Storage;
 
 // Pref.dat, read and written only here: created at start-up with the default record when
 // missing (an existing file is never rewritten), read for the display font, and saved by the
-// Display Fonts dialog.
+// display font's owner.
 namespace prefs {
 
 void writeDefaultIfMissing(Storage& storage);
@@ -19,8 +19,5 @@ std::optional<FontRequest> savedRequest(Storage& storage);
 RecordFile::Contents read(Storage& storage);
 FileSystem::Result save(Storage& storage, const QString& font, const QString& style,
                         const QString& size);
-// The record with another size, its font and style lines kept as they are; a record that
-// cannot be read is not written over.
-FileSystem::Result saveSize(Storage& storage, const QString& size);
 
 } // namespace prefs

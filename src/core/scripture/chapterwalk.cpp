@@ -47,6 +47,13 @@ ChapterPlace firstChapter() {
     return placeIn(0, 1);
 }
 
+std::optional<ChapterPlace> turnedChapter(Turn turn, const std::optional<ChapterPlace>& shown,
+                                          const std::optional<ChapterPlace>& named) {
+    if (!shown)
+        return named.value_or(firstChapter());
+    return turn == Turn::Next ? nextChapter(*shown) : previousChapter(*shown);
+}
+
 ChapterPlace typedChapter(const QString& book, const QString& chapter) {
     const bool digits =
         !chapter.isEmpty() && std::all_of(chapter.begin(), chapter.end(), [](QChar ch) {

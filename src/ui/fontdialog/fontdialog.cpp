@@ -3,8 +3,7 @@
 #include "controls/design.h"
 #include "controls/listbox.h"
 #include "fontdialog/savedfont.h"
-#include "mainwindow/mainwindow.h"
-#include "prefs/preferencesfile.h"
+#include "prefs/preferencesrecord.h"
 #include "services/messageboxes.h"
 #include "text/linebreak.h"
 
@@ -12,6 +11,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -37,10 +37,9 @@ QAccessibleInterface* accessibleFontDialog(const QString& className, QObject* ob
 
 } // namespace
 
-FontDialog::FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& messages)
-    : QWidget(&mainWindow, Qt::Window)
-    , m_mainWindow(mainWindow)
-    , m_storage(storage)
+FontDialog::FontDialog(QWidget& over, prefs::DisplayFont& font, MessageBoxes& messages)
+    : QWidget(&over, Qt::Window)
+    , m_font(font)
     , m_messages(messages) {
     static const bool announced = (QAccessible::installFactory(accessibleFontDialog), true);
     Q_UNUSED(announced);
@@ -49,9 +48,10 @@ FontDialog::FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& m
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(4125 / design::kTwipsPerPixel, 1500 / design::kTwipsPerPixel);
     createControls();
-    connect(m_fontList, &ListBox::picked, this, &FontDialog::onFontPicked);
-    connect(m_styleList, &ListBox::picked, this, &FontDialog::onStylePicked);
-    connect(m_sizeList, &ListBox::picked, this, &FontDialog::onSizePicked);
+    connect(m_fontList, &ListBox::picked, this, [this] { choose(prefs::FontPart::Family); });
+    connect(m_styleList, &ListBox::picked, this, [this] { choose(prefs::FontPart::Style); });
+    connect(m_sizeList, &ListBox::picked, this, [this] { choose(prefs::FontPart::Size); });
+    connect(&m_font, &prefs::DisplayFont::sizeChanged, this, &FontDialog::showSize);
     preselectSavedChoice();
 }
 
@@ -71,7 +71,7 @@ void FontDialog::preselectSavedChoice() {
     m_styleList->setItems(prefs::styleWords());
     m_sizeList->setItems(prefs::sizes());
     // All three lines are taken before the first preselection saves over them.
-    const RecordFile::Contents saved = prefs::read(m_storage);
+    const RecordFile::Contents saved = m_font.savedLines();
     if (saved.status == RecordFile::Contents::Missing)
         return; // nothing selected until the user chooses
     if (saved.status == RecordFile::Contents::Failed) {
@@ -80,55 +80,27 @@ void FontDialog::preselectSavedChoice() {
                        MessageBoxes::OkOnly, kFontDialogTitle);
         return;
     }
-    m_loading = true;
+    m_preselection.begin();
     m_fontList->setText(saved.fields.value(0));
     m_styleList->setText(saved.fields.value(1));
     m_sizeList->setText(saved.fields.value(2));
-    m_loading = false;
+    m_preselection.end();
 }
 
-template <typename Change> void FontDialog::changeDisplayFonts(Change change) {
-    for (QWidget* control : m_mainWindow.displayControls()) {
-        QFont font = control->font();
-        change(font);
-        control->setFont(font);
-    }
-}
-
-void FontDialog::onFontPicked() {
-    const QString family = m_fontList->text();
-    changeDisplayFonts([&](QFont& font) { font.setFamily(family); });
-    saveFont();
-}
-
-void FontDialog::onStylePicked() {
-    if (const std::optional<prefs::Style> style = prefs::styleFromWord(m_styleList->text())) {
-        changeDisplayFonts([&](QFont& font) {
-            font.setBold(style->bold);
-            font.setItalic(style->italic);
-        });
-    }
-    saveFont();
-}
-
-void FontDialog::onSizePicked() {
-    if (const std::optional<double> size = prefs::parseSize(m_sizeList->text()))
-        changeDisplayFonts([&](QFont& font) { font.setPointSizeF(*size); });
-    saveFont();
-}
-
-void FontDialog::saveFont() {
+void FontDialog::choose(prefs::FontPart picked) {
     const FileSystem::Result written =
-        prefs::save(m_storage, m_fontList->text(), m_styleList->text(), m_sizeList->text());
-    if (written.ok || (m_loading && m_reportedWhileLoading))
-        return; // the preselection's three saves report one failure, not three
-    m_reportedWhileLoading = m_loading;
-    tellFontNotSaved(m_messages, written.error);
+        m_font.choose(picked, {m_fontList->text(), m_styleList->text(), m_sizeList->text()});
+    if (m_preselection.tells(written.ok))
+        tellFontNotSaved(m_messages, written.error);
 }
 
-bool FontDialog::pickSize(const QString& size) {
-    m_sizeList->setText(size);
-    return m_sizeList->text() == size;
+// Selected without acting as a pick. A size the list lacks leaves it without a selection rather
+// than with one no longer shown.
+void FontDialog::showSize(double points) {
+    if (prefs::parseSize(m_sizeList->text()) == points)
+        return;
+    const QSignalBlocker quiet(m_sizeList);
+    m_sizeList->setText(QString::number(points));
 }
 
 void FontDialog::closeEvent(QCloseEvent* event) {

@@ -1,28 +1,23 @@
 #pragma once
 
+#include "prefs/displayfont.h"
+#include "report/failurerun.h"
+
 #include <QWidget>
 
 class ListBox;
-class MainWindow;
 class MessageBoxes;
-struct Storage;
 
-// The Display Fonts dialog: three fixed lists (font, style, size). Every choice applies at
-// once to the main window's display controls and is saved to Pref.dat at once; there is
-// nothing to confirm. Loading it preselects the saved choice, and each preselection acts as
-// a pick. Closing it, by its close box or by Esc, unloads it (the widget is deleted).
+// The Display Fonts dialog: three fixed lists (font, style, size). Every choice is given at
+// once to the display font, which shows and saves it; there is nothing to confirm. Loading it
+// preselects the saved choice, and each preselection acts as a pick. A size chosen elsewhere
+// while it is open is selected in its list. Closing it, by its close box or by Esc, unloads it
+// (the widget is deleted).
 class FontDialog : public QWidget {
     Q_OBJECT
 public:
-    // A window of its own over the main window, whose display controls it sets.
-    FontDialog(MainWindow& mainWindow, Storage& storage, MessageBoxes& messages);
-
-    void onFontPicked();
-    void onStylePicked();
-    void onSizePicked();
-    void saveFont();
-    // Picks the size as a click in the size list would; false when the list offers no such size.
-    bool pickSize(const QString& size);
+    // A window of its own over the given one.
+    FontDialog(QWidget& over, prefs::DisplayFont& font, MessageBoxes& messages);
 
 signals:
     void unloaded();
@@ -34,14 +29,13 @@ protected:
 private:
     void createControls();
     void preselectSavedChoice();
-    template <typename Change> void changeDisplayFonts(Change change);
+    void choose(prefs::FontPart picked);
+    void showSize(double points);
 
     ListBox* m_fontList;  // "ListFonts"
     ListBox* m_styleList; // "ListFontStyle"
     ListBox* m_sizeList;  // "ListSize"
-    MainWindow& m_mainWindow;
-    Storage& m_storage;
+    prefs::DisplayFont& m_font;
     MessageBoxes& m_messages;
-    bool m_loading = false;
-    bool m_reportedWhileLoading = false;
+    report::FailureRun m_preselection; // its three saves fail alike
 };

@@ -1,13 +1,8 @@
 #include "fontdialog/fontsizekeys.h"
 
-#include "controls/textbox.h"
-#include "fontdialog/fontdialog.h"
 #include "fontdialog/savedfont.h"
-#include "fontdialog/setfontcommand.h"
-#include "mainwindow/mainwindow.h"
-#include "prefs/preferencesfile.h"
+#include "prefs/displayfont.h"
 
-#include <QAbstractScrollArea>
 #include <QAction>
 #include <QWheelEvent>
 #include <QWidget>
@@ -19,45 +14,28 @@ constexpr int kWheelNotch = 120;
 
 } // namespace
 
-FontSizeKeys::FontSizeKeys(MainWindow& window, SetFontCommand& setFont, Storage& storage,
+FontSizeKeys::FontSizeKeys(const Commands& commands, prefs::DisplayFont& font,
                            MessageBoxes& messages)
-    : m_window(window)
-    , m_setFont(setFont)
-    , m_storage(storage)
+    : m_font(font)
     , m_messages(messages) {
-    const Menus& menus = window.menus();
-    connect(menus.biggerText, &QAction::triggered, this, [this] { step(1); });
-    connect(menus.smallerText, &QAction::triggered, this, [this] { step(-1); });
-    connect(menus.normalSize, &QAction::triggered, this, &FontSizeKeys::backToStart);
-    window.readingView().readingText->viewport()->installEventFilter(this);
-}
-
-double FontSizeKeys::shownSize() const {
-    return m_window.readingView().readingText->font().pointSizeF(); // as in every display box
+    connect(commands.biggerText, &QAction::triggered, this, [this] { step(1); });
+    connect(commands.smallerText, &QAction::triggered, this, [this] { step(-1); });
+    connect(commands.normalSize, &QAction::triggered, this, &FontSizeKeys::backToStart);
+    commands.wheelArea->installEventFilter(this);
 }
 
 void FontSizeKeys::step(int step) {
-    const double shown = shownSize();
-    if (m_stepped != shown) // chosen in Display Fonts, or the first step
-        m_start = shown;
-    if (const std::optional<QString> size = prefs::steppedSize(shown, step))
-        show(*size);
+    show(m_steps.step(m_font.pointSize(), step));
 }
 
 void FontSizeKeys::backToStart() {
-    if (m_start && m_stepped == shownSize())
-        show(QString::number(*m_start));
+    show(m_steps.backToStart(m_font.pointSize()));
 }
 
-void FontSizeKeys::show(const QString& size) {
-    m_stepped = size.toDouble();
-    FontDialog* dialog = m_setFont.dialog();
-    if (dialog && dialog->pickSize(size))
+void FontSizeKeys::show(std::optional<double> points) {
+    if (!points)
         return;
-    prefs::FontRequest request;
-    request.pointSize = size.toDouble();
-    applyFontRequest(request, m_window.displayControls());
-    if (const FileSystem::Result saved = prefs::saveSize(m_storage, size); !saved.ok)
+    if (const FileSystem::Result saved = m_font.chooseSize(*points); !saved.ok)
         tellFontNotSaved(m_messages, saved.error);
 }
 

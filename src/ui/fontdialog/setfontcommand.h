@@ -4,25 +4,27 @@
 #include <QPointer>
 
 class FontDialog;
-class MainWindow;
 class MessageBoxes;
+class QAction;
 class QWidget;
-struct Storage;
+
+namespace prefs {
+class DisplayFont;
+}
 
 // Options > Set Font: shows the Display Fonts dialog over the main window, both usable.
 // There is one dialog at most; showing it again brings it forward without loading it again.
 class SetFontCommand : public QObject {
     Q_OBJECT
 public:
-    SetFontCommand(MainWindow& window, Storage& storage, MessageBoxes& messages);
+    SetFontCommand(QAction* setFont, QWidget& window, prefs::DisplayFont& font,
+                   MessageBoxes& messages);
 
     void openDialog();
-    // The dialog while it is open, else null.
-    FontDialog* dialog() const;
 
 private:
-    MainWindow& m_window;
-    Storage& m_storage;
+    QWidget& m_window;
+    prefs::DisplayFont& m_font;
     MessageBoxes& m_messages;
     QPointer<FontDialog> m_dialog;
 };

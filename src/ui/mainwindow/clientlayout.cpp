@@ -48,12 +48,13 @@ bool ClientLayout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ClientLayout::place() {
-    const QMap<QString, QRect> layout = placement::windowLayout(m_area->size());
+    const QMap<placement::Control, QRect> layout = placement::windowLayout(m_area->size());
     m_places.clear();
-    for (QWidget* control : m_area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (const auto found = layout.find(control->objectName()); found != layout.end()) {
-            m_places.insert(control, *found);
-            control->setGeometry(*found);
+    for (auto it = layout.cbegin(); it != layout.cend(); ++it) {
+        if (auto* control = m_area->findChild<QWidget*>(placement::designName(it.key()),
+                                                        Qt::FindDirectChildrenOnly)) {
+            m_places.insert(control, *it);
+            control->setGeometry(*it);
         }
     }
     for (QWidget* box : m_boxes)

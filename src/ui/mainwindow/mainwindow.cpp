@@ -4,12 +4,13 @@
 #include "controls/commandbutton.h"
 #include "controls/design.h"
 #include "controls/focustracker.h"
+#include "controls/fontsubstitution.h"
 #include "controls/listbox.h"
 #include "controls/textbox.h"
-#include "fontdialog/fontstandins.h"
 #include "mainwindow/clientlayout.h"
 #include "mainwindow/historybuttons.h"
 #include "placement/placement.h"
+#include "prefs/displayfont.h"
 #include "texts/textshelf.h"
 
 #include <QAction>
@@ -28,14 +29,16 @@ constexpr QLatin1String kMaker("Lanternfield Software");
 // The status line's text starts in line with the reading area's controls.
 constexpr int kStatusIndent = 120 / design::kTwipsPerPixel;
 
+using enum placement::Control;
+
 // A control named as designed; the client layout places it by its name.
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
+template <typename W> W* named(W* widget, placement::Control control) {
+    widget->setObjectName(placement::designName(control));
     return widget;
 }
 
-QLabel* label(QWidget* area, const char* name, const QString& caption) {
-    return design::label(area, name, caption, {}, true);
+QLabel* label(QWidget* area, placement::Control control, const QString& caption) {
+    return design::label(area, placement::designName(control).data(), caption, {}, true);
 }
 
 // A screen reader names a box by the caption the window shows for it, or the one it would show,
@@ -83,7 +86,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Linux has none of the font list's names, and what fontconfig puts in their place can be
     // far off: a calligraphic italic for Comic Sans MS, and for MS Sans Serif, the design font,
     // a family so much wider that the narrow boxes cut their text ("Chapter" reads ":hapter").
-    standInForMissingFonts();
+    substituteMissingFonts();
     auto* area = new ClientArea(this);
     area->setMinimumSize(placement::kDesignedArea);
     setCentralWidget(area);
@@ -117,46 +120,46 @@ void MainWindow::buildSearchPage() {
 }
 
 void MainWindow::createReadingArea(QWidget* area) {
-    label(area, "Label1", QStringLiteral("Vellumark"));
+    label(area, Label1, QStringLiteral("Vellumark"));
     ReadingView& v = m_reading;
-    v.bookBox = named(new ComboBox(area), "ComboBooks");
+    v.bookBox = named(new ComboBox(area), ComboBooks);
     describe(v.bookBox, QStringLiteral("Book"));
-    v.chapterBox = named(new ComboBox(area), "ComboChapter");
+    v.chapterBox = named(new ComboBox(area), ComboChapter);
     describe(v.chapterBox, QStringLiteral("Chapter"));
-    v.readingText = named(new TextBox(area), "TextVerses");
+    v.readingText = named(new TextBox(area), TextVerses);
     describe(v.readingText, QStringLiteral("Chapter text"));
 }
 
 void MainWindow::createSearchPage(QWidget* area) {
     SearchView& v = m_search;
-    v.heading = label(area, "Label2", QStringLiteral("Search the Bible"));
-    v.queryBox = named(new TextBox(area), "TextSearch");
+    v.heading = label(area, Label2, QStringLiteral("Search the Bible"));
+    v.queryBox = named(new TextBox(area), TextSearch);
     describe(v.queryBox, QStringLiteral("Search words"),
              QStringLiteral("Enter search words, phrase, or verse and select book."));
-    v.scopeBox = named(new ComboBox(area), "ComboSearch");
+    v.scopeBox = named(new ComboBox(area), ComboSearch);
     describe(v.scopeBox, QStringLiteral("Book to search"), QStringLiteral("Select Book to Search"));
-    v.resultList = named(new ListBox(area), "ListVerse");
+    v.resultList = named(new ListBox(area), ListVerse);
     describe(v.resultList, QStringLiteral("Results"),
              QStringLiteral("List Results (click to view)"));
 }
 
 void MainWindow::createFavoritesPage(QWidget* area) {
     FavoritesView& v = m_favorites;
-    v.heading = label(area, "Label4", QStringLiteral("Favorite Verses"));
-    v.lookupBookBox = named(new ComboBox(area), "ComboBookFavorites");
+    v.heading = label(area, Label4, QStringLiteral("Favorite Verses"));
+    v.lookupBookBox = named(new ComboBox(area), ComboBookFavorites);
     describe(v.lookupBookBox, QStringLiteral("Book to look up"), QStringLiteral("Select Book"));
-    v.referenceBox = named(new LineTextBox(area), "TextVersesFavorites");
+    v.referenceBox = named(new LineTextBox(area), TextVersesFavorites);
     describe(v.referenceBox, QStringLiteral("Reference"), QStringLiteral("Enter Verse(s)"));
-    v.lookedUpVerses = named(new TextBox(area), "TextFavorites");
+    v.lookedUpVerses = named(new TextBox(area), TextFavorites);
     describe(v.lookedUpVerses, QStringLiteral("Verse"), QStringLiteral("Verse"));
-    v.subjectCaption = label(area, "Label3", QStringLiteral("Subject"));
-    v.subjectBox = named(new ComboBox(area), "ComboCategory");
+    v.subjectCaption = label(area, Label3, QStringLiteral("Subject"));
+    v.subjectBox = named(new ComboBox(area), ComboCategory);
     describe(v.subjectBox, v.subjectCaption->text(),
              QStringLiteral("Select or Enter New Category"));
     v.addVerseButton =
-        named(new CommandButton(QStringLiteral("&Add Verse"), area), "CommandAddFavorite");
+        named(new CommandButton(QStringLiteral("&Add Verse"), area), CommandAddFavorite);
     describe(v.addVerseButton, QStringLiteral("Add Verse"), QStringLiteral("Add Verse"));
-    v.subjectText = named(new TextBox(area), "TextFavoritesList");
+    v.subjectText = named(new TextBox(area), TextFavoritesList);
     describe(v.subjectText, v.heading->text(), QStringLiteral("Favorite Verses"));
 }
 
@@ -216,6 +219,20 @@ QList<QWidget*> MainWindow::displayControls() const {
     if (hasSearchPage())
         controls << m_search.queryBox << m_search.resultList;
     return controls << m_favorites.lookedUpVerses << m_favorites.subjectText;
+}
+
+void MainWindow::showDisplayFont(const prefs::FontChoice& choice) {
+    QFont font = design::font();
+    if (choice.family)
+        font.setFamily(*choice.family);
+    if (choice.bold)
+        font.setBold(*choice.bold);
+    if (choice.italic)
+        font.setItalic(*choice.italic);
+    if (choice.pointSize)
+        font.setPointSizeF(*choice.pointSize);
+    for (QWidget* control : displayControls())
+        control->setFont(font);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

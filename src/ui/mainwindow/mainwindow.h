@@ -7,6 +7,10 @@
 
 #include <QMainWindow>
 
+namespace prefs {
+struct FontChoice;
+}
+
 class ClientLayout;
 class QAction;
 class FocusTracker;
@@ -38,6 +42,8 @@ public:
     // The controls that show scripture text in the user's display font, in order: five once the
     // search page is built, three before.
     QList<QWidget*> displayControls() const;
+    // The design font with what the user chose of it, in every display control.
+    void showDisplayFont(const prefs::FontChoice& choice);
 
 signals:
     // The search page's controls are there, as listed.

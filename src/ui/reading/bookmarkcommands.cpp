@@ -4,7 +4,6 @@
 #include "bookmark/bookmarkrecord.h"
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "mainwindow/menus.h"
 #include "reading/readingarea.h"
 #include "scripture/chapterwalk.h"
 #include "services/messageboxes.h"
@@ -21,14 +20,15 @@ namespace {
 constexpr int kSummaryShownMs = 8000;
 } // namespace
 
-BookmarkCommands::BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,
-                                   Services& services, ReadingArea& reading)
+BookmarkCommands::BookmarkCommands(const ReadingView& view, QAction* setBookmark,
+                                   QAction* goToBookmark, Storage& storage, Services& services,
+                                   ReadingArea& reading)
     : m_view(view)
     , m_storage(storage)
     , m_services(services)
     , m_reading(reading) {
-    connect(menus.setBookmark, &QAction::triggered, this, &BookmarkCommands::setBookmark);
-    connect(menus.goToBookmark, &QAction::triggered, this, &BookmarkCommands::goToBookmark);
+    connect(setBookmark, &QAction::triggered, this, &BookmarkCommands::setBookmark);
+    connect(goToBookmark, &QAction::triggered, this, &BookmarkCommands::goToBookmark);
 }
 
 // The status line tells where it was set, for a while: a bookmark set leaves no other sign.

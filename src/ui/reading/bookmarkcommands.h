@@ -4,8 +4,8 @@
 
 #include <QObject>
 
+class QAction;
 class ReadingArea;
-struct Menus;
 struct Services;
 struct Storage;
 
@@ -14,8 +14,9 @@ struct Storage;
 class BookmarkCommands : public QObject {
     Q_OBJECT
 public:
-    BookmarkCommands(const ReadingView& view, const Menus& menus, Storage& storage,
-                     Services& services, ReadingArea& reading);
+    // The two menu items, Set Bookmark and Go to Bookmark, run them.
+    BookmarkCommands(const ReadingView& view, QAction* setBookmark, QAction* goToBookmark,
+                     Storage& storage, Services& services, ReadingArea& reading);
 
     void setBookmark();
     void goToBookmark();

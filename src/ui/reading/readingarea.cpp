@@ -2,7 +2,6 @@
 
 #include "controls/combobox.h"
 #include "controls/textbox.h"
-#include "mainwindow/menus.h"
 #include "reading/caretverse.h"
 #include "reading/readingmarks.h"
 #include "reading/typedplace.h"
@@ -17,34 +16,36 @@
 
 #include <QAction>
 
-ReadingArea::ReadingArea(const ReadingView& view, const Menus& menus, MousePointer& pointer,
-                         ScriptureText& scripture, Clipboard& clipboard)
+ReadingArea::ReadingArea(const ReadingView& view, const ReadingCommands& commands,
+                         MousePointer& pointer, ScriptureText& scripture, Clipboard& clipboard)
     : m_view(view)
     , m_pointer(pointer)
     , m_scripture(scripture)
     , m_clipboard(clipboard)
     , m_marks(new ReadingMarks(*view.readingText))
-    , m_back(menus.back)
-    , m_forward(menus.forward) {
+    , m_back(commands.back)
+    , m_forward(commands.forward) {
     connect(view.bookBox, &ComboBox::picked, this, &ReadingArea::onBookPicked);
     connect(view.bookBox, &ComboBox::gotFocus, this, &ReadingArea::onBookBoxEntered);
     connect(view.bookBox, &ComboBox::entered, this, &ReadingArea::goToTyped);
     connect(view.chapterBox, &ComboBox::picked, this, &ReadingArea::onChapterPicked);
-    connectCommands(menus);
+    connectCommands(commands);
     showHistoryCommands();
 }
 
-void ReadingArea::connectCommands(const Menus& menus) {
+void ReadingArea::connectCommands(const ReadingCommands& commands) {
     TextBox* text = m_view.readingText;
     auto* separator = new QAction(text);
     separator->setSeparator(true);
-    text->addActions({separator, menus.copyWithReference, menus.compareTexts});
-    connect(menus.nextChapter, &QAction::triggered, this, &ReadingArea::showNextChapter);
-    connect(menus.previousChapter, &QAction::triggered, this, &ReadingArea::showPreviousChapter);
-    connect(menus.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
-    connect(menus.goToReference, &QAction::triggered, this, &ReadingArea::focusBookBox);
-    connect(menus.back, &QAction::triggered, this, &ReadingArea::goBack);
-    connect(menus.forward, &QAction::triggered, this, &ReadingArea::goForward);
+    text->addActions({separator, commands.copyWithReference, commands.compareTexts});
+    connect(commands.nextChapter, &QAction::triggered, this,
+            [this] { turnChapter(scripture::Turn::Next); });
+    connect(commands.previousChapter, &QAction::triggered, this,
+            [this] { turnChapter(scripture::Turn::Previous); });
+    connect(commands.copyWithReference, &QAction::triggered, this, &ReadingArea::copyWithReference);
+    connect(commands.goToReference, &QAction::triggered, this, &ReadingArea::focusBookBox);
+    connect(commands.back, &QAction::triggered, this, &ReadingArea::goBack);
+    connect(commands.forward, &QAction::triggered, this, &ReadingArea::goForward);
 }
 
 // Back and Forward are offered only where they lead somewhere.
@@ -239,25 +240,11 @@ void ReadingArea::showAsPicked(const scripture::ChapterPlace& place) {
     onChapterPicked();
 }
 
-// With no chapter shown, the keys show the chapter the boxes name, or the first of the text.
-void ReadingArea::showNextChapter() {
-    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<scripture::ChapterPlace> next = scripture::nextChapter(*from))
-            showAsPicked(*next);
-        return;
-    }
-    showAsPicked(scripture::namedChapter(m_view.bookBox->text(), m_view.chapterBox->text())
-                     .value_or(scripture::firstChapter()));
-}
-
-void ReadingArea::showPreviousChapter() {
-    if (const std::optional<scripture::ChapterPlace> from = turningPoint()) {
-        if (const std::optional<scripture::ChapterPlace> previous =
-                scripture::previousChapter(*from))
-            showAsPicked(*previous);
-        return;
-    }
-    showNextChapter();
+void ReadingArea::turnChapter(scripture::Turn turn) {
+    if (const std::optional<scripture::ChapterPlace> chapter = scripture::turnedChapter(
+            turn, turningPoint(),
+            scripture::namedChapter(m_view.bookBox->text(), m_view.chapterBox->text())))
+        showAsPicked(*chapter);
 }
 
 void ReadingArea::copyWithReference() {

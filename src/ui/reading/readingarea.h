@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reading/readingcommands.h"
 #include "reading/readinghistory.h"
 #include "reading/readingview.h"
 #include "scripture/chaptertext.h"
@@ -19,7 +20,6 @@ class MousePointer;
 class QWidget;
 class ReadingMarks;
 class ScriptureText;
-struct Menus;
 
 // The reading area: a book picked in the book box fills the chapter list, a chapter picked in
 // the chapter box is shown, and a result line of the search is opened in its chapter with the
@@ -33,7 +33,7 @@ struct Menus;
 class ReadingArea : public QObject {
     Q_OBJECT
 public:
-    ReadingArea(const ReadingView& view, const Menus& menus, MousePointer& pointer,
+    ReadingArea(const ReadingView& view, const ReadingCommands& commands, MousePointer& pointer,
                 ScriptureText& scripture, Clipboard& clipboard);
 
     // The book list, the boxes' placeholders and the welcome text, as the program starts.
@@ -51,8 +51,8 @@ public:
     // there.
     void openResult(const scripture::FoundLine& found, bool byKeyboard);
     void focusReadingText();
-    void showNextChapter();
-    void showPreviousChapter();
+    // Go > Next Chapter and Previous Chapter.
+    void turnChapter(scripture::Turn turn);
     void copyWithReference();
     // The verse the caret is in, in the chapter shown; nothing for the welcome or help text.
     std::optional<scripture::Reference> verseAtCaret() const;
@@ -84,7 +84,7 @@ public:
     void setSearchedTerms(const QStringList& terms) { m_searchedTerms = terms; }
 
 private:
-    void connectCommands(const Menus& menus);
+    void connectCommands(const ReadingCommands& commands);
     void goTo(const reading::ReadingPlace& place);
     void showHistoryCommands();
     void fillChapterList(const QString& book);

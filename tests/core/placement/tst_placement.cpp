@@ -4,14 +4,19 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(placement::Control)
+
 namespace {
 
+using placement::Control;
+using enum placement::Control;
+using Controls = QList<Control>;
+
 const QSize kArea(619, 404);
-const QStringList kReading{"Label1", "ComboBooks", "ComboChapter", "TextVerses"};
-const QStringList kSearchPage{"Label2", "TextSearch", "ComboSearch", "ListVerse"};
-const QStringList kFavoritesPage{
-    "Label4", "ComboBookFavorites", "TextVersesFavorites", "TextFavorites",
-    "Label3", "ComboCategory",      "CommandAddFavorite",  "TextFavoritesList"};
+const Controls kReading{Label1, ComboBooks, ComboChapter, TextVerses};
+const Controls kSearchPage{Label2, TextSearch, ComboSearch, ListVerse};
+const Controls kFavoritesPage{Label4, ComboBookFavorites, TextVersesFavorites, TextFavorites,
+                              Label3, ComboCategory,      CommandAddFavorite,  TextFavoritesList};
 
 } // namespace
 
@@ -57,50 +62,52 @@ private slots:
     // at least as large as designed and clear of the controls shown with it.
     void windowLayout_data() {
         QTest::addColumn<QSize>("area");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<Control>("control");
         QTest::addColumn<QRect>("placed");
-        const auto row = [](const char* name, QSize area, const char* control, QRect placed) {
-            QTest::newRow(name) << area << QString(control) << placed;
+        const auto row = [](const char* name, QSize area, Control control, QRect placed) {
+            QTest::newRow(name) << area << control << placed;
         };
-        row("nominal: a pixel more", {620, 405}, "ListVerse", {312, 64, 298, 330});
+        row("nominal: a pixel more", {620, 405}, ListVerse, {312, 64, 298, 330});
         const QSize screen(1280, 1024); // 661 x 620 more
-        row("nominal: reading area", screen, "TextVerses", {8, 32, 627, 975});
-        row("nominal: result list", screen, "ListVerse", {642, 64, 628, 949});
-        row("nominal: looked-up verses", screen, "TextFavorites", {690, 32, 590, 204});
-        row("nominal: subject caption", screen, "Label3", {642, 243, 48, 17});
-        row("nominal: subject text", screen, "TextFavoritesList", {642, 275, 628, 730});
-        row("nominal: 3840 x 2160", {3840, 2160}, "TextFavoritesList", {1922, 559, 1908, 1582});
-        row("robustness: tall and narrow", {619, 2160}, "TextVerses", {8, 32, 297, 2111});
-        row("robustness: smaller than designed", {300, 200}, "TextVerses", {8, 32, 297, 355});
+        row("nominal: reading area", screen, TextVerses, {8, 32, 627, 975});
+        row("nominal: result list", screen, ListVerse, {642, 64, 628, 949});
+        row("nominal: looked-up verses", screen, TextFavorites, {690, 32, 590, 204});
+        row("nominal: subject caption", screen, Label3, {642, 243, 48, 17});
+        row("nominal: subject text", screen, TextFavoritesList, {642, 275, 628, 730});
+        row("nominal: 3840 x 2160", {3840, 2160}, TextFavoritesList, {1922, 559, 1908, 1582});
+        row("robustness: tall and narrow", {619, 2160}, TextVerses, {8, 32, 297, 2111});
+        row("robustness: smaller than designed", {300, 200}, TextVerses, {8, 32, 297, 355});
     }
     void windowLayout() {
         QFETCH(QSize, area);
-        QFETCH(QString, name);
-        const QMap<QString, QRect> layout = placement::windowLayout(area);
-        QTEST(layout.value(name), "placed");
-        const QMap<QString, QRect> designed = placement::windowLayout(kArea);
+        QFETCH(Control, control);
+        const QMap<Control, QRect> layout = placement::windowLayout(area);
+        QTEST(layout.value(control), "placed");
+        const QMap<Control, QRect> designed = placement::windowLayout(kArea);
         const QRect client(QPoint(), area.expandedTo(kArea));
         QCOMPARE(layout.size(), kReading.size() + kSearchPage.size() + kFavoritesPage.size());
-        for (const QStringList& page : {kSearchPage, kFavoritesPage})
-            for (const QString& control : kReading + page) {
-                const QRect place = layout.value(control);
-                QVERIFY2(client.contains(place) && place.width() >= designed[control].width() &&
-                             place.height() >= designed[control].height(),
-                         qPrintable(control));
-                for (const QString& other : kReading + page)
-                    QVERIFY2(other == control || !place.intersects(layout.value(other)),
-                             qPrintable(control + " over " + other));
+        for (const Controls& page : {kSearchPage, kFavoritesPage})
+            for (const Control shown : kReading + page) {
+                const QRect place = layout.value(shown);
+                const QString name = designName(shown);
+                QVERIFY2(client.contains(place) && place.width() >= designed[shown].width() &&
+                             place.height() >= designed[shown].height(),
+                         qPrintable(name));
+                for (const Control other : kReading + page)
+                    QVERIFY2(other == shown || !place.intersects(layout.value(other)),
+                             qPrintable(name + " over " + designName(other)));
             }
         QCOMPARE(placement::frameCorner(area), client.bottomRight() - QPoint(2, 3));
     }
 
-    // At the designed size every control is where the window has always had it, by name.
+    // At the designed size every control is where the window has always had it, in the order
+    // of the controls.
     void designedLayout() {
         const QList<QRect> designed{
-            {424, 8, 113, 21},    {120, 8, 121, 21}, {360, 88, 169, 21},  {248, 8, 65, 21},
-            {312, 32, 121, 21},   {536, 88, 73, 25}, {8, 8, 105, 17},     {320, 8, 113, 17},
-            {312, 88, 48, 17},    {320, 8, 104, 17}, {312, 64, 297, 329}, {360, 32, 259, 49},
-            {312, 120, 297, 265}, {440, 8, 169, 43}, {8, 32, 297, 355},   {544, 8, 65, 19}};
+            {8, 8, 105, 17},   {120, 8, 121, 21},  {248, 8, 65, 21},   {8, 32, 297, 355},
+            {320, 8, 113, 17}, {440, 8, 169, 43},  {312, 32, 121, 21}, {312, 64, 297, 329},
+            {320, 8, 104, 17}, {424, 8, 113, 21},  {544, 8, 65, 19},   {360, 32, 259, 49},
+            {312, 88, 48, 17}, {360, 88, 169, 21}, {536, 88, 73, 25},  {312, 120, 297, 265}};
         QCOMPARE(placement::windowLayout(kArea).values(), designed);
     }
 

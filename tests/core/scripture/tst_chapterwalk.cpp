@@ -46,15 +46,39 @@ private slots:
         for (const scripture::Book& book : scripture::catalogue())
             for (int chapter = 1; chapter <= book.chapters; ++chapter)
                 expected.append({QString::fromLatin1(book.name), chapter});
+        using scripture::Turn, scripture::turnedChapter; // from the chapter shown, not the named
         QList<ChapterPlace> forwards = {scripture::firstChapter()};
-        while (const std::optional<ChapterPlace> next = scripture::nextChapter(forwards.last()))
+        while (const auto next = turnedChapter(Turn::Next, forwards.last(), expected[9]))
             forwards.append(*next);
         QCOMPARE(forwards, expected);
         QList<ChapterPlace> backwards = {expected.last()};
-        while (const std::optional<ChapterPlace> previous =
-                   scripture::previousChapter(backwards.first()))
+        while (const auto previous = turnedChapter(Turn::Previous, backwards.first(), expected[9]))
             backwards.prepend(*previous);
         QCOMPARE(backwards, expected);
+    }
+
+    // Next ("+") and Previous ("-") Chapter from the chapter shown, or with none shown ("") back
+    // to the reading: the chapter the boxes name, else the first.
+    void turnsAChapter_data() {
+        QTest::addColumn<QStringList>("turn"); // the turn, shown, named, opened
+        QTest::newRow("nominal: previous from the chapter shown")
+            << QStringList{"-", "Psalms 1", "", "Job 42"};
+        QTest::newRow("nominal: previous with none shown, the chapter the boxes name")
+            << QStringList{"-", "", "Job 1", "Job 1"};
+        QTest::newRow("robustness: next with none shown or named")
+            << QStringList{"+", "", "", "Genesis 1"};
+        QTest::newRow("robustness: before the first chapter")
+            << QStringList{"-", "Genesis 1", "Job 1", ""};
+    }
+    void turnsAChapter() {
+        QFETCH(QStringList, turn);
+        const auto chapter = [&](int i) {
+            return turn[i].isEmpty() ? std::nullopt : std::optional(placeOf(turn[i]).chapter);
+        };
+        const std::optional<ChapterPlace> opened = scripture::turnedChapter(
+            turn[0] == "+" ? scripture::Turn::Next : scripture::Turn::Previous, chapter(1),
+            chapter(2));
+        QCOMPARE(opened ? opened->book + ' ' + QString::number(opened->chapter) : "", turn[3]);
     }
 
     // Steps: a place read; "=" and a place: the top line it was left at; "<" Back; "(" Back

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using enum placement::Control;
+
 // The edit keys and the middle click, on the desktop's own clipboard. Runs on an X display:
 // there the clipboard can have no owner at all, which Qt's own paste does not survive.
 namespace {
@@ -42,7 +44,8 @@ private slots:
         const auto row = [](const QByteArray& name, const Edit& edit) {
             QTest::newRow(name.constData()) << edit;
         };
-        const QString text = "TextVerses", combo = "ComboBooks", line = "TextVersesFavorites";
+        const QString text = designName(TextVerses), combo = designName(ComboBooks),
+                      line = designName(TextVersesFavorites);
         row("nominal: Ctrl+C copies the CR LF as held",
             {text, "one\r\ntwo\nthree", 0, 8, "old", "Ctrl+C", "one\r\ntwo\nthree", "one\r\ntwo",
              "one\r\ntwo"});
@@ -62,7 +65,7 @@ private slots:
             {text, "ab", 1, 0, "keep", "F5", "a<date>b", "keep", ""});
         for (const char* key : {"Ctrl+X", "Ctrl+V", "Del", "Ctrl+A", "F5"}) // no text to edit
             row("robustness: on the Add Verse button, " + QByteArray(key),
-                {"CommandAddFavorite", "", 0, 0, "keep", key, "", "keep", ""});
+                {designName(CommandAddFavorite), "", 0, 0, "keep", key, "", "keep", ""});
         for (const QString& control : {text, combo, line}) {
             row("robustness: Ctrl+V, clipboard without owner, " + control.toLatin1(),
                 {control, "1:2", 0, 3, QString(), "Ctrl+V", "1:2", QString(), "1:2"});
@@ -113,7 +116,7 @@ private slots:
     // The search page, built when first shown, pastes the desktop's selection at a middle click.
     void middleClickOnTheSearchPage() {
         fx.trigger("mnuSearch2");
-        TextBox* box = fx.textBox("TextSearch");
+        TextBox* box = fx.textBox(TextSearch);
         box->setText("love");
         desktop()->setText("one ", QClipboard::Selection);
         QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, QPoint(2, 2));

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+using enum placement::Control;
+
 namespace {
 
 FontDialog* openFontDialog(AppFixture& fx) {
@@ -37,10 +39,10 @@ private slots:
     void initTestCase() {
         MainWindow& w = fx.start().window();
         fx.app().searchPage(); // its boxes too, though hidden
-        fx.textBox("TextFavorites")
+        fx.textBox(TextFavorites)
             ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
-        fx.textBox("TextFavoritesList")->setText(QString(40, '\n') + QStringLiteral("end"));
-        auto* results = fx.control<ListBox>("ListVerse");
+        fx.textBox(TextFavoritesList)->setText(QString(40, '\n') + QStringLiteral("end"));
+        auto* results = fx.control<ListBox>(ListVerse);
         results->setItems(QStringList(200, QStringLiteral("John 3:16")));
         results->setCurrentIndex(results->model()->index(30, 0));
         for (TextBox* box : w.findChildren<TextBox*>())
@@ -77,7 +79,7 @@ private slots:
                  saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
         QTEST(displayFont(w), "shown");
-        QCOMPARE(QFontInfo(fx.textBox("TextVerses")->font())
+        QCOMPARE(QFontInfo(fx.textBox(TextVerses)->font())
                      .family(), // the system's own choice is no guess
                  prefs::standInFamily(font[0], QFontDatabase::families()).value_or(font[0]));
         QTest::keyClick(dialog->findChild<ListBox*>("ListFonts"), Qt::Key_Escape);
@@ -117,7 +119,7 @@ private slots:
     // Bigger text from the keyboard and the wheel goes the way of Display Fonts, open or not.
     void fontSizeSteps() {
         fx.files.failWrite = [](const QString&) { return false; };
-        TextBox* reading = fx.textBox("TextVerses");
+        TextBox* reading = fx.textBox(TextVerses);
         QVERIFY(fx.writeBytes("Pref.dat", "Arial\r\nItalic\r\n12\r\nmore"));
         const auto stepTo = [&](const QKeySequence& keys, const char* size) {
             QTest::keySequence(reading, keys);
@@ -145,19 +147,20 @@ private slots:
     void screenReaderNamesEachBox_data() {
         for (const char* column : {"control", "name", "description"})
             QTest::addColumn<QString>(column);
-        const auto row = [](const char* control, const char* name, const char* description) {
-            QTest::newRow(control) << control << name << description;
+        const auto row = [](QLatin1String control, const char* name, const char* description) {
+            QTest::newRow(control.data()) << QString(control) << name << description;
         };
-        row("ComboBooks", "Book", "");
-        row("ComboChapter", "Chapter", "");
-        row("TextSearch", "Search words", "Enter search words, phrase, or verse and select book.");
-        row("ComboSearch", "Book to search", "Select Book to Search");
-        row("ListVerse", "Results", "List Results (click to view)");
-        row("ComboBookFavorites", "Book to look up", "Select Book");
-        row("TextVersesFavorites", "Reference", "Enter Verse(s)");
-        row("TextFavorites", "Verse", "Verse");
-        row("ComboCategory", "Subject", "Select or Enter New Category");
-        row("frmFont", "Display Fonts", "");
+        row(designName(ComboBooks), "Book", "");
+        row(designName(ComboChapter), "Chapter", "");
+        row(designName(TextSearch), "Search words",
+            "Enter search words, phrase, or verse and select book.");
+        row(designName(ComboSearch), "Book to search", "Select Book to Search");
+        row(designName(ListVerse), "Results", "List Results (click to view)");
+        row(designName(ComboBookFavorites), "Book to look up", "Select Book");
+        row(designName(TextVersesFavorites), "Reference", "Enter Verse(s)");
+        row(designName(TextFavorites), "Verse", "Verse");
+        row(designName(ComboCategory), "Subject", "Select or Enter New Category");
+        row(QLatin1String("frmFont"), "Display Fonts", "");
     }
     void screenReaderNamesEachBox() {
         QFETCH(QString, control);
@@ -178,10 +181,10 @@ private slots:
             QTRY_COMPARE(w.size(), asked.expandedTo(w.minimumSizeHint()));
             const auto layout = placement::windowLayout(w.centralWidget()->size());
             for (auto it = layout.cbegin(); it != layout.cend(); ++it) {
-                const QRect placed = fx.control(qPrintable(it.key()))->geometry();
+                const QRect placed = fx.control(it.key())->geometry();
                 QVERIFY2(placed.topLeft() == it->topLeft() && placed.width() == it->width() &&
                              placed.height() >= it->height(), // the font may make it taller
-                         qPrintable(it.key()));
+                         designName(it.key()).data());
             }
         }
         // A real message box opens centred over the window, wherever and however large it is.
@@ -193,7 +196,7 @@ private slots:
         });
         WidgetMessageBoxes(&w).ask("Centred?", MessageBoxes::OkOnly, "Vellumark");
         QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.y())));
-        auto* results = fx.control<ListBox>("ListVerse");
+        auto* results = fx.control<ListBox>(ListVerse);
         fx.trigger("mnuSearch2");
         results->setItems({QString(300, 'x'), "John 3:16"});
         for (int row : {0, 1}) {

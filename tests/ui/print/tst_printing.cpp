@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTest>
 
+using enum placement::Control;
+
 namespace {
 
 QString runTool(const QString& program, const QStringList& arguments) {
@@ -62,9 +64,9 @@ private slots:
         if (subject.isEmpty()) {
             fx.trigger("mnuPrintForm");
         } else {
-            fx.combo("ComboCategory")->setText(QStringLiteral("Love"));
-            fx.textBox("TextFavoritesList")->setText(subject.join(QStringLiteral("\r\n")));
-            fx.textBox("TextFavoritesList")->setFont(font);
+            fx.combo(ComboCategory)->setText(QStringLiteral("Love"));
+            fx.textBox(TextFavoritesList)->setText(subject.join(QStringLiteral("\r\n")));
+            fx.textBox(TextFavoritesList)->setFont(font);
             fx.trigger("mnuSearch2"); // the list keeps its text while hidden
             fx.trigger("mnuPrintFavoriteSubject");
         }

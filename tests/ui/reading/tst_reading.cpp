@@ -14,16 +14,18 @@
 #include <QTest>
 #include <QTextBlock>
 
+using enum placement::Control;
+
 // Reading through the real window: turning chapters by key, copying verses with their reference,
 // searching and opening the results by keyboard, and looking a reference up.
 class TestReading : public QObject {
     Q_OBJECT
     AppFixture fx;
 
-    ComboBox* chapterBox() { return fx.combo("ComboChapter"); }
-    TextBox* readingText() { return fx.textBox("TextVerses"); }
-    TextBox* queryBox() { return fx.textBox("TextSearch"); }
-    ListBox* resultList() { return fx.control<ListBox>("ListVerse"); }
+    ComboBox* chapterBox() { return fx.combo(ComboChapter); }
+    TextBox* readingText() { return fx.textBox(TextVerses); }
+    TextBox* queryBox() { return fx.textBox(TextSearch); }
+    ListBox* resultList() { return fx.control<ListBox>(ListVerse); }
     QLabel* status() { return fx.control<QLabel>("searchStatus"); }
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
@@ -46,9 +48,9 @@ private slots:
     // verse copies as the number its paragraph starts with names it, also after lines were added.
     void turningChaptersAndCopying() {
         // At start the book box has the focus, its text selected to type over.
-        QCOMPARE(fx.window().focusWidget(), fx.combo("ComboBooks"));
-        QCOMPARE(fx.combo("ComboBooks")->selLength(), fx.combo("ComboBooks")->text().size());
-        focusOn(fx.textBox("TextFavoritesList"));
+        QCOMPARE(fx.window().focusWidget(), fx.combo(ComboBooks));
+        QCOMPARE(fx.combo(ComboBooks)->selLength(), fx.combo(ComboBooks)->text().size());
+        focusOn(fx.textBox(TextFavoritesList));
         press(Qt::Key_PageDown); // no chapter shown yet: the first of the text
         QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 1"));
         QCOMPARE(QApplication::focusWidget(), readingText());
@@ -82,7 +84,7 @@ private slots:
     void searchingAndReadingByKeyboard() {
         fx.trigger("mnuSearch2");
         QCOMPARE(status()->text(), search::kChooseWhereHint);
-        pick(fx.combo("ComboSearch"), QStringLiteral("The Bible")); // the prompt stands
+        pick(fx.combo(ComboSearch), QStringLiteral("The Bible")); // the prompt stands
         typeOver(queryBox(), QStringLiteral("love another"));
         queryBox()->setSelStart(4);
         fx.clipboard.setText(QStringLiteral("\r\none"));
@@ -105,20 +107,20 @@ private slots:
         QCOMPARE(fx.chapterShown(), QStringLiteral("John 13"));
         QCOMPARE(QApplication::focusWidget(), readingText());
         resultList()->setText(results.filter(QStringLiteral("Romans 13:")).constFirst());
-        for (ComboBox* box : {fx.combo("ComboBooks"), chapterBox()}) // in step
+        for (ComboBox* box : {fx.combo(ComboBooks), chapterBox()}) // in step
             QCOMPARE(box->itemText(box->currentIndex()), box->text());
         focusOn(chapterBox());
         press(Qt::Key_Down, Qt::NoModifier);
         QCOMPARE(fx.chapterShown(), QStringLiteral("Romans 14"));
         fx.trigger("mnuFavoriteVerses");
-        fx.combo("ComboBookFavorites")->setText(QStringLiteral("John"));
-        typeOver(fx.control<LineTextBox>("TextVersesFavorites"), QStringLiteral("3:16"));
+        fx.combo(ComboBookFavorites)->setText(QStringLiteral("John"));
+        typeOver(fx.control<LineTextBox>(TextVersesFavorites), QStringLiteral("3:16"));
         press(Qt::Key_Return, Qt::NoModifier);
-        QVERIFY(fx.textBox("TextFavorites")->text().startsWith(u" For God so loved"));
+        QVERIFY(fx.textBox(TextFavorites)->text().startsWith(u" For God so loved"));
         QStringList keys;
         for (QAction* menu : fx.window().menuBar()->actions())
             keys << QKeySequence::mnemonic(menu->text()).toString();
-        keys << QKeySequence::mnemonic(fx.control<CommandButton>("CommandAddFavorite")->text())
+        keys << QKeySequence::mnemonic(fx.control<CommandButton>(CommandAddFavorite)->text())
                     .toString();
         QCOMPARE(keys.first(), QStringLiteral("Alt+F"));
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
@@ -172,7 +174,7 @@ private slots:
         QCOMPARE(readingText()->topOffset(), top);
         QTest::mousePress(readingText()->viewport(), Qt::BackButton);
         QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 1"));
-        QTest::mousePress(fx.combo("ComboSearch"), Qt::ForwardButton);
+        QTest::mousePress(fx.combo(ComboSearch), Qt::ForwardButton);
         QCOMPARE(fx.chapterShown(), QStringLiteral("Genesis 2"));
         fx.trigger("mnuForward");
         QCOMPARE(fx.chapterShown(), QStringLiteral("John 15"));
@@ -192,7 +194,7 @@ private slots:
     // top and marked; a book picked from the list shows its first chapter, where a bookmark set
     // says so and Go to Bookmark returns; the search box lists the verses of a range.
     void goingAnywhereByTyping() {
-        ComboBox* bookBox = fx.combo("ComboBooks");
+        ComboBox* bookBox = fx.combo(ComboBooks);
         press(Qt::Key_L);
         QTest::keyClicks(bookBox, QStringLiteral("Romans"));
         QTest::keyClick(bookBox, Qt::Key_Return);
@@ -213,7 +215,7 @@ private slots:
                  QStringLiteral("Bookmark set at Jude 1"));
         QCOMPARE(fx.readBytes("BkMrk.dat"), QByteArray("Jude\r\n1\r\n0"));
         fx.trigger("mnuSearch2");
-        pick(fx.combo("ComboSearch"), QStringLiteral("The Bible"));
+        pick(fx.combo(ComboSearch), QStringLiteral("The Bible"));
         typeOver(queryBox(), QStringLiteral("John 3:16-18"));
         press(Qt::Key_Return, Qt::NoModifier);
         QCOMPARE(resultList()->items(),

@@ -1,4 +1,4 @@
-#include "fontdialog/fontstandins.h"
+#include "controls/fontsubstitution.h"
 
 #include "prefs/fontstandins.h"
 #include "prefs/preferencesrecord.h"
@@ -8,7 +8,7 @@
 
 // A substitution is consulted only for a family the system does not have, so a name that is
 // installed after all is shown in itself.
-void standInForMissingFonts() {
+void substituteMissingFonts() {
     const QStringList installed = QFontDatabase::families();
     for (const QString& name : prefs::fontNames())
         if (const std::optional<QString> family = prefs::standInFamily(name, installed);

@@ -1,0 +1,121 @@
+#include "prefs/displayfont.h"
+#include "prefs/sizesteps.h"
+#include "report/failurerun.h"
+#include "storage/storage.h"
+#include "support/faultyfilesystem.h"
+#include "support/testfiles.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The display font as start-up, the Display Fonts lists and the size keys set it, what it saves,
+// the steps of the size keys, and the failures told of saves made together.
+class TestDisplayFont : public QObject {
+    Q_OBJECT
+
+    // Family, "bold" and "italic" where chosen so, and the size shown.
+    static QString shown(const prefs::DisplayFont& font) {
+        const prefs::FontChoice& c = font.choice();
+        return QStringList{c.family.value_or("-"), c.bold.value_or(false) ? "bold" : "",
+                           c.italic.value_or(false) ? "italic" : "",
+                           QString::number(font.pointSize())}
+            .join(' ')
+            .simplified();
+    }
+
+private slots:
+    // After start-up, each step a list's pick ("Style=Bold") or a size key: "+" Bigger Text,
+    // "-" Smaller Text, "0" Normal Size.
+    void choices_data() {
+        QTest::addColumn<QByteArray>("saved"); // "?": Pref.dat cannot be read
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<int>("sizeChanges");
+        QTest::newRow("nominal: start-up, by substring, only switching on")
+            << QByteArray("Times\r\nItalic Bold\r\n12") << QStringList{} << "Times bold italic 12"
+            << QByteArray("Times\r\nItalic Bold\r\n12") << 1;
+        QTest::newRow("nominal: each pick changes its part, saved as the lists show")
+            << QByteArray("Arial\r\nBold\r\n8") << QStringList{"Family=Verdana", "Style=Italic"}
+            << "Verdana italic 8" << QByteArray("Verdana\r\nItalic\r\n\r\n") << 1;
+        QTest::newRow("nominal: the keys step and go back, keeping Pref.dat's font and style")
+            << QByteArray("Arial\r\nItalic\r\n12\r\nmore") << QStringList{"+", "+", "0"}
+            << "Arial italic 12" << QByteArray("Arial\r\nItalic\r\n12\r\n") << 4;
+        QTest::newRow("nominal: a size picked starts the steps afresh; a font pick keeps the size")
+            << QByteArray("Arial\r\nBold\r\n8")
+            << QStringList{"+", "Size=12", "0", "-", "0", "-", "Family=Verdana"}
+            << "Verdana bold 11" << QByteArray("Verdana\r\n\r\n12\r\n") << 6;
+        QTest::newRow("robustness: past the list's end, Normal Size before a step")
+            << QByteArray("Arial\r\nRegular\r\n24") << QStringList{"+", "0", "-"} << "Arial 22"
+            << QByteArray("Arial\r\nRegular\r\n22\r\n") << 2;
+        QTest::newRow("robustness: no style word nor size, nothing shown changes")
+            << QByteArray("Arial\r\nRegular\r\nnan") << QStringList{"Style=bold", "Size=x"}
+            << "Arial 8.25" << QByteArray("\r\nbold\r\nx\r\n") << 0;
+        QTest::newRow("robustness: unreadable, shown and not written over")
+            << QByteArray("?") << QStringList{"+"} << "- 9" << QByteArray("?") << 1;
+    }
+    void choices() {
+        QFETCH(QByteArray, saved);
+        QFETCH(QStringList, steps);
+        QTemporaryDir dir;
+        FaultyFileSystem files;
+        files.failRead = [&](const QString&) { return saved == "?"; };
+        Storage storage{ProgramFolder(dir.path()), files};
+        QVERIFY(testfiles::put(dir.filePath("Pref.dat"), saved));
+        prefs::DisplayFont font(storage, 8.25);
+        QSignalSpy sizes(&font, &prefs::DisplayFont::sizeChanged);
+        if (saved == "?")
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("display font was not read"));
+        font.takeSaved();
+        prefs::FontLines lists;
+        prefs::SizeSteps keys;
+        for (const QString& step : steps) {
+            const qsizetype part =
+                QStringList{"Family", "Style", "Size"}.indexOf(step.section('=', 0, 0));
+            // A key with no size to give saves nothing.
+            FileSystem::Result written{saved != "?", {}};
+            if (part >= 0) {
+                (part == 0   ? lists.font
+                 : part == 1 ? lists.style
+                             : lists.size) = step.section('=', 1);
+                written = font.choose(prefs::FontPart(part), lists);
+            } else if (const std::optional<double> size =
+                           step == "0" ? keys.backToStart(font.pointSize())
+                                       : keys.step(font.pointSize(), step == "+" ? 1 : -1))
+                written = font.chooseSize(*size);
+            QCOMPARE(written.ok, saved != "?");
+        }
+        QTEST(shown(font), "shown");
+        QTEST(testfiles::bytesOf(dir.filePath("Pref.dat")), "after");
+        QTEST(int(sizes.size()), "sizeChanges");
+    }
+
+    // Saves in order, "o" kept, "x" failed, a run of them between "[" and "]"; "1" for each
+    // failure told.
+    void failuresTold_data() {
+        QTest::addColumn<QString>("saves");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("nominal: outside a run, each failure") << QString("xox") << QString("101");
+        QTest::newRow("nominal: in a run, the first only") << QString("[oxx]x") << QString("0101");
+        QTest::newRow("robustness: a second run tells its own")
+            << QString("[x][x]") << QString("11");
+    }
+    void failuresTold() {
+        QFETCH(QString, saves);
+        report::FailureRun run;
+        QString told;
+        for (const QChar save : saves) {
+            if (save == '[')
+                run.begin();
+            else if (save == ']')
+                run.end();
+            else
+                told += run.tells(save == 'o') ? '1' : '0';
+        }
+        QTEST(told, "told");
+    }
+};
+
+QTEST_MAIN(TestDisplayFont)
+#include "tst_displayfont.moc"
