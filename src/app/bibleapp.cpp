@@ -78,7 +78,8 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_editCommands = std::make_unique<EditCommands>(w, m_services.clipboard);
     m_printWindow = std::make_unique<PrintWindowCommand>(w, menus, m_services);
     m_exit = std::make_unique<ExitCommand>(w, menus, *m_windows);
-    m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus, m_services);
+    m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus.printSubject,
+                                                           m_services);
     m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
