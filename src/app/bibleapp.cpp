@@ -3,11 +3,9 @@
 #include "bookmark/bookmarkfile.h"
 #include "comparedialog/comparecommand.h"
 #include "controls/textbox.h"
-#include "favorites/favoritessession.h"
 #include "favorites/subjectfiles.h"
 #include "favoritespage/favoritespage.h"
 #include "favoritespage/printsubjectcommand.h"
-#include "favoritespage/shownsubject.h"
 #include "favoritespage/verselookup.h"
 #include "fontdialog/fontsizekeys.h"
 #include "fontdialog/savedfont.h"
@@ -59,16 +57,13 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
     m_subjectFiles =
         std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.versesFolder());
-    m_favoritesSession = std::make_unique<FavoritesSession>(*m_subjectFiles);
-    m_shownSubject = std::make_unique<ShownSubject>(w.favoritesView(), *m_subjectFiles,
-                                                    *m_favoritesSession, m_services.messages);
-    m_favorites = std::make_unique<FavoritesPage>(w.favoritesView(), *m_shownSubject,
-                                                  *m_favoritesSession, m_services.messages);
+    m_favorites =
+        std::make_unique<FavoritesPage>(w.favoritesView(), *m_subjectFiles, m_services.messages);
     QObject::connect(&w, &MainWindow::closing, m_favorites.get(), &FavoritesPage::onWindowClosing);
     m_verseLookup =
         std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
-                     [this] { m_favoritesSession->verseLookedUp(); });
+                     &FavoritesPage::onVerseLookedUp);
     m_reading = std::make_unique<ReadingArea>(w.readingView(), menus, m_services.pointer,
                                               *m_scripture, m_services.clipboard);
     QObject::connect(&w, &MainWindow::searchPageBuilt, &w, [this] { startSearchPage(); });
@@ -78,8 +73,8 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_editCommands = std::make_unique<EditCommands>(w, m_services.clipboard);
     m_printWindow = std::make_unique<PrintWindowCommand>(w, menus, m_services);
     m_exit = std::make_unique<ExitCommand>(w, menus, *m_windows);
-    m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus.printSubject,
-                                                           m_services);
+    m_printSubject =
+        std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus.printSubject, m_services);
     m_bookmark = std::make_unique<BookmarkCommands>(w.readingView(), menus, m_storage, m_services,
                                                     *m_reading);
     m_setFont = std::make_unique<SetFontCommand>(w, m_storage, m_services.messages);
