@@ -72,9 +72,8 @@ void ShownSubject::watchShownSubject() {
     };
     if (m_watcher.directories().isEmpty() && QFileInfo(m_subjectFiles.folder()).isDir())
         watch(m_subjectFiles.folder());
-    const QString subject = m_followed.subject();
-    if (m_subjectFiles.exists(subject))
-        watch(*m_subjectFiles.pathOf(subject));
+    if (const std::optional<QString> path = m_subjectFiles.existingPath(m_followed.subject()))
+        watch(*path);
 }
 
 // The caret stays where it was, as far as the new text reaches.
