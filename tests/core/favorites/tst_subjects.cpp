@@ -225,24 +225,6 @@ private slots:
         QCOMPARE(left.save.known, shown ? std::optional<QByteArray>("Love text") : std::nullopt);
     }
 
-    // The list is saved only to the subject the box names, when that is the subject it holds.
-    void whereTheListIsSaved_data() {
-        QTest::addColumn<QString>("boxText");
-        QTest::addColumn<QString>("target"); // empty: saved nowhere
-        for (const auto& [name, box, target] :
-             {std::array<const char*, 3>{"nominal: the shown subject", "Love", "Love"},
-              {"robustness: another letter case", "love", "Love"},
-              {"robustness: another subject typed", "Faith", ""},
-              {"robustness: emptied box", "", ""},
-              {"robustness: no such subject", "???", ""}})
-            QTest::newRow(name) << box << target;
-    }
-    void whereTheListIsSaved() {
-        QFETCH(QString, boxText);
-        loveShown(true);
-        QTEST(m_session->saveNamed(boxText, QStringLiteral("Love!")).subject, "target");
-    }
-
     void offeringToDelete_data() {
         QTest::addColumn<QString>("remembered");
         QTest::addColumn<bool>("edited");
@@ -270,10 +252,11 @@ private slots:
         QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
     }
 
-    // Only what the user changed is written: an edit, or a save that failed; looking, a pick
-    // or a lookup is none. While the list holds no edit it follows its file when another
-    // program changes it, and a save knows what the file held when it was read or written; an
-    // edit whose file went since it was read is told of.
+    // Only what the user changed is written, only to the subject the box names when that is the
+    // subject shown: an edit, or a save that failed; looking, a pick or a lookup is none. While the
+    // list holds no edit it follows its file when another program changes it, and a save knows what
+    // the file held when it was read or written; an edit whose file went since it was read is told
+    // of.
     void unsavedText() {
         loveShown(false);
         const QString love = QStringLiteral("Love text"), edit = love + "!";
@@ -287,6 +270,8 @@ private slots:
         const SubjectSave save{SubjectSave::Write, "Love", edit, "Love text!",
                                "Love text",        true,   {}};
         QCOMPARE(m_session->leaveSubjectText("love", edit), save);
+        for (const char* elsewhere : {"Faith", "", "???"}) // another subject, none, none there is
+            QCOMPARE(m_session->saveNamed(elsewhere, edit).kind, SubjectSave::Nothing);
         QCOMPARE(m_session->leaveSubjectText("Love", edit).kind, SubjectSave::Nothing);
         m_followed->saved(save);
         QVERIFY(!m_followed->hasUnsavedText(edit));
@@ -306,52 +291,66 @@ private slots:
         // A new subject is stored as any new file, not in the encoding of the one shown.
         m_followed->loaded(QStringLiteral("Love"), StoredText("\xEF\xBB\xBFx"), "x");
         QCOMPARE(m_followed->write(QStringLiteral("Hope"), QStringLiteral("x"), false).bytes, "x");
+        // A new subject made from the text is not the one shown; the one shown while it had no
+        // file is, once this window made the file, in whatever letter case it was named.
+        for (const auto& [shown, saved, taken] : {std::tuple("Love", "Faith", false),
+                                                  {"faith", "Faith", true},
+                                                  {"Hope", "hope", false}}) {
+            m_followed->loaded(shown, std::nullopt, "y");
+            m_followed->saved({SubjectSave::Write, saved, "z", "z", std::nullopt, false, {}});
+            QCOMPARE(m_followed->hasUnsavedText("z"), !taken);
+        }
     }
 
     // Text in no file, when the window closes or another subject would replace it: why it is
     // in no file, and whether to ask.
     void droppingUnsavedText_data() {
-        for (const char* column : {"text", "error", "savedUnder", "question"})
+        for (const char* column : {"text", "error", "savedUnder", "folder", "question"})
             QTest::addColumn<QString>(column); // error: null, none tried; question: its start
+        QTest::addColumn<bool>("tried");       // a last save
         QTest::addColumn<int>("written");      // -1: no save tried
-        QTest::addColumn<bool>("folderThere");
         QTest::addColumn<int>("answer");
-        const auto row = [](const char* name, const char* text, int written, const QString& error,
-                            const char* under, bool folder, int answer, const char* question) {
-            QTest::newRow(name) << QString(text) << error << QString(under) << QString(question)
-                                << written << folder << answer;
+        const auto row = [](const char* name, const char* text, bool tried, int written,
+                            const QString& error, const char* under, const char* folder, int answer,
+                            const char* question) {
+            QTest::newRow(name) << QString(text) << error << QString(under) << QString(folder)
+                                << QString(question) << tried << written << answer;
         };
         using D = SubjectEditing::Dropping;
-        row("nominal: nothing unsaved", "Love text", -1, {}, "Love", true, D::GoOn, "");
-        row("nominal: saved at last", "Love text", SaveOutcome::Saved, "", "Love", true, D::GoOn,
-            "");
-        row("nominal: the file's text chosen", "Love text!", SaveOutcome::FileShown, "", "Love",
-            true, D::Stay, "");
-        row("robustness: the save failed", "Love text!", SaveOutcome::Failed, "Disk full", "love",
-            true, D::Ask, "The subject \"Love\" could not be saved.\r\nDisk full\r\nClose");
-        row("robustness: the folder gone", "Love text!", -1, {}, "Love", false, D::Ask,
+        const char* verses = "Verses"; // Love and Faith
+        row("nominal: nothing unsaved", "Love text", false, -1, {}, "Love", verses, D::GoOn, "");
+        row("nominal: saved at last", "Love text", false, SaveOutcome::Saved, "", "Love", verses,
+            D::GoOn, "");
+        row("nominal: the file's text chosen", "Love text!", true, SaveOutcome::FileShown, "",
+            "Love", verses, D::Stay, "");
+        row("robustness: the save failed", "Love text!", true, SaveOutcome::Failed, "Disk full",
+            "love", verses, D::Ask,
+            "The subject \"Love\" could not be saved.\r\nDisk full\r\nClose");
+        row("robustness: the folder gone", "Love text!", false, -1, {}, "Love", "Gone", D::Ask,
             "The favorite verses shown are not saved.\r\nThe folder ");
-        row("robustness: the file gone", "Love text!", -1, {}, "Love", true, D::Ask,
+        row("robustness: the file gone", "Love text!", false, -1, {}, "Love", ".", D::Ask,
             "The favorite verses shown are not saved: the file of the subject \"Love\" is gone.");
-        row("robustness: no subject named", "Love text!", -1, {}, "???", true, D::Ask,
+        row("robustness: no subject named", "Love text!", false, -1, {}, "???", verses, D::Ask,
             "The favorite verses shown are not saved: no subject is named to save them under.");
     }
     void droppingUnsavedText() {
         QFETCH(QString, text);
         QFETCH(QString, error);
         QFETCH(QString, savedUnder);
+        QFETCH(QString, folder);
         QFETCH(int, written);
-        QFETCH(bool, folderThere);
         QFETCH(QString, question);
-        SubjectFiles store(files, folderThere ? m_subjectFiles->folder() : m_dir.filePath("Gone"));
+        SubjectFiles store(files, m_dir.filePath(folder));
         FollowedSubject followed(store);
         followed.loaded(QStringLiteral("Love"), StoredText("Love text"),
                         QStringLiteral("Love text"));
+        const SubjectEditing editing(store, followed);
+        QTEST(editing.beforeDropping(savedUnder, text).kind == SubjectSave::Write, "tried");
         std::optional<SaveOutcome> outcome;
         if (written >= 0)
             outcome = SaveOutcome{SaveOutcome::Kind(written), error};
         const SubjectEditing::Dropping dropping =
-            SubjectEditing(store, followed).dropping(savedUnder, text, outcome, "Close anyway?");
+            editing.dropping(savedUnder, text, outcome, "Close anyway?");
         QTEST(int(dropping.kind), "answer");
         QVERIFY2(question.isEmpty() ? dropping.question.isEmpty()
                                     : dropping.question.startsWith(question) &&
