@@ -94,6 +94,7 @@ private slots:
         QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
         QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
+        QVERIFY(!store.willWrite(QStringLiteral("Ho") + QChar(0) + "pe", Mode::Create));
         const QString longest = QString(251, u'a');
         put(QStringLiteral("Verses/") + longest + QStringLiteral(".txt"), "x");
         QCOMPARE(store.save(longest, "y", "x").status, SubjectFiles::Saved::Written);
