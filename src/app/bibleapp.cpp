@@ -4,11 +4,9 @@
 #include "comparedialog/comparecommand.h"
 #include "controls/design.h"
 #include "controls/textbox.h"
-#include "favorites/favoritessession.h"
 #include "favorites/subjectfiles.h"
 #include "favoritespage/favoritespage.h"
 #include "favoritespage/printsubjectcommand.h"
-#include "favoritespage/shownsubject.h"
 #include "favoritespage/verselookup.h"
 #include "fontdialog/fontsizekeys.h"
 #include "fontdialog/setfontcommand.h"
@@ -60,16 +58,13 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_scripture = std::make_unique<ScriptureText>(m_storage.files, m_storage.folder.biblePath());
     m_subjectFiles =
         std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.versesFolder());
-    m_favoritesSession = std::make_unique<FavoritesSession>(*m_subjectFiles);
-    m_shownSubject = std::make_unique<ShownSubject>(w.favoritesView(), *m_subjectFiles,
-                                                    *m_favoritesSession, m_services.messages);
-    m_favorites = std::make_unique<FavoritesPage>(w.favoritesView(), *m_shownSubject,
-                                                  *m_favoritesSession, m_services.messages);
+    m_favorites =
+        std::make_unique<FavoritesPage>(w.favoritesView(), *m_subjectFiles, m_services.messages);
     QObject::connect(&w, &MainWindow::closing, m_favorites.get(), &FavoritesPage::onWindowClosing);
     m_verseLookup =
         std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
-                     [this] { m_favoritesSession->verseLookedUp(); });
+                     &FavoritesPage::onVerseLookedUp);
     const ReadingCommands reading{
         menus.nextChapter,  menus.previousChapter, menus.copyWithReference,
         menus.compareTexts, menus.goToReference,   menus.back,
@@ -83,7 +78,8 @@ BibleApp::BibleApp(Storage storage, Services services)
     m_editCommands = std::make_unique<EditCommands>(w, m_services.clipboard);
     m_printWindow = std::make_unique<PrintWindowCommand>(w, menus, m_services);
     m_exit = std::make_unique<ExitCommand>(w, menus, *m_windows);
-    m_printSubject = std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus, m_services);
+    m_printSubject =
+        std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus.printSubject, m_services);
     m_bookmark = std::make_unique<BookmarkCommands>(
         w.readingView(), menus.setBookmark, menus.goToBookmark, m_storage, m_services, *m_reading);
     startDisplayFont();

@@ -52,11 +52,6 @@ std::optional<QString> SubjectFiles::pathOf(const QString& subject) const {
     return path;
 }
 
-bool SubjectFiles::exists(const QString& subject) const {
-    const std::optional<QString> path = pathOf(subject);
-    return path && m_files.isPlainFile(*path);
-}
-
 std::optional<QString> SubjectFiles::existingName(const QString& name) const {
     if (exists(name))
         return name;
@@ -70,10 +65,22 @@ std::optional<QString> SubjectFiles::existingName(const QString& name) const {
     return std::nullopt;
 }
 
+std::optional<QString> SubjectFiles::existingPath(const QString& subject) const {
+    std::optional<QString> path = pathOf(subject);
+    if (!path || !m_files.isPlainFile(*path))
+        return std::nullopt;
+    return path;
+}
+
+bool SubjectFiles::exists(const QString& subject) const {
+    return existingPath(subject).has_value();
+}
+
 SubjectFiles::Loaded SubjectFiles::load(const QString& subject) const {
-    if (!exists(subject))
+    const std::optional<QString> path = existingPath(subject);
+    if (!path)
         return {};
-    FileSystem::BytesResult read = m_files.readBytes(*pathOf(subject));
+    FileSystem::BytesResult read = m_files.readBytes(*path);
     if (!read.ok)
         return {Loaded::Failed, StoredText(), read.error};
     return {Loaded::Read, StoredText(std::move(read.bytes)), {}};

@@ -56,6 +56,8 @@ public:
     bool fitsFolder(const QString& subject) const;
     // The subject's file; nothing for a name that is no file name or whose entry is a link.
     std::optional<QString> pathOf(const QString& subject) const;
+    // The subject's file, when it is there as a plain file.
+    std::optional<QString> existingPath(const QString& subject) const;
     bool exists(const QString& subject) const;
     // The existing subject that the name names: the one of exactly that name, else the one
     // whose name differs only in letter case (file names that differ only so name one thing

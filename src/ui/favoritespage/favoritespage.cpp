@@ -3,21 +3,22 @@
 #include "controls/combobox.h"
 #include "controls/commandbutton.h"
 #include "controls/textbox.h"
-#include "favorites/favoritessession.h"
+#include "favorites/subjectmessages.h"
 #include "favorites/subjectplaceholders.h"
-#include "favoritespage/shownsubject.h"
 #include "services/messageboxes.h"
-#include "text/linebreak.h"
 #include "text/spacetrim.h"
 
 #include <QCloseEvent>
 
-FavoritesPage::FavoritesPage(const FavoritesView& view, ShownSubject& shown,
-                             FavoritesSession& session, MessageBoxes& messages)
+FavoritesPage::FavoritesPage(const FavoritesView& view, SubjectFiles& subjectFiles,
+                             MessageBoxes& messages)
     : m_view(view)
-    , m_shown(shown)
-    , m_session(session)
-    , m_messages(messages) {
+    , m_subjectFiles(subjectFiles)
+    , m_messages(messages)
+    , m_followed(subjectFiles)
+    , m_editing(subjectFiles, m_followed)
+    , m_shown(*view.subjectText, subjectFiles, m_followed, messages)
+    , m_saver(subjectFiles, m_shown, m_followed, messages) {
     ComboBox* box = view.subjectBox;
     connect(box, &ComboBox::gotFocus, this, &FavoritesPage::onSubjectBoxEntered);
     connect(box, &ComboBox::picked, this, &FavoritesPage::onSubjectPicked);
@@ -33,101 +34,121 @@ FavoritesPage::FavoritesPage(const FavoritesView& view, ShownSubject& shown,
 // Showing the placeholder is a change of the subject box, which counts as an edit until the
 // box or the subject text first gets the focus.
 void FavoritesPage::prepare() {
-    m_shown.listSubjects();
+    listSubjects();
     m_view.subjectBox->setText(favorites::kSelectSubject);
 }
 
 void FavoritesPage::reopen(const QString& subject) {
-    if (subject.isEmpty() || !m_shown.exists(subject))
+    if (subject.isEmpty() || !m_subjectFiles.exists(subject))
         return;
-    m_session.subjectPicked(subject);
+    m_editing.subjectPicked(subject);
     m_view.subjectBox->setText(subject);
-    m_shown.showNamedSubject();
+    showNamedSubject();
 }
 
-std::optional<QString> FavoritesPage::subjectToReopen() const {
-    return m_session.subjectToReopen();
+void FavoritesPage::listSubjects() {
+    ComboBox& box = *m_view.subjectBox;
+    const QString current = box.text();
+    box.clear();
+    box.setText(current);
+    box.addItems(m_subjectFiles.subjectNames());
+    showNamedSubject();
+}
+
+// The text still holds the subject shown before when the one named cannot be read: the box
+// names that one again.
+void FavoritesPage::showNamedSubject() {
+    if (!m_shown.show(m_view.subjectBox->text()))
+        m_view.subjectBox->setText(m_followed.subject());
 }
 
 void FavoritesPage::onSubjectBoxEntered() {
-    m_session.subjectBoxEntered(m_view.subjectBox->text());
+    m_editing.subjectBoxEntered(m_view.subjectBox->text());
 }
 
 void FavoritesPage::onSubjectPicked() {
     const QString picked = m_view.subjectBox->text();
-    if (!mayDropUnsavedText(m_session.shownSubject(),
+    if (!mayDropUnsavedText(m_followed.subject(),
                             QStringLiteral("Show \"%1\" anyway?").arg(picked))) {
         keepShownSubject();
         return;
     }
-    m_session.subjectPicked(picked);
-    m_shown.showNamedSubject();
+    m_editing.subjectPicked(picked);
+    showNamedSubject();
 }
 
 void FavoritesPage::onSubjectBoxChanged() {
-    m_session.subjectBoxChanged();
+    m_editing.subjectBoxChanged();
 }
 
 void FavoritesPage::onSubjectBoxLeft() {
     ComboBox& box = *m_view.subjectBox;
-    if (const std::optional<QString> subject = m_session.subjectToDelete(box.text()))
+    if (const std::optional<QString> subject = m_editing.subjectToDelete(box.text()))
         offerDelete(*subject);
     box.setText(text::spaceTrimmed(box.text()));
-    const FavoritesSession::BoxLeft left = m_session.leaveSubjectBox(box.text());
+    const SubjectEditing::BoxLeft left =
+        m_editing.leaveSubjectBox(box.text(), m_view.subjectText->text());
     switch (left.kind) {
-    case FavoritesSession::BoxLeft::Load:
+    case SubjectEditing::BoxLeft::Load:
         loadTypedSubject(left.subject);
         break;
-    case FavoritesSession::BoxLeft::Write:
-        writeTypedSubject(left.subject);
+    case SubjectEditing::BoxLeft::Write:
+        writeTypedSubject(left);
         break;
-    case FavoritesSession::BoxLeft::TooLong:
-        m_messages.ask(QStringLiteral("The subject name \"%1\" is too long: a file in the Verses "
-                                      "folder cannot be named by it. Please choose a shorter name.")
-                           .arg(left.subject),
-                       MessageBoxes::OkOnly, kFavoritesTitle);
+    case SubjectEditing::BoxLeft::TooLong:
+        m_messages.ask(favorites::tooLongNotice(left.subject));
         keepShownSubject();
         break;
-    case FavoritesSession::BoxLeft::Nothing:
+    case SubjectEditing::BoxLeft::Nothing:
         break;
     }
-    m_session.subjectBoxLeft();
+    m_editing.subjectBoxLeft();
 }
 
 // The box names the subject shown again, so that the text is saved where it belongs.
 void FavoritesPage::keepShownSubject() {
-    m_view.subjectBox->setText(m_session.shownSubject());
-    m_session.subjectBoxEntered(m_session.shownSubject());
+    m_view.subjectBox->setText(m_followed.subject());
+    m_editing.subjectBoxEntered(m_followed.subject());
 }
 
-// Cancel is the default answer: a reflexive Enter deletes nothing.
 void FavoritesPage::offerDelete(const QString& subject) {
-    const MessageBoxes::Answer answer = m_messages.ask(
-        subject + QStringLiteral(" Category will be deleted.") + text::kCrLf +
-            QStringLiteral("It is moved to the trash, from where it can be restored."),
-        MessageBoxes::OkCancelDefaultCancel, QStringLiteral("Warning"));
-    if (answer != MessageBoxes::Ok || !m_shown.remove(subject))
+    if (m_messages.ask(favorites::deleteQuestion(subject)) != MessageBoxes::Ok ||
+        !deleteSubject(subject))
         return;
-    m_shown.listSubjects();
+    listSubjects();
     m_view.subjectBox->setText(favorites::kSelectSubject);
 }
 
+// Into the trash; where there is none, for good when the user agrees. False while the file is
+// still there.
+bool FavoritesPage::deleteSubject(const QString& subject) {
+    const FileSystem::Result trashed = m_subjectFiles.moveToTrash(subject);
+    if (trashed.ok || m_messages.ask(favorites::loseForGoodQuestion(
+                          QStringLiteral("\"%1\"").arg(subject), trashed.error,
+                          QStringLiteral("Delete it for good?"))) != MessageBoxes::Ok)
+        return trashed.ok;
+    const FileSystem::Result removed = m_subjectFiles.remove(subject);
+    if (!removed.ok)
+        m_messages.ask(favorites::failureNotice(subject, QStringLiteral("deleted"), removed.error));
+    return removed.ok;
+}
+
 void FavoritesPage::loadTypedSubject(const QString& subject) {
-    if (!mayDropUnsavedText(m_session.shownSubject(),
+    if (!mayDropUnsavedText(m_followed.subject(),
                             QStringLiteral("Show \"%1\" anyway?").arg(subject))) {
         keepShownSubject();
         return;
     }
     m_view.subjectBox->setText(subject);
-    m_shown.showNamedSubject();
+    showNamedSubject();
 }
 
 // The box then names the file just written, so later saves reach it.
-void FavoritesPage::writeTypedSubject(const QString& subject) {
-    if (!m_shown.write(subject, SubjectFiles::WriteMode::Create, subject))
+void FavoritesPage::writeTypedSubject(const SubjectEditing::BoxLeft& left) {
+    if (m_saver.carryOut(left.save, SubjectSaver::Failures::Report).kind != SaveOutcome::Saved)
         return; // reported; the text stays on screen
-    m_view.subjectBox->setText(subject);
-    m_shown.listSubjects();
+    m_view.subjectBox->setText(left.subject);
+    listSubjects();
 }
 
 // The focus moves to the button as a click moves it, whatever pressed it: leaving the reference
@@ -135,36 +156,34 @@ void FavoritesPage::writeTypedSubject(const QString& subject) {
 void FavoritesPage::onAddVerseClicked() {
     m_view.addVerseButton->setFocus(Qt::ShortcutFocusReason);
     TextBox& text = *m_view.subjectText;
-    text.setText(FavoritesSession::withVerseAdded(text.text(), m_view.lookedUpVerses->text(),
-                                                  m_view.lookupBookBox->text(),
-                                                  m_view.referenceBox->text()));
-    saveNamedSubject();
+    text.setText(SubjectEditing::withVerseAdded(text.text(), m_view.lookedUpVerses->text(),
+                                                m_view.lookupBookBox->text(),
+                                                m_view.referenceBox->text()));
+    m_saver.carryOut(m_editing.saveNamed(m_view.subjectBox->text(), text.text()),
+                     SubjectSaver::Failures::Report);
 }
 
 void FavoritesPage::onSubjectTextEntered() {
-    m_session.subjectTextEntered();
+    m_editing.subjectTextEntered();
 }
 
+// An emptied subject text is refilled with the box's name, so that no file is ever written empty.
 void FavoritesPage::onSubjectTextChanged() {
-    m_session.subjectTextChanged();
-    m_shown.refillIfEmptied(m_view.subjectBox->text());
+    m_editing.subjectTextChanged();
+    TextBox& text = *m_view.subjectText;
+    if (const std::optional<QString> refill =
+            SubjectEditing::refill(text.text(), m_view.subjectBox->text()))
+        text.setText(*refill);
 }
 
 void FavoritesPage::onSubjectTextLeft() {
-    if (m_session.leaveSubjectText())
-        saveNamedSubject();
+    m_saver.carryOut(
+        m_editing.leaveSubjectText(m_view.subjectBox->text(), m_view.subjectText->text()),
+        SubjectSaver::Failures::Report);
 }
 
-// A file gone under an edit is told of at once, not first when the window closes.
-void FavoritesPage::saveNamedSubject() {
-    const QString boxText = m_view.subjectBox->text();
-    if (const std::optional<QString> subject = m_session.saveTarget(boxText)) {
-        m_shown.write(*subject, SubjectFiles::WriteMode::ExistingOnly, boxText);
-        return;
-    }
-    if (m_session.fileWentAway(boxText, m_view.subjectText->text()))
-        m_messages.ask(m_session.fileGoneNotice(boxText, m_shown.folderProblem()),
-                       MessageBoxes::OkOnly, kFavoritesTitle);
+void FavoritesPage::onVerseLookedUp() {
+    m_editing.verseLookedUp();
 }
 
 void FavoritesPage::onWindowClosing(QCloseEvent* closing) {
@@ -172,21 +191,22 @@ void FavoritesPage::onWindowClosing(QCloseEvent* closing) {
         closing->ignore();
 }
 
-// Text that is in no file is saved one last time; when that cannot be done, the user decides
-// whether to go on and lose it. Having chosen to see the file's text, the user stays to read it.
+// Having chosen to see the file's text, the user stays to read it.
 bool FavoritesPage::mayDropUnsavedText(const QString& savedUnder, const QString& goOn) {
-    if (!m_session.hasUnsavedText(m_view.subjectText->text()))
+    const SubjectSave lastSave = m_editing.beforeDropping(savedUnder, m_view.subjectText->text());
+    std::optional<SaveOutcome> written;
+    if (lastSave.kind == SubjectSave::Write)
+        written = m_saver.carryOut(lastSave, SubjectSaver::Failures::Return);
+    const SubjectEditing::Dropping dropping =
+        m_editing.dropping(savedUnder, m_view.subjectText->text(), written, goOn);
+    switch (dropping.kind) {
+    case SubjectEditing::Dropping::GoOn:
         return true;
-    const std::optional<QString> subject = m_session.saveTarget(savedUnder);
-    std::optional<ShownSubject::Written> written;
-    if (subject)
-        written = m_shown.writeQuietly(*subject, SubjectFiles::WriteMode::ExistingOnly, savedUnder);
-    if (written && written->outcome == ShownSubject::Written::FileShown)
+    case SubjectEditing::Dropping::Stay:
         return false;
-    if (!m_session.hasUnsavedText(m_view.subjectText->text()))
-        return true;
-    const std::optional<QString> saveError = written ? std::optional(written->error) : std::nullopt;
-    return m_messages.ask(m_session.whyNotSaved(savedUnder, saveError, m_shown.folderProblem()) +
-                              text::kCrLf + goOn,
-                          MessageBoxes::YesNo, kFavoritesTitle) == MessageBoxes::Yes;
+    case SubjectEditing::Dropping::Ask:
+        break;
+    }
+    return m_messages.ask(dropping.question, MessageBoxes::YesNo, favorites::kFavoritesTitle) ==
+           MessageBoxes::Yes;
 }

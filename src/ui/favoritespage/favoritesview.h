@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QLatin1String>
-
 class ComboBox;
 class CommandButton;
 class LineTextBox;
 class QLabel;
 class TextBox;
-
-// The title of every message the favorites page gives.
-constexpr QLatin1String kFavoritesTitle("Favorite Verses");
 
 // The favorites page's controls, as the window places them (design names in quotes).
 struct FavoritesView {

@@ -3,7 +3,6 @@
 #include "controls/combobox.h"
 #include "controls/textbox.h"
 #include "favorites/subjectprintlines.h"
-#include "mainwindow/menus.h"
 #include "print/printedpage.h"
 #include "print/printquestion.h"
 #include "services/messageboxes.h"
@@ -66,11 +65,11 @@ void paintLines(const QStringList& lines, const QFont& font, QPrinter& printer, 
 
 } // namespace
 
-PrintSubjectCommand::PrintSubjectCommand(const FavoritesView& view, const Menus& menus,
+PrintSubjectCommand::PrintSubjectCommand(const FavoritesView& view, QAction* printSubject,
                                          Services& services)
     : m_view(view)
     , m_services(services) {
-    connect(menus.printSubject, &QAction::triggered, this, &PrintSubjectCommand::print);
+    connect(printSubject, &QAction::triggered, this, &PrintSubjectCommand::print);
 }
 
 void PrintSubjectCommand::print() {

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-struct Menus;
+class QAction;
 struct Services;
 
 // File > Print > Favorite Subject & Verses: prints the subject text in its own font, in lines
@@ -14,7 +14,7 @@ struct Services;
 class PrintSubjectCommand : public QObject {
     Q_OBJECT
 public:
-    PrintSubjectCommand(const FavoritesView& view, const Menus& menus, Services& services);
+    PrintSubjectCommand(const FavoritesView& view, QAction* printSubject, Services& services);
 
     void print();
 

@@ -1,4 +1,5 @@
-#include "favorites/favoritessession.h"
+#include "favorites/followedsubject.h"
+#include "favorites/subjectediting.h"
 #include "favorites/subjectfiles.h"
 #include "favorites/subjectprintlines.h"
 #include "storage/filesystem.h"
@@ -12,8 +13,9 @@
 
 #include <array>
 
-using BoxLeft = FavoritesSession::BoxLeft;
-Q_DECLARE_METATYPE(BoxLeft)
+using BoxLeft = SubjectEditing::BoxLeft;
+using LeftFor = std::pair<BoxLeft::Kind, QString>;
+Q_DECLARE_METATYPE(LeftFor)
 
 // Subjects: which files of the Verses folder are subjects, their exact text and nothing reached
 // outside it; the favorites page's decisions, over a folder holding Love and Faith with Love
@@ -33,12 +35,14 @@ class TestSubjects : public QObject {
 
     QTemporaryDir m_dir; // for the decisions: Love and Faith
     std::unique_ptr<SubjectFiles> m_subjectFiles;
-    std::unique_ptr<FavoritesSession> m_session;
+    std::unique_ptr<FollowedSubject> m_followed;
+    std::unique_ptr<SubjectEditing> m_session;
 
     void loveShown(bool edited) {
-        m_session = std::make_unique<FavoritesSession>(*m_subjectFiles);
-        m_session->subjectLoaded(QStringLiteral("Love"), StoredText("Love text"),
-                                 QStringLiteral("Love text"));
+        m_followed = std::make_unique<FollowedSubject>(*m_subjectFiles);
+        m_session = std::make_unique<SubjectEditing>(*m_subjectFiles, *m_followed);
+        m_followed->loaded(QStringLiteral("Love"), StoredText("Love text"),
+                           QStringLiteral("Love text"));
         m_session->subjectBoxEntered(QStringLiteral("Love"));
         if (edited)
             m_session->subjectBoxChanged();
@@ -90,6 +94,7 @@ private slots:
         QCOMPARE(store.existingName(QStringLiteral("lOVE")), QStringLiteral("Love"));
         QVERIFY(!store.willWrite(QStringLiteral("Hope"), Mode::ExistingOnly));
         QVERIFY(store.willWrite(QStringLiteral("Hope"), Mode::Create));
+        QVERIFY(!store.willWrite(QStringLiteral("Ho") + QChar(0) + "pe", Mode::Create));
         const QString longest = QString(251, u'a');
         put(QStringLiteral("Verses/") + longest + QStringLiteral(".txt"), "x");
         QCOMPARE(store.save(longest, "y", "x").status, SubjectFiles::Saved::Written);
@@ -176,8 +181,8 @@ private slots:
     void leavingTheSubjectBox_data() {
         QTest::addColumn<QString>("typed"); // trimmed
         QTest::addColumn<int>("edited");    // 2: typed, then picked; 3: only the text, by a load
-        QTest::addColumn<BoxLeft>("expected");
-        const auto row = [](const char* name, const char* typed, int edited, BoxLeft expected) {
+        QTest::addColumn<LeftFor>("expected");
+        const auto row = [](const char* name, const char* typed, int edited, LeftFor expected) {
             QTest::newRow(name) << QString::fromLatin1(typed) << edited << expected;
         };
         row("nominal: a new name creates it", "Hope", true, {BoxLeft::Write, "Hope"});
@@ -213,25 +218,12 @@ private slots:
             m_session->subjectPicked(typed);
         if (edited == 3)
             m_session->subjectTextChanged();
-        QTEST(m_session->leaveSubjectBox(typed), "expected");
-    }
-
-    // The list is saved only to the subject the box names, when that is the subject it holds.
-    void whereTheListIsSaved_data() {
-        QTest::addColumn<QString>("boxText");
-        QTest::addColumn<QString>("target"); // empty: saved nowhere
-        for (const auto& [name, box, target] :
-             {std::array<const char*, 3>{"nominal: the shown subject", "Love", "Love"},
-              {"robustness: another letter case", "love", "Love"},
-              {"robustness: another subject typed", "Faith", ""},
-              {"robustness: emptied box", "", ""},
-              {"robustness: no such subject", "???", ""}})
-            QTest::newRow(name) << box << target;
-    }
-    void whereTheListIsSaved() {
-        QFETCH(QString, boxText);
-        loveShown(true);
-        QTEST(m_session->saveTarget(boxText).value_or(QString()), "target");
+        const BoxLeft left = m_session->leaveSubjectBox(typed, QStringLiteral("Love text!"));
+        QTEST(LeftFor(left.kind, left.subject), "expected");
+        // Only the shown subject's file is known; what it held then is what the user edited.
+        const bool write = left.kind == BoxLeft::Write, shown = write && left.subject == "Love";
+        QCOMPARE(left.save.kind, write ? SubjectSave::Write : SubjectSave::Nothing);
+        QCOMPARE(left.save.known, shown ? std::optional<QByteArray>("Love text") : std::nullopt);
     }
 
     void offeringToDelete_data() {
@@ -253,46 +245,118 @@ private slots:
         QFETCH(QString, remembered);
         QFETCH(bool, edited);
         QFETCH(QString, boxText);
-        FavoritesSession editing(*m_subjectFiles);
+        FollowedSubject followed(*m_subjectFiles);
+        SubjectEditing editing(*m_subjectFiles, followed);
         editing.subjectBoxEntered(remembered);
         if (edited)
             editing.subjectBoxChanged();
         QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
     }
 
-    // Only what the user changed is written: an edit, or a save that failed; looking, a pick
-    // or a lookup is none. While the list holds no edit it follows its file when another
-    // program changes it, and a save knows what the file held when it was read or written; an
-    // edit whose file went since it was read is told of.
+    // Only what the user changed is written, only to the subject the box names when that is the
+    // subject shown: an edit, or a save that failed; looking, a pick or a lookup is none. While the
+    // list holds no edit it follows its file when another program changes it, and a save knows what
+    // the file held when it was read or written; an edit whose file went since it was read is told
+    // of.
     void unsavedText() {
         loveShown(false);
         const QString love = QStringLiteral("Love text"), edit = love + "!";
-        QVERIFY(!m_session->needsWriting(QStringLiteral("Love"), love));
-        QVERIFY(m_session->needsWriting(QStringLiteral("Faith"), love));
+        QCOMPARE(m_session->saveNamed("Love", love).kind, SubjectSave::Nothing);
         const SubjectFiles::Loaded theirs{SubjectFiles::Loaded::Read, StoredText("Their text"), {}};
-        QVERIFY(m_session->followsFile(love, theirs));
-        QVERIFY(!m_session->followsFile(love, {theirs.status, StoredText("Love text"), {}}));
-        QVERIFY(!m_session->followsFile(love, {})); // a file deleted elsewhere
+        QVERIFY(m_followed->follows(love, theirs));
+        QVERIFY(!m_followed->follows(love, {theirs.status, StoredText("Love text"), {}}));
+        QVERIFY(!m_followed->follows(love, {})); // a file deleted elsewhere
         m_session->subjectTextChanged();
-        QVERIFY(m_session->needsWriting(QStringLiteral("Love"), edit));
-        QVERIFY(!m_session->followsFile(edit, theirs));
-        QVERIFY(m_session->leaveSubjectText() && !m_session->leaveSubjectText());
-        QCOMPARE(m_session->knownBytes(QStringLiteral("Love")), "Love text");
-        QCOMPARE(m_session->knownBytes(QStringLiteral("Faith")), std::nullopt);
-        m_session->subjectSaved(QStringLiteral("Love"), StoredText("Love text!"));
-        QVERIFY(!m_session->hasUnsavedText(edit));
-        QCOMPARE(m_session->knownBytes(QStringLiteral("Love")), "Love text!");
+        QVERIFY(!m_followed->follows(edit, theirs));
+        const SubjectSave save{SubjectSave::Write, "Love", edit, "Love text!",
+                               "Love text",        true,   {}};
+        QCOMPARE(m_session->leaveSubjectText("love", edit), save);
+        for (const char* elsewhere : {"Faith", "", "???"}) // another subject, none, none there is
+            QCOMPARE(m_session->saveNamed(elsewhere, edit).kind, SubjectSave::Nothing);
+        QCOMPARE(m_session->leaveSubjectText("Love", edit).kind, SubjectSave::Nothing);
+        m_followed->saved(save);
+        QVERIFY(!m_followed->hasUnsavedText(edit));
+        QCOMPARE(m_session->saveNamed("Love", edit + "?").known, "Love text!");
         m_session->subjectTextChanged();
         m_session->verseLookedUp();
-        QVERIFY(!m_session->leaveSubjectText());
-        m_session->subjectLoaded(QStringLiteral("Gone"), StoredText("x"), QStringLiteral("x"));
-        QVERIFY(m_session->fileWentAway("Gone", "x!") && !m_session->fileWentAway("Gone", "x"));
-        QVERIFY(!m_session->fileWentAway("Hope", "x!"));
-        m_session->subjectLoaded(QStringLiteral("Gone"), std::nullopt, QStringLiteral("x"));
-        QVERIFY(!m_session->fileWentAway("Gone", "x!"));
+        QCOMPARE(m_session->leaveSubjectText("Love", edit + "?").kind, SubjectSave::Nothing);
+        m_followed->loaded(QStringLiteral("Gone"), StoredText("x"), QStringLiteral("x"));
+        QVERIFY(m_session->saveNamed("Gone", "x!")
+                    .message.startsWith("The favorite verses shown are not saved: the file of the "
+                                        "subject \"Gone\" is gone."
+                                        "\r\nThey stay here: to save them, type"));
+        QCOMPARE(m_session->saveNamed("Gone", "x").kind, SubjectSave::Nothing);
+        QCOMPARE(m_session->saveNamed("Hope", "x!").kind, SubjectSave::Nothing);
+        m_followed->loaded(QStringLiteral("Gone"), std::nullopt, QStringLiteral("x"));
+        QCOMPARE(m_session->saveNamed("Gone", "x!").kind, SubjectSave::Nothing);
         // A new subject is stored as any new file, not in the encoding of the one shown.
-        m_session->subjectLoaded(QStringLiteral("Love"), StoredText("\xEF\xBB\xBFx"), "x");
-        QCOMPARE(m_session->bytesFor(QStringLiteral("Hope"), QStringLiteral("x")), "x");
+        m_followed->loaded(QStringLiteral("Love"), StoredText("\xEF\xBB\xBFx"), "x");
+        QCOMPARE(m_followed->write(QStringLiteral("Hope"), QStringLiteral("x"), false).bytes, "x");
+        // A new subject made from the text is not the one shown; the one shown while it had no
+        // file is, once this window made the file, in whatever letter case it was named.
+        for (const auto& [shown, saved, taken] : {std::tuple("Love", "Faith", false),
+                                                  {"faith", "Faith", true},
+                                                  {"Hope", "hope", false}}) {
+            m_followed->loaded(shown, std::nullopt, "y");
+            m_followed->saved({SubjectSave::Write, saved, "z", "z", std::nullopt, false, {}});
+            QCOMPARE(m_followed->hasUnsavedText("z"), !taken);
+        }
+    }
+
+    // Text in no file, when the window closes or another subject would replace it: why it is
+    // in no file, and whether to ask.
+    void droppingUnsavedText_data() {
+        for (const char* column : {"text", "error", "savedUnder", "folder", "question"})
+            QTest::addColumn<QString>(column); // error: null, none tried; question: its start
+        QTest::addColumn<bool>("tried");       // a last save
+        QTest::addColumn<int>("written");      // -1: no save tried
+        QTest::addColumn<int>("answer");
+        const auto row = [](const char* name, const char* text, bool tried, int written,
+                            const QString& error, const char* under, const char* folder, int answer,
+                            const char* question) {
+            QTest::newRow(name) << QString(text) << error << QString(under) << QString(folder)
+                                << QString(question) << tried << written << answer;
+        };
+        using D = SubjectEditing::Dropping;
+        const char* verses = "Verses"; // Love and Faith
+        row("nominal: nothing unsaved", "Love text", false, -1, {}, "Love", verses, D::GoOn, "");
+        row("nominal: saved at last", "Love text", false, SaveOutcome::Saved, "", "Love", verses,
+            D::GoOn, "");
+        row("nominal: the file's text chosen", "Love text!", true, SaveOutcome::FileShown, "",
+            "Love", verses, D::Stay, "");
+        row("robustness: the save failed", "Love text!", true, SaveOutcome::Failed, "Disk full",
+            "love", verses, D::Ask,
+            "The subject \"Love\" could not be saved.\r\nDisk full\r\nClose");
+        row("robustness: the folder gone", "Love text!", false, -1, {}, "Love", "Gone", D::Ask,
+            "The favorite verses shown are not saved.\r\nThe folder ");
+        row("robustness: the file gone", "Love text!", false, -1, {}, "Love", ".", D::Ask,
+            "The favorite verses shown are not saved: the file of the subject \"Love\" is gone.");
+        row("robustness: no subject named", "Love text!", false, -1, {}, "???", verses, D::Ask,
+            "The favorite verses shown are not saved: no subject is named to save them under.");
+    }
+    void droppingUnsavedText() {
+        QFETCH(QString, text);
+        QFETCH(QString, error);
+        QFETCH(QString, savedUnder);
+        QFETCH(QString, folder);
+        QFETCH(int, written);
+        QFETCH(QString, question);
+        SubjectFiles store(files, m_dir.filePath(folder));
+        FollowedSubject followed(store);
+        followed.loaded(QStringLiteral("Love"), StoredText("Love text"),
+                        QStringLiteral("Love text"));
+        const SubjectEditing editing(store, followed);
+        QTEST(editing.beforeDropping(savedUnder, text).kind == SubjectSave::Write, "tried");
+        std::optional<SaveOutcome> outcome;
+        if (written >= 0)
+            outcome = SaveOutcome{SaveOutcome::Kind(written), error};
+        const SubjectEditing::Dropping dropping =
+            editing.dropping(savedUnder, text, outcome, "Close anyway?");
+        QTEST(int(dropping.kind), "answer");
+        QVERIFY2(question.isEmpty() ? dropping.question.isEmpty()
+                                    : dropping.question.startsWith(question) &&
+                                          dropping.question.endsWith("\r\nClose anyway?"),
+                 qPrintable(dropping.question));
     }
 
     // No subject file is ever written empty; Add Verse puts the looked-up verses after an empty
@@ -312,8 +376,8 @@ private slots:
     void refillingAndAddingAVerse() {
         QFETCH(QString, text);
         QFETCH(QString, name);
-        QTEST(FavoritesSession::refill(text, name).value_or(QString()), "refilled");
-        QTEST(FavoritesSession::withVerseAdded(text, " For God so loved", "John", "3:16"), "added");
+        QTEST(SubjectEditing::refill(text, name).value_or(QString()), "refilled");
+        QTEST(SubjectEditing::withVerseAdded(text, " For God so loved", "John", "3:16"), "added");
     }
 
     void printLines_data() {
