@@ -1,147 +1,17 @@
-#include "bookmark/bookmarkfile.h"
-#include "bookmark/bookmarkrecord.h"
-#include "prefs/fontstandins.h"
-#include "prefs/preferencesrecord.h"
-#include "print/printquestion.h"
-#include "settings/settingsfile.h"
 #include "shell/commandline.h"
 #include "shell/helptext.h"
 #include "storage/datafolder.h"
 #include "storage/folderchoice.h"
-#include "storage/storage.h"
 #include "support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <limits>
-
-static const QStringList kDebianFonts{"DejaVu Sans",      "DejaVu Sans Mono",
-                                      "DejaVu Serif",     "Liberation Mono",
-                                      "Liberation Sans",  "Liberation Sans Narrow [1ASC]",
-                                      "Liberation Serif", "Z003 [urw]"};
-
-// BkMrk.dat, Pref.dat and the settings file: where they live and the command line that may name it,
-// what start-up makes of every line they may hold, and what is saved.
-class TestRecords : public QObject {
+// Where the program's files live, the folders start-up makes, and the command line that may name
+// the folder.
+class TestProgramFolder : public QObject {
     Q_OBJECT
 private slots:
-    void bookmark_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("caret");
-        const auto row = [](const char* name, const QStringList& lines, int caret) {
-            QTest::newRow(name) << lines << caret;
-        };
-        row("nominal: three lines", {"Psalms", "23", "120"}, 120);
-        row("nominal: lines after the third are ignored", {"Genesis", "1", "0", "Exodus", "7"}, 0);
-        row("nominal: beyond 16 bits", {"Psalms", "119", "40000"}, 40000);
-        row("robustness: empty file", {}, 0);
-        row("robustness: book only", {"Psalms"}, 0);
-        row("robustness: negative", {"Psalms", "23", "-5"}, 0);
-        row("robustness: digits then text", {"Psalms", "23", "12a"}, 0);
-        row("robustness: surrounding spaces", {"Psalms", "23", " 42 "}, 42);
-        row("robustness: past the int range", {"Psalms", "23", "99999999999999999999999"},
-            std::numeric_limits<int>::max());
-    }
-    void bookmark() {
-        QFETCH(QStringList, lines);
-        const bookmark::Position position = bookmark::parse(lines);
-        QCOMPARE(position.book, lines.value(0));
-        QCOMPARE(position.chapter, lines.value(1));
-        QTEST(position.caretOffset, "caret");
-        // Saved and read back through the file, which is nothing to read before it is there.
-        QTemporaryDir dir;
-        FileSystem files;
-        Storage storage{ProgramFolder(dir.path()), files};
-        QCOMPARE(bookmark::read(storage).status, RecordFile::Contents::Missing);
-        bookmark::writeDefaultIfMissing(storage);
-        QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")), "Genesis\r\n1\r\n0");
-        QVERIFY(bookmark::save(storage, lines.value(0), lines.value(1), 7).ok);
-        QCOMPARE(testfiles::bytesOf(dir.filePath("BkMrk.dat")),
-                 (lines.value(0) + "\r\n" + lines.value(1) + "\r\n7").toLatin1());
-        QCOMPARE(bookmark::parse(bookmark::read(storage).fields).caretOffset, 7);
-    }
-
-    // The dialog takes the style word by equality, start-up by substring; for the four words
-    // the program writes they agree.
-    void fontStyle_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<bool>("italic");
-        QTest::newRow("nominal: Regular") << "Regular" << true << false << false;
-        QTest::newRow("nominal: Italic") << "Italic" << true << false << true;
-        QTest::newRow("nominal: Bold") << "Bold" << true << true << false;
-        QTest::newRow("nominal: Bold Italic") << "Bold Italic" << true << true << true;
-        QTest::newRow("robustness: Italic Bold") << "Italic Bold" << false << true << true;
-        QTest::newRow("robustness: lower case") << "bold" << false << false << false;
-    }
-    void fontStyle() {
-        QFETCH(QString, word);
-        QFETCH(bool, bold);
-        QFETCH(bool, italic);
-        const std::optional<prefs::Style> chosen = prefs::styleFromWord(word);
-        QTEST(chosen.has_value(), "known");
-        const auto atStart = prefs::requestFromLines({QStringLiteral("Arial"), word});
-        QCOMPARE(atStart.family, QStringLiteral("Arial"));
-        QCOMPARE(atStart.bold, bold);
-        QCOMPARE(atStart.italic, italic);
-        QVERIFY(!chosen || (chosen->bold == bold && chosen->italic == italic));
-    }
-
-    // With the sizes a step up and down from each (Ctrl+Plus, Ctrl+Minus); "-" for none.
-    void fontSize_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("points"); // -1: not a size, the design font's stays
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("nominal: a listed size") << "12" << 12.0 << "14 11";
-        QTest::newRow("nominal: the smallest") << "8" << 8.0 << "9 -";
-        QTest::newRow("nominal: a fraction") << "10.5" << 10.5 << "11 10";
-        QTest::newRow("robustness: past the largest") << "30" << 30.0 << "- 24";
-        for (const char* text : {"", "abc", "0", "-12", "nan", "inf", "1e999"})
-            QTest::addRow("robustness: %s", text) << text << -1.0 << "8 -";
-    }
-    void fontSize() {
-        QFETCH(QString, text);
-        QFETCH(double, points);
-        QCOMPARE(prefs::parseSize(text).value_or(-1.0), points);
-        QTEST(prefs::steppedSize(points, 1).value_or("-") + ' ' +
-                  prefs::steppedSize(points, -1).value_or("-"),
-              "steps");
-        const auto request = prefs::requestFromLines({"Arial", "Regular", text});
-        QCOMPARE(request.pointSize.value_or(-1.0), points);
-    }
-
-    // Every name of the font list shows in an installed family of its kind, made to its
-    // measures where Debian has one; Debian's families are what fonts-liberation and
-    // fonts-dejavu-core install, one listed with its foundry.
-    void fontStandIn_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QString>("family"); // empty: none, the name is left to the system
-        const auto row = [](const char* name, const char* font, const char* family,
-                            const QStringList& installed = kDebianFonts) {
-            QTest::newRow(name) << QString(font) << installed << QString(family);
-        };
-        row("nominal: Arial", "Arial", "Liberation Sans");
-        row("nominal: Arial Narrow", "Arial Narrow", "Liberation Sans Narrow");
-        row("nominal: Times New Roman", "Times New Roman", "Liberation Serif");
-        row("nominal: Courier New", "Courier New", "Liberation Mono");
-        row("nominal: Comic Sans MS", "Comic Sans MS", "DejaVu Sans");
-        row("nominal: Comic Sans MS, a handwriting family installed", "Comic Sans MS", "Comic Neue",
-            kDebianFonts + QStringList{"Comic Neue"});
-        row("nominal: the next of the kind", "Verdana", "Liberation Sans", {"Liberation Sans"});
-        row("robustness: the name itself, in another letter case", "Arial", "",
-            kDebianFonts + QStringList{"arial"});
-        row("robustness: none of its kind", "Terminal", "", {"Liberation Sans"});
-    }
-    void fontStandIn() {
-        QFETCH(QString, name);
-        QFETCH(QStringList, installed);
-        QTEST(prefs::standInFamily(name, installed).value_or(QString()), "family");
-        for (const QString& offered : prefs::fontNames())
-            QVERIFY(prefs::standInFamily(offered, kDebianFonts));
-    }
 
     // Where they live, by what start-up finds: /opt/vm/bin is the executable's folder,
     // /opt/vm/share/vellumark and /usr/share/vellumark the installed data folders, /home/u/data
@@ -247,44 +117,6 @@ private slots:
         QCOMPARE(QFileInfo(folder + "/Verses").permission(ownerMayAll), told.isEmpty());
     }
 
-    // The settings file as stored: what each line gives, and that the values read are written
-    // back as they were, keys the program does not know among them.
-    void settings_data() {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("number"); // the value as a number, -1 for none
-        const auto row = [](const char* name, const char* stored, const char* key, int number) {
-            QTest::newRow(name) << QByteArray(stored) << QString(key) << number;
-        };
-        row("nominal: a group", "[Window]\r\nwidth=800\r\n", "Window/width", 800);
-        row("nominal: the general group, LF, spaces", "a = 7\n[B]\nc=1\n", "a", 7);
-        row("nominal: a later group", "[A]\r\nx=1\r\n\r\n[B]\r\nx=2\r\n", "B/x", 2);
-        row("robustness: no number", "[Window]\r\nwidth=wide\r\n", "Window/width", -1);
-        row("robustness: a line with no value", "[Window]\r\nwidth\r\n", "Window/width", -1);
-        row("robustness: a comment", "[W]\r\n;x=3\r\n", "W/;x", -1);
-        row("robustness: a value ending in a bracket", "[W]\r\nb=]\r\nm=4\r\n", "W/m", 4);
-        row("robustness: binary", "\xFF\x00[\x01=\x02\r\n", "Window/width", -1);
-    }
-    void settings() {
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, key);
-        QTemporaryDir temporary;
-        const QString path = temporary.filePath("Vellumark.ini");
-        QVERIFY(testfiles::put(path, stored));
-        FileSystem files;
-        SettingsFile settings(files, path);
-        settings.load();
-        QTEST(settings.intValue(key, -1), "number");
-        const QMap<QString, QString> read = SettingsFile::parse(FileSystem::decode(stored));
-        QCOMPARE(SettingsFile::parse(SettingsFile::format(read)), read);
-        settings.setValue("Window/width", "640");
-        QVERIFY(settings.save().ok);
-        settings.load();
-        QCOMPARE(settings.intValue("Window/width", 0), 640);
-        QCOMPARE(SettingsFile::parse(FileSystem::decode(testfiles::bytesOf(path))).size(),
-                 read.size() + !read.contains("Window/width"));
-    }
-
     // The toolkit's own options, with or without their values, are no concern of the program's;
     // a folder named must be there already, a refusal is shown where a window would be seen
     // unless a search was asked for, and a start with no display named says how to get one.
@@ -367,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecords)
-#include "tst_records.moc"
+QTEST_GUILESS_MAIN(TestProgramFolder)
+#include "tst_programfolder.moc"
