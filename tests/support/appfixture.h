@@ -100,8 +100,6 @@ public:
     }
     ComboBox* combo(placement::Control placed) { return control<ComboBox>(placed); }
     TextBox* textBox(placement::Control placed) { return control<TextBox>(placed); }
-    ComboBox* combo(const char* name) { return control<ComboBox>(name); }
-    TextBox* textBox(const char* name) { return control<TextBox>(name); }
     QAction* menuItem(const char* name) { return control<QAction>(name); }
     void trigger(const char* name) { menuItem(name)->trigger(); }
     // Picks a book, then a chapter, as a user does; and the two as the boxes show them.

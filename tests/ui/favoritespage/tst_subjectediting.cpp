@@ -39,8 +39,8 @@ class TestSubjectEditing : public QObject {
     QTemporaryDir m_home;
 
     MainWindow& w() { return fx->window(); }
-    ComboBox* subjectBox() { return fx->combo("ComboCategory"); }
-    TextBox* subjectText() { return fx->textBox("TextFavoritesList"); }
+    ComboBox* subjectBox() { return fx->combo(placement::Control::ComboCategory); }
+    TextBox* subjectText() { return fx->textBox(placement::Control::TextFavoritesList); }
     QStringList subjectFiles() { return QDir(fx->path("Verses")).entryList(QDir::Files); }
     QByteArray listText() { return subjectText()->text().toLatin1(); }
     QByteArray file(const QString& subject) { return fx->readBytes("Verses/" + subject + ".txt"); }
@@ -179,7 +179,7 @@ private slots:
         if (then == "close")
             QVERIFY(!w().close());
         else if (then == "add")
-            QTest::mouseClick(fx->control<CommandButton>("CommandAddFavorite"), Qt::LeftButton);
+            QTest::mouseClick(fx->control<CommandButton>(placement::Control::CommandAddFavorite), Qt::LeftButton);
         else
             pressTab(); // from the list, or from the box the pick left the focus in
         QTEST(file("Love"), "file");
@@ -252,7 +252,7 @@ private slots:
         }
         typeOver(subjectText(), QString());
         QTest::keyClick(subjectText(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QTest::mouseClick(fx->control<CommandButton>("CommandAddFavorite"), Qt::LeftButton);
+        QTest::mouseClick(fx->control<CommandButton>(placement::Control::CommandAddFavorite), Qt::LeftButton);
         QCOMPARE(file("Love"), kLove);
         QCOMPARE(file("Faith"), kFaith);
         QCOMPARE(subjectFiles(), kSubjects);
@@ -262,9 +262,9 @@ private slots:
     // Add Verse by its key (Alt+A) files what a click files: the verse just typed, looked up
     // first, as the click's leaving the reference box looks it up.
     void addVerseByKeyFilesWhatAClickFiles() {
-        fx->combo("ComboBookFavorites")->setText(QStringLiteral("John"));
-        typeOver(fx->control<LineTextBox>("TextVersesFavorites"), QStringLiteral("3:16"));
-        fx->control<CommandButton>("CommandAddFavorite")->click(); // as its key does: no focus
+        fx->combo(placement::Control::ComboBookFavorites)->setText(QStringLiteral("John"));
+        typeOver(fx->control<LineTextBox>(placement::Control::TextVersesFavorites), QStringLiteral("3:16"));
+        fx->control<CommandButton>(placement::Control::CommandAddFavorite)->click(); // as its key does: no focus
         QVERIFY(file("Love").endsWith("not perish, but have everlasting life.\r\nJohn 3:16"));
     }
 
