@@ -169,14 +169,14 @@ private slots:
         QFETCH(bool, saved);
         const QTemporaryDir dir;
         const QByteArray home = QFile::encodeName(dir.path()), file = home + "/f.txt";
-        QVERIFY(m_files.writeAll(file, QStringLiteral("old")).ok);
+        QVERIFY(m_files.writeAll(file, "old").ok);
         // Permission bits do not bind root: a child meant to meet them runs as nobody then.
         const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
         const uid_t uid = nobody ? nobody->pw_uid : geteuid();
         const gid_t gid = nobody ? nobody->pw_gid : getegid();
         QVERIFY(chown(home, uid, gid) == 0 && chown(file, uid, gid) == 0 && chmod(file, 0400) == 0);
         QCOMPARE(chmod(home, mode_t(folderMode)), 0);
-        const QString text = size ? QString(size, QLatin1Char('n')) : QStringLiteral("old");
+        const QString text = size ? QString(size, QLatin1Char('n')) : "old";
         const int code = exitCodeInChild([&] {
             // A write past the file size limit fails with EFBIG, as one on a full disk does.
             const rlimit fileSize{rlim_t(room), rlim_t(room)};
@@ -186,9 +186,7 @@ private slots:
                 return 2;
             // The device's own reason is what is reported, not a made-up one.
             const FileSystem::Result result = FileSystem().writeAll(file, text);
-            return result.ok                                                    ? 0
-                   : room < 0 || result.error.contains(QStringLiteral("large")) ? 1
-                                                                                : 3;
+            return result.ok ? 0 : room < 0 || result.error.contains("large") ? 1 : 3;
         });
         chmod(home, 0755);
         QCOMPARE(code, saved ? 0 : 1);
@@ -271,7 +269,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, trashed);
         QFETCH(bool, otherDisk);
-        const QTemporaryDir dir, disk(QStringLiteral("/dev/shm/Verses dir-XXXXXX"));
+        const QTemporaryDir dir, disk("/dev/shm/Verses dir-XXXXXX");
         if (otherDisk && !disk.isValid())
             QSKIP("no memory file system at /dev/shm");
         const auto at = [&dir](const QString& name) { return dir.filePath(name); };
@@ -315,7 +313,7 @@ private slots:
     // A file that opens but cannot be read (here the process's own memory) is no empty file.
     void aReadThatFailsAfterOpeningFails() {
         QStringList lines;
-        const QString memory = QStringLiteral("/proc/self/mem");
+        const QString memory = "/proc/self/mem";
         QVERIFY(!m_files.readBytes(memory).ok && !m_files.readLines(memory, lines, 3).ok);
         // Started without standard input, a file may open as descriptor 0: it reads all the same.
         QVERIFY(testfiles::put(path("zero.txt"), "read"));
@@ -329,7 +327,7 @@ private slots:
     // Pref.dat is read only as far as its three lines, however long the file.
     void readsOnlyTheLinesUsed() {
         const auto bytesRead = [] {
-            QFile io(QStringLiteral("/proc/self/io"));
+            QFile io("/proc/self/io");
             return io.open(QIODevice::ReadOnly) ? io.readLine().split(' ').value(1).toLongLong()
                                                 : -1;
         };
@@ -346,7 +344,7 @@ private slots:
     void savesAreSyncedAroundTheRename() {
         QStringList calls;
         durabilityCalls = &calls;
-        QVERIFY(m_files.writeAll(path("durable.txt"), QStringLiteral("new")).ok);
+        QVERIFY(m_files.writeAll(path("durable.txt"), "new").ok);
         durabilityCalls = nullptr;
         QCOMPARE(calls, (QStringList{"sync", "rename", "sync folder"}));
         const mode_t mask = umask(0);
@@ -361,7 +359,7 @@ private slots:
         const QString folder = path("Killed");
         QVERIFY(QDir().mkpath(folder));
         SubjectFiles store(m_files, folder);
-        const QString love = folder + QStringLiteral("/Love.txt");
+        const QString love = folder + "/Love.txt";
         QVERIFY(m_files.writeAll(love, kOldText).ok);
         const QByteArray oldBytes = FileSystem::encode(kOldText);
         const QByteArray newBytes = FileSystem::encode(kNewText);
