@@ -248,11 +248,9 @@ private slots:
         QTEST(editing.subjectToDelete(boxText).value_or(QString()), "offered");
     }
 
-    // Only what the user changed is written, only to the subject the box names when that is the
-    // subject shown: an edit, or a save that failed; looking, a pick or a lookup is none. While the
-    // list holds no edit it follows its file when another program changes it, and a save knows what
-    // the file held when it was read or written; an edit whose file went since it was read is told
-    // of.
+    // Only an edit, or a save that failed, is written, and only to the subject shown when the box
+    // names it. Unedited, the text follows its file; a save knows what the file held when read or
+    // written; an edit whose file went since it was read is told of.
     void unsavedText() {
         loveShown(false);
         const QString love = "Love text", edit = love + "!";

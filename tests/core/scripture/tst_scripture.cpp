@@ -137,11 +137,9 @@ private slots:
         QCOMPARE(scripture.chapter({book, 1})->text, chapter);
     }
 
-    // Random texts of every length around the vector blocks and the line table's chunks, with
-    // breaks, capitals, accented and undefined bytes anywhere, or lines of books, chapters and
-    // verses, in Windows-1252 or after a UTF-8 mark: the lines, the line of each place, the lines
-    // of each book and those that begin with the start of one of them as a plain reading finds
-    // them, whichever vector unit indexed them.
+    // Random texts of every length around the vector blocks and the line table's chunks, in
+    // Windows-1252 or after a UTF-8 mark, indexed by each vector unit: lines, the line of each
+    // place, the lines of each book and of a prefix are as a plain reading finds them.
     void generatedTextsMatchAPlainReading() {
         QRandomGenerator random(11);
         const QByteArray alphabet("aAzZ{` \r\n:1\x80\x9a\xe9\xff");

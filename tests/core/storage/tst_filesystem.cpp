@@ -142,11 +142,9 @@ private slots:
         QCOMPARE(codepage::encodeWindows1252Replacing(u"\U0001F54A \xD83Dx\u00E6"), "? ?x\xE6");
     }
 
-    // A save that cannot be done keeps the old file whole, with its mode, and leaves no
-    // temporary file: a read-only folder, or a full disk at any size, also one that still fits
-    // the device's buffer and so only fails when flushed. A read-only file of the user's is
-    // saved all the same, made writable for its owner, its other permissions kept; so is a file
-    // in a folder that cannot be listed, and so not opened to be synced.
+    // A save that cannot be done keeps the old file whole, with its mode, and leaves no temporary
+    // file, also when a full disk only fails at the flush. A read-only file of the user's is
+    // saved, made writable for its owner; so is one in a folder that cannot be opened to sync.
     void aSaveThatFailsKeepsTheOldFile_data() {
         for (const char* column : {"folderMode", "room", "size", "fileMode"}) // room: -1 any
             QTest::addColumn<int>(column);
@@ -233,10 +231,8 @@ private slots:
     }
 
     // A deleted subject goes to the desktop's home trash, made where missing, with a note of
-    // where it was and when; a name the trash holds already is not taken again, and one from
-    // another disk is copied there. Without a home folder that names a trash, or where the trash
-    // cannot be made, the file stays. Nothing is ever put in the folder the program was started
-    // from. ("~": the test's home folder.)
+    // where it was and when, under a name the trash does not hold; where there is no such trash,
+    // the file stays. Nothing is put in the folder the program started in. ("~": the test's home.)
     void trashIsTheHomeOne_data() {
         for (const char* column : {"dataHome", "home", "before", "trashed"}) // before: a file there
             QTest::addColumn<QString>(column);
