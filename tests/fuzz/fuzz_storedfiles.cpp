@@ -17,10 +17,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // In memory where the system offers it: a save's syncs cost nothing there.
-    static const QTemporaryDir dir((QFileInfo(QStringLiteral("/dev/shm")).isDir()
-                                        ? QStringLiteral("/dev/shm")
-                                        : QDir::tempPath()) +
-                                   QStringLiteral("/fuzz_storedfiles-XXXXXX"));
+    static const QTemporaryDir dir((QFileInfo("/dev/shm").isDir() ? "/dev/shm" : QDir::tempPath()) +
+                                   "/fuzz_storedfiles-XXXXXX");
     static FileSystem files;
     static SubjectFiles store(files, dir.path());
     FuzzInput input(data, size);

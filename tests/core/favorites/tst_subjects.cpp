@@ -141,7 +141,6 @@ private slots:
         row("nominal: a save's leftover", save, "old file", true);
         row("robustness: a save under way", save, "file", false);
         row("robustness: the user's backup", "Love.txt.backup", "old file", false);
-        row("robustness: the user's copy", "Love.txt.2024v1", "old file", false);
         row("robustness: a folder", save, "folder", false);
         row("robustness: a link", save, "link", false);
     }

@@ -206,33 +206,29 @@ private slots:
         ScriptureText scripture(files, path);
         const scripture::ChapterPlace job1{"Job", 1};
         QCOMPARE(scripture.chapter(job1)->text, "1  old\r\n\r\n");
-
         // Same size, and the modification time put back as it was: still seen as changed.
         const QDateTime modified = QFileInfo(path).lastModified();
         QVERIFY(put(path, "Job 1:1  new\r\n"));
         QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(modified, QFileDevice::FileModificationTime));
         file.close();
         QCOMPARE(scripture.chapter(job1)->text, "1  new\r\n\r\n");
         QCOMPARE(linesOf(scripture.text()), QStringList{"Job 1:1  new"});
-
+        // Lines are as of the last refresh; a file that cannot be read, or is gone, holds none.
         QVERIFY(put(path, "Job 1:1  longer now\r\nJob 1:2  b\r\n"));
-        QCOMPARE(scripture.text().lineCount(), 1); // lines are as of the last refresh
+        QCOMPARE(scripture.text().lineCount(), 1);
         QVERIFY(scripture.refresh());
         QCOMPARE(scripture.text().lineCount(), 2);
-
         files.failRead = [](const QString&) { return true; };
         QVERIFY(put(path, "Job 1:1  b\r\n"));
         QVERIFY(!scripture.chapter(job1));
         QCOMPARE(scripture.text().lineCount(), 0);
-
         files.failRead = [](const QString&) { return false; };
         QVERIFY(QFile::remove(path));
         QVERIFY(!scripture.refresh());
         QVERIFY(!scripture.chapter(job1));
         QCOMPARE(scripture.text().lineCount(), 0);
-
         // Another text, as another translation is picked, a read of the first under way.
         QVERIFY(put(path, "Job 1:1  first\r\n") &&
                 put(path + "2", "\xEF\xBB\xBFJob 1:1  \xCE\xB1\n"));
