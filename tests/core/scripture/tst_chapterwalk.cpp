@@ -185,8 +185,7 @@ private slots:
         QTest::addColumn<QString>("chapter");
         QTest::addColumn<int>("number");
         const auto row = [](const char* name, const char* book, const char* chapter, int number) {
-            QTest::newRow(name) << QString::fromLatin1(book) << QString::fromLatin1(chapter)
-                                << number;
+            QTest::newRow(name) << book << chapter << number;
         };
         row("nominal: a book with spaces", "Song of Solomon", "8", 8);
         row("nominal: a leading zero, the last digit", "Psalms", "029", 29);

@@ -239,8 +239,7 @@ private slots:
         QTest::addColumn<bool>("otherDisk"); // the subject's, if the machine has one
         const auto row = [](const char* name, const char* dataHome, const char* home,
                             const char* before, const char* trashed, bool otherDisk = false) {
-            QTest::newRow(name) << QString(dataHome) << QString(home) << QString(before)
-                                << QString(trashed) << otherDisk;
+            QTest::newRow(name) << dataHome << home << before << trashed << otherDisk;
         };
         const char* note = "share/Trash/info/Love.txt.trashinfo";
         row("nominal: the trash there is", "~/share", "~", "share/Trash/info/Hope.txt.trashinfo",
