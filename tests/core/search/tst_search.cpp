@@ -33,22 +33,19 @@ const VerseText& smallText() {
 
 // The same kind of lines in UTF-8, Greek, Cyrillic and accented Latin among them; the second text
 // also holds a long s, whose folded form is shorter than it is.
-QByteArray utf8Lines() {
-    return QString::fromUtf8(
-               "John 1:1  \u1F10\u03BD \u1F00\u03C1\u03C7\u1FC7 \u1F26\u03BD \u1F41 "
-               "\u039B\u03CC\u03B3\u03BF\u03C2, \u039A\u0391\u0399 \u1F49 "
-               "\u03BB\u03CC\u03B3\u03BF\u03C3\r\n"
-               "John 1:2  \u0412 \u043D\u0430\u0447\u0430\u043B\u0435 \u0431\u044B\u043B\u043E "
-               "\u0421\u043B\u043E\u0432\u043E, \u0421\u041B\u041E\u0412\u041E\r\n"
-               "John 1:3  Caf\u00E9 \u00C6SIR \u00DF STRASSE \u03A3\u03A3 \u00B5\r\n"
-               "Jude 1:1  caf\u00C9 \u00E6sir K\u00E5rlek\r\n")
-        .toUtf8();
-}
+const QByteArray kUtf8Lines =
+    "\xEF\xBB\xBF"
+    "John 1:1  \u1F10\u03BD \u1F00\u03C1\u03C7\u1FC7 \u1F26\u03BD \u1F41 "
+    "\u039B\u03CC\u03B3\u03BF\u03C2, \u039A\u0391\u0399 \u1F49 "
+    "\u03BB\u03CC\u03B3\u03BF\u03C3\r\n"
+    "John 1:2  \u0412 \u043D\u0430\u0447\u0430\u043B\u0435 \u0431\u044B\u043B\u043E "
+    "\u0421\u043B\u043E\u0432\u043E, \u0421\u041B\u041E\u0412\u041E\r\n"
+    "John 1:3  Caf\u00E9 \u00C6SIR \u00DF STRASSE \u03A3\u03A3 \u00B5\r\n"
+    "Jude 1:1  caf\u00C9 \u00E6sir K\u00E5rlek\r\n";
 
 const VerseText& utf8Text(bool longS) {
-    static const VerseText inPlace("\xEF\xBB\xBF" + utf8Lines());
-    static const VerseText withLongS("\xEF\xBB\xBF" + utf8Lines() +
-                                     QString::fromUtf8("Jude 1:2  \u017Fo caf\u00E9\r\n").toUtf8());
+    static const VerseText inPlace(kUtf8Lines);
+    static const VerseText withLongS(kUtf8Lines + "Jude 1:2  \u017Fo caf\u00E9\r\n");
     return longS ? withLongS : inPlace;
 }
 
