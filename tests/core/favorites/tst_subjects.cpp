@@ -180,7 +180,6 @@ private slots:
         const auto row = [](const char* name, const char* typed, int edited, LeftFor expected) {
             QTest::newRow(name) << QString::fromLatin1(typed) << edited << expected;
         };
-        row("nominal: a new name creates it", "Hope", true, {BoxLeft::Write, "Hope"});
         row("nominal: the shown subject is written again", "Love", true, {BoxLeft::Write, "Love"});
         row("nominal: another subject is shown, not written", "Faith", true,
             {BoxLeft::Load, "Faith"});
