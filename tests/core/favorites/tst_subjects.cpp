@@ -17,9 +17,8 @@ using BoxLeft = SubjectEditing::BoxLeft;
 using LeftFor = std::pair<BoxLeft::Kind, QString>;
 Q_DECLARE_METATYPE(LeftFor)
 
-// Subjects: which files of the Verses folder are subjects, their exact text and nothing reached
-// outside it; the favorites page's decisions, over a folder holding Love and Faith with Love
-// shown; and the lines a subject is printed in.
+// Subjects: the Verses folder's files, their exact text, nothing outside it; the favorites page's
+// decisions over Love and Faith, Love shown; and the lines a subject is printed in.
 class TestSubjects : public QObject {
     Q_OBJECT
     FileSystem files;

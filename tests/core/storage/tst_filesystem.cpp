@@ -81,9 +81,8 @@ class TestFileSystem : public QObject {
     QByteArray bytesOf(const QString& name) const { return testfiles::bytesOf(path(name)); }
 
 private slots:
-    // What a text is stored as and read back as: one byte a character in the code page, and
-    // UTF-8 behind a byte-order mark only when the code page cannot hold the text. An edit of a
-    // file keeps its encoding and every byte it did not touch.
+    // A text is stored one byte a character in the code page, else as UTF-8 behind a byte-order
+    // mark, and read back whole; an edit keeps the file's encoding and every byte it did not touch.
     void storedBytes_data() {
         QTest::addColumn<QByteArray>("before"); // the file as read; none: a new file
         QTest::addColumn<QString>("text");
@@ -347,9 +346,8 @@ private slots:
         QCOMPARE(modeOf(path("durable.txt")), 0666 & ~mask); // a new file, as any other
     }
 
-    // A save killed at any moment leaves the subject's file with the old text or the new one,
-    // byte for byte, and the subjects listed are the one subject; the clearing at start-up then
-    // removes every temporary file the kills left, once old enough to be no other window's.
+    // A save killed at any moment leaves the old text or the new one, byte for byte, and one
+    // subject listed; the clearing at start-up then removes every temporary file the kills left.
     void killedSaveLeavesOldOrNewTextWhole() {
         const QString folder = path("Killed");
         QVERIFY(QDir().mkpath(folder));
