@@ -179,7 +179,6 @@ private slots:
         QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
     }
 
-    // The chapter the reading area's two boxes name as typed.
     void typedChapter_data() {
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("chapter");
