@@ -108,7 +108,7 @@ private slots:
         row("robustness: U+FEFF after the mark is a character of the verse",
             "\xEF\xBB\xBFJob 1:\xEF\xBB\xBF"
             "1 a",
-            "Job", "\uFEFF1 a\r\n\r\n");
+            "Job", QStringLiteral("\uFEFF1 a\r\n\r\n"));
         row("robustness: bytes Windows-1252 leaves undefined",
             "Job 1:1 J\xe9sus \x80 \xe6\xff\x81\r\n", "Job",
             QString::fromUtf8("1 Jésus € æÿ\u0081\r\n\r\n"));
