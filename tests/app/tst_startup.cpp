@@ -25,9 +25,8 @@ using Request = std::function<QStringList(AppFixture& fx)>;
 
 Q_DECLARE_METATYPE(Request)
 
-// Starting the program on the files it finds. The text is read on a thread of its own; a request
-// made before that read ends waits for it, with the busy pointer, and answers from the whole
-// text as the file now holds it.
+// Starting the program on the files it finds. A request made before the text's own thread has
+// read it waits, with the busy pointer, and answers from the whole text as the file now holds it.
 class TestStartup : public QObject {
     Q_OBJECT
     QSemaphore reading, held;

@@ -1,7 +1,6 @@
-// A multi-line box's exact text under edits: the input is a stored file's bytes, then after each
-// NUL an edit (a flags byte, two bytes of position, one of length removed, one of widening, then
-// the text typed or pasted). After every edit the text must read as the document shows it, and
-// whatever lies outside the reported change must keep its exact characters and line breaks.
+// A multi-line box's exact text under edits: a stored file's bytes, then after each NUL an edit (a
+// flags byte, two bytes of position, one of length removed, one of widening, then the text typed).
+// After each, the text reads as the document shows it; outside the change, nothing else changes.
 #include "fuzzinput.h"
 
 #include "storage/filesystem.h"

@@ -1,6 +1,6 @@
-// Bible.dat as read, and what is asked of it, each against a plain reading of the same bytes.
-// Two lines typed above the file: the first is a search query and a reference typed in the
-// favorites page; the second a book as typed, also the start of lines.
+// Bible.dat as read and as asked, against a plain reading of the same bytes. Above the file: a
+// query and reference as typed in the favorites page, then a book as typed, also the start of
+// lines.
 #include "fuzzinput.h"
 #include "naivesearch.h"
 

@@ -17,19 +17,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // In memory where the system offers it: a save's syncs cost nothing there.
-    static const QTemporaryDir dir((QFileInfo(QStringLiteral("/dev/shm")).isDir()
-                                        ? QStringLiteral("/dev/shm")
-                                        : QDir::tempPath()) +
-                                   QStringLiteral("/fuzz_storedfiles-XXXXXX"));
+    static const QTemporaryDir dir((QFileInfo("/dev/shm").isDir() ? "/dev/shm" : QDir::tempPath()) +
+                                   "/fuzz_storedfiles-XXXXXX");
     static FileSystem files;
     static SubjectFiles store(files, dir.path());
     FuzzInput input(data, size);
     const QString name = input.textLine();
     const QString added = input.textLine();
 
-    // Only the save's own leftovers are left out of the list and removed, whatever the user
-    // names a file; every subject whose file name fits the folder saves, and never over a file
-    // it did not know of, unless that already holds what is saved.
+    // Only a save's own leftovers are unlisted and removed, whatever a file's name; a subject that
+    // fits the folder saves, never over a file it did not know of unless that holds the same.
     const QString path = dir.filePath(name), leftover = dir.filePath(".vellumark-0Ld5Ve");
     QFile file(path);
     const bool made = !name.contains(u'/') && !name.contains(QChar(0)) && name != u"." &&

@@ -27,15 +27,14 @@ private slots:
         qputenv("SWORD_PATH", module.path().toUtf8());
         AppFixture fx;
         fx.start();
-        fx.showChapter(QStringLiteral("John"), QStringLiteral("3"));
+        fx.showChapter("John", "3");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_2, Qt::ControlModifier);
-        QTRY_COMPARE(caption(fx), QStringLiteral("Test Bible"));
-        QCOMPARE(chapter(fx),
-                 QStringLiteral("16  For God so loved.\r\n\r\n17  For God sent.\r\n\r\n"));
-        QCOMPARE(fx.chapterShown(), QStringLiteral("John 3"));
+        QTRY_COMPARE(caption(fx), "Test Bible");
+        QCOMPARE(chapter(fx), "16  For God so loved.\r\n\r\n17  For God sent.\r\n\r\n");
+        QCOMPARE(fx.chapterShown(), "John 3");
         QVERIFY(fx.window().close());
         fx.start();
-        QTRY_COMPARE(caption(fx), QStringLiteral("Test Bible"));
+        QTRY_COMPARE(caption(fx), "Test Bible");
         QVERIFY(chapter(fx).startsWith(u"16  For God so loved."));
         QVERIFY(fx.window().close());
         QVERIFY(QFile::remove(module.path() + "/mods.d/test.conf"));
@@ -43,7 +42,7 @@ private slots:
         QCOMPARE(fx.window().statusBar()->currentMessage(),
                  QStringLiteral("The text Test is not there any more: the Orrisant Version is "
                                 "shown."));
-        QCOMPARE(caption(fx), QStringLiteral("Orrisant Version"));
+        QCOMPARE(caption(fx), "Orrisant Version");
         QVERIFY(chapter(fx).startsWith(u"1  There was a man of the Pharisees"));
     }
 };

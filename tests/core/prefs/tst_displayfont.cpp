@@ -33,27 +33,25 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<int>("sizeChanges");
-        QTest::newRow("nominal: start-up, by substring, only switching on")
-            << QByteArray("Times\r\nItalic Bold\r\n12") << QStringList{} << "Times bold italic 12"
-            << QByteArray("Times\r\nItalic Bold\r\n12") << 1;
-        QTest::newRow("nominal: each pick changes its part, saved as the lists show")
-            << QByteArray("Arial\r\nBold\r\n8") << QStringList{"Family=Verdana", "Style=Italic"}
-            << "Verdana italic 8" << QByteArray("Verdana\r\nItalic\r\n\r\n") << 1;
-        QTest::newRow("nominal: the keys step and go back, keeping Pref.dat's font and style")
-            << QByteArray("Arial\r\nItalic\r\n12\r\nmore") << QStringList{"+", "+", "0"}
-            << "Arial italic 12" << QByteArray("Arial\r\nItalic\r\n12\r\n") << 4;
-        QTest::newRow("nominal: a size picked starts the steps afresh; a font pick keeps the size")
-            << QByteArray("Arial\r\nBold\r\n8")
-            << QStringList{"+", "Size=12", "0", "-", "0", "-", "Family=Verdana"}
-            << "Verdana bold 11" << QByteArray("Verdana\r\n\r\n12\r\n") << 6;
-        QTest::newRow("robustness: past the list's end, Normal Size before a step")
-            << QByteArray("Arial\r\nRegular\r\n24") << QStringList{"+", "0", "-"} << "Arial 22"
-            << QByteArray("Arial\r\nRegular\r\n22\r\n") << 2;
-        QTest::newRow("robustness: no style word nor size, nothing shown changes")
-            << QByteArray("Arial\r\nRegular\r\nnan") << QStringList{"Style=bold", "Size=x"}
-            << "Arial 8.25" << QByteArray("\r\nbold\r\nx\r\n") << 0;
-        QTest::newRow("robustness: unreadable, shown and not written over")
-            << QByteArray("?") << QStringList{"+"} << "- 9" << QByteArray("?") << 1;
+        const auto row = [](const char* name, const QByteArray& saved, const QStringList& steps,
+                            const char* shown, const QByteArray& after, int sizeChanges) {
+            QTest::newRow(name) << saved << steps << QString(shown) << after << sizeChanges;
+        };
+        row("nominal: start-up, by substring, only switching on", "Times\r\nItalic Bold\r\n12", {},
+            "Times bold italic 12", "Times\r\nItalic Bold\r\n12", 1);
+        row("nominal: each pick changes its part, saved as the lists show", "Arial\r\nBold\r\n8",
+            {"Family=Verdana", "Style=Italic"}, "Verdana italic 8", "Verdana\r\nItalic\r\n\r\n", 1);
+        row("nominal: the keys step and go back, keeping Pref.dat's font and style",
+            "Arial\r\nItalic\r\n12\r\nmore", {"+", "+", "0"}, "Arial italic 12",
+            "Arial\r\nItalic\r\n12\r\n", 4);
+        row("nominal: a size picked starts the steps afresh; a font pick keeps the size",
+            "Arial\r\nBold\r\n8", {"+", "Size=12", "0", "-", "0", "-", "Family=Verdana"},
+            "Verdana bold 11", "Verdana\r\n\r\n12\r\n", 6);
+        row("robustness: past the list's end, Normal Size before a step", "Arial\r\nRegular\r\n24",
+            {"+", "0", "-"}, "Arial 22", "Arial\r\nRegular\r\n22\r\n", 2);
+        row("robustness: no style word nor size, nothing shown changes", "Arial\r\nRegular\r\nnan",
+            {"Style=bold", "Size=x"}, "Arial 8.25", "\r\nbold\r\nx\r\n", 0);
+        row("robustness: unreadable, shown and not written over", "?", {"+"}, "- 9", "?", 1);
     }
     void choices() {
         QFETCH(QByteArray, saved);

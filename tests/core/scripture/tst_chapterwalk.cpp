@@ -57,18 +57,14 @@ private slots:
         QCOMPARE(backwards, expected);
     }
 
-    // Next ("+") and Previous ("-") Chapter from the chapter shown, or with none shown ("") back
-    // to the reading: the chapter the boxes name, else the first.
+    // Next ("+") and Previous ("-") Chapter with none shown (""): the chapter the boxes name,
+    // else the first. Turning from a chapter shown is walked above.
     void turnsAChapter_data() {
         QTest::addColumn<QStringList>("turn"); // the turn, shown, named, opened
-        QTest::newRow("nominal: previous from the chapter shown")
-            << QStringList{"-", "Psalms 1", "", "Job 42"};
         QTest::newRow("nominal: previous with none shown, the chapter the boxes name")
             << QStringList{"-", "", "Job 1", "Job 1"};
         QTest::newRow("robustness: next with none shown or named")
             << QStringList{"+", "", "", "Genesis 1"};
-        QTest::newRow("robustness: before the first chapter")
-            << QStringList{"-", "Genesis 1", "Job 1", ""};
     }
     void turnsAChapter() {
         QFETCH(QStringList, turn);
@@ -144,9 +140,8 @@ private slots:
             QTest::newRow(name) << QByteArray("[Reading]\n") + stored << QString(opened);
         };
         row("nominal: the chapter, its top line, the page, the subject",
-            "book=Psalms\nchapter=23\npage=search\ntopLine=12\ntext=KJV\n[Favorites]\nsubject= "
-            "Hope = "
-            "Joy\n",
+            "book=Psalms\nchapter=23\npage=search\ntopLine=12\ntext=KJV\n"
+            "[Favorites]\nsubject= Hope = Joy\n",
             "search: Psalms 23@12 in Hope = Joy of KJV");
         row("nominal: the first start", "", "none");
         row("nominal: the welcome or help text shown last", "page=favorites\n", "none");
@@ -184,19 +179,15 @@ private slots:
         QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
     }
 
-    // The chapter the reading area's two boxes name as typed.
     void typedChapter_data() {
         QTest::addColumn<QString>("book");
         QTest::addColumn<QString>("chapter");
         QTest::addColumn<int>("number");
         const auto row = [](const char* name, const char* book, const char* chapter, int number) {
-            QTest::newRow(name) << QString::fromLatin1(book) << QString::fromLatin1(chapter)
-                                << number;
+            QTest::newRow(name) << book << chapter << number;
         };
         row("nominal: a book with spaces", "Song of Solomon", "8", 8);
-        row("nominal: a leading zero", "Psalms", "023", 23);
-        row("robustness: no number", "Genesis", "x", 0);
-        row("robustness: nothing typed", "Genesis", "", 0);
+        row("nominal: a leading zero, the last digit", "Psalms", "029", 29);
         row("robustness: a sign", "Genesis", "-1", 0);
         row("robustness: too large", "Genesis", "99999999999", 0);
     }
@@ -215,17 +206,14 @@ private slots:
             QTest::newRow(name) << QString(typed) << QString(place);
         };
         row("nominal: a book", "Romans", "Romans 1:0");
-        row("nominal: a verse", "jn 3:16", "John 3:16");
         row("nominal: a chapter", "Ps 23", "Psalms 23:0");
         row("nominal: a range across chapters", "Gen 1:31-2:2", "Genesis 1:31");
-        row("nominal: a verse of a book of one chapter", "Jude 3", "Jude 1:3");
         row("robustness: no book", "Rome", "");
-        row("robustness: the placeholder", "Books", "");
     }
     void placeTyped() {
         QFETCH(QString, typed);
         const std::optional<scripture::VersePlace> place = reading::placeTyped(typed);
-        QTEST(place ? QStringLiteral("%1 %2:%3")
+        QTEST(place ? QString("%1 %2:%3")
                           .arg(place->chapter.book)
                           .arg(place->chapter.chapter)
                           .arg(place->verse)
@@ -262,8 +250,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QList<int>, places);
         QFETCH(QList<int>, verses);
-        const QString prefix = QStringLiteral("John 3:");
-        QString chapter = scripture::chapterText(m_text, {QStringLiteral("John"), 3}).text;
+        const QString prefix = "John 3:";
+        QString chapter = scripture::chapterText(m_text, {"John", 3}).text;
         std::vector<scripture::VerseSpan> spans = scripture::verseSpans(chapter);
         QCOMPARE(spans.size(), std::size_t(36));
         const auto at = [&](int verse, int into) {
@@ -313,8 +301,7 @@ private slots:
             found += text.sliced(start, length);
         QTEST(found, "marked");
         // A UTF-8 text's words fold as its search folds them.
-        const QString greek =
-            QStringLiteral("\u03A3\u039F\u03A6\u038A\u0391 \u03C3\u03BF\u03C6\u03AF\u03B1");
+        const QString greek = "\u03A3\u039F\u03A6\u038A\u0391 \u03C3\u03BF\u03C6\u03AF\u03B1";
         const auto utf8 = TextEncoding::Utf8;
         const search::Outcome phrase{{}, true, false};
         QCOMPARE(search::termRanges(greek, search::markedTerms(greek.right(5), phrase, utf8), utf8)

@@ -25,15 +25,12 @@ private slots:
         };
         row("nominal: a book alone", "John", "John");
         row("nominal: an abbreviation alone", "1jn", "1 John");
-        row("nominal: a chapter", "John 3", "John 3");
         row("nominal: a verse", "jn 3:16", "John 3:16");
-        row("nominal: verses", "John 3:16-18", "John 3:16-18");
         row("nominal: across chapters", "Gen 1:31-2:2", "Genesis 1:31-2:2");
         row("nominal: chapters", "Ps 23-24", "Psalms 23-24");
         row("nominal: Psalm", "Psalm 23", "Psalms 23");
         row("nominal: upper case, no space after the name", "JHN3:16", "John 3:16");
         row("nominal: a number joined to the name", "1John 2:1", "1 John 2:1");
-        row("nominal: an abbreviation with its number", "1 Jn 2", "1 John 2");
         row("nominal: a Roman number", "II Kings 2", "2 Kings 2");
         row("nominal: a Roman three", "iii jn 4", "3 John 1:4");
         row("nominal: a period and spaces", "Gen. 1 . 1 \u2013 3", "Genesis 1:1-3");

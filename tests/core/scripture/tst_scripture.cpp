@@ -55,7 +55,7 @@ private slots:
         QHash<QString, QString> expected; // each chapter as a line-by-line reading builds it
         for (const QString& line : lines) {
             const QString prefix = line.left(line.indexOf(QLatin1Char(':')) + 1);
-            expected[prefix] += QString(line).remove(prefix) + QStringLiteral("\r\n\r\n");
+            expected[prefix] += QString(line).remove(prefix) + "\r\n\r\n";
         }
         FaultyFileSystem files;
         int reads = 0;
@@ -69,10 +69,8 @@ private slots:
                          expected.value(prefix));
             }
         }
-        const scripture::ChapterPlace none[] = {{QStringLiteral("***************"), 1},
-                                                {QStringLiteral("Books"), 0},
-                                                {QStringLiteral("Jude"), 2},
-                                                {QStringLiteral("genesis"), 1}};
+        const scripture::ChapterPlace none[] = {
+            {"***************", 1}, {"Books", 0}, {"Jude", 2}, {"genesis", 1}};
         for (const scripture::ChapterPlace& place : none)
             QVERIFY(scripture.chapter(place)->lines.empty());
         QCOMPARE(reads, 1);
@@ -128,7 +126,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, book);
         QFETCH(QString, chapter);
-        const QString path = m_dir.filePath(QStringLiteral("small.dat"));
+        const QString path = m_dir.filePath("small.dat");
         QVERIFY(put(path, bytes));
         FileSystem files;
         ScriptureText scripture(files, path);
@@ -139,11 +137,9 @@ private slots:
         QCOMPARE(scripture.chapter({book, 1})->text, chapter);
     }
 
-    // Random texts of every length around the vector blocks and the line table's chunks, with
-    // breaks, capitals, accented and undefined bytes anywhere, or lines of books, chapters and
-    // verses, in Windows-1252 or after a UTF-8 mark: the lines, the line of each place, the lines
-    // of each book and those that begin with the start of one of them as a plain reading finds
-    // them, whichever vector unit indexed them.
+    // Random texts of every length around the vector blocks and the line table's chunks, in
+    // Windows-1252 or after a UTF-8 mark, indexed by each vector unit: lines, the line of each
+    // place, the lines of each book and of a prefix are as a plain reading finds them.
     void generatedTextsMatchAPlainReading() {
         QRandomGenerator random(11);
         const QByteArray alphabet("aAzZ{` \r\n:1\x80\x9a\xe9\xff");
@@ -204,45 +200,41 @@ private slots:
 
     // The file changed, unreadable, then gone between two loads.
     void reloadsWhenFileChanges() {
-        const QString path = m_dir.filePath(QStringLiteral("changing.dat"));
+        const QString path = m_dir.filePath("changing.dat");
         QVERIFY(put(path, "Job 1:1  old\r\n"));
         FaultyFileSystem files;
         ScriptureText scripture(files, path);
-        const scripture::ChapterPlace job1{QStringLiteral("Job"), 1};
-        QCOMPARE(scripture.chapter(job1)->text, QStringLiteral("1  old\r\n\r\n"));
-
+        const scripture::ChapterPlace job1{"Job", 1};
+        QCOMPARE(scripture.chapter(job1)->text, "1  old\r\n\r\n");
         // Same size, and the modification time put back as it was: still seen as changed.
         const QDateTime modified = QFileInfo(path).lastModified();
         QVERIFY(put(path, "Job 1:1  new\r\n"));
         QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(modified, QFileDevice::FileModificationTime));
         file.close();
-        QCOMPARE(scripture.chapter(job1)->text, QStringLiteral("1  new\r\n\r\n"));
-        QCOMPARE(linesOf(scripture.text()), QStringList{QStringLiteral("Job 1:1  new")});
-
+        QCOMPARE(scripture.chapter(job1)->text, "1  new\r\n\r\n");
+        QCOMPARE(linesOf(scripture.text()), QStringList{"Job 1:1  new"});
+        // Lines are as of the last refresh; a file that cannot be read, or is gone, holds none.
         QVERIFY(put(path, "Job 1:1  longer now\r\nJob 1:2  b\r\n"));
-        QCOMPARE(scripture.text().lineCount(), 1); // lines are as of the last refresh
+        QCOMPARE(scripture.text().lineCount(), 1);
         QVERIFY(scripture.refresh());
         QCOMPARE(scripture.text().lineCount(), 2);
-
         files.failRead = [](const QString&) { return true; };
         QVERIFY(put(path, "Job 1:1  b\r\n"));
         QVERIFY(!scripture.chapter(job1));
         QCOMPARE(scripture.text().lineCount(), 0);
-
         files.failRead = [](const QString&) { return false; };
         QVERIFY(QFile::remove(path));
         QVERIFY(!scripture.refresh());
         QVERIFY(!scripture.chapter(job1));
         QCOMPARE(scripture.text().lineCount(), 0);
-
         // Another text, as another translation is picked, a read of the first under way.
         QVERIFY(put(path, "Job 1:1  first\r\n") &&
                 put(path + "2", "\xEF\xBB\xBFJob 1:1  \xCE\xB1\n"));
         scripture.startLoading();
         QVERIFY(scripture.readFrom(path + "2"));
-        QCOMPARE(scripture.chapter(job1)->text, QStringLiteral("1  \u03B1\r\n\r\n"));
+        QCOMPARE(scripture.chapter(job1)->text, "1  \u03B1\r\n\r\n");
     }
 
     // Every byte, the five Windows-1252 leaves undefined too, reads as a character that is
@@ -272,13 +264,12 @@ private slots:
                                         "Job 3:2  And\r\n"
                                         "Job x:1  no\r\n"));
         const auto place = [&](qsizetype line) { return scripture::versePlaceOf(text, line); };
-        QCOMPARE(place(0), (scripture::VersePlace{{QStringLiteral("Job"), 3}, 1}));
+        QCOMPARE(place(0), (scripture::VersePlace{{"Job", 3}, 1}));
         QVERIFY(!place(1) && !place(2) && !place(6));
-        QCOMPARE(place(3), (scripture::VersePlace{{QStringLiteral("Song of Solomon"), 2}, 4}));
-        QCOMPARE(place(4), (scripture::VersePlace{{QStringLiteral("1 John"), 4}, 8}));
-        const scripture::ChapterText job3 =
-            scripture::chapterText(text, {QStringLiteral("Job"), 3});
-        QCOMPARE(job3.text, QStringLiteral("1  After this: Job\r\n\r\n2  And\r\n\r\n"));
+        QCOMPARE(place(3), (scripture::VersePlace{{"Song of Solomon", 2}, 4}));
+        QCOMPARE(place(4), (scripture::VersePlace{{"1 John", 4}, 8}));
+        const scripture::ChapterText job3 = scripture::chapterText(text, {"Job", 3});
+        QCOMPARE(job3.text, "1  After this: Job\r\n\r\n2  And\r\n\r\n");
         QCOMPARE(job3.offsetOfLine(5), 22);
         QCOMPARE(job3.offsetOfVerse(2), 22);
         QCOMPARE(job3.offsetOfVerse(9), std::nullopt);

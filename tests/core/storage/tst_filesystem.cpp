@@ -81,9 +81,8 @@ class TestFileSystem : public QObject {
     QByteArray bytesOf(const QString& name) const { return testfiles::bytesOf(path(name)); }
 
 private slots:
-    // What a text is stored as and read back as: one byte a character in the code page, and
-    // UTF-8 behind a byte-order mark only when the code page cannot hold the text. An edit of a
-    // file keeps its encoding and every byte it did not touch.
+    // A text is stored one byte a character in the code page, else as UTF-8 behind a byte-order
+    // mark, and read back whole; an edit keeps the file's encoding and every byte it did not touch.
     void storedBytes_data() {
         QTest::addColumn<QByteArray>("before"); // the file as read; none: a new file
         QTest::addColumn<QString>("text");
@@ -142,11 +141,9 @@ private slots:
         QCOMPARE(codepage::encodeWindows1252Replacing(u"\U0001F54A \xD83Dx\u00E6"), "? ?x\xE6");
     }
 
-    // A save that cannot be done keeps the old file whole, with its mode, and leaves no
-    // temporary file: a read-only folder, or a full disk at any size, also one that still fits
-    // the device's buffer and so only fails when flushed. A read-only file of the user's is
-    // saved all the same, made writable for its owner, its other permissions kept; so is a file
-    // in a folder that cannot be listed, and so not opened to be synced.
+    // A save that cannot be done keeps the old file whole, with its mode, and leaves no temporary
+    // file, also when a full disk only fails at the flush. A read-only file of the user's is
+    // saved, made writable for its owner; so is one in a folder that cannot be opened to sync.
     void aSaveThatFailsKeepsTheOldFile_data() {
         for (const char* column : {"folderMode", "room", "size", "fileMode"}) // room: -1 any
             QTest::addColumn<int>(column);
@@ -169,14 +166,14 @@ private slots:
         QFETCH(bool, saved);
         const QTemporaryDir dir;
         const QByteArray home = QFile::encodeName(dir.path()), file = home + "/f.txt";
-        QVERIFY(m_files.writeAll(file, QStringLiteral("old")).ok);
+        QVERIFY(m_files.writeAll(file, "old").ok);
         // Permission bits do not bind root: a child meant to meet them runs as nobody then.
         const passwd* nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
         const uid_t uid = nobody ? nobody->pw_uid : geteuid();
         const gid_t gid = nobody ? nobody->pw_gid : getegid();
         QVERIFY(chown(home, uid, gid) == 0 && chown(file, uid, gid) == 0 && chmod(file, 0400) == 0);
         QCOMPARE(chmod(home, mode_t(folderMode)), 0);
-        const QString text = size ? QString(size, QLatin1Char('n')) : QStringLiteral("old");
+        const QString text = size ? QString(size, QLatin1Char('n')) : "old";
         const int code = exitCodeInChild([&] {
             // A write past the file size limit fails with EFBIG, as one on a full disk does.
             const rlimit fileSize{rlim_t(room), rlim_t(room)};
@@ -186,9 +183,7 @@ private slots:
                 return 2;
             // The device's own reason is what is reported, not a made-up one.
             const FileSystem::Result result = FileSystem().writeAll(file, text);
-            return result.ok                                                    ? 0
-                   : room < 0 || result.error.contains(QStringLiteral("large")) ? 1
-                                                                                : 3;
+            return result.ok ? 0 : room < 0 || result.error.contains("large") ? 1 : 3;
         });
         chmod(home, 0755);
         QCOMPARE(code, saved ? 0 : 1);
@@ -235,18 +230,15 @@ private slots:
     }
 
     // A deleted subject goes to the desktop's home trash, made where missing, with a note of
-    // where it was and when; a name the trash holds already is not taken again, and one from
-    // another disk is copied there. Without a home folder that names a trash, or where the trash
-    // cannot be made, the file stays. Nothing is ever put in the folder the program was started
-    // from. ("~": the test's home folder.)
+    // where it was and when, under a name the trash does not hold; where there is no such trash,
+    // the file stays. Nothing is put in the folder the program started in. ("~": the test's home.)
     void trashIsTheHomeOne_data() {
         for (const char* column : {"dataHome", "home", "before", "trashed"}) // before: a file there
             QTest::addColumn<QString>(column);
         QTest::addColumn<bool>("otherDisk"); // the subject's, if the machine has one
         const auto row = [](const char* name, const char* dataHome, const char* home,
                             const char* before, const char* trashed, bool otherDisk = false) {
-            QTest::newRow(name) << QString(dataHome) << QString(home) << QString(before)
-                                << QString(trashed) << otherDisk;
+            QTest::newRow(name) << dataHome << home << before << trashed << otherDisk;
         };
         const char* note = "share/Trash/info/Love.txt.trashinfo";
         row("nominal: the trash there is", "~/share", "~", "share/Trash/info/Hope.txt.trashinfo",
@@ -271,7 +263,7 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, trashed);
         QFETCH(bool, otherDisk);
-        const QTemporaryDir dir, disk(QStringLiteral("/dev/shm/Verses dir-XXXXXX"));
+        const QTemporaryDir dir, disk("/dev/shm/Verses dir-XXXXXX");
         if (otherDisk && !disk.isValid())
             QSKIP("no memory file system at /dev/shm");
         const auto at = [&dir](const QString& name) { return dir.filePath(name); };
@@ -315,7 +307,7 @@ private slots:
     // A file that opens but cannot be read (here the process's own memory) is no empty file.
     void aReadThatFailsAfterOpeningFails() {
         QStringList lines;
-        const QString memory = QStringLiteral("/proc/self/mem");
+        const QString memory = "/proc/self/mem";
         QVERIFY(!m_files.readBytes(memory).ok && !m_files.readLines(memory, lines, 3).ok);
         // Started without standard input, a file may open as descriptor 0: it reads all the same.
         QVERIFY(testfiles::put(path("zero.txt"), "read"));
@@ -329,7 +321,7 @@ private slots:
     // Pref.dat is read only as far as its three lines, however long the file.
     void readsOnlyTheLinesUsed() {
         const auto bytesRead = [] {
-            QFile io(QStringLiteral("/proc/self/io"));
+            QFile io("/proc/self/io");
             return io.open(QIODevice::ReadOnly) ? io.readLine().split(' ').value(1).toLongLong()
                                                 : -1;
         };
@@ -346,7 +338,7 @@ private slots:
     void savesAreSyncedAroundTheRename() {
         QStringList calls;
         durabilityCalls = &calls;
-        QVERIFY(m_files.writeAll(path("durable.txt"), QStringLiteral("new")).ok);
+        QVERIFY(m_files.writeAll(path("durable.txt"), "new").ok);
         durabilityCalls = nullptr;
         QCOMPARE(calls, (QStringList{"sync", "rename", "sync folder"}));
         const mode_t mask = umask(0);
@@ -354,14 +346,13 @@ private slots:
         QCOMPARE(modeOf(path("durable.txt")), 0666 & ~mask); // a new file, as any other
     }
 
-    // A save killed at any moment leaves the subject's file with the old text or the new one,
-    // byte for byte, and the subjects listed are the one subject; the clearing at start-up then
-    // removes every temporary file the kills left, once old enough to be no other window's.
+    // A save killed at any moment leaves the old text or the new one, byte for byte, and one
+    // subject listed; the clearing at start-up then removes every temporary file the kills left.
     void killedSaveLeavesOldOrNewTextWhole() {
         const QString folder = path("Killed");
         QVERIFY(QDir().mkpath(folder));
         SubjectFiles store(m_files, folder);
-        const QString love = folder + QStringLiteral("/Love.txt");
+        const QString love = folder + "/Love.txt";
         QVERIFY(m_files.writeAll(love, kOldText).ok);
         const QByteArray oldBytes = FileSystem::encode(kOldText);
         const QByteArray newBytes = FileSystem::encode(kNewText);

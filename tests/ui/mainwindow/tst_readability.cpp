@@ -39,11 +39,10 @@ private slots:
     void initTestCase() {
         MainWindow& w = fx.start().window();
         fx.app().searchPage(); // its boxes too, though hidden
-        fx.textBox(TextFavorites)
-            ->setText(QStringList(9, QStringLiteral("For God so loved the world,")).join(' '));
-        fx.textBox(TextFavoritesList)->setText(QString(40, '\n') + QStringLiteral("end"));
+        fx.textBox(TextFavorites)->setText(QStringList(9, "For God so loved the world,").join(' '));
+        fx.textBox(TextFavoritesList)->setText(QString(40, '\n') + "end");
         auto* results = fx.control<ListBox>(ListVerse);
-        results->setItems(QStringList(200, QStringLiteral("John 3:16")));
+        results->setItems(QStringList(200, "John 3:16"));
         results->setCurrentIndex(results->model()->index(30, 0));
         for (TextBox* box : w.findChildren<TextBox*>())
             box->setSelStart(int(box->text().size()));
@@ -63,10 +62,10 @@ private slots:
         QFETCH(QStringList, font);
         QFETCH(bool, saved);
         fx.files.failWrite = [saved](const QString& path) {
-            return !saved && path.endsWith(QStringLiteral("/Pref.dat"));
+            return !saved && path.endsWith("/Pref.dat");
         };
         fx.messages.asked.clear();
-        const QByteArray before = fx.readBytes(QStringLiteral("Pref.dat"));
+        const QByteArray before = fx.readBytes("Pref.dat");
         MainWindow& w = fx.window();
         fx.trigger("mnuFavoriteVerses"); // the search page's boxes change while hidden
         QPointer<FontDialog> dialog = openFontDialog(fx);
@@ -75,7 +74,7 @@ private slots:
         QVERIFY2(offset.manhattanLength() <= 1, qPrintable(QString::number(offset.x())));
         for (int part = 0; const char* list : {"ListFonts", "ListFontStyle", "ListSize"})
             choose(dialog->findChild<ListBox*>(list), font[part++]);
-        QCOMPARE(fx.readBytes(QStringLiteral("Pref.dat")),
+        QCOMPARE(fx.readBytes("Pref.dat"),
                  saved ? (font.join("\r\n") + "\r\n").toLatin1() : before);
         QCOMPARE(fx.messages.asked.isEmpty(), saved); // a failed save is reported
         QTEST(displayFont(w), "shown");

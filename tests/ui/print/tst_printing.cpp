@@ -34,7 +34,7 @@ private slots:
                                   " Beloved, let us love one another: for love is of God; and "
                                   "every one that loveth is born of God, and knoweth God.",
                                   "1 John 4:7"};
-        const QFont serif(QStringLiteral("Liberation Serif"), 14);
+        const QFont serif("Liberation Serif", 14);
         QStringList entries;
         for (int i = 1; i <= 150; ++i)
             entries << QStringLiteral("Entry %1").arg(i);
@@ -49,7 +49,7 @@ private slots:
         row("robustness: the printer fails, and says so", love, serif, MessageBoxes::Yes, -1);
         row("nominal: a subject of several pages", entries, serif, MessageBoxes::Yes, 2);
         row("robustness: forty characters of 24 pt bold Courier New", QStringList(12, love[2]),
-            QFont(QStringLiteral("Courier New"), 24, QFont::Bold), MessageBoxes::Yes, 2);
+            QFont("Courier New", 24, QFont::Bold), MessageBoxes::Yes, 2);
     }
     void printing() {
         QFETCH(QStringList, subject);
@@ -58,14 +58,14 @@ private slots:
         QFETCH(int, pages);
         AppFixture fx;
         if (pages < 0) // the document's file cannot be made where a folder stands
-            QVERIFY(QDir(fx.printer.folder).mkpath(QStringLiteral("print-1.pdf")));
+            QVERIFY(QDir(fx.printer.folder).mkpath("print-1.pdf"));
         fx.start();
         fx.messages.answers = {answer};
         if (subject.isEmpty()) {
             fx.trigger("mnuPrintForm");
         } else {
-            fx.combo(ComboCategory)->setText(QStringLiteral("Love"));
-            fx.textBox(TextFavoritesList)->setText(subject.join(QStringLiteral("\r\n")));
+            fx.combo(ComboCategory)->setText("Love");
+            fx.textBox(TextFavoritesList)->setText(subject.join("\r\n"));
             fx.textBox(TextFavoritesList)->setFont(font);
             fx.trigger("mnuSearch2"); // the list keeps its text while hidden
             fx.trigger("mnuPrintFavoriteSubject");
@@ -77,15 +77,12 @@ private slots:
         if (pages <= 0)
             return;
         const QString pdf = fx.printer.printedFiles[0];
-        QCOMPARE(runTool(QStringLiteral("pdfinfo"), {pdf})
-                     .section("Title:", 1, 1)
-                     .section('\n', 0, 0)
-                     .trimmed(),
+        QCOMPARE(runTool("pdfinfo", {pdf}).section("Title:", 1, 1).section('\n', 0, 0).trimmed(),
                  subject.isEmpty() ? "Vellumark - window" : "Vellumark - Love");
-        QCOMPARE(runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified(),
+        QCOMPARE(runTool("pdftotext", {pdf, "-"}).simplified(),
                  subject.join(QLatin1Char(' ')).simplified()); // every word, none lost at a foot
         // Each page rendered at one pixel a point: what is printed lies 20 mm inside its edges.
-        runTool(QStringLiteral("pdftoppm"), {"-r", "72", "-gray", pdf, fx.path("page")});
+        runTool("pdftoppm", {"-r", "72", "-gray", pdf, fx.path("page")});
         const QStringList rendered = QDir(fx.folder()).entryList({"page*.pgm"});
         QCOMPARE(rendered.size() > 1, pages > 1);
         const int margin = int(20 / 25.4 * 72); // 20 mm, in whole pixels
