@@ -128,8 +128,7 @@ private slots:
         QVERIFY(count < 0 ? !found.isEmpty() : found.size() == count);
     }
 
-    // From a terminal: the lines as the list shows them, in UTF-8, one a line, or their number,
-    // and grep's exit status; with no Bible.dat, or output that cannot be written, the reason.
+    // From a terminal: the list's lines in UTF-8 or their count, grep's exit status, or why not.
     void commandLineSearch() {
         QTemporaryDir folder;
         const ProgramFolder programFolder(folder.path());
@@ -152,8 +151,7 @@ private slots:
         QCOMPARE(searched({"love"}), "0 Job 1:1  Caf\xc3\xa9 love\nJob 1:2  Love\n");
         QCOMPARE(searched({"café", "Job", true}), "0 1\n");
         QCOMPARE(searched({"love", "Jude"}), "1 ");
-        // Saved as UTF-8 with its mark, read in pieces too, as UTF-8; empty, nothing found. A
-        // book that is none is told.
+        // Saved as UTF-8 with its mark, read in pieces too; empty, nothing found; no such book.
         QVERIFY(bible("\xEF\xBB\xBFJob 1:1  Caf\xC3\xA9 \xCE\xA3\r\n"));
         QCOMPARE(searched({"CAFÉ σ"}), "0 Job 1:1  Caf\xC3\xA9 \xCE\xA3\n");
         QCOMPARE(searched({"café", "Jbx"}), "2 ");
@@ -191,8 +189,7 @@ private slots:
         QVERIFY(searched({"love"}).startsWith("2 "));
     }
 
-    // A text saved as UTF-8 with its mark is handed on a piece at a time like any other: the
-    // mark in the first, never the whole text at once.
+    // A text saved as UTF-8 with its mark is handed on a piece at a time, the mark in the first.
     void textWithMarkReadInPieces() {
         QTemporaryDir folder;
         const QString path = folder.filePath("Bible.dat");
@@ -208,8 +205,7 @@ private slots:
         QVERIFY(*std::max_element(pieces.begin(), pieces.end()) <= 1024 + line.size());
     }
 
-    // Each place of a word in a line is tried once for the phrase, not once for each time the
-    // phrase repeats it (for this text some 10^11 tries, far past the test's time limit).
+    // Each place of a word is tried once for the phrase, however often the phrase repeats it.
     void repeatedWordCostsOnce() {
         const QByteArray verse = "Job 1:1  " + QByteArray("a ").repeated(100) + "\n";
         const VerseText text(verse.repeated(100000));
