@@ -1,7 +1,7 @@
 # Runs clazy's checks VELLUMARK_CLAZY_CHECKS on every target defined after this, with clazy as
 # the compiler (the clazy preset). clazy reads one list of checks per compile, and a misspelt
 # name in it drops that check with a line of output and no error, so before anything is built
-# a file with a known finding of each level must be reported, or the configure stops here.
+# a file with a known finding of each check named here must be reported, or the configure stops.
 
 if(NOT CMAKE_CXX_COMPILER MATCHES "clazy$")
     message(FATAL_ERROR "VELLUMARK_CLAZY_CHECKS needs clazy as the compiler: use the clazy preset")
