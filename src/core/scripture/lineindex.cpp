@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <ranges>
 
 namespace {
 
@@ -31,7 +32,7 @@ QByteArrayView bookAt(const char* data, qsizetype start, qsizetype readEnd) {
 qsizetype LineIndex::lineAt(qsizetype place, qsizetype from) const {
     const qsizetype* starts = m_starts.get();
     constexpr qsizetype kNearLines = 4;
-    for (qsizetype line = from; line < std::min(from + kNearLines, m_lineCount); ++line) {
+    for (const qsizetype line : std::views::iota(from, std::min(from + kNearLines, m_lineCount))) {
         if (starts[line + 1] > place)
             return line;
     }

@@ -261,18 +261,21 @@ private slots:
                                         "abc  def: x\r\n"
                                         "Song of Solomon 2:4  He\r\n"
                                         "1 John 4:8a  He\r\n"
-                                        "Job 3:2  And\r\n"
-                                        "Job x:1  no\r\n"));
+                                        "Job 3:19  And\r\n"
+                                        "Job x:1  no\r\n"
+                                        "Job 3:2a  or\r\n"));
         const auto place = [&](qsizetype line) { return scripture::versePlaceOf(text, line); };
         QCOMPARE(place(0), (scripture::VersePlace{{"Job", 3}, 1}));
         QVERIFY(!place(1) && !place(2) && !place(6));
         QCOMPARE(place(3), (scripture::VersePlace{{"Song of Solomon", 2}, 4}));
         QCOMPARE(place(4), (scripture::VersePlace{{"1 John", 4}, 8}));
+        QCOMPARE(place(5), (scripture::VersePlace{{"Job", 3}, 19}));
         const scripture::ChapterText job3 = scripture::chapterText(text, {"Job", 3});
-        QCOMPARE(job3.text, "1  After this: Job\r\n\r\n2  And\r\n\r\n");
+        QCOMPARE(job3.text, "1  After this: Job\r\n\r\n19  And\r\n\r\n2a  or\r\n\r\n");
         QCOMPARE(job3.offsetOfLine(5), 22);
-        QCOMPARE(job3.offsetOfVerse(2), 22);
-        QCOMPARE(job3.offsetOfVerse(9), std::nullopt);
+        QCOMPARE(job3.offsetOfVerse(19), 22);
+        QCOMPARE(job3.lines.back().verse, 0);
+        QCOMPARE(job3.offsetOfVerse(2), std::nullopt);
         QCOMPARE(job3.offsetOfLine(3), std::nullopt);
     }
 

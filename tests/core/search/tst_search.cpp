@@ -175,6 +175,10 @@ private slots:
         // A piece is passed over only when it cannot hold what is looked for: here a last line
         // of one byte, without a break, of a letter the first piece lacks.
         QCOMPARE(searched({"z", {}, true}), "0 1\n");
+        // a piece is exactly 64 KiB of whole lines; the phrase opens the next
+        QVERIFY(
+            bible("Job 1:1  love one another\n" + QByteArray(65509, 'x') + "\nlove one another"));
+        QCOMPARE(searched({"love one another", {}, true}), "0 2\n");
         // A line longer than several pieces comes whole, and so does the line after it.
         const QByteArray longLine = "Job 1:1  " + QByteArray(200000, 'x') + " love";
         QVERIFY(bible(longLine + "\r\nJob 1:2  love\r\n"));
