@@ -4,10 +4,10 @@
 #include <QStringList>
 
 // Where the program's files are: the folder Bible.dat is read from, and the folder that holds
-// what the program writes (Pref.dat, BkMrk.dat and the Verses folder). A portable copy keeps
-// both in one folder; an installed one reads Bible.dat where it was installed and writes in
-// the user's own data folder. Everything takes its paths from one instance, so a test can
-// point the whole program at a temporary folder.
+// what the program writes (Pref.dat, BkMrk.dat, the Verses folder and the reader's marks). A
+// portable copy keeps both in one folder; an installed one reads Bible.dat where it was installed
+// and writes in the user's own data folder. Everything takes its paths from one instance, so a test
+// can point the whole program at a temporary folder.
 class ProgramFolder {
 public:
     // One folder for everything.
@@ -29,6 +29,10 @@ public:
     // What the window remembers between runs, in the program's own INI file.
     QString settingsPath() const { return dataFile(QStringLiteral("Vellumark.ini")); }
     QString versesFolder() const { return dataFile(QStringLiteral("Verses")); }
+    // The reader's own marks: bookmarks and highlighted verses, a file each, and a note a file.
+    QString bookmarksPath() const { return dataFile(QStringLiteral("Bookmarks.txt")); }
+    QString highlightsPath() const { return dataFile(QStringLiteral("Highlights.txt")); }
+    QString notesFolder() const { return dataFile(QStringLiteral("Notes")); }
 
 private:
     QString dataFile(const QString& name) const { return m_data + QLatin1Char('/') + name; }

@@ -1,0 +1,127 @@
+#include "storage/filesystem.h"
+#include "study/bookmarklist.h"
+#include "study/highlights.h"
+#include "study/markstore.h"
+#include "study/notenames.h"
+#include "support/testfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using study::MarkFile;
+
+namespace {
+
+scripture::Reference verse(const char* reference) {
+    return *MarkFile::verseOf(QString::fromUtf8(reference));
+}
+
+} // namespace
+
+// The reader's bookmarks and highlights, a file each that a person may edit too, and the names
+// of the notes' files.
+class TestMarks : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Only a line of one verse, a tab and a value is a mark; every other line stays as it is and
+    // where it is, and an edit touches only its own line, line breaks as they were.
+    void editsKeepEveryOtherLine_data() {
+        for (const char* column : {"edit", "before", "after"})
+            QTest::addColumn<QString>(column);
+        const auto row = [](const char* name, const char* edit, const QString& before,
+                            const QString& after) {
+            QTest::newRow(name) << QString(edit) << before << after;
+        };
+        const QString kept =
+            "my list\r\nJohn 3:99x\tdamaged\nTobit 1:1\tno book\r\nJn 3:16-17\tx\n";
+        const QString added = "John 3:16\tJohn 3:16";
+        row("nominal: added to nothing", "add", "", added + "\r\n");
+        row("nominal: added after lines of other kinds", "add", kept, kept + added + "\r\n");
+        row("robustness: added after a last line without its break, in a file of LFs", "add",
+            "John 1:1\ta\nGen 1:1\tb", "John 1:1\ta\nGen 1:1\tb\n" + added + "\n");
+        row("nominal: renamed", "rename", "Jhn 1:1\ta\r\nmine", "John 1:1\tnew\r\nmine");
+        row("nominal: removed, the last keeping no break", "remove",
+            "mine\r\nJohn 1:1\ta\r\nRom 8:28\tb", "mine\r\nRom 8:28\tb");
+        row("nominal: moved down past a line of another kind", "move",
+            "John 1:1\ta\r\nmine\nRom 8:28\tb", "Rom 8:28\tb\r\nmine\nJohn 1:1\ta");
+    }
+    void editsKeepEveryOtherLine() {
+        QFETCH(QString, edit);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        MarkFile file(before);
+        if (edit == "add")
+            study::addBookmark(file, verse("John 3:16"), " ");
+        if (edit == "rename")
+            study::renameBookmark(file, 0, "new");
+        if (edit == "remove")
+            file.remove(0);
+        if (edit == "move")
+            file.swap(0, *study::movedTo(file, 0, 1));
+        QCOMPARE(file.text(), after);
+        QCOMPARE(MarkFile(after).text(), after);
+    }
+
+    void bookmarksInTheMenu() {
+        MarkFile file;
+        for (int chapter = 1; chapter <= 17; ++chapter)
+            study::addBookmark(file, verse(qPrintable(QString("Ps %1:1").arg(chapter))), {});
+        const std::vector<std::size_t> shown = study::bookmarksInMenu(file);
+        QCOMPARE(shown.size(), 15u);
+        QCOMPARE(study::bookmarkName(file.marks()[shown.front()]), "Psalms 17:1");
+        QCOMPARE(shown.back(), 2u);
+        QCOMPARE(study::movedTo(file, 0, -1), std::nullopt);
+        QCOMPARE(study::movedTo(file, 16, 1), std::nullopt);
+        study::renameBookmark(file, 16, "tab\tand\nbreak");
+        QCOMPARE(file.marks()[16].value, "tab and break");
+    }
+
+    // A verse keeps one highlight line; clearing removes it; a line whose colour is no word of the
+    // five is the person's own, kept and not drawn.
+    void highlights() {
+        MarkFile file("John 3:16\tBLUE\r\nJohn 3:16\tgreen\r\nJohn 3:17\tmine\r\n");
+        QCOMPARE(study::chapterHighlights(file, verse("John 3:16").book, 3),
+                 (std::map<int, study::Colour>{{16, study::Colour::Blue}}));
+        study::highlight(file, {verse("John 3:16"), verse("John 3:17")}, study::Colour::Pink);
+        QCOMPARE(file.text(), "John 3:16\tpink\r\nJohn 3:17\tmine\r\nJohn 3:17\tpink\r\n");
+        study::highlight(file, {verse("John 3:16"), verse("John 3:17")}, std::nullopt);
+        QCOMPARE(file.text(), "John 3:17\tmine\r\n");
+        for (const study::Colour colour : study::kColours)
+            QCOMPARE(study::colourNamed(study::colourWord(colour)), colour);
+    }
+
+    // A change is made to the file as it is then, so one made elsewhere stays; the file keeps its
+    // encoding and the bytes no edit touched; a link is neither read nor written.
+    void storeKeepsChangesMadeElsewhere() {
+        QTemporaryDir dir;
+        FileSystem files;
+        const QString path = dir.filePath("Highlights.txt");
+        study::MarkStore store(files, path);
+        const auto yellow = [](MarkFile& file) {
+            study::highlight(file, {verse("Rom 8:28")}, study::Colour::Yellow);
+        };
+        QVERIFY(store.change(yellow).ok);
+        QCOMPARE(testfiles::bytesOf(path), "Romans 8:28\tyellow\r\n");
+        const QByteArray elsewhere = "\xEF\xBB\xBF\xFFnot UTF-8\r\nJohn 3:16\tgreen\r\n";
+        QVERIFY(testfiles::put(path, elsewhere));
+        QVERIFY(store.change(yellow).ok);
+        QCOMPARE(testfiles::bytesOf(path), elsewhere + "Romans 8:28\tyellow\r\n");
+        QCOMPARE(store.read().file.marks().size(), 2u);
+        QVERIFY(QFile::link(path, dir.filePath("link.txt")));
+        study::MarkStore linked(files, dir.filePath("link.txt"));
+        QVERIFY(!linked.read().ok && !linked.change(yellow).ok);
+        QCOMPARE(testfiles::bytesOf(path), elsewhere + "Romans 8:28\tyellow\r\n");
+    }
+
+    void noteNames() {
+        QCOMPARE(study::noteName(verse("Song 2:4")), "Song of Solomon 2.4");
+        QCOMPARE(study::noteVerse("Song of Solomon 2.4"), verse("Song 2:4"));
+        QCOMPARE(study::noteVerse("Romans 8"), std::nullopt);
+        QCOMPARE(study::noteVerse("shopping"), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMarks)
+#include "tst_marks.moc"
