@@ -291,6 +291,8 @@ private slots:
             m_followed->saved({SubjectSave::Write, saved, "z", "z", std::nullopt, false, {}});
             QCOMPARE(m_followed->hasUnsavedText("z"), !taken);
         }
+        m_followed->loaded("love", std::nullopt, "y"); // and Love made elsewhere since
+        QVERIFY(m_followed->holdsTextOfExisting("Love"));
     }
 
     // Text in no file, when the window closes or another subject would replace it: why it is
