@@ -1,6 +1,7 @@
 #include "bibleapp.h"
 
 #include "bookmark/bookmarkfile.h"
+#include "bookmarksdialog/bookmarklist.h"
 #include "comparedialog/comparecommand.h"
 #include "controls/design.h"
 #include "controls/textbox.h"
@@ -21,6 +22,7 @@
 #include "prefs/displayfont.h"
 #include "prefs/preferencesfile.h"
 #include "reading/bookmarkcommands.h"
+#include "reading/highlightcommands.h"
 #include "reading/readingarea.h"
 #include "reading/startplace.h"
 #include "report/logging.h"
@@ -31,6 +33,7 @@
 #include "settings/settingsfile.h"
 #include "storage/datafolder.h"
 #include "storage/filesystem.h"
+#include "study/markstore.h"
 #include "text/linebreak.h"
 #include "texts/textshelf.h"
 #include "texts/textsmenu.h"
@@ -40,6 +43,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QMenu>
 #include <QThread>
 #include <QWindow>
 
@@ -65,10 +69,14 @@ BibleApp::BibleApp(Storage storage, Services services)
         std::make_unique<VerseLookup>(w.favoritesView(), m_services.pointer, *m_scripture);
     QObject::connect(m_verseLookup.get(), &VerseLookup::lookedUp, m_favorites.get(),
                      &FavoritesPage::onVerseLookedUp);
-    const ReadingCommands reading{
-        menus.nextChapter,  menus.previousChapter, menus.copyWithReference,
-        menus.compareTexts, menus.goToReference,   menus.back,
-        menus.forward};
+    const ReadingCommands reading{menus.nextChapter,
+                                  menus.previousChapter,
+                                  menus.copyWithReference,
+                                  menus.compareTexts,
+                                  menus.highlightMenu->menuAction(),
+                                  menus.goToReference,
+                                  menus.back,
+                                  menus.forward};
     m_reading = std::make_unique<ReadingArea>(w.readingView(), reading, m_services.pointer,
                                               *m_scripture, m_services.clipboard);
     QObject::connect(&w, &MainWindow::searchPageBuilt, &w, [this] { startSearchPage(); });
@@ -82,6 +90,7 @@ BibleApp::BibleApp(Storage storage, Services services)
         std::make_unique<PrintSubjectCommand>(w.favoritesView(), menus.printSubject, m_services);
     m_bookmark = std::make_unique<BookmarkCommands>(
         w.readingView(), menus.setBookmark, menus.goToBookmark, m_storage, m_services, *m_reading);
+    startMarks();
     startDisplayFont();
     startTexts();
     m_compare = std::make_unique<CompareCommand>(w, menus, *m_reading, *m_shelf, m_services.pointer,
@@ -112,6 +121,19 @@ void BibleApp::load() {
     m_favorites->prepare();
     m_settings->load();
     openWhereReadingStopped();
+}
+
+// The reader's own bookmarks and highlights, each file read as it is needed.
+void BibleApp::startMarks() {
+    const Menus& menus = m_window->menus();
+    m_bookmarkStore =
+        std::make_unique<study::MarkStore>(m_storage.files, m_storage.folder.bookmarksPath());
+    m_bookmarks = std::make_unique<BookmarkList>(*m_window, menus, *m_reading, *m_scripture,
+                                                 *m_bookmarkStore, m_services.messages);
+    m_highlightStore =
+        std::make_unique<study::MarkStore>(m_storage.files, m_storage.folder.highlightsPath());
+    m_highlights = std::make_unique<HighlightCommands>(
+        menus.highlight, menus.clearHighlight, *m_reading, *m_highlightStore, m_services.messages);
 }
 
 // The dialog and the size keys set the display font; the window shows it as it changes.

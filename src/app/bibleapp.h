@@ -10,6 +10,8 @@ class QCloseEvent;
 #include <memory>
 
 class BookmarkCommands;
+class BookmarkList;
+class HighlightCommands;
 class CompareCommand;
 class EditCommands;
 class ExitCommand;
@@ -37,6 +39,9 @@ class DisplayFont;
 }
 namespace texts {
 class TextShelf;
+}
+namespace study {
+class MarkStore;
 }
 
 // Builds the main window, gives every page's handlers the controls of their page, connects the
@@ -71,6 +76,7 @@ private:
     void saveSettings(const QCloseEvent* closing);
     void startTexts();
     void startDisplayFont();
+    void startMarks();
     void showInTextPicked(const QString& description);
 
     Storage m_storage;
@@ -94,6 +100,10 @@ private:
     std::unique_ptr<ExitCommand> m_exit;
     std::unique_ptr<PrintSubjectCommand> m_printSubject;
     std::unique_ptr<BookmarkCommands> m_bookmark;
+    std::unique_ptr<study::MarkStore> m_bookmarkStore;
+    std::unique_ptr<BookmarkList> m_bookmarks;
+    std::unique_ptr<study::MarkStore> m_highlightStore;
+    std::unique_ptr<HighlightCommands> m_highlights;
     std::unique_ptr<prefs::DisplayFont> m_displayFont;
     std::unique_ptr<SetFontCommand> m_setFont;
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;

@@ -39,11 +39,17 @@ struct ScriptedMessageBoxes : MessageBoxes {
         asked.append({text, OkOnly, aWindowIsShown()});
         return chosen.isEmpty() ? safeChoice : chosen.takeFirst();
     }
+    std::optional<QString> askText(const QString& label, const QString& offered,
+                                   const QString&) override {
+        asked.append({label, OkOnly, aWindowIsShown()});
+        return typed.isEmpty() ? std::optional(offered) : typed.takeFirst();
+    }
     static bool aWindowIsShown() {
         return std::ranges::any_of(QApplication::topLevelWidgets(), &QWidget::isVisible);
     }
     QList<Answer> answers; // taken from the front
     QList<int> chosen;     // likewise, for the questions whose buttons say what they do
+    QList<std::optional<QString>> typed; // likewise, for a line asked for (nothing: cancelled)
     QList<Asked> asked;
 };
 

@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <vector>
 
 namespace reading {
 
@@ -14,5 +15,11 @@ namespace reading {
 // lies before the first verse.
 std::optional<scripture::Reference> verseAtCaret(const scripture::ChapterPlace& chapter,
                                                  QStringView shownText, qsizetype caret);
+
+// The verses a selection [start, end) touches, as verseAtCaret() reads them; none before the
+// first verse.
+std::vector<scripture::Reference> versesSelected(const scripture::ChapterPlace& chapter,
+                                                 QStringView shownText, qsizetype start,
+                                                 qsizetype end);
 
 } // namespace reading

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scripture/reference.h"
 #include "scripture/resultline.h"
 
 #include <QString>
@@ -13,5 +14,7 @@ namespace reading {
 // names first, with the first verse it names, if any (verse 0: none). Nothing for any other
 // text.
 std::optional<scripture::VersePlace> placeTyped(const QString& typed);
+// Where a reference takes the reader, as a typed one does.
+scripture::VersePlace placeOf(const scripture::Reference& reference);
 
 } // namespace reading

@@ -83,6 +83,12 @@ constexpr Piece kKeys[] = {
     {"Esc: Stop Rendering a text being made ready for its first reading", 1},
     {"Ctrl+Shift+C: Copy the selected verses with their reference", 1},
     {"Ctrl+K: Compare Translations: the verse at the caret in every text", 1},
+    {"Ctrl+Shift+1 to Ctrl+Shift+5: Highlight the verses selected in yellow, green, blue, pink or "
+     "purple",
+     1},
+    {"Ctrl+Shift+0: Clear Highlight of the verses selected", 1},
+    {"Ctrl+D: Add Bookmark: keep the verse in sight under a name", 1},
+    {"Ctrl+Shift+B: Bookmarks: open, rename, delete and move them", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},
     {"Enter in the search words: search", 1},
     {"Ctrl++: Bigger Text (or Ctrl with the mouse wheel over the chapter)", 1},

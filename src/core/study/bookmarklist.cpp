@@ -18,6 +18,12 @@ QString bookmarkName(const MarkFile::Mark& bookmark) {
     return name.isEmpty() ? bookmark.verse.formatted() : name;
 }
 
+QString bookmarkLine(const MarkFile::Mark& bookmark) {
+    const QString reference = bookmark.verse.formatted();
+    const QString name = bookmarkName(bookmark);
+    return name == reference ? name : name + QStringLiteral("  (") + reference + QLatin1Char(')');
+}
+
 std::vector<std::size_t> bookmarksInMenu(const MarkFile& file) {
     std::vector<std::size_t> shown;
     for (std::size_t mark = file.marks().size(); mark > 0 && shown.size() < kBookmarksInMenu;

@@ -12,6 +12,8 @@ namespace study {
 inline constexpr std::size_t kBookmarksInMenu = 15;
 
 QString bookmarkName(const MarkFile::Mark& bookmark);
+// As the menu and the list show it: the name, and the reference after a name of the user's.
+QString bookmarkLine(const MarkFile::Mark& bookmark);
 
 // The bookmarks the menu lists: the last ones in the list, the last first.
 std::vector<std::size_t> bookmarksInMenu(const MarkFile& file);

@@ -12,8 +12,8 @@ QString colourWord(Colour colour) {
         return QStringLiteral("blue");
     case Colour::Pink:
         return QStringLiteral("pink");
-    case Colour::Orange:
-        return QStringLiteral("orange");
+    case Colour::Purple:
+        return QStringLiteral("purple");
     }
     return {};
 }

@@ -10,9 +10,9 @@
 // verse in one of five colours, named in the file by its English word ("yellow").
 namespace study {
 
-enum class Colour { Yellow, Green, Blue, Pink, Orange };
+enum class Colour { Yellow, Green, Blue, Pink, Purple };
 inline constexpr std::array kColours = {Colour::Yellow, Colour::Green, Colour::Blue, Colour::Pink,
-                                        Colour::Orange};
+                                        Colour::Purple};
 
 QString colourWord(Colour colour);
 // The colour a word names, in any letter case; nothing for any other word.

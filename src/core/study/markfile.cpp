@@ -68,6 +68,14 @@ std::vector<std::size_t> MarkFile::marksOn(const scripture::Reference& verse) co
     return found;
 }
 
+std::optional<std::size_t> MarkFile::find(const Mark& mark) const {
+    for (const std::size_t at : marksOn(mark.verse)) {
+        if (m_marks[at].value == mark.value)
+            return at;
+    }
+    return std::nullopt;
+}
+
 // A new line takes the file's first line break, CR LF in a file without one.
 QString MarkFile::breakOf(qsizetype line) const {
     const QString& text = m_lines[line];

@@ -26,6 +26,9 @@ public:
     const std::vector<Mark>& marks() const { return m_marks; }
     // The marks on the verse, in the file's order.
     std::vector<std::size_t> marksOn(const scripture::Reference& verse) const;
+    // A mark as this file holds it, read from an earlier state of the file: the first of the same
+    // verse and value, wherever it has moved since; nothing once it has gone or changed.
+    std::optional<std::size_t> find(const Mark& mark) const;
     QString text() const { return m_lines.join(QString()); }
 
     void append(const scripture::Reference& verse, const QString& value);

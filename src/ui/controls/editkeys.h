@@ -31,8 +31,14 @@ inline QList<QKeySequence> copy() {
 inline QList<QKeySequence> paste() {
     return bindings(QKeySequence::Paste, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
 }
+// Add Bookmark: where the platform binds it to Delete as well (X11), Delete leaves it.
+inline QList<QKeySequence> addBookmark() {
+    return {QKeySequence(Qt::CTRL | Qt::Key_D)};
+}
 inline QList<QKeySequence> deleteKey() {
-    return bindings(QKeySequence::Delete);
+    QList<QKeySequence> keys = bindings(QKeySequence::Delete);
+    keys.removeIf([](const QKeySequence& key) { return addBookmark().contains(key); });
+    return keys;
 }
 inline QList<QKeySequence> selectAll() {
     return bindings(QKeySequence::SelectAll);
@@ -48,8 +54,8 @@ inline bool isEditKey(const QKeyEvent* event) {
     // The Del of the keypad is the same key.
     const QKeySequence pressed(
         QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
-    for (const QList<QKeySequence>& keys :
-         {undo(), cut(), copy(), paste(), deleteKey(), selectAll(), compareTexts()}) {
+    for (const QList<QKeySequence>& keys : {undo(), cut(), copy(), paste(), deleteKey(),
+                                            selectAll(), compareTexts(), addBookmark()}) {
         if (keys.contains(pressed))
             return true;
     }

@@ -57,12 +57,33 @@ Menus buildMenus(QMenuBar* bar) {
     m.selectAll = item(edit, "mnuSelectAll", QStringLiteral("Select &All"), editkeys::selectAll());
     m.insertDateTime =
         item(edit, "mnuTimeDate", QStringLiteral("Time\\&Date"), {QKeySequence(Qt::Key_F5)});
+    separator(edit, "mnuBar5");
+    QMenu* highlight = m.highlightMenu = menu(edit, "mnuHighlight", QStringLiteral("&Highlight"));
+    const auto colourKey = [](int digit) {
+        return QList{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key(Qt::Key_0 + digit))};
+    };
+    m.highlight = {item(highlight, "mnuHighlightYellow", QStringLiteral("&Yellow"), colourKey(1)),
+                   item(highlight, "mnuHighlightGreen", QStringLiteral("&Green"), colourKey(2)),
+                   item(highlight, "mnuHighlightBlue", QStringLiteral("&Blue"), colourKey(3)),
+                   item(highlight, "mnuHighlightPink", QStringLiteral("&Pink"), colourKey(4)),
+                   item(highlight, "mnuHighlightPurple", QStringLiteral("P&urple"), colourKey(5))};
+    highlight->addSeparator();
+    m.clearHighlight =
+        item(highlight, "mnuHighlightClear", QStringLiteral("&Clear Highlight"), colourKey(0));
+    edit->addMenu(highlight);
     bar->addMenu(edit);
 
-    QMenu* bookmark = menu(bar, "mnuBookmark", QStringLiteral("&Bookmark"));
-    m.setBookmark = item(bookmark, "mnuSetBookmark", QStringLiteral("&Set Bookmark"));
-    m.goToBookmark = item(bookmark, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
-    bar->addMenu(bookmark);
+    // The bookmarks themselves are listed below the separator, as the menu opens.
+    m.bookmarkMenu = menu(bar, "mnuBookmark", QStringLiteral("&Bookmark"));
+    m.setBookmark = item(m.bookmarkMenu, "mnuSetBookmark", QStringLiteral("&Set Bookmark"));
+    m.goToBookmark = item(m.bookmarkMenu, "mnuGoToBookmark", QStringLiteral("&Go to Bookmark"));
+    m.bookmarkMenu->addSeparator();
+    m.addBookmark = item(m.bookmarkMenu, "mnuAddBookmark", QStringLiteral("&Add Bookmark..."),
+                         editkeys::addBookmark());
+    m.manageBookmarks = item(m.bookmarkMenu, "mnuBookmarks", QStringLiteral("&Bookmarks..."),
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B)});
+    separator(m.bookmarkMenu, "mnuBar6");
+    bar->addMenu(m.bookmarkMenu);
 
     // Through the places read and the chapters of the text.
     QMenu* go = menu(bar, "mnuGo", QStringLiteral("&Go"));

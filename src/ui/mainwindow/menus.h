@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -20,8 +22,14 @@ struct Menus {
     QAction* deleteForward = nullptr;     // Edit > Delete
     QAction* selectAll = nullptr;         // Edit > Select All
     QAction* insertDateTime = nullptr;    // Edit > Time\Date
+    QMenu* highlightMenu = nullptr;       // Edit > Highlight, also in the reading text's menu
+    QList<QAction*> highlight;            // Edit > Highlight > each colour, in the core's order
+    QAction* clearHighlight = nullptr;    // Edit > Highlight > Clear
+    QMenu* bookmarkMenu = nullptr;        // the bookmarks are listed below its items
     QAction* setBookmark = nullptr;       // Bookmark > Set Bookmark
     QAction* goToBookmark = nullptr;      // Bookmark > Go to Bookmark
+    QAction* addBookmark = nullptr;       // Bookmark > Add Bookmark
+    QAction* manageBookmarks = nullptr;   // Bookmark > Bookmarks
     QAction* back = nullptr;              // Go > Back
     QAction* forward = nullptr;           // Go > Forward
     QAction* nextChapter = nullptr;       // Go > Next Chapter

@@ -37,7 +37,8 @@ void ReadingArea::connectCommands(const ReadingCommands& commands) {
     TextBox* text = m_view.readingText;
     auto* separator = new QAction(text);
     separator->setSeparator(true);
-    text->addActions({separator, commands.copyWithReference, commands.compareTexts});
+    text->addActions(
+        {separator, commands.copyWithReference, commands.compareTexts, commands.highlight});
     connect(commands.nextChapter, &QAction::triggered, this,
             [this] { turnChapter(scripture::Turn::Next); });
     connect(commands.previousChapter, &QAction::triggered, this,
@@ -87,16 +88,19 @@ void ReadingArea::focusBookBox() {
 // A reference's first verse is put at the top and marked, as an opened result's is.
 void ReadingArea::goToTyped() {
     const std::optional<scripture::VersePlace> place = reading::placeTyped(m_view.bookBox->text());
-    if (!place)
-        return; // the box keeps what was typed, to be mended
+    if (place)
+        openVerse(*place); // otherwise the box keeps what was typed, to be mended
+}
+
+void ReadingArea::openVerse(const scripture::VersePlace& place) {
     BusyScope busy(m_pointer);
-    const std::optional<scripture::ChapterText> chapter = showChapter(place->chapter);
+    const std::optional<scripture::ChapterText> chapter = showChapter(place.chapter);
     if (!chapter)
         return;
-    showBookAndChapter(place->chapter.book, QString::number(place->chapter.chapter));
-    const qsizetype offset = chapter->offsetOfVerse(place->verse).value_or(0);
+    showBookAndChapter(place.chapter.book, QString::number(place.chapter.chapter));
+    const qsizetype offset = chapter->offsetOfVerse(place.verse).value_or(0);
     m_view.readingText->setSelStart(int(offset));
-    arrived(place->verse > 0 ? markVerseAt(offset) : 0);
+    arrived(place.verse > 0 ? markVerseAt(offset) : 0);
 }
 
 // A text that names no book (the separator between the testaments) leaves the list empty.
@@ -126,6 +130,8 @@ std::optional<scripture::ChapterText> ReadingArea::showChapter(const scripture::
     if (focus == Focus::Take)
         focusReadingText();
     m_shown = chapter->text.isEmpty() ? std::nullopt : std::optional(place);
+    if (m_shown)
+        emit chapterShown(*m_shown);
     return chapter;
 }
 
@@ -268,4 +274,23 @@ std::optional<scripture::Reference> ReadingArea::verseAtCaret() const {
         return std::nullopt;
     const TextBox& text = *m_view.readingText;
     return reading::verseAtCaret(*chapter, text.text(), text.selStart());
+}
+
+std::optional<scripture::Reference> ReadingArea::verseInSight() const {
+    const std::optional<scripture::ChapterPlace> chapter = turningPoint();
+    if (!chapter)
+        return std::nullopt;
+    const TextBox& text = *m_view.readingText;
+    const bool caretInSight = text.viewport()->rect().intersects(text.cursorRect());
+    return reading::verseAtCaret(*chapter, text.text(),
+                                 caretInSight ? text.selStart() : text.topOffset());
+}
+
+std::vector<scripture::Reference> ReadingArea::versesSelected() const {
+    const std::optional<scripture::ChapterPlace> chapter = turningPoint();
+    if (!chapter)
+        return {};
+    const TextBox& text = *m_view.readingText;
+    return reading::versesSelected(*chapter, text.text(), text.selStart(),
+                                   text.selStart() + text.selLength());
 }

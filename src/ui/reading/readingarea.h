@@ -19,6 +19,7 @@ class QAction;
 class MousePointer;
 class QWidget;
 class ReadingMarks;
+class TextBox;
 class ScriptureText;
 
 // The reading area: a book picked in the book box fills the chapter list, a chapter picked in
@@ -32,6 +33,10 @@ class ScriptureText;
 // keeping the top line each place was left at.
 class ReadingArea : public QObject {
     Q_OBJECT
+signals:
+    // A chapter of the catalogue was shown, its text set anew.
+    void chapterShown(const scripture::ChapterPlace& place);
+
 public:
     ReadingArea(const ReadingView& view, const ReadingCommands& commands, MousePointer& pointer,
                 ScriptureText& scripture, Clipboard& clipboard);
@@ -56,6 +61,15 @@ public:
     void copyWithReference();
     // The verse the caret is in, in the chapter shown; nothing for the welcome or help text.
     std::optional<scripture::Reference> verseAtCaret() const;
+    // The verse a mark is for: the caret's while the caret is in sight, else the top line's.
+    std::optional<scripture::Reference> verseInSight() const;
+    // The verses the selection touches, or the caret's; none for the welcome or help text.
+    std::vector<scripture::Reference> versesSelected() const;
+    // Shows the verse's chapter with the verse at the top and marked, as a place read.
+    void openVerse(const scripture::VersePlace& place);
+    // The reading text's marks: the highlighted verses are drawn by them.
+    ReadingMarks& marks() { return *m_marks; }
+    TextBox& readingText() { return *m_view.readingText; }
     void goBack();
     void goForward();
 

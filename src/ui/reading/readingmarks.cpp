@@ -14,6 +14,12 @@ ReadingMarks::ReadingMarks(TextBox& verses)
     , m_verses(verses) {
     verses.installEventFilter(this);
     verses.viewport()->installEventFilter(this);
+    connect(&verses, &TextBox::selectionChanged, this, &ReadingMarks::show);
+}
+
+void ReadingMarks::markHighlights(std::vector<Highlight> highlights) {
+    m_highlights = std::move(highlights);
+    show();
 }
 
 void ReadingMarks::markVerse(qsizetype start, qsizetype length) {
@@ -27,6 +33,7 @@ void ReadingMarks::markTerms(Ranges ranges) {
 }
 
 void ReadingMarks::clear() {
+    m_highlights.clear();
     m_verse.clear();
     m_terms.clear();
     show();
@@ -62,6 +69,7 @@ void ReadingMarks::show() {
     QColor soft = palette.color(QPalette::Highlight);
     soft.setAlpha(64);
     QList<QTextEdit::ExtraSelection> marks;
+    addHighlights(marks);
     const auto add = [&](const Ranges& ranges, const QTextCharFormat& format) {
         for (const auto& [start, length] : ranges) {
             QTextCursor cursor(m_verses.document());
@@ -79,6 +87,27 @@ void ReadingMarks::show() {
     termFormat.setBackground(soft);
     add(m_terms, termFormat);
     m_verses.setExtraSelections(marks);
+}
+
+// Each highlight leaves out the selection, which would be drawn under it and hidden.
+void ReadingMarks::addHighlights(QList<QTextEdit::ExtraSelection>& marks) const {
+    const QTextCursor selection = m_verses.textCursor();
+    for (const Highlight& highlight : m_highlights) {
+        const int start = m_verses.positionOfOffset(int(highlight.start));
+        const int end = m_verses.positionOfOffset(int(highlight.start + highlight.length));
+        QTextCharFormat format;
+        format.setBackground(highlight.colour);
+        const auto add = [&](int from, int to) {
+            if (from >= to)
+                return;
+            QTextCursor cursor(m_verses.document());
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            marks.append({cursor, format});
+        };
+        add(start, std::min(end, selection.selectionStart()));
+        add(std::max(start, selection.selectionEnd()), end);
+    }
 }
 
 // The scroll bar counts the lines shown, wrapped ones included, from the top; until a paragraph

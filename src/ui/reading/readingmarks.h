@@ -2,13 +2,15 @@
 
 #include <QColor>
 #include <QObject>
+#include <QTextEdit>
 
 #include <utility>
 #include <vector>
 
 class TextBox;
 
-// What the reading area marks without touching its text, selection or caret: the verse just
+// What the reading area marks without touching its text, selection or caret: the verses the
+// reader highlighted (under everything else, and never over the selection), the verse just
 // opened (in a colour of its own, unlike a selection's, until the user clicks or types in the
 // reading area), and the words that were searched for (softly, until another chapter is
 // picked).
@@ -19,6 +21,12 @@ public:
 
     explicit ReadingMarks(TextBox& verses);
 
+    struct Highlight {
+        qsizetype start = 0;
+        qsizetype length = 0;
+        QColor colour;
+    };
+    void markHighlights(std::vector<Highlight> highlights);
     void markVerse(qsizetype start, qsizetype length);
     void markTerms(Ranges ranges);
     void clear();
@@ -35,8 +43,10 @@ protected:
 
 private:
     void show();
+    void addHighlights(QList<QTextEdit::ExtraSelection>& marks) const;
 
     TextBox& m_verses;
+    std::vector<Highlight> m_highlights;
     Ranges m_verse;
     Ranges m_terms;
 };

@@ -2,6 +2,7 @@
 
 #include "placement/placement.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -83,3 +84,11 @@ int WidgetMessageBoxes::choose(const QString& text, const QStringList& choices, 
 }
 
 #include "messageboxes.moc"
+
+std::optional<QString> WidgetMessageBoxes::askText(const QString& label, const QString& offered,
+                                                   const QString& title) {
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(m_parent, title, label, QLineEdit::Normal, offered, &ok);
+    return ok ? std::optional(typed) : std::nullopt;
+}

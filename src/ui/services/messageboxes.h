@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 // The title of the messages that speak for the whole program rather than one page.
@@ -27,6 +29,10 @@ public:
     // choice is the default button and the answer when the box is closed otherwise.
     virtual int choose(const QString& text, const QStringList& choices, int safeChoice,
                        const QString& title) = 0;
+    // A line of text asked for, offered filled in and selected: what was typed, or nothing when
+    // the question was cancelled.
+    virtual std::optional<QString> askText(const QString& label, const QString& offered,
+                                           const QString& title) = 0;
     Answer ask(const report::Question& question) {
         return ask(question.text, question.buttons, question.title);
     }
@@ -41,6 +47,8 @@ public:
     Answer ask(const QString& text, Buttons buttons, const QString& title) override;
     int choose(const QString& text, const QStringList& choices, int safeChoice,
                const QString& title) override;
+    std::optional<QString> askText(const QString& label, const QString& offered,
+                                   const QString& title) override;
 
 private:
     QWidget* m_parent;

@@ -70,12 +70,17 @@ private slots:
             study::addBookmark(file, verse(qPrintable(QString("Ps %1:1").arg(chapter))), {});
         const std::vector<std::size_t> shown = study::bookmarksInMenu(file);
         QCOMPARE(shown.size(), 15u);
-        QCOMPARE(study::bookmarkName(file.marks()[shown.front()]), "Psalms 17:1");
+        QCOMPARE(study::bookmarkLine(file.marks()[shown.front()]), "Psalms 17:1");
         QCOMPARE(shown.back(), 2u);
         QCOMPARE(study::movedTo(file, 0, -1), std::nullopt);
         QCOMPARE(study::movedTo(file, 16, 1), std::nullopt);
         study::renameBookmark(file, 16, "tab\tand\nbreak");
-        QCOMPARE(file.marks()[16].value, "tab and break");
+        QCOMPARE(study::bookmarkLine(file.marks()[16]), "tab and break  (Psalms 17:1)");
+        const MarkFile::Mark renamed = file.marks()[16];
+        file.swap(16, 0);
+        QCOMPARE(file.find(renamed), 0u);
+        study::renameBookmark(file, 0, "again");
+        QCOMPARE(file.find(renamed), std::nullopt);
     }
 
     // A verse keeps one highlight line; clearing removes it; a line whose colour is no word of the

@@ -181,10 +181,11 @@ private slots:
         const QString help = readingText()->text();
         press(Qt::Key_Left, Qt::AltModifier); // from the instructions, to the chapter left
         QVERIFY(readingText()->text().startsWith(QStringLiteral("1  I am the true vine")));
-        for (const char* item : {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter",
-                                 "mnuGoToReference", "mnuBiggerText", "mnuSmallerText",
-                                 "mnuNormalSize", "mnuCopyWithReference", "mnuCompareTranslations",
-                                 "mnuStopRendering", "mnuSearch2", "mnuContents", "mnuTimeDate"})
+        for (const char* item :
+             {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter", "mnuGoToReference",
+              "mnuBiggerText", "mnuSmallerText", "mnuNormalSize", "mnuCopyWithReference",
+              "mnuCompareTranslations", "mnuStopRendering", "mnuSearch2", "mnuContents",
+              "mnuTimeDate", "mnuHighlightClear", "mnuAddBookmark", "mnuBookmarks"})
             QVERIFY2(help.contains(fx.menuItem(item)->shortcut().toString() + ": "), item);
     }
     // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
