@@ -1,8 +1,10 @@
 #include "applicationname.h"
+#include "favorites/subjectfiles.h"
 #include "search/commandsearch.h"
 #include "shell/commandline.h"
 #include "storage/filesystem.h"
 #include "storage/folderchoice.h"
+#include "study/notelines.h"
 #include "texts/textshelf.h"
 #include "windowloader.h"
 
@@ -28,8 +30,11 @@ int searchFromCommandLine(const shell::CommandLineDecision& asked) {
         }
         textPath = resolved.path;
     }
+    std::optional<QByteArray> notes;
+    if (asked.notes)
+        notes = study::notesAsVerseLines(SubjectFiles(files, folder.notesFolder()));
     const search::CommandAnswer answer = search::searchFromCommandLine(
-        files, folder, {asked.query, asked.book, asked.countOnly, textPath},
+        files, folder, {asked.query, asked.book, asked.countOnly, textPath, notes},
         [](QByteArrayView bytes) {
             return std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) ==
                    std::size_t(bytes.size());
@@ -60,6 +65,21 @@ int listTexts(const shell::CommandLineDecision& asked) {
     std::fputs(qUtf8Printable(QStringLiteral("vellumark: ") + shelf.problem() + QLatin1Char('\n')),
                stderr);
     return shell::kExitRefused;
+}
+
+// Every note, one line of it a line on standard output.
+int listNotes(const shell::CommandLineDecision& asked) {
+    FileSystem files;
+    const ProgramFolder folder = storage::chooseFoldersOfThisMachine(files, asked.namedFolder);
+    const QByteArray lines = study::notesAsVerseLines(SubjectFiles(files, folder.notesFolder()))
+                                 .sliced(FileSystem::kUtf8ByteOrderMark.size());
+    if (std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout) !=
+            std::size_t(lines.size()) ||
+        std::fflush(stdout) != 0) {
+        std::fputs("vellumark: the notes could not be written.\n", stderr);
+        return shell::kExitRefused;
+    }
+    return 0;
 }
 
 struct Start {
@@ -103,6 +123,8 @@ int main(int argc, char* argv[]) {
     const shell::CommandLineDecision& asked = start.asked;
     if (asked.outcome == shell::CommandLineDecision::ListTexts)
         return listTexts(asked);
+    if (asked.outcome == shell::CommandLineDecision::ListNotes)
+        return listNotes(asked);
     if (asked.outcome == shell::CommandLineDecision::Search)
         return start.searchStatus;
     if (asked.outcome != shell::CommandLineDecision::Run) {

@@ -209,11 +209,13 @@ CommandAnswer searchFromCommandLine(FileSystem& files, const ProgramFolder& fold
                     QStringLiteral("--in %1: there is no book of that name.\n").arg(asked.book)};
     }
     const QString path = asked.textPath.isEmpty() ? folder.biblePath() : asked.textPath;
-    if (!files.fileExists(path))
+    if (!asked.heldText && !files.fileExists(path))
         return {kExitTrouble, scriptureProblem(files, folder, path)};
     PieceResults results(asked, book, output);
     bool written = true;
-    if (files.mayReadDirectly()) {
+    if (asked.heldText) {
+        written = results.take(QByteArrayView(*asked.heldText));
+    } else if (files.mayReadDirectly()) {
         const auto take = [&](QByteArrayView piece) { return written = results.take(piece); };
         if (textpieces::readInPieces(path, kPieceBytes, take) == textpieces::Reading::Unreadable)
             return {kExitTrouble, scriptureProblem(files, folder, path)};

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class FileSystem;
 
@@ -23,6 +24,8 @@ struct CommandSearch {
     QString book = {}; // the one book searched, by its name; every book when empty
     bool countOnly = false;
     QString textPath = {}; // the text searched, in Bible.dat's form; Bible.dat when empty
+    // A text in that form already held, such as the notes, searched instead of any file.
+    std::optional<QByteArray> heldText = {};
 };
 
 struct CommandAnswer {

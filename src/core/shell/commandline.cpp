@@ -189,14 +189,18 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
         QStringLiteral("Print the texts there are, one a line: its name, a tab and its "
                        "description; Bible.dat first, then every Bible text module of the SWORD "
                        "library."));
-    parser.addOptions({search, book, count, text, texts});
+    const QCommandLineOption notes(
+        QStringLiteral("notes"),
+        QStringLiteral("Print every note on a verse, each of its lines after the verse's "
+                       "reference; with --search: search the notes instead of the text."));
+    parser.addOptions({search, book, count, text, texts, notes});
     acceptToolkitOptions(parser);
 
     const bool parsed = parser.parse(arguments);
     // A search is asked for on a terminal, where someone waits for its answer and may see no
     // window: whatever is wrong with its command line is told there only.
     const bool seen = onAScreen(display, parser.value(QStringLiteral("platform"))) &&
-                      !namesAnyOf(arguments, {search, book, count, text, texts});
+                      !namesAnyOf(arguments, {search, book, count, text, texts, notes});
     if (!parsed)
         return refused(parser.errorText() + QStringLiteral("\nTry '") + kCommand +
                            QStringLiteral(" --help'."),
@@ -214,6 +218,18 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
         if (const QString problem = namedFolderProblem(parser.value(folder)); !problem.isEmpty())
             return refused(problem, seen);
     }
+    if (parser.isSet(notes) && parser.isSet(text))
+        return refused(QStringLiteral("--notes and --text each name what to search: one of them."),
+                       false);
+    if (parser.isSet(notes) && !parser.isSet(search)) {
+        if (parser.isSet(book) || parser.isSet(count) || parser.isSet(texts))
+            return refused(QStringLiteral("--notes goes alone, or with --search."), false);
+        CommandLineDecision listing;
+        listing.outcome = CommandLineDecision::ListNotes;
+        if (parser.isSet(folder))
+            listing.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
+        return listing;
+    }
     if (parser.isSet(texts)) {
         if (parser.isSet(search) || parser.isSet(book) || parser.isSet(count) || parser.isSet(text))
             return refused(
@@ -225,9 +241,13 @@ CommandLineDecision decideCommandLine(const QStringList& arguments, const Displa
             listing.namedFolder = QFileInfo(parser.value(folder)).absoluteFilePath();
         return listing;
     }
-    if (parser.isSet(search))
-        return searchDecision(parser.value(search), parser.value(book), parser.isSet(count),
-                              parser.value(text), parser.value(folder));
+    if (parser.isSet(search)) {
+        CommandLineDecision decision =
+            searchDecision(parser.value(search), parser.value(book), parser.isSet(count),
+                           parser.value(text), parser.value(folder));
+        decision.notes = parser.isSet(notes);
+        return decision;
+    }
     if (parser.isSet(book) || parser.isSet(count) || parser.isSet(text))
         return refused(QStringLiteral("--in, --count and --text go with --search."), seen);
     if (!displayNamed(display, parser.value(QStringLiteral("platform"))))

@@ -28,7 +28,8 @@ QString noDisplayText(const Display& display);
 struct CommandLineDecision {
     // Search: search the text and print what is found, without a window. ListTexts: print the
     // texts there are, without a window.
-    enum Outcome { Run, Answer, Refuse, Search, ListTexts } outcome = Run;
+    // ListNotes: print the notes, without a window.
+    enum Outcome { Run, Answer, Refuse, Search, ListTexts, ListNotes } outcome = Run;
     QString text; // what is printed: the answer on standard output, a refusal on standard error
     int exitStatus = 0;
     QString namedFolder;       // the folder --folder names, absolute; empty when none is named
@@ -37,6 +38,7 @@ struct CommandLineDecision {
     QString book;              // the book --in names, as given; empty when none is named
     bool countOnly = false;    // --count: only how many lines were found
     QString textName;          // the text --text names, as given; empty for Bible.dat
+    bool notes = false;        // --notes: the search searches the notes
 };
 
 // The arguments as given, the program's path first. The toolkit's own options (-style,

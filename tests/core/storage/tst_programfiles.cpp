@@ -162,6 +162,7 @@ private slots:
             Decision::Search, {"", ""});
         row("nominal: a search of another text", {"--text", "KJV", "--search", "love"},
             Decision::Search);
+        row("nominal: a search of the notes", {"--search", "love", "--notes"}, Decision::Search);
         row("robustness: a search for spaces, no display", {"--search", " \n "}, Decision::Refuse,
             {"", ""});
         // A search's command line is refused on the terminal, with a display or without one.
@@ -182,6 +183,9 @@ private slots:
             Decision::ListTexts, {"", ""}, "/tmp");
         row("robustness: --texts with a search", {"--texts", "--search", "love"}, Decision::Refuse,
             {"", ""});
+        row("nominal: the notes need no display", {"--notes"}, Decision::ListNotes, {"", ""});
+        terminalRow("robustness: --notes with --text", {"--notes", "--search", "x", "--text", "K"});
+        terminalRow("robustness: --notes with --count alone", {"--notes", "--count"});
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -192,6 +196,8 @@ private slots:
         QTEST(decision.exitStatus, "status");
         QTEST(decision.showInWindow, "shown");
         QTEST(decision.namedFolder, "named");
+        QCOMPARE(decision.notes, arguments.contains("--notes") &&
+                                     decision.outcome == shell::CommandLineDecision::Search);
         const qsizetype textNamed = arguments.indexOf("--text");
         QCOMPARE(decision.textName,
                  decision.outcome == shell::CommandLineDecision::Search && textNamed >= 0

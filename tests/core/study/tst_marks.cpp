@@ -1,7 +1,10 @@
+#include "favorites/subjectfiles.h"
 #include "storage/filesystem.h"
 #include "study/bookmarklist.h"
 #include "study/highlights.h"
 #include "study/markstore.h"
+#include "study/notelines.h"
+#include "study/notelinks.h"
 #include "study/notenames.h"
 #include "support/testfiles.h"
 
@@ -118,6 +121,34 @@ private slots:
         study::MarkStore linked(files, dir.filePath("link.txt"));
         QVERIFY(!linked.read().ok && !linked.change(yellow).ok);
         QCOMPARE(testfiles::bytesOf(path), elsewhere + "Romans 8:28\tyellow\r\n");
+    }
+
+    // A reference typed in a note opens where the caret stands in it or just after it.
+    void referencesInNotes() {
+        const QString line = "See (Rom 8:28) and 1 John 4.8-9, not 3:16 or Song of Solomon 2:4";
+        const auto at = [&](const char* text, qsizetype offset = 0) {
+            return study::referenceAt(line, line.indexOf(text) + offset);
+        };
+        QCOMPARE(at("Rom"), verse("Rom 8:28"));
+        QCOMPARE(at(":28", 3), verse("Rom 8:28"));
+        QCOMPARE(at("(Rom"), std::nullopt);
+        QCOMPARE(at("1 John")->firstVerse, 8);
+        QCOMPARE(at("-9")->lastVerse, 9);
+        QCOMPARE(at("3:16"), std::nullopt);
+        QCOMPARE(at("of Solomon"), verse("Song 2:4"));
+        QCOMPARE(at("See"), std::nullopt);
+    }
+
+    // The notes as verse lines: in the books' order, a file that names no verse last.
+    void notesAsLines() {
+        QTemporaryDir dir;
+        FileSystem files;
+        QVERIFY(testfiles::put(dir.filePath("Romans 8.28.txt"), "Called\r\n\r\nsee\n"));
+        QVERIFY(testfiles::put(dir.filePath("Genesis 1.1.txt"), "\xEF\xBB\xBF\xCE\xA3"));
+        QVERIFY(testfiles::put(dir.filePath("a list.txt"), "caf\xE9"));
+        QCOMPARE(study::notesAsVerseLines(SubjectFiles(files, dir.path())),
+                 "\xEF\xBB\xBFGenesis 1:1  \xCE\xA3\nRomans 8:28  Called\nRomans 8:28  see\n"
+                 "a list  caf\xC3\xA9\n");
     }
 
     void noteNames() {
