@@ -127,7 +127,7 @@ private slots:
         row("robustness: 47 pixels on screen are too few", "-853 80 900 700 -", centred);
         row("robustness: title bar above the screen", "100 -10 900 700 -", centred);
         row("robustness: smaller than the minimum", "100 80 100 50 -", {100, 80, 619, 423});
-        row("robustness: one pixel high", "100 80 900 1 -", {100, 80, 900, 423});
+        row("robustness: one pixel wide and high", "100 80 1 1 -", {100, 80, 619, 423});
         row("robustness: larger than the screen", "0 0 5000 1000000 -", {0, 0, 1280, 1024});
         row("robustness: wider than its screen, moved onto it", "418 105 1500 950 -",
             {0, 74, 1280, 950});
