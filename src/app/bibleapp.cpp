@@ -19,6 +19,7 @@
 #include "mainwindow/pageswitcher.h"
 #include "mainwindow/printwindowcommand.h"
 #include "mainwindow/windowmemory.h"
+#include "notewindow/notecommands.h"
 #include "prefs/displayfont.h"
 #include "prefs/preferencesfile.h"
 #include "reading/bookmarkcommands.h"
@@ -74,6 +75,7 @@ BibleApp::BibleApp(Storage storage, Services services)
                                   menus.copyWithReference,
                                   menus.compareTexts,
                                   menus.highlightMenu->menuAction(),
+                                  menus.noteOnVerse,
                                   menus.goToReference,
                                   menus.back,
                                   menus.forward};
@@ -123,7 +125,7 @@ void BibleApp::load() {
     openWhereReadingStopped();
 }
 
-// The reader's own bookmarks and highlights, each file read as it is needed.
+// The reader's own bookmarks, highlights and notes, each file read as it is needed.
 void BibleApp::startMarks() {
     const Menus& menus = m_window->menus();
     m_bookmarkStore =
@@ -134,6 +136,10 @@ void BibleApp::startMarks() {
         std::make_unique<study::MarkStore>(m_storage.files, m_storage.folder.highlightsPath());
     m_highlights = std::make_unique<HighlightCommands>(
         menus.highlight, menus.clearHighlight, *m_reading, *m_highlightStore, m_services.messages);
+    m_noteFiles = std::make_unique<SubjectFiles>(m_storage.files, m_storage.folder.notesFolder());
+    m_notes = std::make_unique<NoteCommands>(*m_window, menus.noteOnVerse, *m_reading, *m_noteFiles,
+                                             m_services.messages);
+    QObject::connect(m_window.get(), &MainWindow::closing, m_notes.get(), &NoteCommands::onClosing);
 }
 
 // The dialog and the size keys set the display font; the window shows it as it changes.

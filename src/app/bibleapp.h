@@ -12,6 +12,7 @@ class QCloseEvent;
 class BookmarkCommands;
 class BookmarkList;
 class HighlightCommands;
+class NoteCommands;
 class CompareCommand;
 class EditCommands;
 class ExitCommand;
@@ -104,6 +105,8 @@ private:
     std::unique_ptr<BookmarkList> m_bookmarks;
     std::unique_ptr<study::MarkStore> m_highlightStore;
     std::unique_ptr<HighlightCommands> m_highlights;
+    std::unique_ptr<SubjectFiles> m_noteFiles;
+    std::unique_ptr<NoteCommands> m_notes;
     std::unique_ptr<prefs::DisplayFont> m_displayFont;
     std::unique_ptr<SetFontCommand> m_setFont;
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;

@@ -87,6 +87,9 @@ constexpr Piece kKeys[] = {
      "purple",
      1},
     {"Ctrl+Shift+0: Clear Highlight of the verses selected", 1},
+    {"Ctrl+Shift+N: Note on Verse: write a note on the verse at the caret; in it, Ctrl+Enter on "
+     "a reference (Rom 8:28) opens the verse",
+     1},
     {"Ctrl+D: Add Bookmark: keep the verse in sight under a name", 1},
     {"Ctrl+Shift+B: Bookmarks: open, rename, delete and move them", 1},
     {"Ctrl+F: Search Text, with the search words selected", 1},

@@ -71,6 +71,8 @@ Menus buildMenus(QMenuBar* bar) {
     m.clearHighlight =
         item(highlight, "mnuHighlightClear", QStringLiteral("&Clear Highlight"), colourKey(0));
     edit->addMenu(highlight);
+    m.noteOnVerse = item(edit, "mnuNoteOnVerse", QStringLiteral("&Note on Verse"),
+                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)});
     bar->addMenu(edit);
 
     // The bookmarks themselves are listed below the separator, as the menu opens.

@@ -25,6 +25,7 @@ struct Menus {
     QMenu* highlightMenu = nullptr;       // Edit > Highlight, also in the reading text's menu
     QList<QAction*> highlight;            // Edit > Highlight > each colour, in the core's order
     QAction* clearHighlight = nullptr;    // Edit > Highlight > Clear
+    QAction* noteOnVerse = nullptr;       // Edit > Note on Verse
     QMenu* bookmarkMenu = nullptr;        // the bookmarks are listed below its items
     QAction* setBookmark = nullptr;       // Bookmark > Set Bookmark
     QAction* goToBookmark = nullptr;      // Bookmark > Go to Bookmark

@@ -37,8 +37,8 @@ void ReadingArea::connectCommands(const ReadingCommands& commands) {
     TextBox* text = m_view.readingText;
     auto* separator = new QAction(text);
     separator->setSeparator(true);
-    text->addActions(
-        {separator, commands.copyWithReference, commands.compareTexts, commands.highlight});
+    text->addActions({separator, commands.copyWithReference, commands.compareTexts,
+                      commands.highlight, commands.noteOnVerse});
     connect(commands.nextChapter, &QAction::triggered, this,
             [this] { turnChapter(scripture::Turn::Next); });
     connect(commands.previousChapter, &QAction::triggered, this,

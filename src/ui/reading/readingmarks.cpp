@@ -22,6 +22,11 @@ void ReadingMarks::markHighlights(std::vector<Highlight> highlights) {
     show();
 }
 
+void ReadingMarks::markNotes(Ranges numbers) {
+    m_notes = std::move(numbers);
+    show();
+}
+
 void ReadingMarks::markVerse(qsizetype start, qsizetype length) {
     m_verse = {{start, length}};
     show();
@@ -34,6 +39,7 @@ void ReadingMarks::markTerms(Ranges ranges) {
 
 void ReadingMarks::clear() {
     m_highlights.clear();
+    m_notes.clear();
     m_verse.clear();
     m_terms.clear();
     show();
@@ -79,6 +85,11 @@ void ReadingMarks::show() {
             marks.append({cursor, format});
         }
     };
+    QTextCharFormat noteFormat;
+    noteFormat.setFontUnderline(true);
+    noteFormat.setUnderlineStyle(QTextCharFormat::DashUnderline);
+    noteFormat.setUnderlineColor(palette.color(QPalette::Link));
+    add(m_notes, noteFormat);
     QTextCharFormat verseFormat;
     verseFormat.setBackground(verseColour(palette));
     verseFormat.setProperty(QTextFormat::FullWidthSelection, true);

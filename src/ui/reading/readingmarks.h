@@ -27,6 +27,8 @@ public:
         QColor colour;
     };
     void markHighlights(std::vector<Highlight> highlights);
+    // The numbers of the verses that have a note, underlined.
+    void markNotes(Ranges numbers);
     void markVerse(qsizetype start, qsizetype length);
     void markTerms(Ranges ranges);
     void clear();
@@ -47,6 +49,7 @@ private:
 
     TextBox& m_verses;
     std::vector<Highlight> m_highlights;
+    Ranges m_notes;
     Ranges m_verse;
     Ranges m_terms;
 };

@@ -77,7 +77,7 @@ private slots:
         for (const char* place :
              {"/Verses/ folder", "/ folder to restore", "/Pref.dat", "/BkMrk.dat"})
             QVERIFY2(help.contains(data + place), place);
-        QCOMPARE(help.count("\r\n"), 62);
+        QCOMPARE(help.count("\r\n"), 63);
         // Found as the application object finds it, which a command-line search goes without.
         QCOMPARE(FolderFacts::ofThisMachine({}).executableFolder,
                  QCoreApplication::applicationDirPath());

@@ -185,7 +185,8 @@ private slots:
              {"mnuBack", "mnuForward", "mnuNextChapter", "mnuPreviousChapter", "mnuGoToReference",
               "mnuBiggerText", "mnuSmallerText", "mnuNormalSize", "mnuCopyWithReference",
               "mnuCompareTranslations", "mnuStopRendering", "mnuSearch2", "mnuContents",
-              "mnuTimeDate", "mnuHighlightClear", "mnuAddBookmark", "mnuBookmarks"})
+              "mnuTimeDate", "mnuHighlightClear", "mnuAddBookmark", "mnuBookmarks",
+              "mnuNoteOnVerse"})
             QVERIFY2(help.contains(fx.menuItem(item)->shortcut().toString() + ": "), item);
     }
     // Going anywhere by typing: Ctrl+L selects the book box's text, so a book typed over it and
