@@ -2,7 +2,6 @@
 
 #include "favorites/followedsubject.h"
 #include "text/linebreak.h"
-#include "text/spacetrim.h"
 
 namespace study {
 
@@ -15,7 +14,7 @@ QString noteTextFor(const QString& shown, const QString& asStored) {
 NoteStep noteStep(const FollowedSubject& followed, const QString& text, bool fileThere) {
     if (!followed.hasUnsavedText(text))
         return NoteStep::Nothing;
-    if (!text::spaceTrimmed(text).isEmpty())
+    if (!text.trimmed().isEmpty())
         return NoteStep::Write;
     return fileThere ? NoteStep::Remove : NoteStep::Nothing;
 }

@@ -17,7 +17,8 @@ inline constexpr QLatin1String kNoteTitle("Note on Verse");
 QString noteTextFor(const QString& shown, const QString& asStored);
 
 // What leaving a note does: nothing while it holds what its file holds (or, without a file,
-// nothing but spaces); an emptied note's file goes to the trash; any other text is written.
+// nothing but spaces and line breaks); an emptied note's file goes to the trash; any other text is
+// written.
 enum class NoteStep { Nothing, Write, Remove };
 NoteStep noteStep(const FollowedSubject& followed, const QString& text, bool fileThere);
 

@@ -1,3 +1,4 @@
+#include "favorites/followedsubject.h"
 #include "favorites/subjectfiles.h"
 #include "storage/filesystem.h"
 #include "study/bookmarklist.h"
@@ -6,6 +7,7 @@
 #include "study/notelines.h"
 #include "study/notelinks.h"
 #include "study/notenames.h"
+#include "study/notesaving.h"
 #include "support/testfiles.h"
 
 #include <QFile>
@@ -149,6 +151,25 @@ private slots:
         QCOMPARE(study::notesAsVerseLines(SubjectFiles(files, dir.path())),
                  "\xEF\xBB\xBFGenesis 1:1  \xCE\xA3\nRomans 8:28  Called\nRomans 8:28  see\n"
                  "a list  caf\xC3\xA9\n");
+    }
+
+    // A note is written only when changed, goes to the trash when emptied, and keeps its file's
+    // line breaks though the editor shows line feeds alone.
+    void savingNotes() {
+        QTemporaryDir dir;
+        FileSystem files;
+        const SubjectFiles notes(files, dir.path());
+        FollowedSubject followed(notes);
+        followed.loaded("Romans 8.28", StoredText("a\r\nb"), "a\r\nb");
+        QCOMPARE(study::noteTextFor("a\nb", "a\r\nb"), "a\r\nb");
+        QCOMPARE(study::noteTextFor("a\nc", "a\nb"), "a\nc");
+        QCOMPARE(study::noteTextFor("new\n", ""), "new\r\n");
+        QCOMPARE(study::noteStep(followed, "a\r\nb", true), study::NoteStep::Nothing);
+        QCOMPARE(study::noteStep(followed, "a\r\nc", true), study::NoteStep::Write);
+        QCOMPARE(study::noteStep(followed, " \r\n", true), study::NoteStep::Remove);
+        followed.loaded("Romans 8.29", std::nullopt, "");
+        QCOMPARE(study::noteStep(followed, " ", false), study::NoteStep::Nothing);
+        QVERIFY(study::noteNotSaved("Romans 8:28", "full", true).text.contains("\r\nfull\r\n"));
     }
 
     void noteNames() {
