@@ -41,6 +41,6 @@ private:
     SubjectFiles& m_notes;
     MessageBoxes& m_messages;
     FollowedSubject m_followed;
-    QString m_asStored; // the note's text as last read or written
+    QString m_asStored;           // the note's text as last read or written
     NoteWindow* m_note = nullptr; // made when first asked for
 };
