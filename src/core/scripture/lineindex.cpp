@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <ranges>
 
 namespace {
 
@@ -32,7 +31,8 @@ QByteArrayView bookAt(const char* data, qsizetype start, qsizetype readEnd) {
 qsizetype LineIndex::lineAt(qsizetype place, qsizetype from) const {
     const qsizetype* starts = m_starts.get();
     constexpr qsizetype kNearLines = 4;
-    for (const qsizetype line : std::views::iota(from, std::min(from + kNearLines, m_lineCount))) {
+    const qsizetype nearEnd = std::min(from + kNearLines, m_lineCount);
+    for (qsizetype line = from; line < nearEnd; ++line) {
         if (starts[line + 1] > place)
             return line;
     }
