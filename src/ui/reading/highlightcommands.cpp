@@ -47,11 +47,7 @@ HighlightCommands::HighlightCommands(const QList<QAction*>& colours, QAction* cl
 }
 
 QColor HighlightCommands::tint(study::Colour colour, const QPalette& palette) {
-    const QColor base = palette.color(QPalette::Base);
-    const QColor hue = QColor::fromHsv(hueOf(colour), 255, 255);
-    return QColor::fromRgbF(base.redF() + (hue.redF() - base.redF()) * kTintShare,
-                            base.greenF() + (hue.greenF() - base.greenF()) * kTintShare,
-                            base.blueF() + (hue.blueF() - base.blueF()) * kTintShare);
+    return ReadingMarks::tint(palette, QColor::fromHsv(hueOf(colour), 255, 255), kTintShare);
 }
 
 void HighlightCommands::highlight(std::optional<study::Colour> colour) {

@@ -51,12 +51,6 @@ namespace {
 constexpr int kBlueHue = 210;
 constexpr qreal kVerseTint = 0.35;
 
-QColor mixed(const QColor& from, const QColor& to, qreal share) {
-    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
-                            from.greenF() + (to.greenF() - from.greenF()) * share,
-                            from.blueF() + (to.blueF() - from.blueF()) * share);
-}
-
 } // namespace
 
 // The hue opposite the selection's, a third of the way from the page's own colour, over the
@@ -65,7 +59,14 @@ QColor mixed(const QColor& from, const QColor& to, qreal share) {
 QColor ReadingMarks::verseColour(const QPalette& palette) {
     const int selectionHue = palette.color(QPalette::Highlight).hsvHue();
     const int hue = ((selectionHue < 0 ? kBlueHue : selectionHue) + 180) % 360;
-    return mixed(palette.color(QPalette::Base), QColor::fromHsv(hue, 255, 255), kVerseTint);
+    return tint(palette, QColor::fromHsv(hue, 255, 255), kVerseTint);
+}
+
+QColor ReadingMarks::tint(const QPalette& palette, const QColor& hue, qreal share) {
+    const QColor base = palette.color(QPalette::Base);
+    return QColor::fromRgbF(base.redF() + (hue.redF() - base.redF()) * share,
+                            base.greenF() + (hue.greenF() - base.greenF()) * share,
+                            base.blueF() + (hue.blueF() - base.blueF()) * share);
 }
 
 // The offsets count the text as held; the document counts a line break once. The searched

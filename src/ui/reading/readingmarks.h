@@ -39,6 +39,8 @@ public:
 
     // The opened verse's colour in a palette.
     static QColor verseColour(const QPalette& palette);
+    // A hue a share of the way from the page's own colour: the page's text stays readable on it.
+    static QColor tint(const QPalette& palette, const QColor& hue, qreal share);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
