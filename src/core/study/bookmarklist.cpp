@@ -1,5 +1,6 @@
 #include "study/bookmarklist.h"
 
+#include "text/linebreak.h"
 #include "text/spacetrim.h"
 
 namespace study {
@@ -12,6 +13,10 @@ QString keptName(const scripture::Reference& verse, const QString& name) {
 }
 
 } // namespace
+
+QString bookmarksNotSaved(const QString& reason) {
+    return QStringLiteral("The bookmarks could not be saved.") + text::kCrLf + reason;
+}
 
 QString bookmarkName(const MarkFile::Mark& bookmark) {
     const QString name = text::spaceTrimmed(bookmark.value);

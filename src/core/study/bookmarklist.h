@@ -8,6 +8,10 @@
 // and a name, the verse's reference unless the user names it otherwise.
 namespace study {
 
+inline constexpr QLatin1String kBookmarksTitle("Bookmarks");
+// The bookmarks' file could not be written, and why.
+QString bookmarksNotSaved(const QString& reason);
+
 // How many of the last bookmarks the Bookmark menu lists.
 inline constexpr std::size_t kBookmarksInMenu = 15;
 

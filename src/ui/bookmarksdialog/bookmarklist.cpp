@@ -7,14 +7,9 @@
 #include "scripture/scripturetext.h"
 #include "services/messageboxes.h"
 #include "study/bookmarklist.h"
-#include "text/linebreak.h"
 
 #include <QAction>
 #include <QMenu>
-
-namespace {
-const QString kTitle = QStringLiteral("Bookmarks");
-} // namespace
 
 BookmarkList::BookmarkList(QWidget& window, const Menus& menus, ReadingArea& reading,
                            ScriptureText& scripture, study::MarkStore& store,
@@ -36,9 +31,8 @@ BookmarkList::~BookmarkList() {
 
 bool BookmarkList::reported(const FileSystem::Result& result) {
     if (!result.ok)
-        m_messages.ask(QStringLiteral("The bookmarks could not be saved.") + text::kCrLf +
-                           result.error,
-                       MessageBoxes::OkOnly, kTitle);
+        m_messages.ask(study::bookmarksNotSaved(result.error), MessageBoxes::OkOnly,
+                       study::kBookmarksTitle);
     return result.ok;
 }
 

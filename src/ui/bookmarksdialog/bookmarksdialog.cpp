@@ -2,7 +2,6 @@
 
 #include "services/messageboxes.h"
 #include "study/bookmarklist.h"
-#include "text/linebreak.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -11,8 +10,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kTitle = QStringLiteral("Bookmarks");
 
 QString listed(const study::MarkFile::Mark& mark, bool inText) {
     const QString line = study::bookmarkLine(mark);
@@ -36,10 +33,10 @@ BookmarksDialog::BookmarksDialog(QWidget* parent, study::MarkStore& store, Messa
     , m_inText(std::move(inText))
     , m_list(new QListWidget(this)) {
     setObjectName(QStringLiteral("frmBookmarks"));
-    setWindowTitle(kTitle);
+    setWindowTitle(study::kBookmarksTitle);
     resize(420, 360);
     m_list->setObjectName(QStringLiteral("lstBookmarks"));
-    m_list->setAccessibleName(kTitle);
+    m_list->setAccessibleName(study::kBookmarksTitle);
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     QPushButton* open = button(buttons, "cmdOpenBookmark", QStringLiteral("&Open"));
     open->setDefault(true);
@@ -99,9 +96,8 @@ bool BookmarksDialog::changePicked(const std::function<void(study::MarkFile&, st
         }
     });
     if (!changed.ok)
-        m_messages.ask(QStringLiteral("The bookmarks could not be saved.") + text::kCrLf +
-                           changed.error,
-                       MessageBoxes::OkOnly, kTitle);
+        m_messages.ask(study::bookmarksNotSaved(changed.error), MessageBoxes::OkOnly,
+                       study::kBookmarksTitle);
     return changed.ok && found;
 }
 
@@ -126,7 +122,8 @@ void BookmarksDialog::deletePicked() {
         return;
     const QString name = study::bookmarkName(m_shown[std::size_t(picked)]);
     if (m_messages.choose(QStringLiteral("Delete the bookmark \"%1\"?").arg(name),
-                          {QStringLiteral("Delete"), QStringLiteral("Keep")}, 1, kTitle) != 0)
+                          {QStringLiteral("Delete"), QStringLiteral("Keep")}, 1,
+                          study::kBookmarksTitle) != 0)
         return;
     changePicked([](study::MarkFile& file, std::size_t mark) { file.remove(mark); });
     refresh();
