@@ -264,6 +264,7 @@ private slots:
     // ends, and absent, for every unit this machine runs; the padded find must not report the
     // pattern in the padding. Letters are found where the folded text holds the folded pattern.
     void byteFinderMatchesPlainFind() {
+        QVERIFY(vectorunit::runs(vectorunit::widest())); // so the widest unit is tested too
         using Unit = ByteFinder::Unit;
         QRandomGenerator random(7);
         const QStringList windows1252{"a", "A", "b", "B", "\u00E9", "\u00C9", "d"};
