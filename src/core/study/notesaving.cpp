@@ -30,6 +30,11 @@ NoteConflict noteConflict(const QString& reference) {
             {QStringLiteral("&Replace the File"), QStringLiteral("&Keep Editing")}};
 }
 
+QString noteNotRead(const QString& reference, const QString& reason) {
+    return QStringLiteral("The note on %1 could not be read.").arg(reference) + text::kCrLf +
+           reason;
+}
+
 report::Question noteNotSaved(const QString& reference, const QString& reason, bool closing) {
     QString text = QStringLiteral("The note on %1 is not saved.").arg(reference);
     if (!reason.isEmpty())

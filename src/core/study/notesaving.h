@@ -31,6 +31,8 @@ struct NoteConflict {
     static constexpr int kReplace = 0;
 };
 NoteConflict noteConflict(const QString& reference);
+// The note's file could not be read, and why.
+QString noteNotRead(const QString& reference, const QString& reason);
 // The note is in no file, and why when known; closing asks whether to close all the same, Cancel
 // the default answer.
 report::Question noteNotSaved(const QString& reference, const QString& reason, bool closing);

@@ -58,9 +58,8 @@ void NoteCommands::openNote() {
     const QString name = study::noteName(*verse);
     const SubjectFiles::Loaded loaded = m_notes.load(name);
     if (loaded.status == SubjectFiles::Loaded::Failed) {
-        m_messages.ask(QStringLiteral("The note on %1 could not be read.").arg(verse->formatted()) +
-                           QStringLiteral("\r\n") + loaded.error,
-                       MessageBoxes::OkOnly, study::kNoteTitle);
+        m_messages.ask(study::noteNotRead(verse->formatted(), loaded.error), MessageBoxes::OkOnly,
+                       study::kNoteTitle);
         return;
     }
     m_asStored = loaded.text();

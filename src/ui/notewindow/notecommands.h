@@ -5,6 +5,7 @@
 #include "scripture/chapterwalk.h"
 
 #include <QObject>
+#include <QPointer>
 
 class MessageBoxes;
 class NoteWindow;
@@ -41,6 +42,6 @@ private:
     SubjectFiles& m_notes;
     MessageBoxes& m_messages;
     FollowedSubject m_followed;
-    QString m_asStored;           // the note's text as last read or written
-    NoteWindow* m_note = nullptr; // made when first asked for
+    QString m_asStored;          // the note's text as last read or written
+    QPointer<NoteWindow> m_note; // made when first asked for
 };

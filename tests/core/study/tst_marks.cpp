@@ -49,6 +49,8 @@ private slots:
         row("nominal: renamed", "rename", "Jhn 1:1\ta\r\nmine", "John 1:1\tnew\r\nmine");
         row("nominal: removed, the last keeping no break", "remove",
             "mine\r\nJohn 1:1\ta\r\nRom 8:28\tb", "mine\r\nRom 8:28\tb");
+        row("robustness: the last removed, the line before losing its break", "remove",
+            "mine\r\nJohn 1:1\ta", "mine");
         row("nominal: moved down past a line of another kind", "move",
             "John 1:1\ta\r\nmine\nRom 8:28\tb", "Rom 8:28\tb\r\nmine\nJohn 1:1\ta");
     }
@@ -78,6 +80,7 @@ private slots:
         QCOMPARE(study::bookmarkLine(file.marks()[shown.front()]), "Psalms 17:1");
         QCOMPARE(shown.back(), 2u);
         QCOMPARE(study::movedTo(file, 0, -1), std::nullopt);
+        QCOMPARE(study::movedTo(file, 1, -1), 0u);
         QCOMPARE(study::movedTo(file, 16, 1), std::nullopt);
         study::renameBookmark(file, 16, "tab\tand\nbreak");
         QCOMPARE(study::bookmarkLine(file.marks()[16]), "tab and break  (Psalms 17:1)");
