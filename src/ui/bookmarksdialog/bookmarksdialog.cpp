@@ -58,7 +58,7 @@ BookmarksDialog::BookmarksDialog(QWidget* parent, study::MarkStore& store, Messa
 }
 
 void BookmarksDialog::refresh() {
-    const int picked = m_list->currentRow();
+    const int row = m_list->currentRow();
     const study::MarkStore::Read read = m_store.read();
     m_shown = read.file.marks();
     m_list->clear();
@@ -66,7 +66,7 @@ void BookmarksDialog::refresh() {
         m_list->addItem(listed(mark, m_inText(mark.verse)));
     if (!read.ok)
         m_list->addItem(QStringLiteral("The bookmarks could not be read: ") + read.error);
-    m_list->setCurrentRow(std::clamp(picked, 0, int(m_shown.size()) - 1));
+    m_list->setCurrentRow(std::clamp(row, 0, int(m_shown.size()) - 1));
 }
 
 void BookmarksDialog::keyPressEvent(QKeyEvent* event) {
@@ -78,19 +78,23 @@ void BookmarksDialog::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
 }
 
+const study::MarkFile::Mark* BookmarksDialog::picked() const {
+    const int row = m_list->currentRow();
+    return row >= 0 && row < int(m_shown.size()) ? &m_shown[std::size_t(row)] : nullptr;
+}
+
 void BookmarksDialog::openPicked() {
-    const int picked = m_list->currentRow();
-    if (picked >= 0 && picked < int(m_shown.size()))
-        emit opened(m_shown[std::size_t(picked)].verse);
+    if (const study::MarkFile::Mark* mark = picked())
+        emit opened(mark->verse);
 }
 
 bool BookmarksDialog::changePicked(const std::function<void(study::MarkFile&, std::size_t)>& edit) {
-    const int picked = m_list->currentRow();
-    if (picked < 0 || picked >= int(m_shown.size()))
+    const study::MarkFile::Mark* shown = picked();
+    if (!shown)
         return false;
     bool found = false;
     const FileSystem::Result changed = m_store.change([&](study::MarkFile& file) {
-        if (const std::optional<std::size_t> mark = file.find(m_shown[std::size_t(picked)])) {
+        if (const std::optional<std::size_t> mark = file.find(*shown)) {
             found = true;
             edit(file, *mark);
         }
@@ -102,12 +106,12 @@ bool BookmarksDialog::changePicked(const std::function<void(study::MarkFile&, st
 }
 
 void BookmarksDialog::renamePicked() {
-    const int picked = m_list->currentRow();
-    if (picked < 0 || picked >= int(m_shown.size()))
+    const study::MarkFile::Mark* shown = picked();
+    if (!shown)
         return;
-    const std::optional<QString> name = m_messages.askText(
-        QStringLiteral("Name of the bookmark:"), study::bookmarkName(m_shown[std::size_t(picked)]),
-        QStringLiteral("Rename Bookmark"));
+    const std::optional<QString> name =
+        m_messages.askText(QStringLiteral("Name of the bookmark:"), study::bookmarkName(*shown),
+                           QStringLiteral("Rename Bookmark"));
     if (name)
         changePicked([&](study::MarkFile& file, std::size_t mark) {
             study::renameBookmark(file, mark, *name);
@@ -117,10 +121,10 @@ void BookmarksDialog::renamePicked() {
 
 // A name the user wrote is asked about before it goes.
 void BookmarksDialog::deletePicked() {
-    const int picked = m_list->currentRow();
-    if (picked < 0 || picked >= int(m_shown.size()))
+    const study::MarkFile::Mark* shown = picked();
+    if (!shown)
         return;
-    const QString name = study::bookmarkName(m_shown[std::size_t(picked)]);
+    const QString name = study::bookmarkName(*shown);
     if (m_messages.choose(QStringLiteral("Delete the bookmark \"%1\"?").arg(name),
                           {QStringLiteral("Delete"), QStringLiteral("Keep")}, 1,
                           study::kBookmarksTitle) != 0)

@@ -31,6 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The bookmark picked in the list, as listed; none when the list is empty.
+    const study::MarkFile::Mark* picked() const;
     void openPicked();
     void renamePicked();
     void deletePicked();

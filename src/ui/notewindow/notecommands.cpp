@@ -52,7 +52,7 @@ void NoteCommands::openNote() {
         const TextBox& text = m_reading.readingText();
         m_note->move(text.mapToGlobal(QPoint(text.width() + kNoteGap, 0)));
     } else if (!save()) {
-        m_note->show(m_note->verse(), m_note->text());
+        m_note->showNote(m_note->verse(), m_note->text());
         return;
     }
     const QString name = study::noteName(*verse);
@@ -67,7 +67,7 @@ void NoteCommands::openNote() {
                       loaded.status == SubjectFiles::Loaded::Read ? std::optional(loaded.stored)
                                                                   : std::nullopt,
                       loaded.text());
-    m_note->show(*verse, loaded.text());
+    m_note->showNote(*verse, loaded.text());
 }
 
 bool NoteCommands::save() {

@@ -28,7 +28,7 @@ NoteWindow::NoteWindow(QWidget* parent)
     m_text->viewport()->installEventFilter(this);
 }
 
-void NoteWindow::show(const scripture::Reference& verse, const QString& text) {
+void NoteWindow::showNote(const scripture::Reference& verse, const QString& text) {
     m_verse = verse;
     const QString name = QStringLiteral("Note on ") + verse.formatted();
     setWindowTitle(name);

@@ -15,7 +15,7 @@ class NoteWindow : public QDialog {
 public:
     explicit NoteWindow(QWidget* parent);
 
-    void show(const scripture::Reference& verse, const QString& text);
+    void showNote(const scripture::Reference& verse, const QString& text);
     QString text() const;
     const scripture::Reference& verse() const { return m_verse; }
 
@@ -29,6 +29,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Esc closes as the close box does, so an unsaved note is asked about.
+    void reject() override { close(); }
 
 private:
     void activateReferenceAt(int position);
