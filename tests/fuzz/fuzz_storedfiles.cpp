@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(FileSystem::decode(FileSystem::encode(each)) == each);
         // one question mark for each character that has no byte
         FUZZ_REQUIRE(codepage::fitsWindows1252(each) ||
-                     codepage::encodeWindows1252Replacing(each).size() == each.toUcs4().size());
+                     codepage::encodeWindows1252(each).size() == each.toUcs4().size());
     }
 
     // An edit is stored so that it reads back as the text shown, in the file's encoding, with
@@ -69,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString edited = stored.text() + added;
     FUZZ_REQUIRE(FileSystem::decode(stored.bytesFor(edited)) == edited);
     FUZZ_REQUIRE(stored.bytesFor(stored.text()) == bytes);
-    const QByteArray kept =
-        bytes + (utf8 ? added.toUtf8() : codepage::encodeWindows1252Replacing(added));
+    const QByteArray kept = bytes + (utf8 ? added.toUtf8() : codepage::encodeWindows1252(added));
     FUZZ_REQUIRE(stored.bytesFor(edited) == kept || FileSystem::decode(kept) != edited);
 
     // The bookmark and the display font. What is saved reads back the same, as long as a name

@@ -100,7 +100,7 @@ FileSystem::ReadResult FileSystem::readAll(const QString& path) const {
 QByteArray FileSystem::asWindows1252(QByteArray bytes) {
     if (!bytes.startsWith(FileSystem::kUtf8ByteOrderMark))
         return bytes;
-    return codepage::encodeWindows1252Replacing(decode(bytes));
+    return codepage::encodeWindows1252(decode(bytes));
 }
 
 FileSystem::ReadResult FileSystem::readLines(const QString& path, QStringList& lines,

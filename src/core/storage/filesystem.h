@@ -65,7 +65,7 @@ public:
     // layer changes what reads give (a test's, making reads fail on purpose).
     virtual bool mayReadDirectly() const { return true; }
     // Such bytes as Windows-1252 text: a file in UTF-8 with a byte-order mark is converted, the
-    // mark dropped, as decode() reads it (see codepage::encodeWindows1252Replacing).
+    // mark dropped, as decode() reads it (see codepage::encodeWindows1252).
     static QByteArray asWindows1252(QByteArray bytes);
     // The file's first lines (all of them without a count) without their line breaks; a last
     // line without a break counts too.

@@ -1,8 +1,5 @@
 #include "text/codepage.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -10,46 +7,31 @@
 namespace codepage {
 namespace {
 
-constexpr char kCodecName[] = "windows-1252";
+constexpr char16_t kFirstHigh = 0x80, kLastHigh = 0x9F;
+constexpr char kUnkept = '?';
 
-// Qt's codec for the code page (it has one where it is built with ICU, as Debian's is). It maps
-// all 256 bytes, the five Windows-1252 leaves undefined to the C1 controls of the same value, as
-// Windows does, so every byte survives a read and a write. Without it no file could be read or
-// written faithfully: the program stops rather than lose a word.
-template <typename Converter> Converter openConverter() {
-    Converter codec(kCodecName);
-    if (!codec.isValid())
-        qFatal("This Qt has no %s codec: the program's files cannot be read.", kCodecName);
-    return codec;
+// Where Windows-1252 differs from Latin-1: the bytes 0x80 to 0x9F. The five it leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as the C1 controls of the same value, as Windows reads
+// them, so every byte survives a read and a write. Every other byte is its own character.
+constexpr std::array<char16_t, kLastHigh - kFirstHigh + 1> kHighCharacters = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+bool isHigh(char16_t code) {
+    return code >= kFirstHigh && code <= kLastHigh;
 }
 
-// Opening the codec looks its name up in ICU's tables, which costs more than converting a verse
-// or a search's words; so each thread opens one of each once, and starts every use afresh.
-template <typename Converter> Converter& converter() {
-    thread_local Converter codec = openConverter<Converter>();
-    codec.resetState();
-    return codec;
-}
-
-// Each byte's character, as the codec decodes it; for the per-byte fast paths, which need one
-// character for each byte.
-const std::array<QChar, 256>& characters() {
-    static const std::array<QChar, 256> table = [] {
-        const QString text = decodeWindows1252(everyByte());
-        std::array<QChar, 256> decoded{};
-        if (text.size() != qsizetype(decoded.size()))
-            qFatal("The %s codec does not read one character for each byte.", kCodecName);
-        std::copy(text.begin(), text.end(), decoded.begin());
-        return decoded;
-    }();
-    return table;
-}
-
-bool hasByte(QChar ch) {
-    const auto& table = characters();
-    const char16_t code = ch.unicode();
-    return (code < table.size() && table[code] == ch) || // most bytes are their own character
-           std::find(table.begin(), table.end(), ch) != table.end();
+// The byte of one character, or none.
+int byteOf(char16_t code) {
+    if (code < kFirstHigh || (code > kLastHigh && code <= 0xFF)) {
+        return code;
+    }
+    const auto* found = std::find(kHighCharacters.begin(), kHighCharacters.end(), code);
+    return found == kHighCharacters.end() ? -1
+                                          : int(kFirstHigh + (found - kHighCharacters.begin()));
 }
 
 } // namespace
@@ -61,34 +43,37 @@ QByteArray everyByte() {
 }
 
 QChar fromWindows1252(unsigned char byte) {
-    return characters()[byte];
+    return isHigh(byte) ? QChar(kHighCharacters[byte - kFirstHigh]) : QChar(byte);
 }
 
+// Latin-1's fast path, then the few bytes where the code page differs put right.
 QString decodeWindows1252(QByteArrayView bytes) {
-    return converter<QStringDecoder>().decode(bytes);
+    QString text = QString::fromLatin1(bytes);
+    const auto high = [](QChar ch) { return isHigh(ch.unicode()); };
+    if (std::any_of(text.cbegin(), text.cend(), high)) {
+        for (QChar& ch : text) {
+            if (high(ch))
+                ch = QChar(kHighCharacters[ch.unicode() - kFirstHigh]);
+        }
+    }
+    return text;
 }
 
 bool fitsWindows1252(QStringView text) {
-    return std::all_of(text.begin(), text.end(), hasByte);
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar ch) { return byteOf(ch.unicode()) >= 0; });
 }
 
 QByteArray encodeWindows1252(QStringView text) {
-    return converter<QStringEncoder>().encode(text);
-}
-
-// The codec is not asked to mark what it lacks: it writes a control byte for some characters and
-// nothing at all for others (U+FEFF, a high surrogate at the end).
-QByteArray encodeWindows1252Replacing(QStringView text) {
-    if (fitsWindows1252(text))
-        return encodeWindows1252(text);
-    QString kept;
-    kept.reserve(text.size());
+    QByteArray bytes;
+    bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        kept.append(hasByte(text[i]) ? text[i] : QChar(u'?'));
+        const int byte = byteOf(text[i].unicode());
+        bytes.append(byte >= 0 ? char(byte) : kUnkept);
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i; // a character beyond the first 65,536 takes two units: one mark for both
     }
-    return encodeWindows1252(kept);
+    return bytes;
 }
 
 } // namespace codepage

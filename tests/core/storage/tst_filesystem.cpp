@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -143,7 +145,28 @@ private slots:
     // Where a text is read as the code page, each character without a byte becomes one "?",
     // a character of two UTF-16 units included, and nothing after it is lost.
     void replacingMarksEachCharacterOnce() {
-        QCOMPARE(codepage::encodeWindows1252Replacing(u"\U0001F54A \xD83Dx\u00E6"), "? ?x\xE6");
+        QCOMPARE(codepage::encodeWindows1252(u"\U0001F54A \xD83Dx\u00E6"), "? ?x\xE6");
+    }
+
+    // The code page's own table reads every byte as Qt's codec for it does, and has a byte for
+    // exactly the characters the codec carries there and back.
+    void codePageAgreesWithQtsCodec() {
+        QStringDecoder decoder("windows-1252");
+        QStringEncoder encoder("windows-1252");
+        if (!decoder.isValid() || !encoder.isValid())
+            QSKIP("This Qt has no codec for the code page.");
+        const QByteArray bytes = codepage::everyByte();
+        QCOMPARE(codepage::decodeWindows1252(bytes), decoder.decode(bytes));
+        for (char32_t code = 0; code < 0x10000; ++code) {
+            const QChar ch(char16_t(code), 0);
+            if (ch.isSurrogate())
+                continue;
+            const QByteArray encoded = encoder.encode(QStringView(&ch, 1));
+            const bool carried = decoder.decode(encoded) == QString(ch);
+            QCOMPARE(codepage::fitsWindows1252(QStringView(&ch, 1)), carried);
+            if (carried)
+                QCOMPARE(codepage::encodeWindows1252(QStringView(&ch, 1)), encoded);
+        }
     }
 
     // A save that cannot be done keeps the old file whole, with its mode, and leaves no temporary
