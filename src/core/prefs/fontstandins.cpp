@@ -1,7 +1,5 @@
 #include "prefs/fontstandins.h"
 
-#include <QRegularExpression>
-
 #include <utility>
 #include <vector>
 
@@ -36,11 +34,26 @@ const std::vector<std::pair<QString, QStringList>>& standIns() {
     return table;
 }
 
+// A family as the font system names it with its maker in brackets at the end
+// ("Liberation Sans [1ASC]"), plain; read by hand, as this runs at every start.
+QString withoutFoundry(const QString& family) {
+    if (!family.endsWith(QLatin1Char(']')))
+        return family;
+    const qsizetype open =
+        family.indexOf(QLatin1Char('['), family.lastIndexOf(QLatin1Char(']'), -2) + 1);
+    if (open < 0)
+        return family;
+    qsizetype end = open;
+    while (end > 0 && family[end - 1].isSpace())
+        --end;
+    return family.left(end);
+}
+
 QStringList withoutFoundries(const QStringList& families) {
-    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
     QStringList plain;
+    plain.reserve(families.size());
     for (const QString& family : families)
-        plain.append(QString(family).remove(foundry));
+        plain.append(withoutFoundry(family));
     return plain;
 }
 

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -97,11 +96,17 @@ private:
 
 } // namespace
 
+// Checked by hand rather than by a pattern: it runs over every subject listed at start.
 bool isTemporarySaveName(const QString& fileName) {
-    static const QRegularExpression temporary(
-        QLatin1Char('^') + QRegularExpression::escape(kTemporarySavePrefix) +
-        QStringLiteral("[A-Za-z0-9]{%1}$").arg(kTemporarySaveRandomLength));
-    return temporary.match(fileName).hasMatch();
+    if (fileName.size() != kTemporarySavePrefix.size() + kTemporarySaveRandomLength ||
+        !fileName.startsWith(kTemporarySavePrefix))
+        return false;
+    const auto letterOrDigit = [](QChar ch) {
+        const char16_t c = ch.unicode();
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    };
+    const QStringView random = QStringView(fileName).sliced(kTemporarySavePrefix.size());
+    return std::all_of(random.begin(), random.end(), letterOrDigit);
 }
 
 QString saveAtomically(const QString& path, const QByteArray& bytes) {

@@ -58,11 +58,13 @@ private slots:
     void listsEveryFileAlphabetically() {
         for (const char* name :
              {"love.txt", "Faith.txt", "readme.dat", "Notes.TXT", "a.txt.txt", ".txt", "Zeal.txt",
-              "zeal.txt", ".vellumark-MHdX4d", "Love.txt.backup", "Love.txt.2024v1"})
+              "zeal.txt", ".vellumark-MHdX4d", ".vellumark-MHd_4d", ".vellumark-MHdX4",
+              "Love.txt.backup", "Love.txt.2024v1"})
             put(QString("Verses/") + QLatin1String(name), "x");
-        QCOMPARE(SubjectFiles(files, folder()).subjectNames(),
-                 QStringList({"", "a", "Faith", "love", "Love.2024v1", "Love.backup", "Notes.TXT",
-                              "readme.dat", "Zeal", "zeal"}));
+        QCOMPARE(
+            SubjectFiles(files, folder()).subjectNames(),
+            QStringList({"", ".vellumark-MHd_4d", ".vellumark-MHdX4", "a", "Faith", "love",
+                         "Love.2024v1", "Love.backup", "Notes.TXT", "readme.dat", "Zeal", "zeal"}));
     }
 
     void vanishedFolderListsNothing() {
