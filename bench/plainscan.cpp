@@ -78,13 +78,20 @@ __m128i anyOf(__m128i bytes, const FoldedPattern::Accepted& accepted) {
 qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart,
                     const FoldedPattern& pattern, const Probes& probes) {
     qsizetype found = 0;
-    for (; start + 15 <= lastStart; start += 16) {
-        const auto* a = reinterpret_cast<const __m128i*>(text + start + probes.first);
-        const auto* b = reinterpret_cast<const __m128i*>(text + start + probes.second);
-        const __m128i both = _mm_and_si128(anyOf(_mm_loadu_si128(a), probes.firstBytes),
-                                           anyOf(_mm_loadu_si128(b), probes.secondBytes));
-        found += countIn(unsigned(_mm_movemask_epi8(both)), text, start, pattern);
+    const auto both = [&](qsizetype at) {
+        const auto* a = reinterpret_cast<const __m128i*>(text + at + probes.first);
+        const auto* b = reinterpret_cast<const __m128i*>(text + at + probes.second);
+        return unsigned(
+            _mm_movemask_epi8(_mm_and_si128(anyOf(_mm_loadu_si128(a), probes.firstBytes),
+                                            anyOf(_mm_loadu_si128(b), probes.secondBytes))));
+    };
+    for (; start + 31 <= lastStart; start += 32) { // two blocks a step, as the engine's scan
+        const unsigned low = both(start), high = both(start + 16);
+        if ((low | high) != 0)
+            found += countIn(low, text, start, pattern) + countIn(high, text, start + 16, pattern);
     }
+    for (; start + 15 <= lastStart; start += 16)
+        found += countIn(both(start), text, start, pattern);
     return found + countRest(text, start, lastStart, pattern, probes);
 }
 
@@ -102,13 +109,20 @@ __attribute__((target("avx2"))) qsizetype countAvx2(const char* text, qsizetype 
                                                     const FoldedPattern& pattern,
                                                     const Probes& probes) {
     qsizetype found = 0;
-    for (; start + 31 <= lastStart; start += 32) {
-        const auto* a = reinterpret_cast<const __m256i*>(text + start + probes.first);
-        const auto* b = reinterpret_cast<const __m256i*>(text + start + probes.second);
-        const __m256i both = _mm256_and_si256(anyOf(_mm256_loadu_si256(a), probes.firstBytes),
-                                              anyOf(_mm256_loadu_si256(b), probes.secondBytes));
-        found += countIn(unsigned(_mm256_movemask_epi8(both)), text, start, pattern);
+    const auto both = [&](qsizetype at) __attribute__((target("avx2"))) {
+        const auto* a = reinterpret_cast<const __m256i*>(text + at + probes.first);
+        const auto* b = reinterpret_cast<const __m256i*>(text + at + probes.second);
+        return unsigned(_mm256_movemask_epi8(
+            _mm256_and_si256(anyOf(_mm256_loadu_si256(a), probes.firstBytes),
+                             anyOf(_mm256_loadu_si256(b), probes.secondBytes))));
+    };
+    for (; start + 63 <= lastStart; start += 64) { // two blocks a step, as the engine's scan
+        const unsigned low = both(start), high = both(start + 32);
+        if ((low | high) != 0)
+            found += countIn(low, text, start, pattern) + countIn(high, text, start + 32, pattern);
     }
+    for (; start + 31 <= lastStart; start += 32)
+        found += countIn(both(start), text, start, pattern);
     return found + countRest(text, start, lastStart, pattern, probes);
 }
 
@@ -131,11 +145,24 @@ __attribute__((target("avx512f,avx512bw"))) qsizetype
 countAvx512(const char* text, qsizetype start, qsizetype lastStart, const FoldedPattern& pattern,
             const Probes& probes) {
     qsizetype found = 0;
-    for (; start + 63 <= lastStart; start += 64) {
-        const __mmask64 both = anyOf<pairs>(text + start + probes.first, probes.firstBytes) &
-                               anyOf<pairs>(text + start + probes.second, probes.secondBytes);
-        found += countIn(quint64(both), text, start, pattern);
+    // Two blocks a step, tested together, as the engine's scan does.
+    const FoldedPattern::Accepted first = probes.firstBytes, second = probes.secondBytes;
+    const char* const firstAt = text + probes.first;
+    const char* const secondAt = text + probes.second;
+    for (; start + 127 <= lastStart; start += 128) {
+        const auto low =
+            quint64(anyOf<pairs>(firstAt + start, first) & anyOf<pairs>(secondAt + start, second));
+        const auto high = quint64(anyOf<pairs>(firstAt + start + 64, first) &
+                                  anyOf<pairs>(secondAt + start + 64, second));
+        if ((low | high) != 0) {
+            found += countIn(low, text, start, pattern);
+            found += countIn(high, text, start + 64, pattern);
+        }
     }
+    for (; start + 63 <= lastStart; start += 64)
+        found += countIn(
+            quint64(anyOf<pairs>(firstAt + start, first) & anyOf<pairs>(secondAt + start, second)),
+            text, start, pattern);
     return found + countRest(text, start, lastStart, pattern, probes);
 }
 #endif

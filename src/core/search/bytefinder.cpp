@@ -61,16 +61,31 @@ qsizetype scanEach(const Probe& probe, const char* text, qsizetype start, qsizet
                    bool padded) {
     using Mask = typename Unit::Mask;
     constexpr qsizetype width = std::numeric_limits<Mask>::digits;
+    // Copies the loop keeps in registers: the probe itself may be changed, for all the compiler
+    // knows, by the comparison of a candidate, and would be read again on every step.
     const FoldedPattern::Accepted first = probe.firstBytes;
     const FoldedPattern::Accepted second = probe.secondBytes;
+    const char* const firstAt = text + probe.first;
+    const char* const secondAt = text + probe.second;
     const auto candidates = [&](qsizetype at) {
-        const char* a = text + at + probe.first;
-        const char* b = text + at + probe.second;
+        const char* a = firstAt + at;
+        const char* b = secondAt + at;
         if constexpr (probes == Probes::Pairs)
             return Unit::both(a, first[0], first[1], b, second[0], second[1]);
         else
             return Unit::both(a, first, b, second);
     };
+    // Two blocks a step, tested together: one branch for both, and the next block's bytes asked
+    // for while this one's are compared.
+    for (; start + 2 * width - 1 <= lastStart; start += 2 * width) {
+        const Mask low = candidates(start), high = candidates(start + width);
+        if ((low | high) != 0) [[unlikely]] {
+            if (const qsizetype at = firstMatch(low, probe, text, start); at >= 0)
+                return at;
+            if (const qsizetype at = firstMatch(high, probe, text, start + width); at >= 0)
+                return at;
+        }
+    }
     for (; start + width - 1 <= lastStart; start += width) {
         if (const Mask mask = candidates(start); mask != 0) [[unlikely]] {
             if (const qsizetype at = firstMatch(mask, probe, text, start); at >= 0)

@@ -94,9 +94,17 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
     }
 }
 
+// Room for every line in scope, reserved at once: a common word's lines are not copied again at
+// every doubling, and room never written takes no memory.
+std::vector<qsizetype> roomForLinesOf(const Runs& runs) {
+    std::vector<qsizetype> lines;
+    lines.reserve(std::size_t(lineCountOf(runs)));
+    return lines;
+}
+
 std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
                                     const ByteFinder& finder) {
-    std::vector<qsizetype> lines;
+    std::vector<qsizetype> lines = roomForLinesOf(runs);
     forEachLineHolding(text, runs, finder, [&](const Hit& hit) { lines.push_back(hit.line); });
     return lines;
 }
@@ -130,7 +138,7 @@ struct AllWords {
 // The lines that hold every word: those that hold the first, narrowed as they are found.
 std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
                                        const AllWords& allWords) {
-    std::vector<qsizetype> lines;
+    std::vector<qsizetype> lines = roomForLinesOf(runs);
     forEachLineHolding(text, runs, allWords.finders.front(), [&](const Hit& hit) {
         if (allWords.othersIn(text, hit))
             lines.push_back(hit.line);
@@ -154,7 +162,7 @@ LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const Al
     const ByteFinder& word = allWords.finders.front();
     const qsizetype offset = phrase.bytes().indexOf(word.pattern().bytes());
     const char* data = text.data();
-    LeadScan scan;
+    LeadScan scan{roomForLinesOf(runs), roomForLinesOf(runs)};
     forEachLineHolding(text, runs, word, [&](const Hit& hit) {
         // Once the phrase is found the words' lines are not shown: no need to narrow further.
         if (scan.holdingPhrase.empty() && allWords.othersIn(text, hit))
@@ -299,6 +307,13 @@ Outcome run(const VerseText& text, const QString& query, std::optional<int> book
         for (const FoldedPattern& word : terms.words)
             words.append(text.decoded(word.bytes()));
         return searchLineByLine(text, runs, prepared, words);
+    }
+    // A query of one word is its own phrase: the lines that hold it are both passes' lines.
+    if (terms.phrase && terms.words.size() == 1 &&
+        terms.words.front().bytes() == terms.phrase->bytes()) {
+        outcome.lines = linesHolding(text, runs, ByteFinder(*terms.phrase, text.byteCounts()));
+        outcome.foundByPhrase = !outcome.lines.empty();
+        return outcome;
     }
     const AllWords allWords(text, terms.words);
     std::vector<qsizetype> phraseLines;
