@@ -24,18 +24,18 @@ struct Found {
 };
 
 template <typename Unit>
-Found lineStartsWith(const char* data, qsizetype at, qsizetype end, qsizetype* starts) {
+Found lineStartsWith(const char* data, qsizetype at, qsizetype end, LineStart* starts) {
     using Mask = typename Unit::Mask;
     constexpr qsizetype width = std::numeric_limits<Mask>::digits;
     qsizetype count = 0;
     for (; at + width <= end; at += width) {
         const Mask mask = Unit::lineFeeds(data + at);
         const int found = std::popcount(mask);
-        starts[count] = at + std::countr_zero(mask) + 1;
+        starts[count] = LineStart(at + std::countr_zero(mask) + 1);
         if (found > 1) [[unlikely]] {
             qsizetype next = count + 1;
             for (Mask rest = mask & (mask - 1); rest != 0; rest &= rest - 1)
-                starts[next++] = at + std::countr_zero(rest) + 1;
+                starts[next++] = LineStart(at + std::countr_zero(rest) + 1);
         }
         count += found;
     }
@@ -48,7 +48,7 @@ template <typename Unit> struct Passes;
 #if defined(__SSE2__)
 template <> struct Passes<Sse2> {
     [[gnu::flatten]] static Found lineStarts(const char* data, qsizetype at, qsizetype end,
-                                             qsizetype* starts) {
+                                             LineStart* starts) {
         return lineStartsWith<Sse2>(data, at, end, starts);
     }
 };
@@ -57,14 +57,14 @@ template <> struct Passes<Sse2> {
 #if BYTEPASSES_X86
 template <> struct Passes<Avx2> {
     [[gnu::target("avx2,bmi,popcnt"), gnu::flatten]] static Found
-    lineStarts(const char* data, qsizetype at, qsizetype end, qsizetype* starts) {
+    lineStarts(const char* data, qsizetype at, qsizetype end, LineStart* starts) {
         return lineStartsWith<Avx2>(data, at, end, starts);
     }
 };
 
 template <> struct Passes<Avx512> {
     [[gnu::target("avx512f,avx512bw,bmi,popcnt"), gnu::flatten]] static Found
-    lineStarts(const char* data, qsizetype at, qsizetype end, qsizetype* starts) {
+    lineStarts(const char* data, qsizetype at, qsizetype end, LineStart* starts) {
         return lineStartsWith<Avx512>(data, at, end, starts);
     }
 };
@@ -103,7 +103,7 @@ bool beginsWith(const char* line, QByteArrayView nameAndSpace) {
 } // namespace
 
 qsizetype findLineStarts(VectorUnit unit, const char* data, qsizetype at, qsizetype end,
-                         qsizetype* starts) {
+                         LineStart* starts) {
     Found found{0, at};
     switch (unit) {
 #if BYTEPASSES_X86
@@ -126,12 +126,12 @@ qsizetype findLineStarts(VectorUnit unit, const char* data, qsizetype at, qsizet
     at = found.end;
     for (; at < end; ++at) {
         if (data[at] == '\n')
-            starts[count++] = at + 1;
+            starts[count++] = LineStart(at + 1);
     }
     return count;
 }
 
-qsizetype firstOfAnotherBook(const char* data, const qsizetype* starts, qsizetype count,
+qsizetype firstOfAnotherBook(const char* data, const LineStart* starts, qsizetype count,
                              QByteArrayView nameAndSpace, qsizetype readEnd) {
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype start = starts[i];

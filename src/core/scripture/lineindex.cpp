@@ -29,7 +29,7 @@ QByteArrayView bookAt(const char* data, qsizetype start, qsizetype readEnd) {
 // halved. A place within a few lines of the one searched from, as a common word's next hit
 // mostly is, is found among the starts just read, without the block table.
 qsizetype LineIndex::lineAt(qsizetype place, qsizetype from) const {
-    const qsizetype* starts = m_starts.get();
+    const bytepasses::LineStart* starts = m_starts.get();
     constexpr qsizetype kNearLines = 4;
     const qsizetype nearEnd = std::min(from + kNearLines, m_lineCount);
     for (qsizetype line = from; line < nearEnd; ++line) {
@@ -60,7 +60,7 @@ LineIndex::Builder::Builder(qsizetype firstStart, qsizetype sizeHint, VectorUnit
     , m_unit(vectorunit::orWidest(unit)) {
     reserve(sizeHint / 64 + bytepasses::kLineFeedChunk + 2);
     m_index.m_blockLines.reserve(std::size_t(sizeHint / kBlockBytes + 2));
-    m_index.m_starts.get()[0] = firstStart;
+    m_index.m_starts.get()[0] = bytepasses::LineStart(firstStart);
     m_count = 1;
 }
 
@@ -68,11 +68,12 @@ void LineIndex::Builder::reserve(qsizetype room) {
     if (room <= m_capacity)
         return;
     const qsizetype capacity = std::max(room, m_capacity + m_capacity / 2);
-    void* grown = std::realloc(m_index.m_starts.get(), std::size_t(capacity) * sizeof(qsizetype));
+    void* grown =
+        std::realloc(m_index.m_starts.get(), std::size_t(capacity) * sizeof(bytepasses::LineStart));
     if (!grown)
         throw std::bad_alloc();
     (void)m_index.m_starts.release();
-    m_index.m_starts.reset(static_cast<qsizetype*>(grown));
+    m_index.m_starts.reset(static_cast<bytepasses::LineStart*>(grown));
     m_capacity = capacity;
 }
 
@@ -100,7 +101,7 @@ void LineIndex::Builder::take(const char* data, qsizetype end, qsizetype readEnd
 // Nearly every line goes on with the book of the line before: those are passed over in one
 // call, and only a line of another book is looked at byte by byte.
 void LineIndex::Builder::indexBooks(const char* data, qsizetype from, qsizetype readEnd) {
-    const qsizetype* starts = m_index.m_starts.get();
+    const bytepasses::LineStart* starts = m_index.m_starts.get();
     for (qsizetype line = from; line < m_count; ++line) {
         if (m_bookSize > 0) {
             line += bytepasses::firstOfAnotherBook(data, starts + line, m_count - line,
@@ -129,11 +130,11 @@ void LineIndex::Builder::startBook(const char* data, qsizetype line, qsizetype r
 // a break is ended by the size plus one.
 LineIndex LineIndex::Builder::finish(qsizetype size) {
     reserve(m_count + 1);
-    qsizetype* starts = m_index.m_starts.get();
+    bytepasses::LineStart* starts = m_index.m_starts.get();
     qsizetype lines = m_count - 1;
-    if (starts[m_count - 1] < size) {
+    if (qsizetype(starts[m_count - 1]) < size) {
         lines = m_count;
-        starts[m_count] = size + 1;
+        starts[m_count] = bytepasses::LineStart(size + 1);
     }
     std::vector<BookRun>& runs = m_index.m_bookRuns;
     while (!runs.empty() && runs.back().lines.first >= lines)

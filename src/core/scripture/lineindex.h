@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scripture/bytepasses.h"
 #include "text/vectorunit.h"
 
 #include <QByteArray>
@@ -13,7 +14,8 @@
 // Where every line of a text starts, and which lines belong to which book: made a stretch at a
 // time while the text is read, so each stretch is looked at while the processor's caches still
 // hold it. Lines break at LF; the text's size plus one stands for the start after a last line
-// without a break.
+// without a break. Starts are kept in four bytes each: a text is at most
+// bytepasses::kLargestText bytes long.
 //
 // A line's book is the bytes before the last space ahead of its first colon, where that colon
 // lies within bytepasses::kBookReach bytes of its start; the empty name otherwise. Lines of one
@@ -36,9 +38,9 @@ public:
     LineIndex() = default;
 
     qsizetype lineCount() const { return m_lineCount; }
-    qsizetype lineStart(qsizetype line) const { return m_starts.get()[line]; }
+    qsizetype lineStart(qsizetype line) const { return qsizetype(m_starts.get()[line]); }
     // Where the line after it starts: one past the line's break.
-    qsizetype nextStart(qsizetype line) const { return m_starts.get()[line + 1]; }
+    qsizetype nextStart(qsizetype line) const { return qsizetype(m_starts.get()[line + 1]); }
     // The line that holds the place, looked for from a line that starts at or before it on:
     // among the few lines of the place's block, never further than the next block's first.
     qsizetype lineAt(qsizetype place, qsizetype from = 0) const;
@@ -52,10 +54,10 @@ public:
 
 private:
     struct Free {
-        void operator()(qsizetype* starts) const { std::free(starts); }
+        void operator()(bytepasses::LineStart* starts) const { std::free(starts); }
     };
     // Left uninitialised until written, so no page of it is zeroed and then written again.
-    std::unique_ptr<qsizetype, Free> m_starts;
+    std::unique_ptr<bytepasses::LineStart, Free> m_starts;
     qsizetype m_lineCount = 0;
     std::vector<BookRun> m_bookRuns;
     std::vector<qsizetype> m_blockLines; // the line of each block's first byte
@@ -64,7 +66,7 @@ private:
 class LineIndex::Builder {
 public:
     // firstStart: where the first line starts (past a byte-order mark); sizeHint: about how long
-    // the text is, to size the table at once.
+    // the text is, to size the table at once. The text is at most bytepasses::kLargestText long.
     Builder(qsizetype firstStart, qsizetype sizeHint, VectorUnit unit);
 
     // Indexes the bytes [done, end) of data, read up to readEnd: the lines that start in them

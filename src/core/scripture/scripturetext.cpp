@@ -1,6 +1,7 @@
 #include "scripture/scripturetext.h"
 
 #include "report/logging.h"
+#include "scripture/bytepasses.h"
 #include "scripture/textfile.h"
 #include "storage/filesystem.h"
 
@@ -134,7 +135,7 @@ std::optional<VerseText> ScriptureText::readText() const {
     if (m_files.mayReadDirectly())
         return scripture::readVerseText(m_path, m_unmarked);
     const FileSystem::BytesResult read = m_files.readBytes(m_path);
-    if (!read.ok)
+    if (!read.ok || read.bytes.size() > bytepasses::kLargestText)
         return std::nullopt;
     return VerseText(QByteArrayView(read.bytes), m_unmarked);
 }

@@ -26,9 +26,11 @@ std::optional<VerseText> readVerseText(const QString& path, TextEncoding unmarke
         return std::nullopt;
     QFile& file = plain.file();
     const qint64 size = file.size();
+    if (size > bytepasses::kLargestText)
+        return std::nullopt;
     if (size <= 0) { // a file whose size the system does not know is read to its end
         const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
+        if (file.error() != QFileDevice::NoError || bytes.size() > bytepasses::kLargestText)
             return std::nullopt;
         return VerseText(QByteArrayView(bytes), unmarked);
     }

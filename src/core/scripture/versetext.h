@@ -23,8 +23,9 @@ public:
     static constexpr qsizetype kPadding = 64;
 
     VerseText();
-    // The bytes copied and indexed with the given vector unit, or the widest the machine runs
-    // when it runs not that one; every unit gives the same text. Their encoding is UTF-8 after
+    // The bytes, at most bytepasses::kLargestText of them, copied and indexed with the given
+    // vector unit, or the widest the machine runs when it runs not that one; every unit gives
+    // the same text. Their encoding is UTF-8 after
     // a byte-order mark, the one named otherwise (scripture::encodingOf).
     explicit VerseText(QByteArrayView bytes, TextEncoding unmarked = TextEncoding::Windows1252,
                        VectorUnit unit = vectorunit::widest());
