@@ -50,11 +50,32 @@
 
 #include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace {
+
+// A search's lines and the result list's layout are large blocks, made again at every search.
+// With a fixed threshold, the C library maps every block from this size up on its own and hands
+// it back to the system when it is freed. Left to itself it would raise the threshold to the
+// largest block freed so far and keep the next ones on its heap, where the pieces a growing list
+// leaves behind stay resident.
+void returnLargeBlocksWhenFreed() {
+#if defined(__GLIBC__)
+    constexpr int kLargeBlock = 128 * 1024; // the library's own starting threshold
+    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
+#endif
+}
+
+} // namespace
+
 BibleApp::BibleApp(Storage storage, Services services)
     : m_storage(std::move(storage))
     , m_services(services)
     , m_windows(std::make_unique<OpenWindows>())
     , m_window(std::make_unique<MainWindow>()) {
+    returnLargeBlocksWhenFreed();
     m_windows->add(m_window.get());
     MainWindow& w = *m_window;
     const Menus& menus = w.menus();
