@@ -51,7 +51,7 @@ std::optional<int> bookOf(const Case& c) {
 // list, which decodes only the lines it shows. The list keeps the last search's lines until new
 // ones replace them, so those are still held while the next are found. The page first makes sure
 // the text is current: one look at the file's times (a system call), measured on its own.
-qsizetype searchOnce(ScriptureText& scripture, const Case& c, std::vector<qsizetype>& shown,
+qsizetype searchOnce(ScriptureText& scripture, const Case& c, LineList& shown,
                      bool fromPage = false) {
     if (fromPage)
         scripture.refresh(); // the file is unchanged
@@ -68,7 +68,7 @@ void engine(benchmark::State& state, Case c, int times, BenchEncoding encoding, 
     ScriptureText scripture(files, benchTextPath(times, encoding));
     if (!scripture.refresh())
         state.SkipWithError("Bible.dat not found");
-    std::vector<qsizetype> shown;
+    LineList shown;
     searchOnce(scripture, c, shown); // the first search is measured on its own
     qsizetype found = 0;
     for (auto _ : state) {
@@ -93,7 +93,7 @@ void firstAfterLoad(benchmark::State& state, Case c, int times, BenchEncoding en
                                                benchTextPath(times, encoding));
         if (!scripture->refresh())
             state.SkipWithError("Bible.dat not found");
-        std::vector<qsizetype> shown;
+        LineList shown;
         state.ResumeTiming();
         found = searchOnce(*scripture, c, shown, true);
         state.PauseTiming();

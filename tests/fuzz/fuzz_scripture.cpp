@@ -88,8 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                     reference->firstVerse <= reference->lastVerse));
         const QStringList verses =
             reference ? scripture::versesOf(text, *reference) : QStringList();
-        const std::vector<qsizetype> found =
-            reference ? scripture::linesOf(text, *reference) : std::vector<qsizetype>();
+        const LineList found = reference ? scripture::linesOf(text, *reference) : LineList();
         FUZZ_REQUIRE(verses.size() == qsizetype(found.size()));
         const QString name =
             QString::fromLatin1(named ? scripture::catalogue()[std::size_t(*named)].name : "");

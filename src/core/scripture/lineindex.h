@@ -11,6 +11,10 @@
 #include <memory>
 #include <vector>
 
+// Lines listed in text order, as a search or a reference finds them: four bytes a line, as a text
+// has fewer lines than bytepasses::kLargestText.
+using LineList = std::vector<quint32>;
+
 // Where every line of a text starts, and which lines belong to which book: made a stretch at a
 // time while the text is read, so each stretch is looked at while the processor's caches still
 // hold it. Lines break at LF; the text's size plus one stands for the start after a last line

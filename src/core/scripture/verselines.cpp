@@ -58,9 +58,10 @@ void forEachVerse(const VerseText& text, const Reference& reference, Visit visit
 
 } // namespace
 
-std::vector<qsizetype> linesOf(const VerseText& text, const Reference& reference) {
-    std::vector<qsizetype> lines;
-    forEachVerse(text, reference, [&](qsizetype line, const LineVerse&) { lines.push_back(line); });
+LineList linesOf(const VerseText& text, const Reference& reference) {
+    LineList lines;
+    forEachVerse(text, reference,
+                 [&](qsizetype line, const LineVerse&) { lines.push_back(quint32(line)); });
     return lines;
 }
 

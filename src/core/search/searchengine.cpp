@@ -34,27 +34,27 @@ qsizetype lineCountOf(const Runs& runs) {
 }
 
 // The lines of the runs that pass the test, in text order.
-template <typename Test> std::vector<qsizetype> linesWhere(const Runs& runs, Test test) {
-    std::vector<qsizetype> lines;
+template <typename Test> LineList linesWhere(const Runs& runs, Test test) {
+    LineList lines;
     for (const VerseText::LineRun& run : runs) {
         for (qsizetype line = run.first; line < run.last; ++line) {
             if (test(line))
-                lines.push_back(line);
+                lines.push_back(quint32(line));
         }
     }
     return lines;
 }
 
 // The empty text is held by every line that is not empty itself.
-std::vector<qsizetype> nonEmptyLines(const VerseText& text, const Runs& runs) {
+LineList nonEmptyLines(const VerseText& text, const Runs& runs) {
     const qsizetype count = lineCountOf(runs);
-    std::vector<qsizetype> lines;
+    LineList lines;
     lines.reserve(std::size_t(count));
-    prepareForFilling(lines.data(), count * qsizetype(sizeof(qsizetype)));
+    prepareForFilling(lines.data(), count * qsizetype(sizeof(quint32)));
     for (const VerseText::LineRun& run : runs) {
         for (qsizetype line = run.first; line < run.last; ++line) {
             if (text.lineEnd(line) > text.lineStart(line))
-                lines.push_back(line);
+                lines.push_back(quint32(line));
         }
     }
     return lines;
@@ -96,16 +96,16 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
 
 // Room for every line in scope, reserved at once: a common word's lines are not copied again at
 // every doubling, and room never written takes no memory.
-std::vector<qsizetype> roomForLinesOf(const Runs& runs) {
-    std::vector<qsizetype> lines;
+LineList roomForLinesOf(const Runs& runs) {
+    LineList lines;
     lines.reserve(std::size_t(lineCountOf(runs)));
     return lines;
 }
 
-std::vector<qsizetype> linesHolding(const VerseText& text, const Runs& runs,
-                                    const ByteFinder& finder) {
-    std::vector<qsizetype> lines = roomForLinesOf(runs);
-    forEachLineHolding(text, runs, finder, [&](const Hit& hit) { lines.push_back(hit.line); });
+LineList linesHolding(const VerseText& text, const Runs& runs, const ByteFinder& finder) {
+    LineList lines = roomForLinesOf(runs);
+    forEachLineHolding(text, runs, finder,
+                       [&](const Hit& hit) { lines.push_back(quint32(hit.line)); });
     return lines;
 }
 
@@ -136,12 +136,11 @@ struct AllWords {
 };
 
 // The lines that hold every word: those that hold the first, narrowed as they are found.
-std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
-                                       const AllWords& allWords) {
-    std::vector<qsizetype> lines = roomForLinesOf(runs);
+LineList linesHoldingAll(const VerseText& text, const Runs& runs, const AllWords& allWords) {
+    LineList lines = roomForLinesOf(runs);
     forEachLineHolding(text, runs, allWords.finders.front(), [&](const Hit& hit) {
         if (allWords.othersIn(text, hit))
-            lines.push_back(hit.line);
+            lines.push_back(quint32(hit.line));
     });
     return lines;
 }
@@ -153,8 +152,8 @@ std::vector<qsizetype> linesHoldingAll(const VerseText& text, const Runs& runs,
 // line, the word's first place in the phrase lies at one of the word's places in the line: each
 // of those is tried once, however often the word recurs in the phrase.
 struct LeadScan {
-    std::vector<qsizetype> holdingAll; // complete only when no line holds the phrase
-    std::vector<qsizetype> holdingPhrase;
+    LineList holdingAll; // complete only when no line holds the phrase
+    LineList holdingPhrase;
 };
 
 LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const AllWords& allWords,
@@ -166,13 +165,13 @@ LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const Al
     forEachLineHolding(text, runs, word, [&](const Hit& hit) {
         // Once the phrase is found the words' lines are not shown: no need to narrow further.
         if (scan.holdingPhrase.empty() && allWords.othersIn(text, hit))
-            scan.holdingAll.push_back(hit.line);
+            scan.holdingAll.push_back(quint32(hit.line));
         const qsizetype end = hit.lineEnd;
         for (qsizetype at = hit.at; at >= 0; at = word.findPadded(data, at + 1, end)) {
             const qsizetype start = at - offset;
             if (start >= hit.lineStart && start + phrase.size() <= end &&
                 phrase.matchesAt(data + start)) {
-                scan.holdingPhrase.push_back(hit.line);
+                scan.holdingPhrase.push_back(quint32(hit.line));
                 return;
             }
         }
@@ -316,8 +315,8 @@ Outcome run(const VerseText& text, const QString& query, std::optional<int> book
         return outcome;
     }
     const AllWords allWords(text, terms.words);
-    std::vector<qsizetype> phraseLines;
-    std::optional<std::vector<qsizetype>> allWordsLines; // when the phrase's scan found them
+    LineList phraseLines;
+    std::optional<LineList> allWordsLines; // when the phrase's scan found them
     if (terms.phrase) {
         const ByteFinder phraseFinder(*terms.phrase, text.byteCounts());
         if (allWords.finders.empty() ||
@@ -342,7 +341,7 @@ Outcome run(const VerseText& text, const QString& query, std::optional<int> book
     return outcome;
 }
 
-QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines) {
+QStringList resultLines(const VerseText& text, const LineList& lines) {
     QStringList decoded;
     decoded.reserve(qsizetype(lines.size()));
     for (const qsizetype line : lines)

@@ -20,9 +20,9 @@
 namespace search {
 
 struct Outcome {
-    std::vector<qsizetype> lines; // the result lines, in text order
-    bool foundByPhrase = false;   // the phrase pass found them; the all-words pass did not run
-    bool byReference = false;     // the query named them
+    LineList lines;             // the result lines, in text order
+    bool foundByPhrase = false; // the phrase pass found them; the all-words pass did not run
+    bool byReference = false;   // the query named them
 };
 
 // book: the one book searched, by its place in the book catalogue; every book when none.
@@ -52,6 +52,6 @@ struct Terms {
 Terms searchTerms(const QString& prepared, TextEncoding encoding);
 
 // The result lines themselves, as read.
-QStringList resultLines(const VerseText& text, const std::vector<qsizetype>& lines);
+QStringList resultLines(const VerseText& text, const LineList& lines);
 
 } // namespace search

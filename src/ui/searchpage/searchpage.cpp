@@ -19,7 +19,7 @@
 // list of every verse holds the line numbers, not the text a second time over in UTF-16.
 class ResultLines : public ListItems {
 public:
-    ResultLines(std::shared_ptr<const VerseText> text, std::vector<qsizetype> lines)
+    ResultLines(std::shared_ptr<const VerseText> text, LineList lines)
         : m_text(std::move(text))
         , m_lines(std::move(lines)) {}
 
@@ -40,7 +40,7 @@ public:
 
 private:
     std::shared_ptr<const VerseText> m_text;
-    std::vector<qsizetype> m_lines;
+    LineList m_lines;
 };
 
 SearchPage::SearchPage(const SearchView& view, MousePointer& pointer, ScriptureText& scripture)

@@ -1,4 +1,5 @@
 #include "scripture/bookcatalogue.h"
+#include "scripture/bytepasses.h"
 #include "scripture/chaptertext.h"
 #include "scripture/resultline.h"
 #include "scripture/scripturetext.h"
@@ -82,6 +83,12 @@ private slots:
         QCOMPARE(linesOf(*direct), lines);
         // A file whose size is not known (0, as the system gives some) is read to its end.
         QVERIFY(scripture::readVerseText("/proc/self/status")->size() > 0);
+        // A file longer than a line's start can tell (a hole, taking no room) is not read at all.
+        const QTemporaryDir dir;
+        QFile huge(dir.filePath("Bible.dat"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(bytepasses::kLargestText + 1));
+        huge.close();
+        QVERIFY(!scripture::readVerseText(huge.fileName()));
         for (const scripture::Book& book : scripture::catalogue())
             QVERIFY(direct->linesOfBook(QByteArrayView(book.name)) ==
                     scripture.text().linesOfBook(QByteArrayView(book.name)));
