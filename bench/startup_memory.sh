@@ -8,7 +8,8 @@
 #    stay cached);
 #  - memory: the resident memory after start-up and one search that lists every line ("3:99"
 #    over "The Bible"), per byte of text above the minimal window's (VmRSS and the peak VmHWM).
-# Both at 1x and 10x the text (Bible.dat written ten times over). Medians of RUNS runs each.
+# Both at 1x and 10x the text (Bible.dat written ten times over), the memory at 100x too. Medians
+# of RUNS runs each.
 #
 #   bench/startup_memory.sh [BIN_FOLDER [RUNS]]
 #
@@ -38,9 +39,10 @@ export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
 
 # Program folders holding the text once and ten times over; an installed file's times have long
 # settled, so wait until these have (a file changed within the last two seconds is read again).
-mkdir -p "$work/1x" "$work/10x"
+mkdir -p "$work/1x" "$work/10x" "$work/100x"
 cp "$bin/Bible.dat" "$work/1x/Bible.dat"
 for _ in $(seq 10); do cat "$bin/Bible.dat"; done >"$work/10x/Bible.dat"
+for _ in $(seq 10); do cat "$work/10x/Bible.dat"; done >"$work/100x/Bible.dat"
 sleep 2.2
 
 # run NAME COMMAND...: one process; appends its name=value lines to $work/NAME.
@@ -77,6 +79,7 @@ for _ in $(seq "$runs"); do
         run minimal "${minimal[@]}"
         run "search_$size" $(app $size) --search 3:99 "The Bible"
     done
+    run search_100x $(app 100x) --search 3:99 "The Bible"
 done
 
 echo "Start-up to the GUI thread idle and to the text ready, medians of $runs runs" \
@@ -109,7 +112,7 @@ printf '%-22s %10s %10s %14s %14s\n' "" "VmRSS kB" "VmHWM kB" "RSS/byte above" "
 mrss=$(median "$work/minimal" rss_kb)
 mhwm=$(median "$work/minimal" hwm_kb)
 printf '%-22s %10d %10d\n' "minimal window" "$mrss" "$mhwm"
-for size in 1x 10x; do
+for size in 1x 10x 100x; do
     bytes=$(stat -c %s "$work/$size/Bible.dat")
     rss=$(median "$work/search_$size" rss_kb)
     hwm=$(median "$work/search_$size" hwm_kb)
