@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // The book of a line by the rule the index follows: before the last space ahead of the first
@@ -89,6 +91,17 @@ private slots:
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(bytepasses::kLargestText + 1));
         huge.close();
         QVERIFY(!scripture::readVerseText(huge.fileName()));
+        // A file read 256 KiB at a time whose last read brings one byte is read whole, and the
+        // bytes are followed by zeros.
+        QByteArray stretches(256 * 1024 + 1, 'a');
+        for (qsizetype at = 99; at < stretches.size(); at += 100)
+            stretches[at] = '\n';
+        QVERIFY(files.writeAll(dir.filePath("stretches.dat"), stretches).ok);
+        const std::optional<VerseText> read =
+            scripture::readVerseText(dir.filePath("stretches.dat"));
+        QCOMPARE(QByteArrayView(read->data(), read->size()), stretches);
+        const QByteArrayView padding(read->data() + read->size(), VerseText::kPadding);
+        QVERIFY(std::all_of(padding.begin(), padding.end(), [](char byte) { return byte == 0; }));
         for (const scripture::Book& book : scripture::catalogue())
             QVERIFY(direct->linesOfBook(QByteArrayView(book.name)) ==
                     scripture.text().linesOfBook(QByteArrayView(book.name)));
