@@ -25,8 +25,8 @@ public:
     VerseText();
     // The bytes, at most bytepasses::kLargestText of them, copied and indexed with the given
     // vector unit, or the widest the machine runs when it runs not that one; every unit gives
-    // the same text. Their encoding is UTF-8 after
-    // a byte-order mark, the one named otherwise (scripture::encodingOf).
+    // the same text. Their encoding is UTF-8 after a byte-order mark, the one named otherwise
+    // (scripture::encodingOf).
     explicit VerseText(QByteArrayView bytes, TextEncoding unmarked = TextEncoding::Windows1252,
                        VectorUnit unit = vectorunit::widest());
     // The first size bytes of the buffer, followed by kPadding zero bytes, and their index.

@@ -26,9 +26,8 @@ bool isHigh(char16_t code) {
 
 // The byte of one character, or none.
 int byteOf(char16_t code) {
-    if (code < kFirstHigh || (code > kLastHigh && code <= 0xFF)) {
+    if (code < kFirstHigh || (code > kLastHigh && code <= 0xFF))
         return code;
-    }
     const auto* found = std::find(kHighCharacters.begin(), kHighCharacters.end(), code);
     return found == kHighCharacters.end() ? -1
                                           : int(kFirstHigh + (found - kHighCharacters.begin()));
@@ -49,12 +48,9 @@ QChar fromWindows1252(unsigned char byte) {
 // Latin-1's fast path, then the few bytes where the code page differs put right.
 QString decodeWindows1252(QByteArrayView bytes) {
     QString text = QString::fromLatin1(bytes);
-    const auto high = [](QChar ch) { return isHigh(ch.unicode()); };
-    if (std::any_of(text.cbegin(), text.cend(), high)) {
-        for (QChar& ch : text) {
-            if (high(ch))
-                ch = QChar(kHighCharacters[ch.unicode() - kFirstHigh]);
-        }
+    for (QChar& ch : text) {
+        if (isHigh(ch.unicode()))
+            ch = fromWindows1252(uchar(ch.unicode()));
     }
     return text;
 }
