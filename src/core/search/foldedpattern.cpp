@@ -77,20 +77,40 @@ FoldedPattern::FoldedPattern(QByteArray bytes, TextEncoding encoding)
     }
     for (qsizetype start = 0; start < size();) {
         const text::Utf8Sequence character = text::utf8SequenceAt(m_bytes, start);
-        const std::vector<char32_t> folding = scripture::casefolding::foldingTo(character.code);
-        for (qsizetype i = 0; i < character.length; ++i) {
-            Place& at = m_places[std::size_t(start + i)];
-            at.characterStart = start;
-            at.character = character.code;
-            accept(at.accepted, at.count, m_bytes[start + i]);
-            for (const char32_t variant : folding) {
-                if (scripture::casefolding::utf8Length(variant) == character.length)
-                    accept(at.accepted, at.count,
-                           QString::fromUcs4(&variant, 1).toUtf8()[std::size_t(i)]);
-            }
-            fillUnused(at.accepted, at.count);
-        }
+        if (character.code < 0x80)
+            acceptAscii(start);
+        else
+            acceptFoldingTo(character, start);
         start += character.length;
+    }
+}
+
+// Of the characters that fold to an ASCII one, only its capital, where it is a small letter,
+// takes one byte too: the others (the long s, the Kelvin sign) never match it in place.
+void FoldedPattern::acceptAscii(qsizetype place) {
+    Place& at = m_places[std::size_t(place)];
+    const char byte = m_bytes[place];
+    at.characterStart = place;
+    at.character = char32_t(byte);
+    accept(at.accepted, at.count, byte);
+    if (byte >= 'a' && byte <= 'z')
+        accept(at.accepted, at.count, char(byte - 'a' + 'A'));
+    fillUnused(at.accepted, at.count);
+}
+
+void FoldedPattern::acceptFoldingTo(const text::Utf8Sequence& character, qsizetype start) {
+    const std::vector<char32_t> folding = scripture::casefolding::foldingTo(character.code);
+    for (qsizetype i = 0; i < character.length; ++i) {
+        Place& at = m_places[std::size_t(start + i)];
+        at.characterStart = start;
+        at.character = character.code;
+        accept(at.accepted, at.count, m_bytes[start + i]);
+        for (const char32_t variant : folding) {
+            if (scripture::casefolding::utf8Length(variant) == character.length)
+                accept(at.accepted, at.count,
+                       QString::fromUcs4(&variant, 1).toUtf8()[std::size_t(i)]);
+        }
+        fillUnused(at.accepted, at.count);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scripture/versetext.h"
+#include "text/utf8.h"
 
 #include <QByteArray>
 #include <QString>
@@ -54,6 +55,8 @@ private:
         char32_t character = 0;
     };
     FoldedPattern(QByteArray bytes, TextEncoding encoding);
+    void acceptAscii(qsizetype place);
+    void acceptFoldingTo(const text::Utf8Sequence& character, qsizetype start);
     bool characterMatchesAt(const unsigned char* text, qsizetype& place) const;
 
     QByteArray m_bytes;

@@ -163,8 +163,12 @@ LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const Al
     const char* data = text.data();
     LeadScan scan{roomForLinesOf(runs), roomForLinesOf(runs)};
     forEachLineHolding(text, runs, word, [&](const Hit& hit) {
-        // Once the phrase is found the words' lines are not shown: no need to narrow further.
-        if (scan.holdingPhrase.empty() && allWords.othersIn(text, hit))
+        // A line that holds the phrase holds every word: one that lacks a word is passed over
+        // without looking for the word's later places in it.
+        if (!allWords.othersIn(text, hit))
+            return;
+        // Once the phrase is found the words' lines are not shown.
+        if (scan.holdingPhrase.empty())
             scan.holdingAll.push_back(quint32(hit.line));
         const qsizetype end = hit.lineEnd;
         for (qsizetype at = hit.at; at >= 0; at = word.findPadded(data, at + 1, end)) {
@@ -266,6 +270,10 @@ Terms searchTerms(const QString& prepared, TextEncoding encoding) {
     for (qsizetype i = 0; i < words.size(); ++i) {
         if (words[i].isEmpty() || words.indexOf(words[i]) < i)
             continue;
+        if (terms.phrase && words[i].size() == prepared.size()) { // the query is this one word
+            terms.words.push_back(*terms.phrase);
+            continue;
+        }
         if (std::optional<FoldedPattern> pattern = FoldedPattern::of(words[i], encoding))
             terms.words.push_back(std::move(*pattern));
     }
