@@ -41,7 +41,8 @@ const QByteArray kUtf8Lines =
     "John 1:2  \u0412 \u043D\u0430\u0447\u0430\u043B\u0435 \u0431\u044B\u043B\u043E "
     "\u0421\u043B\u043E\u0432\u043E, \u0421\u041B\u041E\u0412\u041E\r\n"
     "John 1:3  Caf\u00E9 \u00C6SIR \u00DF STRASSE \u03A3\u03A3 \u00B5\r\n"
-    "Jude 1:1  caf\u00C9 \u00E6sir K\u00E5rlek ZEAL\r\n";
+    "Jude 1:1  caf\u00C9 \u00E6sir K\u00E5rlek ZEAL\r\n"
+    "Jude 1:2  caf\u00E9 \U00010428\U0001042F \u1F88\r\n";
 
 const VerseText& utf8Text(bool longS) {
     static const VerseText inPlace(kUtf8Lines);
@@ -104,6 +105,10 @@ private slots:
         row("nominal: UTF-8 accented Latin", "CAFÉ ÆSIR", "", -1, Text::Utf8);
         row("nominal: UTF-8 words are runs of any letters", "æsir café", "Jude", 1, Text::Utf8);
         row("nominal: UTF-8 letters a to z in either case", "zeal", "", 1, Text::Utf8);
+        row("nominal: UTF-8 letters beyond the first 64K", "\U00010400\U00010407 CAF\u00C9", "", 1,
+            Text::Utf8);
+        row("nominal: UTF-8 capital that differs in its last byte only", "\u1F80", "", 1,
+            Text::Utf8);
         row("nominal: UTF-8 micro sign folds to mu", "μ", "", 1, Text::Utf8);
         row("nominal: UTF-8 with a long s, folded line by line", "so café", "Jude", 1,
             Text::Utf8WithLongS);
