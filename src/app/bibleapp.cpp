@@ -197,14 +197,27 @@ void BibleApp::startTexts() {
                                                     w.menus().stopRendering, w.statusBar());
     QObject::connect(m_textSwitcher.get(), &TextSwitcher::switched, &w,
                      [this](const QString& description) { showInTextPicked(description); });
+    // A chapter the reader goes to while the remembered text is read is not taken from them.
+    QObject::connect(m_reading.get(), &ReadingArea::chapterShown, &w,
+                     [this] { m_placeAwaitingText.reset(); });
 }
 
-// The chapter read stays, its top line as near as the other text allows.
+// The chapter read stays, the verse at its top line at the top in the other text; the place
+// saved at the last start in this text as it was saved.
 void BibleApp::showInTextPicked(const QString& description) {
     m_window->nameText(description);
-    if (const std::optional<reading::ReadingPlace> shown = m_reading->shownPlace())
-        m_reading->showPlace(reading::placeInText(*shown, m_scripture->text())
-                                 .value_or(reading::ReadingPlace{shown->chapter, 0}));
+    const std::optional<reading::ReadingPlace> shown = m_reading->shownPlace();
+    const std::optional<reading::PlaceAwaitingText> awaiting =
+        std::exchange(m_placeAwaitingText, std::nullopt);
+    if (!shown)
+        return;
+    const VerseText& text = m_scripture->text();
+    std::optional<reading::ReadingPlace> place =
+        awaiting ? reading::awaitedPlace(*awaiting, m_textSwitcher->shownName(), text)
+                 : std::nullopt;
+    if (!place)
+        place = reading::sameVerseIn(*shown, m_reading->readingText().text(), text);
+    m_reading->showPlace(place.value_or(reading::ReadingPlace{shown->chapter, 0}));
 }
 
 // The search page's handlers, once its controls are built.
@@ -231,13 +244,15 @@ void BibleApp::openWhereReadingStopped() {
     if (start.searchPageShown)
         m_pages->show(PageSwitcher::Page::Search);
     m_favorites->reopen(start.subject);
+    if (start.place) {
+        m_scripture->refresh();
+        if (const std::optional<reading::ReadingPlace> place =
+                reading::placeInText(*start.place, m_scripture->text()))
+            m_reading->showPlace(*place);
+        if (!start.text.isEmpty())
+            m_placeAwaitingText = {start.text, *start.place};
+    }
     m_textSwitcher->reopen(start.text);
-    if (!start.place)
-        return;
-    m_scripture->refresh();
-    if (const std::optional<reading::ReadingPlace> place =
-            reading::placeInText(*start.place, m_scripture->text()))
-        m_reading->showPlace(*place);
 }
 
 // What the window remembers is no word of the user's: a settings file that cannot be written is

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reading/textswitchplace.h"
 #include "services/services.h"
 #include "storage/storage.h"
 
@@ -112,5 +113,6 @@ private:
     std::unique_ptr<FontSizeKeys> m_fontSizeKeys;
     std::unique_ptr<TextsMenu> m_textsMenu;
     std::unique_ptr<TextSwitcher> m_textSwitcher; // its rendering stopped before the text goes
-    std::unique_ptr<CompareCommand> m_compare;    // after the shelf: gone before it
+    std::optional<reading::PlaceAwaitingText> m_placeAwaitingText; // at start, in a module's text
+    std::unique_ptr<CompareCommand> m_compare; // after the shelf: gone before it
 };

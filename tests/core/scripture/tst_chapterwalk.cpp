@@ -1,5 +1,6 @@
 #include "reading/readinghistory.h"
 #include "reading/startplace.h"
+#include "reading/textswitchplace.h"
 #include "reading/typedplace.h"
 #include "scripture/bookcatalogue.h"
 #include "scripture/chaptertext.h"
@@ -177,6 +178,36 @@ private slots:
         QCOMPARE(opened(), shown);
         reading::keepStartPlace(settings, {std::nullopt, !start.searchPageShown, {}, {}});
         QCOMPARE(opened(), shown.startsWith("search") ? "none" : "search: none");
+    }
+
+    // Another text read in place of the one shown: the verse at the top stays at the top.
+    void placeInAnotherText_data() {
+        QTest::addColumn<QString>("shown"); // a place in the first text
+        QTest::addColumn<QString>("other"); // where it goes in the second
+        const auto row = [](const char* name, const char* shown, const char* other) {
+            QTest::newRow(name) << QString(shown) << QString(other);
+        };
+        row("nominal: the top line's verse, its first line", "John 3@22", "John 3@8");
+        row("nominal: within a verse, to its start", "John 3@25", "John 3@8");
+        row("nominal: a verse the other lacks, to the one before", "John 3@11", "John 3");
+        row("robustness: a verse beyond the other's last", "John 3@40", "John 3@19");
+        row("robustness: a chapter the other lacks", "John 4", "none");
+    }
+    void placeInAnotherText() {
+        QFETCH(QString, shown);
+        const VerseText first("John 3:1  aaaa\r\nJohn 3:2  bbbb\r\nJohn 3:3  cc\r\n"
+                              "John 3:4  dd\r\nJohn 4:1  e\r\n");
+        const VerseText second("John 3:1  x\r\nJohn 3:3  yyyy\r\nJohn 3:3  again\r\n");
+        const reading::ReadingPlace place = placeOf(shown);
+        const QString shownText = scripture::chapterText(first, place.chapter).text;
+        QTEST(textOf(reading::sameVerseIn(place, shownText, second)), "other");
+    }
+    // At start, the place saved in a module's text is shown as saved once that text is read.
+    void placeAwaitingItsText() {
+        const VerseText module("Psalms 23:1  The LORD is my shepherd.\r\n");
+        const reading::PlaceAwaitingText awaiting{"WEB", placeOf("Psalms 23@99")};
+        QCOMPARE(textOf(reading::awaitedPlace(awaiting, "WEB", module)), "Psalms 23@31"); // its end
+        QCOMPARE(textOf(reading::awaitedPlace(awaiting, "KJV", module)), "none");
     }
 
     void typedChapter_data() {
