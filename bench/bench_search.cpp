@@ -5,10 +5,11 @@
 // file's times each search from the page makes first), the same with the processor's caches
 // emptied before each search, the first search on a text just loaded (beside the engine's warm
 // loop), the floor (one read of the bytes in scope: memchr for a byte the text lacks) and the
-// bound: one plain scan of the same bytes in scope, as written, for the term every search of the
-// query must scan for, under the same case rule (plainscan.h), counting every place it lies at and
-// knowing nothing of lines. At 1x besides: the literal search that rescans the file line by line
-// and folds each line (only a check of correctness: it decodes every line).
+// bound: one plain scan, as written, for the term every search of the query must scan for, under
+// the same case rule (plainscan.h), over the bytes in scope that any search listing the lines
+// holding the term must look at: each line up to the term's first place in it (found before
+// timing), the whole of a line without it. At 1x besides: the literal search that rescans the file
+// line by line and folds each line (only a check of correctness: it decodes every line).
 #include "benchmain.h"
 #include "naivescan.h"
 #include "plainscan.h"
@@ -104,55 +105,103 @@ void firstAfterLoad(benchmark::State& state, Case c, int times, BenchEncoding en
     state.counters["lines"] = double(found);
 }
 
-// The byte ranges in scope, as the engine finds them.
-std::vector<std::pair<qsizetype, qsizetype>> scopeRanges(const VerseText& text, const Case& c) {
+using Ranges = std::vector<std::pair<qsizetype, qsizetype>>;
+
+// The runs of lines in scope, as the engine finds them.
+std::vector<VerseText::LineRun> scopeRuns(const VerseText& text, const Case& c) {
     const std::optional<int> book = bookOf(c);
-    const auto runs =
-        book ? text.linesOfBook(scripture::catalogue()[std::size_t(*book)].name) : text.allLines();
-    std::vector<std::pair<qsizetype, qsizetype>> ranges;
-    for (const VerseText::LineRun& run : runs)
+    return book ? text.linesOfBook(scripture::catalogue()[std::size_t(*book)].name)
+                : text.allLines();
+}
+
+// The bytes in scope, a stretch a run.
+Ranges scopeRanges(const VerseText& text, const Case& c) {
+    Ranges ranges;
+    for (const VerseText::LineRun& run : scopeRuns(text, c))
         ranges.emplace_back(text.lineStart(run.first), text.lineEnd(run.last - 1));
     return ranges;
 }
 
-template <typename Scan>
-void plainScan(benchmark::State& state, Case c, int times, BenchEncoding encoding, Scan scan) {
-    const std::optional<VerseText> text = scripture::readVerseText(benchTextPath(times, encoding));
-    const std::optional<FoldedPattern> pattern = FoldedPattern::of(
-        search::folded(QString::fromUtf8(c.bound), text->encoding()), text->encoding());
-    const auto ranges = scopeRanges(*text, c);
+// The first place of the line where the pattern lies, or -1; by trying every byte, as this is
+// worked out before timing.
+qsizetype firstPlaceIn(const VerseText& text, qsizetype line, const FoldedPattern& pattern) {
+    for (qsizetype at = text.lineStart(line); at + pattern.size() <= text.lineEnd(line); ++at) {
+        if (pattern.matchesAt(text.data() + at))
+            return at;
+    }
+    return -1;
+}
+
+// The bytes any search must look at to list the lines that hold the pattern: every line up to
+// the end of the pattern's first place in it, or the whole line where it lies nowhere. The rest of
+// a line that holds it need not be looked at, and the engine does not. Lines without it in a row
+// make one stretch, which ends where the pattern is found.
+Ranges bytesToLookAt(const VerseText& text, const Case& c, const FoldedPattern& pattern) {
+    Ranges ranges;
+    for (const VerseText::LineRun& run : scopeRuns(text, c)) {
+        qsizetype from = -1;
+        for (qsizetype line = run.first; line < run.last; ++line) {
+            if (from < 0)
+                from = text.lineStart(line);
+            if (const qsizetype at = firstPlaceIn(text, line, pattern); at >= 0) {
+                ranges.emplace_back(from, at + pattern.size());
+                from = -1;
+            }
+        }
+        if (from >= 0)
+            ranges.emplace_back(from, text.lineEnd(run.last - 1));
+    }
+    return ranges;
+}
+
+struct ScanInput {
+    std::optional<VerseText> text;
+    std::optional<FoldedPattern> pattern;
     std::array<qsizetype, 256> counts{};
-    for (qsizetype at = 0; at < text->size(); ++at)
-        ++counts[static_cast<unsigned char>(text->data()[at])];
+};
+
+ScanInput scanInput(const Case& c, int times, BenchEncoding encoding) {
+    ScanInput input;
+    input.text = scripture::readVerseText(benchTextPath(times, encoding));
+    input.pattern = FoldedPattern::of(
+        search::folded(QString::fromUtf8(c.bound), input.text->encoding()), input.text->encoding());
+    for (qsizetype at = 0; at < input.text->size(); ++at)
+        ++input.counts[static_cast<unsigned char>(input.text->data()[at])];
+    return input;
+}
+
+template <typename Scan> void timeScan(benchmark::State& state, const Ranges& ranges, Scan scan) {
     qsizetype found = 0;
     for (auto _ : state) {
         found = 0;
         for (const auto& [from, end] : ranges)
-            found += scan(text->data(), from, end, *pattern, counts);
+            found += scan(from, end);
         benchmark::DoNotOptimize(found);
     }
-    state.counters["places"] = double(found);
+    state.counters["found"] = double(found);
 }
 
 // One read of the bytes in scope and no more: memchr for a byte the text does not hold.
 void readFloor(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
-    plainScan(state, c, times, encoding,
-              [](const char* text, qsizetype from, qsizetype end, const FoldedPattern&,
-                 const std::array<qsizetype, 256>& counts) {
-                  const auto absent =
-                      int(std::find(counts.begin(), counts.end(), 0) - counts.begin());
-                  return std::memchr(text + from, absent, std::size_t(end - from)) ? 1 : 0;
-              });
+    const ScanInput input = scanInput(c, times, encoding);
+    const auto absent =
+        int(std::find(input.counts.begin(), input.counts.end(), 0) - input.counts.begin());
+    const char* data = input.text->data();
+    timeScan(state, scopeRanges(*input.text, c), [&](qsizetype from, qsizetype end) {
+        return std::memchr(data + from, absent, std::size_t(end - from)) ? 1 : 0;
+    });
 }
 
 void bound(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
     const plainscan::Unit unit = plainscan::widestUnit();
     state.SetLabel(plainscan::unitName(unit));
-    plainScan(state, c, times, encoding,
-              [unit](const char* text, qsizetype from, qsizetype end, const FoldedPattern& pattern,
-                     const std::array<qsizetype, 256>& counts) {
-                  return plainscan::count(unit, text, from, end, pattern, counts);
-              });
+    const ScanInput input = scanInput(c, times, encoding);
+    const FoldedPattern& pattern = *input.pattern;
+    const plainscan::Probes probes = plainscan::rarestPlaces(pattern, input.counts);
+    const char* data = input.text->data();
+    timeScan(state, bytesToLookAt(*input.text, c, pattern), [&](qsizetype from, qsizetype end) {
+        return plainscan::count(unit, data, from, end, pattern, probes);
+    });
 }
 
 void naiveRescan(benchmark::State& state, Case c, int times) {

@@ -9,15 +9,6 @@
 #endif
 
 namespace plainscan {
-namespace {
-
-// The two rarest places, by the bytes each accepts, and those bytes.
-struct Probes {
-    qsizetype first = 0;
-    qsizetype second = 0;
-    FoldedPattern::Accepted firstBytes{};
-    FoldedPattern::Accepted secondBytes{};
-};
 
 Probes rarestPlaces(const FoldedPattern& pattern, const std::array<qsizetype, 256>& byteCounts) {
     const auto weight = [&](qsizetype place) {
@@ -43,6 +34,8 @@ Probes rarestPlaces(const FoldedPattern& pattern, const std::array<qsizetype, 25
     return probes;
 }
 
+namespace {
+
 bool accepts(const FoldedPattern::Accepted& accepted, char byte) {
     return std::find(accepted.begin(), accepted.end(), byte) != accepted.end();
 }
@@ -57,6 +50,13 @@ qsizetype countRest(const char* text, qsizetype start, qsizetype lastStart,
             ++found;
     }
     return found;
+}
+
+// The mask's places up to lastStart: a last block is tested whole, reading into the text's
+// padding, and what lies past the range dropped, as the engine's padded scan does.
+template <typename Mask> Mask withinLast(Mask mask, qsizetype start, qsizetype lastStart) {
+    const qsizetype places = lastStart - start + 1;
+    return places >= std::numeric_limits<Mask>::digits ? mask : mask & ((Mask(1) << places) - 1);
 }
 
 template <typename Mask>
@@ -90,9 +90,9 @@ qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart,
         if ((low | high) != 0)
             found += countIn(low, text, start, pattern) + countIn(high, text, start + 16, pattern);
     }
-    for (; start + 15 <= lastStart; start += 16)
-        found += countIn(both(start), text, start, pattern);
-    return found + countRest(text, start, lastStart, pattern, probes);
+    for (; start <= lastStart; start += 16)
+        found += countIn(withinLast(both(start), start, lastStart), text, start, pattern);
+    return found;
 }
 
 __attribute__((target("avx2"))) __m256i anyOf(__m256i bytes,
@@ -121,9 +121,9 @@ __attribute__((target("avx2"))) qsizetype countAvx2(const char* text, qsizetype 
         if ((low | high) != 0)
             found += countIn(low, text, start, pattern) + countIn(high, text, start + 32, pattern);
     }
-    for (; start + 31 <= lastStart; start += 32)
-        found += countIn(both(start), text, start, pattern);
-    return found + countRest(text, start, lastStart, pattern, probes);
+    for (; start <= lastStart; start += 32)
+        found += countIn(withinLast(both(start), start, lastStart), text, start, pattern);
+    return found;
 }
 
 // Two bytes a probe where they are two (a letter's cases), so the common probe costs two
@@ -159,11 +159,12 @@ countAvx512(const char* text, qsizetype start, qsizetype lastStart, const Folded
             found += countIn(high, text, start + 64, pattern);
         }
     }
-    for (; start + 63 <= lastStart; start += 64)
-        found += countIn(
-            quint64(anyOf<pairs>(firstAt + start, first) & anyOf<pairs>(secondAt + start, second)),
-            text, start, pattern);
-    return found + countRest(text, start, lastStart, pattern, probes);
+    for (; start <= lastStart; start += 64) {
+        const auto mask =
+            quint64(anyOf<pairs>(firstAt + start, first) & anyOf<pairs>(secondAt + start, second));
+        found += countIn(withinLast(mask, start, lastStart), text, start, pattern);
+    }
+    return found;
 }
 #endif
 
@@ -197,10 +198,9 @@ const char* unitName(Unit unit) {
 }
 
 qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end,
-                const FoldedPattern& pattern, const std::array<qsizetype, 256>& byteCounts) {
+                const FoldedPattern& pattern, const Probes& probes) {
     if (pattern.size() == 0 || end - from < pattern.size())
         return 0;
-    const Probes probes = rarestPlaces(pattern, byteCounts);
     const qsizetype lastStart = end - pattern.size();
 #if PLAINSCAN_X86
     const auto twoEach = [](const FoldedPattern::Accepted& accepted) {
