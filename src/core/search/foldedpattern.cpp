@@ -120,21 +120,6 @@ bool FoldedPattern::canBeProbed() const {
                        [](const Place& place) { return place.count <= kMostAccepted; });
 }
 
-bool FoldedPattern::matchesAt(const char* at) const {
-    const auto* text = reinterpret_cast<const unsigned char*>(at);
-    const auto* pattern = reinterpret_cast<const unsigned char*>(m_bytes.constData());
-    const std::array<unsigned char, 256>& fold = *m_fold;
-    for (qsizetype place = 0; place < m_bytes.size();) {
-        if (fold[text[place]] == pattern[place]) {
-            ++place;
-            continue;
-        }
-        if (!m_utf8 || pattern[place] < 0x80 || !characterMatchesAt(text, place))
-            return false;
-    }
-    return true;
-}
-
 // A character of several bytes whose bytes differ from the pattern's: it matches when it takes
 // as many bytes and folds to the pattern's character. The place moves past it.
 bool FoldedPattern::characterMatchesAt(const unsigned char* text, qsizetype& place) const {

@@ -43,8 +43,23 @@ public:
     // Whether a place of the pattern accepts few enough bytes for a probe to test it.
     bool canBeProbed() const;
 
-    // Whether the size() bytes from `at` on hold the pattern.
-    bool matchesAt(const char* at) const;
+    // Whether the size() bytes from `at` on hold the pattern. Inline, so that a scan compiled for
+    // wide vector instructions tests its candidates without a call, which would have to save
+    // and restore every vector register the scan holds.
+    bool matchesAt(const char* at) const {
+        const auto* text = reinterpret_cast<const unsigned char*>(at);
+        const auto* pattern = reinterpret_cast<const unsigned char*>(m_bytes.constData());
+        const std::array<unsigned char, 256>& fold = *m_fold;
+        for (qsizetype place = 0; place < m_bytes.size();) {
+            if (fold[text[place]] == pattern[place]) {
+                ++place;
+                continue;
+            }
+            if (!m_utf8 || pattern[place] < 0x80 || !characterMatchesAt(text, place))
+                return false;
+        }
+        return true;
+    }
 
 private:
     struct Place {

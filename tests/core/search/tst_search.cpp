@@ -268,7 +268,8 @@ private slots:
 
     // Random short texts put the pattern at every place of the vector blocks, across the window's
     // ends, and absent, for every unit this machine runs; the padded find must not report the
-    // pattern in the padding. Letters are found where the folded text holds the folded pattern.
+    // pattern in the padding, and a find of each place in turn must go on where it is told. Letters
+    // are found where the folded text holds the folded pattern.
     void byteFinderMatchesPlainFind() {
         QVERIFY(vectorunit::runs(vectorunit::widest())); // so the widest unit is tested too
         using Unit = ByteFinder::Unit;
@@ -308,12 +309,31 @@ private slots:
             const qsizetype expected = at == std::string_view::npos ? -1 : from + qsizetype(at);
             const QByteArray padded =
                 text.first(end) + pattern->bytes().toByteArray().repeated(ByteFinder::kPadding);
+            // Each place in turn, the search going on one to three places past each find.
+            const auto onward = [](qsizetype at) { return at + 1 + at % 3; };
+            QList<qsizetype> places;
+            for (qsizetype start = from; start <= end;) {
+                const std::size_t found =
+                    std::string_view(folded.constData() + start, std::size_t(end - start))
+                        .find(std::string_view(pattern->bytes().data(),
+                                               std::size_t(pattern->size())));
+                if (found == std::string_view::npos)
+                    break;
+                places.append(start + qsizetype(found));
+                start = onward(places.back());
+            }
             for (const Unit unit : {Unit::Bytes, Unit::Sse2, Unit::Avx2, Unit::Avx512}) {
                 if (!vectorunit::runs(unit))
                     continue;
                 const ByteFinder finder(*pattern, counts, unit);
                 QCOMPARE(finder.find(text.constData(), from, end), expected);
                 QCOMPARE(finder.findPadded(padded.constData(), from, end), expected);
+                QList<qsizetype> foundEach;
+                finder.findEachPadded(padded.constData(), from, end, [&](qsizetype at) {
+                    foundEach.append(at);
+                    return onward(at);
+                });
+                QCOMPARE(foundEach, places);
             }
         }
         // Places both probes pick out, taken as independent: the search scans for the fewest
