@@ -40,14 +40,19 @@ bool accepts(const FoldedPattern::Accepted& accepted, char byte) {
     return std::find(accepted.begin(), accepted.end(), byte) != accepted.end();
 }
 
+// firstOnly: the scan stops at the first place found, and tells 1 (0 when there is none).
+template <bool firstOnly>
 qsizetype countRest(const char* text, qsizetype start, qsizetype lastStart,
                     const FoldedPattern& pattern, const Probes& probes) {
     qsizetype found = 0;
     for (; start <= lastStart; ++start) {
         if (accepts(probes.firstBytes, text[start + probes.first]) &&
             accepts(probes.secondBytes, text[start + probes.second]) &&
-            pattern.matchesAt(text + start))
+            pattern.matchesAt(text + start)) {
             ++found;
+            if (firstOnly)
+                break;
+        }
     }
     return found;
 }
@@ -59,11 +64,16 @@ template <typename Mask> Mask withinLast(Mask mask, qsizetype start, qsizetype l
     return places >= std::numeric_limits<Mask>::digits ? mask : mask & ((Mask(1) << places) - 1);
 }
 
-template <typename Mask>
+template <bool firstOnly, typename Mask>
 qsizetype countIn(Mask mask, const char* text, qsizetype start, const FoldedPattern& pattern) {
     qsizetype found = 0;
-    for (; mask != 0; mask &= mask - 1)
-        found += pattern.matchesAt(text + start + std::countr_zero(mask)) ? 1 : 0;
+    for (; mask != 0; mask &= mask - 1) {
+        if (pattern.matchesAt(text + start + std::countr_zero(mask))) {
+            ++found;
+            if (firstOnly)
+                break;
+        }
+    }
     return found;
 }
 
@@ -75,6 +85,7 @@ __m128i anyOf(__m128i bytes, const FoldedPattern::Accepted& accepted) {
     return any;
 }
 
+template <bool firstOnly>
 qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart,
                     const FoldedPattern& pattern, const Probes& probes) {
     qsizetype found = 0;
@@ -87,11 +98,18 @@ qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart,
     };
     for (; start + 31 <= lastStart; start += 32) { // two blocks a step, as the engine's scan
         const unsigned low = both(start), high = both(start + 16);
-        if ((low | high) != 0)
-            found += countIn(low, text, start, pattern) + countIn(high, text, start + 16, pattern);
+        if ((low | high) != 0) {
+            found += countIn<firstOnly>(low, text, start, pattern);
+            if (firstOnly && found > 0)
+                return found;
+            found += countIn<firstOnly>(high, text, start + 16, pattern);
+            if (firstOnly && found > 0)
+                return found;
+        }
     }
-    for (; start <= lastStart; start += 16)
-        found += countIn(withinLast(both(start), start, lastStart), text, start, pattern);
+    for (; start <= lastStart && !(firstOnly && found > 0); start += 16)
+        found +=
+            countIn<firstOnly>(withinLast(both(start), start, lastStart), text, start, pattern);
     return found;
 }
 
@@ -104,10 +122,10 @@ __attribute__((target("avx2"))) __m256i anyOf(__m256i bytes,
                         _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(accepted[3]))));
 }
 
-__attribute__((target("avx2"))) qsizetype countAvx2(const char* text, qsizetype start,
-                                                    qsizetype lastStart,
-                                                    const FoldedPattern& pattern,
-                                                    const Probes& probes) {
+template <bool firstOnly>
+__attribute__((target("avx2"))) qsizetype
+countAvx2(const char* text, qsizetype start, qsizetype lastStart, const FoldedPattern& pattern,
+          const Probes& probes) {
     qsizetype found = 0;
     const auto both = [&](qsizetype at) __attribute__((target("avx2"))) {
         const auto* a = reinterpret_cast<const __m256i*>(text + at + probes.first);
@@ -118,11 +136,18 @@ __attribute__((target("avx2"))) qsizetype countAvx2(const char* text, qsizetype 
     };
     for (; start + 63 <= lastStart; start += 64) { // two blocks a step, as the engine's scan
         const unsigned low = both(start), high = both(start + 32);
-        if ((low | high) != 0)
-            found += countIn(low, text, start, pattern) + countIn(high, text, start + 32, pattern);
+        if ((low | high) != 0) {
+            found += countIn<firstOnly>(low, text, start, pattern);
+            if (firstOnly && found > 0)
+                return found;
+            found += countIn<firstOnly>(high, text, start + 32, pattern);
+            if (firstOnly && found > 0)
+                return found;
+        }
     }
-    for (; start <= lastStart; start += 32)
-        found += countIn(withinLast(both(start), start, lastStart), text, start, pattern);
+    for (; start <= lastStart && !(firstOnly && found > 0); start += 32)
+        found +=
+            countIn<firstOnly>(withinLast(both(start), start, lastStart), text, start, pattern);
     return found;
 }
 
@@ -140,7 +165,7 @@ anyOf(const char* at, const FoldedPattern::Accepted& accepted) {
     return any;
 }
 
-template <bool pairs>
+template <bool pairs, bool firstOnly>
 __attribute__((target("avx512f,avx512bw"))) qsizetype
 countAvx512(const char* text, qsizetype start, qsizetype lastStart, const FoldedPattern& pattern,
             const Probes& probes) {
@@ -155,14 +180,18 @@ countAvx512(const char* text, qsizetype start, qsizetype lastStart, const Folded
         const auto high = quint64(anyOf<pairs>(firstAt + start + 64, first) &
                                   anyOf<pairs>(secondAt + start + 64, second));
         if ((low | high) != 0) {
-            found += countIn(low, text, start, pattern);
-            found += countIn(high, text, start + 64, pattern);
+            found += countIn<firstOnly>(low, text, start, pattern);
+            if (firstOnly && found > 0)
+                return found;
+            found += countIn<firstOnly>(high, text, start + 64, pattern);
+            if (firstOnly && found > 0)
+                return found;
         }
     }
-    for (; start <= lastStart; start += 64) {
+    for (; start <= lastStart && !(firstOnly && found > 0); start += 64) {
         const auto mask =
             quint64(anyOf<pairs>(firstAt + start, first) & anyOf<pairs>(secondAt + start, second));
-        found += countIn(withinLast(mask, start, lastStart), text, start, pattern);
+        found += countIn<firstOnly>(withinLast(mask, start, lastStart), text, start, pattern);
     }
     return found;
 }
@@ -197,8 +226,11 @@ const char* unitName(Unit unit) {
     return "bytes";
 }
 
-qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end,
-                const FoldedPattern& pattern, const Probes& probes) {
+namespace {
+
+template <bool firstOnly>
+qsizetype scan(Unit unit, const char* text, qsizetype from, qsizetype end,
+               const FoldedPattern& pattern, const Probes& probes) {
     if (pattern.size() == 0 || end - from < pattern.size())
         return 0;
     const qsizetype lastStart = end - pattern.size();
@@ -209,19 +241,31 @@ qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end,
     const bool pairs = twoEach(probes.firstBytes) && twoEach(probes.secondBytes);
     switch (unit) {
     case Unit::Avx512:
-        return pairs ? countAvx512<true>(text, from, lastStart, pattern, probes)
-                     : countAvx512<false>(text, from, lastStart, pattern, probes);
+        return pairs ? countAvx512<true, firstOnly>(text, from, lastStart, pattern, probes)
+                     : countAvx512<false, firstOnly>(text, from, lastStart, pattern, probes);
     case Unit::Avx2:
-        return countAvx2(text, from, lastStart, pattern, probes);
+        return countAvx2<firstOnly>(text, from, lastStart, pattern, probes);
     case Unit::Sse2:
-        return countSse2(text, from, lastStart, pattern, probes);
+        return countSse2<firstOnly>(text, from, lastStart, pattern, probes);
     case Unit::Bytes:
         break;
     }
 #else
     (void)unit;
 #endif
-    return countRest(text, from, lastStart, pattern, probes);
+    return countRest<firstOnly>(text, from, lastStart, pattern, probes);
+}
+
+} // namespace
+
+qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end,
+                const FoldedPattern& pattern, const Probes& probes) {
+    return scan<false>(unit, text, from, end, pattern, probes);
+}
+
+bool holds(Unit unit, const char* text, qsizetype from, qsizetype end, const FoldedPattern& pattern,
+           const Probes& probes) {
+    return scan<true>(unit, text, from, end, pattern, probes) > 0;
 }
 
 } // namespace plainscan

@@ -35,4 +35,9 @@ Probes rarestPlaces(const FoldedPattern& pattern, const std::array<qsizetype, 25
 qsizetype count(Unit unit, const char* text, qsizetype from, qsizetype end,
                 const FoldedPattern& pattern, const Probes& probes);
 
+// Whether the pattern lies anywhere in text[from, end): the same scan, which stops at the first
+// place it finds, as a search does that lists lines and does not know where its term lies.
+bool holds(Unit unit, const char* text, qsizetype from, qsizetype end, const FoldedPattern& pattern,
+           const Probes& probes);
+
 } // namespace plainscan
