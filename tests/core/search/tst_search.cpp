@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -348,6 +349,22 @@ private slots:
                 QCOMPARE(foundEach, places);
             }
         }
+        // Probes whose bytes are not a letter's two cases: both on the last bytes of σ, Σ and ς,
+        // three of them (the first bytes being made common), and on U+0080, two bytes from 0xC2.
+        std::array<qsizetype, 256> firstBytesCommon{};
+        firstBytesCommon[0xCE] = firstBytesCommon[0xCF] = 100;
+        const auto foundAt = [&](const char* folded, const char* text) {
+            const auto pattern = FoldedPattern::of(QString::fromUtf8(folded), TextEncoding::Utf8);
+            const QByteArray padded = text + QByteArray(ByteFinder::kPadding, ' ');
+            QList<qsizetype> found;
+            for (const Unit unit : {Unit::Bytes, Unit::Sse2, Unit::Avx2, Unit::Avx512}) {
+                found.append(ByteFinder(*pattern, firstBytesCommon, unit)
+                                 .findPadded(padded.constData(), 0, qsizetype(std::strlen(text))));
+            }
+            return found;
+        };
+        QCOMPARE(foundAt("\u03C3\u03C3", "x\u03C2\u03C2"), QList<qsizetype>(4, 1));
+        QCOMPARE(foundAt("\u0080", "x\u0080"), QList<qsizetype>(4, 1));
         // Places both probes pick out, taken as independent: the search scans for the fewest
         // first. A letter's probe takes both its cases.
         std::array<qsizetype, 256> counts{};
