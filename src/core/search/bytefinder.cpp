@@ -100,18 +100,6 @@ qsizetype scanEach(const Probe& probe, const char* text, qsizetype start, qsizet
     return findOneByOne(probe, text, start, lastStart);
 }
 
-// Each place found in turn, the scan going on where the caller says: one scan, set up once.
-template <auto scan>
-void scanOnward(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
-                ByteFinder::OnFind next) {
-    while (start <= lastStart) {
-        const qsizetype at = scan(probe, text, start, lastStart, true);
-        if (at < 0)
-            return;
-        start = next(at);
-    }
-}
-
 // Two bytes a probe: the first two of its list, the rest repeating them.
 bool pairs(const Probe& probe) {
     const auto twoAtMost = [](const FoldedPattern::Accepted& accepted) {
@@ -123,12 +111,6 @@ bool pairs(const Probe& probe) {
 using Scan = qsizetype (*)(const Probe&, const char*, qsizetype, qsizetype, bool);
 
 #if defined(__SSE2__)
-template <Probes probes>
-[[gnu::flatten]] void scanEachSse2(const Probe& probe, const char* text, qsizetype start,
-                                   qsizetype lastStart, ByteFinder::OnFind next) {
-    scanOnward<scanEach<Sse2, probes>>(probe, text, start, lastStart, next);
-}
-
 template <Probes probes>
 [[gnu::flatten]] qsizetype scanSse2(const Probe& probe, const char* text, qsizetype start,
                                     qsizetype lastStart, bool padded) {
@@ -144,52 +126,12 @@ scanAvx2(const Probe& probe, const char* text, qsizetype start, qsizetype lastSt
 }
 
 template <Probes probes>
-[[gnu::target("avx2"), gnu::flatten]] void scanEachAvx2(const Probe& probe, const char* text,
-                                                        qsizetype start, qsizetype lastStart,
-                                                        ByteFinder::OnFind next) {
-    scanOnward<scanEach<Avx2, probes>>(probe, text, start, lastStart, next);
-}
-
-template <Probes probes>
-[[gnu::target("avx512f,avx512bw"), gnu::flatten]] void
-scanEachAvx512(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
-               ByteFinder::OnFind next) {
-    scanOnward<scanEach<Avx512, probes>>(probe, text, start, lastStart, next);
-}
-
-template <Probes probes>
 [[gnu::target("avx512f,avx512bw"), gnu::flatten]] qsizetype
 scanAvx512(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
            bool padded) {
     return scanEach<Avx512, probes>(probe, text, start, lastStart, padded);
 }
 #endif
-
-using ScanEach = void (*)(const Probe&, const char*, qsizetype, qsizetype, ByteFinder::OnFind);
-
-void scanEachByte(const Probe& probe, const char* text, qsizetype start, qsizetype lastStart,
-                  ByteFinder::OnFind next) {
-    scanOnward<scanBytes>(probe, text, start, lastStart, next);
-}
-
-// The same, finding each place in turn.
-ScanEach scanEachFor(VectorUnit unit, const Probe& probe) {
-    const bool twoEach = pairs(probe);
-    switch (vectorunit::orWidest(unit)) {
-#if BYTEPASSES_X86
-    case VectorUnit::Avx512:
-        return twoEach ? scanEachAvx512<Probes::Pairs> : scanEachAvx512<Probes::Fours>;
-    case VectorUnit::Avx2:
-        return twoEach ? scanEachAvx2<Probes::Pairs> : scanEachAvx2<Probes::Fours>;
-#endif
-#if defined(__SSE2__)
-    case VectorUnit::Sse2:
-        return twoEach ? scanEachSse2<Probes::Pairs> : scanEachSse2<Probes::Fours>;
-#endif
-    default:
-        return scanEachByte;
-    }
-}
 
 // The scan of the unit for the probe's bytes.
 Scan scanFor(VectorUnit unit, const Probe& probe) {
@@ -257,7 +199,6 @@ ByteFinder::ByteFinder(const FoldedPattern& pattern, const std::array<qsizetype,
         m_secondShare = first == second ? 1.0 : shares[std::size_t(second)];
     }
     m_scan = scanFor(unit, m_probe);
-    m_scanEach = scanEachFor(unit, m_probe);
 }
 
 double ByteFinder::expectedCandidates(qsizetype textSize) const {
@@ -279,15 +220,4 @@ qsizetype ByteFinder::find(const char* text, qsizetype from, qsizetype end) cons
 
 qsizetype ByteFinder::findPadded(const char* text, qsizetype from, qsizetype end) const {
     return findFrom(text, from, end, true);
-}
-
-void ByteFinder::findEachFrom(const char* text, qsizetype from, qsizetype end, OnFind next) const {
-    const qsizetype size = m_pattern->size();
-    if (size == 0) { // found at every place
-        qsizetype at = from;
-        while (at <= end)
-            at = next(at);
-        return;
-    }
-    m_scanEach(m_probe, text, from, end - size, next);
 }

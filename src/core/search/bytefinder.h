@@ -37,21 +37,19 @@ public:
 
     // The places of a padded text (as for findPadded) in [from, end) where the pattern lies
     // wholly, each found in turn: next(at) tells where to look on from, past at; a place where
-    // the pattern no longer fits ends the search. One scan does it all, so a caller that wants
-    // one place a line, as the search does, pays for no new start at every line.
+    // the pattern no longer fits ends the search. Written here so that next, called at every
+    // find, is taken inline: the search calls it at every line that holds a common word.
     template <typename Next>
     void findEachPadded(const char* text, qsizetype from, qsizetype end, Next&& next) const {
-        findEachFrom(text, from, end, OnFind{&next, [](void* nextOf, qsizetype at) {
-                                                 return (*static_cast<Next*>(nextOf))(at);
-                                             }});
+        const qsizetype lastStart = end - m_pattern->size();
+        for (qsizetype start = from; start <= lastStart;) {
+            const qsizetype at =
+                m_pattern->size() == 0 ? start : m_scan(m_probe, text, start, lastStart, true);
+            if (at < 0)
+                return;
+            start = next(at);
+        }
     }
-
-    // Where the scan goes on after a find: the caller's next(at).
-    struct OnFind {
-        void* next;
-        qsizetype (*call)(void* next, qsizetype at);
-        qsizetype operator()(qsizetype at) const { return call(next, at); }
-    };
 
     // The places the finder tests, for the scanning code.
     struct Probe {
@@ -65,14 +63,11 @@ public:
 
 private:
     using Scan = qsizetype (*)(const Probe&, const char*, qsizetype, qsizetype, bool);
-    using ScanEach = void (*)(const Probe&, const char*, qsizetype, qsizetype, OnFind);
     qsizetype findFrom(const char* text, qsizetype from, qsizetype end, bool padded) const;
-    void findEachFrom(const char* text, qsizetype from, qsizetype end, OnFind next) const;
 
     const FoldedPattern* m_pattern;
     Probe m_probe{};
     Scan m_scan = nullptr;
-    ScanEach m_scanEach = nullptr;
     double m_firstShare = 0;  // share of the text's bytes the first probe accepts
     double m_secondShare = 0; // and the second
 };
