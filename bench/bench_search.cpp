@@ -215,30 +215,21 @@ void readFloor(benchmark::State& state, Case c, int times, BenchEncoding encodin
     });
 }
 
-void bound(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
+// searching: each stretch searched from its start until the pattern is found, as a search that
+// lists lines must, which does not know where the pattern lies; it is told for nothing where the
+// line after each find starts.
+void bound(benchmark::State& state, Case c, int times, BenchEncoding encoding, bool searching) {
     const plainscan::Unit unit = plainscan::widestUnit();
     state.SetLabel(plainscan::unitName(unit));
     const ScanInput input = scanInput(c, times, encoding);
     const FoldedPattern& pattern = *input.pattern;
     const plainscan::Probes probes = plainscan::rarestPlaces(pattern, input.counts);
     const char* data = input.text->data();
-    timeScan(state, bytesToLookAt(*input.text, c, pattern), [&](qsizetype from, qsizetype end) {
-        return plainscan::count(unit, data, from, end, pattern, probes);
-    });
-}
-
-// The bound's stretches, each searched from its start until the pattern is found: what a search
-// that lists lines costs when it is told for nothing where the line after each find starts.
-void boundSearching(benchmark::State& state, Case c, int times, BenchEncoding encoding) {
-    const plainscan::Unit unit = plainscan::widestUnit();
-    state.SetLabel(plainscan::unitName(unit));
-    const ScanInput input = scanInput(c, times, encoding);
-    const FoldedPattern& pattern = *input.pattern;
-    const plainscan::Probes probes = plainscan::rarestPlaces(pattern, input.counts);
-    const char* data = input.text->data();
-    timeScan(state, bytesToLookAt(*input.text, c, pattern, true),
+    timeScan(state, bytesToLookAt(*input.text, c, pattern, searching),
              [&](qsizetype from, qsizetype end) {
-                 return plainscan::holds(unit, data, from, end, pattern, probes) ? 1 : 0;
+                 return searching
+                            ? (plainscan::holds(unit, data, from, end, pattern, probes) ? 1 : 0)
+                            : plainscan::count(unit, data, from, end, pattern, probes);
              });
 }
 
@@ -266,8 +257,8 @@ const bool registered = [] {
                 add("engine", engine, c, times, encoding, false, false);
                 if (times == 1)
                     add("from_page", engine, c, times, encoding, false, true);
-                add("bound", bound, c, times, encoding);
-                add("bound_searching", boundSearching, c, times, encoding);
+                add("bound", bound, c, times, encoding, false);
+                add("bound_searching", bound, c, times, encoding, true);
                 add("read_floor", readFloor, c, times, encoding);
                 if (times == 100)
                     continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -77,6 +78,17 @@ qsizetype countIn(Mask mask, const char* text, qsizetype start, const FoldedPatt
     return found;
 }
 
+// The places of two blocks side by side, the second starting a mask's width after the first.
+template <bool firstOnly, typename Mask>
+qsizetype countInBoth(Mask low, Mask high, const char* text, qsizetype start,
+                      const FoldedPattern& pattern) {
+    const qsizetype found = countIn<firstOnly>(low, text, start, pattern);
+    if (firstOnly && found > 0)
+        return found;
+    return found +
+           countIn<firstOnly>(high, text, start + std::numeric_limits<Mask>::digits, pattern);
+}
+
 #if PLAINSCAN_X86
 __m128i anyOf(__m128i bytes, const FoldedPattern::Accepted& accepted) {
     __m128i any = _mm_setzero_si128();
@@ -99,10 +111,7 @@ qsizetype countSse2(const char* text, qsizetype start, qsizetype lastStart,
     for (; start + 31 <= lastStart; start += 32) { // two blocks a step, as the engine's scan
         const unsigned low = both(start), high = both(start + 16);
         if ((low | high) != 0) {
-            found += countIn<firstOnly>(low, text, start, pattern);
-            if (firstOnly && found > 0)
-                return found;
-            found += countIn<firstOnly>(high, text, start + 16, pattern);
+            found += countInBoth<firstOnly>(low, high, text, start, pattern);
             if (firstOnly && found > 0)
                 return found;
         }
@@ -137,10 +146,7 @@ countAvx2(const char* text, qsizetype start, qsizetype lastStart, const FoldedPa
     for (; start + 63 <= lastStart; start += 64) { // two blocks a step, as the engine's scan
         const unsigned low = both(start), high = both(start + 32);
         if ((low | high) != 0) {
-            found += countIn<firstOnly>(low, text, start, pattern);
-            if (firstOnly && found > 0)
-                return found;
-            found += countIn<firstOnly>(high, text, start + 32, pattern);
+            found += countInBoth<firstOnly>(low, high, text, start, pattern);
             if (firstOnly && found > 0)
                 return found;
         }
@@ -180,10 +186,7 @@ countAvx512(const char* text, qsizetype start, qsizetype lastStart, const Folded
         const auto high = quint64(anyOf<pairs>(firstAt + start + 64, first) &
                                   anyOf<pairs>(secondAt + start + 64, second));
         if ((low | high) != 0) {
-            found += countIn<firstOnly>(low, text, start, pattern);
-            if (firstOnly && found > 0)
-                return found;
-            found += countIn<firstOnly>(high, text, start + 64, pattern);
+            found += countInBoth<firstOnly>(low, high, text, start, pattern);
             if (firstOnly && found > 0)
                 return found;
         }
