@@ -84,8 +84,10 @@ struct Rendered {
         const QString rendered = shelf.fileOf(kjv).path;
         const qint64 size = QFileInfo(rendered).size();
         QFile source(QStringLiteral("Bible.dat"));
-        if (rendered.isEmpty() || !source.open(QIODevice::ReadOnly))
+        if (rendered.isEmpty() || !source.open(QIODevice::ReadOnly)) {
+            sameSize.clear(); // run from elsewhere than Bible.dat's folder: nothing to load
             return;
+        }
         const QByteArray lines = source.readAll();
         QByteArray bytes = lines.repeated(int(size / lines.size()) + 1);
         bytes.truncate(bytes.lastIndexOf('\n', size - 1) + 1);
