@@ -67,6 +67,7 @@ struct Hit {
     qsizetype at = 0;
     qsizetype line = 0;
     qsizetype lineStart = 0;
+    qsizetype lineEnd = 0; // before the line's break
 };
 
 // One pass over the bytes of each run, telling visit(hit) of each line that holds the pattern,
@@ -83,8 +84,9 @@ void forEachLineHolding(const VerseText& text, const Runs& runs, const ByteFinde
         finder.findEachPadded(data, text.lineStart(line), text.lineEnd(run.last - 1),
                               [&](qsizetype at) {
                                   line = text.lineAt(at, line);
-                                  if (at + size <= text.lineEnd(line))
-                                      visit(Hit{at, line, text.lineStart(line)});
+                                  const Hit hit{at, line, text.lineStart(line), text.lineEnd(line)};
+                                  if (at + size <= hit.lineEnd)
+                                      visit(hit);
                                   ++line; // past the run's last line, a start past its end
                                   return text.lineStart(line);
                               });
@@ -127,7 +129,7 @@ struct AllWords {
         if (finders.size() == 1)
             return true;
         return std::all_of(finders.begin() + 1, finders.end(), [&](const ByteFinder& finder) {
-            return finder.findPadded(text.data(), hit.lineStart, text.lineEnd(hit.line)) >= 0;
+            return finder.findPadded(text.data(), hit.lineStart, hit.lineEnd) >= 0;
         });
     }
 };
@@ -167,7 +169,7 @@ LeadScan scanForWordsAndPhrase(const VerseText& text, const Runs& runs, const Al
         // Once the phrase is found the words' lines are not shown.
         if (scan.holdingPhrase.empty())
             scan.holdingAll.push_back(quint32(hit.line));
-        const qsizetype end = text.lineEnd(hit.line);
+        const qsizetype end = hit.lineEnd;
         for (qsizetype at = hit.at; at >= 0; at = word.findPadded(data, at + 1, end)) {
             const qsizetype start = at - offset;
             if (start >= hit.lineStart && start + phrase.size() <= end &&
